@@ -1,0 +1,218 @@
+#include "sat/solver.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace nemox::sat {
+
+namespace {
+
+// Bytes per variable across the per-variable tables, the heap, the trail and
+// the two (empty) watch lists.
+constexpr double kBytesPerVar = 1 + 4 + 4 + 8 + 4 + 4 + 1 + 4 + 2 * sizeof(std::vector<ClauseRef>);
+
+}  // namespace
+
+void Solver::ensure_vars(std::uint64_t n) {
+    if (n <= num_vars_) return;
+    require_memory(static_cast<double>(n) * kBytesPerVar,
+                   "the largest variable index of this formula needs more memory than this "
+                   "machine has");
+    num_vars_ = n;
+    assigns_.resize(n, Undef);
+    level_.resize(n, 0);
+    reason_.resize(n, kNoClause);
+    activity_.resize(n, 0.0);
+    seen_.resize(n, 0);
+    watches_.resize(2 * n);
+}
+
+ClauseRef Solver::store(std::span<const Lit> lits, bool learnt) {
+    const ClauseRef ref = clauses_.add(lits, learnt);
+    watches_.grow_clauses(clauses_.size());
+    return ref;
+}
+
+void Solver::add_clause(std::span<const std::int32_t> dimacs) {
+    scratch_.clear();
+    std::uint32_t max_var = 0;
+    for (const std::int32_t d : dimacs) {
+        const Lit l = lit_from_dimacs(d);
+        scratch_.push_back(l);
+        max_var = std::max(max_var, lit_var(l));
+    }
+    if (scratch_.empty()) {
+        store(scratch_, false);
+        has_empty_clause_ = true;
+        return;
+    }
+    ensure_vars(std::uint64_t{max_var} + 1);
+    if (scratch_.size() == 1) {
+        const Lit l = scratch_[0];
+        const LBool v = value(l);
+        if (v == True) return;
+        if (v == False) {
+            store({}, false);
+            has_empty_clause_ = true;
+            return;
+        }
+        assign(l, store(scratch_, false));
+        return;
+    }
+    const ClauseRef ref = store(scratch_, false);
+    watches_[scratch_[0]].push_back(ref);
+    watches_[scratch_[1]].push_back(ref);
+}
+
+void Solver::assign(Lit l, ClauseRef reason) {
+    const std::uint32_t v = lit_var(l);
+    assigns_[v] = lit_positive(l) ? True : False;
+    level_[v] = trail_.level();
+    reason_[v] = reason;
+    trail_.lits.push_back(l);
+}
+
+ClauseRef Solver::propagate() {
+    while (trail_.qhead < trail_.lits.size()) {
+        const Lit f = trail_.lits[trail_.qhead++] ^ 1u;  // the literal made false
+        std::vector<ClauseRef>& ws = watches_[f];
+        const std::size_t n = ws.size();
+        interrupt_.poll(static_cast<std::int64_t>(n) + 1);
+        for (std::size_t i = 0; i < n; ++i) {
+            const ClauseRef c = ws[i];
+            Lit found = f;
+            for (const Lit l : clauses_.lits(c)) {
+                if (l != f && value(l) != False) {
+                    found = l;
+                    break;
+                }
+            }
+            if (found == f) {
+                watches_.restore_after_conflict(ws, i);
+                return c;
+            }
+            watches_[found].push_back(c);
+        }
+        ws.clear();
+    }
+    return kNoClause;
+}
+
+void Solver::bump(std::uint32_t v) {
+    activity_[v] += var_inc_;
+    order_.increased(v);
+}
+
+void Solver::visit(ClauseRef c, std::uint32_t skip_var, std::uint32_t level, std::uint32_t& counter,
+                   std::uint32_t& backjump_level) {
+    for (const Lit q : clauses_.lits(c)) {
+        const std::uint32_t v = lit_var(q);
+        bump(v);
+        if (v == skip_var || seen_[v]) continue;
+        seen_[v] = 1;
+        touched_.push_back(v);
+        if (level_[v] == level) {
+            ++counter;
+        } else {
+            learnt_.push_back(q);
+            backjump_level = std::max(backjump_level, level_[v]);
+        }
+    }
+}
+
+void Solver::analyze(ClauseRef conflict, std::uint32_t& backjump_level) {
+    const std::uint32_t level = trail_.level();
+    std::uint32_t counter = 0;
+    backjump_level = 0;
+    learnt_.assign(1, 0);  // slot for the asserting literal
+    touched_.clear();
+    visit(conflict, UINT32_MAX, level, counter, backjump_level);
+
+    std::size_t i = trail_.lits.size();
+    Lit p = 0;
+    for (;;) {
+        do {
+            if (i == 0) throw InternalFailure("conflict analysis ran off the trail");
+            --i;
+        } while (!seen_[lit_var(trail_.lits[i])]);
+        p = trail_.lits[i];
+        const std::uint32_t v = lit_var(p);
+        seen_[v] = 0;
+        if (--counter == 0) break;
+        if (reason_[v] == kNoClause) throw InternalFailure("implied literal without a reason");
+        visit(reason_[v], v, level, counter, backjump_level);
+    }
+    learnt_[0] = p ^ 1u;
+    for (const std::uint32_t v : touched_) seen_[v] = 0;
+}
+
+void Solver::backjump(std::uint32_t level) {
+    if (std::size_t{level} + 1 >= trail_.lim.size()) return;
+    const std::size_t s = trail_.lim[level + 1];
+    for (std::size_t j = s; j < trail_.lits.size(); ++j) {
+        const std::uint32_t v = lit_var(trail_.lits[j]);
+        assigns_[v] = Undef;
+        reason_[v] = kNoClause;
+        order_.insert(v);
+    }
+    trail_.lits.resize(s);
+    trail_.lim.resize(std::size_t{level} + 1);
+    trail_.qhead = std::min(trail_.qhead, s);
+}
+
+void Solver::decide() {
+    std::uint32_t v = 0;
+    do {
+        if (order_.empty()) throw InternalFailure("no unassigned variable to decide");
+        v = order_.pop();
+    } while (assigns_[v] != Undef);
+    ++decisions_;
+    trail_.new_level();
+    assign(make_lit(v, true), kNoClause);
+}
+
+SolverResult Solver::solve() {
+    if (has_empty_clause_) return SolverResult::unsat();
+    order_.build_all(static_cast<std::uint32_t>(num_vars_));
+    for (;;) {
+        const ClauseRef conflict = propagate();
+        if (conflict != kNoClause) {
+            ++conflicts_;
+            if (trail_.level() == 0) return SolverResult::unsat();
+            std::uint32_t backjump_level = 0;
+            analyze(conflict, backjump_level);
+            const ClauseRef learnt = store(learnt_, true);
+            if (learnt_.size() >= 2) {
+                watches_[learnt_[0]].push_back(learnt);
+                watches_[learnt_[1]].push_back(learnt);
+            }
+            backjump(backjump_level);
+            assign(learnt_[0], learnt);
+            var_inc_ /= var_decay_;
+            interrupt_.poll(static_cast<std::int64_t>(learnt_.size()) + 16);
+            continue;
+        }
+        if (trail_.lits.size() == num_vars_) {
+            Assignment model;
+            model.reserve(num_vars_);
+            for (std::uint64_t v = 0; v < num_vars_; ++v) model.append_new(v, assigns_[v] == True);
+            return SolverResult::sat(std::move(model));
+        }
+        decide();
+    }
+}
+
+SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt) {
+    Solver solver(interrupt);
+    std::uint64_t max_magnitude = 0;
+    for (const std::int32_t d : problem.literals) {
+        const std::uint64_t m = d < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(static_cast<std::int64_t>(d))
+                                      : static_cast<std::uint64_t>(d);
+        max_magnitude = std::max(max_magnitude, m);
+    }
+    solver.ensure_vars(max_magnitude);
+    for (std::size_t i = 0; i < problem.clause_count(); ++i) solver.add_clause(problem.clause(i));
+    return solver.solve();
+}
+
+}  // namespace nemox::sat

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "core/failure.hpp"
+#include "core/solver_result.hpp"
+#include "parser/dimacs.hpp"
+#include "sat/clause.hpp"
+#include "sat/heuristics.hpp"
+#include "sat/trail.hpp"
+#include "sat/watch.hpp"
+
+namespace nemox::sat {
+
+// Conflict-driven clause learning without unit propagation, restarts or
+// clause deletion: propagation only finds falsified clauses, decisions give
+// true to the most active variable (ties to the highest index), and the
+// asserting literal of each learnt clause is assigned after the backjump.
+class Solver {
+public:
+    explicit Solver(Interrupt interrupt = Interrupt()) : order_(activity_), interrupt_(interrupt) {}
+
+    // Sizes the per-variable tables once for the largest variable to come.
+    void ensure_vars(std::uint64_t n);
+    void add_clause(std::span<const std::int32_t> dimacs);
+    SolverResult solve();
+
+    std::uint64_t num_vars() const { return num_vars_; }
+    std::uint64_t conflicts() const { return conflicts_; }
+    std::uint64_t decisions() const { return decisions_; }
+
+private:
+    LBool value(Lit l) const {
+        const std::uint8_t a = assigns_[lit_var(l)];
+        return a == Undef ? Undef : static_cast<LBool>(a == (l & 1u));
+    }
+    void assign(Lit l, ClauseRef reason);
+    ClauseRef propagate();
+    void analyze(ClauseRef conflict, std::uint32_t& backjump_level);
+    void visit(ClauseRef c, std::uint32_t skip_var, std::uint32_t level, std::uint32_t& counter,
+               std::uint32_t& backjump_level);
+    void bump(std::uint32_t v);
+    void backjump(std::uint32_t level);
+    void decide();
+    ClauseRef store(std::span<const Lit> lits, bool learnt);
+
+    ClauseDB clauses_;
+    Watches watches_;
+    Trail trail_;
+    std::vector<std::uint8_t> assigns_;
+    std::vector<std::uint32_t> level_;
+    std::vector<ClauseRef> reason_;
+    std::vector<double> activity_;
+    VarOrder order_;
+    std::vector<std::uint8_t> seen_;
+    std::vector<std::uint32_t> touched_;
+    std::vector<Lit> learnt_;
+    std::vector<Lit> scratch_;
+    double var_inc_ = 1.0;
+    double var_decay_ = 0.95;
+    std::uint64_t num_vars_ = 0;
+    bool has_empty_clause_ = false;
+    std::uint64_t conflicts_ = 0;
+    std::uint64_t decisions_ = 0;
+    Interrupt interrupt_;
+};
+
+// The whole SAT road after reading: load every clause in order, then search.
+SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt = Interrupt());
+
+}  // namespace nemox::sat
