@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string_view>
 
 namespace nemox {
@@ -18,7 +17,10 @@ std::string format_double(double v) {
     const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
     const std::size_t e_pos = sci.find('e');
     std::string_view mantissa = sci.substr(0, e_pos);
-    const int exponent = std::atoi(sci.data() + e_pos + 1);
+    int exponent = 0;
+    const char* exp_begin = sci.data() + e_pos + 1;
+    if (*exp_begin == '+') ++exp_begin;
+    std::from_chars(exp_begin, sci.data() + sci.size(), exponent);
 
     std::string out;
     if (mantissa.front() == '-') {

@@ -28,6 +28,10 @@ public:
     SolverResult solve();
 
     std::uint64_t num_vars() const { return num_vars_; }
+    std::size_t clause_count() const { return clauses_.size(); }
+    std::span<const Lit> clause(ClauseRef c) const { return clauses_.lits(c); }
+    const std::vector<ClauseRef>& watch_list(Lit l) const { return watches_[l]; }
+    LBool var_value(std::uint32_t v) const { return static_cast<LBool>(assigns_[v]); }
     std::uint64_t conflicts() const { return conflicts_; }
     std::uint64_t decisions() const { return decisions_; }
 

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+#include "parser/dimacs.hpp"
+#include "sat/reference_solver.hpp"
+#include "sat/solver.hpp"
+#include "sat/watch.hpp"
+
+namespace nemox::sat {
+namespace {
+
+using Clauses = std::vector<std::vector<std::int32_t>>;
+
+SolverResult solve(const Clauses& clauses) {
+    parser::DimacsProblem p;
+    for (const auto& c : clauses) {
+        p.literals.insert(p.literals.end(), c.begin(), c.end());
+        p.clause_ends.push_back(p.literals.size());
+    }
+    return solve_dimacs(p);
+}
+
+SolverResult solve_reference(const Clauses& clauses) {
+    reference::Solver s;
+    for (const auto& c : clauses) s.add_clause(c);
+    return s.solve();
+}
+
+Solver loaded(const Clauses& clauses) {
+    Solver s;
+    for (const auto& c : clauses) s.add_clause(c);
+    return s;
+}
+
+TEST(SatLoad, TablesGrowToTheLargestVariable) {
+    Solver s = loaded({{1, 2}, {-1, 3}});
+    EXPECT_EQ(s.num_vars(), 3u);
+    EXPECT_EQ(s.watch_list(make_lit(0, true)), std::vector<ClauseRef>{0});
+    EXPECT_EQ(s.watch_list(make_lit(1, true)), std::vector<ClauseRef>{0});
+    EXPECT_EQ(s.watch_list(make_lit(0, false)), std::vector<ClauseRef>{1});
+}
+
+TEST(SatLoad, ContradictingUnitsStoreAnEmptyClause) {
+    Solver s = loaded({{2}, {-2}});
+    ASSERT_EQ(s.clause_count(), 2u);
+    EXPECT_EQ(s.clause(0).size(), 1u);
+    EXPECT_TRUE(s.clause(1).empty());
+    EXPECT_EQ(s.var_value(1), True);
+}
+
+TEST(SatLoad, RepeatedUnitIsDroppedAndDuplicateLiteralWatchedTwice) {
+    EXPECT_EQ(loaded({{3}, {3}}).clause_count(), 1u);
+    Solver s = loaded({{1, 1}});
+    EXPECT_EQ(s.watch_list(make_lit(0, true)), (std::vector<ClauseRef>{0, 0}));
+    EXPECT_EQ(loaded({}).num_vars(), 0u);
+}
+
+TEST(SatLoad, ExtremeLiteralMapsToTheTopVariable) {
+    EXPECT_EQ(lit_var(lit_from_dimacs(-2147483647 - 1)), 2147483647u);
+    EXPECT_FALSE(lit_positive(lit_from_dimacs(-5)));
+    EXPECT_THROW(lit_from_dimacs(0), InternalFailure);
+}
+
+struct Case {
+    const char* name;
+    Clauses clauses;
+    bool sat;
+    std::vector<bool> model;
+};
+
+class SatCases : public ::testing::TestWithParam<Case> {};
+
+TEST_P(SatCases, Answer) {
+    const Case& c = GetParam();
+    const SolverResult r = solve(c.clauses);
+    ASSERT_EQ(r.is_sat(), c.sat);
+    if (!c.sat) return;
+    Assignment expected;
+    for (std::size_t v = 0; v < c.model.size(); ++v) expected.set(v, c.model[v]);
+    EXPECT_EQ(r.assignment(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Search, SatCases,
+    ::testing::Values(Case{"none", {}, true, {}}, Case{"empty", {{1, 2}, {}}, false, {}},
+                      Case{"units", {{1}, {-1}}, false, {}},
+                      Case{"all_four", {{1, 2}, {-1, 2}, {1, -2}, {-1, -2}}, false, {}},
+                      Case{"negative_unit", {{-1}}, true, {false}},
+                      Case{"decisions_true", {{1, 2}}, true, {true, true}},
+                      Case{"learns", {{-1, -2}}, true, {false, true}},
+                      Case{"tautology", {{1, -1}}, true, {true}},
+                      Case{"gap", {{3}}, true, {true, true, true}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Removing the first k entries one at a time, first occurrence each, with the
+// last element swapped into the hole, exactly as written.
+std::vector<ClauseRef> remove_literally(std::vector<ClauseRef> list, std::size_t k) {
+    const std::vector<ClauseRef> copy = list;
+    for (std::size_t i = 0; i < k; ++i) {
+        for (std::size_t j = 0; j < list.size(); ++j) {
+            if (list[j] == copy[i]) {
+                list[j] = list.back();
+                list.pop_back();
+                break;
+            }
+        }
+    }
+    return list;
+}
+
+TEST(SatWatches, RestoreMatchesLiteralRemovalOnRandomLists) {
+    std::mt19937 rng(7);
+    Watches w;
+    w.grow_clauses(64);
+    for (int round = 0; round < 20000; ++round) {
+        // Each clause at most twice, as in real watch lists.
+        std::vector<ClauseRef> list;
+        const int n = static_cast<int>(rng() % 12);
+        for (int i = 0; i < n; ++i) {
+            const ClauseRef c = rng() % 64;
+            if (std::count(list.begin(), list.end(), c) < 2) list.push_back(c);
+        }
+        const std::size_t k = list.empty() ? 0 : rng() % list.size();
+        std::vector<ClauseRef> fast = list;
+        w.restore_after_conflict(fast, k);
+        ASSERT_EQ(fast, remove_literally(list, k)) << "round " << round;
+    }
+}
+
+Clauses random_formula(std::mt19937& rng) {
+    const int vars = 1 + static_cast<int>(rng() % 40);
+    const int count = static_cast<int>(rng() % (vars * 5 + 2));
+    Clauses clauses;
+    for (int i = 0; i < count; ++i) {
+        const unsigned kind = rng() % 100;
+        const int len = kind < 2 ? 0 : kind < 10 ? 1 : kind < 25 ? 2 : kind < 85 ? 3 : 4 + rng() % 3;
+        std::vector<std::int32_t> c;
+        for (int j = 0; j < len; ++j) {
+            // Duplicates and complementary pairs arise often with small ranges.
+            const int v = 1 + static_cast<int>(rng() % vars);
+            c.push_back(rng() % 2 ? v : -v);
+            if (rng() % 20 == 0) c.push_back(c.back());
+            if (rng() % 30 == 0) c.push_back(-c.back());
+        }
+        clauses.push_back(c);
+    }
+    return clauses;
+}
+
+TEST(SatDifferential, SameAnswersAsTheLiteralSearch) {
+    std::mt19937 rng(20261208);
+    int sat = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const Clauses clauses = random_formula(rng);
+        const SolverResult fast = solve(clauses);
+        ASSERT_EQ(fast, solve_reference(clauses)) << "round " << round;
+        if (!fast.is_sat()) continue;
+        ++sat;
+        for (const auto& c : clauses) {
+            bool satisfied = false;
+            for (auto d : c) {
+                const bool value = std::get<bool>(fast.assignment()[std::abs(d) - 1].second);
+                satisfied = satisfied || (d > 0) == value;
+            }
+            ASSERT_TRUE(satisfied) << "round " << round;
+        }
+    }
+    // The generator must exercise both answers.
+    EXPECT_GT(sat, 300);
+    EXPECT_LT(sat, 2700);
+}
+
+}  // namespace
+}  // namespace nemox::sat

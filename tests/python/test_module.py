@@ -1,0 +1,119 @@
+import subprocess
+import sys
+import textwrap
+
+import pytest
+
+import nemox
+
+FUNCTIONS = ["solve_sat", "solve_lp_text", "solve_milp_text", "solve_cp_text"]
+
+DOCS = {
+    "solve_sat": "Solve a SAT problem from DIMACS CNF text.\nReturns a dict with keys: status, model (if SAT).",
+    "solve_lp_text": "Solve an LP problem from text.",
+    "solve_milp_text": "Solve a MILP problem from text.",
+    "solve_cp_text": "Solve a CP problem from text.",
+}
+
+
+def test_module_docstring_and_function_order():
+    assert nemox.__doc__ == "Python module: `nemox`."
+    public = [name for name in vars(nemox) if not name.startswith("__")]
+    assert public == FUNCTIONS
+
+
+@pytest.mark.parametrize("name", FUNCTIONS)
+def test_docstring_and_text_signature(name):
+    fn = getattr(nemox, name)
+    assert fn.__doc__ == DOCS[name]
+    assert fn.__text_signature__ == "(input)"
+    assert type(fn).__name__ == "builtin_function_or_method"
+
+
+@pytest.mark.parametrize("name", FUNCTIONS)
+@pytest.mark.parametrize(
+    "args, kwargs",
+    [
+        ((), {}),
+        (("a", "b"), {}),
+        ((1,), {}),
+        ((None,), {}),
+        ((b"p cnf 0 0",), {}),
+        ((), {"text": "p cnf 0 0"}),
+        (("p cnf 0 0",), {"input": "p cnf 0 0"}),
+        ((), {"input": "x", "other": "y"}),
+    ],
+)
+def test_wrong_calls_raise_type_error(name, args, kwargs):
+    with pytest.raises(TypeError):
+        getattr(nemox, name)(*args, **kwargs)
+
+
+def test_non_str_error_names_the_parameter():
+    with pytest.raises(TypeError, match="input"):
+        nemox.solve_sat(3)
+
+
+@pytest.mark.parametrize("name", FUNCTIONS)
+def test_lone_surrogate_raises_the_encoding_error(name):
+    with pytest.raises(UnicodeEncodeError):
+        getattr(nemox, name)("p cnf 1 1\n\ud800 0\n")
+
+
+def test_str_subclass_and_keyword_are_accepted():
+    class Text(str):
+        pass
+
+    assert nemox.solve_sat(Text("p cnf 1 1\n1 0\n")) == {"status": "SAT", "model": {"x0": True}}
+    assert nemox.solve_sat(input="p cnf 0 0") == {"status": "SAT", "model": {}}
+
+
+def test_reimport_returns_the_same_module_object():
+    import importlib
+
+    first = sys.modules["nemox"]
+    del sys.modules["nemox"]
+    try:
+        again = importlib.import_module("nemox")
+        assert again is first
+        assert importlib.reload(again) is first
+    finally:
+        sys.modules["nemox"] = first
+
+
+def test_sub_interpreter_import_fails_with_import_error():
+    si = pytest.importorskip("_xxsubinterpreters")
+    interp = si.create()
+    try:
+        with pytest.raises(si.RunFailedError, match="ImportError.*sub-interpreters"):
+            si.run_string(interp, f"import sys; sys.path[:] = {sys.path!r}; import nemox")
+    finally:
+        si.destroy(interp)
+    assert nemox.solve_sat("p cnf 0 0") == {"status": "SAT", "model": {}}
+
+
+def test_type_checkers_see_the_signatures(tmp_path):
+    pytest.importorskip("mypy")
+    script = tmp_path / "use_nemox.py"
+    script.write_text(
+        textwrap.dedent(
+            """
+            import nemox
+            r1 = nemox.solve_sat("p cnf 0 0")
+            r2 = nemox.solve_lp_text(input="min x0")
+            r3 = nemox.solve_milp_text("min x0")
+            r4 = nemox.solve_cp_text("var x 0 1")
+            status: str = str(r1["status"])
+            nemox.solve_sat(3)
+            """
+        )
+    )
+    run = subprocess.run(
+        [sys.executable, "-m", "mypy", "--no-incremental", "--cache-dir", str(tmp_path / "cache"), str(script)],
+        capture_output=True,
+        text=True,
+        cwd=tmp_path,
+    )
+    # Exactly the one bad call is reported: the stubs are found and typed.
+    assert "Found 1 error" in run.stdout, run.stdout + run.stderr
+    assert 'Argument 1 to "solve_sat" has incompatible type "int"' in run.stdout

@@ -1,0 +1,183 @@
+import gc
+import random
+import signal
+import threading
+import time
+
+import pytest
+
+import nemox
+
+
+def lines(*rows):
+    return "\n".join(rows) + "\n"
+
+
+@pytest.mark.parametrize(
+    "text, expected",
+    [
+        ("p cnf 0 0", {"status": "SAT", "model": {}}),
+        (lines("p cnf 2 1", "1 2 0"), {"status": "SAT", "model": {"x0": True, "x1": True}}),
+        (lines("p cnf 2 1", "-1 -2 0"), {"status": "SAT", "model": {"x0": False, "x1": True}}),
+        (lines("p cnf 1 2", "1 0", "-1 0"), {"status": "UNSAT"}),
+        (lines("p cnf 5 1", "1 2 0"), {"status": "SAT", "model": {"x0": True, "x1": True}}),
+        (lines("p cnf 2 1", "1 0 0"), {"status": "UNSAT"}),
+        (lines("p cnf 2 5", "7 0"), {"status": "SAT", "model": {f"x{i}": True for i in range(7)}}),
+        (lines("c x", "p cnf 2 4", "1 2 0", "-1 2 0", "1 -2 0", "-1 -2 0"), {"status": "UNSAT"}),
+        (lines("p cnf 3 1", "1 -3"), {"status": "SAT", "model": {"x0": True, "x1": True, "x2": True}}),
+    ],
+)
+def test_answers(text, expected):
+    result = nemox.solve_sat(text)
+    assert result == expected
+    assert list(result) == list(expected)
+    if "model" in result:
+        assert list(result["model"]) == list(expected["model"])
+        assert all(type(v) is bool for v in result["model"].values())
+
+
+@pytest.mark.parametrize(
+    "text, message",
+    [
+        ("", "missing 'p cnf' header"),
+        ("c only\n\n", "missing 'p cnf' header"),
+        ("C\n", "line 1: data before 'p cnf' header"),
+        ("p cnf 1\n", "line 1: invalid problem line, expected 'p cnf <vars> <clauses>'"),
+        ("p cnf -1 1\n", "line 1: invalid variable count"),
+        ("p cnf 1 1.5\n", "line 1: invalid clause count"),
+        ("p cnf 1 1\n1\np cnf 1 1\n", "line 3: clause before problem header not terminated"),
+        ("p cnf 1 1\r\n\r\n%\r\n", "line 3: invalid literal '%'"),
+        ("p cnf 1 1\n1 x\x00y 0\n", "line 2: invalid literal 'x\x00y'"),
+        ("p cnf 1 1\n\u00e9\u4e2d 0\n", "line 2: invalid literal '\u00e9\u4e2d'"),
+        ("p cnf 1 1\n1 2147483648 0\n", "line 2: invalid literal '2147483648'"),
+    ],
+)
+def test_reader_messages(text, message):
+    with pytest.raises(ValueError) as info:
+        nemox.solve_sat(text)
+    assert info.value.args == (message,)
+
+
+WHITE_SPACE = "\t\n\x0b\x0c\r \x85\xa0\u1680" + "".join(map(chr, range(0x2000, 0x200B))) + "\u2028\u2029\u202f\u205f\u3000"
+
+
+@pytest.mark.parametrize("ws", [c for c in WHITE_SPACE if c != "\n"])
+def test_every_unicode_white_space_separates(ws):
+    text = f"{ws}p{ws}cnf 2 2{ws}\n-1{ws}{ws}2 0 1{ws}0{ws}\n"
+    assert nemox.solve_sat(text) == {"status": "SAT", "model": {"x0": True, "x1": True}}
+
+
+@pytest.mark.parametrize("not_ws", ["\x1c", "\x1f", "\u200b", "\ufeff"])
+def test_other_characters_are_not_white_space(not_ws):
+    with pytest.raises(ValueError, match="invalid literal"):
+        nemox.solve_sat(f"p cnf 1 1\n1{not_ws}0\n")
+
+
+def test_huge_variable_index_raises_memory_error_and_module_survives():
+    with pytest.raises(MemoryError):
+        nemox.solve_sat("p cnf 1 1\n-2147483648 0\n")
+    assert nemox.solve_sat("p cnf 1 1\n1 0\n")["status"] == "SAT"
+
+
+def test_million_variable_clause_is_quick():
+    start = time.perf_counter()
+    result = nemox.solve_sat("p cnf 1000000 1\n1000000 0\n")
+    assert time.perf_counter() - start < 5
+    assert len(result["model"]) == 1000000
+    assert list(result["model"])[-1] == "x999999"
+
+
+def test_ten_megabyte_line():
+    literals = " ".join(str(i) for i in range(1, 1_500_001))
+    assert len(literals) > 10_000_000
+    result = nemox.solve_sat("p cnf 1500000 1\n" + literals + " 0\n")
+    assert result["status"] == "SAT" and len(result["model"]) == 1_500_000
+
+
+def random_cnf(rng, n, m):
+    rows = [f"p cnf {n} {m}"]
+    for _ in range(m):
+        vs = rng.sample(range(1, n + 1), 3)
+        rows.append(" ".join(str(v if rng.random() < 0.5 else -v) for v in vs) + " 0")
+    return lines(*rows)
+
+
+def satisfies(text, model):
+    for row in text.splitlines()[1:]:
+        lits = [int(t) for t in row.split()[:-1]]
+        if not any(model[f"x{abs(l) - 1}"] == (l > 0) for l in lits):
+            return False
+    return True
+
+
+def test_models_satisfy_random_formulas_and_repeat_exactly():
+    rng = random.Random(5)
+    for _ in range(200):
+        text = random_cnf(rng, 15, rng.randint(10, 80))
+        first = nemox.solve_sat(text)
+        assert nemox.solve_sat(text) == first
+        if first["status"] == "SAT":
+            assert satisfies(text, first["model"])
+
+
+def test_threads_get_the_serial_answers():
+    rng = random.Random(11)
+    texts = [random_cnf(rng, 25, 100) for _ in range(32)]
+    serial = [nemox.solve_sat(t) for t in texts]
+    results = [None] * len(texts)
+
+    def work(offset):
+        for i in range(offset, len(texts), 16):
+            for _ in range(5):
+                assert nemox.solve_sat(texts[i]) == serial[i]
+            results[i] = nemox.solve_sat(texts[i])
+
+    threads = [threading.Thread(target=work, args=(k,)) for k in range(16)]
+    for t in threads:
+        t.start()
+    for t in threads:
+        t.join()
+    assert results == serial
+
+
+def rss_bytes():
+    with open("/proc/self/statm") as f:
+        return int(f.read().split()[1]) * 4096
+
+
+def test_memory_stays_flat_over_many_calls():
+    rng = random.Random(3)
+    texts = [random_cnf(rng, 20, 91) for _ in range(20)] + ["p cnf 1 1\nx 0\n", "", "p cnf 1 2\n1 0\n-1 0\n"]
+
+    def burst():
+        for i in range(20000):
+            try:
+                nemox.solve_sat(texts[i % len(texts)])
+            except ValueError:
+                pass
+
+    burst()
+    gc.collect()
+    before = rss_bytes()
+    burst()
+    gc.collect()
+    assert rss_bytes() - before < 2 * 1024 * 1024
+
+
+def test_alarm_interrupts_a_long_search_and_next_call_works():
+    text = random_cnf(random.Random(1), 200, 852)
+
+    def on_alarm(signum, frame):
+        raise TimeoutError("time limit")
+
+    old = signal.signal(signal.SIGALRM, on_alarm)
+    try:
+        signal.setitimer(signal.ITIMER_REAL, 0.2)
+        start = time.perf_counter()
+        with pytest.raises(TimeoutError):
+            nemox.solve_sat(text)
+        assert time.perf_counter() - start < 2
+    finally:
+        signal.setitimer(signal.ITIMER_REAL, 0)
+        signal.signal(signal.SIGALRM, old)
+    assert nemox.solve_sat("p cnf 1 1\n-1 0\n") == {"status": "SAT", "model": {"x0": False}}
