@@ -9,7 +9,7 @@ namespace {
 
 // Bytes per variable across the per-variable tables, the heap, the trail and
 // the two (empty) watch lists.
-constexpr double kBytesPerVar = 1 + 4 + 4 + 8 + 4 + 4 + 1 + 4 + 2 * sizeof(std::vector<ClauseRef>);
+constexpr double kBytesPerVar = 1 + 4 + 4 + 8 + 4 + 4 + 1 + 4 + 2 * sizeof(WatchList);
 
 }  // namespace
 
@@ -31,6 +31,13 @@ ClauseRef Solver::store(std::span<const Lit> lits, bool learnt) {
     const ClauseRef ref = clauses_.add(lits, learnt);
     watches_.grow_clauses(clauses_.size());
     return ref;
+}
+
+void Solver::watch(ClauseRef c, std::span<const Lit> lits) {
+    // A two-literal clause repeats its second literal as the third.
+    const Watch w{c, lits[0], lits[1], lits.size() > 2 ? lits[2] : lits[1]};
+    watches_[lits[0]].push_back(w);
+    watches_[lits[1]].push_back(w);
 }
 
 void Solver::add_clause(std::span<const std::int32_t> dimacs) {
@@ -59,9 +66,7 @@ void Solver::add_clause(std::span<const std::int32_t> dimacs) {
         assign(l, store(scratch_, false));
         return;
     }
-    const ClauseRef ref = store(scratch_, false);
-    watches_[scratch_[0]].push_back(ref);
-    watches_[scratch_[1]].push_back(ref);
+    watch(store(scratch_, false), scratch_);
 }
 
 void Solver::assign(Lit l, ClauseRef reason) {
@@ -75,27 +80,40 @@ void Solver::assign(Lit l, ClauseRef reason) {
 ClauseRef Solver::propagate() {
     while (trail_.qhead < trail_.lits.size()) {
         const Lit f = trail_.lits[trail_.qhead++] ^ 1u;  // the literal made false
-        std::vector<ClauseRef>& ws = watches_[f];
+        WatchList& ws = watches_[f];
         const std::size_t n = ws.size();
+        visits_ += n;
         interrupt_.poll(static_cast<std::int64_t>(n) + 1);
         for (std::size_t i = 0; i < n; ++i) {
-            const ClauseRef c = ws[i];
+            const Watch w = ws[i];
+            // The first literal in clause order that is not false (f is false).
             Lit found = f;
-            for (const Lit l : clauses_.lits(c)) {
-                if (l != f && value(l) != False) {
-                    found = l;
-                    break;
-                }
+            if (value(w.lit0) != False) {
+                found = w.lit0;
+            } else if (value(w.lit1) != False) {
+                found = w.lit1;
+            } else if (w.lit2 != w.lit1 && value(w.lit2) != False) {
+                found = w.lit2;
+            } else {
+                found = scan_rest(w.clause, f);
             }
             if (found == f) {
                 watches_.restore_after_conflict(ws, i);
-                return c;
+                return w.clause;
             }
-            watches_[found].push_back(c);
+            watches_[found].push_back(w);
         }
         ws.clear();
     }
     return kNoClause;
+}
+
+Lit Solver::scan_rest(ClauseRef c, Lit none) const {
+    const std::span<const Lit> lits = clauses_.lits(c);
+    for (std::size_t j = 3; j < lits.size(); ++j) {
+        if (value(lits[j]) != False) return lits[j];
+    }
+    return none;
 }
 
 void Solver::bump(std::uint32_t v) {
@@ -156,7 +174,7 @@ void Solver::backjump(std::uint32_t level) {
         order_.insert(v);
     }
     trail_.lits.resize(s);
-    trail_.lim.resize(std::size_t{level} + 1);
+    trail_.close_above(level);
     trail_.qhead = std::min(trail_.qhead, s);
 }
 
@@ -182,10 +200,7 @@ SolverResult Solver::solve() {
             std::uint32_t backjump_level = 0;
             analyze(conflict, backjump_level);
             const ClauseRef learnt = store(learnt_, true);
-            if (learnt_.size() >= 2) {
-                watches_[learnt_[0]].push_back(learnt);
-                watches_[learnt_[1]].push_back(learnt);
-            }
+            if (learnt_.size() >= 2) watch(learnt, learnt_);
             backjump(backjump_level);
             assign(learnt_[0], learnt);
             var_inc_ /= var_decay_;
@@ -202,8 +217,7 @@ SolverResult Solver::solve() {
     }
 }
 
-SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt) {
-    Solver solver(interrupt);
+void load(Solver& solver, const parser::DimacsProblem& problem) {
     std::uint64_t max_magnitude = 0;
     for (const std::int32_t d : problem.literals) {
         const std::uint64_t m = d < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(static_cast<std::int64_t>(d))
@@ -212,6 +226,11 @@ SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interr
     }
     solver.ensure_vars(max_magnitude);
     for (std::size_t i = 0; i < problem.clause_count(); ++i) solver.add_clause(problem.clause(i));
+}
+
+SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt) {
+    Solver solver(interrupt);
+    load(solver, problem);
     return solver.solve();
 }
 

@@ -30,10 +30,11 @@ public:
     std::uint64_t num_vars() const { return num_vars_; }
     std::size_t clause_count() const { return clauses_.size(); }
     std::span<const Lit> clause(ClauseRef c) const { return clauses_.lits(c); }
-    const std::vector<ClauseRef>& watch_list(Lit l) const { return watches_[l]; }
+    const WatchList& watch_list(Lit l) const { return watches_[l]; }
     LBool var_value(std::uint32_t v) const { return static_cast<LBool>(assigns_[v]); }
     std::uint64_t conflicts() const { return conflicts_; }
     std::uint64_t decisions() const { return decisions_; }
+    std::uint64_t watch_visits() const { return visits_; }
 
 private:
     LBool value(Lit l) const {
@@ -42,6 +43,8 @@ private:
     }
     void assign(Lit l, ClauseRef reason);
     ClauseRef propagate();
+    // First literal from index 3 on that is not false, or `none`.
+    Lit scan_rest(ClauseRef c, Lit none) const;
     void analyze(ClauseRef conflict, std::uint32_t& backjump_level);
     void visit(ClauseRef c, std::uint32_t skip_var, std::uint32_t level, std::uint32_t& counter,
                std::uint32_t& backjump_level);
@@ -49,6 +52,7 @@ private:
     void backjump(std::uint32_t level);
     void decide();
     ClauseRef store(std::span<const Lit> lits, bool learnt);
+    void watch(ClauseRef c, std::span<const Lit> lits);
 
     ClauseDB clauses_;
     Watches watches_;
@@ -68,10 +72,14 @@ private:
     bool has_empty_clause_ = false;
     std::uint64_t conflicts_ = 0;
     std::uint64_t decisions_ = 0;
+    std::uint64_t visits_ = 0;
     Interrupt interrupt_;
 };
 
-// The whole SAT road after reading: load every clause in order, then search.
+// Loads every clause of the problem in input order.
+void load(Solver& solver, const parser::DimacsProblem& problem);
+
+// The whole SAT road after reading: load, then search.
 SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt = Interrupt());
 
 }  // namespace nemox::sat

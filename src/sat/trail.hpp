@@ -18,6 +18,7 @@ struct Trail {
 
     std::uint32_t level() const { return static_cast<std::uint32_t>(lim.size() - 1); }
     void new_level() { lim.push_back(lits.size()); }
+    void close_above(std::uint32_t level) { lim.resize(std::size_t{level} + 1); }
 };
 
 }  // namespace nemox::sat
