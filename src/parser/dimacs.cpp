@@ -22,26 +22,59 @@ bool parse_count(std::string_view t, std::uint64_t& out) {
     return true;
 }
 
-// Optional "+" or "-", then ASCII digits, within the signed 32-bit range.
-bool parse_literal(std::string_view t, std::int32_t& out) {
-    std::size_t i = 0;
+bool ascii_white_space(unsigned char b) { return b == ' ' || (b >= 0x09 && b <= 0x0D); }
+
+const char* skip_white_space(const char* p, const char* end) {
+    while (p < end) {
+        const auto b = static_cast<unsigned char>(*p);
+        if (ascii_white_space(b)) {
+            ++p;
+        } else if (b >= 0x80) {
+            const std::size_t n = white_space_length(p, end);
+            if (n == 0) break;
+            p += n;
+        } else {
+            break;
+        }
+    }
+    return p;
+}
+
+bool token_ends_at(const char* p, const char* end) {
+    if (p == end) return true;
+    const auto b = static_cast<unsigned char>(*p);
+    return ascii_white_space(b) || (b >= 0x80 && white_space_length(p, end) != 0);
+}
+
+std::string_view token_at(const char* start, const char* end) {
+    Tokenizer tokens(std::string_view(start, static_cast<std::size_t>(end - start)));
+    std::string_view token;
+    tokens.next(token);
+    return token;
+}
+
+// Optional "+" or "-", then ASCII digits, within the signed 32-bit range, up
+// to white space or the end. Returns the end of the token, or null.
+const char* read_literal(const char* p, const char* end, std::int32_t& out) {
     bool negative = false;
-    if (!t.empty() && (t[0] == '+' || t[0] == '-')) {
-        negative = t[0] == '-';
-        i = 1;
+    if (*p == '+' || *p == '-') {
+        negative = *p == '-';
+        ++p;
     }
-    if (i == t.size()) return false;
+    const char* const digits = p;
     std::uint64_t v = 0;
-    for (; i < t.size(); ++i) {
-        const unsigned d = static_cast<unsigned char>(t[i]) - unsigned{'0'};
-        if (d > 9) return false;
+    while (p < end) {
+        const unsigned d = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (d > 9) break;
         v = v * 10 + d;
-        if (v > 2147483648u) return false;
+        if (v > 2147483648u) return nullptr;
+        ++p;
     }
-    if (!negative && v > 2147483647u) return false;
+    if (p == digits || !token_ends_at(p, end)) return nullptr;
+    if (!negative && v > 2147483647u) return nullptr;
     out = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(v)
                                              : static_cast<std::int64_t>(v));
-    return true;
+    return p;
 }
 
 std::string line_message(std::uint64_t line, std::string_view what) {
@@ -91,13 +124,19 @@ Expected<DimacsProblem> parse_dimacs(std::string_view text) {
         }
 
         if (!header_seen) return Result::failure(line_message(n, "data before 'p cnf' header"));
-        Tokenizer tokens(line);
-        std::string_view token;
-        while (tokens.next(token)) {
+        // Clause lines are most of the text: tokens are split and read as
+        // 32-bit literals in one pass.
+        const char* p = line.data();
+        const char* const end = p + line.size();
+        for (;;) {
+            p = skip_white_space(p, end);
+            if (p == end) break;
+            const char* const start = p;
             std::int32_t lit = 0;
-            if (!parse_literal(token, lit)) {
+            p = read_literal(p, end, lit);
+            if (p == nullptr) {
                 std::string what = "invalid literal '";
-                what += token;
+                what += token_at(start, end);
                 what += '\'';
                 return Result::failure(line_message(n, what));
             }

@@ -16,12 +16,11 @@ inline constexpr ClauseRef kNoClause = UINT32_MAX;
 // only appended, so indices never change.
 class ClauseDB {
 public:
-    ClauseRef add(std::span<const Lit> lits, bool learnt) {
+    ClauseRef add(std::span<const Lit> lits) {
         if (starts_.size() >= kNoClause - 1) throw MemoryLimit("too many clauses");
         const auto ref = static_cast<ClauseRef>(starts_.size());
         starts_.push_back(arena_.size());
         arena_.insert(arena_.end(), lits.begin(), lits.end());
-        learnt_.push_back(learnt);
         return ref;
     }
 
@@ -30,18 +29,15 @@ public:
         const std::size_t end = c + 1 < starts_.size() ? starts_[c + 1] : arena_.size();
         return {arena_.data() + begin, end - begin};
     }
-    bool learnt(ClauseRef c) const { return learnt_[c]; }
     std::size_t size() const { return starts_.size(); }
     void reserve(std::size_t clauses, std::size_t literals) {
         starts_.reserve(clauses);
-        learnt_.reserve(clauses);
         arena_.reserve(literals);
     }
 
 private:
     std::vector<Lit> arena_;
     std::vector<std::size_t> starts_;
-    std::vector<bool> learnt_;
 };
 
 }  // namespace nemox::sat

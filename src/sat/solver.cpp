@@ -9,7 +9,7 @@ namespace {
 
 // Bytes per variable across the per-variable tables, the heap, the trail and
 // the two (empty) watch lists.
-constexpr double kBytesPerVar = 1 + 4 + 4 + 8 + 4 + 4 + 1 + 4 + 2 * sizeof(WatchList);
+constexpr double kBytesPerVar = 1 + 4 + 4 + 8 + 4 + 4 + 1 + 4 + 2 * 16;
 
 }  // namespace
 
@@ -27,8 +27,15 @@ void Solver::ensure_vars(std::uint64_t n) {
     watches_.resize(2 * n);
 }
 
-ClauseRef Solver::store(std::span<const Lit> lits, bool learnt) {
-    const ClauseRef ref = clauses_.add(lits, learnt);
+void Solver::reserve(std::span<const std::uint32_t> watch_counts, std::size_t clauses,
+                     std::size_t literals) {
+    clauses_.reserve(2 * clauses + 16, 2 * literals + 64);
+    watches_.grow_clauses(2 * clauses + 16);
+    watches_.layout(watch_counts);
+}
+
+ClauseRef Solver::store(std::span<const Lit> lits) {
+    const ClauseRef ref = clauses_.add(lits);
     watches_.grow_clauses(clauses_.size());
     return ref;
 }
@@ -36,8 +43,8 @@ ClauseRef Solver::store(std::span<const Lit> lits, bool learnt) {
 void Solver::watch(ClauseRef c, std::span<const Lit> lits) {
     // A two-literal clause repeats its second literal as the third.
     const Watch w{c, lits[0], lits[1], lits.size() > 2 ? lits[2] : lits[1]};
-    watches_[lits[0]].push_back(w);
-    watches_[lits[1]].push_back(w);
+    watches_.push(lits[0], w);
+    watches_.push(lits[1], w);
 }
 
 void Solver::add_clause(std::span<const std::int32_t> dimacs) {
@@ -49,7 +56,7 @@ void Solver::add_clause(std::span<const std::int32_t> dimacs) {
         max_var = std::max(max_var, lit_var(l));
     }
     if (scratch_.empty()) {
-        store(scratch_, false);
+        store(scratch_);
         has_empty_clause_ = true;
         return;
     }
@@ -59,14 +66,14 @@ void Solver::add_clause(std::span<const std::int32_t> dimacs) {
         const LBool v = value(l);
         if (v == True) return;
         if (v == False) {
-            store({}, false);
+            store({});
             has_empty_clause_ = true;
             return;
         }
-        assign(l, store(scratch_, false));
+        assign(l, store(scratch_));
         return;
     }
-    watch(store(scratch_, false), scratch_);
+    watch(store(scratch_), scratch_);
 }
 
 void Solver::assign(Lit l, ClauseRef reason) {
@@ -80,12 +87,12 @@ void Solver::assign(Lit l, ClauseRef reason) {
 ClauseRef Solver::propagate() {
     while (trail_.qhead < trail_.lits.size()) {
         const Lit f = trail_.lits[trail_.qhead++] ^ 1u;  // the literal made false
-        WatchList& ws = watches_[f];
-        const std::size_t n = ws.size();
+        const std::size_t n = watches_.size(f);
         visits_ += n;
         interrupt_.poll(static_cast<std::int64_t>(n) + 1);
         for (std::size_t i = 0; i < n; ++i) {
-            const Watch w = ws[i];
+            // A copy: pushing to another list may move the pool.
+            const Watch w = watches_.at(f, i);
             // The first literal in clause order that is not false (f is false).
             Lit found = f;
             if (value(w.lit0) != False) {
@@ -98,12 +105,12 @@ ClauseRef Solver::propagate() {
                 found = scan_rest(w.clause, f);
             }
             if (found == f) {
-                watches_.restore_after_conflict(ws, i);
+                watches_.restore_after_conflict(f, i);
                 return w.clause;
             }
-            watches_[found].push_back(w);
+            watches_.push(found, w);
         }
-        ws.clear();
+        watches_.clear(f);
     }
     return kNoClause;
 }
@@ -199,7 +206,7 @@ SolverResult Solver::solve() {
             if (trail_.level() == 0) return SolverResult::unsat();
             std::uint32_t backjump_level = 0;
             analyze(conflict, backjump_level);
-            const ClauseRef learnt = store(learnt_, true);
+            const ClauseRef learnt = store(learnt_);
             if (learnt_.size() >= 2) watch(learnt, learnt_);
             backjump(backjump_level);
             assign(learnt_[0], learnt);
@@ -225,6 +232,15 @@ void load(Solver& solver, const parser::DimacsProblem& problem) {
         max_magnitude = std::max(max_magnitude, m);
     }
     solver.ensure_vars(max_magnitude);
+    // Each clause of two or more literals is watched by its first two.
+    std::vector<std::uint32_t> watch_counts(2 * max_magnitude, 0);
+    for (std::size_t i = 0; i < problem.clause_count(); ++i) {
+        const auto c = problem.clause(i);
+        if (c.size() < 2) continue;
+        ++watch_counts[lit_from_dimacs(c[0])];
+        ++watch_counts[lit_from_dimacs(c[1])];
+    }
+    solver.reserve(watch_counts, problem.clause_count(), problem.literals.size());
     for (std::size_t i = 0; i < problem.clause_count(); ++i) solver.add_clause(problem.clause(i));
 }
 

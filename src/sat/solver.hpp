@@ -25,12 +25,16 @@ public:
     // Sizes the per-variable tables once for the largest variable to come.
     void ensure_vars(std::uint64_t n);
     void add_clause(std::span<const std::int32_t> dimacs);
+    // Room for the input clauses, and for the search to start without growing;
+    // `watch_counts` tells how many input clauses each literal will watch.
+    void reserve(std::span<const std::uint32_t> watch_counts, std::size_t clauses,
+                 std::size_t literals);
     SolverResult solve();
 
     std::uint64_t num_vars() const { return num_vars_; }
     std::size_t clause_count() const { return clauses_.size(); }
     std::span<const Lit> clause(ClauseRef c) const { return clauses_.lits(c); }
-    const WatchList& watch_list(Lit l) const { return watches_[l]; }
+    std::span<const Watch> watch_list(Lit l) const { return watches_.list(l); }
     LBool var_value(std::uint32_t v) const { return static_cast<LBool>(assigns_[v]); }
     std::uint64_t conflicts() const { return conflicts_; }
     std::uint64_t decisions() const { return decisions_; }
@@ -51,7 +55,7 @@ private:
     void bump(std::uint32_t v);
     void backjump(std::uint32_t level);
     void decide();
-    ClauseRef store(std::span<const Lit> lits, bool learnt);
+    ClauseRef store(std::span<const Lit> lits);
     void watch(ClauseRef c, std::span<const Lit> lits);
 
     ClauseDB clauses_;

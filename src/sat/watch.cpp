@@ -1,15 +1,69 @@
 #include "sat/watch.hpp"
 
+#include <algorithm>
+
 namespace nemox::sat {
 
-void Watches::restore_after_conflict(WatchList& list, std::size_t removed) {
+void Watches::layout(std::span<const std::uint32_t> counts) {
+    // Small formulas get generous lists (learnt clauses pile up in a few of
+    // them); large ones start tight to keep memory in proportion.
+    const std::uint32_t least = counts.size() <= 4096 ? 32 : 4;
+    auto initial_capacity = [least](std::uint32_t count) { return std::max(least, 2 * count); };
+    std::size_t total = 0;
+    for (const std::uint32_t c : counts) total += initial_capacity(c);
+    // Room for every list to double once before the pool must move.
+    pool_capacity_ = 2 * total;
+    pool_.reset(new Watch[pool_capacity_]);
+    pool_used_ = 0;
+    for (std::size_t l = 0; l < counts.size(); ++l) {
+        spans_[l] = Span{pool_used_, 0, initial_capacity(counts[l])};
+        pool_used_ += spans_[l].capacity;
+    }
+    live_ = pool_used_;
+}
+
+void Watches::grow(Lit l) {
+    const std::uint32_t capacity = std::max<std::uint32_t>(4, 2 * spans_[l].capacity);
+    if (pool_used_ + capacity > pool_capacity_) {
+        // A new pool; when most of the old one is abandoned chunks, the lists
+        // are packed, each keeping its capacity.
+        const bool compact = pool_used_ - live_ > live_;
+        const std::size_t needed = (compact ? live_ : pool_used_) + capacity;
+        const std::size_t new_capacity = std::max(2 * needed, std::size_t{64});
+        std::unique_ptr<Watch[]> pool(new Watch[new_capacity]);
+        if (compact) {
+            std::size_t used = 0;
+            for (Span& s : spans_) {
+                std::copy_n(pool_.get() + s.begin, s.size, pool.get() + used);
+                s.begin = used;
+                used += s.capacity;
+            }
+            pool_used_ = used;
+        } else {
+            std::copy_n(pool_.get(), pool_used_, pool.get());
+        }
+        pool_ = std::move(pool);
+        pool_capacity_ = new_capacity;
+    }
+    Span& s = spans_[l];
+    std::copy_n(pool_.get() + s.begin, s.size, pool_.get() + pool_used_);
+    live_ += capacity - s.capacity;
+    s.begin = pool_used_;
+    s.capacity = capacity;
+    pool_used_ += capacity;
+}
+
+void Watches::restore_after_conflict(Lit l, std::size_t removed) {
     if (removed == 0) return;
-    const auto n = static_cast<std::uint32_t>(list.size());
+    Span& s = spans_[l];
+    Watch* list = pool_.get() + s.begin;
+    const std::uint32_t n = s.size;
     const auto k = static_cast<std::uint32_t>(removed);
     if (2 * k <= n) {
-        restore_separated(list, k);
+        restore_separated(list, n, k);
+        s.size = n - k;
     } else {
-        restore_general(list, k);
+        s.size = restore_general(list, n, k);
     }
 }
 
@@ -17,8 +71,7 @@ void Watches::restore_after_conflict(WatchList& list, std::size_t removed) {
 // with the tail entry T_i = list[n-1-i]. While the front and the tail do not
 // meet, that occurrence is slot i itself, unless the twin of entry i was an
 // earlier tail entry T_t (t < i), which then sits in the hole of step t.
-void Watches::restore_separated(WatchList& list, std::uint32_t k) {
-    const auto n = static_cast<std::uint32_t>(list.size());
+void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
     for (std::uint32_t t = 0; t < k; ++t) slots_[list[n - 1 - t].clause].a = t;
     holes_.resize(k);
     for (std::uint32_t i = 0; i < k; ++i) {
@@ -27,13 +80,11 @@ void Watches::restore_separated(WatchList& list, std::uint32_t k) {
     }
     for (std::uint32_t t = 0; t < k; ++t) slots_[list[n - 1 - t].clause].a = kNone;
     for (std::uint32_t i = 0; i < k; ++i) list[holes_[i]] = list[n - 1 - i];
-    list.resize(n - k);
 }
 
 // The removals written out, with the positions of every clause in the list
 // (a clause sits in exactly two watch slots overall, so at most twice here).
-void Watches::restore_general(WatchList& list, std::uint32_t k) {
-    const auto n = static_cast<std::uint32_t>(list.size());
+std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32_t k) {
     tracked_.clear();
     for (std::uint32_t j = 0; j < n; ++j) {
         const ClauseRef c = list[j].clause;
@@ -59,8 +110,8 @@ void Watches::restore_general(WatchList& list, std::uint32_t k) {
         }
         --m;
     }
-    list.resize(m);
     for (const ClauseRef c : tracked_) slots_[c] = Slots{kNone, kNone};
+    return m;
 }
 
 }  // namespace nemox::sat

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <vector>
 
 #include "sat/clause.hpp"
@@ -17,38 +20,62 @@ struct Watch {
     Lit lit2;
 };
 
-using WatchList = std::vector<Watch>;
-
-// Watch lists by literal code. During propagation every visited clause either
-// moves to another list or is the conflict, so a walk without conflict empties
-// the list; `restore_after_conflict` rebuilds the order that removing the first
-// k entries one by one (first occurrence, last element swapped into its place)
-// leaves behind, in time linear in the list.
+// Watch lists by literal code, all kept in one pool so that small solves do
+// not pay an allocation per list. During propagation every visited clause
+// either moves to another list or is the conflict, so a walk without conflict
+// empties the list; `restore_after_conflict` rebuilds the order that removing
+// the first k entries one by one (first occurrence, last element swapped into
+// its place) leaves behind, in time linear in the list.
 class Watches {
 public:
-    void resize(std::size_t lit_count) { lists_.resize(lit_count); }
+    void resize(std::size_t lit_count) { spans_.resize(lit_count, Span{0, 0, 0}); }
     void grow_clauses(std::size_t clause_count) {
-        if (slots_.size() < clause_count) slots_.resize(clause_count, Slots{kNone, kNone});
+        if (slots_.size() < clause_count)
+            slots_.resize(std::max(clause_count, 2 * slots_.size()), Slots{kNone, kNone});
     }
+    // Lays the lists out in the pool with room for `counts[l]` entries each
+    // and as much again, so that small searches never grow a list.
+    void layout(std::span<const std::uint32_t> counts);
 
-    WatchList& operator[](Lit l) { return lists_[l]; }
-    const WatchList& operator[](Lit l) const { return lists_[l]; }
+    std::size_t size(Lit l) const { return spans_[l].size; }
+    // The i-th entry; valid until the next push, which may move the pool.
+    const Watch& at(Lit l, std::size_t i) const { return pool_[spans_[l].begin + i]; }
+    std::span<const Watch> list(Lit l) const { return {pool_.get() + spans_[l].begin, spans_[l].size}; }
 
-    void restore_after_conflict(WatchList& list, std::size_t removed);
+    void push(Lit l, const Watch& w) {
+        Span& s = spans_[l];
+        if (s.size == s.capacity) grow(l);
+        pool_[spans_[l].begin + spans_[l].size++] = w;
+    }
+    void clear(Lit l) { spans_[l].size = 0; }
+
+    void restore_after_conflict(Lit l, std::size_t removed);
 
 private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
 
-    void restore_separated(WatchList& list, std::uint32_t k);
-    void restore_general(WatchList& list, std::uint32_t k);
-
-    std::vector<WatchList> lists_;
-    // Scratch for restore: the (at most two) positions of each clause in the
-    // list being rebuilt, the first one in `a`; kept all kNone between uses.
+    struct Span {
+        std::size_t begin;
+        std::uint32_t size;
+        std::uint32_t capacity;
+    };
     struct Slots {
         std::uint32_t a;
         std::uint32_t b;
     };
+
+    void grow(Lit l);
+    void restore_separated(Watch* list, std::uint32_t n, std::uint32_t k);
+    std::uint32_t restore_general(Watch* list, std::uint32_t n, std::uint32_t k);
+
+    std::vector<Span> spans_;
+    // Chunks of the lists, uninitialised beyond what the lists hold.
+    std::unique_ptr<Watch[]> pool_;
+    std::size_t pool_used_ = 0;
+    std::size_t pool_capacity_ = 0;
+    std::size_t live_ = 0;  // sum of the capacities in use; the rest is garbage
+    // Scratch for restore: the (at most two) positions of each clause in the
+    // list being rebuilt, the first one in `a`; kept all kNone between uses.
     std::vector<Slots> slots_;
     std::vector<ClauseRef> tracked_;
     std::vector<std::uint32_t> holes_;

@@ -30,7 +30,7 @@ SolverResult solve_reference(const Clauses& clauses) {
     return s.solve();
 }
 
-std::vector<ClauseRef> clauses_in(const WatchList& list) {
+std::vector<ClauseRef> clauses_in(std::span<const Watch> list) {
     std::vector<ClauseRef> out;
     for (const Watch& w : list) out.push_back(w.clause);
     return out;
@@ -122,6 +122,7 @@ TEST(SatWatches, RestoreMatchesLiteralRemovalOnRandomLists) {
     std::mt19937 rng(7);
     Watches w;
     w.grow_clauses(64);
+    w.resize(2);
     for (int round = 0; round < 20000; ++round) {
         // Each clause at most twice, as in real watch lists.
         std::vector<ClauseRef> list;
@@ -132,11 +133,13 @@ TEST(SatWatches, RestoreMatchesLiteralRemovalOnRandomLists) {
             if (std::count(list.begin(), list.end(), c) < 2) list.push_back(c);
         }
         const std::size_t k = list.empty() ? 0 : rng() % list.size();
-        WatchList fast;
-        for (const ClauseRef c : list) fast.push_back(Watch{c, 2 * c, 2 * c + 1, 2 * c + 1});
-        w.restore_after_conflict(fast, k);
-        for (const Watch& entry : fast) ASSERT_EQ(entry.lit0, 2 * entry.clause);
-        ASSERT_EQ(clauses_in(fast), remove_literally(list, k)) << "round " << round;
+        // Alternate between two lists so that pool growth and reuse are covered.
+        const Lit l = round % 2;
+        w.clear(l);
+        for (const ClauseRef c : list) w.push(l, Watch{c, 2 * c, 2 * c + 1, 2 * c + 1});
+        w.restore_after_conflict(l, k);
+        for (const Watch& entry : w.list(l)) ASSERT_EQ(entry.lit0, 2 * entry.clause);
+        ASSERT_EQ(clauses_in(w.list(l)), remove_literally(list, k)) << "round " << round;
     }
 }
 
