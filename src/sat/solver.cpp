@@ -90,27 +90,14 @@ ClauseRef Solver::propagate() {
         const std::size_t n = watches_.size(f);
         visits_ += n;
         interrupt_.poll(static_cast<std::int64_t>(n) + 1);
-        for (std::size_t i = 0; i < n; ++i) {
-            // A copy: pushing to another list may move the pool.
-            const Watch w = watches_.at(f, i);
-            // The first literal in clause order that is not false (f is false).
-            Lit found = f;
-            if (value(w.lit0) != False) {
-                found = w.lit0;
-            } else if (value(w.lit1) != False) {
-                found = w.lit1;
-            } else if (w.lit2 != w.lit1 && value(w.lit2) != False) {
-                found = w.lit2;
-            } else {
-                found = scan_rest(w.clause, f);
-            }
-            if (found == f) {
-                watches_.restore_after_conflict(f, i);
-                return w.clause;
-            }
-            watches_.push(found, w);
-        }
-        watches_.clear(f);
+        // The first literal in clause order that is not false (f is false).
+        const ClauseRef conflict = watches_.walk(f, [this, f](const Watch& w) {
+            if (value(w.lit0) != False) return w.lit0;
+            if (value(w.lit1) != False) return w.lit1;
+            if (w.lit2 != w.lit1 && value(w.lit2) != False) return w.lit2;
+            return scan_rest(w.clause, f);
+        });
+        if (conflict != kNoClause) return conflict;
     }
     return kNoClause;
 }

@@ -49,6 +49,33 @@ public:
     }
     void clear(Lit l) { spans_[l].size = 0; }
 
+    // Walks the list of the literal `f` that has just become false: each
+    // watch moves to the list of the literal `find` returns for it, until
+    // `find` returns `f` itself (a conflict). Returns the conflict clause,
+    // with the list restored as the one-by-one removals leave it, or
+    // kNoClause with the list emptied.
+    template <class Find>
+    ClauseRef walk(Lit f, Find&& find) {
+        const std::uint32_t n = spans_[f].size;
+        const Watch* ws = pool_.get() + spans_[f].begin;
+        for (std::uint32_t i = 0; i < n; ++i) {
+            const Watch w = ws[i];
+            const Lit to = find(w);
+            if (to == f) {
+                restore_after_conflict(f, i);
+                return w.clause;
+            }
+            Span& s = spans_[to];
+            if (s.size == s.capacity) {
+                grow(to);
+                ws = pool_.get() + spans_[f].begin;
+            }
+            pool_[s.begin + s.size++] = w;
+        }
+        spans_[f].size = 0;
+        return kNoClause;
+    }
+
     void restore_after_conflict(Lit l, std::size_t removed);
 
 private:
