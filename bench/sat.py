@@ -156,7 +156,7 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         search_table("random 3-CNF at ratio 4.26",
                      [(f"r{n}_{k}", n, random_3cnf(rng, n, round(4.26 * n))) for n in (20, 30, 40, 50, 60, 70, 75)
-                      for k in range(2)], tmp, reference_limit=70)
+                      for k in range(2)], tmp, reference_limit=60)
         search_table("random 3-CNF at ratio 3.5",
                      [(f"u{n}_{k}", n, random_3cnf(rng, n, round(3.5 * n))) for n in (100, 200, 300, 400)
                       for k in range(2)], tmp, reference_limit=100)
