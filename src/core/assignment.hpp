@@ -20,7 +20,7 @@ std::string value_text(const Value& v);
 
 // Pairs (variable index, value) in the order in which indices were first set.
 class Assignment {
-public:
+  public:
     using Pair = std::pair<std::uint64_t, Value>;
 
     // Replaces the value of an existing index in place, or appends the pair.
@@ -39,7 +39,7 @@ public:
 
     std::string text() const;
 
-private:
+  private:
     std::vector<Pair> pairs_;
 };
 

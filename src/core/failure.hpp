@@ -9,13 +9,13 @@ namespace nemox {
 // A broken internal invariant: the running call is abandoned and the module
 // surface raises its internal-failure exception with this message.
 class InternalFailure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A table larger than the machine can hold, refused before allocating.
 class MemoryLimit : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -30,7 +30,7 @@ void require_memory(double bytes, const char* what);
 // returns true when the call must stop; `poll` calls it every `period` units
 // of work so that the check costs nothing measurable.
 class Interrupt {
-public:
+  public:
     using Check = bool (*)();
 
     explicit Interrupt(Check check = nullptr, std::int64_t period = 1 << 16)
@@ -44,7 +44,7 @@ public:
         }
     }
 
-private:
+  private:
     Check check_;
     std::int64_t period_;
     std::int64_t budget_;

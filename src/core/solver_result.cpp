@@ -4,12 +4,18 @@ namespace nemox {
 
 std::string UnknownReason::text() const {
     switch (kind) {
-        case Kind::Unsupported: return "unsupported";
-        case Kind::Undecidable: return "undecidable";
-        case Kind::NumericalIssue: return "numerical issue";
-        case Kind::ResourceLimit: return "resource limit";
-        case Kind::IncompleteAlgorithm: return "incomplete algorithm";
-        case Kind::Internal: return "internal: " + message;
+        case Kind::Unsupported:
+            return "unsupported";
+        case Kind::Undecidable:
+            return "undecidable";
+        case Kind::NumericalIssue:
+            return "numerical issue";
+        case Kind::ResourceLimit:
+            return "resource limit";
+        case Kind::IncompleteAlgorithm:
+            return "incomplete algorithm";
+        case Kind::Internal:
+            return "internal: " + message;
     }
     return {};
 }

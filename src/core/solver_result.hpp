@@ -10,7 +10,7 @@ namespace nemox {
 
 // The answer of the SAT and CP solvers: Sat with its assignment, or Unsat.
 class SolverResult {
-public:
+  public:
     static SolverResult sat(Assignment a) { return SolverResult(std::move(a)); }
     static SolverResult unsat() { return SolverResult(); }
 
@@ -22,7 +22,7 @@ public:
 
     bool operator==(const SolverResult&) const = default;
 
-private:
+  private:
     SolverResult() = default;
     explicit SolverResult(Assignment a) : sat_(true), assignment_(std::move(a)) {}
 
@@ -32,12 +32,21 @@ private:
 
 // Why a solver gives no definite answer.
 struct UnknownReason {
-    enum class Kind { Unsupported, Undecidable, NumericalIssue, ResourceLimit, IncompleteAlgorithm, Internal };
+    enum class Kind {
+        Unsupported,
+        Undecidable,
+        NumericalIssue,
+        ResourceLimit,
+        IncompleteAlgorithm,
+        Internal
+    };
 
     Kind kind;
     std::string message;  // only for Internal
 
-    static UnknownReason internal(std::string message) { return {Kind::Internal, std::move(message)}; }
+    static UnknownReason internal(std::string message) {
+        return {Kind::Internal, std::move(message)};
+    }
 
     std::string text() const;
     bool operator==(const UnknownReason&) const = default;

@@ -22,7 +22,9 @@ bool parse_count(std::string_view t, std::uint64_t& out) {
     return true;
 }
 
-bool ascii_white_space(unsigned char b) { return b == ' ' || (b >= 0x09 && b <= 0x0D); }
+bool ascii_white_space(unsigned char b) {
+    return b == ' ' || (b >= 0x09 && b <= 0x0D);
+}
 
 const char* skip_white_space(const char* p, const char* end) {
     while (p < end) {
@@ -112,10 +114,13 @@ Expected<DimacsProblem> parse_dimacs(std::string_view text) {
             }
             std::uint64_t vars = 0;
             std::uint64_t clauses = 0;
-            if (!parse_count(t[2], vars)) return Result::failure(line_message(n, "invalid variable count"));
-            if (!parse_count(t[3], clauses)) return Result::failure(line_message(n, "invalid clause count"));
+            if (!parse_count(t[2], vars))
+                return Result::failure(line_message(n, "invalid variable count"));
+            if (!parse_count(t[3], clauses))
+                return Result::failure(line_message(n, "invalid clause count"));
             if (problem.literals.size() > open_begin) {
-                return Result::failure(line_message(n, "clause before problem header not terminated"));
+                return Result::failure(
+                    line_message(n, "clause before problem header not terminated"));
             }
             problem.num_vars = vars;
             problem.num_clauses = clauses;
@@ -148,7 +153,8 @@ Expected<DimacsProblem> parse_dimacs(std::string_view text) {
             }
         }
     }
-    if (problem.literals.size() > open_begin) problem.clause_ends.push_back(problem.literals.size());
+    if (problem.literals.size() > open_begin)
+        problem.clause_ends.push_back(problem.literals.size());
     if (!header_seen) return Result::failure("missing 'p cnf' header");
     return problem;
 }

@@ -31,7 +31,7 @@ inline std::size_t white_space_length(const char* p, const char* end) {
                 return (b2 <= 0x8A || b2 == 0xA8 || b2 == 0xA9 || b2 == 0xAF) ? 3 : 0;
             }
             return (b1 == 0x81 && b2 == 0x9F) ? 3 : 0;  // U+205F
-        default:  // 0xE3: U+3000
+        default:                                        // 0xE3: U+3000
             return (b1 == 0x80 && b2 == 0x80) ? 3 : 0;
     }
 }
@@ -41,7 +41,8 @@ inline std::size_t white_space_length_before(const char* begin, const char* end)
     const auto last = static_cast<unsigned char>(end[-1]);
     if (last < 0x80) return (last == ' ' || (last >= 0x09 && last <= 0x0D)) ? 1 : 0;
     for (std::ptrdiff_t n = 2; n <= 3 && end - begin >= n; ++n) {
-        if (white_space_length(end - n, end) == static_cast<std::size_t>(n)) return static_cast<std::size_t>(n);
+        if (white_space_length(end - n, end) == static_cast<std::size_t>(n))
+            return static_cast<std::size_t>(n);
     }
     return 0;
 }
@@ -65,7 +66,7 @@ inline std::string_view trim(std::string_view s) {
 // Lines cut at each line feed; a carriage return just before it goes with it,
 // and a final line feed does not start another line. Lines count from 1.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
 
     bool next(std::string_view& line) {
@@ -82,7 +83,7 @@ public:
 
     std::uint64_t number() const { return number_; }
 
-private:
+  private:
     const char* p_;
     const char* end_;
     std::uint64_t number_ = 0;
@@ -90,7 +91,7 @@ private:
 
 // Non-empty tokens separated by runs of white space.
 class Tokenizer {
-public:
+  public:
     explicit Tokenizer(std::string_view s) : p_(s.data()), end_(s.data() + s.size()) {}
 
     bool next(std::string_view& token) {
@@ -106,7 +107,7 @@ public:
         return true;
     }
 
-private:
+  private:
     const char* p_;
     const char* end_;
 };

@@ -21,8 +21,15 @@ PyMethodDef methods[] = {
 // initialisation instead of copying a saved dict, so a sub-interpreter is
 // refused and a re-import gets the one module object again.
 PyModuleDef module_def = {
-    PyModuleDef_HEAD_INIT, "nemox", "Python module: `nemox`.", 0, methods,
-    nullptr,               nullptr, nullptr,                   nullptr,
+    PyModuleDef_HEAD_INIT,
+    "nemox",
+    "Python module: `nemox`.",
+    0,
+    methods,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
 };
 
 // The one module object of the process, created by the main interpreter.

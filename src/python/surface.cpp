@@ -21,7 +21,9 @@ bool is_input_keyword(PyObject* name) {
     return PyUnicode_Check(name) && PyUnicode_CompareWithASCIIString(name, "input") == 0;
 }
 
-bool check_signals() { return PyErr_CheckSignals() != 0; }
+bool check_signals() {
+    return PyErr_CheckSignals() != 0;
+}
 
 PyObject* new_key(std::uint64_t index) {
     char buf[24];
@@ -83,8 +85,8 @@ void set_internal_error(std::string_view message) {
     PyObject* cls = internal_error_class();
     if (cls == nullptr) return;  // the interpreter's own error is set
     if (message.empty()) message = "internal failure";
-    Ref text(PyUnicode_DecodeUTF8(message.data(), static_cast<Py_ssize_t>(message.size()),
-                                  "replace"));
+    Ref text(
+        PyUnicode_DecodeUTF8(message.data(), static_cast<Py_ssize_t>(message.size()), "replace"));
     if (text.get() != nullptr) PyErr_SetObject(cls, text.get());
 }
 
@@ -95,7 +97,9 @@ PyObject* raise_value_error(std::string_view message) {
     return nullptr;
 }
 
-Interrupt interrupt() { return Interrupt(&check_signals); }
+Interrupt interrupt() {
+    return Interrupt(&check_signals);
+}
 
 ResultDict::ResultDict() : dict_(PyDict_New()) {
     if (dict_.get() == nullptr) throw PythonError{};

@@ -20,7 +20,7 @@ struct PythonError {};
 
 // Owned reference, released on every path out of its scope.
 class Ref {
-public:
+  public:
     explicit Ref(PyObject* p = nullptr) noexcept : p_(p) {}
     Ref(const Ref&) = delete;
     Ref& operator=(const Ref&) = delete;
@@ -32,7 +32,7 @@ public:
         return p;
     }
 
-private:
+  private:
     PyObject* p_;
 };
 
@@ -52,14 +52,14 @@ Interrupt interrupt();
 
 // A result dictionary filled in the order status, model, objective.
 class ResultDict {
-public:
+  public:
     ResultDict();
     void set_status(std::string_view status);
     void set_model(const Assignment& assignment);
     void set_objective(double objective);
     PyObject* release() noexcept { return dict_.release(); }
 
-private:
+  private:
     void insert(const char* key, Ref value);
     Ref dict_;
 };

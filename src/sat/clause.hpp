@@ -15,7 +15,7 @@ inline constexpr ClauseRef kNoClause = UINT32_MAX;
 // Clauses identified by their index, literals kept in one arena. Clauses are
 // only appended, so indices never change.
 class ClauseDB {
-public:
+  public:
     ClauseRef add(std::span<const Lit> lits) {
         if (starts_.size() >= kNoClause - 1) throw MemoryLimit("too many clauses");
         const auto ref = static_cast<ClauseRef>(starts_.size());
@@ -35,7 +35,7 @@ public:
         arena_.reserve(literals);
     }
 
-private:
+  private:
     std::vector<Lit> arena_;
     std::vector<std::size_t> starts_;
 };

@@ -9,7 +9,7 @@ namespace nemox::sat {
 // highest activity, ties going to the highest index. Assigned variables may
 // linger in the heap; the solver skips them when they reach the top.
 class VarOrder {
-public:
+  public:
     explicit VarOrder(const std::vector<double>& activity) : activity_(activity) {}
 
     // All of 0..n-1 at equal activity: descending indices already form a heap.
@@ -47,7 +47,7 @@ public:
         return top;
     }
 
-private:
+  private:
     static constexpr std::uint32_t kAbsent = UINT32_MAX;
 
     bool before(std::uint32_t a, std::uint32_t b) const {

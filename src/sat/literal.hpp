@@ -10,9 +10,15 @@ namespace nemox::sat {
 // watch table, and code ^ 1 is the complement.
 using Lit = std::uint32_t;
 
-inline Lit make_lit(std::uint32_t var, bool positive) { return 2 * var + (positive ? 1u : 0u); }
-inline std::uint32_t lit_var(Lit l) { return l >> 1; }
-inline bool lit_positive(Lit l) { return (l & 1u) != 0; }
+inline Lit make_lit(std::uint32_t var, bool positive) {
+    return 2 * var + (positive ? 1u : 0u);
+}
+inline std::uint32_t lit_var(Lit l) {
+    return l >> 1;
+}
+inline bool lit_positive(Lit l) {
+    return (l & 1u) != 0;
+}
 
 // DIMACS k or -k is variable |k| - 1; the magnitude is taken unsigned, so
 // -2147483648 is variable 2147483647.

@@ -214,8 +214,9 @@ SolverResult Solver::solve() {
 void load(Solver& solver, const parser::DimacsProblem& problem) {
     std::uint64_t max_magnitude = 0;
     for (const std::int32_t d : problem.literals) {
-        const std::uint64_t m = d < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(static_cast<std::int64_t>(d))
-                                      : static_cast<std::uint64_t>(d);
+        const std::uint64_t m =
+            d < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(static_cast<std::int64_t>(d))
+                  : static_cast<std::uint64_t>(d);
         max_magnitude = std::max(max_magnitude, m);
     }
     solver.ensure_vars(max_magnitude);

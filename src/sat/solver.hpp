@@ -19,7 +19,7 @@ namespace nemox::sat {
 // true to the most active variable (ties to the highest index), and the
 // asserting literal of each learnt clause is assigned after the backjump.
 class Solver {
-public:
+  public:
     explicit Solver(Interrupt interrupt = Interrupt()) : order_(activity_), interrupt_(interrupt) {}
 
     // Sizes the per-variable tables once for the largest variable to come.
@@ -40,7 +40,7 @@ public:
     std::uint64_t decisions() const { return decisions_; }
     std::uint64_t watch_visits() const { return visits_; }
 
-private:
+  private:
     LBool value(Lit l) const {
         const std::uint8_t a = assigns_[lit_var(l)];
         return a == Undef ? Undef : static_cast<LBool>(a == (l & 1u));

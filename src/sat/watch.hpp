@@ -27,7 +27,7 @@ struct Watch {
 // the first k entries one by one (first occurrence, last element swapped into
 // its place) leaves behind, in time linear in the list.
 class Watches {
-public:
+  public:
     void resize(std::size_t lit_count) { spans_.resize(lit_count, Span{0, 0, 0}); }
     void grow_clauses(std::size_t clause_count) {
         if (slots_.size() < clause_count)
@@ -40,7 +40,9 @@ public:
     std::size_t size(Lit l) const { return spans_[l].size; }
     // The i-th entry; valid until the next push, which may move the pool.
     const Watch& at(Lit l, std::size_t i) const { return pool_[spans_[l].begin + i]; }
-    std::span<const Watch> list(Lit l) const { return {pool_.get() + spans_[l].begin, spans_[l].size}; }
+    std::span<const Watch> list(Lit l) const {
+        return {pool_.get() + spans_[l].begin, spans_[l].size};
+    }
 
     void push(Lit l, const Watch& w) {
         Span& s = spans_[l];
@@ -78,7 +80,7 @@ public:
 
     void restore_after_conflict(Lit l, std::size_t removed);
 
-private:
+  private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
 
     struct Span {

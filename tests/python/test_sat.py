@@ -181,3 +181,25 @@ def test_alarm_interrupts_a_long_search_and_next_call_works():
         signal.setitimer(signal.ITIMER_REAL, 0)
         signal.signal(signal.SIGALRM, old)
     assert nemox.solve_sat("p cnf 1 1\n-1 0\n") == {"status": "SAT", "model": {"x0": False}}
+
+
+def test_allocation_failure_raises_memory_error_and_module_survives():
+    # Under an address-space limit the tables cannot be allocated although
+    # the machine has the memory: the failure must surface as MemoryError.
+    import subprocess
+    import sys
+    import textwrap
+
+    script = textwrap.dedent(
+        """
+        import resource, nemox
+        resource.setrlimit(resource.RLIMIT_AS, (400 * 2**20, resource.RLIM_INFINITY))
+        try:
+            nemox.solve_sat("p cnf 1 1\\n20000000 0\\n")
+        except MemoryError:
+            print("MemoryError")
+        print(nemox.solve_sat("p cnf 1 1\\n-1 0\\n"))
+        """
+    )
+    run = subprocess.run([sys.executable, "-c", script], capture_output=True, text=True, timeout=120)
+    assert run.stdout.splitlines() == ["MemoryError", "{'status': 'SAT', 'model': {'x0': False}}"], run.stderr

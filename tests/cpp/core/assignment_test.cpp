@@ -1,10 +1,11 @@
+#include "core/assignment.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <utility>
 
-#include "core/assignment.hpp"
 #include "core/solver_result.hpp"
 
 namespace nemox {
@@ -12,7 +13,9 @@ namespace {
 
 class FloatText : public ::testing::TestWithParam<std::pair<double, const char*>> {};
 
-TEST_P(FloatText, Shortest) { EXPECT_EQ(format_double(GetParam().first), GetParam().second); }
+TEST_P(FloatText, Shortest) {
+    EXPECT_EQ(format_double(GetParam().first), GetParam().second);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, FloatText,
@@ -20,7 +23,8 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{-2.0, "-2"}, std::pair{0.0, "0"}, std::pair{-0.0, "-0"},
                       std::pair{1e21, "1000000000000000000000"}, std::pair{1.5e-7, "0.00000015"},
                       std::pair{0.1 + 0.2, "0.30000000000000004"}, std::pair{123.456, "123.456"},
-                      std::pair{-1e-5, "-0.00001"}, std::pair{std::numeric_limits<double>::infinity(), "inf"},
+                      std::pair{-1e-5, "-0.00001"},
+                      std::pair{std::numeric_limits<double>::infinity(), "inf"},
                       std::pair{-std::numeric_limits<double>::infinity(), "-inf"},
                       std::pair{std::nan(""), "NaN"}));
 

@@ -18,7 +18,9 @@ struct Lit {
     bool operator==(const Lit&) const = default;
 };
 
-inline std::uint64_t lit_code(Lit l) { return 2 * l.var + (l.positive ? 1 : 0); }
+inline std::uint64_t lit_code(Lit l) {
+    return 2 * l.var + (l.positive ? 1 : 0);
+}
 
 enum class LBool : std::uint8_t { False = 0, True = 1, Undef = 2 };
 
@@ -36,7 +38,7 @@ struct TrailEntry {
 };
 
 class Solver {
-public:
+  public:
     std::vector<Clause> clauses;
     std::vector<LBool> assigns;
     std::vector<std::optional<std::uint64_t>> trail_pos;
@@ -50,7 +52,8 @@ public:
     std::uint64_t qhead = 0;
 
     static Lit from_dimacs(std::int32_t d) {
-        const std::uint32_t mag = d < 0 ? 0u - static_cast<std::uint32_t>(d) : static_cast<std::uint32_t>(d);
+        const std::uint32_t mag =
+            d < 0 ? 0u - static_cast<std::uint32_t>(d) : static_cast<std::uint32_t>(d);
         return Lit{std::uint64_t{mag} - 1, d > 0};
     }
 

@@ -1,3 +1,5 @@
+#include "sat/solver.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 
 #include "parser/dimacs.hpp"
 #include "sat/reference_solver.hpp"
-#include "sat/solver.hpp"
 #include "sat/watch.hpp"
 
 namespace nemox::sat {
@@ -149,7 +150,11 @@ Clauses random_formula(std::mt19937& rng) {
     Clauses clauses;
     for (int i = 0; i < count; ++i) {
         const unsigned kind = rng() % 100;
-        const int len = kind < 2 ? 0 : kind < 10 ? 1 : kind < 25 ? 2 : kind < 85 ? 3 : 4 + rng() % 3;
+        const int len = kind < 2    ? 0
+                        : kind < 10 ? 1
+                        : kind < 25 ? 2
+                        : kind < 85 ? 3
+                                    : 4 + rng() % 3;
         std::vector<std::int32_t> c;
         for (int j = 0; j < len; ++j) {
             // Duplicates and complementary pairs arise often with small ranges.
