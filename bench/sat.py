@@ -157,9 +157,11 @@ def main():
         search_table("random 3-CNF at ratio 4.26",
                      [(f"r{n}_{k}", n, random_3cnf(rng, n, round(4.26 * n))) for n in (20, 30, 40, 50, 60, 70, 75)
                       for k in range(2)], tmp, reference_limit=60)
-        search_table("random 3-CNF at ratio 3.5",
-                     [(f"u{n}_{k}", n, random_3cnf(rng, n, round(3.5 * n))) for n in (100, 200, 300, 400)
-                      for k in range(2)], tmp, reference_limit=100)
+        search_table("random 3-CNF below the threshold (ratio 3.5, then 3.0)",
+                     [(f"u{n}_{k}", n, random_3cnf(rng, n, round(3.5 * n))) for n in (100, 150, 200)
+                      for k in range(2 if n < 200 else 1)]
+                     + [(f"e{n}", n, random_3cnf(rng, n, 3 * n)) for n in (300, 400)],
+                     tmp, reference_limit=100)
         search_table("pigeonhole (holes + 1 pigeons)",
                      [(f"php{h}", *pigeonhole(h)) for h in ((6, 7, 8) if full else (6, 7))], tmp, reference_limit=42)
         large_easy(tmp)
