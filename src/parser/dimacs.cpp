@@ -1,5 +1,6 @@
 #include "parser/dimacs.hpp"
 
+#include <array>
 #include <string>
 
 #include "parser/text.hpp"
@@ -22,16 +23,28 @@ bool parse_count(std::string_view t, std::uint64_t& out) {
     return true;
 }
 
-bool ascii_white_space(unsigned char b) {
-    return b == ' ' || (b >= 0x09 && b <= 0x0D);
+// Byte classes for the clause-line fast path.
+enum ByteClass : std::uint8_t { kOther, kSpace, kDigit, kHigh };
+
+constexpr auto kByteClass = [] {
+    std::array<std::uint8_t, 256> table{};
+    for (int b = 0x09; b <= 0x0D; ++b) table[b] = kSpace;
+    table[' '] = kSpace;
+    for (int b = '0'; b <= '9'; ++b) table[b] = kDigit;
+    for (int b = 0x80; b < 0x100; ++b) table[b] = kHigh;
+    return table;
+}();
+
+std::uint8_t byte_class(char c) {
+    return kByteClass[static_cast<unsigned char>(c)];
 }
 
 const char* skip_white_space(const char* p, const char* end) {
     while (p < end) {
-        const auto b = static_cast<unsigned char>(*p);
-        if (ascii_white_space(b)) {
+        const std::uint8_t k = byte_class(*p);
+        if (k == kSpace) {
             ++p;
-        } else if (b >= 0x80) {
+        } else if (k == kHigh) {
             const std::size_t n = white_space_length(p, end);
             if (n == 0) break;
             p += n;
@@ -44,8 +57,8 @@ const char* skip_white_space(const char* p, const char* end) {
 
 bool token_ends_at(const char* p, const char* end) {
     if (p == end) return true;
-    const auto b = static_cast<unsigned char>(*p);
-    return ascii_white_space(b) || (b >= 0x80 && white_space_length(p, end) != 0);
+    const std::uint8_t k = byte_class(*p);
+    return k == kSpace || (k == kHigh && white_space_length(p, end) != 0);
 }
 
 std::string_view token_at(const char* start, const char* end) {
@@ -65,10 +78,8 @@ const char* read_literal(const char* p, const char* end, std::int32_t& out) {
     }
     const char* const digits = p;
     std::uint64_t v = 0;
-    while (p < end) {
-        const unsigned d = static_cast<unsigned char>(*p) - unsigned{'0'};
-        if (d > 9) break;
-        v = v * 10 + d;
+    while (p < end && byte_class(*p) == kDigit) {
+        v = v * 10 + static_cast<unsigned>(*p - '0');
         if (v > 2147483648u) return nullptr;
         ++p;
     }

@@ -7,9 +7,9 @@ namespace nemox::sat {
 
 namespace {
 
-// Bytes per variable across the per-variable tables, the heap, the trail and
-// the two (empty) watch lists.
-constexpr double kBytesPerVar = 1 + 4 + 4 + 8 + 4 + 4 + 1 + 4 + 2 * 16;
+// Bytes per variable: literal states 2, level 4, reason 4, activity 8, heap
+// entry and position 20, seen 1, trail 4, two watch-list heads 32.
+constexpr double kBytesPerVar = 75;
 
 }  // namespace
 
@@ -19,7 +19,7 @@ void Solver::ensure_vars(std::uint64_t n) {
                    "the largest variable index of this formula needs more memory than this "
                    "machine has");
     num_vars_ = n;
-    assigns_.resize(n, Undef);
+    lit_values_.resize(2 * n, Undef);
     level_.resize(n, 0);
     reason_.resize(n, kNoClause);
     activity_.resize(n, 0.0);
@@ -78,7 +78,8 @@ void Solver::add_clause(std::span<const std::int32_t> dimacs) {
 
 void Solver::assign(Lit l, ClauseRef reason) {
     const std::uint32_t v = lit_var(l);
-    assigns_[v] = lit_positive(l) ? True : False;
+    lit_values_[l] = True;
+    lit_values_[l ^ 1u] = False;
     level_[v] = trail_.level();
     reason_[v] = reason;
     trail_.lits.push_back(l);
@@ -158,14 +159,17 @@ void Solver::analyze(ClauseRef conflict, std::uint32_t& backjump_level) {
     for (const std::uint32_t v : touched_) seen_[v] = 0;
 }
 
-void Solver::backjump(std::uint32_t level) {
+void Solver::backjump(std::uint32_t level, std::uint32_t reassigned) {
     if (std::size_t{level} + 1 >= trail_.lim.size()) return;
     const std::size_t s = trail_.lim[level + 1];
     for (std::size_t j = s; j < trail_.lits.size(); ++j) {
         const std::uint32_t v = lit_var(trail_.lits[j]);
-        assigns_[v] = Undef;
+        lit_values_[2 * std::size_t{v}] = Undef;
+        lit_values_[2 * std::size_t{v} + 1] = Undef;
         reason_[v] = kNoClause;
-        order_.insert(v);
+        // The variable of the asserting literal is assigned again at once;
+        // it rejoins the heap when a later backjump frees it.
+        if (v != reassigned) order_.insert(v);
     }
     trail_.lits.resize(s);
     trail_.close_above(level);
@@ -177,7 +181,7 @@ void Solver::decide() {
     do {
         if (order_.empty()) throw InternalFailure("no unassigned variable to decide");
         v = order_.pop();
-    } while (assigns_[v] != Undef);
+    } while (var_value(v) != Undef);
     ++decisions_;
     trail_.new_level();
     assign(make_lit(v, true), kNoClause);
@@ -195,7 +199,7 @@ SolverResult Solver::solve() {
             analyze(conflict, backjump_level);
             const ClauseRef learnt = store(learnt_);
             if (learnt_.size() >= 2) watch(learnt, learnt_);
-            backjump(backjump_level);
+            backjump(backjump_level, lit_var(learnt_[0]));
             assign(learnt_[0], learnt);
             var_inc_ /= var_decay_;
             interrupt_.poll(static_cast<std::int64_t>(learnt_.size()) + 16);
@@ -204,7 +208,8 @@ SolverResult Solver::solve() {
         if (trail_.lits.size() == num_vars_) {
             Assignment model;
             model.reserve(num_vars_);
-            for (std::uint64_t v = 0; v < num_vars_; ++v) model.append_new(v, assigns_[v] == True);
+            for (std::uint64_t v = 0; v < num_vars_; ++v)
+                model.append_new(v, lit_values_[2 * v + 1] == True);
             return SolverResult::sat(std::move(model));
         }
         decide();

@@ -35,16 +35,13 @@ class Solver {
     std::size_t clause_count() const { return clauses_.size(); }
     std::span<const Lit> clause(ClauseRef c) const { return clauses_.lits(c); }
     std::span<const Watch> watch_list(Lit l) const { return watches_.list(l); }
-    LBool var_value(std::uint32_t v) const { return static_cast<LBool>(assigns_[v]); }
+    LBool var_value(std::uint32_t v) const { return value(make_lit(v, true)); }
     std::uint64_t conflicts() const { return conflicts_; }
     std::uint64_t decisions() const { return decisions_; }
     std::uint64_t watch_visits() const { return visits_; }
 
   private:
-    LBool value(Lit l) const {
-        const std::uint8_t a = assigns_[lit_var(l)];
-        return a == Undef ? Undef : static_cast<LBool>(a == (l & 1u));
-    }
+    LBool value(Lit l) const { return static_cast<LBool>(lit_values_[l]); }
     void assign(Lit l, ClauseRef reason);
     ClauseRef propagate();
     // First literal from index 3 on that is not false, or `none`.
@@ -53,7 +50,8 @@ class Solver {
     void visit(ClauseRef c, std::uint32_t skip_var, std::uint32_t level, std::uint32_t& counter,
                std::uint32_t& backjump_level);
     void bump(std::uint32_t v);
-    void backjump(std::uint32_t level);
+    // Undoes the levels above `level`; `reassigned` is about to be assigned.
+    void backjump(std::uint32_t level, std::uint32_t reassigned);
     void decide();
     ClauseRef store(std::span<const Lit> lits);
     void watch(ClauseRef c, std::span<const Lit> lits);
@@ -61,7 +59,9 @@ class Solver {
     ClauseDB clauses_;
     Watches watches_;
     Trail trail_;
-    std::vector<std::uint8_t> assigns_;
+    // The state of every literal, both polarities of a variable kept in step,
+    // so that testing a literal is one load.
+    std::vector<std::uint8_t> lit_values_;
     std::vector<std::uint32_t> level_;
     std::vector<ClauseRef> reason_;
     std::vector<double> activity_;

@@ -193,3 +193,37 @@ TEST(SatDifferential, SameAnswersAsTheLiteralSearch) {
 
 }  // namespace
 }  // namespace nemox::sat
+
+namespace nemox::sat {
+namespace {
+
+// Seven pigeons into six holes: about 29,000 conflicts, far
+// past the 13,838th, where the bump amount overflows to infinity and the tie
+// rule on equal (infinite) activities decides.
+TEST(SatDifferential, SameAnswerPastActivityOverflow) {
+    const int holes = 6, pigeons = 7;
+    auto var = [&](int p, int h) { return p * holes + h + 1; };
+    Clauses clauses;
+    for (int p = 0; p < pigeons; ++p) {
+        std::vector<std::int32_t> c;
+        for (int h = 0; h < holes; ++h) c.push_back(var(p, h));
+        clauses.push_back(c);
+    }
+    for (int h = 0; h < holes; ++h)
+        for (int p1 = 0; p1 < pigeons; ++p1)
+            for (int p2 = p1 + 1; p2 < pigeons; ++p2) clauses.push_back({-var(p1, h), -var(p2, h)});
+    parser::DimacsProblem p;
+    for (const auto& c : clauses) {
+        p.literals.insert(p.literals.end(), c.begin(), c.end());
+        p.clause_ends.push_back(p.literals.size());
+    }
+    Solver s;
+    load(s, p);
+    const SolverResult fast = s.solve();
+    EXPECT_GT(s.conflicts(), 13838u);
+    EXPECT_FALSE(fast.is_sat());
+    EXPECT_EQ(fast, solve_reference(clauses));
+}
+
+}  // namespace
+}  // namespace nemox::sat
