@@ -89,7 +89,6 @@ ClauseRef Solver::propagate() {
     while (trail_.qhead < trail_.lits.size()) {
         const Lit f = trail_.lits[trail_.qhead++] ^ 1u;  // the literal made false
         const std::size_t n = watches_.size(f);
-        visits_ += n;
         interrupt_.poll(static_cast<std::int64_t>(n) + 1);
         // The first literal in clause order that is not false (f is false).
         const ClauseRef conflict = watches_.walk(f, [this, f](const Watch& w) {
@@ -98,7 +97,12 @@ ClauseRef Solver::propagate() {
             if (w.lit2 != w.lit1 && value(w.lit2) != False) return w.lit2;
             return scan_rest(w.clause, f);
         });
-        if (conflict != kNoClause) return conflict;
+        if (conflict != kNoClause) {
+            // The entries before the conflict left the list.
+            visits_ += n - watches_.size(f) + 1;
+            return conflict;
+        }
+        visits_ += n;
     }
     return kNoClause;
 }
