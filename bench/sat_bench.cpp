@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
         }
         nemox::sat::Solver solver;
         t0 = std::chrono::steady_clock::now();
-        nemox::sat::load(solver, parsed.value());
+        solver.load(parsed.value());
         const double load_s = seconds_since(t0);
         t0 = std::chrono::steady_clock::now();
         const nemox::SolverResult result = solver.solve();

@@ -27,13 +27,6 @@ void Solver::ensure_vars(std::uint64_t n) {
     watches_.resize(2 * n);
 }
 
-void Solver::reserve(std::span<const std::uint32_t> watch_counts, std::size_t clauses,
-                     std::size_t literals) {
-    clauses_.reserve(2 * clauses + 16, 2 * literals + 64);
-    watches_.grow_clauses(2 * clauses + 16);
-    watches_.layout(watch_counts);
-}
-
 ClauseRef Solver::store(std::span<const Lit> lits) {
     const ClauseRef ref = clauses_.add(lits);
     watches_.grow_clauses(clauses_.size());
@@ -49,31 +42,60 @@ void Solver::watch(ClauseRef c, std::span<const Lit> lits) {
 
 void Solver::add_clause(std::span<const std::int32_t> dimacs) {
     scratch_.clear();
-    std::uint32_t max_var = 0;
-    for (const std::int32_t d : dimacs) {
-        const Lit l = lit_from_dimacs(d);
-        scratch_.push_back(l);
-        max_var = std::max(max_var, lit_var(l));
-    }
-    if (scratch_.empty()) {
-        store(scratch_);
+    for (const std::int32_t d : dimacs) scratch_.push_back(lit_from_dimacs(d));
+    add_lits(scratch_);
+}
+
+void Solver::add_lits(std::span<const Lit> lits) {
+    if (lits.empty()) {
+        store(lits);
         has_empty_clause_ = true;
         return;
     }
+    std::uint32_t max_var = 0;
+    for (const Lit l : lits) max_var = std::max(max_var, lit_var(l));
     ensure_vars(std::uint64_t{max_var} + 1);
-    if (scratch_.size() == 1) {
-        const Lit l = scratch_[0];
-        const LBool v = value(l);
+    if (lits.size() == 1) {
+        const LBool v = value(lits[0]);
         if (v == True) return;
         if (v == False) {
             store({});
             has_empty_clause_ = true;
             return;
         }
-        assign(l, store(scratch_));
+        assign(lits[0], store(lits));
         return;
     }
-    watch(store(scratch_), scratch_);
+    watch(store(lits), lits);
+}
+
+void Solver::load(const parser::DimacsProblem& problem) {
+    std::vector<Lit> lits(problem.literals.size());
+    std::uint64_t vars = 0;
+    for (std::size_t i = 0; i < lits.size(); ++i) {
+        lits[i] = lit_from_dimacs(problem.literals[i]);
+        vars = std::max(vars, std::uint64_t{lit_var(lits[i])} + 1);
+    }
+    // Sized once for the largest variable; then each clause of two or more
+    // literals is watched by its first two.
+    ensure_vars(vars);
+    std::vector<std::uint32_t> watch_counts(2 * vars, 0);
+    std::size_t begin = 0;
+    for (const std::size_t end : problem.clause_ends) {
+        if (end - begin >= 2) {
+            ++watch_counts[lits[begin]];
+            ++watch_counts[lits[begin + 1]];
+        }
+        begin = end;
+    }
+    clauses_.reserve(2 * problem.clause_count() + 16, 2 * lits.size() + 64);
+    watches_.grow_clauses(2 * problem.clause_count() + 16);
+    watches_.layout(watch_counts);
+    begin = 0;
+    for (const std::size_t end : problem.clause_ends) {
+        add_lits(std::span<const Lit>(lits.data() + begin, end - begin));
+        begin = end;
+    }
 }
 
 void Solver::assign(Lit l, ClauseRef reason) {
@@ -220,30 +242,9 @@ SolverResult Solver::solve() {
     }
 }
 
-void load(Solver& solver, const parser::DimacsProblem& problem) {
-    std::uint64_t max_magnitude = 0;
-    for (const std::int32_t d : problem.literals) {
-        const std::uint64_t m =
-            d < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(static_cast<std::int64_t>(d))
-                  : static_cast<std::uint64_t>(d);
-        max_magnitude = std::max(max_magnitude, m);
-    }
-    solver.ensure_vars(max_magnitude);
-    // Each clause of two or more literals is watched by its first two.
-    std::vector<std::uint32_t> watch_counts(2 * max_magnitude, 0);
-    for (std::size_t i = 0; i < problem.clause_count(); ++i) {
-        const auto c = problem.clause(i);
-        if (c.size() < 2) continue;
-        ++watch_counts[lit_from_dimacs(c[0])];
-        ++watch_counts[lit_from_dimacs(c[1])];
-    }
-    solver.reserve(watch_counts, problem.clause_count(), problem.literals.size());
-    for (std::size_t i = 0; i < problem.clause_count(); ++i) solver.add_clause(problem.clause(i));
-}
-
 SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt) {
     Solver solver(interrupt);
-    load(solver, problem);
+    solver.load(problem);
     return solver.solve();
 }
 

@@ -25,10 +25,8 @@ class Solver {
     // Sizes the per-variable tables once for the largest variable to come.
     void ensure_vars(std::uint64_t n);
     void add_clause(std::span<const std::int32_t> dimacs);
-    // Room for the input clauses, and for the search to start without growing;
-    // `watch_counts` tells how many input clauses each literal will watch.
-    void reserve(std::span<const std::uint32_t> watch_counts, std::size_t clauses,
-                 std::size_t literals);
+    // Loads every clause of the problem in input order, tables sized once.
+    void load(const parser::DimacsProblem& problem);
     SolverResult solve();
 
     std::uint64_t num_vars() const { return num_vars_; }
@@ -54,6 +52,7 @@ class Solver {
     void backjump(std::uint32_t level, std::uint32_t reassigned);
     void decide();
     ClauseRef store(std::span<const Lit> lits);
+    void add_lits(std::span<const Lit> lits);
     void watch(ClauseRef c, std::span<const Lit> lits);
 
     ClauseDB clauses_;
@@ -79,9 +78,6 @@ class Solver {
     std::uint64_t visits_ = 0;
     Interrupt interrupt_;
 };
-
-// Loads every clause of the problem in input order.
-void load(Solver& solver, const parser::DimacsProblem& problem);
 
 // The whole SAT road after reading: load, then search.
 SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt = Interrupt());

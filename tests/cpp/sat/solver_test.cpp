@@ -218,7 +218,7 @@ TEST(SatDifferential, SameAnswerPastActivityOverflow) {
         p.clause_ends.push_back(p.literals.size());
     }
     Solver s;
-    load(s, p);
+    s.load(p);
     const SolverResult fast = s.solve();
     EXPECT_GT(s.conflicts(), 13838u);
     EXPECT_FALSE(fast.is_sat());
