@@ -66,6 +66,33 @@ TEST(SatLoad, RepeatedUnitIsDroppedAndDuplicateLiteralWatchedTwice) {
     EXPECT_EQ(loaded({}).num_vars(), 0u);
 }
 
+TEST(SatSearch, LearnsTheConflictClauseWithTheUipFirst) {
+    // Decisions x1 then x0 falsify (-1 -2); the learnt clause asserts -x0 at
+    // level 1 and lists the lower-level literal after it.
+    Solver s = loaded({{-1, -2}});
+    const SolverResult r = s.solve();
+    ASSERT_TRUE(r.is_sat());
+    EXPECT_EQ(s.conflicts(), 1u);
+    EXPECT_EQ(s.decisions(), 2u);
+    ASSERT_EQ(s.clause_count(), 2u);
+    const auto learnt = s.clause(1);
+    EXPECT_EQ(std::vector<Lit>(learnt.begin(), learnt.end()),
+              (std::vector<Lit>{make_lit(0, false), make_lit(1, false)}));
+    EXPECT_EQ(s.var_value(0), False);
+    EXPECT_EQ(s.var_value(1), True);
+}
+
+TEST(SatSearch, AllFourBinaryClausesDecideTheHighestIndexFirst) {
+    Solver s = loaded({{1, 2}, {-1, 2}, {1, -2}, {-1, -2}});
+    EXPECT_FALSE(s.solve().is_sat());
+    // Decisions x1 (highest index at equal activity), then x0: (-1 -2) is
+    // falsified and learnt with -x0 first, x1 coming from level 1.
+    ASSERT_GE(s.clause_count(), 5u);
+    const auto first_learnt = s.clause(4);
+    EXPECT_EQ(std::vector<Lit>(first_learnt.begin(), first_learnt.end()),
+              (std::vector<Lit>{make_lit(0, false), make_lit(1, false)}));
+}
+
 TEST(SatLoad, ExtremeLiteralMapsToTheTopVariable) {
     EXPECT_EQ(lit_var(lit_from_dimacs(-2147483647 - 1)), 2147483647u);
     EXPECT_FALSE(lit_positive(lit_from_dimacs(-5)));
