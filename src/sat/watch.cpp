@@ -7,12 +7,15 @@ namespace nemox::sat {
 void Watches::layout(std::span<const std::uint32_t> counts) {
     // Small formulas get generous lists (learnt clauses pile up in a few of
     // them); large ones start tight to keep memory in proportion.
-    const std::uint32_t least = counts.size() <= 4096 ? 32 : 4;
-    auto initial_capacity = [least](std::uint32_t count) { return std::max(least, 2 * count); };
+    const bool small = counts.size() <= 4096;
+    auto initial_capacity = [small](std::uint32_t count) {
+        return small ? std::max<std::uint32_t>(32, 2 * count)
+                     : std::max<std::uint32_t>(2, count + count / 2);
+    };
     std::size_t total = 0;
     for (const std::uint32_t c : counts) total += initial_capacity(c);
-    // Room for every list to double once before the pool must move.
-    pool_capacity_ = 2 * total;
+    // Room for lists to grow before the pool must move.
+    pool_capacity_ = small ? 2 * total : total + total / 4;
     pool_.reset(new Watch[pool_capacity_]);
     pool_used_ = 0;
     for (std::size_t l = 0; l < counts.size(); ++l) {
@@ -55,6 +58,8 @@ void Watches::grow(Lit l) {
 
 void Watches::restore_after_conflict(Lit l, std::size_t removed) {
     if (removed == 0) return;
+    if (slots_.size() < clause_count_)
+        slots_.resize(std::max(clause_count_, 2 * slots_.size()), Slots{kNone, kNone});
     Span& s = spans_[l];
     Watch* list = pool_.get() + s.begin;
     const std::uint32_t n = s.size;

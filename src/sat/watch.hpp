@@ -29,9 +29,9 @@ struct Watch {
 class Watches {
   public:
     void resize(std::size_t lit_count) { spans_.resize(lit_count, Span{0, 0, 0}); }
+    // Clause indices below `clause_count` may appear in the lists.
     void grow_clauses(std::size_t clause_count) {
-        if (slots_.size() < clause_count)
-            slots_.resize(std::max(clause_count, 2 * slots_.size()), Slots{kNone, kNone});
+        clause_count_ = std::max(clause_count_, clause_count);
     }
     // Lays the lists out in the pool with room for `counts[l]` entries each
     // and as much again, so that small searches never grow a list.
@@ -105,7 +105,9 @@ class Watches {
     std::size_t live_ = 0;  // sum of the capacities in use; the rest is garbage
     // Scratch for restore: the (at most two) positions of each clause in the
     // list being rebuilt, the first one in `a`; kept all kNone between uses.
+    // Sized on first use: formulas answered without a conflict never need it.
     std::vector<Slots> slots_;
+    std::size_t clause_count_ = 0;
     std::vector<ClauseRef> tracked_;
     std::vector<std::uint32_t> holes_;
 };

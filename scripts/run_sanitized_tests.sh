@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The C++ unit tests and pytest against an AddressSanitizer + UndefinedBehavior-
+# Sanitizer build of the core and the module. Run scripts/run_tests.sh first
+# once on a fresh machine: it installs what the tests need.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake -S . -B build/sanitize -DNEMOX_SANITIZE=ON -DNEMOX_BUILD_TESTS=ON -DNEMOX_WERROR=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/sanitize -j "$(nproc)"
+build/sanitize/nemox_tests --gtest_brief=1
+
+# The interpreter is not instrumented: the runtime is preloaded (with the C++
+# runtime, so that exceptions thrown in the module are intercepted), leaks in
+# the interpreter itself are not reported, and the tests that measure memory
+# or limit the address space do not apply to an instrumented process.
+export LD_PRELOAD="$(g++ -print-file-name=libasan.so) $(g++ -print-file-name=libstdc++.so)"
+export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+cd tests/python
+PYTHONPATH=../../build/sanitize python3 -m pytest -q -p no:cacheprovider . \
+    -k "not memory_stays_flat and not allocation_failure and not type_checkers"
