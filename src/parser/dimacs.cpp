@@ -1,6 +1,7 @@
 #include "parser/dimacs.hpp"
 
 #include <array>
+#include <cstring>
 #include <string>
 
 #include "parser/text.hpp"
@@ -24,11 +25,12 @@ bool parse_count(std::string_view t, std::uint64_t& out) {
 }
 
 // Byte classes for the clause-line fast path.
-enum ByteClass : std::uint8_t { kOther, kSpace, kDigit, kHigh };
+enum ByteClass : std::uint8_t { kOther, kSpace, kLineFeed, kDigit, kHigh };
 
 constexpr auto kByteClass = [] {
     std::array<std::uint8_t, 256> table{};
     for (int b = 0x09; b <= 0x0D; ++b) table[b] = kSpace;
+    table['\n'] = kLineFeed;
     table[' '] = kSpace;
     for (int b = '0'; b <= '9'; ++b) table[b] = kDigit;
     for (int b = 0x80; b < 0x100; ++b) table[b] = kHigh;
@@ -39,7 +41,8 @@ std::uint8_t byte_class(char c) {
     return kByteClass[static_cast<unsigned char>(c)];
 }
 
-const char* skip_white_space(const char* p, const char* end) {
+// Skips white space other than the line feed, which ends a line.
+const char* skip_blank(const char* p, const char* end) {
     while (p < end) {
         const std::uint8_t k = byte_class(*p);
         if (k == kSpace) {
@@ -58,7 +61,7 @@ const char* skip_white_space(const char* p, const char* end) {
 bool token_ends_at(const char* p, const char* end) {
     if (p == end) return true;
     const std::uint8_t k = byte_class(*p);
-    return k == kSpace || (k == kHigh && white_space_length(p, end) != 0);
+    return k == kSpace || k == kLineFeed || (k == kHigh && white_space_length(p, end) != 0);
 }
 
 std::string_view token_at(const char* start, const char* end) {
@@ -104,17 +107,32 @@ Expected<DimacsProblem> parse_dimacs(std::string_view text) {
     using Result = Expected<DimacsProblem>;
     DimacsProblem problem;
     problem.literals.reserve(text.size() / 3);
+    problem.clause_ends.reserve(text.size() / 12);
     bool header_seen = false;
     std::size_t open_begin = 0;  // the open clause is literals[open_begin..]
 
-    LineReader lines(text);
-    std::string_view raw;
-    while (lines.next(raw)) {
-        const std::string_view line = trim(raw);
-        if (line.empty() || line[0] == 'c') continue;
-        const std::uint64_t n = lines.number();
+    // One pass over the text: a line feed ends a line and every other white
+    // space separates tokens (a carriage return before the line feed is white
+    // space too), so clause lines need no separate line split or trim.
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    std::uint64_t n = 0;  // number of the current line
+    while (p < end) {
+        ++n;
+        p = skip_blank(p, end);
+        if (p == end) break;
+        if (*p == '\n') {
+            ++p;
+            continue;
+        }
+        if (*p == 'c' || *p == 'p') {
+            const void* nl = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+            const char* const eol = nl != nullptr ? static_cast<const char*>(nl) : end;
+            const std::string_view line =
+                trim(std::string_view(p, static_cast<std::size_t>(eol - p)));
+            p = eol < end ? eol + 1 : end;
+            if (line[0] == 'c') continue;
 
-        if (line[0] == 'p') {
             Tokenizer tokens(line);
             std::string_view t[4];
             int count = 0;
@@ -140,13 +158,13 @@ Expected<DimacsProblem> parse_dimacs(std::string_view text) {
         }
 
         if (!header_seen) return Result::failure(line_message(n, "data before 'p cnf' header"));
-        // Clause lines are most of the text: tokens are split and read as
-        // 32-bit literals in one pass.
-        const char* p = line.data();
-        const char* const end = p + line.size();
         for (;;) {
-            p = skip_white_space(p, end);
+            p = skip_blank(p, end);
             if (p == end) break;
+            if (*p == '\n') {
+                ++p;
+                break;
+            }
             const char* const start = p;
             std::int32_t lit = 0;
             p = read_literal(p, end, lit);
