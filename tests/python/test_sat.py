@@ -203,3 +203,22 @@ def test_allocation_failure_raises_memory_error_and_module_survives():
     )
     run = subprocess.run([sys.executable, "-c", script], capture_output=True, text=True, timeout=120)
     assert run.stdout.splitlines() == ["MemoryError", "{'status': 'SAT', 'model': {'x0': False}}"], run.stderr
+
+
+def test_ctrl_c_interrupts_a_long_search_and_next_call_works():
+    import os
+
+    import subprocess
+
+    text = random_cnf(random.Random(2), 200, 852)
+    # The call holds the interpreter lock, so no Python thread of this
+    # process could send the signal: another process does, as a user would.
+    sender = subprocess.Popen(["sh", "-c", f"sleep 0.3; kill -INT {os.getpid()}"])
+    start = time.perf_counter()
+    try:
+        with pytest.raises(KeyboardInterrupt):
+            nemox.solve_sat(text)
+    finally:
+        sender.wait()
+    assert time.perf_counter() - start < 3
+    assert nemox.solve_sat("p cnf 2 1\n1 2 0\n")["status"] == "SAT"
