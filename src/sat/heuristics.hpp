@@ -68,7 +68,10 @@ class VarOrder {
         heap_[i] = e;
         pos_[e.var] = i;
     }
-    // Places `e` starting from the root.
+    // Places `e` starting from the root: the hole left by the top goes down
+    // along the larger children to a leaf (one comparison per level), then
+    // `e` climbs back from there; it rarely climbs far, as it came from the
+    // bottom. Keys are distinct, so this is the place plain sifting finds.
     void sift_down(const Entry e) {
         const auto n = static_cast<std::uint32_t>(heap_.size());
         std::uint32_t i = 0;
@@ -76,13 +79,12 @@ class VarOrder {
             std::uint32_t child = 2 * i + 1;
             if (child >= n) break;
             if (child + 1 < n && before(heap_[child + 1], heap_[child])) ++child;
-            if (!before(heap_[child], e)) break;
             heap_[i] = heap_[child];
             pos_[heap_[i].var] = i;
             i = child;
         }
         heap_[i] = e;
-        pos_[e.var] = i;
+        sift_up(i);
     }
 
     const std::vector<double>& activity_;
