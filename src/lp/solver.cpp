@@ -232,28 +232,30 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
     stats_ = {};
     if (!system_ && !big_system_)
         return LpResult::unknown(UnknownReason::internal("no system loaded"));
-    if (system_) {
+    if (system_ && arithmetic_ == Arithmetic::Automatic) {
         try {
-            return run_simplex<Tableau<Rational>, Rational>(*system_, extra, interrupt_, column_labels_,
-                                                  stats_);
+            return run_simplex<Tableau<Rational>, Rational>(*system_, extra, interrupt_,
+                                                            column_labels_, stats_);
         } catch (const linear::Overflow&) {
         }
         // Exact values outgrew 64 bits: the same rules from the start, in
         // big integers, give the same pivots and the exact answer.
         stats_ = {};
-        stats_.big = true;
-        const linear::BigLinearSystem big = linear::widen(*system_);
-        std::vector<LinearConstraintT<BigRational>> big_extra;
-        big_extra.reserve(extra.size());
-        for (const auto& c : extra) big_extra.push_back(linear::widen(c));
-        return run_simplex<FractionFreeTableau, BigRational>(big, std::span<const LinearConstraintT<BigRational>>(big_extra), interrupt_,
-                                                column_labels_, stats_);
     }
     stats_.big = true;
+    std::optional<linear::BigLinearSystem> widened;
+    if (system_) widened = linear::widen(*system_);
+    const linear::BigLinearSystem& big = system_ ? *widened : *big_system_;
     std::vector<LinearConstraintT<BigRational>> big_extra;
+    big_extra.reserve(extra.size());
     for (const auto& c : extra) big_extra.push_back(linear::widen(c));
-    return run_simplex<FractionFreeTableau, BigRational>(*big_system_, std::span<const LinearConstraintT<BigRational>>(big_extra), interrupt_,
-                                            column_labels_, stats_);
+    const std::span<const LinearConstraintT<BigRational>> extra_span(big_extra);
+    if (arithmetic_ == Arithmetic::BigFractions) {
+        return run_simplex<Tableau<BigRational>, BigRational>(big, extra_span, interrupt_,
+                                                              column_labels_, stats_);
+    }
+    return run_simplex<FractionFreeTableau, BigRational>(big, extra_span, interrupt_,
+                                                         column_labels_, stats_);
 }
 
 Expected<LpResult> solve_lp_text(std::string_view text, Interrupt interrupt) {

@@ -33,6 +33,14 @@ struct SolveStats {
 // whole solve in big integers when a value leaves that range.
 class LpSolver {
 public:
+    // How the exact values are held. Every choice gives the same answers;
+    // the last two exist to check the first against them.
+    enum class Arithmetic {
+        Automatic,     // 64-bit fractions, big integers from the start on overflow
+        FractionFree,  // big integers only
+        BigFractions,  // normalised big fractions only
+    };
+
     explicit LpSolver(Interrupt interrupt = Interrupt()) : interrupt_(interrupt) {}
 
     void load(linear::LinearSystem system) {
@@ -48,6 +56,8 @@ public:
     // Solves the loaded system with `extra` constraints appended after its own.
     LpResult solve_with(std::span<const linear::LinearConstraint> extra);
 
+    void set_arithmetic(Arithmetic a) { arithmetic_ = a; }
+
     const std::vector<ColumnLabel>& column_labels() const { return column_labels_; }
     const SolveStats& stats() const { return stats_; }
 
@@ -57,6 +67,7 @@ private:
     std::optional<linear::BigLinearSystem> big_system_;
     std::vector<ColumnLabel> column_labels_;
     SolveStats stats_;
+    Arithmetic arithmetic_ = Arithmetic::Automatic;
 };
 
 // The road of solve_lp_text below the Python surface: read the text (a
