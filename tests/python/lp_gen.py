@@ -50,13 +50,14 @@ def random_lp(rng: random.Random, n: int, m: int, kind: str = "small", density: 
 
 
 def dense_lp(rng: random.Random, n: int, m: int, kind: str) -> str:
-    """A dense, bounded, feasible maximisation: positive data, <= rows."""
-    def pos() -> str:
+    """A dense maximisation, positive objective, rows mostly positive with a
+    positive right side: the origin is feasible and an optimum usually exists."""
+    def num(lo: int, hi: int) -> str:
         if kind == "int":
-            return str(rng.randint(1, 9))
-        return f"{rng.randint(1, 999) / 100:.2f}"
+            return str(rng.randint(lo, hi))
+        return f"{rng.randint(lo * 100, hi * 100) / 100:.2f}"
 
-    lines = ["max " + " + ".join(f"{pos()}*x{v}" for v in range(n))]
+    lines = ["max " + " + ".join(f"{num(1, 9)}*x{v}" for v in range(n))]
     for _ in range(m):
-        lines.append(" + ".join(f"{pos()}*x{v}" for v in range(n)) + f" <= {pos()}")
+        lines.append(" + ".join(f"{num(-3, 9)}*x{v}" for v in range(n)) + f" <= {num(1, 9)}")
     return "\n".join(lines) + "\n"

@@ -246,8 +246,18 @@ def parse(text: str) -> System:
 
 
 def simplex(system: System, extra=(), protect_artificial: bool = True, guard_cycles: bool = True,
-            max_pivots: Optional[int] = None):
-    """Returns ("OPTIMAL", values, objective), ("INFEASIBLE",) or ("UNBOUNDED",)."""
+            max_pivots: Optional[int] = None, stats: Optional[dict] = None):
+    """Returns ("OPTIMAL", values, objective), ("INFEASIBLE",) or ("UNBOUNDED",).
+
+    With `stats`, counts "pivots" and notes in "bits" the widest numerator or
+    denominator computed anywhere (for the benchmarks)."""
+    widest = [0]
+
+    def seen(q: Fraction) -> Fraction:
+        if stats is not None:
+            widest[0] = max(widest[0], abs(q.numerator).bit_length(), q.denominator.bit_length())
+        return q
+
     n = system.next_var
     cons = list(system.constraints) + list(extra)
     m = len(cons)
@@ -295,6 +305,11 @@ def simplex(system: System, extra=(), protect_artificial: bool = True, guard_cyc
             rows[0][v] = -a if sense == "min" else a
         rows[0][cols - 1] = k if sense == "min" else -k
     pivots = [0]
+    if stats is not None:
+        stats["pivots"] = 0
+        stats["bits"] = max([0] + [max(abs(x.numerator).bit_length(), x.denominator.bit_length())
+                                   for row in rows for x in row])
+        widest[0] = stats["bits"]
 
     def find_entering(excluded, bland):
         best = None
@@ -312,7 +327,7 @@ def simplex(system: System, extra=(), protect_artificial: bool = True, guard_cyc
         for i in range(1, m + 1):
             a = rows[i][col]
             if a > 0:
-                ratio = rows[i][cols - 1] / a
+                ratio = seen(rows[i][cols - 1] / a)
             elif a < 0 and protect and basis[i] in artificial:
                 ratio = Fraction(0)
             else:
@@ -324,15 +339,18 @@ def simplex(system: System, extra=(), protect_artificial: bool = True, guard_cyc
     def pivot(row, col):
         p = rows[row][col]
         assert p != 0
-        rows[row] = [x / p for x in rows[row]]
+        rows[row] = [seen(x / p) for x in rows[row]]
         for i in range(m + 1):
             if i == row:
                 continue
             f = rows[i][col]
             if f != 0:
-                rows[i] = [x - f * y for x, y in zip(rows[i], rows[row])]
+                rows[i] = [seen(x - seen(f * y)) for x, y in zip(rows[i], rows[row])]
         basis[row] = col
         pivots[0] += 1
+        if stats is not None:
+            stats["pivots"] = pivots[0]
+            stats["bits"] = widest[0]
         if max_pivots is not None and pivots[0] > max_pivots:
             raise RuntimeError("pivot limit")
 
@@ -366,7 +384,7 @@ def simplex(system: System, extra=(), protect_artificial: bool = True, guard_cyc
         for i in range(1, m + 1):
             if basis[i] in artificial:
                 f = rows[0][basis[i]]
-                rows[0] = [x - f * y for x, y in zip(rows[0], rows[i])]
+                rows[0] = [seen(x - seen(f * y)) for x, y in zip(rows[0], rows[i])]
         if not phase(set(), False):
             return ("INFEASIBLE",)
         if rows[0][cols - 1] != 0:
@@ -375,10 +393,12 @@ def simplex(system: System, extra=(), protect_artificial: bool = True, guard_cyc
         for i in range(1, m + 1):
             b = basis[i]
             if b is not None and rows[i][b] != 0 and rows[0][b] != 0:
-                f = rows[0][b] / rows[i][b]
-                rows[0] = [x - f * y for x, y in zip(rows[0], rows[i])]
+                f = seen(rows[0][b] / rows[i][b])
+                rows[0] = [seen(x - seen(f * y)) for x, y in zip(rows[0], rows[i])]
     if not phase(set(artificial), protect_artificial and bool(artificial)):
         return ("UNBOUNDED",)
+    if stats is not None:
+        stats["bits"] = widest[0]
     values = []
     for v in range(n):
         value = Fraction(0)
