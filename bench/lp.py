@@ -7,7 +7,6 @@ Usage: python3 bench/lp.py [--quick]
 (scipy is needed for the comparison only: pip install scipy)
 """
 import random
-import statistics
 import sys
 import time
 from pathlib import Path
@@ -17,6 +16,7 @@ import nemox
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "python"))
 import lp_gen  # noqa: E402
 import lp_oracle  # noqa: E402
+from bench_util import dense_arrays, per_call  # noqa: E402
 
 try:
     import numpy as np
@@ -27,54 +27,18 @@ except ImportError:  # the comparison is optional
 QUICK = "--quick" in sys.argv
 
 
-def per_call(fn, arg, min_time=0.3):
-    """Best of five batches, seconds per call."""
-    n, elapsed = 1, 0.0
-    while True:
-        start = time.perf_counter()
-        for _ in range(n):
-            fn(arg)
-        elapsed = time.perf_counter() - start
-        if elapsed > min_time / 5 or n > 1_000_000:
-            break
-        n *= 4
-    best = elapsed / n
-    for _ in range(4):
-        start = time.perf_counter()
-        for _ in range(n):
-            fn(arg)
-        best = min(best, (time.perf_counter() - start) / n)
-    return best
-
-
 def scipy_problem(text):
-    """The LP text as linprog arrays (variables x0..x(n-1) named in order)."""
-    system = lp_oracle.parse(text)
-    n = system.next_var
-    sense, terms, _ = system.objective
-    c = np.zeros(n)
-    for v, a in terms.items():
-        c[v] = float(a) * (1 if sense == "min" else -1)
-    a_ub, b_ub, a_eq, b_eq = [], [], [], []
-    for terms, const, op in system.constraints:
-        row = np.zeros(n)
-        for v, a in terms.items():
-            row[v] = float(a)
-        if op == "=":
-            a_eq.append(row)
-            b_eq.append(-float(const))
-        elif op == "<=":
-            a_ub.append(row)
-            b_ub.append(-float(const))
-        else:
-            a_ub.append(-row)
-            b_ub.append(float(const))
+    """linprog arguments for the text and the sign of its optimum."""
+    c, rows, lo, hi, _, sign = dense_arrays(text)
     kw = {"c": c, "bounds": (0, None), "method": "highs"}
-    if a_ub:
-        kw.update(A_ub=np.array(a_ub), b_ub=np.array(b_ub))
-    if a_eq:
-        kw.update(A_eq=np.array(a_eq), b_eq=np.array(b_eq))
-    return kw, -1 if sense == "max" else 1
+    eq = lo == hi
+    ub_rows = np.vstack([rows[~eq & np.isfinite(hi)], -rows[~eq & np.isfinite(lo)]]) if len(rows) else rows
+    ub = np.concatenate([hi[~eq & np.isfinite(hi)], -lo[~eq & np.isfinite(lo)]]) if len(rows) else hi
+    if len(ub):
+        kw.update(A_ub=ub_rows, b_ub=ub)
+    if eq.any():
+        kw.update(A_eq=rows[eq], b_eq=hi[eq])
+    return kw, sign
 
 
 def textbook():
