@@ -4,11 +4,16 @@ namespace nemox {
 
 std::string LpResult::status() const {
     switch (kind) {
-        case Kind::Optimal: return "OPTIMAL";
-        case Kind::Feasible: return "FEASIBLE";
-        case Kind::Infeasible: return "INFEASIBLE";
-        case Kind::Unbounded: return "UNBOUNDED";
-        case Kind::Unknown: return text();
+        case Kind::Optimal:
+            return "OPTIMAL";
+        case Kind::Feasible:
+            return "FEASIBLE";
+        case Kind::Infeasible:
+            return "INFEASIBLE";
+        case Kind::Unbounded:
+            return "UNBOUNDED";
+        case Kind::Unknown:
+            return text();
     }
     return {};
 }
@@ -17,10 +22,14 @@ std::string LpResult::text() const {
     switch (kind) {
         case Kind::Optimal:
             return "OPTIMAL (obj=" + format_double(objective) + ")\nModel: " + assignment.text();
-        case Kind::Feasible: return "FEASIBLE\nModel: " + assignment.text();
-        case Kind::Infeasible: return "INFEASIBLE";
-        case Kind::Unbounded: return "UNBOUNDED";
-        case Kind::Unknown: return "UNKNOWN (" + reason.text() + ")";
+        case Kind::Feasible:
+            return "FEASIBLE\nModel: " + assignment.text();
+        case Kind::Infeasible:
+            return "INFEASIBLE";
+        case Kind::Unbounded:
+            return "UNBOUNDED";
+        case Kind::Unknown:
+            return "UNKNOWN (" + reason.text() + ")";
     }
     return {};
 }

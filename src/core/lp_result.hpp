@@ -13,8 +13,8 @@ struct LpResult {
     enum class Kind { Optimal, Feasible, Infeasible, Unbounded, Unknown };
 
     Kind kind = Kind::Infeasible;
-    Assignment assignment;  // Optimal, Feasible
-    double objective = 0.0;  // Optimal
+    Assignment assignment;                                    // Optimal, Feasible
+    double objective = 0.0;                                   // Optimal
     UnknownReason reason{UnknownReason::Kind::Internal, {}};  // Unknown
 
     static LpResult optimal(Assignment a, double objective) {

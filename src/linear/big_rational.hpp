@@ -12,7 +12,7 @@ namespace nemox::linear {
 // positive denominator: the fallback of Rational once a value leaves the
 // 64-bit range. Same operations, same results, no overflow.
 class BigRational {
-public:
+  public:
     BigRational() : den_(1) {}
     BigRational(const Rational& r) : num_(r.numerator), den_(r.denominator) {}  // NOLINT: widening
     // Normalising constructor; a zero denominator is an internal failure.
@@ -47,7 +47,7 @@ public:
 
     std::string text() const { return num_.to_string() + "/" + den_.to_string(); }
 
-private:
+  private:
     BigInt num_;
     BigInt den_;
 };

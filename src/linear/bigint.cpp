@@ -71,7 +71,8 @@ std::uint64_t inverse_mod_2_64(std::uint64_t d) {
 void BigInt::assign(std::int64_t v) {
     mag_.clear();
     neg_ = v < 0;
-    const std::uint64_t m = v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+    const std::uint64_t m =
+        v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
     if (m != 0) mag_.push_back(m);
 }
 
@@ -130,7 +131,9 @@ void BigInt::add_signed(BigInt& out, const BigInt& a, const BigInt& b, bool b_ne
     out.trim();
 }
 
-void BigInt::add_into(BigInt& out, const BigInt& a, const BigInt& b) { add_signed(out, a, b, b.neg_); }
+void BigInt::add_into(BigInt& out, const BigInt& a, const BigInt& b) {
+    add_signed(out, a, b, b.neg_);
+}
 
 void BigInt::sub_into(BigInt& out, const BigInt& a, const BigInt& b) {
     add_signed(out, a, b, !b.neg_);

@@ -16,7 +16,7 @@ struct ExactDivisor;
 // The *_into forms write into an existing value and reuse its storage, so
 // that hot loops allocate only while numbers grow.
 class BigInt {
-public:
+  public:
     BigInt() = default;
     BigInt(std::int64_t v) { assign(v); }  // NOLINT: implicit like the built-in integers
 
@@ -85,7 +85,7 @@ public:
     double to_double() const;
     std::string to_string() const;
 
-private:
+  private:
     friend struct ExactDivisor;
     static void add_signed(BigInt& out, const BigInt& a, const BigInt& b, bool b_neg);
     void trim() {

@@ -14,7 +14,8 @@ constexpr std::int64_t kI64Min = std::numeric_limits<std::int64_t>::min();
 
 int ctz128(UInt128 x) {
     const auto lo = static_cast<std::uint64_t>(x);
-    return lo != 0 ? __builtin_ctzll(lo) : 64 + __builtin_ctzll(static_cast<std::uint64_t>(x >> 64));
+    return lo != 0 ? __builtin_ctzll(lo)
+                   : 64 + __builtin_ctzll(static_cast<std::uint64_t>(x >> 64));
 }
 
 [[noreturn]] void zero_denominator() {
@@ -95,7 +96,8 @@ Rational Rational::from_f64(double v) {
     const double t = std::trunc(v);
     if (v - t == 0.0) return Rational(saturate_i64(v), 1, Raw{});
     const std::int64_t n = saturate_i64(std::round(v * 1000000000.0));
-    const std::uint64_t un = n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+    const std::uint64_t un =
+        n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
     const std::uint64_t g = un == 0 ? 1000000000u : gcd_u64(un, 1000000000u);
     if (g < 2) return Rational(n, 1000000000, Raw{});
     return Rational(n / static_cast<std::int64_t>(g), 1000000000 / static_cast<std::int64_t>(g),

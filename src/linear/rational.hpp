@@ -54,7 +54,7 @@ struct Rational {
     // Normalises a 128-bit fraction; throws Overflow when it does not fit.
     static Rational normalise(Int128 n, Int128 d);
 
-private:
+  private:
     struct Raw {};
     constexpr Rational(std::int64_t n, std::int64_t d, Raw) : numerator(n), denominator(d) {}
 };

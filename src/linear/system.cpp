@@ -16,7 +16,8 @@ LinearConstraintT<BigRational> widen(const LinearConstraint& c) {
 
 BigLinearSystem widen(const LinearSystem& system) {
     BigLinearSystem out;
-    if (system.objective) out.objective.emplace(system.objective->first, widen(system.objective->second));
+    if (system.objective)
+        out.objective.emplace(system.objective->first, widen(system.objective->second));
     out.variables = system.variables;
     out.constraints.reserve(system.constraints.size());
     for (const auto& c : system.constraints) out.constraints.push_back(widen(c));

@@ -20,7 +20,11 @@ BigInt lcm(const BigInt& a, const BigInt& b) {
 }  // namespace
 
 FractionFreeTableau::FractionFreeTableau(std::size_t num_vars, std::size_t num_constraints)
-    : num_cols_(num_vars + 1),
+    : num_cols_(
+          (require_memory(static_cast<double>(num_constraints + 1) *
+                              static_cast<double>(num_vars + 1) * (sizeof(Number) + sizeof(BigInt)),
+                          "the LP tableau does not fit in this machine's memory"),
+           num_vars + 1)),
       num_constraints_(num_constraints),
       staged_((num_constraints + 1) * (num_vars + 1)),
       basis_(num_constraints + 1, kNoColumn) {}
@@ -122,7 +126,8 @@ std::optional<Leaving> FractionFreeTableau::find_leaving(std::size_t col,
 }
 
 void FractionFreeTableau::pivot(std::size_t row, std::size_t col) {
-    if (row > num_constraints_ || col + 1 >= num_cols_) throw InternalFailure("tableau index out of range");
+    if (row > num_constraints_ || col + 1 >= num_cols_)
+        throw InternalFailure("tableau index out of range");
     const BigInt p = s(row, col);
     if (p.is_zero()) throw InternalFailure("pivot value is zero");
     const ExactDivisor div(d_);
@@ -179,7 +184,8 @@ BigRational FractionFreeTableau::value_of(std::size_t col) const {
 }
 
 BigRational FractionFreeTableau::at(std::size_t row, std::size_t col) const {
-    if (row > num_constraints_ || col >= num_cols_) throw InternalFailure("tableau index out of range");
+    if (row > num_constraints_ || col >= num_cols_)
+        throw InternalFailure("tableau index out of range");
     return BigRational(s(row, col), row == 0 ? d_ * d0_ : d_);
 }
 

@@ -18,7 +18,7 @@ namespace nemox::lp {
 // loop. The exact values, and so every pivot decision, are those of the
 // tableau of normalised fractions; the interface is the same.
 class FractionFreeTableau {
-public:
+  public:
     using Number = linear::BigRational;
     using BigInt = linear::BigInt;
 
@@ -50,10 +50,12 @@ public:
     void begin_phase1(const std::vector<char>& artificial);
     void end_phase1();
 
-private:
+  private:
     std::size_t rhs_col() const { return num_cols_ - 1; }
     BigInt& s(std::size_t row, std::size_t col) { return cells_[row * num_cols_ + col]; }
-    const BigInt& s(std::size_t row, std::size_t col) const { return cells_[row * num_cols_ + col]; }
+    const BigInt& s(std::size_t row, std::size_t col) const {
+        return cells_[row * num_cols_ + col];
+    }
     void eliminate_objective(std::size_t row, std::size_t basic);
 
     std::size_t num_cols_;

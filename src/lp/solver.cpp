@@ -35,7 +35,7 @@ namespace {
 // pivot rules are deterministic, so the run would repeat forever. Bases are
 // kept flat and the storage is reused from run to run.
 class CycleGuard {
-public:
+  public:
     // Before a pivot: a nondegenerate one ends the run; the first degenerate
     // one records the basis the run starts from.
     template <class Tab>
@@ -62,14 +62,15 @@ public:
         const std::size_t m = current_.size();
         for (std::size_t k = 0; k < hashes_.size(); ++k) {
             if (hashes_[k] == hash_ &&
-                std::equal(current_.begin(), current_.end(), bases_.begin() + static_cast<std::ptrdiff_t>(k * m)))
+                std::equal(current_.begin(), current_.end(),
+                           bases_.begin() + static_cast<std::ptrdiff_t>(k * m)))
                 return true;
         }
         remember();
         return false;
     }
 
-private:
+  private:
     void remember() {
         hashes_.push_back(hash_);
         bases_.insert(bases_.end(), current_.begin(), current_.end());

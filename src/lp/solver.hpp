@@ -32,7 +32,7 @@ struct SolveStats {
 // zero stay at zero in phase 2. Works in 64-bit fractions and redoes the
 // whole solve in big integers when a value leaves that range.
 class LpSolver {
-public:
+  public:
     // How the exact values are held. Every choice gives the same answers;
     // the last two exist to check the first against them.
     enum class Arithmetic {
@@ -61,7 +61,7 @@ public:
     const std::vector<ColumnLabel>& column_labels() const { return column_labels_; }
     const SolveStats& stats() const { return stats_; }
 
-private:
+  private:
     Interrupt interrupt_;
     std::optional<linear::LinearSystem> system_;
     std::optional<linear::BigLinearSystem> big_system_;

@@ -24,11 +24,14 @@ struct Leaving {
 // the constraints, the last column the RHS.
 template <class N>
 class Tableau {
-public:
+  public:
     using Number = N;
 
     Tableau(std::size_t num_vars, std::size_t num_constraints)
-        : num_vars_(num_vars),
+        : num_vars_((require_memory(static_cast<double>(num_constraints + 1) *
+                                        static_cast<double>(num_vars + 1) * sizeof(N),
+                                    "the LP tableau does not fit in this machine's memory"),
+                     num_vars)),
           num_cols_(num_vars + 1),
           num_constraints_(num_constraints),
           data_((num_constraints + 1) * (num_vars + 1)),
@@ -40,7 +43,9 @@ public:
     std::size_t rhs_col() const { return num_cols_ - 1; }
 
     const N& at(std::size_t row, std::size_t col) const { return data_[index(row, col)]; }
-    void set(std::size_t row, std::size_t col, N value) { data_[index(row, col)] = std::move(value); }
+    void set(std::size_t row, std::size_t col, N value) {
+        data_[index(row, col)] = std::move(value);
+    }
     std::size_t basis(std::size_t row) const {
         check_row(row);
         return basis_[row];
@@ -151,9 +156,10 @@ public:
         }
     }
 
-private:
+  private:
     std::size_t index(std::size_t row, std::size_t col) const {
-        if (row > num_constraints_ || col >= num_cols_) throw InternalFailure("tableau index out of range");
+        if (row > num_constraints_ || col >= num_cols_)
+            throw InternalFailure("tableau index out of range");
         return row * num_cols_ + col;
     }
     void check_row(std::size_t row) const {

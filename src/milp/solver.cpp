@@ -89,7 +89,7 @@ bool all_integral(const Assignment& a, const std::vector<std::uint64_t>& integer
 }
 
 class Search {
-public:
+  public:
     Search(const parser::ParsedLp& problem, Interrupt interrupt, SearchStats& stats)
         : solver_(interrupt), interrupt_(interrupt), stats_(stats) {
         const auto& vars = problem.small ? problem.small->variables : problem.big->variables;
@@ -98,10 +98,10 @@ public:
             const auto it = info.find(v);
             if (it != info.end() && it->second.is_integer) integer_vars_.push_back(v);
         }
-        minimize_ = problem.small ? (problem.small->objective &&
-                                     problem.small->objective->first == Sense::Minimize)
-                                  : (problem.big->objective &&
-                                     problem.big->objective->first == Sense::Minimize);
+        minimize_ =
+            problem.small
+                ? (problem.small->objective && problem.small->objective->first == Sense::Minimize)
+                : (problem.big->objective && problem.big->objective->first == Sense::Minimize);
         if (problem.small) {
             solver_.load(*problem.small);
         } else {
@@ -132,12 +132,14 @@ public:
             extra.clear();
             for (const BranchBound& bb : nodes_[index].bounds) {
                 if (bb.lower) {
-                    extra.push_back({LinearExpr::variable(bb.var) - LinearExpr::constant_expr(*bb.lower),
-                                     std::nullopt, CmpOp::Ge});
+                    extra.push_back(
+                        {LinearExpr::variable(bb.var) - LinearExpr::constant_expr(*bb.lower),
+                         std::nullopt, CmpOp::Ge});
                 }
                 if (bb.upper) {
-                    extra.push_back({LinearExpr::variable(bb.var) - LinearExpr::constant_expr(*bb.upper),
-                                     std::nullopt, CmpOp::Le});
+                    extra.push_back(
+                        {LinearExpr::variable(bb.var) - LinearExpr::constant_expr(*bb.upper),
+                         std::nullopt, CmpOp::Le});
                 }
             }
             LpResult result = solve(extra);
@@ -154,11 +156,12 @@ public:
             branch(result.assignment, result.objective, result.objective, std::move(parent));
         }
         if (incumbent) return LpResult::optimal(std::move(*incumbent), best);
-        if (counter >= kNodeLimit) return LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}});
+        if (counter >= kNodeLimit)
+            return LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}});
         return LpResult::infeasible();
     }
 
-private:
+  private:
     LpResult solve(std::span<const LinearConstraint> extra) {
         LpResult r = solver_.solve_with(extra);
         ++stats_.lp_solves;
@@ -196,7 +199,8 @@ private:
 
 }  // namespace
 
-LpResult branch_and_bound(const parser::ParsedLp& problem, Interrupt interrupt, SearchStats* stats) {
+LpResult branch_and_bound(const parser::ParsedLp& problem, Interrupt interrupt,
+                          SearchStats* stats) {
     SearchStats local;
     Search search(problem, interrupt, stats != nullptr ? *stats : local);
     return search.run();

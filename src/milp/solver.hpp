@@ -34,7 +34,7 @@ struct Node {
 // pair to the top, down to a leaf along the smaller children (the right one
 // on ties), then back up while strictly smaller than its parent.
 class NodeHeap {
-public:
+  public:
     using Entry = std::pair<double, std::size_t>;
 
     void push(double key, std::size_t node);
@@ -42,7 +42,7 @@ public:
     bool empty() const { return heap_.empty(); }
     std::size_t size() const { return heap_.size(); }
 
-private:
+  private:
     void sift_up(std::size_t pos);
     std::vector<Entry> heap_;
 };

@@ -19,7 +19,9 @@ using linear::Sense;
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool equals_ignoring_case(std::string_view s, std::string_view lower) {
     if (s.size() != lower.size()) return false;
@@ -60,8 +62,9 @@ std::uint32_t next_code_point(const char*& p, const char* end) {
 bool is_alphabetic(std::uint32_t cp) {
     if (cp < 0x80) return (cp | 0x20) >= 'a' && (cp | 0x20) <= 'z';
     const auto* end = std::end(kAlphabetic);
-    const auto* it = std::upper_bound(std::begin(kAlphabetic), end, cp,
-                                      [](std::uint32_t v, const CodePointRange& r) { return v < r.lo; });
+    const auto* it =
+        std::upper_bound(std::begin(kAlphabetic), end, cp,
+                         [](std::uint32_t v, const CodePointRange& r) { return v < r.lo; });
     return it != std::begin(kAlphabetic) && cp <= (it - 1)->hi;
 }
 
@@ -125,8 +128,8 @@ std::optional<double> parse_lp_number(std::string_view text) {
         }
     }
     double value = 0.0;
-    const auto res = std::from_chars(body.data(), body.data() + body.size(), value,
-                                     std::chars_format::general);
+    const auto res =
+        std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
         // Too large for a double, or too small: decide by where the first
         // significant digit sits once the exponent is applied.
@@ -230,9 +233,8 @@ Expected<LinearExprT<N>> parse_expr(std::string_view text, LinearSystemT<N>& sys
             if (!c.is_zero()) result.terms.push_back({std::move(c), v});
         } else if (contains_alphabetic(t)) {
             const std::uint64_t v = get_var(t, system);
-            result.terms.push_back({N(token.sign > 0 ? linear::Rational::one()
-                                                     : -linear::Rational::one()),
-                                    v});
+            result.terms.push_back(
+                {N(token.sign > 0 ? linear::Rational::one() : -linear::Rational::one()), v});
         } else {
             const auto value = parse_lp_number(t);
             if (!value) return Expected<Expr>::failure("bad constant in " + std::string(t));

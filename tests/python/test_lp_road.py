@@ -245,3 +245,11 @@ def test_many_calls_keep_memory_flat() -> None:
             pass
     after = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
     assert after - before < 10_000  # kilobytes
+
+
+def test_tableau_beyond_memory_raises_memory_error() -> None:
+    n = 100_000
+    text = "min " + " + ".join(f"x{i}" for i in range(n)) + "\n" + "x0 <= 1\n" * n
+    with pytest.raises(MemoryError):
+        nemox.solve_lp_text(text)
+    assert solve("min x0", "x0 >= 1")["model"] == {"x0": 1}

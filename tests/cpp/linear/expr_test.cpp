@@ -9,7 +9,9 @@ namespace {
 
 using Expr = LinearExpr;
 
-Rational q(std::int64_t n, std::int64_t d = 1) { return Rational(n, d); }
+Rational q(std::int64_t n, std::int64_t d = 1) {
+    return Rational(n, d);
+}
 
 TEST(LinearExpr, CanonicalSums) {
     struct Case {
@@ -20,17 +22,22 @@ TEST(LinearExpr, CanonicalSums) {
     };
     const Case cases[] = {
         {"(2x0 + 1) + (3x0 - 1)",
-         (Expr::term(0, q(2)) + Expr::constant_expr(q(1))) + (Expr::term(0, q(3)) - Expr::constant_expr(q(1))),
+         (Expr::term(0, q(2)) + Expr::constant_expr(q(1))) +
+             (Expr::term(0, q(3)) - Expr::constant_expr(q(1))),
          {{q(5), 0}},
          q(0)},
         {"x1 + x0", Expr::variable(1) + Expr::variable(0), {{q(1), 0}, {q(1), 1}}, q(0)},
         {"x0 - x0", Expr::variable(0) - Expr::variable(0), {}, q(0)},
-        {"x0 - (2x1 + 3)", Expr::variable(0) - (Expr::term(1, q(2)) + Expr::constant_expr(q(3))),
-         {{q(1), 0}, {q(-2), 1}}, q(-3)},
+        {"x0 - (2x1 + 3)",
+         Expr::variable(0) - (Expr::term(1, q(2)) + Expr::constant_expr(q(3))),
+         {{q(1), 0}, {q(-2), 1}},
+         q(-3)},
         {"1/2 x0 + 1/3 x0", Expr::term(0, q(1, 2)) + Expr::term(0, q(1, 3)), {{q(5, 6), 0}}, q(0)},
         {"0 x0", Expr::term(0, q(0)), {}, q(0)},
-        {"x2 + x0 - x2 + x1", ((Expr::variable(2) + Expr::variable(0)) - Expr::variable(2)) + Expr::variable(1),
-         {{q(1), 0}, {q(1), 1}}, q(0)},
+        {"x2 + x0 - x2 + x1",
+         ((Expr::variable(2) + Expr::variable(0)) - Expr::variable(2)) + Expr::variable(1),
+         {{q(1), 0}, {q(1), 1}},
+         q(0)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -46,7 +53,8 @@ TEST(LinearExpr, BigCoefficientsMergeExactly) {
     ASSERT_EQ(e.terms.size(), 1u);
     EXPECT_EQ(e.terms[0].coeff.numerator().to_string(), "18446744073709551614");
     EXPECT_TRUE((e - e).terms.empty());
-    EXPECT_THROW(Expr::term(0, q(std::numeric_limits<std::int64_t>::max())) + Expr::variable(0), Overflow);
+    EXPECT_THROW(Expr::term(0, q(std::numeric_limits<std::int64_t>::max())) + Expr::variable(0),
+                 Overflow);
 }
 
 TEST(LinearSystem, VariablesMarksAndCopies) {

@@ -59,7 +59,8 @@ TEST(Rational, OverflowAtTheEdges) {
     EXPECT_THROW(max * Rational::integer(2), Overflow);
     EXPECT_THROW(Rational(1, kMax) * Rational(1, 2), Overflow);
     EXPECT_THROW(Rational(1, 3037000500) * Rational(1, 3037000500), Overflow);
-    expect_fraction(Rational(1, 3037000499) * Rational(1, 3037000499), 1, 3037000499LL * 3037000499LL);
+    expect_fraction(Rational(1, 3037000499) * Rational(1, 3037000499), 1,
+                    3037000499LL * 3037000499LL);
     // Products beyond 64 bits that cancel back into range are fine.
     expect_fraction(Rational(kMax, 3) * Rational(3, kMax), 1, 1);
     expect_fraction(Rational(kMax - 1, kMax) + Rational(1, kMax), 1, 1);
@@ -127,7 +128,8 @@ TEST(BigInt, ArithmeticAgainstInt128) {
         const Int128 sum = static_cast<Int128>(a) + b, diff = static_cast<Int128>(a) - b,
                      prod = static_cast<Int128>(a) * b;
         auto as_big = [](Int128 v) {
-            BigInt r = BigInt::from_u128(v < 0 ? -static_cast<UInt128>(v) : static_cast<UInt128>(v));
+            BigInt r =
+                BigInt::from_u128(v < 0 ? -static_cast<UInt128>(v) : static_cast<UInt128>(v));
             return v < 0 ? -r : r;
         };
         ASSERT_EQ(x + y, as_big(sum));
@@ -137,8 +139,10 @@ TEST(BigInt, ArithmeticAgainstInt128) {
         if (b != 0) {
             ASSERT_EQ(BigInt::divexact(x * y, y), x);
         }
-        const std::uint64_t ua = a < 0 ? 0 - static_cast<std::uint64_t>(a) : static_cast<std::uint64_t>(a);
-        const std::uint64_t ub = b < 0 ? 0 - static_cast<std::uint64_t>(b) : static_cast<std::uint64_t>(b);
+        const std::uint64_t ua =
+            a < 0 ? 0 - static_cast<std::uint64_t>(a) : static_cast<std::uint64_t>(a);
+        const std::uint64_t ub =
+            b < 0 ? 0 - static_cast<std::uint64_t>(b) : static_cast<std::uint64_t>(b);
         ASSERT_EQ(BigInt::gcd(x, y), BigInt::from_u128(gcd_u64(ua, ub)));
         ASSERT_EQ(x.to_double(), static_cast<double>(a));
     }
@@ -168,8 +172,8 @@ TEST(BigInt, LargeValues) {
 }
 
 TEST(BigRational, AgreesWithRationalInRange) {
-    const Rational values[] = {Rational(1, 2), Rational(-7, 3), Rational(0, 1), Rational(22, 7),
-                               Rational(-1, 1000000000), Rational(5, 1)};
+    const Rational values[] = {Rational(1, 2),  Rational(-7, 3),          Rational(0, 1),
+                               Rational(22, 7), Rational(-1, 1000000000), Rational(5, 1)};
     for (const Rational& a : values) {
         for (const Rational& b : values) {
             EXPECT_EQ(BigRational(a) + BigRational(b), BigRational(a + b));
@@ -181,7 +185,8 @@ TEST(BigRational, AgreesWithRationalInRange) {
             EXPECT_EQ(BigRational(a) < BigRational(b), a < b);
         }
     }
-    const BigRational big = BigRational(Rational::integer(kMax)) * BigRational(Rational::integer(kMax));
+    const BigRational big =
+        BigRational(Rational::integer(kMax)) * BigRational(Rational::integer(kMax));
     EXPECT_EQ((big / big), BigRational(Rational::one()));
     EXPECT_EQ(BigRational(BigInt(6), BigInt(-4)), BigRational(Rational(-3, 2)));
     EXPECT_THROW(BigRational(BigInt(1), BigInt(0)), InternalFailure);

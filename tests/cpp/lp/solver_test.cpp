@@ -37,11 +37,13 @@ TEST(LpResult, TextForms) {
     EXPECT_EQ(LpResult::feasible(a).text(), "FEASIBLE\nModel: [x0 -> 1.6, x1 -> 1.2]");
     EXPECT_EQ(LpResult::infeasible().text(), "INFEASIBLE");
     EXPECT_EQ(LpResult::unbounded().text(), "UNBOUNDED");
-    EXPECT_EQ(LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}}).text(), "UNKNOWN (resource limit)");
+    EXPECT_EQ(LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}}).text(),
+              "UNKNOWN (resource limit)");
     EXPECT_EQ(LpResult::unknown(UnknownReason::internal("no system loaded")).text(),
               "UNKNOWN (internal: no system loaded)");
     EXPECT_EQ(LpResult::unbounded().status(), "UNBOUNDED");
-    EXPECT_EQ(LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}}).status(), "UNKNOWN (resource limit)");
+    EXPECT_EQ(LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}}).status(),
+              "UNKNOWN (resource limit)");
     Assignment big;
     big.set(3, BigIntText{"-18446744073709551616"});
     EXPECT_EQ(LpResult::optimal(big, 1e21).text(),
@@ -54,7 +56,8 @@ TEST(LpSolver, DriverCases) {
         const char* result;
     };
     const Case cases[] = {
-        {"max x0 + x1\nx0 + 2*x1 <= 4\n3*x0 + x1 <= 6\n", "OPTIMAL (obj=2.8)\nModel: [x0 -> 1.6, x1 -> 1.2]"},
+        {"max x0 + x1\nx0 + 2*x1 <= 4\n3*x0 + x1 <= 6\n",
+         "OPTIMAL (obj=2.8)\nModel: [x0 -> 1.6, x1 -> 1.2]"},
         {"min x0\nx0 >= 1\n", "OPTIMAL (obj=1)\nModel: [x0 -> 1]"},
         {"max -x0\nx0 = 2\n", "OPTIMAL (obj=-2)\nModel: [x0 -> 2]"},
         {"min x0 + 5\nx0 <= 5\n", "OPTIMAL (obj=5)\nModel: [x0 -> 0]"},
@@ -67,7 +70,8 @@ TEST(LpSolver, DriverCases) {
         {"x0 + x1 >= 1\nx1 <= 3\n", "OPTIMAL (obj=0)\nModel: [x0 -> 1, x1 -> 0]"},
         {"min x0 + x1 + x2\n", "OPTIMAL (obj=0)\nModel: [x0 -> 0, x1 -> 0, x2 -> 0]"},
         {"min x0\nx0 >= -3\n", "OPTIMAL (obj=0)\nModel: [x0 -> 0]"},
-        {"max x0\nx0 - x1 = 0\nx1 - 1/3 <= 0\n", "OPTIMAL (obj=0.333333333)\nModel: [x0 -> 0.333333333, x1 -> 0.333333333]"},
+        {"max x0\nx0 - x1 = 0\nx1 - 1/3 <= 0\n",
+         "OPTIMAL (obj=0.333333333)\nModel: [x0 -> 0.333333333, x1 -> 0.333333333]"},
         {"min x0\nx0 + x1 = 1\nx0 - x1 = 0\n", "OPTIMAL (obj=0.5)\nModel: [x0 -> 0.5, x1 -> 0.5]"},
         {"max x0\nx0 + x1 = 1\nx0 + x1 = 2\n", "INFEASIBLE"},
         {"min x0\nx0 >= 1\n-x0 >= -1\n", "OPTIMAL (obj=1)\nModel: [x0 -> 1]"},
@@ -94,8 +98,9 @@ TEST(LpSolver, ColumnLabelsAndRepeatedSolves) {
     solver.load(read("max x0 + x1\nx0 <= 4\nx1 >= 1\nx0 + x1 = 3\nx0 - x1 <= -1\n"));
     const LpResult first = solver.solve();
     const std::vector<ColumnLabel> labels = solver.column_labels();
-    const std::vector<ColumnLabel> expected = {{0, true},     {1, true},     {1000, false}, {1001, false},
-                                               {2001, false}, {2002, false}, {1003, false}, {2003, false}};
+    const std::vector<ColumnLabel> expected = {{0, true},     {1, true},     {1000, false},
+                                               {1001, false}, {2001, false}, {2002, false},
+                                               {1003, false}, {2003, false}};
     EXPECT_EQ(labels, expected);
     EXPECT_EQ(solver.solve(), first);
     EXPECT_EQ(solver.column_labels(), labels);
@@ -108,7 +113,8 @@ TEST(LpSolver, BealeCyclingExampleTerminates) {
         "0.5*x0 - 12*x1 - 0.5*x2 + 3*x3 <= 0\nx2 <= 1\n";
     for (auto a : {LpSolver::Arithmetic::Automatic, LpSolver::Arithmetic::FractionFree,
                    LpSolver::Arithmetic::BigFractions}) {
-        EXPECT_EQ(solve(beale, a).text(), "OPTIMAL (obj=1.25)\nModel: [x0 -> 1, x1 -> 0, x2 -> 1, x3 -> 0]");
+        EXPECT_EQ(solve(beale, a).text(),
+                  "OPTIMAL (obj=1.25)\nModel: [x0 -> 1, x1 -> 0, x2 -> 1, x3 -> 0]");
     }
 }
 
@@ -123,8 +129,9 @@ TEST(LpSolver, OverflowRedoesInBigArithmetic) {
     solver.load(read("max x0\nx0 - 4*x1 <= 0\nx1 <= 9223372036854775807\n"));
     const LpResult r = solver.solve();
     EXPECT_TRUE(solver.stats().big);
-    EXPECT_EQ(r.text(), "OPTIMAL (obj=36893488147419103000)\nModel: [x0 -> 36893488147419103228, x1 -> "
-                        "9223372036854775807]");
+    EXPECT_EQ(r.text(),
+              "OPTIMAL (obj=36893488147419103000)\nModel: [x0 -> 36893488147419103228, x1 -> "
+              "9223372036854775807]");
     LpSolver small;
     small.load(read("max x0\nx0 - 4*x1 <= 0\nx1 <= 1000\n"));
     small.solve();
@@ -149,7 +156,8 @@ std::string random_text(std::mt19937_64& rng, int n, int m, int kind) {
     auto number = [&](bool non_negative) {
         const std::int64_t scale = kind == 0 ? 1 : kind == 1 ? 100 : 1000000000;
         const std::int64_t range = kind == 0 ? 9 : 10 * scale;
-        std::int64_t v = static_cast<std::int64_t>(rng() % static_cast<std::uint64_t>(2 * range + 1)) - range;
+        std::int64_t v =
+            static_cast<std::int64_t>(rng() % static_cast<std::uint64_t>(2 * range + 1)) - range;
         if (non_negative && v < 0) v = -v;
         std::string digits = std::to_string(v < 0 ? -v : v);
         if (scale > 1) {
@@ -202,12 +210,14 @@ TEST(LpSolver, NumberRepresentationsAgree) {
 }
 
 TEST(LpSolver, BigSystemFromTheReader) {
-    auto parsed = parser::read_lp_text("max 9223372036854775807*x0 + 9223372036854775807*x0\n3*x0 <= 1\n");
+    auto parsed =
+        parser::read_lp_text("max 9223372036854775807*x0 + 9223372036854775807*x0\n3*x0 <= 1\n");
     ASSERT_TRUE(parsed.ok());
     ASSERT_TRUE(parsed.value().big);
     LpSolver solver;
     solver.load(std::move(*parsed.value().big));
-    EXPECT_EQ(solver.solve().text(), "OPTIMAL (obj=6148914691236517000)\nModel: [x0 -> 0.3333333333333333]");
+    EXPECT_EQ(solver.solve().text(),
+              "OPTIMAL (obj=6148914691236517000)\nModel: [x0 -> 0.3333333333333333]");
 }
 
 }  // namespace

@@ -11,13 +11,15 @@ namespace {
 using linear::BigRational;
 using linear::Rational;
 
-Rational q(std::int64_t n, std::int64_t d = 1) { return Rational(n, d); }
+Rational q(std::int64_t n, std::int64_t d = 1) {
+    return Rational(n, d);
+}
 
 // The same cases on the tableau of 64-bit fractions, of big fractions and
 // on the fraction-free one: they must hold the same values.
 template <class Tab>
 class TableauTest : public ::testing::Test {
-protected:
+  protected:
     using N = typename Tab::Number;
     static N n(const Rational& r) { return N(r); }
     static bool equal(const N& a, const Rational& b) { return a == N(b); }
