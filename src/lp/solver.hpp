@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -44,11 +45,11 @@ class LpSolver {
     explicit LpSolver(Interrupt interrupt = Interrupt()) : interrupt_(interrupt) {}
 
     void load(linear::LinearSystem system) {
-        system_ = std::move(system);
+        system_ = std::make_unique<linear::LinearSystem>(std::move(system));
         big_system_.reset();
     }
     void load(linear::BigLinearSystem system) {
-        big_system_ = std::move(system);
+        big_system_ = std::make_unique<linear::BigLinearSystem>(std::move(system));
         system_.reset();
     }
 
@@ -63,8 +64,8 @@ class LpSolver {
 
   private:
     Interrupt interrupt_;
-    std::optional<linear::LinearSystem> system_;
-    std::optional<linear::BigLinearSystem> big_system_;
+    std::unique_ptr<linear::LinearSystem> system_;
+    std::unique_ptr<linear::BigLinearSystem> big_system_;
     std::vector<ColumnLabel> column_labels_;
     SolveStats stats_;
     Arithmetic arithmetic_ = Arithmetic::Automatic;
