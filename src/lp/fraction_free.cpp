@@ -135,6 +135,7 @@ void FractionFreeTableau::pivot(std::size_t row, std::size_t col) {
     const BigInt* pr = &cells_[row * num_cols_];
     for (std::size_t i = 0; i <= num_constraints_; ++i) {
         if (i == row) continue;
+        if (interrupt_ != nullptr) interrupt_->poll(static_cast<std::int64_t>(num_cols_));
         BigInt* ri = &cells_[i * num_cols_];
         if (ri[col].is_zero()) {
             // Only the common scale changes: a * p / D.

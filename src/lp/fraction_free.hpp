@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/failure.hpp"
 #include "linear/big_rational.hpp"
 #include "linear/bigint.hpp"
 #include "lp/tableau.hpp"
@@ -47,6 +48,9 @@ class FractionFreeTableau {
     Number value_of(std::size_t col) const;
     Number at(std::size_t row, std::size_t col) const;
 
+    // Polled once per row inside a pivot: one pivot on big numbers can be long.
+    void set_interrupt(Interrupt* interrupt) { interrupt_ = interrupt; }
+
     void begin_phase1(const std::vector<char>& artificial);
     void end_phase1();
 
@@ -69,6 +73,7 @@ class FractionFreeTableau {
     BigInt saved_d_{1};
     BigInt saved_d0_{1};
     BigInt t1_, t2_, t3_;  // scratch, reused across operations
+    Interrupt* interrupt_ = nullptr;
 };
 
 }  // namespace nemox::lp

@@ -131,6 +131,7 @@ LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConst
     }
 
     Tab tab(n + e, m);
+    if constexpr (requires { tab.set_interrupt(&interrupt); }) tab.set_interrupt(&interrupt);
     std::vector<char> artificial(n + e, 0);
     bool any_artificial = false;
     labels.clear();
