@@ -20,11 +20,10 @@ BigInt lcm(const BigInt& a, const BigInt& b) {
 }  // namespace
 
 FractionFreeTableau::FractionFreeTableau(std::size_t num_vars, std::size_t num_constraints)
-    : num_cols_(
-          (require_memory(static_cast<double>(num_constraints + 1) *
-                              static_cast<double>(num_vars + 1) * (sizeof(Number) + sizeof(BigInt)),
-                          "the LP tableau does not fit in this machine's memory"),
-           num_vars + 1)),
+    : num_cols_((check_tableau_memory(static_cast<double>(num_constraints + 1) *
+                                      static_cast<double>(num_vars + 1) *
+                                      (sizeof(Number) + sizeof(BigInt))),
+                 num_vars + 1)),
       num_constraints_(num_constraints),
       staged_((num_constraints + 1) * (num_vars + 1)),
       basis_(num_constraints + 1, kNoColumn) {}

@@ -14,6 +14,12 @@ namespace nemox::lp {
 
 inline constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 
+// Refuses a tableau that cannot fit in memory before allocating it; small
+// ones skip the query, which costs a system call.
+inline void check_tableau_memory(double bytes) {
+    if (bytes > 64e6) require_memory(bytes, "the LP tableau does not fit in this machine's memory");
+}
+
 struct Leaving {
     std::size_t row;
     std::size_t column;  // the column that stops being basic
@@ -28,9 +34,8 @@ class Tableau {
     using Number = N;
 
     Tableau(std::size_t num_vars, std::size_t num_constraints)
-        : num_vars_((require_memory(static_cast<double>(num_constraints + 1) *
-                                        static_cast<double>(num_vars + 1) * sizeof(N),
-                                    "the LP tableau does not fit in this machine's memory"),
+        : num_vars_((check_tableau_memory(static_cast<double>(num_constraints + 1) *
+                                          static_cast<double>(num_vars + 1) * sizeof(N)),
                      num_vars)),
           num_cols_(num_vars + 1),
           num_constraints_(num_constraints),
