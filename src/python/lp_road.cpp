@@ -1,13 +1,28 @@
+#include "core/lp_result.hpp"
+#include "lp/solver.hpp"
+#include "parser/lp_format.hpp"
+#include "python/lp_common.hpp"
 #include "python/roads.hpp"
 #include "python/surface.hpp"
 
 namespace nemox::py {
 
+PyObject* lp_result_to_py(const LpResult& result) {
+    ResultDict dict;
+    dict.set_status(result.status());
+    if (result.has_assignment()) dict.set_model(result.assignment);
+    if (result.kind == LpResult::Kind::Optimal) dict.set_objective(result.objective);
+    return dict.release();
+}
+
 PyObject* solve_lp_text(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
     std::string_view text;
     if (!take_input("solve_lp_text", args, nargs, kwnames, text)) return nullptr;
-    PyErr_SetString(PyExc_NotImplementedError, "the LP solver is not part of this build yet");
-    return nullptr;
+    return guarded([&]() -> PyObject* {
+        const auto result = lp::solve_lp_text(text, interrupt());
+        if (!result.ok()) return raise_value_error(result.error());
+        return lp_result_to_py(result.value());
+    });
 }
 
 }  // namespace nemox::py

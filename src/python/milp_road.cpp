@@ -1,3 +1,5 @@
+#include "milp/solver.hpp"
+#include "python/lp_common.hpp"
 #include "python/roads.hpp"
 #include "python/surface.hpp"
 
@@ -6,8 +8,11 @@ namespace nemox::py {
 PyObject* solve_milp_text(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
     std::string_view text;
     if (!take_input("solve_milp_text", args, nargs, kwnames, text)) return nullptr;
-    PyErr_SetString(PyExc_NotImplementedError, "the MILP solver is not part of this build yet");
-    return nullptr;
+    return guarded([&]() -> PyObject* {
+        const auto result = milp::solve_milp_text(text, interrupt());
+        if (!result.ok()) return raise_value_error(result.error());
+        return lp_result_to_py(result.value());
+    });
 }
 
 }  // namespace nemox::py

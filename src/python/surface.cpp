@@ -42,6 +42,8 @@ PyObject* new_value(const Value& value) {
         return singleton;
     }
     if (const std::int64_t* i = std::get_if<std::int64_t>(&value)) return PyLong_FromLongLong(*i);
+    if (const BigIntText* big = std::get_if<BigIntText>(&value))
+        return PyLong_FromString(big->digits.c_str(), nullptr, 10);
     return PyFloat_FromDouble(std::get<double>(value));
 }
 

@@ -1,0 +1,52 @@
+"""Timing and problem conversion shared by the LP and MILP benchmarks."""
+import sys
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "python"))
+import lp_oracle  # noqa: E402
+
+
+def per_call(fn, arg, min_time=0.3):
+    """Best of five batches, seconds per call."""
+    n = 1
+    while True:
+        start = time.perf_counter()
+        for _ in range(n):
+            fn(arg)
+        elapsed = time.perf_counter() - start
+        if elapsed > min_time / 5 or n > 1_000_000:
+            break
+        n *= 4
+    best = elapsed / n
+    for _ in range(4):
+        start = time.perf_counter()
+        for _ in range(n):
+            fn(arg)
+        best = min(best, (time.perf_counter() - start) / n)
+    return best
+
+
+def dense_arrays(text):
+    """The LP text as dense floating-point data for scipy: the cost vector of a
+    minimisation, rows with lower and upper limits, integrality flags and the
+    sign that turns scipy's optimum into ours."""
+    import numpy as np
+
+    system = lp_oracle.parse(text)
+    n = system.next_var
+    sense, terms, _ = system.objective
+    c = np.zeros(n)
+    for v, a in terms.items():
+        c[v] = float(a) * (1 if sense == "min" else -1)
+    rows, lo, hi = [], [], []
+    for terms, const, op in system.constraints:
+        row = np.zeros(n)
+        for v, a in terms.items():
+            row[v] = float(a)
+        rows.append(row)
+        b = -float(const)
+        lo.append(b if op in ("=", ">=") else -np.inf)
+        hi.append(b if op in ("=", "<=") else np.inf)
+    integrality = np.array([1 if system.integer[v] else 0 for v in range(n)])
+    return c, np.array(rows), np.array(lo), np.array(hi), integrality, (-1 if sense == "max" else 1)

@@ -1,0 +1,364 @@
+#include "linear/bigint.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/failure.hpp"
+
+namespace nemox::linear {
+
+namespace {
+
+using Limbs = std::vector<std::uint64_t>;
+
+int compare_mag(const Limbs& a, const Limbs& b) {
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    for (std::size_t i = a.size(); i-- > 0;) {
+        if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
+    }
+    return 0;
+}
+
+// out = a + b on magnitudes; out may alias a or b.
+void add_mag(Limbs& out, const Limbs& a, const Limbs& b) {
+    const Limbs& lo = a.size() >= b.size() ? b : a;
+    const Limbs& hi = a.size() >= b.size() ? a : b;
+    const std::size_t nl = lo.size(), nh = hi.size();
+    out.resize(nh + 1);
+    unsigned char carry = 0;
+    for (std::size_t i = 0; i < nl; ++i) {
+        unsigned long long s;
+        carry = static_cast<unsigned char>(__builtin_uaddll_overflow(hi[i], lo[i], &s) |
+                                           __builtin_uaddll_overflow(s, carry, &s));
+        out[i] = s;
+    }
+    for (std::size_t i = nl; i < nh; ++i) {
+        unsigned long long s;
+        carry = static_cast<unsigned char>(__builtin_uaddll_overflow(hi[i], carry, &s));
+        out[i] = s;
+    }
+    out[nh] = carry;
+    if (carry == 0) out.pop_back();
+}
+
+// out = a - b on magnitudes with a >= b; out may alias a or b.
+void sub_mag(Limbs& out, const Limbs& a, const Limbs& b) {
+    const std::size_t na = a.size(), nb = b.size();
+    out.resize(na);
+    unsigned char borrow = 0;
+    for (std::size_t i = 0; i < nb; ++i) {
+        unsigned long long d;
+        borrow = static_cast<unsigned char>(__builtin_usubll_overflow(a[i], b[i], &d) |
+                                            __builtin_usubll_overflow(d, borrow, &d));
+        out[i] = d;
+    }
+    for (std::size_t i = nb; i < na; ++i) {
+        unsigned long long d;
+        borrow = static_cast<unsigned char>(__builtin_usubll_overflow(a[i], borrow, &d));
+        out[i] = d;
+    }
+    while (!out.empty() && out.back() == 0) out.pop_back();
+}
+
+std::uint64_t inverse_mod_2_64(std::uint64_t d) {
+    std::uint64_t x = d;  // correct to 3 bits for odd d
+    for (int i = 0; i < 5; ++i) x *= 2 - d * x;
+    return x;
+}
+
+}  // namespace
+
+void BigInt::assign(std::int64_t v) {
+    mag_.clear();
+    neg_ = v < 0;
+    const std::uint64_t m =
+        v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+    if (m != 0) mag_.push_back(m);
+}
+
+BigInt BigInt::from_u128(UInt128 v) {
+    BigInt r;
+    if (v != 0) r.mag_.push_back(static_cast<std::uint64_t>(v));
+    if ((v >> 64) != 0) r.mag_.push_back(static_cast<std::uint64_t>(v >> 64));
+    return r;
+}
+
+std::size_t BigInt::bit_length() const {
+    if (mag_.empty()) return 0;
+    return 64 * mag_.size() - static_cast<std::size_t>(__builtin_clzll(mag_.back()));
+}
+
+bool BigInt::fits_i64() const {
+    if (mag_.size() > 1) return false;
+    if (mag_.empty()) return true;
+    return neg_ ? mag_[0] <= (std::uint64_t{1} << 63) : mag_[0] < (std::uint64_t{1} << 63);
+}
+
+std::int64_t BigInt::to_i64() const {
+    if (mag_.empty()) return 0;
+    return neg_ ? static_cast<std::int64_t>(0 - mag_[0]) : static_cast<std::int64_t>(mag_[0]);
+}
+
+int compare(const BigInt& a, const BigInt& b) {
+    if (a.neg_ != b.neg_) return a.neg_ ? -1 : 1;
+    const int c = compare_mag(a.mag_, b.mag_);
+    return a.neg_ ? -c : c;
+}
+
+void BigInt::add_signed(BigInt& out, const BigInt& a, const BigInt& b, bool b_neg) {
+    if (b.mag_.empty()) {
+        if (&out != &a) out = a;
+        return;
+    }
+    if (a.neg_ == b_neg) {
+        const bool neg = b_neg;
+        add_mag(out.mag_, a.mag_, b.mag_);
+        out.neg_ = neg;
+        out.trim();
+        return;
+    }
+    const int c = compare_mag(a.mag_, b.mag_);
+    if (c == 0) {
+        out.set_zero();
+    } else if (c > 0) {
+        const bool neg = a.neg_;
+        sub_mag(out.mag_, a.mag_, b.mag_);
+        out.neg_ = neg;
+    } else {
+        sub_mag(out.mag_, b.mag_, a.mag_);
+        out.neg_ = b_neg;
+    }
+    out.trim();
+}
+
+void BigInt::add_into(BigInt& out, const BigInt& a, const BigInt& b) {
+    add_signed(out, a, b, b.neg_);
+}
+
+void BigInt::sub_into(BigInt& out, const BigInt& a, const BigInt& b) {
+    add_signed(out, a, b, !b.neg_);
+}
+
+void BigInt::mul_into(BigInt& out, const BigInt& a, const BigInt& b) {
+    if (a.mag_.empty() || b.mag_.empty()) {
+        out.set_zero();
+        return;
+    }
+    const bool neg = a.neg_ != b.neg_;
+    const std::size_t na = a.mag_.size(), nb = b.mag_.size();
+    if (na == 1 && nb == 1) {
+        const UInt128 p = static_cast<UInt128>(a.mag_[0]) * b.mag_[0];
+        out.mag_.resize(2);
+        out.mag_[0] = static_cast<std::uint64_t>(p);
+        out.mag_[1] = static_cast<std::uint64_t>(p >> 64);
+        out.neg_ = neg;
+        out.trim();
+        return;
+    }
+    if (&out == &a || &out == &b) {
+        BigInt tmp;
+        mul_into(tmp, a, b);
+        out = std::move(tmp);
+        return;
+    }
+    out.mag_.assign(na + nb, 0);
+    std::uint64_t* o = out.mag_.data();
+    const std::uint64_t* pa = a.mag_.data();
+    const std::uint64_t* pb = b.mag_.data();
+    for (std::size_t i = 0; i < na; ++i) {
+        std::uint64_t carry = 0;
+        const std::uint64_t ai = pa[i];
+        for (std::size_t j = 0; j < nb; ++j) {
+            const UInt128 t = static_cast<UInt128>(ai) * pb[j] + o[i + j] + carry;
+            o[i + j] = static_cast<std::uint64_t>(t);
+            carry = static_cast<std::uint64_t>(t >> 64);
+        }
+        o[i + nb] = carry;
+    }
+    out.neg_ = neg;
+    out.trim();
+}
+
+std::size_t BigInt::trailing_zero_bits() const {
+    for (std::size_t i = 0; i < mag_.size(); ++i) {
+        if (mag_[i] != 0) return 64 * i + static_cast<std::size_t>(__builtin_ctzll(mag_[i]));
+    }
+    return 0;
+}
+
+void BigInt::shift_right(std::size_t bits) {
+    const std::size_t limbs = bits / 64, rem = bits % 64;
+    if (limbs >= mag_.size()) {
+        set_zero();
+        return;
+    }
+    const std::size_t n = mag_.size() - limbs;
+    for (std::size_t i = 0; i < n; ++i) {
+        std::uint64_t v = mag_[i + limbs] >> rem;
+        if (rem != 0 && i + limbs + 1 < mag_.size()) v |= mag_[i + limbs + 1] << (64 - rem);
+        mag_[i] = v;
+    }
+    mag_.resize(n);
+    trim();
+}
+
+void BigInt::shift_left(std::size_t bits) {
+    if (mag_.empty()) return;
+    const std::size_t limbs = bits / 64, rem = bits % 64;
+    const std::size_t n = mag_.size();
+    mag_.resize(n + limbs + 1, 0);
+    for (std::size_t i = n + limbs + 1; i-- > limbs;) {
+        const std::size_t src = i - limbs;
+        std::uint64_t v = src < n ? mag_[src] << rem : 0;
+        if (rem != 0 && src >= 1 && src - 1 < n) v |= mag_[src - 1] >> (64 - rem);
+        mag_[i] = v;
+    }
+    for (std::size_t i = 0; i < limbs; ++i) mag_[i] = 0;
+    trim();
+}
+
+ExactDivisor::ExactDivisor(const BigInt& d) : odd(d) {
+    if (d.is_zero()) throw InternalFailure("Rational denominator cannot be zero");
+    negative = d.is_negative();
+    odd.neg_ = false;
+    shift = odd.trailing_zero_bits();
+    odd.shift_right(shift);
+    inverse = inverse_mod_2_64(odd.mag_[0]);
+}
+
+void BigInt::divexact_into(BigInt& out, const BigInt& a, const BigInt& d) {
+    divexact_into(out, a, ExactDivisor(d));
+}
+
+void BigInt::divexact_into(BigInt& out, const BigInt& a, const ExactDivisor& d) {
+    const bool neg = a.neg_ != d.negative;
+    if (&out != &a) out.mag_.assign(a.mag_.begin(), a.mag_.end());
+    out.shift_right(d.shift);
+    const std::size_t nd = d.odd.mag_.size();
+    if (out.mag_.size() < nd) {
+        out.set_zero();
+        return;
+    }
+    if (nd == 1 && d.odd.mag_[0] == 1) {
+        out.neg_ = neg;
+        out.trim();
+        return;
+    }
+    // Hensel division from the low end: the quotient is exact, so only its
+    // own limbs of the dividend are ever needed, and each quotient limb takes
+    // the place of the dividend limb it cancels.
+    const std::size_t nq = out.mag_.size() - nd + 1;
+    std::uint64_t* pr = out.mag_.data();
+    const std::uint64_t* pd = d.odd.mag_.data();
+    for (std::size_t i = 0; i < nq; ++i) {
+        const std::uint64_t qi = pr[i] * d.inverse;
+        if (qi == 0) continue;
+        std::uint64_t carry = 0;  // of qi * d
+        unsigned char borrow = 0;
+        const std::size_t stop = std::min(nd, nq - i);
+        std::size_t j = 0;
+        for (; j < stop; ++j) {
+            const UInt128 t = static_cast<UInt128>(qi) * pd[j] + carry;
+            carry = static_cast<std::uint64_t>(t >> 64);
+            unsigned long long s;
+            borrow = static_cast<unsigned char>(
+                __builtin_usubll_overflow(pr[i + j], static_cast<std::uint64_t>(t), &s) |
+                __builtin_usubll_overflow(s, borrow, &s));
+            pr[i + j] = s;
+        }
+        for (std::size_t k = i + j; k < nq && (carry != 0 || borrow != 0); ++k) {
+            unsigned long long s;
+            borrow = static_cast<unsigned char>(__builtin_usubll_overflow(pr[k], carry, &s) |
+                                                __builtin_usubll_overflow(s, borrow, &s));
+            pr[k] = s;
+            carry = 0;
+        }
+        pr[i] = qi;
+    }
+    out.mag_.resize(nq);
+    out.neg_ = neg;
+    out.trim();
+}
+
+BigInt BigInt::gcd(const BigInt& a, const BigInt& b) {
+    if (a.mag_.empty()) {
+        BigInt r = b;
+        r.neg_ = false;
+        return r;
+    }
+    if (b.mag_.empty()) {
+        BigInt r = a;
+        r.neg_ = false;
+        return r;
+    }
+    BigInt x = a, y = b;
+    x.neg_ = y.neg_ = false;
+    const std::size_t tx = x.trailing_zero_bits(), ty = y.trailing_zero_bits();
+    const std::size_t shift = std::min(tx, ty);
+    x.shift_right(tx);
+    y.shift_right(ty);
+    for (;;) {
+        if (x.mag_.size() <= 2 && y.mag_.size() <= 2) {
+            UInt128 ux = x.mag_[0], uy = y.mag_[0];
+            if (x.mag_.size() == 2) ux |= static_cast<UInt128>(x.mag_[1]) << 64;
+            if (y.mag_.size() == 2) uy |= static_cast<UInt128>(y.mag_[1]) << 64;
+            BigInt g = from_u128(gcd_u128(ux, uy));
+            g.shift_left(shift);
+            return g;
+        }
+        // Both odd: subtract the smaller, drop the new factors of two.
+        if (compare_mag(x.mag_, y.mag_) > 0) std::swap(x, y);
+        sub_mag(y.mag_, y.mag_, x.mag_);
+        if (y.mag_.empty()) break;
+        y.shift_right(y.trailing_zero_bits());
+    }
+    x.shift_left(shift);
+    return x;
+}
+
+double BigInt::to_double() const {
+    if (mag_.empty()) return 0.0;
+    const std::size_t bits = bit_length();
+    double v;
+    if (bits <= 64) {
+        v = static_cast<double>(mag_[0]);
+    } else {
+        // Top 64 bits, with a sticky bit for everything below them, round
+        // exactly like the full value.
+        const std::size_t shift = bits - 64;
+        BigInt top = *this;
+        top.neg_ = false;
+        top.shift_right(shift);
+        std::uint64_t t = top.mag_[0];
+        if (trailing_zero_bits() < shift) t |= 1;
+        v = shift > 2000 ? INFINITY : std::ldexp(static_cast<double>(t), static_cast<int>(shift));
+    }
+    return neg_ ? -v : v;
+}
+
+std::string BigInt::to_string() const {
+    if (mag_.empty()) return "0";
+    std::vector<std::uint64_t> work = mag_;
+    std::vector<std::uint64_t> chunks;  // base 1e19, least significant first
+    constexpr std::uint64_t kBase = 10000000000000000000ull;
+    while (!work.empty()) {
+        UInt128 rem = 0;
+        for (std::size_t i = work.size(); i-- > 0;) {
+            const UInt128 cur = (rem << 64) | work[i];
+            work[i] = static_cast<std::uint64_t>(cur / kBase);
+            rem = cur % kBase;
+        }
+        chunks.push_back(static_cast<std::uint64_t>(rem));
+        while (!work.empty() && work.back() == 0) work.pop_back();
+    }
+    std::string out = neg_ ? "-" : "";
+    out += std::to_string(chunks.back());
+    for (std::size_t i = chunks.size() - 1; i-- > 0;) {
+        const std::string part = std::to_string(chunks[i]);
+        out.append(19 - part.size(), '0');
+        out += part;
+    }
+    return out;
+}
+
+}  // namespace nemox::linear

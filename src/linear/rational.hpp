@@ -1,0 +1,67 @@
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <string>
+
+namespace nemox::linear {
+
+// A value left the 64-bit range; the caller redoes the work in big arithmetic.
+struct Overflow {};
+
+__extension__ typedef __int128 Int128;
+__extension__ typedef unsigned __int128 UInt128;
+
+// Exact fraction of two 64-bit integers in lowest terms, denominator > 0.
+// Intermediates are computed in 128 bits; a normalised result that does not
+// fit throws Overflow instead of wrapping.
+struct Rational {
+    std::int64_t numerator = 0;
+    std::int64_t denominator = 1;
+
+    constexpr Rational() = default;
+    // Normalising constructor; a zero denominator is an internal failure.
+    Rational(std::int64_t n, std::int64_t d);
+
+    static Rational zero() { return {}; }
+    static Rational one() { return Rational(1, 1, Raw{}); }
+    static Rational integer(std::int64_t n) { return Rational(n, 1, Raw{}); }
+    // Rounds to the nearest multiple of 1e-9, saturating; never fails.
+    static Rational from_f64(double v);
+    double to_f64() const;
+
+    bool is_zero() const { return numerator == 0; }
+    bool is_positive() const { return numerator > 0; }
+    bool is_negative() const { return numerator < 0; }
+    bool is_integer() const { return denominator == 1; }
+
+    friend Rational operator+(const Rational& a, const Rational& b);
+    friend Rational operator-(const Rational& a, const Rational& b);
+    friend Rational operator*(const Rational& a, const Rational& b);
+    friend Rational operator/(const Rational& a, const Rational& b);
+    Rational operator-() const;
+
+    friend bool operator==(const Rational&, const Rational&) = default;
+    friend std::strong_ordering operator<=>(const Rational& a, const Rational& b) {
+        const Int128 l = static_cast<Int128>(a.numerator) * b.denominator;
+        const Int128 r = static_cast<Int128>(b.numerator) * a.denominator;
+        return l < r ? std::strong_ordering::less
+                     : (l > r ? std::strong_ordering::greater : std::strong_ordering::equal);
+    }
+
+    std::string text() const;
+
+    // Normalises a 128-bit fraction; throws Overflow when it does not fit.
+    static Rational normalise(Int128 n, Int128 d);
+
+  private:
+    struct Raw {};
+    constexpr Rational(std::int64_t n, std::int64_t d, Raw) : numerator(n), denominator(d) {}
+};
+
+std::uint64_t gcd_u64(std::uint64_t a, std::uint64_t b);
+UInt128 gcd_u128(UInt128 a, UInt128 b);
+// Saturating double to int64: NaN gives 0.
+std::int64_t saturate_i64(double v);
+
+}  // namespace nemox::linear

@@ -1,0 +1,275 @@
+#include "lp/solver.hpp"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "lp/fraction_free.hpp"
+#include "lp/tableau.hpp"
+#include "parser/lp_format.hpp"
+
+namespace nemox::lp {
+
+using linear::BigRational;
+using linear::CmpOp;
+using linear::LinearConstraintT;
+using linear::LinearSystemT;
+using linear::Rational;
+using linear::Sense;
+
+Value to_value(const Rational& v) {
+    if (v.is_integer()) return v.numerator;
+    return v.to_f64();
+}
+
+Value to_value(const BigRational& v) {
+    if (v.is_integer()) {
+        if (v.numerator().fits_i64()) return v.numerator().to_i64();
+        return BigIntText{v.numerator().to_string()};
+    }
+    return v.to_f64();
+}
+
+namespace {
+
+// Notices a basis seen before within one run of degenerate pivots: the
+// pivot rules are deterministic, so the run would repeat forever. Bases are
+// kept flat and the storage is reused from run to run.
+class CycleGuard {
+  public:
+    // Before a pivot: a nondegenerate one ends the run; the first degenerate
+    // one records the basis the run starts from.
+    template <class Tab>
+    void before_pivot(const Tab& tab, bool degenerate) {
+        if (!degenerate) {
+            hashes_.clear();
+            bases_.clear();
+            return;
+        }
+        if (!hashes_.empty()) return;
+        const std::size_t m = tab.num_constraints();
+        current_.resize(m);
+        hash_ = 0;
+        for (std::size_t i = 1; i <= m; ++i) {
+            current_[i - 1] = tab.basis(i);
+            hash_ ^= mix(i, current_[i - 1]);
+        }
+        remember();
+    }
+    // After a degenerate pivot: true when the new basis was seen in this run.
+    bool repeated_after(std::size_t row, std::size_t col) {
+        hash_ ^= mix(row, current_[row - 1]) ^ mix(row, col);
+        current_[row - 1] = col;
+        const std::size_t m = current_.size();
+        for (std::size_t k = 0; k < hashes_.size(); ++k) {
+            if (hashes_[k] == hash_ &&
+                std::equal(current_.begin(), current_.end(),
+                           bases_.begin() + static_cast<std::ptrdiff_t>(k * m)))
+                return true;
+        }
+        remember();
+        return false;
+    }
+
+  private:
+    void remember() {
+        hashes_.push_back(hash_);
+        bases_.insert(bases_.end(), current_.begin(), current_.end());
+    }
+    static std::uint64_t mix(std::size_t row, std::size_t col) {
+        std::uint64_t x = (static_cast<std::uint64_t>(row) << 32) ^ col ^ 0x9E3779B97F4A7C15ull;
+        x ^= x >> 30;
+        x *= 0xBF58476D1CE4E5B9ull;
+        x ^= x >> 27;
+        x *= 0x94D049BB133111EBull;
+        return x ^ (x >> 31);
+    }
+
+    std::vector<std::uint64_t> hashes_;
+    std::vector<std::size_t> bases_;
+    std::vector<std::size_t> current_;
+    std::uint64_t hash_ = 0;
+};
+
+enum class PhaseEnd { Optimal, NoLeaving };
+
+template <class Tab>
+PhaseEnd run_phase(Tab& tab, const std::vector<char>* excluded, const std::vector<char>* protect,
+                   Interrupt& interrupt, SolveStats& stats) {
+    CycleGuard guard;
+    bool bland = false;
+    const std::int64_t work =
+        static_cast<std::int64_t>((tab.num_constraints() + 1) * tab.num_cols());
+    for (;;) {
+        interrupt.poll(work);
+        const auto col = tab.find_entering(excluded, bland);
+        if (!col) return PhaseEnd::Optimal;
+        const auto leaving = tab.find_leaving(*col, protect, bland);
+        if (!leaving) return PhaseEnd::NoLeaving;
+        const bool degenerate = tab.rhs_is_zero(leaving->row);
+        if (!bland) guard.before_pivot(tab, degenerate);
+        tab.pivot(leaving->row, *col);
+        ++stats.pivots;
+        if (!bland && degenerate && guard.repeated_after(leaving->row, *col)) bland = true;
+    }
+}
+
+template <class Tab, class N>
+LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConstraintT<N>> extra,
+                     Interrupt& interrupt, std::vector<ColumnLabel>& labels, SolveStats& stats) {
+    const std::size_t n = system.variables.size();
+    const std::size_t m = system.constraints.size() + extra.size();
+    auto constraint = [&](std::size_t i) -> const LinearConstraintT<N>& {
+        return i < system.constraints.size() ? system.constraints[i]
+                                             : extra[i - system.constraints.size()];
+    };
+
+    std::size_t e = 0;
+    for (std::size_t i = 0; i < m; ++i) {
+        const auto& c = constraint(i);
+        const bool flip = c.expr.constant.is_positive();  // b = -constant < 0
+        e += c.op == CmpOp::Eq ? 1 : (c.op == CmpOp::Ge || flip) ? 2 : 1;
+    }
+
+    Tab tab(n + e, m);
+    if constexpr (requires { tab.set_interrupt(&interrupt); }) tab.set_interrupt(&interrupt);
+    std::vector<char> artificial(n + e, 0);
+    bool any_artificial = false;
+    labels.clear();
+    labels.reserve(n + e);
+    for (const std::uint64_t v : system.variables) labels.push_back({v, true});
+
+    const N one(Rational::one());
+    const N minus_one = -one;
+    std::size_t c = n;
+    for (std::size_t i = 0; i < m; ++i) {
+        const auto& con = constraint(i);
+        const std::size_t r = i + 1;
+        const bool flip = con.expr.constant.is_positive();
+        // RHS b = -constant; stored as |b|, the row negated when b < 0.
+        tab.set(r, n + e, flip ? con.expr.constant : -con.expr.constant);
+        for (const auto& t : con.expr.terms) tab.set(r, t.var, flip ? -t.coeff : t.coeff);
+        const std::uint64_t slack_id = 1000 + i, art_id = 2000 + i;
+        switch (con.op) {
+            case CmpOp::Le:
+                if (!flip) {
+                    tab.set(r, c, one);
+                    tab.set_basis(r, c);
+                    labels.push_back({slack_id, false});
+                    c += 1;
+                } else {
+                    tab.set(r, c, minus_one);
+                    tab.set(r, c + 1, one);
+                    tab.set_basis(r, c + 1);
+                    artificial[c + 1] = 1;
+                    labels.push_back({slack_id, false});
+                    labels.push_back({art_id, false});
+                    c += 2;
+                }
+                break;
+            case CmpOp::Eq:
+                tab.set(r, c, one);
+                tab.set_basis(r, c);
+                artificial[c] = 1;
+                labels.push_back({art_id, false});
+                c += 1;
+                break;
+            case CmpOp::Ge:
+                tab.set(r, c, flip ? one : minus_one);
+                tab.set(r, c + 1, one);
+                tab.set_basis(r, c + 1);
+                artificial[c + 1] = 1;
+                labels.push_back({slack_id, false});
+                labels.push_back({art_id, false});
+                c += 2;
+                break;
+        }
+        any_artificial = any_artificial || con.op != CmpOp::Le || flip;
+    }
+
+    const bool maximize = system.objective && system.objective->first == Sense::Maximize;
+    if (system.objective) {
+        const auto& obj = system.objective->second;
+        for (const auto& t : obj.terms) tab.set(0, t.var, maximize ? t.coeff : -t.coeff);
+        tab.set(0, n + e, maximize ? -obj.constant : obj.constant);
+    }
+    tab.seal();
+
+    if (any_artificial) {
+        tab.begin_phase1(artificial);
+        if (run_phase(tab, nullptr, nullptr, interrupt, stats) == PhaseEnd::NoLeaving)
+            return LpResult::infeasible();
+        if (!tab.objective_is_zero()) return LpResult::infeasible();
+        tab.end_phase1();
+    }
+    if (run_phase(tab, &artificial, any_artificial ? &artificial : nullptr, interrupt, stats) ==
+        PhaseEnd::NoLeaving)
+        return LpResult::unbounded();
+
+    Assignment assignment;
+    assignment.reserve(n);
+    // Values of basic columns in one pass instead of a search per variable.
+    std::vector<std::size_t> row_of(n, 0);
+    for (std::size_t i = 1; i <= m; ++i) {
+        const std::size_t b = tab.basis(i);
+        if (b < n && row_of[b] == 0) row_of[b] = i;
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (row_of[k] == 0) {
+            assignment.append_new(labels[k].id, std::int64_t{0});
+        } else {
+            assignment.append_new(labels[k].id, to_value(tab.value_of(k)));
+        }
+    }
+    double objective = 0.0;
+    if (system.objective) {
+        const N v = tab.objective_value();
+        objective = maximize ? (v.is_zero() ? 0.0 : -v.to_f64()) : v.to_f64();
+    }
+    return LpResult::optimal(std::move(assignment), objective);
+}
+
+}  // namespace
+
+LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
+    stats_ = {};
+    if (!system_ && !big_system_)
+        return LpResult::unknown(UnknownReason::internal("no system loaded"));
+    if (system_ && arithmetic_ == Arithmetic::Automatic) {
+        try {
+            return run_simplex<Tableau<Rational>, Rational>(*system_, extra, interrupt_,
+                                                            column_labels_, stats_);
+        } catch (const linear::Overflow&) {
+        }
+        // Exact values outgrew 64 bits: the same rules from the start, in
+        // big integers, give the same pivots and the exact answer.
+        stats_ = {};
+    }
+    stats_.big = true;
+    std::optional<linear::BigLinearSystem> widened;
+    if (system_) widened = linear::widen(*system_);
+    const linear::BigLinearSystem& big = system_ ? *widened : *big_system_;
+    std::vector<LinearConstraintT<BigRational>> big_extra;
+    big_extra.reserve(extra.size());
+    for (const auto& c : extra) big_extra.push_back(linear::widen(c));
+    const std::span<const LinearConstraintT<BigRational>> extra_span(big_extra);
+    if (arithmetic_ == Arithmetic::BigFractions) {
+        return run_simplex<Tableau<BigRational>, BigRational>(big, extra_span, interrupt_,
+                                                              column_labels_, stats_);
+    }
+    return run_simplex<FractionFreeTableau, BigRational>(big, extra_span, interrupt_,
+                                                         column_labels_, stats_);
+}
+
+Expected<LpResult> solve_lp_text(std::string_view text, Interrupt interrupt) {
+    auto parsed = parser::read_lp_text(text);
+    if (!parsed.ok()) return Expected<LpResult>::failure(parsed.error());
+    LpSolver solver(interrupt);
+    if (parsed.value().small) {
+        solver.load(std::move(*parsed.value().small));
+    } else {
+        solver.load(std::move(*parsed.value().big));
+    }
+    return solver.solve();
+}
+
+}  // namespace nemox::lp

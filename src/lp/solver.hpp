@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "core/expected.hpp"
+#include "core/failure.hpp"
+#include "core/lp_result.hpp"
+#include "linear/system.hpp"
+
+namespace nemox::lp {
+
+struct ColumnLabel {
+    std::uint64_t id;  // variable index, 1000 + i (slack, surplus), 2000 + i (artificial)
+    bool is_variable;
+
+    bool operator==(const ColumnLabel&) const = default;
+};
+
+// Work counters of the last solve, for benchmarks.
+struct SolveStats {
+    std::uint64_t pivots = 0;
+    bool big = false;  // redone in big arithmetic after leaving the 64-bit range
+};
+
+// Two-phase primal simplex over exact rationals, all variables >= 0.
+// Dantzig's rule with lowest-index ties; a repeated basis during degenerate
+// pivots switches the phase to Bland's rule; artificial columns left basic at
+// zero stay at zero in phase 2. Works in 64-bit fractions and redoes the
+// whole solve in big integers when a value leaves that range.
+class LpSolver {
+  public:
+    // How the exact values are held. Every choice gives the same answers;
+    // the last two exist to check the first against them.
+    enum class Arithmetic {
+        Automatic,     // 64-bit fractions, big integers from the start on overflow
+        FractionFree,  // big integers only
+        BigFractions,  // normalised big fractions only
+    };
+
+    explicit LpSolver(Interrupt interrupt = Interrupt()) : interrupt_(interrupt) {}
+
+    void load(linear::LinearSystem system) {
+        system_ = std::make_unique<linear::LinearSystem>(std::move(system));
+        big_system_.reset();
+    }
+    void load(linear::BigLinearSystem system) {
+        big_system_ = std::make_unique<linear::BigLinearSystem>(std::move(system));
+        system_.reset();
+    }
+
+    LpResult solve() { return solve_with({}); }
+    // Solves the loaded system with `extra` constraints appended after its own.
+    LpResult solve_with(std::span<const linear::LinearConstraint> extra);
+
+    void set_arithmetic(Arithmetic a) { arithmetic_ = a; }
+
+    const std::vector<ColumnLabel>& column_labels() const { return column_labels_; }
+    const SolveStats& stats() const { return stats_; }
+
+  private:
+    Interrupt interrupt_;
+    std::unique_ptr<linear::LinearSystem> system_;
+    std::unique_ptr<linear::BigLinearSystem> big_system_;
+    std::vector<ColumnLabel> column_labels_;
+    SolveStats stats_;
+    Arithmetic arithmetic_ = Arithmetic::Automatic;
+};
+
+// The road of solve_lp_text below the Python surface: read the text (a
+// message when it is malformed), solve it once.
+Expected<LpResult> solve_lp_text(std::string_view text, Interrupt interrupt = Interrupt());
+
+// The exact value of a variable as reported: Int when integral (beyond 64
+// bits as decimal text), Float otherwise.
+Value to_value(const linear::Rational& v);
+Value to_value(const linear::BigRational& v);
+
+}  // namespace nemox::lp

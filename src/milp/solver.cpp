@@ -1,0 +1,215 @@
+#include "milp/solver.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+#include "linear/system.hpp"
+#include "lp/solver.hpp"
+
+namespace nemox::milp {
+
+using linear::CmpOp;
+using linear::LinearConstraint;
+using linear::LinearExpr;
+using linear::Rational;
+using linear::Sense;
+
+void NodeHeap::sift_up(std::size_t pos) {
+    while (pos > 0) {
+        const std::size_t parent = (pos - 1) / 2;
+        if (!(heap_[pos].first < heap_[parent].first)) break;
+        std::swap(heap_[pos], heap_[parent]);
+        pos = parent;
+    }
+}
+
+void NodeHeap::push(double key, std::size_t node) {
+    heap_.emplace_back(key, node);
+    sift_up(heap_.size() - 1);
+}
+
+std::optional<NodeHeap::Entry> NodeHeap::pop() {
+    if (heap_.empty()) return std::nullopt;
+    const Entry top = heap_.front();
+    const Entry last = heap_.back();
+    heap_.pop_back();
+    if (heap_.empty()) return top;
+    heap_[0] = last;
+    std::size_t pos = 0;
+    const std::size_t n = heap_.size();
+    for (;;) {
+        const std::size_t left = 2 * pos + 1, right = left + 1;
+        if (left >= n) break;
+        std::size_t child = left;
+        if (right < n && !(heap_[left].first < heap_[right].first)) child = right;
+        std::swap(heap_[pos], heap_[child]);
+        pos = child;
+    }
+    sift_up(pos);
+    return top;
+}
+
+namespace {
+
+// The value of a variable as a double: first pair with that index.
+std::optional<double> value_of(const Assignment& a, std::uint64_t var) {
+    // Assignments from the LP solver list variable k at position k.
+    const Assignment::Pair* pair = nullptr;
+    if (var < a.size() && a[var].first == var) {
+        pair = &a[var];
+    } else {
+        for (const auto& p : a) {
+            if (p.first == var) {
+                pair = &p;
+                break;
+            }
+        }
+    }
+    if (pair == nullptr) return std::nullopt;
+    const Value& v = pair->second;
+    if (const bool* b = std::get_if<bool>(&v)) return *b ? 1.0 : 0.0;
+    if (const std::int64_t* i = std::get_if<std::int64_t>(&v)) return static_cast<double>(*i);
+    if (const double* d = std::get_if<double>(&v)) return *d;
+    const std::string& digits = std::get<BigIntText>(v).digits;
+    double out = 0.0;
+    const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), out);
+    if (res.ec == std::errc::result_out_of_range) out = digits[0] == '-' ? -INFINITY : INFINITY;
+    return out;
+}
+
+bool all_integral(const Assignment& a, const std::vector<std::uint64_t>& integer_vars) {
+    for (const std::uint64_t var : integer_vars) {
+        const auto v = value_of(a, var);
+        if (!v || std::isnan(*v)) return false;
+        if (!(std::fabs(*v - std::round(*v)) < kIntegralityTolerance)) return false;
+    }
+    return true;
+}
+
+class Search {
+  public:
+    Search(const parser::ParsedLp& problem, Interrupt interrupt, SearchStats& stats)
+        : solver_(interrupt), interrupt_(interrupt), stats_(stats) {
+        const auto& vars = problem.small ? problem.small->variables : problem.big->variables;
+        const auto& info = problem.small ? problem.small->var_info : problem.big->var_info;
+        for (const std::uint64_t v : vars) {
+            const auto it = info.find(v);
+            if (it != info.end() && it->second.is_integer) integer_vars_.push_back(v);
+        }
+        minimize_ =
+            problem.small
+                ? (problem.small->objective && problem.small->objective->first == Sense::Minimize)
+                : (problem.big->objective && problem.big->objective->first == Sense::Minimize);
+        if (problem.small) {
+            solver_.load(*problem.small);
+        } else {
+            solver_.load(*problem.big);
+        }
+    }
+
+    LpResult run() {
+        if (integer_vars_.empty()) return solve({});
+        LpResult root = solve({});
+        if (root.kind != LpResult::Kind::Optimal) return root;
+        if (all_integral(root.assignment, integer_vars_)) return root;
+
+        const double inf = std::numeric_limits<double>::infinity();
+        double best = minimize_ ? inf : -inf;
+        std::optional<Assignment> incumbent;
+        std::uint64_t counter = 0;
+        branch(root.assignment, root.objective, std::nullopt, {});
+        std::vector<LinearConstraint> extra;
+        while (auto entry = heap_.pop()) {
+            if (counter >= kNodeLimit) break;
+            ++counter;
+            stats_.examined = counter;
+            interrupt_.poll(1 << 12);
+            const std::size_t index = entry->second;
+            const double b = nodes_[index].bound ? *nodes_[index].bound : (minimize_ ? -inf : inf);
+            if (minimize_ ? b >= best : best >= b) continue;
+            extra.clear();
+            for (const BranchBound& bb : nodes_[index].bounds) {
+                if (bb.lower) {
+                    extra.push_back(
+                        {LinearExpr::variable(bb.var) - LinearExpr::constant_expr(*bb.lower),
+                         std::nullopt, CmpOp::Ge});
+                }
+                if (bb.upper) {
+                    extra.push_back(
+                        {LinearExpr::variable(bb.var) - LinearExpr::constant_expr(*bb.upper),
+                         std::nullopt, CmpOp::Le});
+                }
+            }
+            LpResult result = solve(extra);
+            if (result.kind != LpResult::Kind::Optimal) continue;
+            if (all_integral(result.assignment, integer_vars_)) {
+                if (minimize_ ? result.objective < best : result.objective > best) {
+                    best = result.objective;
+                    incumbent = std::move(result.assignment);
+                }
+                continue;
+            }
+            // Copied: `branch` appends to `nodes_`, which may move the parent.
+            std::vector<BranchBound> parent = nodes_[index].bounds;
+            branch(result.assignment, result.objective, result.objective, std::move(parent));
+        }
+        if (incumbent) return LpResult::optimal(std::move(*incumbent), best);
+        if (counter >= kNodeLimit)
+            return LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}});
+        return LpResult::infeasible();
+    }
+
+  private:
+    LpResult solve(std::span<const LinearConstraint> extra) {
+        LpResult r = solver_.solve_with(extra);
+        ++stats_.lp_solves;
+        stats_.pivots += solver_.stats().pivots;
+        return r;
+    }
+
+    void branch(const Assignment& a, double key, std::optional<double> bound,
+                std::vector<BranchBound> parent) {
+        for (const std::uint64_t var : integer_vars_) {
+            const auto v = value_of(a, var);
+            if (!v) continue;
+            const double frac = *v - std::floor(*v);
+            if (!(kBranchLow < frac && frac < kBranchHigh)) continue;
+            Node down{bound, parent};
+            down.bounds.push_back({var, std::nullopt, Rational::from_f64(std::floor(*v))});
+            nodes_.push_back(std::move(down));
+            heap_.push(key, nodes_.size() - 1);
+            Node up{bound, std::move(parent)};
+            up.bounds.push_back({var, Rational::from_f64(std::ceil(*v)), std::nullopt});
+            nodes_.push_back(std::move(up));
+            heap_.push(key, nodes_.size() - 1);
+            return;
+        }
+    }
+
+    lp::LpSolver solver_;
+    Interrupt interrupt_;
+    SearchStats& stats_;
+    std::vector<std::uint64_t> integer_vars_;
+    bool minimize_ = false;
+    std::vector<Node> nodes_;
+    NodeHeap heap_;
+};
+
+}  // namespace
+
+LpResult branch_and_bound(const parser::ParsedLp& problem, Interrupt interrupt,
+                          SearchStats* stats) {
+    SearchStats local;
+    Search search(problem, interrupt, stats != nullptr ? *stats : local);
+    return search.run();
+}
+
+Expected<LpResult> solve_milp_text(std::string_view text, Interrupt interrupt) {
+    auto parsed = parser::read_lp_text(text);
+    if (!parsed.ok()) return Expected<LpResult>::failure(parsed.error());
+    return branch_and_bound(parsed.value(), interrupt);
+}
+
+}  // namespace nemox::milp

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/expected.hpp"
+#include "core/failure.hpp"
+#include "core/lp_result.hpp"
+#include "linear/rational.hpp"
+#include "parser/lp_format.hpp"
+
+namespace nemox::milp {
+
+inline constexpr double kIntegralityTolerance = 1e-8;
+inline constexpr double kBranchLow = 1e-10;
+inline constexpr double kBranchHigh = 0.9999999999;
+inline constexpr std::uint64_t kNodeLimit = 1000;
+
+struct BranchBound {
+    std::uint64_t var;
+    std::optional<linear::Rational> lower;
+    std::optional<linear::Rational> upper;
+};
+
+struct Node {
+    std::optional<double> bound;  // the parent's LP objective
+    std::vector<BranchBound> bounds;
+};
+
+// Binary min-heap of (key, node index) whose push and pop follow fixed
+// steps, so that the order among equal keys is fixed too: pop moves the last
+// pair to the top, down to a leaf along the smaller children (the right one
+// on ties), then back up while strictly smaller than its parent.
+class NodeHeap {
+  public:
+    using Entry = std::pair<double, std::size_t>;
+
+    void push(double key, std::size_t node);
+    std::optional<Entry> pop();
+    bool empty() const { return heap_.empty(); }
+    std::size_t size() const { return heap_.size(); }
+
+  private:
+    void sift_up(std::size_t pos);
+    std::vector<Entry> heap_;
+};
+
+struct SearchStats {
+    std::uint64_t examined = 0;  // nodes taken from the heap
+    std::uint64_t lp_solves = 0;
+    std::uint64_t pivots = 0;
+};
+
+// Branch and bound over the LP solver: open nodes by their parent's LP
+// objective, down child first, at most 1000 examined nodes.
+LpResult branch_and_bound(const parser::ParsedLp& problem, Interrupt interrupt = Interrupt(),
+                          SearchStats* stats = nullptr);
+
+// The road of solve_milp_text below the Python surface.
+Expected<LpResult> solve_milp_text(std::string_view text, Interrupt interrupt = Interrupt());
+
+}  // namespace nemox::milp

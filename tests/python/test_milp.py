@@ -1,0 +1,146 @@
+"""solve_milp_text: the stated cases, the node limit, the heap order among
+equal keys, and the product against the literal branch and bound."""
+import random
+import sys
+from pathlib import Path
+
+import pytest
+
+import nemox
+
+sys.path.insert(0, str(Path(__file__).parent))
+import lp_gen  # noqa: E402
+from alarm import assert_alarm_interrupts  # noqa: E402
+import milp_oracle  # noqa: E402
+
+
+def solve(*lines: str) -> dict:
+    return nemox.solve_milp_text("\n".join(lines) + "\n")
+
+
+@pytest.mark.parametrize(
+    "lines, expected",
+    [
+        (["max x0 + x1", "int x0", "int x1", "2*x0 + 2*x1 <= 3"],
+         {"status": "OPTIMAL", "model": {"x0": 1, "x1": 0}, "objective": 1.0}),
+        (["min x0", "int x0", "2*x0 >= 3"], {"status": "OPTIMAL", "model": {"x0": 2}, "objective": 2.0}),
+        (["min x0", "int x0", "2*x0 = 3"], {"status": "INFEASIBLE"}),
+        (["max 3*x0 + 2*x1", "int x0", "x0 + x1 <= 3.5"],
+         {"status": "OPTIMAL", "model": {"x0": 3, "x1": 0.5}, "objective": 10.0}),
+        (["max x0", "int x0", "x0 >= 1"], {"status": "UNBOUNDED"}),
+        (["max x0", "int x0", "x0 <= -1"], {"status": "INFEASIBLE"}),
+        # The root is integral: its answer, values as the LP reported them.
+        (["max x0 + x1", "int x0", "x0 <= 2", "x1 <= 0.5"],
+         {"status": "OPTIMAL", "model": {"x0": 2, "x1": 0.5}, "objective": 2.5}),
+        # Integer marks only reach variables the objective created.
+        (["max x0", "int x1", "2*x0 + x1 <= 3"], {"status": "OPTIMAL", "model": {"x0": 1.5, "x1": 0}, "objective": 1.5}),
+        (["int x0", "2*x0 >= 3"], {"status": "OPTIMAL", "model": {"x0": 1.5}, "objective": 0.0}),
+    ],
+)
+def test_stated_cases(lines, expected) -> None:
+    result = solve(*lines)
+    assert result == expected
+    assert list(result) == list(expected)
+    for key, value in expected.get("model", {}).items():
+        assert type(result["model"][key]) is type(value)
+
+
+@pytest.mark.parametrize(
+    "text",
+    ["max x0 + x1\nx0 + 2*x1 <= 4\n3*x0 + x1 <= 6\n", "min x0\nx0 >= 1\n", "max x0\nx0 >= 1\n",
+     "", "x0 <= 3\n", "max 0.75*x0 - 20*x1 + 0.5*x2 - 6*x3\n0.25*x0 - 8*x1 - x2 + 9*x3 <= 0\n"
+     "0.5*x0 - 12*x1 - 0.5*x2 + 3*x3 <= 0\nx2 <= 1\n", "int x0\nx0 <= 1\n"],
+)
+def test_without_integer_variables_same_as_lp(text: str) -> None:
+    assert nemox.solve_milp_text(text) == nemox.solve_lp_text(text)
+    assert list(nemox.solve_milp_text(text)) == list(nemox.solve_lp_text(text))
+
+
+@pytest.mark.parametrize("text, message", [("x0 < 1", "line 1: bad syntax: x0 < 1"), ("int x0\nx0 <= y", "bad number: y")])
+def test_reader_messages(text: str, message: str) -> None:
+    with pytest.raises(ValueError) as info:
+        nemox.solve_milp_text(text)
+    assert info.value.args == (message,)
+
+
+def test_node_limit_without_incumbent() -> None:
+    # A wide tree over x0..x5 whose every leaf still fails on 2*x6 - 2*x7 = 1,
+    # which has no integral solution: 1000 nodes pass without an incumbent.
+    n = 6
+    text = ("max " + " + ".join(f"x{i}" for i in range(n)) + " + 0*x6 + 0*x7\n"
+            + "".join(f"int x{i}\n" for i in range(n + 2))
+            + " + ".join(f"2*x{i}" for i in range(n)) + " <= 11\n2*x6 - 2*x7 = 1\nx6 <= 3\n")
+    stats: dict = {}
+    expected = milp_oracle.solve_milp_text(text, stats=stats)
+    assert stats["examined"] == 1000
+    assert expected == {"status": "UNKNOWN (resource limit)"}
+    assert nemox.solve_milp_text(text) == expected
+    # Without the parity rows the same tree ends in an incumbent.
+    assert nemox.solve_milp_text(text.replace("2*x6 - 2*x7 = 1", "2*x6 - 2*x7 = 0"))["status"] == "OPTIMAL"
+
+
+def test_node_limit_with_incumbent() -> None:
+    # Symmetric: an optimum (5) is found early, but proving it takes more than 1000 nodes.
+    n = 6
+    text = ("max " + " + ".join(f"x{i}" for i in range(n)) + "\n" + "".join(f"int x{i}\n" for i in range(n))
+            + " + ".join(f"2*x{i}" for i in range(n)) + " <= 11\n")
+    result = nemox.solve_milp_text(text)
+    assert result["status"] == "OPTIMAL" and result["objective"] == 5.0
+    assert sum(result["model"].values()) == 5
+    stats: dict = {}
+    assert milp_oracle.solve_milp_text(text, stats=stats) == result
+    assert stats["examined"] == 1000
+
+
+def test_equal_keys_follow_the_heap_steps() -> None:
+    # Both children of every node share a key; which of the equal-objective
+    # solutions is reported depends on the exact order of the heap's steps.
+    text = "max x0 + x1 + x2 + x3\nint x0\nint x1\nint x2\nint x3\n2*x0 + 2*x1 + 2*x2 + 2*x3 <= 3.5\n"
+    spec = milp_oracle.solve_milp_text(text)
+    other = milp_oracle.solve_milp_text(text, milp_oracle.InsertionOrderHeap)
+    assert spec != other and spec["objective"] == other["objective"]
+    assert nemox.solve_milp_text(text) == spec
+    assert spec["model"] == {"x0": 0, "x1": 0, "x2": 0, "x3": 1}
+
+
+def test_heap_transcription_pops_in_key_order() -> None:
+    rng = random.Random(3)
+    heap = milp_oracle.SpecHeap()
+    keys = [rng.choice([0.5, 1.0, 1.5, 2.0]) for _ in range(200)]
+    for i, k in enumerate(keys):
+        heap.push(k, i)
+    popped = [heap.pop() for _ in keys]
+    assert [k for k, _ in popped] == sorted(keys)
+    assert heap.pop() is None
+
+
+def test_exact_node_problems_beyond_64_bits() -> None:
+    rng = random.Random(11)
+    for _ in range(5):
+        text = "int x0\nint x1\n" + lp_gen.random_lp(rng, 4, 4, "dec9", density=1.0)
+        assert nemox.solve_milp_text(text) == milp_oracle.solve_milp_text(text)
+
+
+@pytest.mark.parametrize("seed", range(14))
+def test_random_problems_match_transcription(seed: int) -> None:
+    rng = random.Random(100 + seed)
+    statuses = set()
+    for _ in range(150):
+        n, m = rng.randint(2, 5), rng.randint(1, 5)
+        text = lp_gen.random_lp(rng, n, m, rng.choice(["small", "int", "dec2"]), density=0.8)
+        text = "".join(f"int x{v}\n" for v in range(n) if rng.random() < 0.7) + text
+        # Bounds keep the trees shallow (the transcription is slow on deep ones).
+        text += "".join(f"x{v} <= {rng.randint(2, 6)}\n" for v in range(n))
+        want, got = milp_oracle.solve_milp_text(text), nemox.solve_milp_text(text)
+        assert list(want.items()) == list(got.items()), text
+        assert all(type(want["model"][k]) is type(got["model"][k]) for k in want.get("model", {}))
+        statuses.add(want["status"])
+    assert {"OPTIMAL", "INFEASIBLE"} <= statuses
+
+
+def test_alarm_interrupts_a_long_search() -> None:
+    # Each node adds a bound and finds x0 or x1 half-integral again: 1000
+    # nodes of growing LPs, seconds of work.
+    text = "max x0 + 0*x1\nint x0\nint x1\n2*x0 - 2*x1 = 1\nx0 <= 10000\nx1 <= 10000\n"
+    assert_alarm_interrupts(lambda: nemox.solve_milp_text(text), after=0.2, within=1.5)
+    assert solve("min x0", "int x0", "2*x0 >= 3")["model"] == {"x0": 2}
