@@ -160,11 +160,11 @@ bool CpSolver::run_linear(const Propagator& p) {
         min_sum.add(term_min(prop_coeffs_[i], d));
         max_sum.add(term_max(prop_coeffs_[i], d));
     }
-    const Wide* big = big_coeffs_.data() + p.big_at - p.big_begin;
+    const auto big = [&](std::size_t i) { return big_coeffs_[p.big_at + (i - p.big_begin)]; };
     for (std::size_t i = p.big_begin; i < p.end; ++i) {
         const Domain& d = domains_[prop_vars_[i]];
-        min_sum += big_term_min(big[i], d);
-        max_sum += big_term_max(big[i], d);
+        min_sum += big_term_min(big(i), d);
+        max_sum += big_term_max(big(i), d);
     }
     const Wide rhs = p.constant;
     const Int256 rhs_wide(rhs);
@@ -210,7 +210,7 @@ bool CpSolver::run_linear(const Propagator& p) {
     // The same rules for coefficients beyond 64 bits, in exact 256-bit
     // arithmetic: rare, so a slower division is fine.
     for (std::size_t i = p.big_begin; i < p.end; ++i) {
-        const Wide c = big[i];
+        const Wide c = big(i);
         const VarIndex x = prop_vars_[i];
         const Domain before = domains_[x];
         Int256 from_min = rhs_wide;

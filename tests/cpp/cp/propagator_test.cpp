@@ -116,7 +116,7 @@ TEST(Propagation, ChainSettlesInBothDirections) {
     const int n = 2000;
     CpProblem problem;
     for (int i = 0; i < n; ++i) problem.vars.push_back({"v", kMin, kMax});
-    for (int i = n - 1; i > 0; --i) problem.constraints.push_back(LtCon{static_cast<VarIndex>(i - 1), static_cast<VarIndex>(i)});
+    for (VarIndex i = n - 1; i > 0; --i) problem.constraints.emplace_back(std::in_place_type<LtCon>, i - 1, i);
     CpSolver solver(problem);
     ASSERT_TRUE(solver.propagate_all());
     for (int i = 0; i < n; ++i) {

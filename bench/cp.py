@@ -1,0 +1,329 @@
+#!/usr/bin/env python3
+"""CP benchmark: nemox.solve_cp_text against the literal oracle of the tests,
+python-constraint and OR-Tools CP-SAT (each only where it is installed).
+
+Every answer is checked: a model must satisfy every constraint, and an
+"UNSAT" is compared with CP-SAT where that is available. Run from the
+repository root after building (the C++ counter tool is compiled here):
+
+    python3 bench/cp.py [--quick]
+"""
+
+from __future__ import annotations
+
+import json
+import os
+import random
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+import nemox
+
+ROOT = Path(__file__).resolve().parent.parent
+MIN, MAX = -(2**63), 2**63 - 1
+PEER_LIMIT = 60.0  # seconds per peer call
+
+
+# ---- instances --------------------------------------------------------------
+
+def queens(n: int) -> str:
+    lines = [f"var q{i} 0 {n - 1}" for i in range(n)]
+    for i in range(n):
+        for j in range(i + 1, n):
+            k = j - i
+            lines += [
+                f"neq q{i} q{j}",
+                f"var u{i}_{j} {k} {n - 1 + k}", f"linear 1 u{i}_{j} -1 q{j} {k} eq", f"neq q{i} u{i}_{j}",
+                f"var w{i}_{j} {-k} {n - 1 - k}", f"linear 1 w{i}_{j} -1 q{j} {-k} eq", f"neq q{i} w{i}_{j}",
+            ]
+    return "\n".join(lines)
+
+
+def send_more_money() -> str:
+    letters = "SENDMORY"
+    lines = [f"var {c} {1 if c in 'SM' else 0} 9" for c in letters]
+    lines.append("allDiff " + " ".join(letters))
+    terms = "1000 S 100 E 10 N 1 D 1000 M 100 O 10 R 1 E -10000 M -1000 O -100 N -10 E -1 Y"
+    lines.append(f"linear {terms} 0 eq")
+    return "\n".join(lines)
+
+
+def random_problem(rng: random.Random, n: int, m: int) -> str:
+    lines = [f"var v{i} {lo} {lo + rng.randint(2, 9)}" for i in range(n) for lo in [rng.randint(-5, 5)]]
+    for _ in range(m):
+        a, b = rng.randrange(n), rng.randrange(n)
+        kind = rng.randrange(6)
+        if kind == 0:
+            lines.append(f"neq v{a} v{b}")
+        elif kind == 1:
+            lines.append(f"lt v{a} v{b}")
+        elif kind == 2:
+            lines.append(f"le v{a} v{b} {rng.randint(-3, 3)}")
+        elif kind == 3:
+            k = rng.randint(2, 4)
+            terms = " ".join(f"{rng.choice([-3, -2, -1, 1, 2, 3])} v{rng.randrange(n)}" for _ in range(k))
+            lines.append(f"linear {terms} {rng.randint(-10, 10)} {rng.choice(['le', 'ge', 'eq'])}")
+        elif kind == 4:
+            lines.append("allDiff " + " ".join(f"v{rng.randrange(n)}" for _ in range(rng.randint(2, 4))))
+        else:
+            lines.append(f"eq v{a} v{b}")
+    return "\n".join(lines)
+
+
+def lt_chain(n: int) -> str:
+    return "\n".join([f"var v{i} {MIN} {MAX}" for i in range(n)] + [f"lt v{i} v{i + 1}" for i in range(n - 1)])
+
+
+def free_bits(n: int) -> str:
+    return "var b 0 1\n" * n
+
+
+# ---- a tiny reader for the generated texts (names are unique here) ----------
+
+def read(text: str):
+    domains, names, cons = [], {}, []
+    for line in text.splitlines():
+        t = line.split()
+        if not t:
+            continue
+        if t[0] == "var":
+            names[t[1]] = len(domains)
+            domains.append((int(t[2]), int(t[3])))
+        elif t[0] == "linear":
+            pairs = [(int(t[i]), names[t[i + 1]]) for i in range(1, len(t) - 2, 2)]
+            cons.append(("linear", pairs, int(t[-2]), t[-1]))
+        elif t[0] == "allDiff":
+            cons.append(("allDiff", [names[x] for x in t[1:]]))
+        elif t[0] == "le":
+            cons.append(("le", names[t[1]], names[t[2]], int(t[3])))
+        else:
+            cons.append((t[0], names[t[1]], names[t[2]]))
+    return domains, cons
+
+
+def holds(con, v) -> bool:
+    kind = con[0]
+    if kind == "eq":
+        return v[con[1]] == v[con[2]]
+    if kind == "neq":
+        return v[con[1]] != v[con[2]]
+    if kind == "lt":
+        return v[con[1]] < v[con[2]]
+    if kind == "le":
+        return v[con[1]] <= v[con[2]] + con[3]
+    if kind == "allDiff":
+        return len(set(v[i] for i in con[1])) == len(con[1])
+    s = sum(c * v[x] for c, x in con[1])
+    return {"le": s <= con[2], "ge": s >= con[2], "eq": s == con[2]}[con[3]]
+
+
+def check(text: str, values) -> None:
+    domains, cons = read(text)
+    assert len(values) == len(domains)
+    assert all(lo <= x <= hi for x, (lo, hi) in zip(values, domains)), "value outside its range"
+    assert all(holds(c, values) for c in cons), "constraint violated"
+
+
+# ---- peers ------------------------------------------------------------------
+
+class Limit(Exception):
+    pass
+
+
+def _alarm(signum, frame):
+    raise Limit()
+
+
+def timed(fn):
+    old = signal.signal(signal.SIGALRM, _alarm)
+    signal.setitimer(signal.ITIMER_REAL, PEER_LIMIT)
+    start = time.perf_counter()
+    try:
+        result = fn()
+    except Limit:
+        return None, PEER_LIMIT
+    finally:
+        signal.setitimer(signal.ITIMER_REAL, 0)
+        signal.signal(signal.SIGALRM, old)
+    return result, time.perf_counter() - start
+
+
+def python_constraint(text: str):
+    import constraint
+
+    domains, cons = read(text)
+    if any(hi - lo > 1000 for lo, hi in domains) or len(domains) > 2000:
+        return "skip"
+    p = constraint.Problem()
+    for i, (lo, hi) in enumerate(domains):
+        p.addVariable(i, list(range(lo, hi + 1)))
+    for con in cons:
+        kind = con[0]
+        if kind == "allDiff":
+            if len(set(con[1])) == len(con[1]):
+                p.addConstraint(constraint.AllDifferentConstraint(), con[1])
+            else:
+                p.addConstraint(lambda *a: False, sorted(set(con[1])))
+        elif kind == "linear":
+            xs = sorted({x for _, x in con[1]})
+            pos = {x: i for i, x in enumerate(xs)}
+            p.addConstraint(lambda *a, c=con, pos=pos: holds(c, _View(a, pos)), xs)
+        elif con[1] == con[2]:
+            p.addConstraint(lambda a, c=con: holds(c, {c[1]: a}), [con[1]])
+        else:
+            p.addConstraint(lambda a, b, c=con: holds(c, {c[1]: a, c[2]: b}), [con[1], con[2]])
+    sol = p.getSolution()
+    return None if sol is None else [sol[i] for i in range(len(domains))]
+
+
+class _View:
+    def __init__(self, values, pos):
+        self.values, self.pos = values, pos
+
+    def __getitem__(self, x):
+        return self.values[self.pos[x]]
+
+
+def cp_sat(text: str):
+    from ortools.sat.python import cp_model
+
+    domains, cons = read(text)
+    m = cp_model.CpModel()
+    xs = [m.NewIntVar(lo, hi, "") for lo, hi in domains]
+    for con in cons:
+        kind = con[0]
+        if kind == "eq":
+            m.Add(xs[con[1]] == xs[con[2]])
+        elif kind == "neq":
+            m.Add(xs[con[1]] != xs[con[2]])
+        elif kind == "lt":
+            m.Add(xs[con[1]] < xs[con[2]])
+        elif kind == "le":
+            m.Add(xs[con[1]] <= xs[con[2]] + con[3])
+        elif kind == "allDiff":
+            m.AddAllDifferent([xs[i] for i in con[1]])
+        else:
+            s = sum(c * xs[x] for c, x in con[1])
+            m.Add({"le": s <= con[2], "ge": s >= con[2], "eq": s == con[2]}[con[3]])
+    solver = cp_model.CpSolver()
+    solver.parameters.num_workers = 1
+    status = solver.Solve(m)
+    if status in (cp_model.OPTIMAL, cp_model.FEASIBLE):
+        return [solver.Value(x) for x in xs]
+    if status == cp_model.INFEASIBLE:
+        return None
+    raise RuntimeError("CP-SAT gave no answer")
+
+
+def available(module: str) -> bool:
+    try:
+        __import__(module)
+        return True
+    except Exception:
+        return False
+
+
+# ---- driver -----------------------------------------------------------------
+
+def build_stats_tool() -> Path:
+    out = Path(tempfile.gettempdir()) / "nemox_cp_stats"
+    sources = [ROOT / "bench" / "cp_stats.cpp", ROOT / "tests" / "cpp" / "cp" / "oracle.cpp",
+               ROOT / "src" / "parser" / "cp_format.cpp"]
+    sources += sorted((ROOT / "src" / "cp").glob("*.cpp")) + sorted((ROOT / "src" / "core").glob("*.cpp"))
+    subprocess.run(["g++", "-std=c++20", "-O2", "-DNDEBUG", f"-I{ROOT / 'src'}", f"-I{ROOT / 'tests' / 'cpp'}",
+                    *map(str, sources), "-o", str(out)], check=True)
+    return out
+
+
+def stats(tool: Path, text: str, oracle: bool) -> dict:
+    with tempfile.NamedTemporaryFile("w", suffix=".cp", delete=False) as f:
+        f.write(text)
+    try:
+        args = [str(tool), f.name] + (["--oracle"] if oracle else [])
+        try:
+            out = subprocess.run(args, capture_output=True, text=True, timeout=120, check=True).stdout
+        except subprocess.TimeoutExpired:
+            out = subprocess.run(args[:2], capture_output=True, text=True, check=True).stdout
+            data = json.loads(out)
+            data["oracle_seconds"] = None
+            return data
+        return json.loads(out)
+    finally:
+        os.unlink(f.name)
+
+
+def per_call(text: str, budget: float = 0.5):
+    calls, start = 0, time.perf_counter()
+    while True:
+        result = nemox.solve_cp_text(text)
+        calls += 1
+        spent = time.perf_counter() - start
+        if spent >= budget or calls >= 1000:
+            return result, spent / calls
+
+
+def fmt_s(s) -> str:
+    if s is None:
+        return "-"
+    return f"{s * 1e3:9.3f} ms" if s < 10 else f"{s:9.1f} s "
+
+
+def main() -> None:
+    quick = "--quick" in sys.argv
+    tool = build_stats_tool()
+    peers = [(name, fn) for name, mod, fn in (("python-constraint", "constraint", python_constraint),
+                                               ("CP-SAT", "ortools", cp_sat)) if available(mod)]
+    for name, mod in (("python-constraint", "constraint"), ("OR-Tools CP-SAT", "ortools")):
+        if not available(mod):
+            print(f"({name} is not installed: skipped)")
+
+    rng = random.Random(2024)
+    cases = [(f"queens {n} (aux vars)", queens(n), n <= 12) for n in ((8, 12) if quick else (8, 12, 16, 20))]
+    cases.append(("SEND+MORE=MONEY", send_more_money(), True))
+    cases += [(f"random #{i} (30 vars)", random_problem(rng, 30, 40), True) for i in range(3 if quick else 8)]
+    cases.append(("lt chain 10,000 wide", lt_chain(10_000), True))
+    cases.append(("free 0/1 x 5,000", free_bits(5_000), True))
+    cases.append(("free 0/1 x 1,000,000", free_bits(1_000_000), False))
+
+    head = f"{'instance':24} {'status':6} {'nodes':>9} {'prop runs':>11} {'per call':>12} {'oracle':>12} {'x oracle':>9}"
+    for name, _ in peers:
+        head += f" {name:>20} {'ratio':>7}"
+    print(head)
+    for title, text, with_oracle in cases:
+        st = stats(tool, text, with_oracle)
+        result, seconds = per_call(text)
+        status = result["status"]
+        assert status == st["status"]
+        if status == "SAT":
+            check(text, list(result["model"].values()))
+        line = f"{title:24} {status:6} {st['nodes']:9d} {st['runs']:11d} {fmt_s(seconds):>12}"
+        if with_oracle and st.get("oracle_seconds") is not None:
+            assert st["agree"] and st["oracle_nodes"] == st["nodes"], "oracle disagrees"
+            line += f" {fmt_s(st['oracle_seconds']):>12} {st['oracle_seconds'] / st['seconds']:8.1f}x"
+        else:
+            line += f" {'-':>12} {'-':>9}"
+        for name, fn in peers:
+            answer, spent = timed(lambda: fn(text))
+            if answer == "skip":
+                line += f" {'(too large)':>20} {'-':>7}"
+                continue
+            if spent >= PEER_LIMIT:
+                line += f" {'> ' + str(int(PEER_LIMIT)) + ' s':>20} {'-':>7}"
+                continue
+            if answer is None:
+                assert status == "UNSAT", f"{name} finds no solution where nemox does"
+            else:
+                check(text, answer)
+                assert status == "SAT", f"{name} finds a solution where nemox does not"
+            line += f" {fmt_s(spent):>20} {spent / seconds:6.1f}x"
+        print(line, flush=True)
+    print("ratio: peer time / nemox time per call (above 1: nemox is faster); "
+          "x oracle: literal oracle time / solver time, same nodes checked")
+
+
+if __name__ == "__main__":
+    main()
