@@ -5,30 +5,23 @@
 
 namespace nemox::cp {
 
-namespace {
-
-// Heap orders: the top is the smallest index going forward, the largest
-// going backward.
-bool later_forward(std::uint32_t a, std::uint32_t b) { return a > b; }
-bool later_backward(std::uint32_t a, std::uint32_t b) { return a < b; }
-
-}  // namespace
-
 void CpSolver::enqueue(std::uint32_t k) {
     if (queued_[k]) return;
     queued_[k] = 1;
     const auto id = static_cast<std::int64_t>(k);
     const bool ahead = forward_ ? id > cursor_ : id < cursor_;
-    std::vector<std::uint32_t>& heap = ahead ? round_ : next_;
-    heap.push_back(k);
-    // The next round runs the other way.
-    std::push_heap(heap.begin(), heap.end(), ahead == forward_ ? later_forward : later_backward);
+    (ahead ? round_ : next_).push_back(k);
 }
 
 void CpSolver::start_round() {
     forward_ = !forward_;
     cursor_ = forward_ ? -1 : std::numeric_limits<std::int64_t>::max();
+    // Woken in this round's order behind the cursor: reversed, they come in
+    // the order of the next round.
     round_.swap(next_);
+    next_.clear();
+    round_head_ = 0;
+    std::reverse(round_.begin(), round_.end());
 }
 
 bool CpSolver::propagate_all() {
@@ -37,35 +30,38 @@ bool CpSolver::propagate_all() {
 }
 
 void CpSolver::clear_queue() {
-    for (const std::uint32_t k : round_) queued_[k] = 0;
+    for (std::size_t i = round_head_; i < round_.size(); ++i) queued_[round_[i]] = 0;
     for (const std::uint32_t k : next_) queued_[k] = 0;
     round_.clear();
+    round_head_ = 0;
     next_.clear();
     cursor_ = forward_ ? -1 : std::numeric_limits<std::int64_t>::max();
 }
 
 bool CpSolver::propagate() {
     for (;;) {
-        if (round_.empty()) {
+        if (round_head_ == round_.size()) {
             if (next_.empty()) break;
             start_round();
         }
-        std::pop_heap(round_.begin(), round_.end(), forward_ ? later_forward : later_backward);
-        const std::uint32_t k = round_.back();
-        round_.pop_back();
+        const std::uint32_t k = round_[round_head_++];
         cursor_ = k;
-        // Cleared before running, so that a propagator whose own narrowing
-        // leaves it short of its fixpoint (lt x x, a repeated AllDiff
-        // position) is queued again.
-        queued_[k] = 0;
         const Propagator& p = propagators_[k];
+        // Cleared before running, so that a propagator whose own narrowing
+        // may leave it short of its fixpoint (lt x x, a linear, a repeated
+        // AllDiff position) is queued again by it.
+        if (!p.idempotent) queued_[k] = 0;
         ++stats_.propagator_runs;
         interrupt_.poll(static_cast<std::int64_t>(1 + p.end - p.begin));
         if (!run(p)) {
+            queued_[k] = 0;
             clear_queue();
             return false;
         }
+        queued_[k] = 0;
     }
+    round_.clear();
+    round_head_ = 0;
     cursor_ = forward_ ? -1 : std::numeric_limits<std::int64_t>::max();
     return true;
 }
@@ -147,9 +143,71 @@ Int256 big_term_max(Wide c, const Domain& d) { return Int256::product(c, c > 0 ?
 
 Wide ceil_div_limited(const Int256& n, Wide d) { return -floor_div_limited(-n, d); }
 
+Wide clamp_far(Wide v) { return v > kFar ? kFar : (v < -kFar ? -kFar : v); }
+
 }  // namespace
 
 bool CpSolver::run_linear(const Propagator& p) {
+    if (p.big_begin == p.end) {
+        bool done = false;
+        const bool ok = run_linear_128(p, done);
+        if (!ok || done) return ok;
+        // A sum left 128 bits: the exact pass below redoes the application
+        // from the domains as they now are.
+    }
+    return run_linear_256(p);
+}
+
+// The common case: every sum fits in 128 bits. Returns with `done` false,
+// leaving only sound narrowing behind, as soon as one would not.
+bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
+    Wide min_sum = 0;
+    Wide max_sum = 0;
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        const Domain& d = domains_[prop_vars_[i]];
+        if (__builtin_add_overflow(min_sum, term_min(prop_coeffs_[i], d), &min_sum) ||
+            __builtin_add_overflow(max_sum, term_max(prop_coeffs_[i], d), &max_sum))
+            return true;
+    }
+    const Wide rhs = p.constant;
+    if (p.rel != LinearRel::Ge && min_sum > rhs) return false;
+    if (p.rel != LinearRel::Le && max_sum < rhs) return false;
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        const std::int64_t c = prop_coeffs_[i];
+        const VarIndex x = prop_vars_[i];
+        const Domain before = domains_[x];
+        Wide others_min;
+        Wide others_max;
+        if (__builtin_sub_overflow(min_sum, term_min(c, before), &others_min) ||
+            __builtin_sub_overflow(max_sum, term_max(c, before), &others_max))
+            return true;
+        if (!narrow_term(p.rel, c, x, rhs - clamp_far(others_min), rhs - clamp_far(others_max)))
+            return false;
+        const Domain& after = domains_[x];
+        if (after != before &&
+            (__builtin_add_overflow(others_min, term_min(c, after), &min_sum) ||
+             __builtin_add_overflow(others_max, term_max(c, after), &max_sum)))
+            return true;
+    }
+    done = true;
+    return true;
+}
+
+// One term's rule, given R - minR and R - maxR over the other terms.
+bool CpSolver::narrow_term(LinearRel rel, std::int64_t c, VarIndex x, Wide from_min, Wide from_max) {
+    switch (rel) {
+        case LinearRel::Le:
+            return c > 0 ? lower_hi(x, floor_div(from_min, c)) : raise_lo(x, ceil_div(from_min, c));
+        case LinearRel::Ge:
+            return c > 0 ? raise_lo(x, ceil_div(from_max, c)) : lower_hi(x, floor_div(from_max, c));
+        case LinearRel::Eq:
+            return c > 0 ? raise_lo(x, ceil_div(from_max, c)) && lower_hi(x, floor_div(from_min, c))
+                         : raise_lo(x, ceil_div(from_min, c)) && lower_hi(x, floor_div(from_max, c));
+    }
+    return true;
+}
+
+bool CpSolver::run_linear_256(const Propagator& p) {
     // Sums over all terms, kept up to date as bounds move, so that one
     // application costs O(k): the sums over the other terms are these minus
     // the term's own share.
@@ -182,22 +240,8 @@ bool CpSolver::run_linear(const Propagator& p) {
         others_min.sub(term_min(c, before));
         others_max.sub(term_max(c, before));
         // R - minR and R - maxR fit in 128 bits after clamping.
-        const Wide from_min = rhs - others_min.clamped(kFar);
-        const Wide from_max = rhs - others_max.clamped(kFar);
-        bool ok = true;
-        switch (p.rel) {
-            case LinearRel::Le:
-                ok = c > 0 ? lower_hi(x, floor_div(from_min, c)) : raise_lo(x, ceil_div(from_min, c));
-                break;
-            case LinearRel::Ge:
-                ok = c > 0 ? raise_lo(x, ceil_div(from_max, c)) : lower_hi(x, floor_div(from_max, c));
-                break;
-            case LinearRel::Eq:
-                ok = c > 0 ? raise_lo(x, ceil_div(from_max, c)) && lower_hi(x, floor_div(from_min, c))
-                           : raise_lo(x, ceil_div(from_min, c)) && lower_hi(x, floor_div(from_max, c));
-                break;
-        }
-        if (!ok) return false;
+        if (!narrow_term(p.rel, c, x, rhs - others_min.clamped(kFar), rhs - others_max.clamped(kFar)))
+            return false;
         const Domain& after = domains_[x];
         if (after != before) {
             min_sum = others_min;

@@ -125,6 +125,7 @@ enum class PropKind : std::uint8_t { Eq, Neq, Lt, Le, Linear, AllDiff };
 struct Propagator {
     PropKind kind = PropKind::Eq;
     LinearRel rel = LinearRel::Le;
+    bool idempotent = false;  // one run reaches its own fixpoint
     std::int64_t constant = 0;  // Le: c; Linear: rhs
     std::size_t begin = 0;
     std::size_t big_begin = 0;

@@ -91,6 +91,9 @@ CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt) : interrupt_(i
                    con);
         p.end = prop_vars_.size();
         if (p.kind != PropKind::Linear) p.big_begin = p.end;
+        // Eq, Neq, Lt and Le over two different variables need no second
+        // run for their own changes; over one variable (lt x x) they do.
+        p.idempotent = p.kind <= PropKind::Le && prop_vars_[p.begin] != prop_vars_[p.begin + 1];
         prop_coeffs_.resize(prop_vars_.size());
         propagators_.push_back(p);
     }
@@ -147,7 +150,7 @@ void CpSolver::touched(VarIndex x) {
         const std::uint32_t k = watches_[i];
         enqueue(k);
     }
-    order_update(x);
+    order_narrowed(x);
 }
 
 void CpSolver::undo_to(std::size_t mark) {
@@ -253,6 +256,17 @@ void CpSolver::order_update(VarIndex x) {
     } else {
         order_sift_up(pos);
         order_sift_down(order_pos_[x]);
+    }
+}
+
+// A domain only shrank: its entry can only move up, or leave when fixed.
+void CpSolver::order_narrowed(VarIndex x) {
+    const std::size_t pos = order_pos_[x];
+    if (pos == kAbsent) return;
+    if (domains_[x].lo < domains_[x].hi) {
+        order_sift_up(pos);
+    } else {
+        order_remove(x);
     }
 }
 

@@ -56,6 +56,9 @@ private:
     bool run_eq(VarIndex a, VarIndex b);
     bool run_neq(VarIndex a, VarIndex b);
     bool run_linear(const Propagator& p);
+    bool run_linear_128(const Propagator& p, bool& done);
+    bool run_linear_256(const Propagator& p);
+    bool narrow_term(LinearRel rel, std::int64_t c, VarIndex x, Wide from_min, Wide from_max);
     bool run_all_diff(const Propagator& p);
     void clear_queue();
 
@@ -63,6 +66,7 @@ private:
     // positions, so that narrowing and undo move one entry in O(log n).
     bool order_less(VarIndex a, VarIndex b) const;
     void order_update(VarIndex x);
+    void order_narrowed(VarIndex x);
     void order_sift_up(std::size_t i);
     void order_sift_down(std::size_t i);
     void order_remove(VarIndex x);
@@ -81,14 +85,15 @@ private:
     std::vector<std::uint32_t> watches_;
 
     // Pending propagators, run in rounds that alternate between increasing
-    // and decreasing index order (a chain of constraints then settles in a
-    // few rounds, whichever way its bounds travel). A propagator woken ahead
-    // of the current one joins this round; one woken behind it waits for the
-    // next round.
+    // and decreasing index order, roughly (a chain of constraints then
+    // settles in a few rounds, whichever way its bounds travel). One woken
+    // ahead of the running one joins this round; one woken behind it waits
+    // for the next, which runs its list backwards.
     void enqueue(std::uint32_t k);
     void start_round();
-    std::vector<std::uint32_t> round_;  // heap, in this round's order
-    std::vector<std::uint32_t> next_;   // heap, in the next round's order
+    std::vector<std::uint32_t> round_;  // this round, from round_head_ on
+    std::size_t round_head_ = 0;
+    std::vector<std::uint32_t> next_;
     bool forward_ = true;
     std::int64_t cursor_ = -1;  // the propagator running now, or before the first
     std::vector<char> queued_;
