@@ -85,33 +85,23 @@ private:
         return true;
     }
 
-    bool two_vars(std::string_view message, cp::VarIndex& a, cp::VarIndex& b) {
-        if (tokens_.size() < 3) return fail(std::string(message));
-        return get_var(tokens_[1], a) && get_var(tokens_[2], b);
+    // eq, neq, lt: A and B; surplus tokens are ignored.
+    template <class Con>
+    bool two_var_statement(const char* message) {
+        if (tokens_.size() < 3) return fail(message);
+        Con c;
+        if (!get_var(tokens_[1], c.a) || !get_var(tokens_[2], c.b)) return false;
+        problem_.constraints.emplace_back(c);
+        return true;
     }
 
     bool statement() {
         const std::string_view kw = tokens_[0];
         const std::size_t n = tokens_.size();
         if (kw == "var") return declaration();
-        if (kw == "eq") {
-            cp::EqCon c;
-            if (!two_vars("eq needs 2 vars", c.a, c.b)) return false;
-            problem_.constraints.emplace_back(c);
-            return true;
-        }
-        if (kw == "neq") {
-            cp::NeqCon c;
-            if (!two_vars("neq needs 2 vars", c.a, c.b)) return false;
-            problem_.constraints.emplace_back(c);
-            return true;
-        }
-        if (kw == "lt") {
-            cp::LtCon c;
-            if (!two_vars("lt needs 2 vars", c.a, c.b)) return false;
-            problem_.constraints.emplace_back(c);
-            return true;
-        }
+        if (kw == "eq") return two_var_statement<cp::EqCon>("eq needs 2 vars");
+        if (kw == "neq") return two_var_statement<cp::NeqCon>("neq needs 2 vars");
+        if (kw == "lt") return two_var_statement<cp::LtCon>("lt needs 2 vars");
         if (kw == "le") {
             cp::LeCon c;
             if (n < 4) return fail("le needs 2 vars + c");
