@@ -42,6 +42,7 @@ std::optional<Assignment> CpSolver::search() {
         }
         const VarIndex x = f.var;
         ++stats_.nodes;
+        ++node_;
         interrupt_.poll();
         record(x);
         domains_[x] = Domain{v, v};

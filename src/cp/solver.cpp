@@ -126,6 +126,7 @@ CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt) : interrupt_(i
 
     queued_.assign(propagators_.size(), 0);
 
+    stamp_.assign(n, 0);
     order_pos_.assign(n, kAbsent);
     for (VarIndex x = 0; x < n; ++x) {
         if (domains_[x].lo < domains_[x].hi) {
@@ -143,7 +144,11 @@ Assignment CpSolver::fixed_assignment() const {
     return a;
 }
 
-void CpSolver::record(VarIndex x) { trail_.push_back(TrailEntry{x, domains_[x]}); }
+void CpSolver::record(VarIndex x) {
+    if (stamp_[x] == node_) return;
+    stamp_[x] = node_;
+    trail_.push_back(TrailEntry{x, domains_[x]});
+}
 
 void CpSolver::touched(VarIndex x) {
     for (std::size_t i = watch_begin_[x]; i < watch_begin_[x + 1]; ++i) {

@@ -98,7 +98,12 @@ private:
     std::int64_t cursor_ = -1;  // the propagator running now, or before the first
     std::vector<char> queued_;
 
+    // One entry per variable and search node at most: the first change in a
+    // node is the one to restore. Without this a long propagation would grow
+    // the trail by one entry per step.
     std::vector<TrailEntry> trail_;
+    std::vector<std::uint64_t> stamp_;  // node in which each variable was last recorded
+    std::uint64_t node_ = 1;
     std::vector<VarIndex> order_;
     std::vector<std::size_t> order_pos_;
     bool has_empty_ = false;

@@ -1,6 +1,8 @@
 """solve_cp_text: reader messages, entry flow, decisions and hostile inputs."""
 
 import signal
+import subprocess
+import sys
 import time
 
 import pytest
@@ -307,3 +309,22 @@ def test_alarm_interrupts_a_long_call(text: str) -> None:
         signal.setitimer(signal.ITIMER_REAL, 0)
         signal.signal(signal.SIGALRM, old)
     assert solve("var a 1 3", "var b 1 3", "neq a b") == model(1, 2)
+
+
+def test_long_propagation_keeps_memory_flat() -> None:
+    # A fresh interpreter, so that the peak resident size is this call's.
+    code = f"""
+import resource, signal, nemox
+def stop(signum, frame):
+    raise TimeoutError()
+signal.signal(signal.SIGALRM, stop)
+before = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+signal.setitimer(signal.ITIMER_REAL, 1.5)
+try:
+    nemox.solve_cp_text("var x {MIN} {MAX}\\nvar y {MIN} {MAX}\\nlt x y\\nlt y x")
+except TimeoutError:
+    pass
+print(resource.getrusage(resource.RUSAGE_SELF).ru_maxrss - before)
+"""
+    out = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, check=True)
+    assert int(out.stdout) < 150 * 1024  # kilobytes
