@@ -106,6 +106,8 @@ bool CpSolver::run_all_diff(const Propagator& p) {
     for (std::size_t i = p.begin; i < p.end; ++i) {
         const Domain d = domains_[prop_vars_[i]];
         if (!d.fixed()) continue;
+        // Quadratic in the list length: a long list must stay interruptible.
+        interrupt_.poll(static_cast<std::int64_t>(p.end - p.begin));
         for (std::size_t j = p.begin; j < p.end; ++j) {
             if (j != i && !remove_end(prop_vars_[j], d.lo)) return false;
         }
