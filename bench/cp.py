@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""CP benchmark: nemox.solve_cp_text against the literal oracle of the tests,
+"""CP benchmark: nemox.solve_cp_text against the plain oracle of the tests,
 python-constraint and OR-Tools CP-SAT (each only where it is installed).
 
 Every answer is checked: a model must satisfy every constraint, and an
@@ -348,7 +348,7 @@ def main() -> None:
             line += f" {fmt_s(spent):>20} {spent / seconds:6.1f}x"
         print(line, flush=True)
     print("ratio: peer time / nemox time per call (above 1: nemox is faster); "
-          "x oracle: literal oracle time / solver time, same nodes checked")
+          "x oracle: time of the plain oracle of the tests / solver time, with equal node counts checked")
 
 
 if __name__ == "__main__":

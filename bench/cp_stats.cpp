@@ -1,4 +1,4 @@
-// Runs one CP text through the solver and, on request, through the literal
+// Runs one CP text through the solver and, on request, through the plain
 // oracle of the tests; prints counts and times as one line of JSON.
 // Built and driven by bench/cp.py.
 
@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
         const auto theirs = cp::oracle::solve(*op.problem, 0, &nodes);
         const double theirs_s = seconds_since(t0);
         std::printf(", \"oracle_nodes\": %llu, \"oracle_seconds\": %.6f, \"agree\": %s",
-                    static_cast<unsigned long long>(nodes), theirs_s, *theirs == mine ? "true" : "false");
+                    static_cast<unsigned long long>(nodes), theirs_s,
+                    *theirs == mine ? "true" : "false");
     }
     std::printf("}\n");
     return 0;

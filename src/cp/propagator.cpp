@@ -95,7 +95,8 @@ bool CpSolver::run_eq(VarIndex a, VarIndex b) {
 }
 
 bool CpSolver::run_neq(VarIndex a, VarIndex b) {
-    if (domains_[a].fixed() && domains_[b].fixed() && domains_[a].lo == domains_[b].lo) return false;
+    if (domains_[a].fixed() && domains_[b].fixed() && domains_[a].lo == domains_[b].lo)
+        return false;
     if (domains_[a].fixed() && !remove_end(b, domains_[a].lo)) return false;
     if (domains_[b].fixed() && !remove_end(a, domains_[b].lo)) return false;
     return true;
@@ -138,14 +139,26 @@ Wide floor_div_limited(const Int256& n, Wide d) {
 namespace {
 
 // The least and the greatest value of c * x over x's domain.
-Wide term_min(std::int64_t c, const Domain& d) { return Wide{c} * (c > 0 ? d.lo : d.hi); }
-Wide term_max(std::int64_t c, const Domain& d) { return Wide{c} * (c > 0 ? d.hi : d.lo); }
-Int256 big_term_min(Wide c, const Domain& d) { return Int256::product(c, c > 0 ? d.lo : d.hi); }
-Int256 big_term_max(Wide c, const Domain& d) { return Int256::product(c, c > 0 ? d.hi : d.lo); }
+Wide term_min(std::int64_t c, const Domain& d) {
+    return Wide{c} * (c > 0 ? d.lo : d.hi);
+}
+Wide term_max(std::int64_t c, const Domain& d) {
+    return Wide{c} * (c > 0 ? d.hi : d.lo);
+}
+Int256 big_term_min(Wide c, const Domain& d) {
+    return Int256::product(c, c > 0 ? d.lo : d.hi);
+}
+Int256 big_term_max(Wide c, const Domain& d) {
+    return Int256::product(c, c > 0 ? d.hi : d.lo);
+}
 
-Wide ceil_div_limited(const Int256& n, Wide d) { return -floor_div_limited(-n, d); }
+Wide ceil_div_limited(const Int256& n, Wide d) {
+    return -floor_div_limited(-n, d);
+}
 
-Wide clamp_far(Wide v) { return v > kFar ? kFar : (v < -kFar ? -kFar : v); }
+Wide clamp_far(Wide v) {
+    return v > kFar ? kFar : (v < -kFar ? -kFar : v);
+}
 
 }  // namespace
 
@@ -186,9 +199,8 @@ bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
         if (!narrow_term(p.rel, c, x, rhs - clamp_far(others_min), rhs - clamp_far(others_max)))
             return false;
         const Domain& after = domains_[x];
-        if (after != before &&
-            (__builtin_add_overflow(others_min, term_min(c, after), &min_sum) ||
-             __builtin_add_overflow(others_max, term_max(c, after), &max_sum)))
+        if (after != before && (__builtin_add_overflow(others_min, term_min(c, after), &min_sum) ||
+                                __builtin_add_overflow(others_max, term_max(c, after), &max_sum)))
             return true;
     }
     done = true;
@@ -196,15 +208,17 @@ bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
 }
 
 // One term's rule, given R - minR and R - maxR over the other terms.
-bool CpSolver::narrow_term(LinearRel rel, std::int64_t c, VarIndex x, Wide from_min, Wide from_max) {
+bool CpSolver::narrow_term(LinearRel rel, std::int64_t c, VarIndex x, Wide from_min,
+                           Wide from_max) {
     switch (rel) {
         case LinearRel::Le:
             return c > 0 ? lower_hi(x, floor_div(from_min, c)) : raise_lo(x, ceil_div(from_min, c));
         case LinearRel::Ge:
             return c > 0 ? raise_lo(x, ceil_div(from_max, c)) : lower_hi(x, floor_div(from_max, c));
         case LinearRel::Eq:
-            return c > 0 ? raise_lo(x, ceil_div(from_max, c)) && lower_hi(x, floor_div(from_min, c))
-                         : raise_lo(x, ceil_div(from_min, c)) && lower_hi(x, floor_div(from_max, c));
+            return c > 0
+                       ? raise_lo(x, ceil_div(from_max, c)) && lower_hi(x, floor_div(from_min, c))
+                       : raise_lo(x, ceil_div(from_min, c)) && lower_hi(x, floor_div(from_max, c));
     }
     return true;
 }
@@ -242,7 +256,8 @@ bool CpSolver::run_linear_256(const Propagator& p) {
         others_min.sub(term_min(c, before));
         others_max.sub(term_max(c, before));
         // R - minR and R - maxR fit in 128 bits after clamping.
-        if (!narrow_term(p.rel, c, x, rhs - others_min.clamped(kFar), rhs - others_max.clamped(kFar)))
+        if (!narrow_term(p.rel, c, x, rhs - others_min.clamped(kFar),
+                         rhs - others_max.clamped(kFar)))
             return false;
         const Domain& after = domains_[x];
         if (after != before) {

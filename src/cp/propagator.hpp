@@ -29,7 +29,7 @@ __extension__ typedef unsigned __int128 UWide;
 // exact sums of products of a combined coefficient (below 2^127) and a
 // 64-bit bound, however many terms there are.
 class Int256 {
-public:
+  public:
     Int256() = default;
     explicit Int256(Wide v) {
         const auto u = static_cast<UWide>(v);
@@ -43,8 +43,10 @@ public:
         const bool negative = (a < 0) != (b < 0);
         const UWide ua = a < 0 ? -static_cast<UWide>(a) : static_cast<UWide>(a);
         const UWide ub = b < 0 ? -static_cast<UWide>(b) : static_cast<UWide>(b);
-        const std::uint64_t a0 = static_cast<std::uint64_t>(ua), a1 = static_cast<std::uint64_t>(ua >> 64);
-        const std::uint64_t b0 = static_cast<std::uint64_t>(ub), b1 = static_cast<std::uint64_t>(ub >> 64);
+        const std::uint64_t a0 = static_cast<std::uint64_t>(ua),
+                            a1 = static_cast<std::uint64_t>(ua >> 64);
+        const std::uint64_t b0 = static_cast<std::uint64_t>(ub),
+                            b1 = static_cast<std::uint64_t>(ub >> 64);
         Int256 r;
         r.add_at(0, static_cast<UWide>(a0) * b0);
         r.add_at(1, static_cast<UWide>(a0) * b1);
@@ -91,7 +93,7 @@ public:
         return v > far ? far : (v < -far ? -far : v);
     }
 
-private:
+  private:
     // Adds an unsigned 128-bit value at limb position `at`.
     void add_at(int at, UWide v) {
         UWide carry = v;
@@ -125,7 +127,7 @@ enum class PropKind : std::uint8_t { Eq, Neq, Lt, Le, Linear, AllDiff };
 struct Propagator {
     PropKind kind = PropKind::Eq;
     LinearRel rel = LinearRel::Le;
-    bool idempotent = false;  // one run reaches its own fixpoint
+    bool idempotent = false;    // one run reaches its own fixpoint
     std::int64_t constant = 0;  // Le: c; Linear: rhs
     std::size_t begin = 0;
     std::size_t big_begin = 0;

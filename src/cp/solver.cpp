@@ -200,7 +200,8 @@ bool CpSolver::order_less(VarIndex a, VarIndex b) const {
     // hi - lo is the size minus one; as an unsigned number it is exact even
     // for the domain of all 2^64 values.
     const auto span = [this](VarIndex x) {
-        return static_cast<std::uint64_t>(domains_[x].hi) - static_cast<std::uint64_t>(domains_[x].lo);
+        return static_cast<std::uint64_t>(domains_[x].hi) -
+               static_cast<std::uint64_t>(domains_[x].lo);
     };
     const std::uint64_t sa = span(a);
     const std::uint64_t sb = span(b);

@@ -14,8 +14,8 @@
 namespace nemox::cp {
 
 struct CpStats {
-    std::uint64_t nodes = 0;             // values tried by the search
-    std::uint64_t propagator_runs = 0;   // applications of one propagator
+    std::uint64_t nodes = 0;            // values tried by the search
+    std::uint64_t propagator_runs = 0;  // applications of one propagator
 };
 
 // Domains, propagators and the search state of one solve.
@@ -25,7 +25,7 @@ struct CpStats {
 // monotone, so the fixpoint (or the failure) is the one that repeated full
 // sweeps reach. Undo is a trail of old bounds.
 class CpSolver {
-public:
+  public:
     explicit CpSolver(const CpProblem& problem, Interrupt interrupt = Interrupt());
 
     const std::vector<Domain>& domains() const { return domains_; }
@@ -42,7 +42,7 @@ public:
     bool all_fixed() const { return order_.empty() && !has_empty_; }
     Assignment fixed_assignment() const;
 
-private:
+  private:
     // Narrowing one bound to an exact value; false when the domain empties.
     bool raise_lo(VarIndex x, Wide v);
     bool lower_hi(VarIndex x, Wide v);
@@ -78,7 +78,7 @@ private:
 
     std::vector<Domain> domains_;
     std::vector<Propagator> propagators_;
-    std::vector<VarIndex> prop_vars_;      // flat operand lists
+    std::vector<VarIndex> prop_vars_;        // flat operand lists
     std::vector<std::int64_t> prop_coeffs_;  // Linear coefficients, parallel to prop_vars_
     std::vector<Wide> big_coeffs_;           // beyond 64 bits, see Propagator::big_at
     std::vector<std::size_t> watch_begin_;   // propagators of each variable, CSR form

@@ -52,7 +52,7 @@ std::string quoted_at_line(std::uint64_t line, std::string_view what, std::strin
 }
 
 class CpReader {
-public:
+  public:
     explicit CpReader(std::string_view text) : lines_(text) {}
 
     Result run() {
@@ -70,7 +70,7 @@ public:
         return Result(std::move(problem_));
     }
 
-private:
+  private:
     bool fail(std::string message) {
         error_ = std::move(message);
         return false;
@@ -181,6 +181,8 @@ private:
 
 }  // namespace
 
-Expected<cp::CpProblem> parse_cp(std::string_view text) { return CpReader(text).run(); }
+Expected<cp::CpProblem> parse_cp(std::string_view text) {
+    return CpReader(text).run();
+}
 
 }  // namespace nemox::parser

@@ -1,4 +1,4 @@
-// The product against the literal oracle on seeded random texts: the same
+// The product against the plain oracle on seeded random texts: the same
 // message, the same parsed problem, the same fixpoint and the same answer.
 
 #include <gtest/gtest.h>
@@ -29,8 +29,8 @@ struct Gen {
     bool error_chance(int percent) { return spoil && chance(percent); }
 
     std::string sep() {
-        static const char* const kSeps[] = {" ", " ", " ", "  ", "\t", "\xC2\xA0", "\xE3\x80\x80",
-                                            "\xE2\x80\xAF", "\x0B"};
+        static const char* const kSeps[] = {
+            " ", " ", " ", "  ", "\t", "\xC2\xA0", "\xE3\x80\x80", "\xE2\x80\xAF", "\x0B"};
         return kSeps[uniform(0, 8)];
     }
     std::string name() {
@@ -85,7 +85,9 @@ struct Gen {
                 names.push_back(n);
                 break;
             }
-            case 1: case 2: case 3: {
+            case 1:
+            case 2:
+            case 3: {
                 static const char* const kKw[] = {"eq", "neq", "lt"};
                 t = {kKw[kind - 1], name(), name()};
                 if (chance(10)) t.push_back("extra");
@@ -93,23 +95,29 @@ struct Gen {
                 break;
             }
             case 4:
-                t = {"le", name(), name(), maybe_bad(extreme && chance(50) ? near_end(chance(50), uniform(0, 3)) : integer(-3, 3))};
+                t = {"le", name(), name(),
+                     maybe_bad(extreme && chance(50) ? near_end(chance(50), uniform(0, 3))
+                                                     : integer(-3, 3))};
                 if (error_chance(3)) t.pop_back();
                 break;
-            case 5: case 6: {
+            case 5:
+            case 6: {
                 t = {"linear"};
                 const int k = uniform(chance(5) ? 0 : 1, 4);
                 for (int i = 0; i < k; ++i) {
                     // Up to 2^61 per term keeps the oracle's plain 128-bit sums exact.
-                    static const char* const kBig[] = {"2305843009213693952", "-2305843009213693952",
-                                                       "1152921504606846977", "-3"};
-                    t.push_back(maybe_bad(extreme && chance(30) ? kBig[uniform(0, 3)] : integer(-3, 3)));
+                    static const char* const kBig[] = {
+                        "2305843009213693952", "-2305843009213693952", "1152921504606846977", "-3"};
+                    t.push_back(
+                        maybe_bad(extreme && chance(30) ? kBig[uniform(0, 3)] : integer(-3, 3)));
                     t.push_back(name());
                 }
-                t.push_back(maybe_bad(extreme && chance(50) ? near_end(chance(50), uniform(0, 9)) : integer(-10, 10)));
+                t.push_back(maybe_bad(extreme && chance(50) ? near_end(chance(50), uniform(0, 9))
+                                                            : integer(-10, 10)));
                 static const char* const kRel[] = {"le", "eq", "ge", "le", "eq", "ge", "lt"};
                 t.push_back(kRel[uniform(0, error_chance(5) ? 6 : 5)]);
-                if (error_chance(3)) t.erase(t.begin() + uniform(1, static_cast<int>(t.size()) - 1));
+                if (error_chance(3))
+                    t.erase(t.begin() + uniform(1, static_cast<int>(t.size()) - 1));
                 break;
             }
             case 7: {
@@ -119,8 +127,10 @@ struct Gen {
                 break;
             }
             default:
-                if (error_chance(5)) t = {chance(50) ? "EQ" : "alldiff", name(), name()};
-                else t = {chance(50) ? "# note" : "//", "eq", "x"};
+                if (error_chance(5))
+                    t = {chance(50) ? "EQ" : "alldiff", name(), name()};
+                else
+                    t = {chance(50) ? "# note" : "//", "eq", "x"};
                 break;
         }
         std::string line = chance(5) ? sep() : "";
@@ -169,7 +179,8 @@ struct Tally {
 void compare_one(const std::string& text, Tally& tally) {
     const auto mine = parser::parse_cp(text);
     const oracle::Parsed theirs = oracle::parse(text);
-    ASSERT_EQ(mine.ok(), theirs.problem.has_value()) << text << "\n" << (mine.ok() ? theirs.error : mine.error());
+    ASSERT_EQ(mine.ok(), theirs.problem.has_value()) << text << "\n"
+                                                     << (mine.ok() ? theirs.error : mine.error());
     if (!mine.ok()) {
         ASSERT_EQ(mine.error(), theirs.error) << text;
         ++tally.rejected;

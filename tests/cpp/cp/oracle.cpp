@@ -35,7 +35,8 @@ std::vector<Cp> decode(std::string_view s) {
         std::size_t len = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
         if (i + len > s.size()) len = 1;
         char32_t c = len == 1 ? b : (b & (0xFF >> (len + 1)));
-        for (std::size_t k = 1; k < len; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        for (std::size_t k = 1; k < len; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
         out.push_back(Cp{len == 1 && b >= 0x80 ? 0xFFFD : c, i, len});
         i += len;
     }
@@ -162,10 +163,14 @@ Parsed parse(std::string_view text) {
             if (!rhs) return err("bad rhs");
             lc.rhs = *rhs;
             const std::string& rel = t.back();
-            if (rel == "le") lc.rel = LinearRel::Le;
-            else if (rel == "eq") lc.rel = LinearRel::Eq;
-            else if (rel == "ge") lc.rel = LinearRel::Ge;
-            else return err("linear: expected le/eq/ge");
+            if (rel == "le")
+                lc.rel = LinearRel::Le;
+            else if (rel == "eq")
+                lc.rel = LinearRel::Eq;
+            else if (rel == "ge")
+                lc.rel = LinearRel::Ge;
+            else
+                return err("linear: expected le/eq/ge");
             problem.constraints.emplace_back(std::move(lc));
         } else if (kw == "allDiff" || kw == "alldifferent") {
             if (t.size() < 3) return err("allDiff needs \u2265 2 vars");
@@ -201,7 +206,8 @@ Solver build(const CpProblem& problem) {
             }
             lin->terms.clear();
             for (VarIndex x : order) {
-                if (sum[x] != 0) lin->terms.push_back(LinearTerm{static_cast<std::int64_t>(sum[x]), x});
+                if (sum[x] != 0)
+                    lin->terms.push_back(LinearTerm{static_cast<std::int64_t>(sum[x]), x});
             }
         }
         s.propagators.push_back(std::move(copy));
@@ -229,8 +235,12 @@ void set_hi(Domain& d, Wide v) {
     }
     d.hi = static_cast<std::int64_t>(v);
 }
-bool empty(const Domain& d) { return d.lo > d.hi; }
-bool fixed(const Domain& d) { return d.lo == d.hi; }
+bool empty(const Domain& d) {
+    return d.lo > d.hi;
+}
+bool fixed(const Domain& d) {
+    return d.lo == d.hi;
+}
 
 Wide floor_q(Wide n, Wide d) {
     Wide q = n / d;
@@ -265,14 +275,18 @@ bool apply(std::vector<Domain>& D, const CpConstraint& con) {
         if (fixed(a) && fixed(b) && a.lo == b.lo) return false;
         if (fixed(a) && b.lo <= a.lo && a.lo <= b.hi) {
             const std::int64_t v = a.lo;
-            if (v == b.lo) set_lo(b, Wide{v} + 1);
-            else if (v == b.hi) set_hi(b, Wide{v} - 1);
+            if (v == b.lo)
+                set_lo(b, Wide{v} + 1);
+            else if (v == b.hi)
+                set_hi(b, Wide{v} - 1);
             if (empty(b)) return false;
         }
         if (fixed(b) && a.lo <= b.lo && b.lo <= a.hi) {
             const std::int64_t w = b.lo;
-            if (w == a.lo) set_lo(a, Wide{w} + 1);
-            else if (w == a.hi) set_hi(a, Wide{w} - 1);
+            if (w == a.lo)
+                set_lo(a, Wide{w} + 1);
+            else if (w == a.hi)
+                set_hi(a, Wide{w} - 1);
             if (empty(a)) return false;
         }
         return true;
@@ -316,13 +330,17 @@ bool apply(std::vector<Domain>& D, const CpConstraint& con) {
             const Wide k = t.coeff;
             switch (c->rel) {
                 case LinearRel::Le:
-                    if (k > 0) set_hi(x, floor_q(R - minR, k));
-                    else set_lo(x, ceil_q(R - minR, k));
+                    if (k > 0)
+                        set_hi(x, floor_q(R - minR, k));
+                    else
+                        set_lo(x, ceil_q(R - minR, k));
                     if (empty(x)) return false;
                     break;
                 case LinearRel::Ge:
-                    if (k > 0) set_lo(x, ceil_q(R - maxR, k));
-                    else set_hi(x, floor_q(R - maxR, k));
+                    if (k > 0)
+                        set_lo(x, ceil_q(R - maxR, k));
+                    else
+                        set_hi(x, floor_q(R - maxR, k));
                     if (empty(x)) return false;
                     break;
                 case LinearRel::Eq:
@@ -349,8 +367,10 @@ bool apply(std::vector<Domain>& D, const CpConstraint& con) {
             if (j == i) continue;
             Domain& w = D[list[j]];
             if (w.lo <= s && s <= w.hi) {
-                if (s == w.lo) set_lo(w, Wide{s} + 1);
-                else if (s == w.hi) set_hi(w, Wide{s} - 1);
+                if (s == w.lo)
+                    set_lo(w, Wide{s} + 1);
+                else if (s == w.hi)
+                    set_hi(w, Wide{s} - 1);
                 if (empty(w)) return false;
             }
         }

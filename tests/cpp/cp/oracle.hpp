@@ -1,11 +1,12 @@
 #pragma once
 
-// A literal transcription of the CP reader, the propagation sweeps and the
-// recursive, copy-based search, kept slow and obvious on purpose. The product
-// is compared with it on random problems. The few decisions that depart from
-// the literal rules (terms combined per variable, a linear without terms
-// checked as 0 rel rhs, an odd pair region refused, exact bound arithmetic)
-// are applied here too, each in one marked place.
+// A second, plain implementation of the CP reader, of propagation by whole
+// sweeps and of the recursive, copy-based search, kept slow and obvious on
+// purpose; the product is compared with it on random problems. The choices
+// made for soundness (terms combined per variable, a linear without terms
+// checked as 0 rel rhs, an odd pair region refused, exact bound arithmetic,
+// the domain of 2^64 values branched on) are applied here too, each in one
+// marked place.
 
 #include <cstdint>
 #include <optional>

@@ -47,7 +47,11 @@ std::vector<RuleCase> rule_cases() {
         {"LeWithNegativeC", {{0, 10}, {0, 5}}, LeCon{0, 1, -2}, true, {{0, 3}, {2, 5}}},
         {"LeSameVariable", {{0, 4}}, LeCon{0, 0, 0}, true, {{0, 4}}},
         {"LinearLe", {{0, 10}, {0, 10}}, lin({{2, 0}, {3, 1}}, 12, R::Le), true, {{0, 6}, {0, 4}}},
-        {"LinearEqChain", {{0, 10}, {0, 5}}, lin({{2, 0}, {-1, 1}}, 0, R::Eq), true, {{0, 2}, {0, 4}}},
+        {"LinearEqChain",
+         {{0, 10}, {0, 5}},
+         lin({{2, 0}, {-1, 1}}, 0, R::Eq),
+         true,
+         {{0, 2}, {0, 4}}},
         {"NegCoeffLe", {{-10, 10}}, lin({{-1, 0}}, -3, R::Le), true, {{3, 10}}},
         {"CeilOfNegativeHalf", {{-10, 10}}, lin({{2, 0}}, -3, R::Ge), true, {{-1, 10}}},
         {"FloorOfNegativeHalf", {{-10, 10}}, lin({{2, 0}}, -3, R::Le), true, {{-10, -2}}},
@@ -57,7 +61,11 @@ std::vector<RuleCase> rule_cases() {
         {"EqNegCoeff", {{-10, 10}}, lin({{-3, 0}}, 6, R::Eq), true, {{-2, -2}}},
         {"LinearEmpties", {{0, 3}, {0, 3}}, lin({{1, 0}, {1, 1}}, 7, R::Ge), false, {}},
         {"AllDiffFails", {{1, 1}, {1, 3}, {1, 1}}, AllDiffCon{{0, 1, 2}}, false, {}},
-        {"AllDiffCascades", {{1, 1}, {1, 3}, {3, 3}}, AllDiffCon{{0, 1, 2}}, true, {{1, 1}, {2, 2}, {3, 3}}},
+        {"AllDiffCascades",
+         {{1, 1}, {1, 3}, {3, 3}},
+         AllDiffCon{{0, 1, 2}},
+         true,
+         {{1, 1}, {2, 2}, {3, 3}}},
         {"AllDiffKeepsInner", {{2, 2}, {1, 3}}, AllDiffCon{{0, 1}}, true, {{2, 2}, {1, 3}}},
         {"AllDiffRepeatFixed", {{0, 0}, {5, 9}}, AllDiffCon{{0, 1, 0}}, false, {}},
         {"AllDiffRepeatOpen", {{0, 1}, {5, 9}}, AllDiffCon{{0, 1, 0}}, true, {{0, 1}, {5, 9}}},
@@ -65,12 +73,28 @@ std::vector<RuleCase> rule_cases() {
         {"LeHugeC", {{0, 10}, {0, 10}}, LeCon{0, 1, kMax}, true, {{0, 10}, {0, 10}}},
         {"LeHugeNegativeC", {{0, 10}, {0, 10}}, LeCon{0, 1, kMin}, false, {}},
         {"LtBelowMin", {{kMin, kMax}, {kMin, kMin}}, LtCon{0, 1}, false, {}},
-        {"LtNearMax", {{kMin, kMax}, {kMin, kMax}}, LtCon{0, 1}, true, {{kMin, kMax - 1}, {kMin + 1, kMax}}},
-        {"ProductBeyond64Bits", {{-10, 10}, {0, 10}}, lin({{std::int64_t{1} << 62, 0}, {1, 1}}, 0, R::Ge), true, {{0, 10}, {0, 10}}},
-        {"MinCoefficient", {{-1, 1}, {-1, 1}}, lin({{kMin, 0}, {kMin, 1}}, 0, R::Eq), true, {{-1, 1}, {-1, 1}}},
+        {"LtNearMax",
+         {{kMin, kMax}, {kMin, kMax}},
+         LtCon{0, 1},
+         true,
+         {{kMin, kMax - 1}, {kMin + 1, kMax}}},
+        {"ProductBeyond64Bits",
+         {{-10, 10}, {0, 10}},
+         lin({{std::int64_t{1} << 62, 0}, {1, 1}}, 0, R::Ge),
+         true,
+         {{0, 10}, {0, 10}}},
+        {"MinCoefficient",
+         {{-1, 1}, {-1, 1}},
+         lin({{kMin, 0}, {kMin, 1}}, 0, R::Eq),
+         true,
+         {{-1, 1}, {-1, 1}}},
         {"MinCoefficientAlone", {{kMin, kMax}}, lin({{kMin, 0}}, kMin, R::Le), true, {{1, kMax}}},
         {"AllDiffAtMax", {{kMax, kMax}, {kMax, kMax}}, AllDiffCon{{0, 1}}, false, {}},
-        {"AllDiffAtMin", {{kMin, kMin}, {kMin, kMin + 1}}, AllDiffCon{{0, 1}}, true, {{kMin, kMin}, {kMin + 1, kMin + 1}}},
+        {"AllDiffAtMin",
+         {{kMin, kMin}, {kMin, kMin + 1}},
+         AllDiffCon{{0, 1}},
+         true,
+         {{kMin, kMin}, {kMin + 1, kMin + 1}}},
         // Terms combined per variable; no term left means 0 rel rhs.
         {"SelfCancelling", {{3, 5}}, lin({{1, 0}, {-1, 0}}, 0, R::Eq), true, {{3, 5}}},
         {"RepeatedAddsUp", {{0, 5}}, lin({{1, 0}, {1, 0}}, 6, R::Eq), true, {{3, 3}}},
@@ -80,9 +104,21 @@ std::vector<RuleCase> rule_cases() {
         {"NoTermsEqOne", {}, lin({}, 1, R::Eq), false, {}},
         // Combined coefficients beyond 64 bits.
         {"HugeCombinedGe", {{-5, 5}}, lin({{kMax, 0}, {kMax, 0}}, 1, R::Ge), true, {{1, 5}}},
-        {"HugeCombinedLe", {{-5, 5}}, lin({{kMax, 0}, {kMax, 0}, {kMax, 0}}, -1, R::Le), true, {{-5, -1}}},
-        {"HugeCombinedEq", {{-5, 5}, {-100, 100}}, lin({{kMin, 0}, {kMin, 0}, {1, 1}}, 0, R::Eq), true, {{0, 0}, {0, 0}}},
-        {"HugeCombinedFullRange", {{kMin, kMax}}, lin({{kMax, 0}, {kMax, 0}}, kMax, R::Le), true, {{kMin, 0}}},
+        {"HugeCombinedLe",
+         {{-5, 5}},
+         lin({{kMax, 0}, {kMax, 0}, {kMax, 0}}, -1, R::Le),
+         true,
+         {{-5, -1}}},
+        {"HugeCombinedEq",
+         {{-5, 5}, {-100, 100}},
+         lin({{kMin, 0}, {kMin, 0}, {1, 1}}, 0, R::Eq),
+         true,
+         {{0, 0}, {0, 0}}},
+        {"HugeCombinedFullRange",
+         {{kMin, kMax}},
+         lin({{kMax, 0}, {kMax, 0}}, kMax, R::Le),
+         true,
+         {{kMin, 0}}},
     };
 }
 
@@ -116,7 +152,8 @@ TEST(Propagation, ChainSettlesInBothDirections) {
     const int n = 2000;
     CpProblem problem;
     for (int i = 0; i < n; ++i) problem.vars.push_back({"v", kMin, kMax});
-    for (VarIndex i = n - 1; i > 0; --i) problem.constraints.emplace_back(std::in_place_type<LtCon>, i - 1, i);
+    for (VarIndex i = n - 1; i > 0; --i)
+        problem.constraints.emplace_back(std::in_place_type<LtCon>, i - 1, i);
     CpSolver solver(problem);
     ASSERT_TRUE(solver.propagate_all());
     for (int i = 0; i < n; ++i) {
