@@ -1,0 +1,312 @@
+#include <algorithm>
+#include <limits>
+
+#include "cp/solver.hpp"
+
+namespace nemox::cp {
+
+void CpSolver::enqueue(std::uint32_t k) {
+    if (queued_[k]) return;
+    queued_[k] = 1;
+    const auto id = static_cast<std::int64_t>(k);
+    const bool ahead = forward_ ? id > cursor_ : id < cursor_;
+    (ahead ? round_ : next_).push_back(k);
+}
+
+void CpSolver::start_round() {
+    forward_ = !forward_;
+    cursor_ = forward_ ? -1 : std::numeric_limits<std::int64_t>::max();
+    // Woken in this round's order behind the cursor: reversed, they come in
+    // the order of the next round.
+    round_.swap(next_);
+    next_.clear();
+    round_head_ = 0;
+    std::reverse(round_.begin(), round_.end());
+}
+
+bool CpSolver::propagate_all() {
+    for (std::uint32_t k = 0; k < propagators_.size(); ++k) enqueue(k);
+    return propagate();
+}
+
+void CpSolver::clear_queue() {
+    for (std::size_t i = round_head_; i < round_.size(); ++i) queued_[round_[i]] = 0;
+    for (const std::uint32_t k : next_) queued_[k] = 0;
+    round_.clear();
+    round_head_ = 0;
+    next_.clear();
+    cursor_ = forward_ ? -1 : std::numeric_limits<std::int64_t>::max();
+}
+
+bool CpSolver::propagate() {
+    for (;;) {
+        if (round_head_ == round_.size()) {
+            if (next_.empty()) break;
+            start_round();
+        }
+        const std::uint32_t k = round_[round_head_++];
+        cursor_ = k;
+        const Propagator& p = propagators_[k];
+        // Cleared before running, so that a propagator whose own narrowing
+        // may leave it short of its fixpoint (lt x x, a linear, a repeated
+        // AllDiff position) is queued again by it.
+        if (!p.idempotent) queued_[k] = 0;
+        ++stats_.propagator_runs;
+        interrupt_.poll(static_cast<std::int64_t>(1 + p.end - p.begin));
+        if (!run(p)) {
+            queued_[k] = 0;
+            clear_queue();
+            return false;
+        }
+        queued_[k] = 0;
+    }
+    round_.clear();
+    round_head_ = 0;
+    cursor_ = forward_ ? -1 : std::numeric_limits<std::int64_t>::max();
+    return true;
+}
+
+bool CpSolver::run(const Propagator& p) {
+    const VarIndex* v = prop_vars_.data() + p.begin;
+    switch (p.kind) {
+        case PropKind::Eq:
+            return run_eq(v[0], v[1]);
+        case PropKind::Neq:
+            return run_neq(v[0], v[1]);
+        case PropKind::Lt:
+            return lower_hi(v[0], Wide{domains_[v[1]].hi} - 1) &&
+                   raise_lo(v[1], Wide{domains_[v[0]].lo} + 1);
+        case PropKind::Le:
+            return lower_hi(v[0], Wide{domains_[v[1]].hi} + p.constant) &&
+                   raise_lo(v[1], Wide{domains_[v[0]].lo} - p.constant);
+        case PropKind::Linear:
+            return run_linear(p);
+        case PropKind::AllDiff:
+            return run_all_diff(p);
+    }
+    return true;
+}
+
+bool CpSolver::run_eq(VarIndex a, VarIndex b) {
+    const std::int64_t lo = std::max(domains_[a].lo, domains_[b].lo);
+    const std::int64_t hi = std::min(domains_[a].hi, domains_[b].hi);
+    if (lo > hi) return false;
+    return raise_lo(a, lo) && raise_lo(b, lo) && lower_hi(a, hi) && lower_hi(b, hi);
+}
+
+bool CpSolver::run_neq(VarIndex a, VarIndex b) {
+    if (domains_[a].fixed() && domains_[b].fixed() && domains_[a].lo == domains_[b].lo)
+        return false;
+    if (domains_[a].fixed() && !remove_end(b, domains_[a].lo)) return false;
+    if (domains_[b].fixed() && !remove_end(a, domains_[b].lo)) return false;
+    return true;
+}
+
+bool CpSolver::run_all_diff(const Propagator& p) {
+    // Positions, not variables: a variable listed twice meets its own value.
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        const Domain d = domains_[prop_vars_[i]];
+        if (!d.fixed()) continue;
+        // Quadratic in the list length: a long list must stay interruptible.
+        interrupt_.poll(static_cast<std::int64_t>(p.end - p.begin));
+        for (std::size_t j = p.begin; j < p.end; ++j) {
+            if (j != i && !remove_end(prop_vars_[j], d.lo)) return false;
+        }
+    }
+    return true;
+}
+
+Wide floor_div_limited(const Int256& n, Wide d) {
+    constexpr Wide kLow = Wide{std::numeric_limits<std::int64_t>::min()} - 1;
+    constexpr Wide kHigh = Wide{std::numeric_limits<std::int64_t>::max()} + 1;
+    const Int256 num = d < 0 ? -n : n;
+    const Wide den = d < 0 ? -d : d;
+    // The largest q in [kLow, kHigh] with den * q <= num.
+    if (num < Int256::product(den, kLow)) return kLow;
+    Wide lo = kLow;
+    Wide hi = kHigh;
+    while (lo < hi) {
+        const Wide mid = lo + (hi - lo + 1) / 2;
+        if (Int256::product(den, mid) <= num) {
+            lo = mid;
+        } else {
+            hi = mid - 1;
+        }
+    }
+    return lo;
+}
+
+namespace {
+
+// The least and the greatest value of c * x over x's domain.
+Wide term_min(std::int64_t c, const Domain& d) {
+    return Wide{c} * (c > 0 ? d.lo : d.hi);
+}
+Wide term_max(std::int64_t c, const Domain& d) {
+    return Wide{c} * (c > 0 ? d.hi : d.lo);
+}
+Int256 big_term_min(Wide c, const Domain& d) {
+    return Int256::product(c, c > 0 ? d.lo : d.hi);
+}
+Int256 big_term_max(Wide c, const Domain& d) {
+    return Int256::product(c, c > 0 ? d.hi : d.lo);
+}
+
+Wide ceil_div_limited(const Int256& n, Wide d) {
+    return -floor_div_limited(-n, d);
+}
+
+Wide clamp_far(Wide v) {
+    return v > kFar ? kFar : (v < -kFar ? -kFar : v);
+}
+
+}  // namespace
+
+bool CpSolver::run_linear(const Propagator& p) {
+    if (p.big_begin == p.end) {
+        bool done = false;
+        const bool ok = run_linear_128(p, done);
+        if (!ok || done) return ok;
+        // A sum left 128 bits: the exact pass below redoes the application
+        // from the domains as they now are.
+    }
+    return run_linear_256(p);
+}
+
+// The common case: every sum fits in 128 bits. Returns with `done` false,
+// leaving only sound narrowing behind, as soon as one would not.
+bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
+    Wide min_sum = 0;
+    Wide max_sum = 0;
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        const Domain& d = domains_[prop_vars_[i]];
+        if (__builtin_add_overflow(min_sum, term_min(prop_coeffs_[i], d), &min_sum) ||
+            __builtin_add_overflow(max_sum, term_max(prop_coeffs_[i], d), &max_sum))
+            return true;
+    }
+    const Wide rhs = p.constant;
+    if (p.rel != LinearRel::Ge && min_sum > rhs) return false;
+    if (p.rel != LinearRel::Le && max_sum < rhs) return false;
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        const std::int64_t c = prop_coeffs_[i];
+        const VarIndex x = prop_vars_[i];
+        const Domain before = domains_[x];
+        Wide others_min;
+        Wide others_max;
+        if (__builtin_sub_overflow(min_sum, term_min(c, before), &others_min) ||
+            __builtin_sub_overflow(max_sum, term_max(c, before), &others_max))
+            return true;
+        if (!narrow_term(p.rel, c, x, rhs - clamp_far(others_min), rhs - clamp_far(others_max)))
+            return false;
+        const Domain& after = domains_[x];
+        if (after != before && (__builtin_add_overflow(others_min, term_min(c, after), &min_sum) ||
+                                __builtin_add_overflow(others_max, term_max(c, after), &max_sum)))
+            return true;
+    }
+    done = true;
+    return true;
+}
+
+// One term's rule, given R - minR and R - maxR over the other terms.
+bool CpSolver::narrow_term(LinearRel rel, std::int64_t c, VarIndex x, Wide from_min,
+                           Wide from_max) {
+    switch (rel) {
+        case LinearRel::Le:
+            return c > 0 ? lower_hi(x, floor_div(from_min, c)) : raise_lo(x, ceil_div(from_min, c));
+        case LinearRel::Ge:
+            return c > 0 ? raise_lo(x, ceil_div(from_max, c)) : lower_hi(x, floor_div(from_max, c));
+        case LinearRel::Eq:
+            return c > 0
+                       ? raise_lo(x, ceil_div(from_max, c)) && lower_hi(x, floor_div(from_min, c))
+                       : raise_lo(x, ceil_div(from_min, c)) && lower_hi(x, floor_div(from_max, c));
+    }
+    return true;
+}
+
+bool CpSolver::run_linear_256(const Propagator& p) {
+    // Sums over all terms, kept up to date as bounds move, so that one
+    // application costs O(k): the sums over the other terms are these minus
+    // the term's own share.
+    Int256 min_sum;
+    Int256 max_sum;
+    for (std::size_t i = p.begin; i < p.big_begin; ++i) {
+        const Domain& d = domains_[prop_vars_[i]];
+        min_sum.add(term_min(prop_coeffs_[i], d));
+        max_sum.add(term_max(prop_coeffs_[i], d));
+    }
+    const auto big = [&](std::size_t i) { return big_coeffs_[p.big_at + (i - p.big_begin)]; };
+    for (std::size_t i = p.big_begin; i < p.end; ++i) {
+        const Domain& d = domains_[prop_vars_[i]];
+        min_sum += big_term_min(big(i), d);
+        max_sum += big_term_max(big(i), d);
+    }
+    const Wide rhs = p.constant;
+    const Int256 rhs_wide(rhs);
+    // With no term left this is the whole check of 0 rel rhs; otherwise the
+    // narrowing below would fail as well.
+    if (p.rel != LinearRel::Ge && rhs_wide < min_sum) return false;
+    if (p.rel != LinearRel::Le && max_sum < rhs_wide) return false;
+
+    for (std::size_t i = p.begin; i < p.big_begin; ++i) {
+        const std::int64_t c = prop_coeffs_[i];
+        const VarIndex x = prop_vars_[i];
+        const Domain before = domains_[x];
+        Int256 others_min = min_sum;
+        Int256 others_max = max_sum;
+        others_min.sub(term_min(c, before));
+        others_max.sub(term_max(c, before));
+        // R - minR and R - maxR fit in 128 bits after clamping.
+        if (!narrow_term(p.rel, c, x, rhs - others_min.clamped(kFar),
+                         rhs - others_max.clamped(kFar)))
+            return false;
+        const Domain& after = domains_[x];
+        if (after != before) {
+            min_sum = others_min;
+            max_sum = others_max;
+            min_sum.add(term_min(c, after));
+            max_sum.add(term_max(c, after));
+        }
+    }
+
+    // The same rules for coefficients beyond 64 bits, in exact 256-bit
+    // arithmetic: rare, so a slower division is fine.
+    for (std::size_t i = p.big_begin; i < p.end; ++i) {
+        const Wide c = big(i);
+        const VarIndex x = prop_vars_[i];
+        const Domain before = domains_[x];
+        Int256 from_min = rhs_wide;
+        Int256 from_max = rhs_wide;
+        from_min -= min_sum;
+        from_max -= max_sum;
+        from_min += big_term_min(c, before);
+        from_max += big_term_max(c, before);
+        bool ok = true;
+        switch (p.rel) {
+            case LinearRel::Le:
+                ok = c > 0 ? lower_hi(x, floor_div_limited(from_min, c))
+                           : raise_lo(x, ceil_div_limited(from_min, c));
+                break;
+            case LinearRel::Ge:
+                ok = c > 0 ? raise_lo(x, ceil_div_limited(from_max, c))
+                           : lower_hi(x, floor_div_limited(from_max, c));
+                break;
+            case LinearRel::Eq:
+                ok = c > 0 ? raise_lo(x, ceil_div_limited(from_max, c)) &&
+                                 lower_hi(x, floor_div_limited(from_min, c))
+                           : raise_lo(x, ceil_div_limited(from_min, c)) &&
+                                 lower_hi(x, floor_div_limited(from_max, c));
+                break;
+        }
+        if (!ok) return false;
+        const Domain& after = domains_[x];
+        if (after != before) {
+            min_sum -= big_term_min(c, before);
+            max_sum -= big_term_max(c, before);
+            min_sum += big_term_min(c, after);
+            max_sum += big_term_max(c, after);
+        }
+    }
+    return true;
+}
+
+}  // namespace nemox::cp

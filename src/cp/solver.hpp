@@ -1,0 +1,119 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/assignment.hpp"
+#include "core/failure.hpp"
+#include "core/solver_result.hpp"
+#include "cp/model.hpp"
+#include "cp/propagator.hpp"
+
+namespace nemox::cp {
+
+struct CpStats {
+    std::uint64_t nodes = 0;            // values tried by the search
+    std::uint64_t propagator_runs = 0;  // applications of one propagator
+};
+
+// Domains, propagators and the search state of one solve.
+//
+// Propagation is driven by queues: a propagator runs again only when a
+// bound of one of its variables moved. Every rule only ever narrows and is
+// monotone, so the fixpoint (or the failure) is the one that repeated full
+// sweeps reach. Undo is a trail of old bounds.
+class CpSolver {
+  public:
+    explicit CpSolver(const CpProblem& problem, Interrupt interrupt = Interrupt());
+
+    const std::vector<Domain>& domains() const { return domains_; }
+    const std::vector<Propagator>& propagators() const { return propagators_; }
+    const CpStats& stats() const { return stats_; }
+
+    // Runs every propagator to the common fixpoint; false when one fails.
+    bool propagate_all();
+
+    // Depth-first search for the first solution: smallest domain first (ties
+    // to the lowest index), values in increasing order. Iterative.
+    std::optional<Assignment> search();
+
+    bool all_fixed() const { return order_.empty() && !has_empty_; }
+    Assignment fixed_assignment() const;
+
+  private:
+    // Narrowing one bound to an exact value; false when the domain empties.
+    bool raise_lo(VarIndex x, Wide v);
+    bool lower_hi(VarIndex x, Wide v);
+    bool remove_end(VarIndex x, std::int64_t v);
+    void record(VarIndex x);
+    void touched(VarIndex x);
+    void undo_to(std::size_t mark);
+
+    bool propagate();
+    bool run(const Propagator& p);
+    bool run_eq(VarIndex a, VarIndex b);
+    bool run_neq(VarIndex a, VarIndex b);
+    bool run_linear(const Propagator& p);
+    bool run_linear_128(const Propagator& p, bool& done);
+    bool run_linear_256(const Propagator& p);
+    bool narrow_term(LinearRel rel, std::int64_t c, VarIndex x, Wide from_min, Wide from_max);
+    bool run_all_diff(const Propagator& p);
+    void clear_queue();
+
+    // Unfixed variables ordered by (hi - lo, index): a binary heap with
+    // positions, so that narrowing and undo move one entry in O(log n).
+    bool order_less(VarIndex a, VarIndex b) const;
+    void order_update(VarIndex x);
+    void order_narrowed(VarIndex x);
+    void order_sift_up(std::size_t i);
+    void order_sift_down(std::size_t i);
+    void order_remove(VarIndex x);
+
+    struct TrailEntry {
+        VarIndex var;
+        Domain old;
+    };
+
+    std::vector<Domain> domains_;
+    std::vector<Propagator> propagators_;
+    std::vector<VarIndex> prop_vars_;        // flat operand lists
+    std::vector<std::int64_t> prop_coeffs_;  // Linear coefficients, parallel to prop_vars_
+    std::vector<Wide> big_coeffs_;           // beyond 64 bits, see Propagator::big_at
+    std::vector<std::size_t> watch_begin_;   // propagators of each variable, CSR form
+    std::vector<std::uint32_t> watches_;
+
+    // Pending propagators, run in rounds that alternate between increasing
+    // and decreasing index order, roughly (a chain of constraints then
+    // settles in a few rounds, whichever way its bounds travel). One woken
+    // ahead of the running one joins this round; one woken behind it waits
+    // for the next, which runs its list backwards.
+    void enqueue(std::uint32_t k);
+    void start_round();
+    std::vector<std::uint32_t> round_;  // this round, from round_head_ on
+    std::size_t round_head_ = 0;
+    std::vector<std::uint32_t> next_;
+    bool forward_ = true;
+    std::int64_t cursor_ = -1;  // the propagator running now, or before the first
+    std::vector<char> queued_;
+
+    // One entry per variable and search node at most: the first change in a
+    // node is the one to restore. Without this a long propagation would grow
+    // the trail by one entry per step.
+    std::vector<TrailEntry> trail_;
+    std::vector<std::uint64_t> stamp_;  // node in which each variable was last recorded
+    std::uint64_t node_ = 1;
+    std::vector<VarIndex> order_;
+    std::vector<std::size_t> order_pos_;
+    bool has_empty_ = false;
+
+    Interrupt interrupt_;
+    CpStats stats_;
+};
+
+// Entry flow after parsing: build, propagate, search.
+SolverResult solve_cp(const CpProblem& problem, Interrupt interrupt = Interrupt(),
+                      CpStats* stats = nullptr);
+
+}  // namespace nemox::cp

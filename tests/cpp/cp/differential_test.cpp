@@ -1,0 +1,240 @@
+// The product against the plain oracle on seeded random texts: the same
+// message, the same parsed problem, the same fixpoint and the same answer.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "cp/oracle.hpp"
+#include "cp/solver.hpp"
+#include "parser/cp_format.hpp"
+
+namespace nemox::cp {
+namespace {
+
+struct Gen {
+    std::mt19937_64 rng;
+    bool extreme = false;  // bounds near the ends of the 64-bit range
+    bool spoil = false;    // this text may hold malformed lines
+    std::vector<std::string> names;
+
+    explicit Gen(std::uint64_t seed) : rng(seed) {}
+
+    int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+    bool chance(int percent) { return uniform(0, 99) < percent; }
+    bool error_chance(int percent) { return spoil && chance(percent); }
+
+    std::string sep() {
+        static const char* const kSeps[] = {
+            " ", " ", " ", "  ", "\t", "\xC2\xA0", "\xE3\x80\x80", "\xE2\x80\xAF", "\x0B"};
+        return kSeps[uniform(0, 8)];
+    }
+    std::string name() {
+        if (names.empty() || error_chance(2)) return "ghost";
+        return names[static_cast<std::size_t>(uniform(0, static_cast<int>(names.size()) - 1))];
+    }
+    std::string integer(int lo, int hi) {
+        std::string s = std::to_string(uniform(lo, hi));
+        if (chance(5) && s[0] != '-') s.insert(0, 1, '+');
+        if (chance(3)) s.insert(s[0] == '-' ? 1 : 0, 1, '0');
+        return s;
+    }
+    // A value 0..9 away from one end of the 64-bit range.
+    static std::string near_end(bool top, int off) {
+        std::string s = top ? "922337203685477580" : "-922337203685477580";
+        s.push_back(static_cast<char>((top ? '7' : '8') - off));
+        return s;
+    }
+    // Sometimes spoils a token so that the readers must agree on the message.
+    std::string maybe_bad(std::string token) {
+        if (!error_chance(2)) return token;
+        static const char* const kBad[] = {"1.5", "x", "--1", "+", "1e3", "99999999999999999999"};
+        return kBad[uniform(0, 5)];
+    }
+
+    std::string statement() {
+        std::vector<std::string> t;
+        const int kind = uniform(0, 8);
+        switch (kind) {
+            case 0: {
+                std::string n = "v";
+                if (chance(40) || names.empty()) {
+                    n.push_back(static_cast<char>('0' + uniform(0, 5)));
+                } else {
+                    n = name();
+                }
+                t = {"var", n};
+                int lo = uniform(-4, 4);
+                int width = chance(2) ? -1 : uniform(0, 4);
+                if (extreme && chance(70)) {
+                    // Narrow, so that cycles of lt end soon, but at an end.
+                    const bool top = chance(50);
+                    const int a = uniform(0, 5);
+                    const int b = std::max(0, a - (width < 0 ? -1 : width));
+                    t.push_back(maybe_bad(near_end(top, top ? a : b)));
+                    t.push_back(maybe_bad(near_end(top, top ? b : a)));
+                } else {
+                    t.push_back(maybe_bad(integer(lo, lo)));
+                    t.push_back(maybe_bad(integer(lo + width, lo + width)));
+                }
+                if (error_chance(3)) t.pop_back();
+                names.push_back(n);
+                break;
+            }
+            case 1:
+            case 2:
+            case 3: {
+                static const char* const kKw[] = {"eq", "neq", "lt"};
+                t = {kKw[kind - 1], name(), name()};
+                if (chance(10)) t.push_back("extra");
+                if (error_chance(3)) t.pop_back();
+                break;
+            }
+            case 4:
+                t = {"le", name(), name(),
+                     maybe_bad(extreme && chance(50) ? near_end(chance(50), uniform(0, 3))
+                                                     : integer(-3, 3))};
+                if (error_chance(3)) t.pop_back();
+                break;
+            case 5:
+            case 6: {
+                t = {"linear"};
+                const int k = uniform(chance(5) ? 0 : 1, 4);
+                for (int i = 0; i < k; ++i) {
+                    // Up to 2^61 per term keeps the oracle's plain 128-bit sums exact.
+                    static const char* const kBig[] = {
+                        "2305843009213693952", "-2305843009213693952", "1152921504606846977", "-3"};
+                    t.push_back(
+                        maybe_bad(extreme && chance(30) ? kBig[uniform(0, 3)] : integer(-3, 3)));
+                    t.push_back(name());
+                }
+                t.push_back(maybe_bad(extreme && chance(50) ? near_end(chance(50), uniform(0, 9))
+                                                            : integer(-10, 10)));
+                static const char* const kRel[] = {"le", "eq", "ge", "le", "eq", "ge", "lt"};
+                t.push_back(kRel[uniform(0, error_chance(5) ? 6 : 5)]);
+                if (error_chance(3))
+                    t.erase(t.begin() + uniform(1, static_cast<int>(t.size()) - 1));
+                break;
+            }
+            case 7: {
+                t = {chance(50) ? "allDiff" : "alldifferent"};
+                const int m = uniform(error_chance(5) ? 1 : 2, 5);
+                for (int i = 0; i < m; ++i) t.push_back(name());
+                break;
+            }
+            default:
+                if (error_chance(5))
+                    t = {chance(50) ? "EQ" : "alldiff", name(), name()};
+                else
+                    t = {chance(50) ? "# note" : "//", "eq", "x"};
+                break;
+        }
+        std::string line = chance(5) ? sep() : "";
+        for (std::size_t i = 0; i < t.size(); ++i) line += (i ? sep() : "") + t[i];
+        if (chance(5)) line += sep();
+        return line;
+    }
+
+    std::string text() {
+        names.clear();
+        spoil = chance(30);
+        std::string out;
+        const int vars = uniform(1, 10);
+        const int lines = vars + uniform(0, std::min(vars, 6));
+        for (int i = 0; i < lines; ++i) {
+            // Declarations first mostly, but not always.
+            const bool declare = i < vars && !error_chance(10);
+            std::string line = declare ? statement_var() : statement();
+            if (chance(5)) out += chance(50) ? "\n" : "   \r\n";
+            out += line;
+            if (i + 1 < lines || chance(50)) out += chance(20) ? "\r\n" : "\n";
+        }
+        return out;
+    }
+    std::string statement_var() {
+        std::string s;
+        do s = statement();
+        while (s.find("var") == std::string::npos);
+        return s;
+    }
+};
+
+std::string describe(const SolverResult& r) {
+    std::string s = r.status_word();
+    if (r.is_sat()) s.append(" ").append(r.assignment().text());
+    return s;
+}
+
+struct Tally {
+    int rejected = 0;
+    int sat = 0;
+    int unsat = 0;
+    int gave_up = 0;
+};
+
+void compare_one(const std::string& text, Tally& tally) {
+    const auto mine = parser::parse_cp(text);
+    const oracle::Parsed theirs = oracle::parse(text);
+    ASSERT_EQ(mine.ok(), theirs.problem.has_value()) << text << "\n"
+                                                     << (mine.ok() ? theirs.error : mine.error());
+    if (!mine.ok()) {
+        ASSERT_EQ(mine.error(), theirs.error) << text;
+        ++tally.rejected;
+        return;
+    }
+    const CpProblem& p = mine.value();
+    ASSERT_EQ(p.vars, theirs.problem->vars) << text;
+    ASSERT_EQ(p.constraints, theirs.problem->constraints) << text;
+
+    bool any_empty = false;
+    for (const VarDecl& d : p.vars) any_empty = any_empty || d.min > d.max;
+    if (!any_empty) {
+        CpSolver solver(p);
+        oracle::Solver o = oracle::build(p);
+        const bool ok = solver.propagate_all();
+        ASSERT_EQ(ok, oracle::propagate_all(o)) << text;
+        if (ok) {
+            ASSERT_EQ(solver.domains(), o.domains) << text;
+        }
+    }
+
+    const auto expected = oracle::solve(p, 20000);
+    if (!expected) {
+        ++tally.gave_up;
+        return;
+    }
+    ++(expected->is_sat() ? tally.sat : tally.unsat);
+    const SolverResult got = solve_cp(p);
+    ASSERT_EQ(describe(got), describe(*expected)) << text;
+}
+
+class CpDifferential : public ::testing::TestWithParam<bool> {};
+
+TEST_P(CpDifferential, AgreesWithOracleOnRandomTexts) {
+    Gen gen(GetParam() ? 0xE7 : 0x5EED);
+    gen.extreme = GetParam();
+    Tally tally;
+    const int runs = 20000;
+    for (int i = 0; i < runs; ++i) {
+        const std::string text = gen.text();
+        compare_one(text, tally);
+        if (HasFatalFailure()) return;
+    }
+    // Both answers must be common, and most texts decided by the oracle, for
+    // the comparison to mean something.
+    EXPECT_GT(tally.sat, runs / 5);
+    EXPECT_GT(tally.unsat, runs / 5);
+    EXPECT_GT(tally.rejected, runs / 20);
+    EXPECT_LT(tally.gave_up, runs / 50);
+    std::printf("SAT %d, UNSAT %d, rejected %d, oracle gave up %d\n", tally.sat, tally.unsat,
+                tally.rejected, tally.gave_up);
+}
+
+INSTANTIATE_TEST_SUITE_P(SmallAndExtremeBounds, CpDifferential, ::testing::Values(false, true));
+
+}  // namespace
+}  // namespace nemox::cp

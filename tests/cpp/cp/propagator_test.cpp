@@ -1,0 +1,200 @@
+// Each filtering rule on the stated domain cases, run to the fixpoint.
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "cp/solver.hpp"
+
+namespace nemox::cp {
+namespace {
+
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+
+struct RuleCase {
+    std::string name;
+    std::vector<Domain> in;
+    CpConstraint con;
+    bool ok;
+    std::vector<Domain> out;  // checked when ok
+};
+
+LinearCon lin(std::vector<LinearTerm> terms, std::int64_t rhs, LinearRel rel) {
+    return LinearCon{std::move(terms), rhs, rel};
+}
+
+std::vector<RuleCase> rule_cases() {
+    using R = LinearRel;
+    return {
+        {"EqOverlap", {{0, 5}, {3, 9}}, EqCon{0, 1}, true, {{3, 5}, {3, 5}}},
+        {"EqDisjoint", {{0, 2}, {3, 9}}, EqCon{0, 1}, false, {}},
+        {"EqSameVariable", {{0, 2}}, EqCon{0, 0}, true, {{0, 2}}},
+        {"NeqRemovesLowEnd", {{3, 3}, {3, 7}}, NeqCon{0, 1}, true, {{3, 3}, {4, 7}}},
+        {"NeqKeepsInnerValue", {{3, 3}, {1, 7}}, NeqCon{0, 1}, true, {{3, 3}, {1, 7}}},
+        {"NeqRemovesHighEnd", {{7, 7}, {1, 7}}, NeqCon{0, 1}, true, {{7, 7}, {1, 6}}},
+        {"NeqBothFixedEqual", {{3, 3}, {3, 3}}, NeqCon{0, 1}, false, {}},
+        {"NeqEmptiesB", {{7, 7}, {7, 7}}, NeqCon{0, 1}, false, {}},
+        {"NeqSecondFixed", {{5, 9}, {5, 5}}, NeqCon{0, 1}, true, {{6, 9}, {5, 5}}},
+        {"NeqSecondFixedHigh", {{1, 5}, {5, 5}}, NeqCon{0, 1}, true, {{1, 4}, {5, 5}}},
+        {"NeqSameVariableFixed", {{2, 2}}, NeqCon{0, 0}, false, {}},
+        {"NeqEmptyNotFixed", {{5, 1}, {0, 3}}, NeqCon{0, 1}, true, {{5, 1}, {0, 3}}},
+        {"LtNarrows", {{0, 5}, {0, 10}}, LtCon{0, 1}, true, {{0, 5}, {1, 10}}},
+        {"LtFails", {{5, 9}, {0, 5}}, LtCon{0, 1}, false, {}},
+        {"LtSameVariable", {{0, 9}}, LtCon{0, 0}, false, {}},
+        {"LeWithNegativeC", {{0, 10}, {0, 5}}, LeCon{0, 1, -2}, true, {{0, 3}, {2, 5}}},
+        {"LeSameVariable", {{0, 4}}, LeCon{0, 0, 0}, true, {{0, 4}}},
+        {"LinearLe", {{0, 10}, {0, 10}}, lin({{2, 0}, {3, 1}}, 12, R::Le), true, {{0, 6}, {0, 4}}},
+        {"LinearEqChain",
+         {{0, 10}, {0, 5}},
+         lin({{2, 0}, {-1, 1}}, 0, R::Eq),
+         true,
+         {{0, 2}, {0, 4}}},
+        {"NegCoeffLe", {{-10, 10}}, lin({{-1, 0}}, -3, R::Le), true, {{3, 10}}},
+        {"CeilOfNegativeHalf", {{-10, 10}}, lin({{2, 0}}, -3, R::Ge), true, {{-1, 10}}},
+        {"FloorOfNegativeHalf", {{-10, 10}}, lin({{2, 0}}, -3, R::Le), true, {{-10, -2}}},
+        {"NegCoeffGe", {{-10, 10}}, lin({{-2, 0}}, 3, R::Ge), true, {{-10, -2}}},
+        {"NegCoeffLeCeil", {{-10, 10}}, lin({{-2, 0}}, -3, R::Le), true, {{2, 10}}},
+        {"EqWithoutIntegerSolution", {{-10, 10}}, lin({{3, 0}}, 7, R::Eq), false, {}},
+        {"EqNegCoeff", {{-10, 10}}, lin({{-3, 0}}, 6, R::Eq), true, {{-2, -2}}},
+        {"LinearEmpties", {{0, 3}, {0, 3}}, lin({{1, 0}, {1, 1}}, 7, R::Ge), false, {}},
+        {"AllDiffFails", {{1, 1}, {1, 3}, {1, 1}}, AllDiffCon{{0, 1, 2}}, false, {}},
+        {"AllDiffCascades",
+         {{1, 1}, {1, 3}, {3, 3}},
+         AllDiffCon{{0, 1, 2}},
+         true,
+         {{1, 1}, {2, 2}, {3, 3}}},
+        {"AllDiffKeepsInner", {{2, 2}, {1, 3}}, AllDiffCon{{0, 1}}, true, {{2, 2}, {1, 3}}},
+        {"AllDiffRepeatFixed", {{0, 0}, {5, 9}}, AllDiffCon{{0, 1, 0}}, false, {}},
+        {"AllDiffRepeatOpen", {{0, 1}, {5, 9}}, AllDiffCon{{0, 1, 0}}, true, {{0, 1}, {5, 9}}},
+        // Exact arithmetic at the ends of the 64-bit range.
+        {"LeHugeC", {{0, 10}, {0, 10}}, LeCon{0, 1, kMax}, true, {{0, 10}, {0, 10}}},
+        {"LeHugeNegativeC", {{0, 10}, {0, 10}}, LeCon{0, 1, kMin}, false, {}},
+        {"LtBelowMin", {{kMin, kMax}, {kMin, kMin}}, LtCon{0, 1}, false, {}},
+        {"LtNearMax",
+         {{kMin, kMax}, {kMin, kMax}},
+         LtCon{0, 1},
+         true,
+         {{kMin, kMax - 1}, {kMin + 1, kMax}}},
+        {"ProductBeyond64Bits",
+         {{-10, 10}, {0, 10}},
+         lin({{std::int64_t{1} << 62, 0}, {1, 1}}, 0, R::Ge),
+         true,
+         {{0, 10}, {0, 10}}},
+        {"MinCoefficient",
+         {{-1, 1}, {-1, 1}},
+         lin({{kMin, 0}, {kMin, 1}}, 0, R::Eq),
+         true,
+         {{-1, 1}, {-1, 1}}},
+        {"MinCoefficientAlone", {{kMin, kMax}}, lin({{kMin, 0}}, kMin, R::Le), true, {{1, kMax}}},
+        {"AllDiffAtMax", {{kMax, kMax}, {kMax, kMax}}, AllDiffCon{{0, 1}}, false, {}},
+        {"AllDiffAtMin",
+         {{kMin, kMin}, {kMin, kMin + 1}},
+         AllDiffCon{{0, 1}},
+         true,
+         {{kMin, kMin}, {kMin + 1, kMin + 1}}},
+        // Terms combined per variable; no term left means 0 rel rhs.
+        {"SelfCancelling", {{3, 5}}, lin({{1, 0}, {-1, 0}}, 0, R::Eq), true, {{3, 5}}},
+        {"RepeatedAddsUp", {{0, 5}}, lin({{1, 0}, {1, 0}}, 6, R::Eq), true, {{3, 3}}},
+        {"ZeroCoefficientFalse", {{0, 5}}, lin({{0, 0}}, 5, R::Ge), false, {}},
+        {"ZeroCoefficientTrue", {{0, 5}}, lin({{0, 0}}, -5, R::Ge), true, {{0, 5}}},
+        {"NoTermsEqZero", {}, lin({}, 0, R::Eq), true, {}},
+        {"NoTermsEqOne", {}, lin({}, 1, R::Eq), false, {}},
+        // Combined coefficients beyond 64 bits.
+        {"HugeCombinedGe", {{-5, 5}}, lin({{kMax, 0}, {kMax, 0}}, 1, R::Ge), true, {{1, 5}}},
+        {"HugeCombinedLe",
+         {{-5, 5}},
+         lin({{kMax, 0}, {kMax, 0}, {kMax, 0}}, -1, R::Le),
+         true,
+         {{-5, -1}}},
+        {"HugeCombinedEq",
+         {{-5, 5}, {-100, 100}},
+         lin({{kMin, 0}, {kMin, 0}, {1, 1}}, 0, R::Eq),
+         true,
+         {{0, 0}, {0, 0}}},
+        {"HugeCombinedFullRange",
+         {{kMin, kMax}},
+         lin({{kMax, 0}, {kMax, 0}}, kMax, R::Le),
+         true,
+         {{kMin, 0}}},
+    };
+}
+
+class Rule : public ::testing::TestWithParam<RuleCase> {};
+
+TEST_P(Rule, NarrowsToTheFixpoint) {
+    const RuleCase& c = GetParam();
+    CpProblem problem;
+    for (const Domain& d : c.in) problem.vars.push_back(VarDecl{"v", d.lo, d.hi});
+    problem.constraints.push_back(c.con);
+    CpSolver solver(problem);
+    ASSERT_EQ(solver.propagate_all(), c.ok);
+    if (c.ok) {
+        EXPECT_EQ(solver.domains(), c.out);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Rule, ::testing::ValuesIn(rule_cases()),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(Propagation, NoPropagatorsLeavesDomains) {
+    CpProblem problem;
+    problem.vars = {{"a", 5, 1}, {"b", 0, 3}};
+    CpSolver solver(problem);
+    EXPECT_TRUE(solver.propagate_all());
+    EXPECT_EQ(solver.domains(), (std::vector<Domain>{{5, 1}, {0, 3}}));
+}
+
+TEST(Propagation, ChainSettlesInBothDirections) {
+    // Bounds travel forwards (lo) and backwards (hi) along the chain.
+    const int n = 2000;
+    CpProblem problem;
+    for (int i = 0; i < n; ++i) problem.vars.push_back({"v", kMin, kMax});
+    for (VarIndex i = n - 1; i > 0; --i)
+        problem.constraints.emplace_back(std::in_place_type<LtCon>, i - 1, i);
+    CpSolver solver(problem);
+    ASSERT_TRUE(solver.propagate_all());
+    for (int i = 0; i < n; ++i) {
+        ASSERT_EQ(solver.domains()[i], (Domain{kMin + i, kMax - (n - 1 - i)}));
+    }
+    EXPECT_LT(solver.stats().propagator_runs, 10u * n);
+}
+
+TEST(Arithmetic, FloorAndCeilForEverySign) {
+    struct Q {
+        Wide n, d, floor, ceil;
+    };
+    const Q table[] = {{7, 2, 3, 4}, {-7, 2, -4, -3}, {7, -2, -4, -3}, {-7, -2, 3, 4},
+                       {6, 3, 2, 2}, {-6, 3, -2, -2}, {0, -5, 0, 0},   {1, kMin, -1, 0}};
+    for (const Q& q : table) {
+        EXPECT_EQ(floor_div(q.n, q.d), q.floor);
+        EXPECT_EQ(ceil_div(q.n, q.d), q.ceil);
+        EXPECT_EQ(floor_div_limited(Int256(q.n), q.d), q.floor);
+    }
+}
+
+TEST(Arithmetic, WideSumsStayExact) {
+    // 2^126 added four times wraps 128 bits; taking it away again is exact.
+    const Wide big = Wide{1} << 126;
+    Int256 s;
+    for (int i = 0; i < 4; ++i) s.add(big);
+    EXPECT_EQ(s.clamped(kFar), kFar);
+    for (int i = 0; i < 4; ++i) s.sub(big);
+    s.add(-5);
+    EXPECT_EQ(s.clamped(kFar), -5);
+    const Int256 p = Int256::product(-(Wide{1} << 100), Wide{1} << 80);
+    EXPECT_TRUE(p.negative());
+    EXPECT_EQ(p.clamped(kFar), -kFar);
+    // floor((2^150 + 3) / 2^100) = 2^50, limited to the 64-bit range plus one.
+    Int256 n = Int256::product(Wide{1} << 100, Wide{1} << 50);
+    n.add(3);
+    EXPECT_EQ(floor_div_limited(n, Wide{1} << 100), Wide{1} << 50);
+    EXPECT_EQ(floor_div_limited(-n, Wide{1} << 100), -(Wide{1} << 50) - 1);
+    EXPECT_EQ(floor_div_limited(n, 3), Wide{kMax} + 1);
+    EXPECT_EQ(floor_div_limited(-n, 3), Wide{kMin} - 1);
+}
+
+}  // namespace
+}  // namespace nemox::cp
