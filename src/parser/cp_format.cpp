@@ -35,22 +35,6 @@ namespace {
 
 using Result = Expected<cp::CpProblem>;
 
-std::string at_line(std::uint64_t line, std::string_view what) {
-    std::string m = "line ";
-    m += std::to_string(line);
-    m += ": ";
-    m += what;
-    return m;
-}
-
-std::string quoted_at_line(std::uint64_t line, std::string_view what, std::string_view token) {
-    std::string m = at_line(line, what);
-    m += '\'';
-    m += token;
-    m += '\'';
-    return m;
-}
-
 class CpReader {
   public:
     explicit CpReader(std::string_view text) : lines_(text) {}
@@ -80,7 +64,7 @@ class CpReader {
     bool get_var(std::string_view name, cp::VarIndex& out) {
         const auto it = name_index_.find(name);
         if (it == name_index_.end())
-            return fail(quoted_at_line(lines_.number(), "unknown variable ", name));
+            return fail(line_message_quoting(lines_.number(), "unknown variable ", name));
         out = it->second;
         return true;
     }
@@ -123,16 +107,16 @@ class CpReader {
             problem_.constraints.emplace_back(std::move(c));
             return true;
         }
-        return fail(quoted_at_line(lines_.number(), "unknown keyword ", kw));
+        return fail(line_message_quoting(lines_.number(), "unknown keyword ", kw));
     }
 
     bool declaration() {
         const std::uint64_t line = lines_.number();
-        if (tokens_.size() < 4) return fail(at_line(line, "var needs name, min, max"));
+        if (tokens_.size() < 4) return fail(line_message(line, "var needs name, min, max"));
         const auto min = parse_cp_integer(tokens_[2]);
-        if (!min) return fail(at_line(line, "bad min"));
+        if (!min) return fail(line_message(line, "bad min"));
         const auto max = parse_cp_integer(tokens_[3]);
-        if (!max) return fail(at_line(line, "bad max"));
+        if (!max) return fail(line_message(line, "bad max"));
         const cp::VarIndex index = problem_.vars.size();
         name_index_.insert_or_assign(tokens_[1], index);
         problem_.vars.push_back(cp::VarDecl{std::string(tokens_[1]), *min, *max});

@@ -93,14 +93,6 @@ const char* read_literal(const char* p, const char* end, std::int32_t& out) {
     return p;
 }
 
-std::string line_message(std::uint64_t line, std::string_view what) {
-    std::string m = "line ";
-    m += std::to_string(line);
-    m += ": ";
-    m += what;
-    return m;
-}
-
 }  // namespace
 
 Expected<DimacsProblem> parse_dimacs(std::string_view text) {
@@ -169,10 +161,8 @@ Expected<DimacsProblem> parse_dimacs(std::string_view text) {
             std::int32_t lit = 0;
             p = read_literal(p, end, lit);
             if (p == nullptr) {
-                std::string what = "invalid literal '";
-                what += token_at(start, end);
-                what += '\'';
-                return Result::failure(line_message(n, what));
+                return Result::failure(
+                    line_message_quoting(n, "invalid literal ", token_at(start, end)));
             }
             if (lit != 0) {
                 problem.literals.push_back(lit);

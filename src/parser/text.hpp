@@ -1,11 +1,13 @@
 #pragma once
 
-// Line splitting, trimming and tokenising shared by the three readers.
+// Line splitting, trimming, tokenising and line-numbered messages shared by
+// the three readers.
 // White space is the Unicode White_Space set, matched on UTF-8 bytes.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace nemox::parser {
@@ -111,5 +113,24 @@ class Tokenizer {
     const char* p_;
     const char* end_;
 };
+
+// "line N: " + what, as messages about one line read.
+inline std::string line_message(std::uint64_t line, std::string_view what) {
+    std::string m = "line ";
+    m += std::to_string(line);
+    m += ": ";
+    m += what;
+    return m;
+}
+
+// The same followed by a token in single quotes, byte for byte (NUL included).
+inline std::string line_message_quoting(std::uint64_t line, std::string_view what,
+                                        std::string_view token) {
+    std::string m = line_message(line, what);
+    m += '\'';
+    m += token;
+    m += '\'';
+    return m;
+}
 
 }  // namespace nemox::parser
