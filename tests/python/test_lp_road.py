@@ -2,7 +2,6 @@
 degenerate problems, interruption and hostile input."""
 import random
 import sys
-from fractions import Fraction
 from pathlib import Path
 
 import pytest
