@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const auto& p = parsed.value();
-    std::string again = "p cnf " + std::to_string(p.num_vars) + " " + std::to_string(p.num_clauses) + "\n";
+    std::string again =
+        "p cnf " + std::to_string(p.num_vars) + " " + std::to_string(p.num_clauses) + "\n";
     for (std::size_t i = 0; i < p.clause_count(); ++i) {
         for (const std::int32_t lit : p.clause(i)) again += std::to_string(lit) + " ";
         again += "0\n";

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!parsed.ok()) return 0;
     const auto& p = parsed.value();
     std::int64_t largest = 0;
-    for (const std::int32_t lit : p.literals) largest = std::max(largest, std::abs(std::int64_t{lit}));
+    for (const std::int32_t lit : p.literals)
+        largest = std::max(largest, std::abs(std::int64_t{lit}));
     if (largest > 24 || p.clause_count() > 120) return 0;
 
     const nemox::SolverResult fast = nemox::sat::solve_dimacs(p);
@@ -31,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < p.clause_count(); ++i) {
         bool satisfied = false;
         for (const std::int32_t lit : p.clause(i)) {
-            const bool value = std::get<bool>(fast.assignment()[std::abs(std::int64_t{lit}) - 1].second);
+            const bool value =
+                std::get<bool>(fast.assignment()[std::abs(std::int64_t{lit}) - 1].second);
             satisfied = satisfied || (lit > 0) == value;
         }
         if (!satisfied) std::abort();

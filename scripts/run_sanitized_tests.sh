@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The C++ unit tests and pytest against an AddressSanitizer + UndefinedBehavior-
-# Sanitizer build of the core and the module. Run scripts/run_tests.sh first
-# once on a fresh machine: it installs what the tests need.
+# Sanitizer build of the core and the module; scripts/run_tests.sh ends with it
+# (and installs what it needs on a fresh machine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,5 +17,5 @@ build/sanitize/nemox_tests --gtest_brief=1
 export LD_PRELOAD="$(g++ -print-file-name=libasan.so) $(g++ -print-file-name=libstdc++.so)"
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 cd tests/python
-PYTHONPATH=../../build/sanitize python3 -m pytest -q -p no:cacheprovider . \
+PYTHONPATH=../../build/sanitize "${PYTHON:-python3}" -m pytest -q -p no:cacheprovider . \
     -k "not memory_stays_flat and not allocation_failure and not type_checkers"

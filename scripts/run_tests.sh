@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The whole test suite on a fresh machine: installs what the tests need,
-# builds and installs the module, runs the C++ unit tests and pytest.
+# builds and installs the module, runs the C++ unit tests and pytest, then
+# both again on an AddressSanitizer + UndefinedBehaviorSanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,5 +22,7 @@ cmake -S . -B build/tests -DNEMOX_BUILD_TESTS=ON -DNEMOX_BUILD_MODULE=OFF -DNEMO
 cmake --build build/tests -j "$(nproc)"
 ctest --test-dir build/tests --output-on-failure -j "$(nproc)"
 
-# Run from outside the tree so that the installed module is the one imported.
-cd tests/python && "$PYTHON" -m pytest -q -p no:cacheprovider .
+# Run from the test folder so that the installed module is the one imported.
+(cd tests/python && "$PYTHON" -m pytest -q -p no:cacheprovider .)
+
+scripts/run_sanitized_tests.sh
