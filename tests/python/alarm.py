@@ -1,5 +1,9 @@
-"""Checks that a SIGALRM handler's exception abandons a long call promptly."""
+"""Checks that a signal abandons a long call promptly: an alarm whose handler
+raises, or Ctrl-C (SIGINT) sent by another process, as a user would; no
+thread of this process could, since the call holds the interpreter lock."""
+import os
 import signal
+import subprocess
 import time
 
 import pytest
@@ -19,3 +23,14 @@ def assert_alarm_interrupts(call, after: float, within: float) -> None:
     finally:
         signal.setitimer(signal.ITIMER_REAL, 0)
         signal.signal(signal.SIGALRM, old)
+
+
+def assert_ctrl_c_interrupts(call, after: float, within: float) -> None:
+    sender = subprocess.Popen(["sh", "-c", f"sleep {after}; kill -INT {os.getpid()}"])
+    start = time.perf_counter()
+    try:
+        with pytest.raises(KeyboardInterrupt):
+            call()
+    finally:
+        sender.wait()
+    assert time.perf_counter() - start < within
