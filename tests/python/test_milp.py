@@ -96,11 +96,11 @@ def test_equal_keys_follow_the_heap_steps() -> None:
     # Both children of every node share a key; which of the equal-objective
     # solutions is reported depends on the exact order of the heap's steps.
     text = "max x0 + x1 + x2 + x3\nint x0\nint x1\nint x2\nint x3\n2*x0 + 2*x1 + 2*x2 + 2*x3 <= 3.5\n"
-    spec = milp_oracle.solve_milp_text(text)
+    heap_order = milp_oracle.solve_milp_text(text)
     other = milp_oracle.solve_milp_text(text, milp_oracle.InsertionOrderHeap)
-    assert spec != other and spec["objective"] == other["objective"]
-    assert nemox.solve_milp_text(text) == spec
-    assert spec["model"] == {"x0": 0, "x1": 0, "x2": 0, "x3": 1}
+    assert heap_order != other and heap_order["objective"] == other["objective"]
+    assert nemox.solve_milp_text(text) == heap_order
+    assert heap_order["model"] == {"x0": 0, "x1": 0, "x2": 0, "x3": 1}
 
 
 def test_heap_transcription_pops_in_key_order() -> None:
