@@ -103,15 +103,36 @@ bool CpSolver::run_neq(VarIndex a, VarIndex b) {
 }
 
 bool CpSolver::run_all_diff(const Propagator& p) {
-    // Positions, not variables: a variable listed twice meets its own value.
+    // Positions, not variables: a variable listed twice meets its own value,
+    // so two fixed positions holding one value fail. Every other position
+    // loses the fixed values at its ends. Sorting the fixed values makes one
+    // run O(m log m); removing them position by position would cost O(m) per
+    // fixed position, cubic over a search that fixes the list one by one.
+    std::vector<std::int64_t>& fixed = fixed_values_;
+    fixed.clear();
     for (std::size_t i = p.begin; i < p.end; ++i) {
         const Domain d = domains_[prop_vars_[i]];
-        if (!d.fixed()) continue;
-        // Quadratic in the list length: a long list must stay interruptible.
-        interrupt_.poll(static_cast<std::int64_t>(p.end - p.begin));
-        for (std::size_t j = p.begin; j < p.end; ++j) {
-            if (j != i && !remove_end(prop_vars_[j], d.lo)) return false;
-        }
+        if (d.fixed()) fixed.push_back(d.lo);
+    }
+    if (fixed.empty()) return true;
+    std::sort(fixed.begin(), fixed.end());
+    if (std::adjacent_find(fixed.begin(), fixed.end()) != fixed.end()) return false;
+    for (std::size_t j = p.begin; j < p.end; ++j) {
+        const VarIndex x = prop_vars_[j];
+        const Domain d = domains_[x];
+        // A fixed position keeps its value (unique, see above); an empty
+        // range is left to the search.
+        if (d.lo >= d.hi) continue;
+        Wide lo = d.lo;
+        for (auto it = std::lower_bound(fixed.begin(), fixed.end(), d.lo);
+             it != fixed.end() && *it == lo; ++it)
+            ++lo;
+        Wide hi = d.hi;
+        for (auto it = std::upper_bound(fixed.begin(), fixed.end(), d.hi);
+             it != fixed.begin() && *(it - 1) == hi; --it)
+            --hi;
+        if (lo > d.lo && !raise_lo(x, lo)) return false;
+        if (hi < d.hi && !lower_hi(x, hi)) return false;
     }
     return true;
 }

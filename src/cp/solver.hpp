@@ -81,6 +81,7 @@ class CpSolver {
     std::vector<VarIndex> prop_vars_;        // flat operand lists
     std::vector<std::int64_t> prop_coeffs_;  // Linear coefficients, parallel to prop_vars_
     std::vector<Wide> big_coeffs_;           // beyond 64 bits, see Propagator::big_at
+    std::vector<std::int64_t> fixed_values_;  // scratch of one AllDiff run
     std::vector<std::size_t> watch_begin_;   // propagators of each variable, CSR form
     std::vector<std::uint32_t> watches_;
 

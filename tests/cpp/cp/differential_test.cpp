@@ -122,7 +122,7 @@ struct Gen {
             }
             case 7: {
                 t = {chance(50) ? "allDiff" : "alldifferent"};
-                const int m = uniform(error_chance(5) ? 1 : 2, 5);
+                const int m = uniform(error_chance(5) ? 1 : 2, 8);
                 for (int i = 0; i < m; ++i) t.push_back(name());
                 break;
             }
