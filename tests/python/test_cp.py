@@ -288,12 +288,10 @@ def test_ten_megabyte_lines() -> None:
         # Propagation alone would take 2^63 rounds.
         f"var x {MIN} {MAX}\nvar y {MIN} {MAX}\nlt x y\nlt y x",
         f"var x {MIN} {MAX}\nle x x -1",
-        # One AllDiff run over 200,000 fixed variables is quadratic.
-        "".join(f"var v{i} {i} {i}\n" for i in range(200_000)) + "allDiff " + " ".join(f"v{i}" for i in range(200_000)),
         # Bounds reasoning cannot see that 13 values do not fit into 12.
         "\n".join([f"var p{i} 0 11" for i in range(13)] + ["allDiff " + " ".join(f"p{i}" for i in range(13))]),
     ],
-    ids=["lt-cycle", "le-self", "alldiff-long", "pigeonhole"],
+    ids=["lt-cycle", "le-self", "pigeonhole"],
 )
 def test_alarm_interrupts_a_long_call(text: str) -> None:
     assert_alarm_interrupts(lambda: nemox.solve_cp_text(text), after=0.2, within=5)

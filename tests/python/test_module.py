@@ -54,12 +54,6 @@ def test_non_str_error_names_the_parameter():
         nemox.solve_sat(3)
 
 
-@pytest.mark.parametrize("name", FUNCTIONS)
-def test_lone_surrogate_raises_the_encoding_error(name):
-    with pytest.raises(UnicodeEncodeError):
-        getattr(nemox, name)("p cnf 1 1\n\ud800 0\n")
-
-
 def test_str_subclass_and_keyword_are_accepted():
     class Text(str):
         pass
