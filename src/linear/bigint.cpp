@@ -28,8 +28,10 @@ void add_mag(Limbs& out, const Limbs& a, const Limbs& b) {
     unsigned char carry = 0;
     for (std::size_t i = 0; i < nl; ++i) {
         unsigned long long s;
-        carry = static_cast<unsigned char>(__builtin_uaddll_overflow(hi[i], lo[i], &s) |
-                                           __builtin_uaddll_overflow(s, carry, &s));
+        // Both steps must run: no short-circuit between them.
+        const bool first = __builtin_uaddll_overflow(hi[i], lo[i], &s);
+        const bool second = __builtin_uaddll_overflow(s, carry, &s);
+        carry = static_cast<unsigned char>(first || second);
         out[i] = s;
     }
     for (std::size_t i = nl; i < nh; ++i) {
@@ -48,8 +50,10 @@ void sub_mag(Limbs& out, const Limbs& a, const Limbs& b) {
     unsigned char borrow = 0;
     for (std::size_t i = 0; i < nb; ++i) {
         unsigned long long d;
-        borrow = static_cast<unsigned char>(__builtin_usubll_overflow(a[i], b[i], &d) |
-                                            __builtin_usubll_overflow(d, borrow, &d));
+        // Both steps must run: no short-circuit between them.
+        const bool first = __builtin_usubll_overflow(a[i], b[i], &d);
+        const bool second = __builtin_usubll_overflow(d, borrow, &d);
+        borrow = static_cast<unsigned char>(first || second);
         out[i] = d;
     }
     for (std::size_t i = nb; i < na; ++i) {
@@ -261,15 +265,19 @@ void BigInt::divexact_into(BigInt& out, const BigInt& a, const ExactDivisor& d) 
             const UInt128 t = static_cast<UInt128>(qi) * pd[j] + carry;
             carry = static_cast<std::uint64_t>(t >> 64);
             unsigned long long s;
-            borrow = static_cast<unsigned char>(
-                __builtin_usubll_overflow(pr[i + j], static_cast<std::uint64_t>(t), &s) |
-                __builtin_usubll_overflow(s, borrow, &s));
+            // Both steps must run: no short-circuit between them.
+            const bool first =
+                __builtin_usubll_overflow(pr[i + j], static_cast<std::uint64_t>(t), &s);
+            const bool second = __builtin_usubll_overflow(s, borrow, &s);
+            borrow = static_cast<unsigned char>(first || second);
             pr[i + j] = s;
         }
         for (std::size_t k = i + j; k < nq && (carry != 0 || borrow != 0); ++k) {
             unsigned long long s;
-            borrow = static_cast<unsigned char>(__builtin_usubll_overflow(pr[k], carry, &s) |
-                                                __builtin_usubll_overflow(s, borrow, &s));
+            // Both steps must run: no short-circuit between them.
+            const bool first = __builtin_usubll_overflow(pr[k], carry, &s);
+            const bool second = __builtin_usubll_overflow(s, borrow, &s);
+            borrow = static_cast<unsigned char>(first || second);
             pr[k] = s;
             carry = 0;
         }
