@@ -88,6 +88,11 @@ def free_bits(n: int) -> str:
     return "var b 0 1\n" * n
 
 
+def permutation(n: int) -> str:
+    """One allDiff over n variables of n values: n search nodes, each fixing one."""
+    return "\n".join([f"var p{i} 0 {n - 1}" for i in range(n)] + ["allDiff " + " ".join(f"p{i}" for i in range(n))])
+
+
 # ---- a tiny reader for the generated texts (names are unique here) ----------
 
 def read(text: str):
@@ -313,6 +318,7 @@ def main() -> None:
     cases += [(f"random #{i} (50 vars)", random_problem(rng, 50, 80), True) for i in range(3 if quick else 8)]
     cases.append(("lt chain 10,000 wide", lt_chain(10_000), True))
     cases.append(("free 0/1 x 5,000", free_bits(5_000), True))
+    cases.append(("allDiff of 3,000", permutation(3_000), False))
     cases.append(("free 0/1 x 1,000,000", free_bits(1_000_000), False))
 
     head = f"{'instance':24} {'status':6} {'nodes':>9} {'prop runs':>11} {'per call':>12} {'oracle':>12} {'x oracle':>9}"
