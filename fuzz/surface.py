@@ -10,6 +10,7 @@ Usage (see the README): python3 fuzz/surface.py CORPUS_DIR [libFuzzer flags]
 An empty CORPUS_DIR is first filled with the seed texts of fuzz/corpus.
 """
 import pathlib
+import re
 import signal
 import sys
 
@@ -74,6 +75,10 @@ def test_one_input(data: bytes) -> None:
     which = data[0] % 4
     raw = data[1:]
     text = raw.decode("utf-8", "surrogateescape" if data[0] & 0x80 else "replace")
+    # A clause naming variable 10,000,000 asks for a model of ten million
+    # pairs: gigabytes, more than the fuzzer lets a process use.
+    if which == 0 and re.search(r"[1-9][0-9]{6}", text):
+        return
     try:
         first = call(FUNCTIONS[which], text)
         if isinstance(first, dict):

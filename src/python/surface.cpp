@@ -128,7 +128,10 @@ void ResultDict::set_objective(double objective) {
 PyObject* model_to_py(const Assignment& assignment) {
     Ref dict(PyDict_New());
     if (dict.get() == nullptr) return nullptr;
+    std::size_t count = 0;
     for (const auto& [index, value] : assignment) {
+        // Millions of pairs take seconds: a signal must still end the call.
+        if ((++count & 0xFFFF) == 0 && PyErr_CheckSignals() != 0) return nullptr;
         Ref key(new_key(index));
         if (key.get() == nullptr) return nullptr;
         Ref item(new_value(value));

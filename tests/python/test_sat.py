@@ -149,6 +149,17 @@ def test_alarm_interrupts_a_long_search_and_next_call_works():
     assert nemox.solve_sat("p cnf 1 1\n-1 0\n") == {"status": "SAT", "model": {"x0": False}}
 
 
+def test_alarm_interrupts_building_a_model_of_millions():
+    # Building the dict of four million pairs is the last half of this call,
+    # and once ran to its end whatever signal came.
+    text = "p cnf 1 1\n4000000 0\n"
+    start = time.perf_counter()
+    assert len(nemox.solve_sat(text)["model"]) == 4_000_000
+    whole = time.perf_counter() - start
+    assert_alarm_interrupts(lambda: nemox.solve_sat(text), after=0.75 * whole, within=0.9 * whole)
+    assert nemox.solve_sat("p cnf 1 1\n-1 0\n") == {"status": "SAT", "model": {"x0": False}}
+
+
 def test_allocation_failure_raises_memory_error_and_module_survives():
     # Under an address-space limit the tables cannot be allocated although
     # the machine has the memory: the failure must surface as MemoryError.
