@@ -8,14 +8,15 @@ namespace nemox::sat {
 namespace {
 
 // Bytes per variable: literal states 2, level 4, reason 4, activity 8, heap
-// entry and position 20, seen 1, trail 4, two watch-list heads 32.
-constexpr double kBytesPerVar = 75;
+// entry and position 20, seen 1, trail 4, two watch-list heads 32; and the
+// model's pair 48, built while the tables still exist.
+constexpr double kBytesPerVar = 123;
 
 }  // namespace
 
 void Solver::ensure_vars(std::uint64_t n) {
     if (n <= num_vars_) return;
-    require_memory(static_cast<double>(n) * kBytesPerVar,
+    require_memory(static_cast<double>(n) * (kBytesPerVar + answer_bytes_per_var_),
                    "the largest variable index of this formula needs more memory than this "
                    "machine has");
     num_vars_ = n;
@@ -242,8 +243,9 @@ SolverResult Solver::solve() {
     }
 }
 
-SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt) {
-    Solver solver(interrupt);
+SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt,
+                          double answer_bytes_per_var) {
+    Solver solver(interrupt, answer_bytes_per_var);
     solver.load(problem);
     return solver.solve();
 }

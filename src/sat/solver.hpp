@@ -20,7 +20,10 @@ namespace nemox::sat {
 // asserting literal of each learnt clause is assigned after the backjump.
 class Solver {
   public:
-    explicit Solver(Interrupt interrupt = Interrupt()) : order_(activity_), interrupt_(interrupt) {}
+    // `answer_bytes_per_var`: what the caller's form of the answer needs per
+    // variable, counted in the memory check before the tables are allocated.
+    explicit Solver(Interrupt interrupt = Interrupt(), double answer_bytes_per_var = 0)
+        : order_(activity_), interrupt_(interrupt), answer_bytes_per_var_(answer_bytes_per_var) {}
 
     // Sizes the per-variable tables once for the largest variable to come.
     void ensure_vars(std::uint64_t n);
@@ -77,9 +80,11 @@ class Solver {
     std::uint64_t decisions_ = 0;
     std::uint64_t visits_ = 0;
     Interrupt interrupt_;
+    double answer_bytes_per_var_;
 };
 
 // The whole SAT road after reading: load, then search.
-SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt = Interrupt());
+SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt = Interrupt(),
+                          double answer_bytes_per_var = 0);
 
 }  // namespace nemox::sat
