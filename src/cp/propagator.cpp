@@ -212,10 +212,23 @@ bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
         const std::int64_t c = prop_coeffs_[i];
         const VarIndex x = prop_vars_[i];
         const Domain before = domains_[x];
+        const Wide low = term_min(c, before);
+        const Wide high = term_max(c, before);
+        // A term narrows only when its own spread exceeds the slack on a
+        // side that the relation bounds: most terms of a wide constraint
+        // are then passed over without a division.
+        const Wide spread = high - low;
+        Wide slack_le;
+        Wide slack_ge;
+        if (!__builtin_sub_overflow(rhs, min_sum, &slack_le) &&
+            !__builtin_sub_overflow(max_sum, rhs, &slack_ge) &&
+            (p.rel == LinearRel::Ge || spread <= slack_le) &&
+            (p.rel == LinearRel::Le || spread <= slack_ge))
+            continue;
         Wide others_min;
         Wide others_max;
-        if (__builtin_sub_overflow(min_sum, term_min(c, before), &others_min) ||
-            __builtin_sub_overflow(max_sum, term_max(c, before), &others_max))
+        if (__builtin_sub_overflow(min_sum, low, &others_min) ||
+            __builtin_sub_overflow(max_sum, high, &others_max))
             return true;
         if (!narrow_term(p.rel, c, x, rhs - clamp_far(others_min), rhs - clamp_far(others_max)))
             return false;
