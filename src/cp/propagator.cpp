@@ -181,6 +181,17 @@ Wide clamp_far(Wide v) {
     return v > kFar ? kFar : (v < -kFar ? -kFar : v);
 }
 
+// A term spreading over `spread` cannot narrow while the slack on each side
+// that the relation bounds covers it; nor can the constraint then fail.
+bool fits_slack(LinearRel rel, Wide spread, Wide rhs, Wide min_sum, Wide max_sum) {
+    Wide slack_le;
+    Wide slack_ge;
+    return !__builtin_sub_overflow(rhs, min_sum, &slack_le) &&
+           !__builtin_sub_overflow(max_sum, rhs, &slack_ge) &&
+           (rel == LinearRel::Ge || spread <= slack_le) &&
+           (rel == LinearRel::Le || spread <= slack_ge);
+}
+
 }  // namespace
 
 bool CpSolver::run_linear(const Propagator& p) {
@@ -197,6 +208,16 @@ bool CpSolver::run_linear(const Propagator& p) {
 // The common case: every sum fits in 128 bits. Returns with `done` false,
 // leaving only sound narrowing behind, as soon as one would not.
 bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
+    const Wide rhs = p.constant;
+    LinearSums& known = sums_[static_cast<std::size_t>(&p - propagators_.data())];
+    if (known.sums_known && known.spread_known &&
+        fits_slack(p.rel, known.spread, rhs, known.min, known.max)) {
+        done = true;
+        return true;
+    }
+    known.sums_known = false;
+    known.spread_known = false;
+    const bool keep = p.keeps_sums();
     Wide min_sum = 0;
     Wide max_sum = 0;
     for (std::size_t i = p.begin; i < p.end; ++i) {
@@ -205,26 +226,20 @@ bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
             __builtin_add_overflow(max_sum, term_max(prop_coeffs_[i], d), &max_sum))
             return true;
     }
-    const Wide rhs = p.constant;
     if (p.rel != LinearRel::Ge && min_sum > rhs) return false;
     if (p.rel != LinearRel::Le && max_sum < rhs) return false;
+    Wide widest = 0;
     for (std::size_t i = p.begin; i < p.end; ++i) {
         const std::int64_t c = prop_coeffs_[i];
         const VarIndex x = prop_vars_[i];
         const Domain before = domains_[x];
         const Wide low = term_min(c, before);
         const Wide high = term_max(c, before);
-        // A term narrows only when its own spread exceeds the slack on a
-        // side that the relation bounds: most terms of a wide constraint
-        // are then passed over without a division.
-        const Wide spread = high - low;
-        Wide slack_le;
-        Wide slack_ge;
-        if (!__builtin_sub_overflow(rhs, min_sum, &slack_le) &&
-            !__builtin_sub_overflow(max_sum, rhs, &slack_ge) &&
-            (p.rel == LinearRel::Ge || spread <= slack_le) &&
-            (p.rel == LinearRel::Le || spread <= slack_ge))
+        // Most terms of a wide constraint are passed over without a division.
+        if (fits_slack(p.rel, high - low, rhs, min_sum, max_sum)) {
+            widest = std::max(widest, high - low);
             continue;
+        }
         Wide others_min;
         Wide others_max;
         if (__builtin_sub_overflow(min_sum, low, &others_min) ||
@@ -236,7 +251,10 @@ bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
         if (after != before && (__builtin_add_overflow(others_min, term_min(c, after), &min_sum) ||
                                 __builtin_add_overflow(others_max, term_max(c, after), &max_sum)))
             return true;
+        widest = std::max(widest, term_max(c, after) - term_min(c, after));
     }
+    // Stored from here on, and moved with every bound until the next full run.
+    if (keep) known = LinearSums{min_sum, max_sum, widest, true, true};
     done = true;
     return true;
 }

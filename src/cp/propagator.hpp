@@ -133,6 +133,12 @@ struct Propagator {
     std::size_t big_begin = 0;
     std::size_t big_at = 0;  // coefficient of term big_begin + i is big_coeffs[big_at + i]
     std::size_t end = 0;
+
+    // A wide Linear on the 64-bit path keeps its sums between runs; a short
+    // one is cheaper to recount.
+    bool keeps_sums() const {
+        return kind == PropKind::Linear && big_begin == end && end - begin >= 8;
+    }
 };
 
 }  // namespace nemox::cp

@@ -45,8 +45,9 @@ std::optional<Assignment> CpSolver::search() {
         ++node_;
         interrupt_.poll();
         record(x);
+        const Domain old = domains_[x];
         domains_[x] = Domain{v, v};
-        touched(x);
+        touched(x, old);
         if (!propagate()) continue;
         if (order_.empty()) return fixed_assignment();
         open_node();

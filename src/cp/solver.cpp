@@ -112,6 +112,8 @@ CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt) : interrupt_(i
     }
     for (std::size_t x = 0; x < n; ++x) watch_begin_[x + 1] += watch_begin_[x];
     watches_.resize(watch_begin_[n]);
+    watch_coeffs_.assign(watch_begin_[n], 0);
+    in_kept_sum_.assign(n, 0);
     std::vector<std::size_t> fill(watch_begin_.begin(), watch_begin_.end() - 1);
     last.assign(n, std::numeric_limits<std::uint32_t>::max());
     for (std::uint32_t k = 0; k < propagators_.size(); ++k) {
@@ -119,12 +121,18 @@ CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt) : interrupt_(i
             const VarIndex x = prop_vars_[i];
             if (last[x] != k) {
                 last[x] = k;
+                // Linear terms are combined per variable: one coefficient.
+                if (propagators_[k].keeps_sums()) {
+                    watch_coeffs_[fill[x]] = prop_coeffs_[i];
+                    in_kept_sum_[x] = 1;
+                }
                 watches_[fill[x]++] = k;
             }
         }
     }
 
     queued_.assign(propagators_.size(), 0);
+    sums_.assign(propagators_.size(), LinearSums{});
 
     stamp_.assign(n, 0);
     order_pos_.assign(n, kAbsent);
@@ -150,19 +158,41 @@ void CpSolver::record(VarIndex x) {
     trail_.push_back(TrailEntry{x, domains_[x]});
 }
 
-void CpSolver::touched(VarIndex x) {
+void CpSolver::touched(VarIndex x, const Domain& old) {
+    const bool kept = in_kept_sum_[x] != 0;
     for (std::size_t i = watch_begin_[x]; i < watch_begin_[x + 1]; ++i) {
-        const std::uint32_t k = watches_[i];
-        enqueue(k);
+        enqueue(watches_[i]);
+        if (kept && watch_coeffs_[i] != 0) shift_sum(i, old, domains_[x], false);
     }
     order_narrowed(x);
+}
+
+void CpSolver::shift_sum(std::size_t watch, const Domain& from, const Domain& to, bool widened) {
+    const std::int64_t c = watch_coeffs_[watch];
+    LinearSums& s = sums_[watches_[watch]];
+    if (widened) s.spread_known = false;
+    if (!s.sums_known) return;
+    const Wide lo_from = Wide{c} * (c > 0 ? from.lo : from.hi);
+    const Wide hi_from = Wide{c} * (c > 0 ? from.hi : from.lo);
+    const Wide lo_to = Wide{c} * (c > 0 ? to.lo : to.hi);
+    const Wide hi_to = Wide{c} * (c > 0 ? to.hi : to.lo);
+    // Each term is below 2^127 in magnitude, so the differences fit.
+    if (__builtin_add_overflow(s.min, lo_to - lo_from, &s.min) ||
+        __builtin_add_overflow(s.max, hi_to - hi_from, &s.max))
+        s.sums_known = false;
 }
 
 void CpSolver::undo_to(std::size_t mark) {
     while (trail_.size() > mark) {
         const TrailEntry e = trail_.back();
         trail_.pop_back();
+        const Domain from = domains_[e.var];
         domains_[e.var] = e.old;
+        if (in_kept_sum_[e.var] != 0) {
+            for (std::size_t i = watch_begin_[e.var]; i < watch_begin_[e.var + 1]; ++i) {
+                if (watch_coeffs_[i] != 0) shift_sum(i, from, e.old, true);
+            }
+        }
         order_update(e.var);
     }
 }
@@ -172,8 +202,9 @@ bool CpSolver::raise_lo(VarIndex x, Wide v) {
     if (v <= d.lo) return d.lo <= d.hi;
     if (v > d.hi) return false;
     record(x);
+    const Domain old = d;
     d.lo = static_cast<std::int64_t>(v);
-    touched(x);
+    touched(x, old);
     return true;
 }
 
@@ -182,8 +213,9 @@ bool CpSolver::lower_hi(VarIndex x, Wide v) {
     if (v >= d.hi) return d.lo <= d.hi;
     if (v < d.lo) return false;
     record(x);
+    const Domain old = d;
     d.hi = static_cast<std::int64_t>(v);
-    touched(x);
+    touched(x, old);
     return true;
 }
 

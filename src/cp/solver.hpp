@@ -48,8 +48,12 @@ class CpSolver {
     bool lower_hi(VarIndex x, Wide v);
     bool remove_end(VarIndex x, std::int64_t v);
     void record(VarIndex x);
-    void touched(VarIndex x);
+    // After x narrowed from `old`: wakes its propagators and moves its sums.
+    void touched(VarIndex x, const Domain& old);
     void undo_to(std::size_t mark);
+    // Moves the sums of the Linear behind one watch entry from one domain
+    // of its variable to another; an undo widens.
+    void shift_sum(std::size_t watch, const Domain& from, const Domain& to, bool widened);
 
     bool propagate();
     bool run(const Propagator& p);
@@ -78,12 +82,28 @@ class CpSolver {
 
     std::vector<Domain> domains_;
     std::vector<Propagator> propagators_;
-    std::vector<VarIndex> prop_vars_;        // flat operand lists
-    std::vector<std::int64_t> prop_coeffs_;  // Linear coefficients, parallel to prop_vars_
-    std::vector<Wide> big_coeffs_;           // beyond 64 bits, see Propagator::big_at
+    std::vector<VarIndex> prop_vars_;         // flat operand lists
+    std::vector<std::int64_t> prop_coeffs_;   // Linear coefficients, parallel to prop_vars_
+    std::vector<Wide> big_coeffs_;            // beyond 64 bits, see Propagator::big_at
     std::vector<std::int64_t> fixed_values_;  // scratch of one AllDiff run
-    std::vector<std::size_t> watch_begin_;   // propagators of each variable, CSR form
+    std::vector<std::size_t> watch_begin_;    // propagators of each variable, CSR form
     std::vector<std::uint32_t> watches_;
+    std::vector<std::int64_t> watch_coeffs_;  // parallel: coefficient in a kept sum, or 0
+    std::vector<char> in_kept_sum_;           // by variable: in some kept sum
+
+    // A Linear's sums over the current domains, moved with every bound and
+    // on undo, and a bound on its terms' spreads that holds until an undo
+    // widens a domain. A run whose slack covers that bound would change
+    // nothing, so it returns at once: a search that fixes a wide sum's
+    // variables one by one does not pay for every term at every node.
+    struct LinearSums {
+        Wide min = 0;
+        Wide max = 0;
+        Wide spread = 0;
+        bool sums_known = false;
+        bool spread_known = false;
+    };
+    std::vector<LinearSums> sums_;  // by propagator
 
     // Pending propagators, run in rounds that alternate between increasing
     // and decreasing index order, roughly (a chain of constraints then

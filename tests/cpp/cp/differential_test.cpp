@@ -236,5 +236,86 @@ TEST_P(CpDifferential, AgreesWithOracleOnRandomTexts) {
 
 INSTANTIATE_TEST_SUITE_P(SmallAndExtremeBounds, CpDifferential, ::testing::Values(false, true));
 
+// Searches that backtrack through several wide sums, where the solver keeps
+// each sum across nodes: the same answers after the same number of nodes.
+TEST(CpDifferential, LinearSearchesAgreeNodeForNode) {
+    std::mt19937_64 rng(0x11AE);
+    const auto uniform = [&](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(rng);
+    };
+    Tally tally;
+    int backtracked = 0;
+    const int runs = 2000;
+    for (int run = 0; run < runs; ++run) {
+        std::string text;
+        const auto put = [&](const char* word, int number) {
+            text += word;
+            text += std::to_string(number);
+        };
+        // Sums through a planted point, some then shifted past it: mostly
+        // satisfiable, found only after backtracking.
+        const int vars = uniform(5, 14);
+        std::vector<int> planted(static_cast<std::size_t>(vars));
+        for (int v = 0; v < vars; ++v) {
+            const int lo = uniform(-3, 2);
+            const int hi = lo + uniform(2, 8);
+            planted[static_cast<std::size_t>(v)] = uniform(lo, hi);
+            put("var v", v);
+            put(" ", lo);
+            put(" ", hi);
+            text += '\n';
+        }
+        const int sums = uniform(2, 5);
+        for (int k = 0; k < sums; ++k) {
+            text += "linear";
+            const int terms = uniform(2, 2 * vars);
+            int at_planted = 0;
+            for (int t = 0; t < terms; ++t) {
+                const int c = uniform(1, 7) * (uniform(0, 3) == 0 ? -1 : 1);
+                const int v = uniform(0, vars - 1);
+                at_planted += c * planted[static_cast<std::size_t>(v)];
+                put(" ", c);
+                put(" v", v);
+            }
+            const int pick = uniform(0, 4);
+            const int rel = pick < 3 ? 2 : pick - 3;  // eq mostly
+            static const char* const kRel[] = {"le", "ge", "eq"};
+            const int shift = uniform(0, 4) == 0 ? uniform(-3, 3) : 0;
+            put(" ", at_planted + shift +
+                         (rel == 0   ? uniform(0, 3)
+                          : rel == 1 ? -uniform(0, 3)
+                                     : 0));
+            text += ' ';
+            text += kRel[rel];
+            text += '\n';
+        }
+        if (uniform(0, 2) == 0) {
+            put("neq v0 v", vars - 1);
+            text += '\n';
+        }
+
+        const auto parsed = parser::parse_cp(text);
+        ASSERT_TRUE(parsed.ok()) << text;
+        std::uint64_t oracle_nodes = 0;
+        const auto expected = oracle::solve(parsed.value(), 200000, &oracle_nodes);
+        if (!expected) {
+            ++tally.gave_up;
+            continue;
+        }
+        ++(expected->is_sat() ? tally.sat : tally.unsat);
+        CpStats stats;
+        const SolverResult got = solve_cp(parsed.value(), Interrupt(), &stats);
+        ASSERT_EQ(describe(got), describe(*expected)) << text;
+        ASSERT_EQ(stats.nodes, oracle_nodes) << text;
+        if (stats.nodes > static_cast<std::uint64_t>(vars)) ++backtracked;
+    }
+    EXPECT_GT(tally.sat, runs / 5);
+    EXPECT_GT(tally.unsat, runs / 10);
+    EXPECT_GT(backtracked, runs / 10);
+    EXPECT_LT(tally.gave_up, runs / 100);
+    std::printf("SAT %d, UNSAT %d, backtracked %d, oracle gave up %d\n", tally.sat, tally.unsat,
+                backtracked, tally.gave_up);
+}
+
 }  // namespace
 }  // namespace nemox::cp
