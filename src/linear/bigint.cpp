@@ -19,6 +19,22 @@ int compare_mag(const Limbs& a, const Limbs& b) {
     return 0;
 }
 
+// a + b + carry into `sum`, and the carry out. Both steps always run.
+unsigned char add_carry(unsigned long long a, unsigned long long b, unsigned char carry,
+                        unsigned long long& sum) {
+    const bool first = __builtin_uaddll_overflow(a, b, &sum);
+    const bool second = __builtin_uaddll_overflow(sum, carry, &sum);
+    return static_cast<unsigned char>(first || second);
+}
+
+// a - b - borrow into `diff`, and the borrow out. Both steps always run.
+unsigned char sub_borrow(unsigned long long a, unsigned long long b, unsigned char borrow,
+                         unsigned long long& diff) {
+    const bool first = __builtin_usubll_overflow(a, b, &diff);
+    const bool second = __builtin_usubll_overflow(diff, borrow, &diff);
+    return static_cast<unsigned char>(first || second);
+}
+
 // out = a + b on magnitudes; out may alias a or b.
 void add_mag(Limbs& out, const Limbs& a, const Limbs& b) {
     const Limbs& lo = a.size() >= b.size() ? b : a;
@@ -28,10 +44,7 @@ void add_mag(Limbs& out, const Limbs& a, const Limbs& b) {
     unsigned char carry = 0;
     for (std::size_t i = 0; i < nl; ++i) {
         unsigned long long s;
-        // Both steps must run: no short-circuit between them.
-        const bool first = __builtin_uaddll_overflow(hi[i], lo[i], &s);
-        const bool second = __builtin_uaddll_overflow(s, carry, &s);
-        carry = static_cast<unsigned char>(first || second);
+        carry = add_carry(hi[i], lo[i], carry, s);
         out[i] = s;
     }
     for (std::size_t i = nl; i < nh; ++i) {
@@ -50,10 +63,7 @@ void sub_mag(Limbs& out, const Limbs& a, const Limbs& b) {
     unsigned char borrow = 0;
     for (std::size_t i = 0; i < nb; ++i) {
         unsigned long long d;
-        // Both steps must run: no short-circuit between them.
-        const bool first = __builtin_usubll_overflow(a[i], b[i], &d);
-        const bool second = __builtin_usubll_overflow(d, borrow, &d);
-        borrow = static_cast<unsigned char>(first || second);
+        borrow = sub_borrow(a[i], b[i], borrow, d);
         out[i] = d;
     }
     for (std::size_t i = nb; i < na; ++i) {
@@ -265,19 +275,12 @@ void BigInt::divexact_into(BigInt& out, const BigInt& a, const ExactDivisor& d) 
             const UInt128 t = static_cast<UInt128>(qi) * pd[j] + carry;
             carry = static_cast<std::uint64_t>(t >> 64);
             unsigned long long s;
-            // Both steps must run: no short-circuit between them.
-            const bool first =
-                __builtin_usubll_overflow(pr[i + j], static_cast<std::uint64_t>(t), &s);
-            const bool second = __builtin_usubll_overflow(s, borrow, &s);
-            borrow = static_cast<unsigned char>(first || second);
+            borrow = sub_borrow(pr[i + j], static_cast<std::uint64_t>(t), borrow, s);
             pr[i + j] = s;
         }
         for (std::size_t k = i + j; k < nq && (carry != 0 || borrow != 0); ++k) {
             unsigned long long s;
-            // Both steps must run: no short-circuit between them.
-            const bool first = __builtin_usubll_overflow(pr[k], carry, &s);
-            const bool second = __builtin_usubll_overflow(s, borrow, &s);
-            borrow = static_cast<unsigned char>(first || second);
+            borrow = sub_borrow(pr[k], carry, borrow, s);
             pr[k] = s;
             carry = 0;
         }
