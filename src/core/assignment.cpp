@@ -52,7 +52,7 @@ std::string value_text(const Value& v) {
         std::string operator()(bool b) const { return b ? "true" : "false"; }
         std::string operator()(std::int64_t i) const { return std::to_string(i); }
         std::string operator()(double d) const { return format_double(d); }
-        std::string operator()(const BigIntText& i) const { return i.digits; }
+        std::string operator()(const BigInteger& i) const { return decimal_text(i); }
     };
     return std::visit(Visitor{}, v);
 }

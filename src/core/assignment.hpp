@@ -7,18 +7,13 @@
 #include <variant>
 #include <vector>
 
+#include "core/big_integer.hpp"
+
 namespace nemox {
 
-// An integer outside the 64-bit range, in decimal ("-" and digits); exact
-// LP answers can reach it and are reported exactly.
-struct BigIntText {
-    std::string digits;
-    bool operator==(const BigIntText&) const = default;
-};
-
 // The value of one variable: Bool, Int or Float, in this order, and the
-// exact integer beyond 64 bits.
-using Value = std::variant<bool, std::int64_t, double, BigIntText>;
+// exact integer beyond 64 bits that exact LP answers can reach.
+using Value = std::variant<bool, std::int64_t, double, BigInteger>;
 
 // Shortest decimal text that reads back as the same double, always positional
 // (1e21 is written with all its digits), "NaN", "inf", "-inf", "-0".

@@ -1,5 +1,6 @@
 #include "linear/big_rational.hpp"
 
+#include <cmath>
 #include <utility>
 
 #include "core/failure.hpp"
@@ -22,6 +23,22 @@ BigRational::BigRational(BigInt n, BigInt d) : num_(std::move(n)), den_(std::mov
         BigInt::divexact_into(num_, num_, div);
         BigInt::divexact_into(den_, den_, div);
     }
+}
+
+BigRational BigRational::from_f64(double v) {
+    if (!std::isfinite(v)) return BigRational(Rational::from_f64(v));
+    try {
+        return BigRational(Rational::from_f64(v));
+    } catch (const Overflow&) {
+    }
+    return BigRational(BigInt::round_scaled(v, 1000000000), BigInt(1000000000));
+}
+
+double BigRational::to_f64() const {
+    if (num_.fits_i64() && den_.fits_i64())
+        return static_cast<double>(num_.to_i64()) / static_cast<double>(den_.to_i64());
+    if (den_ == BigInt(1)) return num_.to_double();
+    return BigInt::ratio_to_double(num_, den_);
 }
 
 BigRational operator+(const BigRational& a, const BigRational& b) {

@@ -19,8 +19,12 @@ class BigRational {
     BigRational(BigInt n, BigInt d);
 
     static BigRational zero() { return {}; }
-    static BigRational from_f64(double v) { return BigRational(Rational::from_f64(v)); }
-    double to_f64() const { return num_.to_double() / den_.to_double(); }
+    // Rational::from_f64, with values beyond the 64-bit range kept exactly
+    // instead of saturated (infinities and NaN saturate as there).
+    static BigRational from_f64(double v);
+    // As Rational::to_f64 while both parts fit in 64 bits; beyond, the
+    // double nearest to the exact fraction (never inf / inf).
+    double to_f64() const;
 
     const BigInt& numerator() const { return num_; }
     const BigInt& denominator() const { return den_; }

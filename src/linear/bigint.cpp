@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/big_integer.hpp"
 #include "core/failure.hpp"
 
 namespace nemox::linear {
@@ -328,48 +329,74 @@ BigInt BigInt::gcd(const BigInt& a, const BigInt& b) {
 }
 
 double BigInt::to_double() const {
-    if (mag_.empty()) return 0.0;
-    const std::size_t bits = bit_length();
-    double v;
-    if (bits <= 64) {
-        v = static_cast<double>(mag_[0]);
+    return nearest_double(neg_, mag_);
+}
+
+double BigInt::ratio_to_double(const BigInt& num, const BigInt& den) {
+    if (den.is_zero()) throw InternalFailure("Rational denominator cannot be zero");
+    if (num.is_zero()) return 0.0;
+    // Scale so that the integer quotient q has 64 or 65 bits, then divide
+    // bit by bit: q and a sticky bit for the remainder round like the
+    // exact fraction.
+    BigInt a = num, b = den;
+    a.neg_ = b.neg_ = false;
+    const auto shift =
+        static_cast<std::int64_t>(b.bit_length()) - static_cast<std::int64_t>(a.bit_length()) + 64;
+    if (shift >= 0) {
+        a.shift_left(static_cast<std::size_t>(shift));
     } else {
-        // Top 64 bits, with a sticky bit for everything below them, round
-        // exactly like the full value.
-        const std::size_t shift = bits - 64;
-        BigInt top = *this;
-        top.neg_ = false;
-        top.shift_right(shift);
-        std::uint64_t t = top.mag_[0];
-        if (trailing_zero_bits() < shift) t |= 1;
-        v = shift > 2000 ? INFINITY : std::ldexp(static_cast<double>(t), static_cast<int>(shift));
+        b.shift_left(static_cast<std::size_t>(-shift));
     }
-    return neg_ ? -v : v;
+    b.shift_left(64);
+    UInt128 q = 0;
+    for (int bit = 64; bit >= 0; --bit) {
+        q <<= 1;
+        if (compare_mag(a.mag_, b.mag_) >= 0) {
+            sub_mag(a.mag_, a.mag_, b.mag_);
+            q |= 1;
+        }
+        b.shift_right(1);
+    }
+    bool sticky = !a.mag_.empty();
+    std::int64_t exponent = -shift;
+    if ((q >> 64) != 0) {
+        sticky = sticky || (q & 1) != 0;
+        q >>= 1;
+        ++exponent;
+    }
+    return scaled_to_double(static_cast<std::uint64_t>(q) | (sticky ? 1 : 0), exponent,
+                            num.neg_ != den.neg_);
+}
+
+BigInt BigInt::from_double(double v) {
+    return round_scaled(v, 1);
+}
+
+BigInt BigInt::round_scaled(double v, std::uint64_t scale) {
+    BigInt r;
+    if (v == 0.0 || scale == 0) return r;
+    // |v| = m * 2^e with an integral 53-bit m: the product is m * scale * 2^e,
+    // rounded by adding half of 2^-e before the shift.
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(v), &exponent);
+    const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    r = from_u128(static_cast<UInt128>(m) * scale);
+    exponent -= 53;
+    if (exponent >= 0) {
+        r.shift_left(static_cast<std::size_t>(exponent));
+    } else {
+        const auto drop = static_cast<std::size_t>(-exponent);
+        BigInt half(1);
+        half.shift_left(drop - 1);
+        add_mag(r.mag_, r.mag_, half.mag_);
+        r.shift_right(drop);
+    }
+    r.neg_ = v < 0 && !r.mag_.empty();
+    return r;
 }
 
 std::string BigInt::to_string() const {
-    if (mag_.empty()) return "0";
-    std::vector<std::uint64_t> work = mag_;
-    std::vector<std::uint64_t> chunks;  // base 1e19, least significant first
-    constexpr std::uint64_t kBase = 10000000000000000000ull;
-    while (!work.empty()) {
-        UInt128 rem = 0;
-        for (std::size_t i = work.size(); i-- > 0;) {
-            const UInt128 cur = (rem << 64) | work[i];
-            work[i] = static_cast<std::uint64_t>(cur / kBase);
-            rem = cur % kBase;
-        }
-        chunks.push_back(static_cast<std::uint64_t>(rem));
-        while (!work.empty() && work.back() == 0) work.pop_back();
-    }
-    std::string out = neg_ ? "-" : "";
-    out += std::to_string(chunks.back());
-    for (std::size_t i = chunks.size() - 1; i-- > 0;) {
-        const std::string part = std::to_string(chunks[i]);
-        out.append(19 - part.size(), '0');
-        out += part;
-    }
-    return out;
+    return decimal_text(neg_, mag_);
 }
 
 }  // namespace nemox::linear

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,15 @@ class BigInt {
 
     // Nearest double, ties to even; infinite beyond the double range.
     double to_double() const;
+    // The double nearest to num / den (ties to even; 0 below the double
+    // range, infinite beyond it).
+    static double ratio_to_double(const BigInt& num, const BigInt& den);
+    // The integer value of a finite integral double, exactly.
+    static BigInt from_double(double v);
+    // The integer nearest to v * scale for a finite v, halves away from
+    // zero, computed exactly.
+    static BigInt round_scaled(double v, std::uint64_t scale);
+    std::span<const std::uint64_t> magnitude() const { return mag_; }
     std::string to_string() const;
 
   private:

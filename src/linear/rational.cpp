@@ -56,6 +56,11 @@ UInt128 gcd_u128(UInt128 a, UInt128 b) {
     return a << shift;
 }
 
+std::int64_t in_range_i64(double v) {
+    if (!(v >= -9223372036854775808.0 && v < 9223372036854775808.0)) throw Overflow{};
+    return static_cast<std::int64_t>(v);
+}
+
 std::int64_t saturate_i64(double v) {
     if (std::isnan(v)) return 0;
     if (v >= 9223372036854775808.0) return kI64Max;
@@ -94,8 +99,11 @@ Rational::Rational(std::int64_t n, std::int64_t d) {
 Rational Rational::from_f64(double v) {
     if (v == 0.0) return Rational();
     const double t = std::trunc(v);
-    if (v - t == 0.0) return Rational(saturate_i64(v), 1, Raw{});
-    const std::int64_t n = saturate_i64(std::round(v * 1000000000.0));
+    if (v - t == 0.0) return Rational(in_range_i64(v), 1, Raw{});
+    const double scaled = std::round(v * 1000000000.0);
+    // Infinities and NaN saturate; a finite value beyond the range is exact
+    // only in big arithmetic.
+    const std::int64_t n = std::isfinite(v) ? in_range_i64(scaled) : saturate_i64(scaled);
     const std::uint64_t un =
         n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
     const std::uint64_t g = un == 0 ? 1000000000u : gcd_u64(un, 1000000000u);

@@ -26,7 +26,8 @@ struct Rational {
     static Rational zero() { return {}; }
     static Rational one() { return Rational(1, 1, Raw{}); }
     static Rational integer(std::int64_t n) { return Rational(n, 1, Raw{}); }
-    // Rounds to the nearest multiple of 1e-9, saturating; never fails.
+    // Rounds to the nearest multiple of 1e-9. Infinities and NaN saturate;
+    // a finite value beyond the 64-bit range throws Overflow.
     static Rational from_f64(double v);
     double to_f64() const;
 
@@ -63,5 +64,7 @@ std::uint64_t gcd_u64(std::uint64_t a, std::uint64_t b);
 UInt128 gcd_u128(UInt128 a, UInt128 b);
 // Saturating double to int64: NaN gives 0.
 std::int64_t saturate_i64(double v);
+// Integral double to int64; throws Overflow outside the range.
+std::int64_t in_range_i64(double v);
 
 }  // namespace nemox::linear

@@ -24,7 +24,8 @@ Value to_value(const Rational& v) {
 Value to_value(const BigRational& v) {
     if (v.is_integer()) {
         if (v.numerator().fits_i64()) return v.numerator().to_i64();
-        return BigIntText{v.numerator().to_string()};
+        const auto limbs = v.numerator().magnitude();
+        return BigInteger{v.is_negative(), {limbs.begin(), limbs.end()}};
     }
     return v.to_f64();
 }

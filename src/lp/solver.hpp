@@ -76,7 +76,7 @@ class LpSolver {
 Expected<LpResult> solve_lp_text(std::string_view text, Interrupt interrupt = Interrupt());
 
 // The exact value of a variable as reported: Int when integral (beyond 64
-// bits as decimal text), Float otherwise.
+// bits as its limbs), Float otherwise.
 Value to_value(const linear::Rational& v);
 Value to_value(const linear::BigRational& v);
 

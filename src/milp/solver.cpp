@@ -1,6 +1,5 @@
 #include "milp/solver.hpp"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -72,11 +71,7 @@ std::optional<double> value_of(const Assignment& a, std::uint64_t var) {
     if (const bool* b = std::get_if<bool>(&v)) return *b ? 1.0 : 0.0;
     if (const std::int64_t* i = std::get_if<std::int64_t>(&v)) return static_cast<double>(*i);
     if (const double* d = std::get_if<double>(&v)) return *d;
-    const std::string& digits = std::get<BigIntText>(v).digits;
-    double out = 0.0;
-    const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), out);
-    if (res.ec == std::errc::result_out_of_range) out = digits[0] == '-' ? -INFINITY : INFINITY;
-    return out;
+    return nearest_double(std::get<BigInteger>(v));
 }
 
 bool all_integral(const Assignment& a, const std::vector<std::uint64_t>& integer_vars) {
@@ -120,15 +115,23 @@ class Search {
         std::optional<Assignment> incumbent;
         std::uint64_t counter = 0;
         branch(root.assignment, root.objective, std::nullopt, {});
+        // Whether examining a node could still find something better than `best`.
+        auto promising = [&](std::size_t index) {
+            const double b = nodes_[index].bound ? *nodes_[index].bound : (minimize_ ? -inf : inf);
+            return !(minimize_ ? b >= best : best >= b);
+        };
+        std::optional<std::size_t> left_open;  // the node that met the limit
         std::vector<LinearConstraint> extra;
         while (auto entry = heap_.pop()) {
-            if (counter >= kNodeLimit) break;
+            if (counter >= kNodeLimit) {
+                left_open = entry->second;
+                break;
+            }
             ++counter;
             stats_.examined = counter;
             interrupt_.poll(1 << 12);
             const std::size_t index = entry->second;
-            const double b = nodes_[index].bound ? *nodes_[index].bound : (minimize_ ? -inf : inf);
-            if (minimize_ ? b >= best : best >= b) continue;
+            if (!promising(index)) continue;
             extra.clear();
             for (const BranchBound& bb : nodes_[index].bounds) {
                 if (bb.lower) {
@@ -155,7 +158,21 @@ class Search {
             std::vector<BranchBound> parent = nodes_[index].bounds;
             branch(result.assignment, result.objective, result.objective, std::move(parent));
         }
-        if (incumbent) return LpResult::optimal(std::move(*incumbent), best);
+        if (incumbent) {
+            // Cut short by the limit while an open node could still beat the
+            // incumbent: a solution, but no proof of optimality.
+            bool open_could_beat = false;
+            if (left_open) {
+                open_could_beat = promising(*left_open);
+                while (!open_could_beat) {
+                    const auto entry = heap_.pop();
+                    if (!entry) break;
+                    open_could_beat = promising(entry->second);
+                }
+            }
+            if (open_could_beat) return LpResult::feasible(std::move(*incumbent));
+            return LpResult::optimal(std::move(*incumbent), best);
+        }
         if (counter >= kNodeLimit)
             return LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}});
         return LpResult::infeasible();
@@ -176,6 +193,8 @@ class Search {
             if (!v) continue;
             const double frac = *v - std::floor(*v);
             if (!(kBranchLow < frac && frac < kBranchHigh)) continue;
+            // A double with a fractional part is below 2^52 in magnitude, so
+            // its floor and ceiling convert exactly, within 64 bits.
             Node down{bound, parent};
             down.bounds.push_back({var, std::nullopt, Rational::from_f64(std::floor(*v))});
             nodes_.push_back(std::move(down));

@@ -54,7 +54,9 @@ struct SearchStats {
 };
 
 // Branch and bound over the LP solver: open nodes by their parent's LP
-// objective, down child first, at most 1000 examined nodes.
+// objective, down child first, at most 1000 examined nodes. An incumbent is
+// Optimal unless the limit left open a node that could still beat it; then
+// it is only Feasible.
 LpResult branch_and_bound(const parser::ParsedLp& problem, Interrupt interrupt = Interrupt(),
                           SearchStats* stats = nullptr);
 

@@ -42,8 +42,11 @@ PyObject* new_value(const Value& value) {
         return singleton;
     }
     if (const std::int64_t* i = std::get_if<std::int64_t>(&value)) return PyLong_FromLongLong(*i);
-    if (const BigIntText* big = std::get_if<BigIntText>(&value))
-        return PyLong_FromString(big->digits.c_str(), nullptr, 10);
+    if (const BigInteger* big = std::get_if<BigInteger>(&value)) {
+        // Base 16 is linear and exempt from the limit on decimal conversions.
+        const std::string text = (big->negative ? "-" : "") + hex_digits(big->limbs);
+        return PyLong_FromString(text.c_str(), nullptr, 16);
+    }
     return PyFloat_FromDouble(std::get<double>(value));
 }
 

@@ -85,6 +85,9 @@ PyObject* guarded(Body&& body) noexcept {
         PyErr_NoMemory();
     } catch (const std::exception& e) {
         set_internal_error(e.what());
+    } catch (...) {
+        // Nothing may unwind into the interpreter.
+        set_internal_error("unexpected C++ exception");
     }
     return nullptr;
 }

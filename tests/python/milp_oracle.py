@@ -61,10 +61,13 @@ class InsertionOrderHeap:
         return key, index
 
 
-def as_double(value) -> Optional[float]:
+def as_double(value) -> float:
     if isinstance(value, bool):
         return 1.0 if value else 0.0
-    return float(value)
+    try:
+        return float(value)
+    except OverflowError:
+        return math.inf if value > 0 else -math.inf
 
 
 def integral(model: dict, integer_vars) -> bool:
@@ -113,16 +116,25 @@ def solve_milp_text(text: str, heap_class=SpecHeap, stats: Optional[dict] = None
                 heap.push(key, len(nodes) - 1)
                 return
 
+    def pruned(bound) -> bool:
+        b = bound if bound is not None else (-math.inf if minimize else math.inf)
+        return (b >= best) if minimize else (best >= b)
+
     branch(root["model"], root["objective"], None, [])
     counter = 0
+    left_open = []
     while True:
         entry = heap.pop()
-        if entry is None or counter >= 1000:
+        if entry is None:
+            break
+        if counter >= 1000:
+            left_open.append(entry)
+            while (entry := heap.pop()) is not None:
+                left_open.append(entry)
             break
         counter += 1
         bound, bounds = nodes[entry[1]]
-        b = bound if bound is not None else (-math.inf if minimize else math.inf)
-        if (b >= best) if minimize else (best >= b):
+        if pruned(bound):
             continue
         result = solve(bounds)
         if result["status"] != "OPTIMAL":
@@ -136,6 +148,8 @@ def solve_milp_text(text: str, heap_class=SpecHeap, stats: Optional[dict] = None
         stats["examined"] = counter
         stats["created"] = len(nodes)
     if incumbent is not None:
+        if any(not pruned(nodes[index][0]) for _, index in left_open):
+            return {"status": "FEASIBLE", "model": incumbent}
         return {"status": "OPTIMAL", "model": incumbent, "objective": best}
     if counter >= 1000:
         return {"status": "UNKNOWN (resource limit)"}

@@ -98,10 +98,13 @@ def test_hilbert_like_matrix() -> None:
 
 
 def test_integer_values_beyond_64_bits_reach_python_exactly() -> None:
+    # 9223372036854775807 reads as the double 2^63, kept exactly.
     result = solve("max x0", "x0 - 4*x1 <= 0", "x1 <= 9223372036854775807")
-    assert result["model"] == {"x0": 4 * (2**63 - 1), "x1": 2**63 - 1}
+    assert result["model"] == {"x0": 2**65, "x1": 2**63}
     assert type(result["model"]["x0"]) is int
-    assert result["objective"] == float(4 * (2**63 - 1))
+    assert result["objective"] == float(2**65)
+    result = solve("max x0", "x0 - 4*x1 <= 0", "x1 <= 9223372036854774784")
+    assert result["model"] == {"x0": 4 * (2**63 - 1024), "x1": 2**63 - 1024}
     result = solve("min x0", "x0 + 4*x1 >= 0", "-x1 >= 9223372036854775807")
     assert result == {"status": "INFEASIBLE"}
 
@@ -126,13 +129,16 @@ def test_most_negative_value_matches_oracle(case: int) -> None:
 
 
 def test_most_negative_value() -> None:
-    # -1e19 saturates to -2^63, whose negation leaves the 64-bit range.
-    result = solve("min x0", "x0 >= -1e19", "-x0 <= -1e19")
+    # -2^63 is the one 64-bit value whose negation leaves the range; -1e19
+    # lies beyond it and is kept exactly.
+    result = solve("min x0", "x0 >= -9223372036854775808", "-x0 <= -9223372036854775808")
     assert result == {"status": "OPTIMAL", "model": {"x0": 2**63}, "objective": 2.0**63}
+    result = solve("min x0", "x0 >= -1e19", "-x0 <= -1e19")
+    assert result == {"status": "OPTIMAL", "model": {"x0": 10**19}, "objective": 1e19}
     result = solve("max -1e19*x0", "-1e19*x0 >= -1e19")
     assert result == {"status": "OPTIMAL", "model": {"x0": 0}, "objective": 0.0}
     result = solve("min -1e19*x0", "1e19*x0 <= 1e19")
-    assert result == {"status": "OPTIMAL", "model": {"x0": 1}, "objective": -9.223372036854776e18}
+    assert result == {"status": "OPTIMAL", "model": {"x0": 1}, "objective": -1e19}
 
 
 # Degenerate problems -------------------------------------------------------------

@@ -45,7 +45,7 @@ TEST(LpResult, TextForms) {
     EXPECT_EQ(LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}}).status(),
               "UNKNOWN (resource limit)");
     Assignment big;
-    big.set(3, BigIntText{"-18446744073709551616"});
+    big.set(3, BigInteger{true, {0, 1}});
     EXPECT_EQ(LpResult::optimal(big, 1e21).text(),
               "OPTIMAL (obj=1000000000000000000000)\nModel: [x3 -> -18446744073709551616]");
 }
@@ -126,12 +126,13 @@ TEST(LpSolver, ArtificialAtZeroStaysAtZero) {
 
 TEST(LpSolver, OverflowRedoesInBigArithmetic) {
     LpSolver solver;
-    solver.load(read("max x0\nx0 - 4*x1 <= 0\nx1 <= 9223372036854775807\n"));
+    // 2^63 - 1024, the largest double below 2^63, is read in 64 bits.
+    solver.load(read("max x0\nx0 - 4*x1 <= 0\nx1 <= 9223372036854774784\n"));
     const LpResult r = solver.solve();
     EXPECT_TRUE(solver.stats().big);
     EXPECT_EQ(r.text(),
-              "OPTIMAL (obj=36893488147419103000)\nModel: [x0 -> 36893488147419103228, x1 -> "
-              "9223372036854775807]");
+              "OPTIMAL (obj=36893488147419100000)\nModel: [x0 -> 36893488147419099136, x1 -> "
+              "9223372036854774784]");
     LpSolver small;
     small.load(read("max x0\nx0 - 4*x1 <= 0\nx1 <= 1000\n"));
     small.solve();
