@@ -1,5 +1,6 @@
 """solve_milp_text: the stated cases, the node limit, the heap order among
 equal keys, and the product against the literal branch and bound."""
+import math
 import random
 import sys
 from pathlib import Path
@@ -178,6 +179,23 @@ def test_exact_node_problems_beyond_64_bits() -> None:
     for _ in range(5):
         text = "int x0\nint x1\n" + lp_gen.random_lp(rng, 4, 4, "dec9", density=1.0)
         assert nemox.solve_milp_text(text) == milp_oracle.solve_milp_text(text)
+
+
+@pytest.mark.parametrize("tail", [
+    # x40 = 0.777777777^40 x0 has a denominator far beyond the double range:
+    # once NaN, which failed the branching window and gave INFEASIBLE.
+    "int x40\n",
+    # x0 itself is branched on; its children's node problems are big too.
+    "int x0\n3*x0 <= 2\n",
+    "int x0\nint x40\n3*x0 <= 2.5\n",
+])
+def test_chains_beyond_the_double_range(tail: str) -> None:
+    text = ("max x0 + 0*x40\nx0 <= 1\n" + "".join(f"x{i + 1} - 0.777777777*x{i} = 0\n" for i in range(40))
+            + tail)
+    want, got = milp_oracle.solve_milp_text(text), nemox.solve_milp_text(text)
+    assert list(want.items()) == list(got.items())
+    assert got["status"] == "OPTIMAL"
+    assert all(math.isfinite(v) for v in got["model"].values())
 
 
 @pytest.mark.parametrize("seed", range(14))
