@@ -1,8 +1,14 @@
 """The LP text reader, observed through solve_lp_text: messages, detection
 order, variable numbering and the number syntax."""
+import sys
+from pathlib import Path
+
 import pytest
 
 import nemox
+
+sys.path.insert(0, str(Path(__file__).parent))
+import lp_oracle  # noqa: E402
 
 
 def solve(*lines: str) -> dict:
@@ -221,3 +227,20 @@ def test_division_by_zero_gives_saturated_constant() -> None:
     result = solve("max x0", "1/0 + x0 <= 9223372037")
     assert result["model"]["x0"] == 0.145224193
     assert solve("max x0", "0/0 + x0 <= 1")["model"]["x0"] == 1
+
+
+@pytest.mark.parametrize("text, expected", [
+    ("max x0\nx0 <= 1.0000000015\n", {"status": "OPTIMAL", "model": {"x0": 1.000000001}, "objective": 1.000000001}),
+    ("max x0\nx0 <= 9007199254740993\n",
+     {"status": "OPTIMAL", "model": {"x0": 2**53}, "objective": 2.0**53}),
+    ("max x0\nx0 <= 1e19\n", {"status": "OPTIMAL", "model": {"x0": 10**19}, "objective": 1e19}),
+    ("min 1e-5\n", {"status": "OPTIMAL", "model": {"x0": 0}, "objective": -5.0}),
+    ("max x0\n1e-5*x0 <= 1\n", {"status": "UNBOUNDED"}),
+    ("max x0\ncost + x0 <= 4\n", {"status": "UNBOUNDED"}),
+    ("x0 <= 4\nmax x1\n", {"status": "OPTIMAL", "model": {"x0": 4}, "objective": 4.0}),
+    ("max y\ny <= 3\n", {"status": "UNBOUNDED"}),
+    ("max x1\nx1 <= 3\n", {"status": "UNBOUNDED"}),
+])
+def test_the_surprises_the_readme_names(text: str, expected: dict) -> None:
+    assert nemox.solve_lp_text(text) == expected
+    assert lp_oracle.solve_lp_text(text) == expected
