@@ -13,7 +13,7 @@ class InternalFailure : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// A table larger than the machine can hold, refused before allocating.
+// A table larger than this process may allocate, refused before allocating.
 class MemoryLimit : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
@@ -22,9 +22,6 @@ class MemoryLimit : public std::runtime_error {
 // Thrown by Interrupt::poll once the host has asked the call to stop; the
 // host has already recorded why (a pending Python exception, say).
 class Interrupted {};
-
-// Throws MemoryLimit with `what` unless `bytes` fits in the machine's memory.
-void require_memory(double bytes, const char* what);
 
 // Cooperative cancellation for long loops. The host supplies a check that
 // returns true when the call must stop; `poll` calls it every `period` units

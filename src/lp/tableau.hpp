@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/failure.hpp"
+#include "core/memory.hpp"
 #include "linear/big_rational.hpp"
 #include "linear/rational.hpp"
 

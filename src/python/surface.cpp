@@ -44,7 +44,8 @@ PyObject* new_value(const Value& value) {
     if (const std::int64_t* i = std::get_if<std::int64_t>(&value)) return PyLong_FromLongLong(*i);
     if (const BigInteger* big = std::get_if<BigInteger>(&value)) {
         // Base 16 is linear and exempt from the limit on decimal conversions.
-        const std::string text = (big->negative ? "-" : "") + hex_digits(big->limbs);
+        std::string text = hex_digits(big->limbs);
+        if (big->negative) text.insert(text.begin(), '-');
         return PyLong_FromString(text.c_str(), nullptr, 16);
     }
     return PyFloat_FromDouble(std::get<double>(value));

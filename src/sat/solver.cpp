@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/memory.hpp"
+
 namespace nemox::sat {
 
 namespace {

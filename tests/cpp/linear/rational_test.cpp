@@ -126,7 +126,9 @@ TEST(Rational, FromF64BeyondTheRangeIsExactInBigArithmetic) {
         SCOPED_TRACE(c.v);
         EXPECT_THROW(Rational::from_f64(c.v), Overflow);
         const BigRational big = BigRational::from_f64(c.v);
-        if (c.text != nullptr) EXPECT_EQ(big.text(), c.text);
+        if (c.text != nullptr) {
+            EXPECT_EQ(big.text(), c.text);
+        }
         EXPECT_EQ(big.to_f64(), c.v);
     }
     // 1e300 is an integer of 997 bits whose double is 1e300 itself.
