@@ -5,17 +5,24 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+PYTHON=${PYTHON:-python3}
+# The module is built for the interpreter that runs the tests, not for
+# whichever one CMake would find first.
+PYTHON_EXECUTABLE=$(command -v "$PYTHON") || { echo "no interpreter '$PYTHON'" >&2; exit 1; }
+
 cmake -S . -B build/sanitize -DNEMOX_SANITIZE=ON -DNEMOX_BUILD_TESTS=ON -DNEMOX_WERROR=ON \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPython_EXECUTABLE="$PYTHON_EXECUTABLE" >/dev/null
 cmake --build build/sanitize -j "$(nproc)"
 build/sanitize/nemox_tests --gtest_brief=1
 
 # The interpreter is not instrumented: the runtime is preloaded (with the C++
-# runtime, so that exceptions thrown in the module are intercepted), leaks in
-# the interpreter itself are not reported, and the tests that measure memory
-# or limit the address space do not apply to an instrumented process.
+# runtime, so that exceptions thrown in the module are intercepted), and leaks
+# in the interpreter itself are not reported. NEMOX_SANITIZED tells the tests
+# that measures of memory and address-space limits do not apply here, and
+# makes them check that the instrumented module is the one imported.
 export LD_PRELOAD="$(g++ -print-file-name=libasan.so) $(g++ -print-file-name=libstdc++.so)"
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export NEMOX_SANITIZED=1
 cd tests/python
-PYTHONPATH=../../build/sanitize "${PYTHON:-python3}" -m pytest -q -p no:cacheprovider . \
+PYTHONPATH=../../build/sanitize "$PYTHON_EXECUTABLE" -m pytest -q -p no:cacheprovider . \
     -k "not memory_stays_flat and not allocation_failure and not type_checkers"

@@ -23,22 +23,21 @@ WHITE_SPACE = set(
 )
 
 
-def _load_alphabetic() -> List[Tuple[int, int]]:
-    ucd = Path("/usr/share/unicode/DerivedCoreProperties.txt")
+def _load_alphabetic(path: Path) -> List[Tuple[int, int]]:
+    # The committed ranges that the reader's table is generated from.
+    if not path.is_file():
+        raise FileNotFoundError(f"{path} is missing: the oracle cannot tell which characters are Alphabetic")
     ranges = []
-    if ucd.exists():
-        for line in ucd.read_text(encoding="utf-8").splitlines():
-            body = line.split("#", 1)[0].strip()
-            if not body:
-                continue
-            cps, prop = (p.strip() for p in body.split(";"))
-            if prop == "Alphabetic":
-                lo, _, hi = cps.partition("..")
-                ranges.append((int(lo, 16), int(hi or lo, 16)))
+    for line in path.read_text(encoding="utf-8").splitlines():
+        if line.strip() and not line.startswith("#"):
+            lo, hi = line.split("..")
+            ranges.append((int(lo, 16), int(hi, 16)))
+    if not ranges:
+        raise ValueError(f"{path} holds no ranges")
     return ranges
 
 
-ALPHABETIC = _load_alphabetic()
+ALPHABETIC = _load_alphabetic(Path(__file__).resolve().parents[2] / "data" / "unicode" / "alphabetic.txt")
 
 
 def is_alphabetic(ch: str) -> bool:
@@ -86,24 +85,32 @@ def round_half_away(x: float) -> float:
 
 
 def from_f64(v: float) -> Fraction:
+    """Nearest multiple of 1e-9; infinities and NaN saturate, and finite
+    values beyond the 64-bit range are converted exactly."""
     if v == 0.0:
         return Fraction(0)
-    t = math.trunc(v) if math.isfinite(v) else v
-    if math.isfinite(v) and v - t == 0.0:
-        return Fraction(saturate(v))
-    n = saturate(round_half_away(v * 1000000000.0))
-    return Fraction(n, 1000000000)
-
-
-def int_to_float(n: int) -> float:
-    try:
-        return float(n)
-    except OverflowError:
-        return math.inf if n > 0 else -math.inf
+    if not math.isfinite(v):
+        return Fraction(saturate(round_half_away(v * 1000000000.0)), 1000000000)
+    if v - math.trunc(v) == 0.0:
+        return Fraction(int(v))
+    scaled = round_half_away(v * 1000000000.0)
+    if -9223372036854775808.0 <= scaled < 9223372036854775808.0:
+        return Fraction(int(scaled), 1000000000)
+    exact = Fraction(v) * 1000000000
+    whole = math.floor(abs(exact) + Fraction(1, 2))
+    return Fraction(whole if exact > 0 else -whole, 1000000000)
 
 
 def to_f64(q: Fraction) -> float:
-    return int_to_float(q.numerator) / int_to_float(q.denominator)
+    """Double division while both parts fit in 64 bits, beyond that the
+    double nearest to the fraction (int / int rounds correctly)."""
+    n, d = q.numerator, q.denominator
+    if I64_MIN <= n <= I64_MAX and d <= I64_MAX:
+        return float(n) / float(d)
+    try:
+        return n / d
+    except OverflowError:
+        return math.inf if n > 0 else -math.inf
 
 
 class ParseError(Exception):
