@@ -183,5 +183,30 @@ TEST(BigIntProperty, RoundScaledIsExact) {
               BigInt(0));
 }
 
+TEST(BigIntProperty, RoundScaledAgainstTheExactProduct) {
+    // R = round_scaled(v, 1e9) for |v| = m * 2^-k: the distance |m * 1e9 -
+    // R * 2^k| is at most half of 2^k, and an exact half rounds away from zero.
+    std::mt19937_64 rng(19);
+    const BigInt scale(1000000000);
+    for (int i = 0; i < 20000; ++i) {
+        const int exponent = static_cast<int>(rng() % 140) - 70;
+        const double v = std::ldexp(static_cast<double>(rng() >> 11), exponent - 53) *
+                         ((rng() & 1) != 0 ? -1.0 : 1.0);
+        if (v == std::trunc(v)) continue;
+        int e = 0;
+        const double fraction = std::frexp(std::fabs(v), &e);
+        const BigInt m = BigInt::from_double(std::ldexp(fraction, 53));
+        const int k = 53 - e;  // |v| = m * 2^-k with k > 0 for non-integral v
+        const BigInt r = BigInt::round_scaled(v, 1000000000);
+        ASSERT_EQ(r.is_negative(), v < 0 && !r.is_zero());
+        const BigInt diff = m * scale - abs_of(r) * Limbs::pow2(k);
+        const BigInt half = Limbs::pow2(k - 1);
+        ASSERT_LE(compare(abs_of(diff), half), 0) << v;
+        if (abs_of(diff) == half) {
+            ASSERT_TRUE(diff.is_negative()) << v;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace nemox::linear
