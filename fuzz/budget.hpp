@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/failure.hpp"
+#include "core/interrupt.hpp"
 
 namespace fuzz {
 

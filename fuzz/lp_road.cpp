@@ -6,8 +6,7 @@
 #include <string_view>
 
 #include "budget.hpp"
-#include "lp/solver.hpp"
-#include "milp/solver.hpp"
+#include "roads/roads.hpp"
 
 namespace {
 
@@ -28,9 +27,9 @@ void check(Solve solve, std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    check([](std::string_view t, nemox::Interrupt i) { return nemox::lp::solve_lp_text(t, i); },
+    check([](std::string_view t, nemox::Interrupt i) { return nemox::roads::solve_lp(t, i); },
           text);
-    check([](std::string_view t, nemox::Interrupt i) { return nemox::milp::solve_milp_text(t, i); },
+    check([](std::string_view t, nemox::Interrupt i) { return nemox::roads::solve_milp(t, i); },
           text);
     return 0;
 }

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         largest = std::max(largest, std::abs(std::int64_t{lit}));
     if (largest > 24 || p.clause_count() > 120) return 0;
 
-    const nemox::SolverResult fast = nemox::sat::solve_dimacs(p);
+    const nemox::SolverResult fast = nemox::sat::solve_cnf(p);
     nemox::sat::reference::Solver oracle;
     for (std::size_t i = 0; i < p.clause_count(); ++i) {
         const auto c = p.clause(i);

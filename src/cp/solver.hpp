@@ -7,6 +7,7 @@
 
 #include "core/assignment.hpp"
 #include "core/failure.hpp"
+#include "core/interrupt.hpp"
 #include "core/solver_result.hpp"
 #include "cp/model.hpp"
 #include "cp/propagator.hpp"

@@ -49,6 +49,13 @@ struct LinearSystemT {
 using LinearSystem = LinearSystemT<Rational>;
 using BigLinearSystem = LinearSystemT<BigRational>;
 
+// A system in 64-bit fractions when its values fit, otherwise in big ones.
+// Exactly one is present.
+struct ExactSystem {
+    std::optional<LinearSystem> small;
+    std::optional<BigLinearSystem> big;
+};
+
 // The same system in big arithmetic (exact, nothing rounded).
 BigLinearSystem widen(const LinearSystem& system);
 LinearExprT<BigRational> widen(const LinearExpr& expr);

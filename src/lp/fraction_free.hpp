@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/failure.hpp"
+#include "core/interrupt.hpp"
 #include "linear/big_rational.hpp"
 #include "linear/bigint.hpp"
 #include "lp/tableau.hpp"

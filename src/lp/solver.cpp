@@ -5,7 +5,6 @@
 
 #include "lp/fraction_free.hpp"
 #include "lp/tableau.hpp"
-#include "parser/lp_format.hpp"
 
 namespace nemox::lp {
 
@@ -259,18 +258,6 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
     }
     return run_simplex<FractionFreeTableau, BigRational>(big, extra_span, interrupt_,
                                                          column_labels_, stats_);
-}
-
-Expected<LpResult> solve_lp_text(std::string_view text, Interrupt interrupt) {
-    auto parsed = parser::read_lp_text(text);
-    if (!parsed.ok()) return Expected<LpResult>::failure(parsed.error());
-    LpSolver solver(interrupt);
-    if (parsed.value().small) {
-        solver.load(std::move(*parsed.value().small));
-    } else {
-        solver.load(std::move(*parsed.value().big));
-    }
-    return solver.solve();
 }
 
 }  // namespace nemox::lp

@@ -4,11 +4,10 @@
 #include <memory>
 #include <optional>
 #include <span>
-#include <string_view>
 #include <vector>
 
-#include "core/expected.hpp"
 #include "core/failure.hpp"
+#include "core/interrupt.hpp"
 #include "core/lp_result.hpp"
 #include "linear/system.hpp"
 
@@ -52,6 +51,13 @@ class LpSolver {
         big_system_ = std::make_unique<linear::BigLinearSystem>(std::move(system));
         system_.reset();
     }
+    void load(linear::ExactSystem system) {
+        if (system.small) {
+            load(std::move(*system.small));
+        } else {
+            load(std::move(*system.big));
+        }
+    }
 
     LpResult solve() { return solve_with({}); }
     // Solves the loaded system with `extra` constraints appended after its own.
@@ -70,10 +76,6 @@ class LpSolver {
     SolveStats stats_;
     Arithmetic arithmetic_ = Arithmetic::Automatic;
 };
-
-// The road of solve_lp_text below the Python surface: read the text (a
-// message when it is malformed), solve it once.
-Expected<LpResult> solve_lp_text(std::string_view text, Interrupt interrupt = Interrupt());
 
 // The exact value of a variable as reported: Int when integral (beyond 64
 // bits as its limbs), Float otherwise.

@@ -85,7 +85,7 @@ bool all_integral(const Assignment& a, const std::vector<std::uint64_t>& integer
 
 class Search {
   public:
-    Search(const parser::ParsedLp& problem, Interrupt interrupt, SearchStats& stats)
+    Search(const linear::ExactSystem& problem, Interrupt interrupt, SearchStats& stats)
         : solver_(interrupt), interrupt_(interrupt), stats_(stats) {
         const auto& vars = problem.small ? problem.small->variables : problem.big->variables;
         const auto& info = problem.small ? problem.small->var_info : problem.big->var_info;
@@ -97,11 +97,7 @@ class Search {
             problem.small
                 ? (problem.small->objective && problem.small->objective->first == Sense::Minimize)
                 : (problem.big->objective && problem.big->objective->first == Sense::Minimize);
-        if (problem.small) {
-            solver_.load(*problem.small);
-        } else {
-            solver_.load(*problem.big);
-        }
+        solver_.load(problem);
     }
 
     LpResult run() {
@@ -218,17 +214,11 @@ class Search {
 
 }  // namespace
 
-LpResult branch_and_bound(const parser::ParsedLp& problem, Interrupt interrupt,
+LpResult branch_and_bound(const linear::ExactSystem& problem, Interrupt interrupt,
                           SearchStats* stats) {
     SearchStats local;
     Search search(problem, interrupt, stats != nullptr ? *stats : local);
     return search.run();
-}
-
-Expected<LpResult> solve_milp_text(std::string_view text, Interrupt interrupt) {
-    auto parsed = parser::read_lp_text(text);
-    if (!parsed.ok()) return Expected<LpResult>::failure(parsed.error());
-    return branch_and_bound(parsed.value(), interrupt);
 }
 
 }  // namespace nemox::milp

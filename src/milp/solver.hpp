@@ -2,14 +2,13 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 #include <vector>
 
-#include "core/expected.hpp"
 #include "core/failure.hpp"
+#include "core/interrupt.hpp"
 #include "core/lp_result.hpp"
 #include "linear/rational.hpp"
-#include "parser/lp_format.hpp"
+#include "linear/system.hpp"
 
 namespace nemox::milp {
 
@@ -57,10 +56,7 @@ struct SearchStats {
 // objective, down child first, at most 1000 examined nodes. An incumbent is
 // Optimal unless the limit left open a node that could still beat it; then
 // it is only Feasible.
-LpResult branch_and_bound(const parser::ParsedLp& problem, Interrupt interrupt = Interrupt(),
+LpResult branch_and_bound(const linear::ExactSystem& problem, Interrupt interrupt = Interrupt(),
                           SearchStats* stats = nullptr);
-
-// The road of solve_milp_text below the Python surface.
-Expected<LpResult> solve_milp_text(std::string_view text, Interrupt interrupt = Interrupt());
 
 }  // namespace nemox::milp

@@ -95,9 +95,9 @@ const char* read_literal(const char* p, const char* end, std::int32_t& out) {
 
 }  // namespace
 
-Expected<DimacsProblem> parse_dimacs(std::string_view text) {
-    using Result = Expected<DimacsProblem>;
-    DimacsProblem problem;
+Expected<sat::Cnf> parse_dimacs(std::string_view text) {
+    using Result = Expected<sat::Cnf>;
+    sat::Cnf problem;
     problem.literals.reserve(text.size() / 3);
     problem.clause_ends.reserve(text.size() / 12);
     bool header_seen = false;

@@ -1,30 +1,12 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <span>
 #include <string_view>
-#include <vector>
 
 #include "core/expected.hpp"
+#include "sat/cnf.hpp"
 
 namespace nemox::parser {
 
-// Clauses in input order, literals as written. Stored flat: one clause per
-// range of `literals`, closed by the matching entry of `clause_ends`.
-struct DimacsProblem {
-    std::vector<std::int32_t> literals;
-    std::vector<std::size_t> clause_ends;
-    std::uint64_t num_vars = 0;
-    std::uint64_t num_clauses = 0;
-
-    std::size_t clause_count() const { return clause_ends.size(); }
-    std::span<const std::int32_t> clause(std::size_t i) const {
-        const std::size_t begin = i == 0 ? 0 : clause_ends[i - 1];
-        return {literals.data() + begin, clause_ends[i] - begin};
-    }
-};
-
-Expected<DimacsProblem> parse_dimacs(std::string_view text);
+Expected<sat::Cnf> parse_dimacs(std::string_view text);
 
 }  // namespace nemox::parser

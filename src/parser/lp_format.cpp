@@ -308,16 +308,16 @@ Expected<LinearSystemT<N>> parse_lp(std::string_view text) {
     return system;
 }
 
-Expected<ParsedLp> read_lp_text(std::string_view text) {
+Expected<linear::ExactSystem> read_lp_text(std::string_view text) {
     try {
         auto small = parse_lp<linear::Rational>(text);
-        if (!small.ok()) return Expected<ParsedLp>::failure(small.error());
-        return ParsedLp{std::move(small.value()), std::nullopt};
+        if (!small.ok()) return Expected<linear::ExactSystem>::failure(small.error());
+        return linear::ExactSystem{std::move(small.value()), std::nullopt};
     } catch (const linear::Overflow&) {
     }
     auto big = parse_lp<linear::BigRational>(text);
-    if (!big.ok()) return Expected<ParsedLp>::failure(big.error());
-    return ParsedLp{std::nullopt, std::move(big.value())};
+    if (!big.ok()) return Expected<linear::ExactSystem>::failure(big.error());
+    return linear::ExactSystem{std::nullopt, std::move(big.value())};
 }
 
 template Expected<LinearSystemT<linear::Rational>> parse_lp(std::string_view);

@@ -30,13 +30,9 @@ extern template Expected<linear::LinearSystemT<linear::BigRational>> parse_lp(st
 template <class N>
 std::uint64_t get_var(std::string_view name, linear::LinearSystemT<N>& system);
 
-// A parsed text: in 64-bit fractions when the reading stayed in range,
-// otherwise read again in big ones. Exactly one is present.
-struct ParsedLp {
-    std::optional<linear::LinearSystem> small;
-    std::optional<linear::BigLinearSystem> big;
-};
-Expected<ParsedLp> read_lp_text(std::string_view text);
+// Reads in 64-bit fractions, and again in big ones when a value leaves
+// that range.
+Expected<linear::ExactSystem> read_lp_text(std::string_view text);
 
 template <class N>
 Expected<linear::LinearExprT<N>> parse_expr(std::string_view text,

@@ -1,7 +1,6 @@
-#include "cp/solver.hpp"
-#include "parser/cp_format.hpp"
 #include "python/roads.hpp"
 #include "python/surface.hpp"
+#include "roads/roads.hpp"
 
 namespace nemox::py {
 
@@ -9,16 +8,9 @@ PyObject* solve_cp_text(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyOb
     std::string_view text;
     if (!take_input("solve_cp_text", args, nargs, kwnames, text)) return nullptr;
     return guarded([&]() -> PyObject* {
-        SolverResult result = SolverResult::unsat();
-        {
-            auto parsed = parser::parse_cp(text);
-            if (!parsed.ok()) return raise_value_error(parsed.error());
-            result = cp::solve_cp(parsed.value(), interrupt());
-        }
-        ResultDict dict;
-        dict.set_status(result.status_word());
-        if (result.is_sat()) dict.set_model(result.assignment());
-        return dict.release();
+        const auto result = roads::solve_cp(text, interrupt());
+        if (!result.ok()) return raise_value_error(result.error());
+        return solver_result_to_py(result.value());
     });
 }
 

@@ -1,9 +1,8 @@
 #include "core/lp_result.hpp"
-#include "lp/solver.hpp"
-#include "parser/lp_format.hpp"
 #include "python/lp_common.hpp"
 #include "python/roads.hpp"
 #include "python/surface.hpp"
+#include "roads/roads.hpp"
 
 namespace nemox::py {
 
@@ -19,7 +18,7 @@ PyObject* solve_lp_text(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyOb
     std::string_view text;
     if (!take_input("solve_lp_text", args, nargs, kwnames, text)) return nullptr;
     return guarded([&]() -> PyObject* {
-        const auto result = lp::solve_lp_text(text, interrupt());
+        const auto result = roads::solve_lp(text, interrupt());
         if (!result.ok()) return raise_value_error(result.error());
         return lp_result_to_py(result.value());
     });

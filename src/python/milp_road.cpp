@@ -1,7 +1,7 @@
-#include "milp/solver.hpp"
 #include "python/lp_common.hpp"
 #include "python/roads.hpp"
 #include "python/surface.hpp"
+#include "roads/roads.hpp"
 
 namespace nemox::py {
 
@@ -9,7 +9,7 @@ PyObject* solve_milp_text(PyObject*, PyObject* const* args, Py_ssize_t nargs, Py
     std::string_view text;
     if (!take_input("solve_milp_text", args, nargs, kwnames, text)) return nullptr;
     return guarded([&]() -> PyObject* {
-        const auto result = milp::solve_milp_text(text, interrupt());
+        const auto result = roads::solve_milp(text, interrupt());
         if (!result.ok()) return raise_value_error(result.error());
         return lp_result_to_py(result.value());
     });

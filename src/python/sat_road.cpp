@@ -1,7 +1,6 @@
-#include "parser/dimacs.hpp"
 #include "python/roads.hpp"
 #include "python/surface.hpp"
-#include "sat/solver.hpp"
+#include "roads/roads.hpp"
 
 namespace nemox::py {
 
@@ -19,16 +18,9 @@ PyObject* solve_sat(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject
     std::string_view text;
     if (!take_input("solve_sat", args, nargs, kwnames, text)) return nullptr;
     return guarded([&]() -> PyObject* {
-        SolverResult result = SolverResult::unsat();
-        {
-            auto parsed = parser::parse_dimacs(text);
-            if (!parsed.ok()) return raise_value_error(parsed.error());
-            result = sat::solve_dimacs(parsed.value(), interrupt(), kDictBytesPerVar);
-        }
-        ResultDict dict;
-        dict.set_status(result.status_word());
-        if (result.is_sat()) dict.set_model(result.assignment());
-        return dict.release();
+        const auto result = roads::solve_sat(text, interrupt(), kDictBytesPerVar);
+        if (!result.ok()) return raise_value_error(result.error());
+        return solver_result_to_py(result.value());
     });
 }
 

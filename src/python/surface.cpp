@@ -129,6 +129,13 @@ void ResultDict::set_objective(double objective) {
     insert("objective", Ref(PyFloat_FromDouble(objective)));
 }
 
+PyObject* solver_result_to_py(const SolverResult& result) {
+    ResultDict dict;
+    dict.set_status(result.status_word());
+    if (result.is_sat()) dict.set_model(result.assignment());
+    return dict.release();
+}
+
 PyObject* model_to_py(const Assignment& assignment) {
     Ref dict(PyDict_New());
     if (dict.get() == nullptr) return nullptr;

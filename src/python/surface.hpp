@@ -12,6 +12,8 @@
 
 #include "core/assignment.hpp"
 #include "core/failure.hpp"
+#include "core/interrupt.hpp"
+#include "core/solver_result.hpp"
 
 namespace nemox::py {
 
@@ -66,6 +68,9 @@ class ResultDict {
 
 // New dict mapping "x<index>" to True/False, int or float, in pair order.
 PyObject* model_to_py(const Assignment& assignment);
+
+// The SAT and CP result dictionary: status, then the model when satisfied.
+PyObject* solver_result_to_py(const SolverResult& result);
 
 // Runs one call's body and turns every C++ failure into a Python exception.
 template <class Body>

@@ -72,7 +72,7 @@ void Solver::add_lits(std::span<const Lit> lits) {
     watch(store(lits), lits);
 }
 
-void Solver::load(const parser::DimacsProblem& problem) {
+void Solver::load(const Cnf& problem) {
     std::vector<Lit> lits(problem.literals.size());
     std::uint64_t vars = 0;
     for (std::size_t i = 0; i < lits.size(); ++i) {
@@ -245,8 +245,7 @@ SolverResult Solver::solve() {
     }
 }
 
-SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt,
-                          double answer_bytes_per_var) {
+SolverResult solve_cnf(const Cnf& problem, Interrupt interrupt, double answer_bytes_per_var) {
     Solver solver(interrupt, answer_bytes_per_var);
     solver.load(problem);
     return solver.solve();

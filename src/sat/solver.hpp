@@ -5,9 +5,10 @@
 #include <vector>
 
 #include "core/failure.hpp"
+#include "core/interrupt.hpp"
 #include "core/solver_result.hpp"
-#include "parser/dimacs.hpp"
 #include "sat/clause.hpp"
+#include "sat/cnf.hpp"
 #include "sat/heuristics.hpp"
 #include "sat/trail.hpp"
 #include "sat/watch.hpp"
@@ -29,7 +30,7 @@ class Solver {
     void ensure_vars(std::uint64_t n);
     void add_clause(std::span<const std::int32_t> dimacs);
     // Loads every clause of the problem in input order, tables sized once.
-    void load(const parser::DimacsProblem& problem);
+    void load(const Cnf& problem);
     SolverResult solve();
 
     std::uint64_t num_vars() const { return num_vars_; }
@@ -84,7 +85,7 @@ class Solver {
 };
 
 // The whole SAT road after reading: load, then search.
-SolverResult solve_dimacs(const parser::DimacsProblem& problem, Interrupt interrupt = Interrupt(),
-                          double answer_bytes_per_var = 0);
+SolverResult solve_cnf(const Cnf& problem, Interrupt interrupt = Interrupt(),
+                       double answer_bytes_per_var = 0);
 
 }  // namespace nemox::sat

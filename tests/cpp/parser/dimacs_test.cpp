@@ -10,7 +10,7 @@ namespace {
 
 using namespace std::string_literals;
 
-std::vector<std::vector<std::int32_t>> clauses_of(const DimacsProblem& p) {
+std::vector<std::vector<std::int32_t>> clauses_of(const sat::Cnf& p) {
     std::vector<std::vector<std::int32_t>> out;
     for (std::size_t i = 0; i < p.clause_count(); ++i) {
         auto c = p.clause(i);

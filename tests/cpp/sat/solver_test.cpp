@@ -17,12 +17,12 @@ namespace {
 using Clauses = std::vector<std::vector<std::int32_t>>;
 
 SolverResult solve(const Clauses& clauses) {
-    parser::DimacsProblem p;
+    sat::Cnf p;
     for (const auto& c : clauses) {
         p.literals.insert(p.literals.end(), c.begin(), c.end());
         p.clause_ends.push_back(p.literals.size());
     }
-    return solve_dimacs(p);
+    return solve_cnf(p);
 }
 
 SolverResult solve_reference(const Clauses& clauses) {
@@ -239,7 +239,7 @@ TEST(SatDifferential, SameAnswerPastActivityOverflow) {
     for (int h = 0; h < holes; ++h)
         for (int p1 = 0; p1 < pigeons; ++p1)
             for (int p2 = p1 + 1; p2 < pigeons; ++p2) clauses.push_back({-var(p1, h), -var(p2, h)});
-    parser::DimacsProblem p;
+    sat::Cnf p;
     for (const auto& c : clauses) {
         p.literals.insert(p.literals.end(), c.begin(), c.end());
         p.clause_ends.push_back(p.literals.size());
