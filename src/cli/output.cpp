@@ -1,0 +1,164 @@
+#include "cli/output.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <variant>
+
+namespace nemox::cli {
+
+namespace {
+
+std::string json_value(const Value& v) {
+    struct Visitor {
+        std::string operator()(bool b) const { return b ? "true" : "false"; }
+        std::string operator()(std::int64_t i) const { return std::to_string(i); }
+        std::string operator()(double d) const { return python_float(d); }
+        std::string operator()(const BigInteger& i) const { return decimal_text(i); }
+    };
+    return std::visit(Visitor{}, v);
+}
+
+// Status words and reasons are plain ASCII without quotes or backslashes.
+void append_field(std::string& out, std::string_view key, std::string_view raw) {
+    out += out.size() == 1 ? "\"" : ", \"";
+    out += key;
+    out += "\": ";
+    out += raw;
+}
+
+std::string model_json(const Assignment& a) {
+    std::string out = "{";
+    for (const auto& [index, value] : a) {
+        if (out.size() > 1) out += ", ";
+        out += "\"x" + std::to_string(index) + "\": " + json_value(value);
+    }
+    return out + "}";
+}
+
+bool is_zero(const Value& v) {
+    if (const bool* b = std::get_if<bool>(&v)) return !*b;
+    if (const std::int64_t* i = std::get_if<std::int64_t>(&v)) return *i == 0;
+    if (const double* d = std::get_if<double>(&v)) return *d == 0.0;
+    return false;  // a big integer is never zero
+}
+
+std::string nonzero_values(const Assignment& a) {
+    std::string out;
+    for (const auto& [index, value] : a) {
+        if (!is_zero(value)) out += "x" + std::to_string(index) + " = " + value_text(value) + "\n";
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string undecided_status() {
+    return LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}}).text();
+}
+
+std::string python_float(double v) {
+    if (std::isnan(v)) return "NaN";
+    if (std::isinf(v)) return v < 0 ? "-Infinity" : "Infinity";
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::size_t e_pos = sci.find('e');
+    int exponent = 0;
+    std::from_chars(sci.data() + e_pos + (sci[e_pos + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
+                    exponent);
+    std::string out;
+    std::string digits;
+    for (const char c : sci.substr(0, e_pos)) {
+        if (c == '-') {
+            out += '-';
+        } else if (c != '.') {
+            digits += c;
+        }
+    }
+    const int n = static_cast<int>(digits.size());
+    if (exponent < -4 || exponent >= 16) {
+        out += digits[0];
+        if (n > 1) out += "." + digits.substr(1);
+        const std::string e = std::to_string(std::abs(exponent));
+        out += exponent < 0 ? "e-" : "e+";
+        if (e.size() < 2) out += '0';
+        return out + e;
+    }
+    if (exponent >= n - 1) {
+        out += digits;
+        out.append(static_cast<std::size_t>(exponent - (n - 1)), '0');
+        return out + ".0";
+    }
+    if (exponent >= 0) {
+        const auto point = static_cast<std::size_t>(exponent + 1);
+        return out + digits.substr(0, point) + "." + digits.substr(point);
+    }
+    return out + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+}
+
+std::string sat_json(const SolverResult* result) {
+    std::string out = "{";
+    if (result == nullptr) {
+        append_field(out, "status", "\"" + undecided_status() + "\"");
+    } else {
+        append_field(out, "status", std::string("\"") + result->status_word() + "\"");
+        if (result->is_sat()) append_field(out, "model", model_json(result->assignment()));
+    }
+    return out + "}";
+}
+
+std::string lp_json(const LpResult& result) {
+    std::string out = "{";
+    append_field(out, "status", "\"" + result.status() + "\"");
+    if (result.has_assignment()) append_field(out, "model", model_json(result.assignment));
+    if (result.kind == LpResult::Kind::Optimal)
+        append_field(out, "objective", python_float(result.objective));
+    return out + "}";
+}
+
+std::string sat_competition(const SolverResult* result) {
+    if (result == nullptr) return "s UNKNOWN\n";
+    if (!result->is_sat()) return "s UNSATISFIABLE\n";
+    std::string out = "s SATISFIABLE\n";
+    std::string line = "v";
+    for (const auto& [index, value] : result->assignment()) {
+        const std::string lit = (std::get<bool>(value) ? "" : "-") + std::to_string(index + 1);
+        if (line.size() + 1 + lit.size() > 78) {
+            out += line + "\n";
+            line = "v";
+        }
+        line += " " + lit;
+    }
+    return out + line + " 0\n";
+}
+
+std::string cp_text(const SolverResult* result) {
+    if (result == nullptr) return "status: " + undecided_status() + "\n";
+    std::string out = std::string("status: ") + result->status_word() + "\n";
+    if (result->is_sat()) out += nonzero_values(result->assignment());
+    return out;
+}
+
+std::string lp_text(const LpResult& result) {
+    std::string out = "status: " + result.status() + "\n";
+    if (result.kind == LpResult::Kind::Optimal)
+        out += "objective: " + format_double(result.objective) + "\n";
+    if (result.has_assignment()) out += nonzero_values(result.assignment);
+    return out;
+}
+
+std::string located_message(std::string_view file, std::string_view message) {
+    std::string out(file);
+    constexpr std::string_view kLine = "line ";
+    if (message.starts_with(kLine)) {
+        const std::size_t colon = message.find(": ");
+        const std::string_view number = message.substr(kLine.size(), colon - kLine.size());
+        if (colon != std::string_view::npos && !number.empty() &&
+            number.find_first_not_of("0123456789") == std::string_view::npos) {
+            return out + ":" + std::string(number) + ": " + std::string(message.substr(colon + 2));
+        }
+    }
+    return out + ": " + std::string(message);
+}
+
+}  // namespace nemox::cli

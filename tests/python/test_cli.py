@@ -1,0 +1,226 @@
+"""The nemox command, driven as a user would: every output form against the
+module's dict for the same text, exit statuses, messages, many files, the
+time limit and Ctrl-C."""
+import json
+import os
+import signal
+import subprocess
+import sys
+import sysconfig
+import time
+from pathlib import Path
+
+import pytest
+
+import long_calls
+import nemox
+from memory import SANITIZED
+
+REPO = Path(__file__).resolve().parents[2]
+# The sanitized run tests the instrumented command beside the instrumented module.
+COMMAND = REPO / "build" / "sanitize" / "nemox" if SANITIZED else Path(sysconfig.get_path("scripts")) / "nemox"
+FUNCTIONS = {"sat": nemox.solve_sat, "lp": nemox.solve_lp_text, "milp": nemox.solve_milp_text,
+             "cp": nemox.solve_cp_text}
+
+
+def run(*args, stdin=None, timeout=120):
+    assert COMMAND.is_file(), f"{COMMAND} is missing: pip install . installs it"
+    return subprocess.run([str(COMMAND), *map(str, args)], input=stdin, capture_output=True, text=True,
+                          timeout=timeout)
+
+
+def chain(factor: str, n: int) -> str:
+    return "max x0\nx0 <= 1\n" + "".join(f"x{i + 1} - {factor}*x{i} = 0\n" for i in range(n))
+
+
+CASES = [
+    ("sat", "p cnf 3 2\n1 -3 0\n2 3 -1 0\n"),
+    ("sat", "p cnf 1 2\n1 0\n-1 0\n"),
+    ("sat", "p cnf 0 0\n"),
+    ("lp", "max x0 + x1\nx0 + 2*x1 <= 4\n3*x0 + x1 <= 6\n"),
+    ("lp", "max x0\nx0 >= 1\n"),
+    ("lp", "max x0\nx0 <= -1\n"),
+    ("lp", "min x0\nx0 >= 1e19\n"),
+    ("lp", "max x0\nx0 <= 0.00001\n"),
+    ("lp", "max x0\nx0 <= 12345678912345.5\n"),
+    ("lp", "min -3*x0\nx0 <= 0\n"),
+    ("lp", chain("0.777777777", 40)),
+    ("lp", chain("9223372036854775807", 240)),
+    ("milp", "max x0 + x1\nint x0\nint x1\n2*x0 + 2*x1 <= 3\n"),
+    ("milp", "min x0\nint x0\n2*x0 = 3\n"),
+    ("milp", "max x0 + x1 + x2 + x3 + x4 + x5\n" + "".join(f"int x{i}\n" for i in range(6))
+     + "2*x0 + 2*x1 + 2*x2 + 2*x3 + 2*x4 + 2*x5 <= 11\n"),
+    ("cp", "var a 1 3\nvar b 1 3\nneq a b\n"),
+    ("cp", "var p 1 2\nvar q 1 2\nvar r 1 2\nallDiff p q r\n"),
+    ("cp", "var x -9223372036854775808 9223372036854775807\n"),
+]
+
+
+@pytest.fixture
+def decimal_digits_unlimited():
+    # The command writes 2^15120 in decimal; Python reads and writes such
+    # integers only without its default limit.
+    limit = sys.get_int_max_str_digits()
+    sys.set_int_max_str_digits(0)
+    yield
+    sys.set_int_max_str_digits(limit)
+
+
+@pytest.mark.usefixtures("decimal_digits_unlimited")
+@pytest.mark.parametrize("kind, text", CASES, ids=lambda v: v[:30] if isinstance(v, str) else None)
+def test_json_is_the_module_dict(kind, text, tmp_path):
+    want = FUNCTIONS[kind](text)
+    path = tmp_path / "problem.txt"
+    path.write_text(text)
+    done = run(kind, "--json", path)
+    assert done.stdout == json.dumps(want) + "\n"
+    got = json.loads(done.stdout)
+    assert list(got.items()) == list(want.items())
+    assert all(type(got["model"][k]) is type(v) for k, v in want.get("model", {}).items())
+    assert done.returncode == ({"SAT": 10, "UNSAT": 20}[want["status"]] if kind == "sat" else 0)
+
+
+@pytest.mark.usefixtures("decimal_digits_unlimited")
+@pytest.mark.parametrize("kind, text", CASES, ids=lambda v: v[:30] if isinstance(v, str) else None)
+def test_text_forms_state_the_module_answer(kind, text):
+    want = FUNCTIONS[kind](text)
+    done = run(kind, "-", stdin=text)
+    lines = done.stdout.splitlines()
+    model = want.get("model", {})
+    if kind == "sat":
+        assert lines[0] == "s " + {"SAT": "SATISFIABLE", "UNSAT": "UNSATISFIABLE"}[want["status"]]
+        literals = [int(t) for line in lines[1:] for t in line.split()[1:]]
+        assert all(line.startswith("v ") and len(line) <= 80 for line in lines[1:])
+        if model:
+            assert literals[-1] == 0
+            assert literals[:-1] == [(i + 1) * (1 if v else -1) for i, v in enumerate(model.values())]
+        assert done.returncode == (10 if want["status"] == "SAT" else 20)
+        return
+    assert lines[0] == "status: " + want["status"]
+    rest = lines[1:]
+    if "objective" in want:
+        assert float(rest[0].removeprefix("objective: ")) == want["objective"]
+        rest = rest[1:]
+    values = dict(line.split(" = ") for line in rest)
+    expected = {k: v for k, v in model.items() if v != 0}
+    assert list(values) == list(expected)
+    assert all((int(values[k]) if type(v) is int else float(values[k])) == v for k, v in expected.items())
+    assert done.returncode == 0
+
+
+@pytest.mark.parametrize("kind, text, message", [
+    ("sat", "p cnf 1 1\n1 x 0\n", "{}:2: invalid literal 'x'"),
+    ("sat", "", "{}: missing 'p cnf' header"),
+    ("lp", "max x0\nx0 + x1 < 4\n", "{}:2: bad syntax: x0 + x1 < 4"),
+    ("milp", "max x0\nx0 <= bad\n", "{}: bad number: bad"),
+    ("cp", "var x 0 3\neq x z\n", "{}:2: unknown variable 'z'"),
+])
+def test_reader_messages_name_file_and_line(kind, text, message, tmp_path):
+    path = tmp_path / "broken.txt"
+    path.write_text(text)
+    done = run(kind, path)
+    assert (done.returncode, done.stdout, done.stderr) == (1, "", message.format(path) + "\n")
+    with pytest.raises(ValueError) as info:
+        FUNCTIONS[kind](text)
+    assert message.endswith(info.value.args[0].split(": ", 1)[-1])
+
+
+@pytest.mark.parametrize("args, status, stderr_has", [
+    ([], 2, "missing subcommand"),
+    (["solve", "x"], 2, "unknown subcommand 'solve'"),
+    (["sat"], 2, "no FILE given"),
+    (["sat", "--frobnicate", "x"], 2, "unknown option '--frobnicate'"),
+    (["sat", "--time-limit", "soon", "x"], 2, "--time-limit needs a positive number"),
+    (["sat", "--time-limit", "-1", "x"], 2, "--time-limit needs a positive number"),
+    (["sat", "-j", "0", "x"], 2, "needs a number of jobs"),
+    (["sat", "-j"], 2, "option -j needs a value"),
+    (["sat", "/no/such/file.cnf"], 1, "nemox: /no/such/file.cnf: No such file or directory"),
+])
+def test_bad_command_lines_and_files(args, status, stderr_has):
+    done = run(*args)
+    assert done.returncode == status and stderr_has in done.stderr and done.stdout == ""
+
+
+def test_help_lists_every_option_and_version():
+    done = run("--help")
+    assert done.returncode == 0 and done.stdout.startswith("usage: nemox sat|lp|milp|cp")
+    for option in ("--json", "--time-limit SECS", "-j N, --jobs N", "--help", "--version"):
+        assert option in done.stdout
+    assert run("sat", "--version").stdout.startswith("nemox ")
+
+
+def write_batch(tmp_path):
+    texts = [text for kind, text in CASES if kind == "sat"] + ["p cnf 2 1\n1 x 0\n"]
+    folder = tmp_path / "batch"
+    folder.mkdir()
+    paths = []
+    for i, text in enumerate(texts):
+        paths.append(folder / f"f{i:02d}.cnf")
+        paths[-1].write_text(text)
+    return folder, paths, texts
+
+
+@pytest.mark.parametrize("jobs", ["1", "2", "8"])
+def test_many_files_answer_in_input_order(jobs, tmp_path):
+    folder, paths, texts = write_batch(tmp_path)
+    listing = tmp_path / "list.txt"
+    listing.write_text("".join(f"{p}\n" for p in reversed(paths)))
+    by_directory = run("sat", "-j", jobs, "--json", folder)
+    by_list = run("sat", "-j", jobs, "--json", f"@{listing}")
+    answers = [nemox.solve_sat(t) for t in texts[:-1]]
+    assert by_directory.stdout.splitlines() == [json.dumps(a) for a in answers]
+    assert by_list.stdout.splitlines() == [json.dumps(a) for a in reversed(answers)]
+    # One malformed file: the others are answered, the run says so.
+    assert by_directory.returncode == by_list.returncode == 1
+    assert by_directory.stderr == f"{paths[-1]}:2: invalid literal 'x'\n"
+    text = run("sat", "-j", jobs, *paths[:2]).stdout
+    assert text == f"c file: {paths[0]}\ns SATISFIABLE\nv 1 2 3 0\nc file: {paths[1]}\ns UNSATISFIABLE\n"
+
+
+# Calls that do not end by themselves, and how each reports being cut short.
+UNDECIDED = [
+    ("sat", long_calls.SAT, "s UNKNOWN\n"),
+    ("lp", long_calls.LP, "status: UNKNOWN (resource limit)\n"),
+    ("cp", long_calls.CP, "status: UNKNOWN (resource limit)\n"),
+]
+
+
+@pytest.mark.parametrize("kind, text, report", UNDECIDED, ids=[u[0] for u in UNDECIDED])
+def test_time_limit_reports_undecided(kind, text, report, tmp_path):
+    path = tmp_path / "long.txt"
+    path.write_text(text)
+    start = time.perf_counter()
+    done = run(kind, "--time-limit", "0.5", path)
+    assert (done.returncode, done.stdout, done.stderr) == (0, report, "")
+    # Far more than the limit: this guards against a hang, not for speed.
+    assert time.perf_counter() - start < 60
+    assert json.loads(run(kind, "--json", "--time-limit", "0.2", path).stdout) == \
+        {"status": "UNKNOWN (resource limit)"}
+
+
+def sigint_is_caught(pid: int) -> bool:
+    with open(f"/proc/{pid}/status") as f:
+        caught = next(line for line in f if line.startswith("SigCgt:"))
+    return int(caught.split()[1], 16) & (1 << (signal.SIGINT - 1)) != 0
+
+
+@pytest.mark.parametrize("kind, text, report", UNDECIDED, ids=[u[0] for u in UNDECIDED])
+def test_ctrl_c_ends_the_run_with_the_same_report(kind, text, report, tmp_path):
+    path = tmp_path / "long.txt"
+    path.write_text(text)
+    child = subprocess.Popen([str(COMMAND), kind, path, path], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                             text=True)
+    try:
+        # Send it only once the handler is in place, whatever the machine's speed.
+        deadline = time.monotonic() + 60
+        while not sigint_is_caught(child.pid):
+            assert time.monotonic() < deadline
+            time.sleep(0.01)
+        child.send_signal(signal.SIGINT)
+        out, err = child.communicate(timeout=60)
+    finally:
+        child.kill()
+    header = "c file: " if kind == "sat" else "== "
+    tail = "" if kind == "sat" else " =="
+    assert out == f"{header}{path}{tail}\n{report}" * 2
+    assert (child.returncode, err) == (0, "")
