@@ -101,6 +101,29 @@ void Solver::load(const Cnf& problem) {
     }
 }
 
+// Each learnt clause is already a reverse-unit-propagation consequence: its
+// negation makes the reasons resolved in its analysis unit in trail order and
+// then falsifies the conflict clause. The empty clause follows the same way,
+// from the level-0 trail, when a conflict is met there.
+void Solver::prove(std::span<const Lit> lits) {
+    proof_lits_.clear();
+    for (const Lit l : lits) {
+        const std::uint32_t v = lit_var(l);
+        // Variable 2^31 is only reachable as -2147483648; its positive
+        // literal has no 32-bit form.
+        if (lit_positive(l) && v == INT32_MAX)
+            throw InternalFailure("literal 2147483648 cannot be written in the proof");
+        proof_lits_.push_back(lit_positive(l) ? static_cast<std::int32_t>(v + 1)
+                                              : static_cast<std::int32_t>(-std::int64_t{v} - 1));
+    }
+    proof_->add(proof_lits_);
+}
+
+SolverResult Solver::prove_unsat() {
+    if (proof_ != nullptr) proof_->add({});
+    return SolverResult::unsat();
+}
+
 void Solver::assign(Lit l, ClauseRef reason) {
     const std::uint32_t v = lit_var(l);
     lit_values_[l] = True;
@@ -217,15 +240,17 @@ void Solver::decide() {
 }
 
 SolverResult Solver::solve() {
-    if (has_empty_clause_) return SolverResult::unsat();
+    // An empty clause in the input, or two contradicting units.
+    if (has_empty_clause_) return prove_unsat();
     order_.build_all(static_cast<std::uint32_t>(num_vars_));
     for (;;) {
         const ClauseRef conflict = propagate();
         if (conflict != kNoClause) {
             ++conflicts_;
-            if (trail_.level() == 0) return SolverResult::unsat();
+            if (trail_.level() == 0) return prove_unsat();
             std::uint32_t backjump_level = 0;
             analyze(conflict, backjump_level);
+            if (proof_ != nullptr) prove(learnt_);
             const ClauseRef learnt = store(learnt_);
             if (learnt_.size() >= 2) watch(learnt, learnt_);
             backjump(backjump_level, lit_var(learnt_[0]));
@@ -245,8 +270,10 @@ SolverResult Solver::solve() {
     }
 }
 
-SolverResult solve_cnf(const Cnf& problem, Interrupt interrupt, double answer_bytes_per_var) {
+SolverResult solve_cnf(const Cnf& problem, Interrupt interrupt, double answer_bytes_per_var,
+                       ProofSink* proof) {
     Solver solver(interrupt, answer_bytes_per_var);
+    solver.set_proof(proof);
     solver.load(problem);
     return solver.solve();
 }

@@ -10,6 +10,7 @@
 #include "sat/clause.hpp"
 #include "sat/cnf.hpp"
 #include "sat/heuristics.hpp"
+#include "sat/proof.hpp"
 #include "sat/trail.hpp"
 #include "sat/watch.hpp"
 
@@ -31,6 +32,10 @@ class Solver {
     void add_clause(std::span<const std::int32_t> dimacs);
     // Loads every clause of the problem in input order, tables sized once.
     void load(const Cnf& problem);
+    // Every clause learnt from here on goes to `proof` (null for none), and
+    // the empty clause when the answer is UNSAT. The sink must outlive the
+    // search.
+    void set_proof(ProofSink* proof) { proof_ = proof; }
     SolverResult solve();
 
     std::uint64_t num_vars() const { return num_vars_; }
@@ -58,6 +63,8 @@ class Solver {
     ClauseRef store(std::span<const Lit> lits);
     void add_lits(std::span<const Lit> lits);
     void watch(ClauseRef c, std::span<const Lit> lits);
+    void prove(std::span<const Lit> lits);
+    SolverResult prove_unsat();
 
     ClauseDB clauses_;
     Watches watches_;
@@ -73,6 +80,8 @@ class Solver {
     std::vector<std::uint32_t> touched_;
     std::vector<Lit> learnt_;
     std::vector<Lit> scratch_;
+    ProofSink* proof_ = nullptr;
+    std::vector<std::int32_t> proof_lits_;
     double var_inc_ = 1.0;
     double var_decay_ = 0.95;
     std::uint64_t num_vars_ = 0;
@@ -84,8 +93,9 @@ class Solver {
     double answer_bytes_per_var_;
 };
 
-// The whole SAT road after reading: load, then search.
+// The whole SAT road after reading: load, then search; `proof`, when given,
+// receives the proof of an UNSAT answer.
 SolverResult solve_cnf(const Cnf& problem, Interrupt interrupt = Interrupt(),
-                       double answer_bytes_per_var = 0);
+                       double answer_bytes_per_var = 0, ProofSink* proof = nullptr);
 
 }  // namespace nemox::sat
