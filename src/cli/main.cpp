@@ -17,6 +17,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <optional>
@@ -52,6 +53,9 @@ options:
                       and report it undecided (s UNKNOWN, or the status
                       "UNKNOWN (resource limit)")
   -j N, --jobs N      solve N files at once (default: the number of cores)
+  --proof FILE        sat with one input: write a DRAT proof of an
+                      unsatisfiable answer to FILE (every learnt clause as
+                      it is learnt, then the empty clause)
   -h, --help          print this text and exit
   --version           print the version and exit
 
@@ -80,6 +84,7 @@ struct Options {
     Kind kind = Kind::Sat;
     bool json = false;
     std::optional<double> time_limit;
+    std::optional<std::string> proof;
     unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::string> inputs;
 };
@@ -171,11 +176,15 @@ Options parse_options(int argc, char** argv) {
             if (end == v.c_str() || *end != '\0' || n < 1 || n > 1024)
                 usage_error(a + " needs a number of jobs from 1 to 1024, not '" + v + "'");
             o.jobs = static_cast<unsigned>(n);
+        } else if (a == "--proof") {
+            o.proof = value_of(i);
         } else {
             usage_error("unknown option '" + a + "'");
         }
     }
     if (o.inputs.empty()) usage_error("no FILE given (use - for standard input)");
+    if (o.proof && (o.kind != Kind::Sat || o.inputs.size() != 1))
+        usage_error("--proof needs the sat subcommand and exactly one FILE");
     return o;
 }
 
@@ -251,9 +260,26 @@ Outcome solve_one(const Options& o, const Input& in) {
     };
     try {
         if (interrupted.load(std::memory_order_relaxed)) throw Interrupted{};
+        std::unique_ptr<std::FILE, int (*)(std::FILE*)> proof_file(nullptr, &std::fclose);
+        std::optional<sat::DratWriter> proof;
+        if (o.proof) {
+            proof_file.reset(std::fopen(o.proof->c_str(), "w"));
+            if (!proof_file) {
+                r.err = "nemox: " + *o.proof + ": " + std::strerror(errno) + "\n";
+                r.status = kInputError;
+                return r;
+            }
+            proof.emplace(proof_file.get());
+        }
         if (o.kind == Kind::Sat || o.kind == Kind::Cp) {
-            const auto result = o.kind == Kind::Sat ? roads::solve_sat(text, interrupt)
+            const auto result = o.kind == Kind::Sat ? roads::solve_sat(text, interrupt, 0,
+                                                                       proof ? &*proof : nullptr)
                                                     : roads::solve_cp(text, interrupt);
+            if (proof && !proof->flush()) {
+                r.err = "nemox: " + *o.proof + ": the proof could not be written\n";
+                r.status = kInputError;
+                return r;
+            }
             if (!result.ok()) {
                 reader_error(result.error());
             } else {

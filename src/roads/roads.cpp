@@ -13,10 +13,10 @@
 namespace nemox::roads {
 
 Expected<SolverResult> solve_sat(std::string_view text, Interrupt interrupt,
-                                 double answer_bytes_per_var) {
+                                 double answer_bytes_per_var, sat::ProofSink* proof) {
     auto parsed = parser::parse_dimacs(text);
     if (!parsed.ok()) return Expected<SolverResult>::failure(parsed.error());
-    return sat::solve_cnf(parsed.value(), interrupt, answer_bytes_per_var);
+    return sat::solve_cnf(parsed.value(), interrupt, answer_bytes_per_var, proof);
 }
 
 Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt) {

@@ -6,6 +6,7 @@
 #include "core/interrupt.hpp"
 #include "core/lp_result.hpp"
 #include "core/solver_result.hpp"
+#include "sat/proof.hpp"
 
 // The four roads from text to answer: read the text (a message when it is
 // malformed), then solve. The Python module and the command both enter here.
@@ -13,8 +14,9 @@ namespace nemox::roads {
 
 // DIMACS CNF. `answer_bytes_per_var`: what the caller's form of the model
 // needs per variable, counted in the memory check before the tables exist.
+// `proof` receives every learnt clause and, for UNSAT, the empty one.
 Expected<SolverResult> solve_sat(std::string_view text, Interrupt interrupt = Interrupt(),
-                                 double answer_bytes_per_var = 0);
+                                 double answer_bytes_per_var = 0, sat::ProofSink* proof = nullptr);
 // LP text, its continuous relaxation solved once.
 Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt = Interrupt());
 // LP text with integer variables, by branch and bound.

@@ -224,3 +224,77 @@ def test_ctrl_c_ends_the_run_with_the_same_report(kind, text, report, tmp_path):
     tail = "" if kind == "sat" else " =="
     assert out == f"{header}{path}{tail}\n{report}" * 2
     assert (child.returncode, err) == (0, "")
+
+
+def rup_refutation(clauses, proof) -> bool:
+    """Every proof clause follows by unit propagation from the clauses before
+    it, and the last is empty: plain fixpoint propagation, no cleverness."""
+    known = [list(c) for c in clauses]
+    for lemma in proof:
+        value = {-lit: True for lit in lemma}
+        if any(-lit in value for lit in value):
+            return False  # a tautology is not a lemma this solver writes
+        changed, conflict = True, False
+        while changed and not conflict:
+            changed = False
+            for clause in known:
+                open_lits = [lit for lit in clause if lit not in value and -lit not in value]
+                if any(lit in value for lit in clause):
+                    continue
+                if not open_lits:
+                    conflict = True
+                    break
+                if len(open_lits) == 1:
+                    value[open_lits[0]] = True
+                    changed = True
+        if not conflict:
+            return False
+        known.append(lemma)
+    return bool(proof) and proof[-1] == []
+
+
+def read_clauses(text: str):
+    numbers = [int(t) for line in text.splitlines() if line and line[0] not in "cp" for t in line.split()]
+    clauses, current = [], []
+    for n in numbers:
+        if n == 0:
+            clauses.append(current)
+            current = []
+        else:
+            current.append(n)
+    return clauses
+
+
+def unsat_formulas():
+    import random
+    rng = random.Random(5)
+    formulas = [long_calls.pigeonhole_cnf(h) for h in (1, 2, 3, 4)]
+    while len(formulas) < 40:
+        rows = [" ".join(str(v if rng.random() < 0.5 else -v) for v in rng.sample(range(1, 13), 3)) + " 0"
+                for _ in range(80)]
+        text = "p cnf 12 80\n" + "\n".join(rows) + "\n"
+        if nemox.solve_sat(text)["status"] == "UNSAT":
+            formulas.append(text)
+    return formulas
+
+
+def test_proofs_of_unsat_answers_check(tmp_path):
+    proof_path = tmp_path / "proof.drat"
+    for text in unsat_formulas():
+        done = run("sat", "--proof", proof_path, "-", stdin=text)
+        assert (done.returncode, done.stdout) == (20, "s UNSATISFIABLE\n")
+        proof = [[int(t) for t in line.split()[:-1]] for line in proof_path.read_text().splitlines()]
+        assert all(line.endswith("0") for line in proof_path.read_text().splitlines())
+        assert rup_refutation(read_clauses(text), proof), text
+        # The checker is no rubber stamp: without its lemmas the empty clause does not follow.
+        if len(proof) > 1:
+            assert not rup_refutation(read_clauses(text), [[]])
+    assert not rup_refutation([[1, 2], [-1, 2]], [[1], []])
+
+
+def test_proof_needs_one_sat_file(tmp_path):
+    for args in (["cp", "--proof", tmp_path / "p", "x"], ["sat", "--proof", tmp_path / "p", "a", "b"]):
+        done = run(*args)
+        assert done.returncode == 2 and "--proof needs the sat subcommand and exactly one FILE" in done.stderr
+    done = run("sat", "--proof", tmp_path / "missing" / "p", "-", stdin="p cnf 1 1\n1 0\n")
+    assert done.returncode == 1 and "No such file or directory" in done.stderr
