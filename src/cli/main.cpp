@@ -2,6 +2,7 @@
 // Python module, several at once on all cores, with a time limit and Ctrl-C.
 
 #include <signal.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <atomic>
@@ -53,6 +54,13 @@ options:
                       and report it undecided (s UNKNOWN, or the status
                       "UNKNOWN (resource limit)")
   -j N, --jobs N      solve N files at once (default: the number of cores)
+  --stats             after each answer, what the solve did as "c NAME: VALUE"
+                      lines (on standard error with --json): reading and
+                      solving time and the solver's counters
+  --summary           at the end, a table of every file with its status and
+                      time, on standard error
+  --memory-limit MB   refuse tables that would take the process beyond MB
+                      megabytes (reported as out of memory)
   --proof FILE        sat with one input: write a DRAT proof of an
                       unsatisfiable answer to FILE (every learnt clause as
                       it is learnt, then the empty clause)
@@ -85,6 +93,9 @@ struct Options {
     bool json = false;
     std::optional<double> time_limit;
     std::optional<std::string> proof;
+    bool stats = false;
+    bool summary = false;
+    std::optional<long> memory_limit_mb;
     unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::string> inputs;
 };
@@ -99,6 +110,8 @@ struct Outcome {
     std::string out;
     std::string err;
     int status = 0;
+    std::string word = "error";  // the answer's status, for the summary
+    double seconds = 0;
 };
 
 constexpr int kInputError = 1;
@@ -176,6 +189,17 @@ Options parse_options(int argc, char** argv) {
             if (end == v.c_str() || *end != '\0' || n < 1 || n > 1024)
                 usage_error(a + " needs a number of jobs from 1 to 1024, not '" + v + "'");
             o.jobs = static_cast<unsigned>(n);
+        } else if (a == "--summary") {
+            o.summary = true;
+        } else if (a == "--memory-limit") {
+            const std::string& v = value_of(i);
+            char* end = nullptr;
+            const long mb = std::strtol(v.c_str(), &end, 10);
+            if (end == v.c_str() || *end != '\0' || mb < 1 || mb > (1L << 40))
+                usage_error("--memory-limit needs a positive number of megabytes, not '" + v + "'");
+            o.memory_limit_mb = mb;
+        } else if (a == "--stats") {
+            o.stats = true;
         } else if (a == "--proof") {
             o.proof = value_of(i);
         } else {
@@ -241,7 +265,28 @@ std::vector<std::string> expand(const std::vector<std::string>& inputs, std::vec
     return paths;
 }
 
+std::string stats_lines(const roads::Stats& stats) {
+    char times[96];
+    std::snprintf(times, sizeof times, "c read time: %.6f s\nc solve time: %.6f s\n",
+                  stats.read_seconds, stats.solve_seconds);
+    std::string out = times;
+    for (const auto& [name, value] : stats.counters)
+        out += "c " + name + ": " + std::to_string(value) + "\n";
+    return out;
+}
+
+Outcome solve(const Options& o, const Input& in);
+
+// One file: its answer, with the status word and wall-clock time kept for
+// the summary.
 Outcome solve_one(const Options& o, const Input& in) {
+    const auto start = std::chrono::steady_clock::now();
+    Outcome r = solve(o, in);
+    r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return r;
+}
+
+Outcome solve(const Options& o, const Input& in) {
     Outcome r;
     if (!in.text) {
         r.err = "nemox: " + in.name + ": " + in.error + "\n";
@@ -258,6 +303,8 @@ Outcome solve_one(const Options& o, const Input& in) {
         r.err = located_message(in.name, message) + "\n";
         r.status = kInputError;
     };
+    roads::Stats stats;
+    roads::Stats* stats_of = o.stats ? &stats : nullptr;
     try {
         if (interrupted.load(std::memory_order_relaxed)) throw Interrupted{};
         std::unique_ptr<std::FILE, int (*)(std::FILE*)> proof_file(nullptr, &std::fclose);
@@ -272,9 +319,10 @@ Outcome solve_one(const Options& o, const Input& in) {
             proof.emplace(proof_file.get());
         }
         if (o.kind == Kind::Sat || o.kind == Kind::Cp) {
-            const auto result = o.kind == Kind::Sat ? roads::solve_sat(text, interrupt, 0,
-                                                                       proof ? &*proof : nullptr)
-                                                    : roads::solve_cp(text, interrupt);
+            const auto result =
+                o.kind == Kind::Sat
+                    ? roads::solve_sat(text, interrupt, 0, proof ? &*proof : nullptr, stats_of)
+                    : roads::solve_cp(text, interrupt, stats_of);
             if (proof && !proof->flush()) {
                 r.err = "nemox: " + *o.proof + ": the proof could not be written\n";
                 r.status = kInputError;
@@ -290,17 +338,21 @@ Outcome solve_one(const Options& o, const Input& in) {
                                                 : cp_text(&result.value());
                 }
                 if (o.kind == Kind::Sat) r.status = result.value().is_sat() ? 10 : 20;
+                r.word = result.value().status_word();
             }
         } else {
-            const auto result = o.kind == Kind::Lp ? roads::solve_lp(text, interrupt)
-                                                   : roads::solve_milp(text, interrupt);
+            const auto result = o.kind == Kind::Lp ? roads::solve_lp(text, interrupt, stats_of)
+                                                   : roads::solve_milp(text, interrupt, stats_of);
             if (!result.ok()) {
                 reader_error(result.error());
             } else {
                 r.out = o.json ? lp_json(result.value()) + "\n" : lp_text(result.value());
+                r.word = result.value().status();
             }
         }
+        if (o.stats && r.status != kInputError) (o.json ? r.err : r.out) += stats_lines(stats);
     } catch (const Interrupted&) {
+        r.word = "UNKNOWN";
         if (o.json) {
             r.out =
                 o.kind == Kind::Lp || o.kind == Kind::Milp
@@ -336,6 +388,15 @@ int main(int argc, char** argv) {
     sigaction(SIGINT, &sa, nullptr);
 
     const Options o = parse_options(argc, argv);
+    if (o.memory_limit_mb) {
+        // The memory check before large tables reads this limit like any other.
+        const rlim_t bytes = static_cast<rlim_t>(*o.memory_limit_mb) << 20;
+        const rlimit limit{bytes, bytes};
+        if (setrlimit(RLIMIT_AS, &limit) != 0) {
+            std::cerr << "nemox: --memory-limit: " << std::strerror(errno) << "\n";
+            return kUsage;
+        }
+    }
 
     std::vector<Input> unreadable;
     const std::vector<std::string> paths = expand(o.inputs, unreadable);
@@ -358,6 +419,7 @@ int main(int argc, char** argv) {
     for (unsigned k = 0; k < workers; ++k) threads.emplace_back(work);
 
     int status = 0;
+    std::vector<std::pair<std::string, double>> summary;
     for (const Input& in : unreadable) {
         std::cerr << "nemox: " << in.name << ": " << in.error << "\n";
         status = kInputError;
@@ -369,6 +431,7 @@ int main(int argc, char** argv) {
             ready.wait(lock, [&] { return outcomes[i].has_value(); });
             r = std::move(*outcomes[i]);
         }
+        summary.emplace_back(r.word, r.seconds);
         if (several && !o.json && !r.out.empty())
             std::cout << (o.kind == Kind::Sat ? "c file: " + paths[i] : "== " + paths[i] + " ==")
                       << "\n";
@@ -381,5 +444,15 @@ int main(int argc, char** argv) {
         }
     }
     for (std::thread& t : threads) t.join();
+    if (o.summary) {
+        std::size_t width = 4;
+        for (const std::string& p : paths) width = std::max(width, p.size());
+        std::fprintf(stderr, "%-*s  %-26s %10s\n", static_cast<int>(width), "file", "status",
+                     "seconds");
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            std::fprintf(stderr, "%-*s  %-26s %10.3f\n", static_cast<int>(width), paths[i].c_str(),
+                         summary[i].first.c_str(), summary[i].second);
+        }
+    }
     return status;
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/expected.hpp"
 #include "core/interrupt.hpp"
@@ -12,16 +16,28 @@
 // malformed), then solve. The Python module and the command both enter here.
 namespace nemox::roads {
 
+// What one finished solve did: reading and solving time, and the solver's
+// own counters in a fixed order.
+struct Stats {
+    double read_seconds = 0;
+    double solve_seconds = 0;
+    std::vector<std::pair<std::string, std::uint64_t>> counters;
+};
+
 // DIMACS CNF. `answer_bytes_per_var`: what the caller's form of the model
 // needs per variable, counted in the memory check before the tables exist.
 // `proof` receives every learnt clause and, for UNSAT, the empty one.
 Expected<SolverResult> solve_sat(std::string_view text, Interrupt interrupt = Interrupt(),
-                                 double answer_bytes_per_var = 0, sat::ProofSink* proof = nullptr);
+                                 double answer_bytes_per_var = 0, sat::ProofSink* proof = nullptr,
+                                 Stats* stats = nullptr);
 // LP text, its continuous relaxation solved once.
-Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt = Interrupt());
+Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt = Interrupt(),
+                            Stats* stats = nullptr);
 // LP text with integer variables, by branch and bound.
-Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt = Interrupt());
+Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt = Interrupt(),
+                              Stats* stats = nullptr);
 // CP text.
-Expected<SolverResult> solve_cp(std::string_view text, Interrupt interrupt = Interrupt());
+Expected<SolverResult> solve_cp(std::string_view text, Interrupt interrupt = Interrupt(),
+                                Stats* stats = nullptr);
 
 }  // namespace nemox::roads

@@ -144,7 +144,8 @@ def test_bad_command_lines_and_files(args, status, stderr_has):
 def test_help_lists_every_option_and_version():
     done = run("--help")
     assert done.returncode == 0 and done.stdout.startswith("usage: nemox sat|lp|milp|cp")
-    for option in ("--json", "--time-limit SECS", "-j N, --jobs N", "--help", "--version"):
+    for option in ("--json", "--time-limit SECS", "-j N, --jobs N", "--stats", "--summary", "--memory-limit MB",
+                   "--proof FILE", "--help", "--version"):
         assert option in done.stdout
     assert run("sat", "--version").stdout.startswith("nemox ")
 
@@ -298,3 +299,46 @@ def test_proof_needs_one_sat_file(tmp_path):
         assert done.returncode == 2 and "--proof needs the sat subcommand and exactly one FILE" in done.stderr
     done = run("sat", "--proof", tmp_path / "missing" / "p", "-", stdin="p cnf 1 1\n1 0\n")
     assert done.returncode == 1 and "No such file or directory" in done.stderr
+
+
+def stats_of(text: str) -> dict:
+    lines = [line[2:].split(": ") for line in text.splitlines() if line.startswith("c ") and ": " in line]
+    return {name: value for name, value in lines if name != "file"}
+
+
+def test_stats_count_what_the_solve_did(tmp_path):
+    proof_path = tmp_path / "proof.drat"
+    done = run("sat", "--stats", "--proof", proof_path, "-", stdin=long_calls.pigeonhole_cnf(4))
+    stats = stats_of(done.stdout)
+    assert list(stats) == ["read time", "solve time", "variables", "clauses", "decisions", "conflicts",
+                           "watch visits"]
+    assert (stats["variables"], stats["clauses"]) == ("20", "45")
+    # A learnt clause per conflict, then the empty clause.
+    conflicts = int(stats["conflicts"])
+    assert conflicts <= len(proof_path.read_text().splitlines()) <= conflicts + 1
+    # With --json the counters go to standard error and the answer stays one JSON object.
+    done = run("milp", "--json", "--stats", "-", stdin=CASES[14][1])
+    assert json.loads(done.stdout) == nemox.solve_milp_text(CASES[14][1])
+    assert stats_of(done.stderr)["nodes examined"] == "1000"
+    done = run("lp", "--stats", "-", stdin=CASES[3][1])
+    assert int(stats_of(done.stdout)["pivots"]) >= 2 and stats_of(done.stdout)["big numbers solved"] == "0"
+    done = run("cp", "--stats", "-", stdin=CASES[16][1])
+    assert done.stdout.startswith("status: UNSAT\n") and int(stats_of(done.stdout)["propagator runs"]) > 0
+
+
+def test_summary_lists_every_file(tmp_path):
+    folder, paths, _ = write_batch(tmp_path)
+    done = run("sat", "--summary", "-j", "2", folder)
+    table = done.stderr.splitlines()[1:]
+    assert table[0].split() == ["file", "status", "seconds"]
+    rows = [line.split() for line in table[1:]]
+    assert [row[0] for row in rows] == [str(p) for p in paths]
+    assert [row[1] for row in rows] == ["SAT", "UNSAT", "SAT", "error"]
+
+
+@pytest.mark.skipif(SANITIZED, reason="an instrumented process cannot run under a small memory limit")
+def test_memory_limit_refuses_large_tables():
+    done = run("sat", "--memory-limit", "200", "-", stdin="p cnf 1 1\n4000000 0\n")
+    assert done.returncode == 3 and "out of memory" in done.stderr and done.stdout == ""
+    done = run("sat", "--memory-limit", "200", "-", stdin="p cnf 1 1\n-1 0\n")
+    assert (done.returncode, done.stdout) == (10, "s SATISFIABLE\nv -1 0\n")
