@@ -8,14 +8,10 @@ namespace nemox::cli {
 
 namespace {
 
+// The text form already is JSON but for doubles, which Python writes its own way.
 std::string json_value(const Value& v) {
-    struct Visitor {
-        std::string operator()(bool b) const { return b ? "true" : "false"; }
-        std::string operator()(std::int64_t i) const { return std::to_string(i); }
-        std::string operator()(double d) const { return python_float(d); }
-        std::string operator()(const BigInteger& i) const { return decimal_text(i); }
-    };
-    return std::visit(Visitor{}, v);
+    const double* d = std::get_if<double>(&v);
+    return d != nullptr ? python_float(*d) : value_text(v);
 }
 
 // Status words and reasons are plain ASCII without quotes or backslashes.
