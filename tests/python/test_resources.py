@@ -120,14 +120,14 @@ def outcome(name, text):
         return ["MemoryError", *e.args]
     return [result["status"], len(result["model"])]
 
-def limit(spec):
-    if spec != "none":
-        kind, mib = spec.split(":")
+def limit(setting):
+    if setting != "none":
+        kind, mib = setting.split(":")
         resource.setrlimit(getattr(resource, kind), (int(mib) * 2**20, resource.RLIM_INFINITY))
 
 results = []
-for spec, calls in json.load(sys.stdin):
-    limit(spec)
+for setting, calls in json.load(sys.stdin):
+    limit(setting)
     results.append([outcome(*call) for call in calls])
 print(json.dumps(results))
 """
