@@ -15,7 +15,7 @@ inline std::uint32_t& polls() {
     return count;
 }
 
-inline bool out_of_budget() {
+inline bool out_of_budget(std::uint64_t) {
     return ++polls() > 64;
 }
 

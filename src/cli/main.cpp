@@ -3,6 +3,7 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -24,6 +25,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -64,6 +66,15 @@ options:
   --proof FILE        sat with one input: write a DRAT proof of an
                       unsatisfiable answer to FILE (every learnt clause as
                       it is learnt, then the empty clause)
+  --verify            check each answer against its problem in exact
+                      arithmetic before printing it: every clause, every
+                      constraint, bound and integrality; a wrong answer is
+                      never printed (exit status 4)
+  --progress          while a solve runs longer than a second, keep one
+                      line on standard error with its conflicts (sat),
+                      pivots (lp) or nodes (milp, cp) so far, their rate and
+                      the elapsed time (the default when standard error is
+                      a terminal); erased at the end
   -h, --help          print this text and exit
   --version           print the version and exit
 
@@ -73,7 +84,9 @@ output:
   lp, milp, cp        the status, the objective where there is one, and the
                       nonzero values, one per line
   With several files each answer is headed by a line naming its file
-  (c file: NAME for sat, == NAME == otherwise).
+  (c file: NAME for sat, == NAME == otherwise). With --json and several
+  files a file that has no answer prints {"file": NAME, "error": MESSAGE}
+  in its place, so that lines and files pair up.
 
 Ctrl-C stops every running solve; each is reported undecided.
 
@@ -84,6 +97,7 @@ exit status:
                       (FILE:LINE: message on standard error)
   2                   a wrong command line
   3                   an internal failure, or not enough memory
+  4                   --verify found an answer wrong
 )help";
 
 enum class Kind { Sat, Lp, Milp, Cp };
@@ -95,9 +109,14 @@ struct Options {
     std::optional<std::string> proof;
     bool stats = false;
     bool summary = false;
+    bool verify = false;
+    bool progress = false;
     std::optional<long> memory_limit_mb;
     unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::string> inputs;
+    // Set only by the tests (NEMOX_PLANT_WRONG_ANSWER=1), to see --verify
+    // catch a wrong answer.
+    bool plant_wrong_answer = false;
 };
 
 struct Input {
@@ -109,6 +128,7 @@ struct Input {
 struct Outcome {
     std::string out;
     std::string err;
+    std::string error;  // why there is no answer, without the command's name
     int status = 0;
     std::string word = "error";  // the answer's status, for the summary
     double seconds = 0;
@@ -117,18 +137,28 @@ struct Outcome {
 constexpr int kInputError = 1;
 constexpr int kUsage = 2;
 constexpr int kInternal = 3;
+constexpr int kWrongAnswer = 4;
+
+using Clock = std::chrono::steady_clock;
 
 std::atomic<bool> interrupted{false};
-thread_local std::chrono::steady_clock::time_point deadline =
-    std::chrono::steady_clock::time_point::max();
+thread_local Clock::time_point deadline = Clock::time_point::max();
+
+// What one worker is solving, as the progress line reads it.
+struct Slot {
+    std::atomic<bool> running{false};
+    std::atomic<Clock::rep> start{0};
+    std::atomic<std::uint64_t> progress{0};  // conflicts, pivots or nodes so far
+};
+thread_local Slot* slot = nullptr;
 
 extern "C" void on_sigint(int) {
     interrupted.store(true, std::memory_order_relaxed);
 }
 
-bool should_stop() {
-    return interrupted.load(std::memory_order_relaxed) ||
-           std::chrono::steady_clock::now() >= deadline;
+bool should_stop(std::uint64_t progress) {
+    if (slot != nullptr) slot->progress.store(progress, std::memory_order_relaxed);
+    return interrupted.load(std::memory_order_relaxed) || Clock::now() >= deadline;
 }
 
 [[noreturn]] void usage_error(const std::string& message) {
@@ -200,6 +230,10 @@ Options parse_options(int argc, char** argv) {
             o.memory_limit_mb = mb;
         } else if (a == "--stats") {
             o.stats = true;
+        } else if (a == "--verify") {
+            o.verify = true;
+        } else if (a == "--progress") {
+            o.progress = true;
         } else if (a == "--proof") {
             o.proof = value_of(i);
         } else {
@@ -207,6 +241,8 @@ Options parse_options(int argc, char** argv) {
         }
     }
     if (o.inputs.empty()) usage_error("no FILE given (use - for standard input)");
+    const char* plant = std::getenv("NEMOX_PLANT_WRONG_ANSWER");
+    o.plant_wrong_answer = plant != nullptr && std::string_view(plant) == "1";
     if (o.proof && (o.kind != Kind::Sat || o.inputs.size() != 1))
         usage_error("--proof needs the sat subcommand and exactly one FILE");
     return o;
@@ -280,31 +316,46 @@ Outcome solve(const Options& o, const Input& in);
 // One file: its answer, with the status word and wall-clock time kept for
 // the summary.
 Outcome solve_one(const Options& o, const Input& in) {
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = Clock::now();
     Outcome r = solve(o, in);
-    r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    r.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     return r;
+}
+
+// The answer of a solve that a limit or Ctrl-C ended.
+std::string undecided(const Options& o) {
+    if (o.json) {
+        return o.kind == Kind::Lp || o.kind == Kind::Milp
+                   ? lp_json(LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}})) + "\n"
+                   : sat_json(nullptr) + "\n";
+    }
+    return o.kind == Kind::Sat ? sat_competition(nullptr) : cp_text(nullptr);
 }
 
 Outcome solve(const Options& o, const Input& in) {
     Outcome r;
+    // A reader's message stands alone as FILE:LINE: message, as compilers write it.
+    auto fail = [&](int status, std::string error, bool from_reader = false) {
+        r.error = std::move(error);
+        r.err = (from_reader ? "" : "nemox: ") + r.error + "\n";
+        r.status = status;
+    };
     if (!in.text) {
-        r.err = "nemox: " + in.name + ": " + in.error + "\n";
-        r.status = kInputError;
+        fail(kInputError, in.name + ": " + in.error);
         return r;
     }
-    deadline = o.time_limit ? std::chrono::steady_clock::now() +
-                                  std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                      std::chrono::duration<double>(*o.time_limit))
-                            : std::chrono::steady_clock::time_point::max();
+    deadline = o.time_limit ? Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                                 std::chrono::duration<double>(*o.time_limit))
+                            : Clock::time_point::max();
     const Interrupt interrupt(&should_stop);
     const std::string_view text = *in.text;
-    auto reader_error = [&](const std::string& message) {
-        r.err = located_message(in.name, message) + "\n";
-        r.status = kInputError;
-    };
     roads::Stats stats;
     roads::Stats* stats_of = o.stats ? &stats : nullptr;
+    const roads::Verification verification{o.plant_wrong_answer};
+    const roads::Verification* verify = o.verify ? &verification : nullptr;
+    auto add_stats = [&] {
+        if (o.stats) (o.json ? r.err : r.out) += stats_lines(stats);
+    };
     try {
         if (interrupted.load(std::memory_order_relaxed)) throw Interrupted{};
         std::unique_ptr<std::FILE, int (*)(std::FILE*)> proof_file(nullptr, &std::fclose);
@@ -312,72 +363,147 @@ Outcome solve(const Options& o, const Input& in) {
         if (o.proof) {
             proof_file.reset(std::fopen(o.proof->c_str(), "w"));
             if (!proof_file) {
-                r.err = "nemox: " + *o.proof + ": " + std::strerror(errno) + "\n";
-                r.status = kInputError;
+                fail(kInputError, *o.proof + ": " + std::strerror(errno));
                 return r;
             }
             proof.emplace(proof_file.get());
         }
         if (o.kind == Kind::Sat || o.kind == Kind::Cp) {
-            const auto result =
-                o.kind == Kind::Sat
-                    ? roads::solve_sat(text, interrupt, 0, proof ? &*proof : nullptr, stats_of)
-                    : roads::solve_cp(text, interrupt, stats_of);
+            const auto result = o.kind == Kind::Sat
+                                    ? roads::solve_sat(text, interrupt, 0,
+                                                       proof ? &*proof : nullptr, stats_of, verify)
+                                    : roads::solve_cp(text, interrupt, stats_of, verify);
             if (proof && !proof->flush()) {
-                r.err = "nemox: " + *o.proof + ": the proof could not be written\n";
-                r.status = kInputError;
+                fail(kInputError, *o.proof + ": the proof could not be written");
                 return r;
             }
             if (!result.ok()) {
-                reader_error(result.error());
-            } else {
-                if (o.json) {
-                    r.out = sat_json(&result.value()) + "\n";
-                } else {
-                    r.out = o.kind == Kind::Sat ? sat_competition(&result.value())
-                                                : cp_text(&result.value());
-                }
-                if (o.kind == Kind::Sat) r.status = result.value().is_sat() ? 10 : 20;
-                r.word = result.value().status_word();
+                fail(kInputError, located_message(in.name, result.error()), true);
+                return r;
             }
+            if (o.json) {
+                r.out = sat_json(&result.value()) + "\n";
+            } else {
+                r.out = o.kind == Kind::Sat ? sat_competition(&result.value())
+                                            : cp_text(&result.value());
+            }
+            if (o.kind == Kind::Sat) r.status = result.value().is_sat() ? 10 : 20;
+            r.word = result.value().status_word();
         } else {
             const auto result = o.kind == Kind::Lp ? roads::solve_lp(text, interrupt, stats_of)
                                                    : roads::solve_milp(text, interrupt, stats_of);
             if (!result.ok()) {
-                reader_error(result.error());
-            } else {
-                r.out = o.json ? lp_json(result.value()) + "\n" : lp_text(result.value());
-                r.word = result.value().status();
+                fail(kInputError, located_message(in.name, result.error()), true);
+                return r;
             }
+            r.out = o.json ? lp_json(result.value()) + "\n" : lp_text(result.value());
+            r.word = result.value().status();
         }
-        if (o.stats && r.status != kInputError) (o.json ? r.err : r.out) += stats_lines(stats);
+        add_stats();
     } catch (const Interrupted&) {
         r.word = "UNKNOWN";
-        if (o.json) {
-            r.out =
-                o.kind == Kind::Lp || o.kind == Kind::Milp
-                    ? lp_json(LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}})) + "\n"
-                    : sat_json(nullptr) + "\n";
-        } else if (o.kind == Kind::Sat) {
-            r.out = sat_competition(nullptr);
-        } else {
-            r.out = cp_text(nullptr);
-        }
+        r.out = undecided(o);
+        add_stats();
+    } catch (const WrongAnswer& e) {
+        fail(kWrongAnswer, in.name + ": wrong answer caught by --verify: " + e.what());
     } catch (const MemoryLimit& e) {
-        r.err = "nemox: " + in.name + ": out of memory: " + e.what() + "\n";
-        r.status = kInternal;
+        fail(kInternal, in.name + ": out of memory: " + e.what());
     } catch (const std::bad_alloc&) {
-        r.err = "nemox: " + in.name + ": out of memory\n";
-        r.status = kInternal;
+        fail(kInternal, in.name + ": out of memory");
     } catch (const std::exception& e) {
-        r.err = "nemox: " + in.name + ": internal failure: " + e.what() + "\n";
-        r.status = kInternal;
+        fail(kInternal, in.name + ": internal failure: " + e.what());
     } catch (...) {
-        r.err = "nemox: " + in.name + ": internal failure\n";
-        r.status = kInternal;
+        fail(kInternal, in.name + ": internal failure");
     }
     return r;
 }
+
+// The progress line on standard error, and every write to the terminal, so
+// that answers never land on a half-drawn line.
+class Console {
+  public:
+    Console(const Options& o, std::vector<Slot>& slots, std::size_t files)
+        : slots_(slots), files_(files), word_(progress_word(o.kind)) {
+        if (o.progress || isatty(STDERR_FILENO) == 1) painter_ = std::thread([this] { paint(); });
+    }
+    ~Console() {
+        {
+            const std::lock_guard lock(mutex_);
+            stop_ = true;
+        }
+        wake_.notify_all();
+        if (painter_.joinable()) painter_.join();
+        erase();
+    }
+
+    void print(const std::string& out, const std::string& err) {
+        const std::lock_guard lock(mutex_);
+        erase();
+        std::cout << out << std::flush;
+        std::cerr << err << std::flush;
+    }
+    void file_done() {
+        const std::lock_guard lock(mutex_);
+        ++done_;
+    }
+
+  private:
+    static const char* progress_word(Kind kind) {
+        switch (kind) {
+            case Kind::Sat:
+                return "conflicts";
+            case Kind::Lp:
+                return "pivots";
+            default:
+                return "nodes";
+        }
+    }
+
+    void erase() {
+        if (!shown_) return;
+        std::cerr << "\r\x1b[K" << std::flush;
+        shown_ = false;
+    }
+
+    void paint() {
+        std::unique_lock lock(mutex_);
+        while (!wake_.wait_for(lock, std::chrono::milliseconds(250), [this] { return stop_; })) {
+            const auto now = Clock::now();
+            double longest = 0;
+            std::uint64_t count = 0;
+            std::size_t running = 0;
+            for (const Slot& s : slots_) {
+                if (!s.running.load(std::memory_order_relaxed)) continue;
+                const Clock::time_point started{Clock::duration(s.start.load())};
+                longest = std::max(longest, std::chrono::duration<double>(now - started).count());
+                count += s.progress.load(std::memory_order_relaxed);
+                ++running;
+            }
+            if (running == 0 || longest < 1.0) continue;
+            char line[160];
+            std::snprintf(line, sizeof line, "%llu %s (%.0f/s), %.1f s",
+                          static_cast<unsigned long long>(count), word_, count / longest, longest);
+            std::string text = line;
+            if (files_ > 1) {
+                std::snprintf(line, sizeof line, "; %zu of %zu files done, %zu running", done_,
+                              files_, running);
+                text += line;
+            }
+            std::cerr << "\r" << text << "\x1b[K" << std::flush;
+            shown_ = true;
+        }
+    }
+
+    std::vector<Slot>& slots_;
+    const std::size_t files_;
+    const char* const word_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool stop_ = false;
+    bool shown_ = false;
+    std::size_t done_ = 0;
+    std::thread painter_;
+};
 
 }  // namespace
 
@@ -401,27 +527,42 @@ int main(int argc, char** argv) {
     std::vector<Input> unreadable;
     const std::vector<std::string> paths = expand(o.inputs, unreadable);
     const bool several = paths.size() + unreadable.size() > 1;
+    const unsigned workers = std::min<std::size_t>(o.jobs, std::max<std::size_t>(paths.size(), 1));
+    std::vector<Slot> slots(workers);
+    Console console(o, slots, paths.size());
 
     std::vector<std::optional<Outcome>> outcomes(paths.size());
     std::mutex mutex;
     std::condition_variable ready;
     std::atomic<std::size_t> next{0};
-    auto work = [&] {
+    auto work = [&](Slot* mine) {
+        slot = mine;
         for (std::size_t i; (i = next.fetch_add(1)) < paths.size();) {
+            mine->progress.store(0, std::memory_order_relaxed);
+            mine->start.store(Clock::now().time_since_epoch().count());
+            mine->running.store(true);
             Outcome r = solve_one(o, read_input(paths[i]));
+            mine->running.store(false);
+            console.file_done();
             const std::lock_guard lock(mutex);
             outcomes[i] = std::move(r);
             ready.notify_all();
         }
     };
-    const unsigned workers = std::min<std::size_t>(o.jobs, std::max<std::size_t>(paths.size(), 1));
     std::vector<std::thread> threads;
-    for (unsigned k = 0; k < workers; ++k) threads.emplace_back(work);
+    for (unsigned k = 0; k < workers; ++k) threads.emplace_back(work, &slots[k]);
 
+    // With --json and several files, a file without an answer still gets its line.
+    auto error_line = [&](const std::string& file, const std::string& error) {
+        return o.json && several ? "{\"file\": " + json_string(file) +
+                                       ", \"error\": " + json_string(error) + "}\n"
+                                 : std::string();
+    };
     int status = 0;
     std::vector<std::pair<std::string, double>> summary;
     for (const Input& in : unreadable) {
-        std::cerr << "nemox: " << in.name << ": " << in.error << "\n";
+        const std::string error = in.name + ": " + in.error;
+        console.print(error_line(in.name, error), "nemox: " + error + "\n");
         status = kInputError;
     }
     for (std::size_t i = 0; i < paths.size(); ++i) {
@@ -432,14 +573,14 @@ int main(int argc, char** argv) {
             r = std::move(*outcomes[i]);
         }
         summary.emplace_back(r.word, r.seconds);
+        std::string out;
         if (several && !o.json && !r.out.empty())
-            std::cout << (o.kind == Kind::Sat ? "c file: " + paths[i] : "== " + paths[i] + " ==")
-                      << "\n";
-        std::cout << r.out << std::flush;
-        std::cerr << r.err << std::flush;
+            out = (o.kind == Kind::Sat ? "c file: " + paths[i] : "== " + paths[i] + " ==") + "\n";
+        out += r.out.empty() ? error_line(paths[i], r.error) : r.out;
+        console.print(out, r.err);
         if (!several) {
             status = r.status;
-        } else if (r.status == kInputError || r.status == kInternal) {
+        } else if (r.status == kInputError || r.status == kInternal || r.status == kWrongAnswer) {
             status = std::max(status, r.status);
         }
     }

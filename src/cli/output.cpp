@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <variant>
 
 namespace nemox::cli {
@@ -141,6 +143,58 @@ std::string lp_text(const LpResult& result) {
         out += "objective: " + format_double(result.objective) + "\n";
     if (result.has_assignment()) out += nonzero_values(result.assignment);
     return out;
+}
+
+std::string json_string(std::string_view text) {
+    std::string out = "\"";
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            if (c == '"' || c == '\\') {
+                out += '\\';
+                out += static_cast<char>(c);
+            } else if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += static_cast<char>(c);
+            }
+            ++i;
+            continue;
+        }
+        // The length of a valid sequence starting here, or 0.
+        std::size_t n = 0;
+        std::uint32_t cp = 0;
+        if (c >= 0xc2 && c <= 0xdf) {
+            n = 2, cp = c & 0x1f;
+        } else if (c >= 0xe0 && c <= 0xef) {
+            n = 3, cp = c & 0x0f;
+        } else if (c >= 0xf0 && c <= 0xf4) {
+            n = 4, cp = c & 0x07;
+        }
+        for (std::size_t k = 1; n != 0 && k < n; ++k) {
+            const auto d = i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
+            if ((d & 0xc0) != 0x80) {
+                n = 0;
+            } else {
+                cp = (cp << 6) | (d & 0x3f);
+            }
+        }
+        // Overlong forms, surrogates and values beyond U+10FFFF are not UTF-8.
+        if (n != 0 && ((n == 3 && cp < 0x800) || (cp >= 0xd800 && cp <= 0xdfff) ||
+                       (n == 4 && (cp < 0x10000 || cp > 0x10ffff)))) {
+            n = 0;
+        }
+        if (n == 0) {
+            out += "\xef\xbf\xbd";
+            ++i;
+        } else {
+            out.append(text.substr(i, n));
+            i += n;
+        }
+    }
+    return out + "\"";
 }
 
 std::string located_message(std::string_view file, std::string_view message) {

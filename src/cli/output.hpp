@@ -30,6 +30,10 @@ std::string sat_competition(const SolverResult* result);
 std::string cp_text(const SolverResult* result);
 std::string lp_text(const LpResult& result);
 
+// A JSON string: quotes, backslashes and control characters escaped, each
+// byte that is not part of valid UTF-8 replaced by U+FFFD.
+std::string json_string(std::string_view text);
+
 // A reader's message as FILE:LINE: message when it names a line, else
 // FILE: message.
 std::string located_message(std::string_view file, std::string_view message);

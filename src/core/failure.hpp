@@ -12,6 +12,13 @@ class InternalFailure : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// An answer that its check against the problem found wrong; it is never
+// handed out.
+class WrongAnswer : public InternalFailure {
+  public:
+    using InternalFailure::InternalFailure;
+};
+
 // A table larger than this process may allocate, refused before allocating.
 class MemoryLimit : public std::runtime_error {
   public:

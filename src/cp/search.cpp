@@ -43,7 +43,7 @@ std::optional<Assignment> CpSolver::search() {
         const VarIndex x = f.var;
         ++stats_.nodes;
         ++node_;
-        interrupt_.poll();
+        interrupt_.poll(1, stats_.nodes);
         record(x);
         const Domain old = domains_[x];
         domains_[x] = Domain{v, v};

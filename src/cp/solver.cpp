@@ -311,9 +311,15 @@ void CpSolver::order_narrowed(VarIndex x) {
 SolverResult solve_cp(const CpProblem& problem, Interrupt interrupt, CpStats* stats) {
     CpSolver solver(problem, interrupt);
     std::optional<Assignment> found;
-    if (solver.propagate_all()) {
-        found = solver.all_fixed() ? std::optional<Assignment>(solver.fixed_assignment())
-                                   : solver.search();
+    try {
+        if (solver.propagate_all()) {
+            found = solver.all_fixed() ? std::optional<Assignment>(solver.fixed_assignment())
+                                       : solver.search();
+        }
+    } catch (const Interrupted&) {
+        // What an interrupted search did is still worth reporting.
+        if (stats != nullptr) *stats = solver.stats();
+        throw;
     }
     if (stats != nullptr) *stats = solver.stats();
     return found ? SolverResult::sat(std::move(*found)) : SolverResult::unsat();

@@ -100,7 +100,7 @@ PhaseEnd run_phase(Tab& tab, const std::vector<char>* excluded, const std::vecto
     const std::int64_t work =
         static_cast<std::int64_t>((tab.num_constraints() + 1) * tab.num_cols());
     for (;;) {
-        interrupt.poll(work);
+        interrupt.poll(work, stats.pivots);
         const auto col = tab.find_entering(excluded, bland);
         if (!col) return PhaseEnd::Optimal;
         const auto leaving = tab.find_leaving(*col, protect, bland);

@@ -64,6 +64,7 @@ class LpSolver {
     LpResult solve_with(std::span<const linear::LinearConstraint> extra);
 
     void set_arithmetic(Arithmetic a) { arithmetic_ = a; }
+    void set_interrupt(Interrupt interrupt) { interrupt_ = interrupt; }
 
     const std::vector<ColumnLabel>& column_labels() const { return column_labels_; }
     const SolveStats& stats() const { return stats_; }

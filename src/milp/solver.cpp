@@ -125,7 +125,7 @@ class Search {
             }
             ++counter;
             stats_.examined = counter;
-            interrupt_.poll(1 << 12);
+            interrupt_.poll(1 << 12, counter);
             const std::size_t index = entry->second;
             if (!promising(index)) continue;
             extra.clear();
@@ -146,6 +146,7 @@ class Search {
             if (all_integral(result.assignment, integer_vars_)) {
                 if (minimize_ ? result.objective < best : result.objective > best) {
                     best = result.objective;
+                    ++stats_.incumbent_updates;
                     incumbent = std::move(result.assignment);
                 }
                 continue;
@@ -176,6 +177,7 @@ class Search {
 
   private:
     LpResult solve(std::span<const LinearConstraint> extra) {
+        solver_.set_interrupt(interrupt_.inner());
         LpResult r = solver_.solve_with(extra);
         ++stats_.lp_solves;
         stats_.pivots += solver_.stats().pivots;

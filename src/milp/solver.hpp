@@ -50,6 +50,7 @@ struct SearchStats {
     std::uint64_t examined = 0;  // nodes taken from the heap
     std::uint64_t lp_solves = 0;
     std::uint64_t pivots = 0;
+    std::uint64_t incumbent_updates = 0;
 };
 
 // Branch and bound over the LP solver: open nodes by their parent's LP

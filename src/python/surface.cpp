@@ -21,7 +21,7 @@ bool is_input_keyword(PyObject* name) {
     return PyUnicode_Check(name) && PyUnicode_CompareWithASCIIString(name, "input") == 0;
 }
 
-bool check_signals() {
+bool check_signals(std::uint64_t) {
     return PyErr_CheckSignals() != 0;
 }
 

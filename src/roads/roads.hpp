@@ -16,12 +16,20 @@
 // malformed), then solve. The Python module and the command both enter here.
 namespace nemox::roads {
 
-// What one finished solve did: reading and solving time, and the solver's
-// own counters in a fixed order.
+// What one solve did, also one ended by an interrupt: reading and solving
+// time, and the solver's own counters in a fixed order.
 struct Stats {
     double read_seconds = 0;
     double solve_seconds = 0;
     std::vector<std::pair<std::string, std::uint64_t>> counters;
+};
+
+// Asks a road to check its answer against the problem before handing it
+// out (see verify.hpp); a wrong one throws WrongAnswer.
+struct Verification {
+    // Spoils the answer before the check, so that tests can watch the check
+    // catch it.
+    bool plant_wrong_answer = false;
 };
 
 // DIMACS CNF. `answer_bytes_per_var`: what the caller's form of the model
@@ -29,7 +37,7 @@ struct Stats {
 // `proof` receives every learnt clause and, for UNSAT, the empty one.
 Expected<SolverResult> solve_sat(std::string_view text, Interrupt interrupt = Interrupt(),
                                  double answer_bytes_per_var = 0, sat::ProofSink* proof = nullptr,
-                                 Stats* stats = nullptr);
+                                 Stats* stats = nullptr, const Verification* verify = nullptr);
 // LP text, its continuous relaxation solved once.
 Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt = Interrupt(),
                             Stats* stats = nullptr);
@@ -38,6 +46,6 @@ Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt = Inter
                               Stats* stats = nullptr);
 // CP text.
 Expected<SolverResult> solve_cp(std::string_view text, Interrupt interrupt = Interrupt(),
-                                Stats* stats = nullptr);
+                                Stats* stats = nullptr, const Verification* verify = nullptr);
 
 }  // namespace nemox::roads

@@ -256,7 +256,7 @@ SolverResult Solver::solve() {
             backjump(backjump_level, lit_var(learnt_[0]));
             assign(learnt_[0], learnt);
             var_inc_ /= var_decay_;
-            interrupt_.poll(static_cast<std::int64_t>(learnt_.size()) + 16);
+            interrupt_.poll(static_cast<std::int64_t>(learnt_.size()) + 16, conflicts_);
             continue;
         }
         if (trail_.lits.size() == num_vars_) {

@@ -3,6 +3,7 @@ module's dict for the same text, exit statuses, messages, many files, the
 time limit and Ctrl-C."""
 import json
 import os
+import re
 import signal
 import subprocess
 import sys
@@ -145,7 +146,7 @@ def test_help_lists_every_option_and_version():
     done = run("--help")
     assert done.returncode == 0 and done.stdout.startswith("usage: nemox sat|lp|milp|cp")
     for option in ("--json", "--time-limit SECS", "-j N, --jobs N", "--stats", "--summary", "--memory-limit MB",
-                   "--proof FILE", "--help", "--version"):
+                   "--proof FILE", "--verify", "--progress", "--help", "--version"):
         assert option in done.stdout
     assert run("sat", "--version").stdout.startswith("nemox ")
 
@@ -168,12 +169,15 @@ def test_many_files_answer_in_input_order(jobs, tmp_path):
     listing.write_text("".join(f"{p}\n" for p in reversed(paths)))
     by_directory = run("sat", "-j", jobs, "--json", folder)
     by_list = run("sat", "-j", jobs, "--json", f"@{listing}")
-    answers = [nemox.solve_sat(t) for t in texts[:-1]]
-    assert by_directory.stdout.splitlines() == [json.dumps(a) for a in answers]
-    assert by_list.stdout.splitlines() == [json.dumps(a) for a in reversed(answers)]
-    # One malformed file: the others are answered, the run says so.
+    answers = [json.dumps(nemox.solve_sat(t)) for t in texts[:-1]]
+    # One malformed file: the others are answered, the run says so, and the
+    # file keeps its line so that lines and files pair up.
+    error = f"{paths[-1]}:2: invalid literal 'x'"
+    error_line = json.dumps({"file": str(paths[-1]), "error": error})
+    assert by_directory.stdout.splitlines() == answers + [error_line]
+    assert by_list.stdout.splitlines() == [error_line] + answers[::-1]
     assert by_directory.returncode == by_list.returncode == 1
-    assert by_directory.stderr == f"{paths[-1]}:2: invalid literal 'x'\n"
+    assert by_directory.stderr == f"{error}\n"
     text = run("sat", "-j", jobs, *paths[:2]).stdout
     assert text == f"c file: {paths[0]}\ns SATISFIABLE\nv 1 2 3 0\nc file: {paths[1]}\ns UNSATISFIABLE\n"
 
@@ -342,3 +346,109 @@ def test_memory_limit_refuses_large_tables():
     assert done.returncode == 3 and "out of memory" in done.stderr and done.stdout == ""
     done = run("sat", "--memory-limit", "200", "-", stdin="p cnf 1 1\n-1 0\n")
     assert (done.returncode, done.stdout) == (10, "s SATISFIABLE\nv -1 0\n")
+
+
+def test_stats_of_an_interrupted_solve(tmp_path):
+    path = tmp_path / "long.cnf"
+    path.write_text(long_calls.SAT)
+    done = run("sat", "--stats", "--time-limit", "0.5", path)
+    stats = stats_of(done.stdout)
+    assert done.stdout.startswith("s UNKNOWN\n") and done.returncode == 0
+    assert int(stats["conflicts"]) > 0 and float(stats["solve time"].split()[0]) > 0
+    done = run("cp", "--stats", "--json", "--time-limit", "0.5", "-", stdin=long_calls.CP)
+    assert json.loads(done.stdout) == {"status": "UNKNOWN (resource limit)"}
+    assert int(stats_of(done.stderr)["propagator runs"]) > 0
+
+
+# Problems whose answer any change to its first value makes wrong.
+PLANTED = [
+    ("sat", "p cnf 2 2\n1 0\n-1 2 0\n"),
+    ("cp", "var a 1 3\nvar b 1 3\nneq a b\n"),
+    ("cp", "var x -5 9223372036854775807\nvar y 0 0\nle x y -5\n"),
+]
+
+
+@pytest.mark.parametrize("kind, text", PLANTED, ids=[p[1][:20] for p in PLANTED])
+def test_verify_never_prints_a_wrong_answer(kind, text, tmp_path):
+    path = tmp_path / "problem.txt"
+    path.write_text(text)
+    planted = dict(os.environ, NEMOX_PLANT_WRONG_ANSWER="1")
+    right = run(kind, "--verify", path)
+    assert right.returncode == (10 if kind == "sat" else 0) and right.stderr == ""
+    caught = subprocess.run([str(COMMAND), kind, "--verify", str(path)], capture_output=True, text=True,
+                            env=planted)
+    assert (caught.returncode, caught.stdout) == (4, "")
+    assert caught.stderr.startswith(f"nemox: {path}: wrong answer caught by --verify: ")
+    several = subprocess.run([str(COMMAND), kind, "--verify", "--json", str(path), str(path)],
+                             capture_output=True, text=True, env=planted)
+    assert several.returncode == 4
+    assert [json.loads(line)["file"] for line in several.stdout.splitlines()] == [str(path)] * 2
+
+
+@pytest.mark.usefixtures("decimal_digits_unlimited")
+@pytest.mark.parametrize("kind, text", [c for c in CASES if c[0] in ("sat", "cp")],
+                         ids=lambda v: v[:30] if isinstance(v, str) else None)
+def test_verify_passes_right_answers(kind, text, tmp_path):
+    path = tmp_path / "problem.txt"
+    path.write_text(text)
+    plain, checked = run(kind, "--json", path), run(kind, "--json", "--verify", path)
+    assert (checked.returncode, checked.stdout, checked.stderr) == (plain.returncode, plain.stdout, "")
+
+
+def test_verify_passes_random_right_answers(tmp_path):
+    import random
+    rng = random.Random(11)
+    folder = tmp_path / "cp"
+    folder.mkdir()
+    for i in range(60):
+        n = rng.randint(2, 6)
+        lines = [f"var v{k} {rng.randint(-4, 0)} {rng.randint(0, 4)}\n" for k in range(n)]
+        for _ in range(rng.randint(1, 5)):
+            a, b = rng.sample(range(n), 2)
+            kind = rng.choice(["eq", "neq", "lt", "le", "linear", "allDiff"])
+            if kind == "le":
+                lines.append(f"le v{a} v{b} {rng.randint(-3, 3)}\n")
+            elif kind == "linear":
+                terms = " ".join(f"{rng.randint(-3, 3)} v{k}" for k in rng.sample(range(n), rng.randint(1, n)))
+                lines.append(f"linear {terms} {rng.randint(-5, 5)} {rng.choice(['le', 'eq', 'ge'])}\n")
+            elif kind == "allDiff":
+                lines.append("allDiff " + " ".join(f"v{k}" for k in rng.sample(range(n), rng.randint(2, n))) + "\n")
+            else:
+                lines.append(f"{kind} v{a} v{b}\n")
+        (folder / f"m{i:02d}.cp").write_text("".join(lines))
+    done = run("cp", "--verify", "--json", folder)
+    answers = [json.loads(line) for line in done.stdout.splitlines()]
+    assert (done.returncode, done.stderr, len(answers)) == (0, "", 60)
+    assert sum(a["status"] == "SAT" for a in answers) >= 20
+
+
+def test_progress_line_on_standard_error(tmp_path):
+    path = tmp_path / "long.cnf"
+    path.write_text(long_calls.SAT)
+    # The solve lasts the whole limit, well past the second after which the line appears.
+    # Bytes: text mode would turn each carriage return into a newline.
+    done = subprocess.run([str(COMMAND), "sat", "--progress", "--time-limit", "2.5", str(path)],
+                          capture_output=True)
+    assert (done.returncode, done.stdout) == (0, b"s UNKNOWN\n")
+    updates = done.stderr.decode().split("\r")
+    assert updates[0] == "" and updates[-1] == "\x1b[K"
+    shown = [u for u in updates[1:-1] if u != "\x1b[K"]
+    assert shown and all(re.fullmatch(r"\d+ conflicts \(\d+/s\), \d+\.\d s\x1b\[K", u) for u in shown)
+    counts = [int(u.split()[0]) for u in shown]
+    assert counts == sorted(counts) and counts[-1] > 0
+    # Without the option and with standard error not a terminal: no line.
+    assert run("sat", "--time-limit", "1.5", path).stderr == ""
+
+
+def test_error_lines_are_json_whatever_the_file_name(tmp_path):
+    name = tmp_path / 'a "quoted"\tname\xe9.cnf'
+    good = tmp_path / "good.cnf"
+    good.write_text("p cnf 1 1\n1 0\n")
+    raw = os.fsencode(name)[:-4] + b"\xff.cnf"  # not UTF-8 either
+    done = subprocess.run([str(COMMAND), "sat", "--json", name, raw, good], capture_output=True)
+    lines = done.stdout.decode().splitlines()
+    assert done.returncode == 1 and len(lines) == 3
+    first, second, third = map(json.loads, lines)
+    assert first == {"file": str(name), "error": f"{name}: No such file or directory"}
+    assert second["file"].endswith("\ufffd.cnf") and "\ufffd" in second["error"]
+    assert third == {"status": "SAT", "model": {"x0": True}}

@@ -143,7 +143,7 @@ TEST(LpSolver, InterruptStopsThePivotLoop) {
     static int calls = 0;
     calls = 0;
     // A check that asks to stop at its third call; polled at every unit of work.
-    const Interrupt interrupt([] { return ++calls >= 3; }, 1);
+    const Interrupt interrupt([](std::uint64_t) { return ++calls >= 3; }, 1);
     LpSolver solver(interrupt);
     solver.load(read("max x0 + x1 + x2\nx0 + 2*x1 <= 4\n3*x0 + x1 <= 6\nx2 - x1 <= 1\n"));
     EXPECT_THROW(solver.solve(), Interrupted);

@@ -1,0 +1,111 @@
+#include "roads/verify.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+#include "linear/bigint.hpp"
+
+namespace nemox::roads {
+
+namespace {
+
+// `before` N `after`, N counted from 1.
+std::string numbered(const char* before, std::size_t i, const char* after = "") {
+    std::string out = before;
+    out += std::to_string(i + 1);
+    out += after;
+    return out;
+}
+
+// `before` xI `after`: a CP variable by its key in the model.
+std::string key(const char* before, std::size_t i, const char* after = "") {
+    std::string out = before;
+    out += 'x';
+    out += std::to_string(i);
+    out += after;
+    return out;
+}
+
+}  // namespace
+
+std::optional<std::string> sat_answer_error(const sat::Cnf& cnf, const SolverResult& result) {
+    if (!result.is_sat()) return std::nullopt;
+    // 0 unset, 1 false, 2 true, by 0-based variable.
+    std::vector<std::uint8_t> value(cnf.num_vars, 0);
+    for (const auto& [index, v] : result.assignment()) {
+        const bool* b = std::get_if<bool>(&v);
+        if (b == nullptr || index >= value.size())
+            return numbered("the model has a value for variable ", index, ", not in the formula");
+        value[index] = *b ? 2 : 1;
+    }
+    for (std::size_t i = 0; i < cnf.clause_count(); ++i) {
+        bool satisfied = false;
+        for (const std::int32_t lit : cnf.clause(i)) {
+            const std::uint64_t var = static_cast<std::uint64_t>(std::abs(std::int64_t{lit})) - 1;
+            if (var < value.size() && value[var] == (lit > 0 ? 2 : 1)) {
+                satisfied = true;
+                break;
+            }
+        }
+        if (!satisfied) return numbered("the model makes clause ", i, " false");
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> cp_answer_error(const cp::CpProblem& problem,
+                                           const SolverResult& result) {
+    if (!result.is_sat()) return std::nullopt;
+    const std::size_t n = problem.vars.size();
+    std::vector<std::int64_t> value(n, 0);
+    std::vector<bool> has(n, false);
+    for (const auto& [index, v] : result.assignment()) {
+        const std::int64_t* x = std::get_if<std::int64_t>(&v);
+        if (x == nullptr || index >= n)
+            return key("the model has a value for ", index, ", not a variable of the problem");
+        value[index] = *x;
+        has[index] = true;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!has[i]) return key("the model has no value for ", i);
+        if (value[i] < problem.vars[i].min || value[i] > problem.vars[i].max)
+            return key("the value of ", i, " is outside its range");
+    }
+    for (std::size_t k = 0; k < problem.constraints.size(); ++k) {
+        const bool holds = std::visit(
+            [&](const auto& c) -> bool {
+                using C = std::decay_t<decltype(c)>;
+                if constexpr (std::is_same_v<C, cp::EqCon>) {
+                    return value[c.a] == value[c.b];
+                } else if constexpr (std::is_same_v<C, cp::NeqCon>) {
+                    return value[c.a] != value[c.b];
+                } else if constexpr (std::is_same_v<C, cp::LtCon>) {
+                    return value[c.a] < value[c.b];
+                } else if constexpr (std::is_same_v<C, cp::LeCon>) {
+                    return __int128{value[c.a]} <= __int128{value[c.b]} + c.c;
+                } else if constexpr (std::is_same_v<C, cp::LinearCon>) {
+                    linear::BigInt sum;
+                    for (const cp::LinearTerm& t : c.terms)
+                        sum = sum + linear::BigInt(t.coeff) * linear::BigInt(value[t.var]);
+                    const int cmp = compare(sum, linear::BigInt(c.rhs));
+                    return c.rel == cp::LinearRel::Le   ? cmp <= 0
+                           : c.rel == cp::LinearRel::Eq ? cmp == 0
+                                                        : cmp >= 0;
+                } else {
+                    std::vector<std::int64_t> seen;
+                    seen.reserve(c.vars.size());
+                    for (const cp::VarIndex x : c.vars) seen.push_back(value[x]);
+                    std::sort(seen.begin(), seen.end());
+                    return std::adjacent_find(seen.begin(), seen.end()) == seen.end();
+                }
+            },
+            problem.constraints[k]);
+        if (!holds) return numbered("the model breaks constraint ", k);
+    }
+    return std::nullopt;
+}
+
+}  // namespace nemox::roads

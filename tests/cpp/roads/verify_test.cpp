@@ -1,0 +1,133 @@
+#include "roads/verify.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace nemox::roads {
+namespace {
+
+sat::Cnf cnf_of(std::uint64_t vars, const std::vector<std::vector<std::int32_t>>& clauses) {
+    sat::Cnf cnf;
+    cnf.num_vars = vars;
+    for (const auto& c : clauses) {
+        cnf.literals.insert(cnf.literals.end(), c.begin(), c.end());
+        cnf.clause_ends.push_back(cnf.literals.size());
+    }
+    return cnf;
+}
+
+template <class T>
+SolverResult model(const std::vector<std::pair<std::uint64_t, T>>& pairs) {
+    Assignment a;
+    for (const auto& [index, value] : pairs) a.append_new(index, Value{value});
+    return SolverResult::sat(std::move(a));
+}
+
+struct SatCase {
+    const char* name;
+    std::vector<std::pair<std::uint64_t, bool>> model;
+    std::optional<std::string> error;
+};
+
+TEST(Verify, SatAnswers) {
+    // (x1 or not x3) and (x2 or x3 or not x1) and (not x2)
+    const sat::Cnf cnf = cnf_of(3, {{1, -3}, {2, 3, -1}, {-2}});
+    const std::vector<SatCase> cases = {
+        {"right", {{0, true}, {1, false}, {2, true}}, std::nullopt},
+        {"first clause false",
+         {{0, false}, {1, false}, {2, true}},
+         "the model makes clause 1 false"},
+        {"second clause false",
+         {{0, true}, {1, false}, {2, false}},
+         "the model makes clause 2 false"},
+        {"last clause false", {{0, true}, {1, true}, {2, false}}, "the model makes clause 3 false"},
+        {"unset counts as false", {{0, true}, {1, false}}, "the model makes clause 2 false"},
+        {"foreign variable",
+         {{0, true}, {1, false}, {2, true}, {7, true}},
+         "the model has a value for variable 8, not in the formula"},
+    };
+    for (const SatCase& c : cases) {
+        EXPECT_EQ(sat_answer_error(cnf, model(c.model)), c.error) << c.name;
+    }
+    EXPECT_EQ(sat_answer_error(cnf, SolverResult::unsat()), std::nullopt);
+    EXPECT_EQ(sat_answer_error(cnf_of(1, {{}}), model<bool>({{0, true}})),
+              "the model makes clause 1 false");
+}
+
+struct CpCase {
+    const char* name;
+    cp::CpConstraint constraint;
+    std::vector<std::int64_t> values;
+    bool holds;
+};
+
+TEST(Verify, CpConstraintsOneByOne) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    using cp::LinearRel;
+    const std::vector<CpCase> cases = {
+        {"eq", cp::EqCon{0, 1}, {3, 3, 0}, true},
+        {"eq broken", cp::EqCon{0, 1}, {3, 4, 0}, false},
+        {"neq", cp::NeqCon{0, 1}, {3, 4, 0}, true},
+        {"neq broken", cp::NeqCon{1, 0}, {3, 3, 0}, false},
+        {"lt", cp::LtCon{0, 1}, {kMin, kMax, 0}, true},
+        {"lt equal", cp::LtCon{0, 1}, {5, 5, 0}, false},
+        {"le with offset", cp::LeCon{0, 1, -2}, {3, 5, 0}, true},
+        {"le with offset broken", cp::LeCon{0, 1, -2}, {4, 5, 0}, false},
+        {"le beyond 64 bits", cp::LeCon{0, 1, kMax}, {kMax, 1, 0}, true},
+        {"le below 64 bits", cp::LeCon{0, 1, kMin}, {kMin, -1, 0}, false},
+        {"linear le", cp::LinearCon{{{2, 0}, {-1, 1}}, 1, LinearRel::Le}, {1, 1, 0}, true},
+        {"linear le broken", cp::LinearCon{{{2, 0}, {-1, 1}}, 0, LinearRel::Le}, {1, 1, 0}, false},
+        {"linear eq", cp::LinearCon{{{1, 0}, {1, 0}, {0, 1}}, 6, LinearRel::Eq}, {3, 9, 0}, true},
+        {"linear ge broken", cp::LinearCon{{{1, 2}}, 1, LinearRel::Ge}, {9, 9, 0}, false},
+        // 2^62 * 2 = 2^63 wraps to the most negative 64-bit value.
+        {"linear sum beyond 64 bits",
+         cp::LinearCon{{{std::int64_t{1} << 62, 0}}, 0, LinearRel::Ge},
+         {2, 0, 0},
+         true},
+        // About -2^126: far below every 64-bit value.
+        {"linear sum of extremes",
+         cp::LinearCon{{{kMax, 0}, {kMax, 1}, {kMin, 2}}, kMin, LinearRel::Ge},
+         {kMin, kMin, kMin},
+         false},
+        {"allDiff", cp::AllDiffCon{{0, 1, 2}}, {1, 2, 3}, true},
+        {"allDiff last pair", cp::AllDiffCon{{0, 1, 2}}, {1, 2, 1}, false},
+        {"allDiff repeated variable", cp::AllDiffCon{{0, 1, 0}}, {1, 2, 3}, false},
+    };
+    for (const CpCase& c : cases) {
+        cp::CpProblem problem;
+        for (int i = 0; i < 3; ++i) problem.vars.push_back({"v", kMin, kMax});
+        problem.constraints = {cp::EqCon{2, 2}, c.constraint};
+        Assignment a;
+        for (std::size_t i = 0; i < c.values.size(); ++i) a.append_new(i, Value{c.values[i]});
+        const auto error = cp_answer_error(problem, SolverResult::sat(a));
+        EXPECT_EQ(error, c.holds ? std::nullopt
+                                 : std::optional<std::string>("the model breaks constraint 2"))
+            << c.name;
+    }
+}
+
+TEST(Verify, CpValuesAndRanges) {
+    cp::CpProblem problem;
+    problem.vars = {{"a", 1, 3}, {"b", -2, 2}};
+    EXPECT_EQ(cp_answer_error(problem, model<std::int64_t>({{0, 1}, {1, -2}})), std::nullopt);
+    EXPECT_EQ(cp_answer_error(problem, model<std::int64_t>({{0, 4}, {1, 0}})),
+              "the value of x0 is outside its range");
+    EXPECT_EQ(cp_answer_error(problem, model<std::int64_t>({{0, 2}, {1, -3}})),
+              "the value of x1 is outside its range");
+    EXPECT_EQ(cp_answer_error(problem, model<std::int64_t>({{0, 2}})),
+              "the model has no value for x1");
+    EXPECT_EQ(cp_answer_error(problem, model<std::int64_t>({{0, 2}, {1, 0}, {2, 0}})),
+              "the model has a value for x2, not a variable of the problem");
+    EXPECT_EQ(cp_answer_error(problem, model<bool>({{0, true}, {1, false}})),
+              "the model has a value for x0, not a variable of the problem");
+    EXPECT_EQ(cp_answer_error(problem, SolverResult::unsat()), std::nullopt);
+}
+
+}  // namespace
+}  // namespace nemox::roads
