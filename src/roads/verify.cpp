@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "linear/bigint.hpp"
+#include "lp/solver.hpp"
 
 namespace nemox::roads {
 
@@ -106,6 +107,56 @@ std::optional<std::string> cp_answer_error(const cp::CpProblem& problem,
         if (!holds) return numbered("the model breaks constraint ", k);
     }
     return std::nullopt;
+}
+
+namespace {
+
+template <class N>
+std::optional<std::string> lp_error(const linear::LinearSystemT<N>& system, const LpResult& result,
+                                    std::span<const linear::BigRational> exact, bool integers) {
+    using linear::BigRational;
+    if (exact.size() != result.assignment.size())
+        return std::string("the model and its exact values differ in length");
+    std::vector<const BigRational*> value_of(system.next_var, nullptr);
+    for (std::size_t i = 0; i < exact.size(); ++i) {
+        const auto& [index, reported] = result.assignment[i];
+        if (index >= value_of.size())
+            return key("the model has a value for ", index, ", not a variable of the problem");
+        if (!(reported == lp::to_value(exact[i])))
+            return key("the reported value of ", index, " is not its exact value");
+        value_of[index] = &exact[i];
+    }
+    for (const std::uint64_t v : system.variables) {
+        if (value_of[v] == nullptr) return key("the model has no value for ", v);
+        if (value_of[v]->is_negative()) return key("the value of ", v, " is negative");
+        if (integers && system.var_info.at(v).is_integer && !value_of[v]->is_integer())
+            return key("the value of ", v, " is not an integer");
+    }
+    for (std::size_t k = 0; k < system.constraints.size(); ++k) {
+        const auto& c = system.constraints[k];
+        BigRational sum(c.expr.constant);
+        for (const auto& t : c.expr.terms) {
+            if (t.var >= value_of.size() || value_of[t.var] == nullptr)
+                return numbered("constraint ", k, " names a variable without a value");
+            sum = sum + BigRational(t.coeff) * *value_of[t.var];
+        }
+        const bool holds = c.op == linear::CmpOp::Le   ? !sum.is_positive()
+                           : c.op == linear::CmpOp::Ge ? !sum.is_negative()
+                                                       : sum.is_zero();
+        if (!holds) return numbered("the model breaks constraint ", k);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> lp_answer_error(const linear::ExactSystem& system,
+                                           const LpResult& result,
+                                           std::span<const linear::BigRational> exact,
+                                           bool integers) {
+    if (!result.has_assignment()) return std::nullopt;
+    return system.small ? lp_error(*system.small, result, exact, integers)
+                        : lp_error(*system.big, result, exact, integers);
 }
 
 }  // namespace nemox::roads

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
+#include "core/lp_result.hpp"
 #include "core/solver_result.hpp"
 #include "cp/model.hpp"
+#include "linear/big_rational.hpp"
+#include "linear/system.hpp"
 #include "sat/cnf.hpp"
 
 // Checks of an answer against the problem it answers, in exact arithmetic:
@@ -18,5 +22,14 @@ std::optional<std::string> sat_answer_error(const sat::Cnf& cnf, const SolverRes
 // Every variable has a value in its range, and every constraint holds.
 std::optional<std::string> cp_answer_error(const cp::CpProblem& problem,
                                            const SolverResult& result);
+
+// LP and MILP: `exact` holds the exact value of each pair of the answer's
+// model, in its order. Every variable has a value, reported as its exact
+// value reads (an integer, or the nearest double), non-negative; every
+// constraint holds; with `integers`, the variables marked int are integral.
+std::optional<std::string> lp_answer_error(const linear::ExactSystem& system,
+                                           const LpResult& result,
+                                           std::span<const linear::BigRational> exact,
+                                           bool integers);
 
 }  // namespace nemox::roads

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "lp/solver.hpp"
+#include "parser/lp_format.hpp"
+
 namespace nemox::roads {
 namespace {
 
@@ -127,6 +130,76 @@ TEST(Verify, CpValuesAndRanges) {
     EXPECT_EQ(cp_answer_error(problem, model<bool>({{0, true}, {1, false}})),
               "the model has a value for x0, not a variable of the problem");
     EXPECT_EQ(cp_answer_error(problem, SolverResult::unsat()), std::nullopt);
+}
+
+struct LpCase {
+    const char* name;
+    std::vector<linear::BigRational> exact;
+    bool integers;
+    std::optional<std::string> error;
+};
+
+linear::BigRational q(std::int64_t n, std::int64_t d = 1) {
+    return {linear::BigInt(n), linear::BigInt(d)};
+}
+
+TEST(Verify, LpAnswersInExactArithmetic) {
+    // x0 + 3*x1 = 1 holds for x1 = 1/3 exactly, never for its double.
+    const auto system = parser::read_lp_text("max x0 + x1\nint x0\nx0 + 3*x1 = 1\nx0 <= 1\n");
+    ASSERT_TRUE(system.ok());
+    const std::vector<LpCase> cases = {
+        {"right", {q(0), q(1, 3)}, true, std::nullopt},
+        {"integral corner", {q(1), q(0)}, true, std::nullopt},
+        {"equality off by a third", {q(0), q(2, 3)}, false, "the model breaks constraint 1"},
+        {"bound broken", {q(4), q(-1)}, false, "the value of x1 is negative"},
+        {"bounds before rows", {q(3, 2), q(-1, 6)}, false, "the value of x1 is negative"},
+        {"not integral", {q(1, 2), q(1, 6)}, true, "the value of x0 is not an integer"},
+        {"integrality only for milp", {q(1, 2), q(1, 6)}, false, std::nullopt},
+    };
+    for (const LpCase& c : cases) {
+        Assignment a;
+        for (std::size_t i = 0; i < c.exact.size(); ++i) a.append_new(i, lp::to_value(c.exact[i]));
+        const LpResult result = LpResult::optimal(a, 0.0);
+        EXPECT_EQ(lp_answer_error(system.value(), result, c.exact, c.integers), c.error) << c.name;
+    }
+    // The printed values must be what the exact ones read as.
+    Assignment reported;
+    reported.append_new(0, std::int64_t{0});
+    reported.append_new(1, 0.3333333333333333);
+    const std::vector<linear::BigRational> third = {q(0), q(1, 3)};
+    EXPECT_EQ(lp_answer_error(system.value(), LpResult::optimal(reported, 0.0), third, true),
+              std::nullopt);
+    reported = {};
+    reported.append_new(0, std::int64_t{0});
+    reported.append_new(1, 0.3333333333333334);
+    EXPECT_EQ(lp_answer_error(system.value(), LpResult::optimal(reported, 0.0), third, true),
+              "the reported value of x1 is not its exact value");
+    reported = {};
+    reported.append_new(0, std::int64_t{0});
+    EXPECT_EQ(lp_answer_error(system.value(), LpResult::optimal(reported, 0.0),
+                              std::span(third).first(1), true),
+              "the model has no value for x1");
+    EXPECT_EQ(lp_answer_error(system.value(), LpResult::infeasible(), {}, true), std::nullopt);
+}
+
+TEST(Verify, LpAnswersBeyondSixtyFourBits) {
+    // x1 = 2^70 * x0 with x0 = 1: the reader keeps the system in big numbers.
+    const auto system =
+        parser::read_lp_text("max x0\nx0 <= 1\nx1 - 1180591620717411303424*x0 = 0\n");
+    ASSERT_TRUE(system.ok());
+    ASSERT_TRUE(system.value().big.has_value());
+    const linear::BigRational big(
+        linear::BigInt(std::int64_t{1} << 35) * linear::BigInt(std::int64_t{1} << 35),
+        linear::BigInt(1));
+    for (const auto& [x1, error] :
+         std::vector<std::pair<linear::BigRational, std::optional<std::string>>>{
+             {big, std::nullopt}, {big + q(1), "the model breaks constraint 2"}}) {
+        Assignment a;
+        a.append_new(0, std::int64_t{1});
+        a.append_new(1, lp::to_value(x1));
+        const std::vector<linear::BigRational> exact = {q(1), x1};
+        EXPECT_EQ(lp_answer_error(system.value(), LpResult::optimal(a, 1.0), exact, false), error);
+    }
 }
 
 }  // namespace
