@@ -42,6 +42,11 @@ def test_wheel_installs_and_runs_in_a_fresh_venv(tmp_path):
     (wheel,) = dist.glob("*.whl")
     names = zipfile.ZipFile(wheel).namelist()
     assert "nemox_builders/py.typed" in names and "nemox-stubs/__init__.pyi" in names
+    # The licence shipped is the one the metadata declares.
+    (licence,) = [n for n in names if n.endswith(".dist-info/licenses/LICENSE")]
+    metadata = zipfile.ZipFile(wheel).read(next(n for n in names if n.endswith(".dist-info/METADATA"))).decode()
+    assert zipfile.ZipFile(wheel).read(licence).decode().startswith("MIT License\n")
+    assert ("License: MIT" in metadata or "License-Expression: MIT" in metadata), metadata[:800]
     tag = f"cp{sys.version_info[0]}{sys.version_info[1]}"
     assert f"-{tag}-{tag}-linux_" in wheel.name, wheel.name
 
