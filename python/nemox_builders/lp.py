@@ -133,8 +133,8 @@ class LpBuilder:
     ) -> None:
         """Adds `constraint` (from a comparison) or `terms relation rhs`."""
         if isinstance(constraint, Constraint):
-            if relation is not None:
-                raise TypeError("a comparison already has its relation")
+            if relation is not None or rhs != 0:
+                raise TypeError("a comparison already has its relation and right-hand side")
             # The constant goes to the right as it is: negation is exact.
             expr = LinExpr(constraint.expr.terms)
             rel, bound = constraint.relation, -constraint.expr.constant

@@ -157,6 +157,8 @@ def test_number_text_reads_back_as_the_same_double():
         (lambda b: b.add({"a": True}, "<=", 1), TypeError),
         (lambda b: b.maximize("a"), TypeError),
         (lambda b: b.var(3), TypeError),
+        (lambda b: b.add(b.var("c") <= 1, "<="), TypeError),
+        (lambda b: b.add(b.var("d") <= 1, rhs=2), TypeError),
     ],
 )
 def test_lp_builder_refuses_what_it_cannot_write(action, error):
