@@ -1,4 +1,5 @@
-"""Timing and problem conversion shared by the LP and MILP benchmarks."""
+"""Timing, result files and problem conversion shared by the benchmarks."""
+import json
 import sys
 import time
 from pathlib import Path
@@ -25,6 +26,26 @@ def per_call(fn, arg, min_time=0.3):
             fn(arg)
         best = min(best, (time.perf_counter() - start) / n)
     return best
+
+
+RESULTS = Path(__file__).resolve().parent / "results"
+
+
+def write_results(name, latency=(), scaling=(), **extra):
+    """Writes bench/results/NAME.json, the input of bench/plots.py:
+    latency: [{"problem", "tool", "seconds"}] per-call times next to the peers;
+    scaling: [{"series", "size", "seconds"}] time per solve against size;
+    any further keys are kept as they are."""
+    for row in latency:
+        assert set(row) == {"problem", "tool", "seconds"}, row
+    for row in scaling:
+        assert {"series", "size", "seconds"} <= set(row), row
+    data = {"benchmark": name, "python": sys.version.split()[0], "latency": list(latency),
+            "scaling": list(scaling), **extra}
+    RESULTS.mkdir(exist_ok=True)
+    path = RESULTS / f"{name}.json"
+    path.write_text(json.dumps(data, indent=1) + "\n")
+    print(f"results written to {path.relative_to(Path.cwd()) if path.is_relative_to(Path.cwd()) else path}")
 
 
 def dense_arrays(text):

@@ -16,6 +16,7 @@ import tempfile
 import time
 
 import nemox
+from bench_util import write_results
 
 COMMAND = os.path.join(sysconfig.get_path("scripts"), "nemox")
 
@@ -58,6 +59,8 @@ def main():
     print(f"  module in a Python loop   {loop:7.3f} s")
     print(f"  nemox sat -j 1 DIR        {one:7.3f} s")
     print(f"  nemox sat -j 2 DIR        {two:7.3f} s   ({one / two:.2f}x the throughput of -j 1)")
+    write_results("cli", files=count, cores=os.cpu_count(), module_loop_seconds=loop,
+                  command_seconds={"1": one, "2": two})
 
 
 if __name__ == "__main__":

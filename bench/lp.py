@@ -16,7 +16,7 @@ import nemox
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "python"))
 import lp_gen  # noqa: E402
 import lp_oracle  # noqa: E402
-from bench_util import dense_arrays, per_call  # noqa: E402
+from bench_util import dense_arrays, per_call, write_results  # noqa: E402
 
 try:
     import numpy as np
@@ -25,6 +25,7 @@ except ImportError:  # the comparison is optional
     linprog = None
 
 QUICK = "--quick" in sys.argv
+LATENCY, SCALING = [], []
 
 
 def scipy_problem(text):
@@ -46,6 +47,8 @@ def textbook():
     ours = per_call(nemox.solve_lp_text, text)
     print("Two-variable example (max x0 + x1; x0 + 2*x1 <= 4; 3*x0 + x1 <= 6):")
     print(f"  nemox.solve_lp_text  {ours * 1e6:9.2f} us per call (dict included)")
+    problem = "LP, 2 variables"
+    LATENCY.append({"problem": problem, "tool": "nemox", "seconds": ours})
     frac = per_call(lp_oracle.solve_lp_text, text)
     print(f"  Fraction transcription {frac * 1e6:7.2f} us per call   ratio {frac / ours:7.1f}x")
     if linprog is not None:
@@ -53,6 +56,7 @@ def textbook():
         res = linprog(**kw)
         assert abs(-res.fun - nemox.solve_lp_text(text)["objective"]) < 1e-9
         theirs = per_call(lambda k: linprog(**k), kw)
+        LATENCY.append({"problem": problem, "tool": "scipy linprog (HiGHS)", "seconds": theirs})
         print(f"  scipy linprog (HiGHS) {theirs * 1e6:8.2f} us per call   "
               f"nemox takes {ours / theirs * 100:.2f}% of scipy's time ({theirs / ours:.0f}x faster)")
     print()
@@ -87,6 +91,8 @@ def dense(kind, sizes, count):
             pivots += stats["pivots"]
             stayed += stats["bits"] <= 63
             widest = max(widest, stats["bits"])
+        SCALING.append({"series": f"dense {kind} LP, n x n", "size": n, "seconds": ours,
+                        "pivots": pivots / count, "widest_bits": widest})
         line = (f"  {n:3d}x{n:<3d} {ours * 1e3:9.3f} ms {pivots / count:8.1f} {pivots / count / ours:9.0f}"
                 f"  {stayed / count * 100:5.0f}%  {widest:4d}b  {frac * 1e3:10.2f} ms  {frac / ours:7.1f}x")
         if linprog is not None and n <= 20:
@@ -112,6 +118,7 @@ def main():
     dense("dec2", sizes, count)
     print("64-bit: share of problems whose every exact value fits 64 bits (else the solve is redone")
     print("in big integers); widest: largest numerator or denominator met, in bits.")
+    write_results("lp", LATENCY, SCALING)
 
 
 if __name__ == "__main__":

@@ -14,7 +14,7 @@ import nemox
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "python"))
 import milp_oracle  # noqa: E402
-from bench_util import dense_arrays, per_call  # noqa: E402
+from bench_util import dense_arrays, per_call, write_results  # noqa: E402
 
 try:
     import numpy as np
@@ -23,6 +23,7 @@ except ImportError:
     milp = None
 
 QUICK = "--quick" in sys.argv
+LATENCY, SCALING = [], []
 
 
 def knapsack(rng, n):
@@ -73,12 +74,14 @@ def example():
     ours = per_call(nemox.solve_milp_text, text)
     print("Two-variable example (max x0 + x1; int x0; int x1; 2*x0 + 2*x1 <= 3):")
     print(f"  nemox.solve_milp_text  {ours * 1e6:9.2f} us per call")
+    LATENCY.append({"problem": "MILP, 2 variables", "tool": "nemox", "seconds": ours})
     frac = per_call(milp_oracle.solve_milp_text, text)
     print(f"  Fraction transcription {frac * 1e6:9.2f} us per call   ratio {frac / ours:6.1f}x")
     if milp is not None:
         kw, sign = scipy_problem(text)
         assert abs(sign * milp(**kw).fun - nemox.solve_milp_text(text)["objective"]) < 1e-9
         theirs = per_call(lambda k: milp(**k), kw)
+        LATENCY.append({"problem": "MILP, 2 variables", "tool": "scipy milp (HiGHS)", "seconds": theirs})
         print(f"  scipy milp (HiGHS)     {theirs * 1e6:9.2f} us per call   "
               f"nemox takes {ours / theirs * 100:.2f}% of scipy's time")
     print()
@@ -106,6 +109,7 @@ def family(name, make, sizes, count):
             assert milp_oracle.solve_milp_text(t, stats=stats) == r, t
             nodes += stats.get("examined", 0)
         frac = (time.perf_counter() - start) / count
+        SCALING.append({"series": name, "size": size, "seconds": ours, "nodes": nodes / count})
         line = (f"  {str(size):7s} {ours * 1e3:9.3f} ms {nodes / count:7.1f} {nodes / count / ours:8.0f}"
                 f"  {frac * 1e3:10.2f} ms  {frac / ours:7.1f}x")
         if milp is not None:
@@ -132,6 +136,7 @@ def main():
     family("Set cover, n sets over 8 elements", lambda r, n: set_cover(r, n, 8), [6, 10] if QUICK else [6, 10, 14], count)
     print("nodes: examined branch-and-bound nodes (counted by the transcription); every node is a")
     print("fresh exact LP solve of the parsed system plus the node's bounds (no copy of the system).")
+    write_results("milp", LATENCY, SCALING)
 
 
 if __name__ == "__main__":

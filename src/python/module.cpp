@@ -1,6 +1,20 @@
 #include "python/roads.hpp"
+#include "python/surface.hpp"
 
 namespace {
+
+// Module-level __getattr__: `nemox.InternalError` can be named (in an except
+// clause, say) before any call has failed, without being created at import.
+PyObject* module_getattr(PyObject* module, PyObject* name) {
+    if (PyUnicode_Check(name) && PyUnicode_CompareWithASCIIString(name, "InternalError") == 0) {
+        PyObject* cls = nemox::py::internal_error_class();
+        Py_XINCREF(cls);
+        return cls;
+    }
+    PyErr_Format(PyExc_AttributeError, "module '%s' has no attribute '%S'",
+                 PyModule_GetName(module), name);
+    return nullptr;
+}
 
 #define NEMOX_FASTCALL(fn) reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(fn))
 
@@ -14,6 +28,8 @@ PyMethodDef methods[] = {
      "solve_milp_text(input)\n--\n\nSolve a MILP problem from text."},
     {"solve_cp_text", NEMOX_FASTCALL(nemox::py::solve_cp_text), METH_FASTCALL | METH_KEYWORDS,
      "solve_cp_text(input)\n--\n\nSolve a CP problem from text."},
+    {"__getattr__", module_getattr, METH_O,
+     "__getattr__($module, name, /)\n--\n\nLooks up InternalError, created on first use."},
     {nullptr, nullptr, 0, nullptr},
 };
 

@@ -8,15 +8,6 @@ namespace nemox::py {
 
 namespace {
 
-PyObject* internal_error_class() {
-    // Created once per process, on first use; deliberately never released.
-    static PyObject* cls = PyErr_NewExceptionWithDoc(
-        "nemox.InternalError",
-        "A broken internal invariant abandoned the call; the module stays usable.",
-        PyExc_BaseException, nullptr);
-    return cls;
-}
-
 bool is_input_keyword(PyObject* name) {
     return PyUnicode_Check(name) && PyUnicode_CompareWithASCIIString(name, "input") == 0;
 }
@@ -52,6 +43,15 @@ PyObject* new_value(const Value& value) {
 }
 
 }  // namespace
+
+PyObject* internal_error_class() {
+    // Created once per process, on first use; deliberately never released.
+    static PyObject* cls = PyErr_NewExceptionWithDoc(
+        "nemox.InternalError",
+        "A broken internal invariant abandoned the call; the module stays usable.",
+        PyExc_BaseException, nullptr);
+    return cls;
+}
 
 bool take_input(const char* function, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames,
                 std::string_view& text) {

@@ -43,6 +43,10 @@ class Ref {
 bool take_input(const char* function, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames,
                 std::string_view& text);
 
+// The internal-failure exception class (derived from BaseException),
+// created on first use; borrowed. Null with a Python exception set.
+PyObject* internal_error_class();
+
 // Sets the internal-failure exception (derived from BaseException).
 void set_internal_error(std::string_view message);
 

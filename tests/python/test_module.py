@@ -107,31 +107,103 @@ def test_sub_interpreter_import_fails_with_import_error():
     assert nemox.solve_sat("p cnf 0 0") == {"status": "SAT", "model": {}}
 
 
-def test_type_checkers_see_the_signatures(tmp_path):
+def run_mypy(tmp_path, source):
     import importlib.util
 
     # scripts/run_tests.sh installs mypy: without it this check must fail, not skip.
     assert importlib.util.find_spec("mypy") is not None, "mypy is not installed (pip install mypy)"
     script = tmp_path / "use_nemox.py"
-    script.write_text(
-        textwrap.dedent(
-            """
-            import nemox
-            r1 = nemox.solve_sat("p cnf 0 0")
-            r2 = nemox.solve_lp_text(input="min x0")
-            r3 = nemox.solve_milp_text("min x0")
-            r4 = nemox.solve_cp_text("var x 0 1")
-            status: str = str(r1["status"])
-            nemox.solve_sat(3)
-            """
-        )
-    )
+    script.write_text(textwrap.dedent(source))
     run = subprocess.run(
-        [sys.executable, "-m", "mypy", "--no-incremental", "--cache-dir", str(tmp_path / "cache"), str(script)],
+        [sys.executable, "-m", "mypy", "--strict", "--no-incremental", "--cache-dir", str(tmp_path / "cache"),
+         str(script)],
         capture_output=True,
         text=True,
         cwd=tmp_path,
     )
+    return run.stdout + run.stderr
+
+
+def test_type_checkers_see_the_signatures(tmp_path):
+    out = run_mypy(
+        tmp_path,
+        """
+        import nemox
+        r1 = nemox.solve_sat("p cnf 0 0")
+        r2 = nemox.solve_lp_text(input="min x0")
+        r3 = nemox.solve_milp_text("min x0")
+        r4 = nemox.solve_cp_text("var x 0 1")
+        status: str = r1["status"]
+        nemox.solve_sat(3)
+        """,
+    )
     # Exactly the one bad call is reported: the stubs are found and typed.
-    assert "Found 1 error" in run.stdout, run.stdout + run.stderr
-    assert 'Argument 1 to "solve_sat" has incompatible type "int"' in run.stdout
+    assert "Found 1 error" in out, out
+    assert 'Argument 1 to "solve_sat" has incompatible type "int"' in out
+
+
+def test_result_shapes_type_check_without_casts(tmp_path):
+    out = run_mypy(
+        tmp_path,
+        """
+        from typing import Union
+        import nemox
+        from nemox_builders import CnfBuilder, CpBuilder, LpBuilder
+
+        sat: bool = nemox.solve_sat("p cnf 1 1\\n1 0")["model"]["x0"]
+        lp: Union[int, float] = nemox.solve_lp_text("min x0")["model"]["x0"]
+        objective: float = nemox.solve_milp_text("min x0")["objective"]
+        cp: int = nemox.solve_cp_text("var x 0 1")["model"]["x0"]
+        r = nemox.solve_milp_text("min x0")
+        if r["status"] == "UNKNOWN (resource limit)":
+            pass
+        try:
+            nemox.solve_sat("")
+        except nemox.InternalError as e:
+            message: str = e.args[0]
+        b = LpBuilder()
+        b.minimize(2 * b.var("bread") + 1)
+        value: Union[int, float] = b.solve().values["bread"]
+        flag: bool = CnfBuilder().solve().values["p"]
+        number: int = CpBuilder().solve().values["a"]
+        wrong_bool: bool = nemox.solve_cp_text("var x 0 1")["model"]["x0"]
+        wrong_status = nemox.solve_cp_text("")["status"] == "OPTIMAL"
+        missing = nemox.solve_cp_text("")["objective"]
+        """,
+    )
+    # Only the three wrong uses at the end are reported.
+    assert "Found 3 errors" in out, out
+    assert 'expression has type "int", variable has type "bool"' in out, out
+    assert 'TypedDict "CpResult" has no key "objective"' in out, out
+    assert "Non-overlapping equality check" in out, out
+
+
+INTERNAL_ERROR_PROBE = """
+import nemox
+cls = nemox.InternalError          # looked up before any call has failed
+assert cls is nemox.InternalError and cls is getattr(nemox, "InternalError")
+assert issubclass(cls, BaseException) and not issubclass(cls, Exception)
+assert (cls.__module__, cls.__qualname__) == ("nemox", "InternalError")
+try:
+    raise cls("broken")
+except nemox.InternalError as e:
+    assert e.args == ("broken",)
+assert "InternalError" not in vars(nemox)   # created on use, not stored
+assert nemox.solve_sat("p cnf 0 0") == {"status": "SAT", "model": {}}
+print("ok")
+"""
+
+
+def test_internal_error_is_reachable_by_name_before_any_failure():
+    # A fresh process: nothing in this one may have created the class yet.
+    run = subprocess.run([sys.executable, "-c", INTERNAL_ERROR_PROBE], capture_output=True, text=True)
+    assert run.stdout == "ok\n", run.stderr
+
+
+@pytest.mark.parametrize("name", ["InternalErrors", "internalerror", "ValueError", "x0", "__wrapped__"])
+def test_other_missing_attributes_stay_attribute_errors(name):
+    with pytest.raises(AttributeError) as info:
+        getattr(nemox, name)
+    assert str(info.value) == f"module 'nemox' has no attribute '{name}'"
+    assert not hasattr(nemox, name)
+    assert getattr(nemox, name, 42) == 42

@@ -1,0 +1,93 @@
+"""Every example of the pages under docs/ runs, and shows what it prints:
+```python blocks as doctests (plain code must run without error), ```console
+blocks command by command with their output. Links and images must exist."""
+
+import doctest
+import os
+import re
+import shutil
+import subprocess
+import sysconfig
+from pathlib import Path
+
+import pytest
+
+from memory import SANITIZED
+
+REPO = Path(__file__).resolve().parents[2]
+DOCS = REPO / "docs"
+PAGES = sorted(DOCS.glob("*.md"))
+FENCE = re.compile(r"^```(\w*)\n(.*?)^```", re.S | re.M)
+COMMAND_DIR = REPO / "build" / "sanitize" if SANITIZED else Path(sysconfig.get_path("scripts"))
+
+
+def blocks(kind):
+    found = []
+    for page in PAGES:
+        text = page.read_text()
+        for match in FENCE.finditer(text):
+            if match.group(1) == kind:
+                line = text.count("\n", 0, match.start()) + 2
+                found.append(pytest.param(page, line, match.group(2), id=f"{page.stem}:{line}"))
+    return found
+
+
+@pytest.fixture
+def workdir(tmp_path, monkeypatch):
+    """The examples' working directory: a copy of examples/, as at the repository's root."""
+    shutil.copytree(REPO / "examples", tmp_path / "examples")
+    monkeypatch.chdir(tmp_path)
+    monkeypatch.setattr("sys.path", list(__import__("sys").path))
+    return tmp_path
+
+
+def test_the_pages_exist_and_the_readme_links_them():
+    names = {p.name for p in PAGES}
+    assert {"index.md", "formats.md", "builders.md", "guarantees.md", "interrupting.md", "command-line.md",
+            "batches.md", "benchmarks.md"} <= names
+    assert "docs/index.md" in (REPO / "README.md").read_text()
+
+
+@pytest.mark.parametrize("page", PAGES, ids=lambda p: p.stem)
+def test_links_and_images_point_at_files(page):
+    for target in re.findall(r"\]\(([^)#:]+)\)", page.read_text()):
+        assert (page.parent / target).is_file(), f"{page.name} links to missing {target}"
+
+
+@pytest.mark.parametrize("page", [p for p in PAGES if any(b.values[0] == p for b in blocks("python"))],
+                         ids=lambda p: p.stem)
+def test_python_examples(page, workdir):
+    # The blocks of a page run in order in one namespace, as a reader would run them.
+    namespace = {"__name__": "__main__"}
+    for _, line, code in (b.values for b in blocks("python") if b.values[0] == page):
+        if ">>>" in code:
+            test = doctest.DocTestParser().get_doctest(code, namespace, f"{page.name}:{line}", str(page), line)
+            report = []
+            result = doctest.DocTestRunner(optionflags=doctest.ELLIPSIS).run(test, out=report.append, clear_globs=False)
+            assert result.failed == 0, "".join(report)
+            namespace = test.globs  # the doctest ran on a copy
+        else:
+            exec(compile(code, f"{page.name}:{line}", "exec"), namespace)
+
+
+def console_steps(code):
+    """(command, expected output) for each `$ ` line of a console block."""
+    steps = []
+    for row in code.splitlines():
+        if row.startswith("$ "):
+            steps.append([row[2:], []])
+        else:
+            assert steps, f"output before any command: {row!r}"
+            steps[-1][1].append(row)
+    return [(command, "\n".join(out)) for command, out in steps]
+
+
+@pytest.mark.parametrize("page, line, code", blocks("console"))
+def test_console_examples(page, line, code, workdir):
+    env = dict(os.environ, PATH=f"{COMMAND_DIR}{os.pathsep}{os.environ['PATH']}")
+    steps = console_steps(code)
+    assert steps
+    for command, expected in steps:
+        run = subprocess.run(["bash", "-c", command], capture_output=True, text=True, cwd=workdir, env=env)
+        assert run.returncode in (0, 10, 20), (command, run.stderr)
+        assert run.stdout.rstrip("\n") == expected, command
