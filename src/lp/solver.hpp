@@ -23,7 +23,22 @@ struct ColumnLabel {
 // Work counters of the last solve, for benchmarks.
 struct SolveStats {
     std::uint64_t pivots = 0;
-    bool big = false;  // redone in big arithmetic after leaving the 64-bit range
+    std::uint64_t phase1_pivots = 0;
+    bool big = false;      // redone in big arithmetic after leaving the 64-bit range
+    bool revised = false;  // solved by the factorized engine instead of the dense tableau
+    std::uint64_t refactorizations = 0;
+    std::uint64_t max_bits = 0;  // largest number met by the factorized engine, in bits
+};
+
+// One pivot as made: for comparing engines step by step.
+struct PivotStep {
+    int phase;
+    std::size_t row;
+    std::size_t entering;
+    std::size_t leaving;
+    bool bland;
+
+    bool operator==(const PivotStep&) const = default;
 };
 
 // Two-phase primal simplex over exact rationals, all variables >= 0.
@@ -40,6 +55,10 @@ class LpSolver {
         FractionFree,  // big integers only
         BigFractions,  // normalised big fractions only
     };
+
+    // Which engine makes the pivots: both make the same ones. Automatic
+    // takes the dense tableau for small problems, where it is faster.
+    enum class Engine { Automatic, Dense, Revised };
 
     explicit LpSolver(Interrupt interrupt = Interrupt()) : interrupt_(interrupt) {}
 
@@ -64,6 +83,10 @@ class LpSolver {
     LpResult solve_with(std::span<const linear::LinearConstraint> extra);
 
     void set_arithmetic(Arithmetic a) { arithmetic_ = a; }
+    void set_engine(Engine e) { engine_ = e; }
+    // Records every pivot of the following solves (of the last arithmetic
+    // tried) into `trace`; nullptr stops recording.
+    void set_trace(std::vector<PivotStep>* trace) { trace_ = trace; }
 
     const std::vector<ColumnLabel>& column_labels() const { return column_labels_; }
     const SolveStats& stats() const { return stats_; }
@@ -75,6 +98,8 @@ class LpSolver {
     std::vector<ColumnLabel> column_labels_;
     SolveStats stats_;
     Arithmetic arithmetic_ = Arithmetic::Automatic;
+    Engine engine_ = Engine::Automatic;
+    std::vector<PivotStep>* trace_ = nullptr;
 };
 
 // The exact value of a variable as reported: Int when integral (beyond 64

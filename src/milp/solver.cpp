@@ -85,8 +85,10 @@ bool all_integral(const Assignment& a, const std::vector<std::uint64_t>& integer
 
 class Search {
   public:
-    Search(const linear::ExactSystem& problem, Interrupt interrupt, SearchStats& stats)
+    Search(const linear::ExactSystem& problem, Interrupt interrupt, SearchStats& stats,
+           lp::LpSolver::Engine engine)
         : solver_(interrupt), interrupt_(interrupt), stats_(stats) {
+        solver_.set_engine(engine);
         const auto& vars = problem.small ? problem.small->variables : problem.big->variables;
         const auto& info = problem.small ? problem.small->var_info : problem.big->var_info;
         for (const std::uint64_t v : vars) {
@@ -215,9 +217,9 @@ class Search {
 }  // namespace
 
 LpResult branch_and_bound(const linear::ExactSystem& problem, Interrupt interrupt,
-                          SearchStats* stats) {
+                          SearchStats* stats, lp::LpSolver::Engine engine) {
     SearchStats local;
-    Search search(problem, interrupt, stats != nullptr ? *stats : local);
+    Search search(problem, interrupt, stats != nullptr ? *stats : local, engine);
     return search.run();
 }
 
