@@ -9,6 +9,7 @@
 #include "parser/cp_format.hpp"
 #include "parser/dimacs.hpp"
 #include "parser/lp_format.hpp"
+#include "parser/mps.hpp"
 #include "sat/solver.hpp"
 
 namespace nemox::roads {
@@ -35,6 +36,16 @@ Expected<Result> road(std::string_view text, Stats* stats, Read read, Solve solv
         stats->solve_seconds = seconds_since(start) - read_seconds;
     }
     return result;
+}
+
+Counters lp_counters(const lp::SolveStats& s, bool big_reading) {
+    return {{"pivots", s.pivots},
+            {"phase 1 pivots", s.phase1_pivots},
+            {"big numbers read", big_reading ? 1u : 0u},
+            {"big numbers solved", s.big ? 1u : 0u},
+            {"factorized engine", s.revised ? 1u : 0u},
+            {"refactorizations", s.refactorizations},
+            {"largest number bits", s.max_bits}};
 }
 
 }  // namespace
@@ -64,13 +75,38 @@ Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt, Stats* s
                               lp::LpSolver solver(interrupt);
                               solver.load(std::move(system));
                               LpResult result = solver.solve();
-                              if (c != nullptr) {
-                                  *c = {{"pivots", solver.stats().pivots},
-                                        {"big numbers read", big_reading ? 1u : 0u},
-                                        {"big numbers solved", solver.stats().big ? 1u : 0u}};
-                              }
+                              if (c != nullptr) *c = lp_counters(solver.stats(), big_reading);
                               return result;
                           });
+}
+
+Expected<MpsAnswer> solve_mps(std::string_view text, bool integers, parser::MpsFormat format,
+                              Interrupt interrupt, Stats* stats) {
+    const auto read = [format](std::string_view t) { return parser::read_mps(t, format); };
+    return road<MpsAnswer>(text, stats, read, [&](parser::MpsModel& model, Counters* c) {
+        const bool big_reading = model.system.big.has_value();
+        LpResult result;
+        if (integers) {
+            milp::SearchStats search;
+            result = milp::branch_and_bound(model.system, interrupt, &search);
+            if (c != nullptr) {
+                *c = {{"nodes examined", search.examined},
+                      {"LP solves", search.lp_solves},
+                      {"pivots", search.pivots}};
+            }
+        } else {
+            lp::LpSolver solver(interrupt);
+            solver.load(std::move(model.system));
+            result = solver.solve();
+            if (c != nullptr) *c = lp_counters(solver.stats(), big_reading);
+        }
+        if (result.kind == LpResult::Kind::Optimal || result.kind == LpResult::Kind::Feasible)
+            result.assignment = parser::column_values(model, result.assignment);
+        MpsAnswer answer{std::move(result), {}};
+        answer.names.reserve(model.columns.size());
+        for (const auto& col : model.columns) answer.names.push_back(col.name);
+        return answer;
+    });
 }
 
 Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt, Stats* stats) {
