@@ -1,6 +1,7 @@
 // Reads an MPS model on standard input, solves its LP relaxation and prints
 // one JSON object of figures. With --system it prints the linear system
-// instead (doubles), for solving the same model elsewhere.
+// instead (doubles), for solving the same model elsewhere; --big and --dense
+// choose the arithmetic and the engine.
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -47,7 +48,8 @@ void print_system(const nemox::linear::LinearSystemT<N>& s) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool dump = argc > 1 && std::string(argv[1]) == "--system";
+    const std::string option = argc > 1 ? argv[1] : "";
+    const bool dump = option == "--system";
     const std::string text((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
     auto parsed = nemox::parser::read_mps(text);
     if (!parsed.ok()) {
@@ -67,6 +69,9 @@ int main(int argc, char** argv) {
     const std::size_t system_rows =
         model.system.small ? model.system.small->constraints.size() : model.system.big->constraints.size();
     nemox::lp::LpSolver solver;
+    // --big: big numbers from the start; --dense: the dense tableau.
+    if (option == "--big") solver.set_arithmetic(nemox::lp::LpSolver::Arithmetic::BigFractions);
+    if (option == "--dense") solver.set_engine(nemox::lp::LpSolver::Engine::Dense);
     solver.load(std::move(model.system));
     const auto start = std::chrono::steady_clock::now();
     const nemox::LpResult r = solver.solve();
