@@ -80,10 +80,14 @@ int main(int argc, char** argv) {
     std::printf(
         "{\"rows\": %zu, \"cols\": %zu, \"nonzeros\": %zu, \"system_rows\": %zu, \"status\": \"%s\", "
         "\"objective\": %.17g, \"pivots\": %llu, \"phase1_pivots\": %llu, \"seconds\": %.6f, "
-        "\"bits\": %llu, \"big\": %s, \"revised\": %s, \"refactorizations\": %llu}\n",
+        "\"bits\": %llu, \"big\": %s, \"revised\": %s, \"refactorizations\": %llu, "
+        "\"exact_prices\": %llu, \"eta_nonzeros\": %llu, \"time_refactor\": %.4f, \"time_btran\": %.4f, "
+        "\"time_pricing\": %.4f, \"time_ftran\": %.4f, \"time_update\": %.4f}\n",
         model.rows, cols, model.nonzeros, system_rows, r.status().c_str(), r.objective,
         static_cast<unsigned long long>(st.pivots), static_cast<unsigned long long>(st.phase1_pivots), seconds,
         static_cast<unsigned long long>(st.max_bits), st.big ? "true" : "false", st.revised ? "true" : "false",
-        static_cast<unsigned long long>(st.refactorizations));
+        static_cast<unsigned long long>(st.refactorizations),
+        static_cast<unsigned long long>(st.exact_prices), static_cast<unsigned long long>(st.eta_nonzeros),
+        st.refactor_seconds, st.btran_seconds, st.pricing_seconds, st.ftran_seconds, st.update_seconds);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -31,7 +32,15 @@ inline std::size_t bit_size(const linear::BigRational& v) {
 // Work counters of the factorization, for benchmarks.
 struct RevisedStats {
     std::uint64_t refactorizations = 0;
-    std::size_t max_bits = 0;  // largest numerator or denominator met
+    std::size_t max_bits = 0;        // largest numerator or denominator met
+    std::uint64_t exact_prices = 0;  // reduced costs that the doubles left open
+    std::uint64_t eta_nonzeros = 0;  // after the last refactorization
+    // Seconds spent in each part of a step.
+    double refactor_seconds = 0;
+    double btran_seconds = 0;
+    double pricing_seconds = 0;
+    double ftran_seconds = 0;
+    double update_seconds = 0;
 };
 
 // The tableau's operations computed from an exact factorization of the basis
@@ -140,6 +149,7 @@ class RevisedTableau {
     std::optional<std::size_t> find_entering(const std::vector<char>* excluded = nullptr,
                                              bool bland = false) {
         compute_prices();
+        const Timer timer(stats_.pricing_seconds);
         const auto skipped = [&](std::size_t j) {
             return position_[j] != kNoColumn || (excluded != nullptr && (*excluded)[j]);
         };
@@ -176,6 +186,7 @@ class RevisedTableau {
                                         bool bland = false) {
         if (col >= num_vars_) throw InternalFailure("tableau index out of range");
         entering_column(col);
+        const Timer timer(stats_.update_seconds);
         std::size_t best = kNoColumn;
         bool best_zero = false;
         for (const std::size_t r : alpha_nz_) {
@@ -215,6 +226,7 @@ class RevisedTableau {
         check_row(row);
         if (row == 0 || col >= num_vars_) throw InternalFailure("tableau index out of range");
         if (alpha_col_ != col) entering_column(col);
+        Timer timer(stats_.update_seconds);
         const std::size_t r = row - 1;
         const N p = alpha_[r];
         if (p.is_zero()) throw InternalFailure("pivot value is zero");
@@ -238,6 +250,7 @@ class RevisedTableau {
         alpha_col_ = kNoColumn;
         prices_valid_ = false;
         ++etas_since_refactor_;
+        timer.stop();
         if (etas_since_refactor_ >= 16 + m_ / 8 ||
             eta_value_.size() > 2 * nonzeros_after_refactor_ + 2 * m_ + values_.size()) {
             refactor();
@@ -284,6 +297,23 @@ class RevisedTableau {
     struct Bounds {
         double lower;
         double upper;
+    };
+    // Adds the seconds of its lifetime (or up to stop()) to a counter.
+    class Timer {
+      public:
+        explicit Timer(double& total) : total_(&total), start_(std::chrono::steady_clock::now()) {}
+        ~Timer() { stop(); }
+        Timer(const Timer&) = delete;
+        Timer& operator=(const Timer&) = delete;
+        void stop() {
+            if (total_ == nullptr) return;
+            *total_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+            total_ = nullptr;
+        }
+
+      private:
+        double* total_;
+        std::chrono::steady_clock::time_point start_;
     };
     struct Candidate {
         std::size_t col;
@@ -352,6 +382,7 @@ class RevisedTableau {
 
     // alpha_ <- B^-1 A_col by position; work_ keeps it by row for the eta.
     void entering_column(std::size_t col) {
+        const Timer timer(stats_.ftran_seconds);
         for (const std::size_t r : alpha_nz_) alpha_[r] = N{};
         alpha_nz_.clear();
         clear_work();
@@ -387,6 +418,7 @@ class RevisedTableau {
     // Rebuilds the etas from the basis columns: unit columns first, then
     // the rest by increasing count, each pivoted on its sparsest free row.
     void refactor() {
+        const Timer timer(stats_.refactor_seconds);
         ++stats_.refactorizations;
         etas_.clear();
         eta_row_.clear();
@@ -439,6 +471,7 @@ class RevisedTableau {
         }
         for (std::size_t r = 0; r < m_; ++r) position_of_row_[perm_[r]] = r;
         nonzeros_after_refactor_ = eta_value_.size();
+        stats_.eta_nonzeros = eta_value_.size();
         etas_since_refactor_ = 0;
         alpha_col_ = kNoColumn;
         prices_valid_ = false;
@@ -447,6 +480,7 @@ class RevisedTableau {
     // y = c_B B^-1 (backward solve), exactly and as doubles.
     void compute_prices() {
         if (prices_valid_) return;
+        const Timer timer(stats_.btran_seconds);
         for (std::size_t i = 0; i < m_; ++i) y_[i] = N{};
         for (std::size_t r = 0; r < m_; ++r) y_[perm_[r]] = cost(basis_[r]);
         for (std::size_t k = etas_.size(); k-- > 0;) {
@@ -462,7 +496,8 @@ class RevisedTableau {
         prices_valid_ = true;
     }
 
-    N reduced_cost(std::size_t j) const {
+    N reduced_cost(std::size_t j) {
+        ++stats_.exact_prices;
         N d = cost(j);
         for (std::size_t k = col_start_[j]; k < col_start_[j + 1]; ++k) {
             const N& y = y_[rows_[k]];

@@ -299,7 +299,15 @@ LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConst
     if constexpr (requires { tab.revised_stats(); }) {
         run.stats.revised = true;
         run.stats.refactorizations = tab.revised_stats().refactorizations;
-        run.stats.max_bits = tab.revised_stats().max_bits;
+        const RevisedStats& rs = tab.revised_stats();
+        run.stats.max_bits = rs.max_bits;
+        run.stats.exact_prices = rs.exact_prices;
+        run.stats.eta_nonzeros = rs.eta_nonzeros;
+        run.stats.refactor_seconds = rs.refactor_seconds;
+        run.stats.btran_seconds = rs.btran_seconds;
+        run.stats.pricing_seconds = rs.pricing_seconds;
+        run.stats.ftran_seconds = rs.ftran_seconds;
+        run.stats.update_seconds = rs.update_seconds;
     }
     if (result) return std::move(*result);
     return read_answer(tab, system, layout, labels);

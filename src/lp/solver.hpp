@@ -28,6 +28,11 @@ struct SolveStats {
     bool revised = false;  // solved by the factorized engine instead of the dense tableau
     std::uint64_t refactorizations = 0;
     std::uint64_t max_bits = 0;  // largest number met by the factorized engine, in bits
+    std::uint64_t exact_prices = 0;
+    std::uint64_t eta_nonzeros = 0;
+    // Where the factorized engine's time went, in seconds.
+    double refactor_seconds = 0, btran_seconds = 0, pricing_seconds = 0, ftran_seconds = 0,
+           update_seconds = 0;
 };
 
 // One pivot as made: for comparing engines step by step.
