@@ -332,14 +332,27 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
         (system_ ? system_->constraints.size() : big_system_->constraints.size()) + extra.size();
     const bool revised =
         engine_ == Engine::Revised || (engine_ == Engine::Automatic && prefer_revised(n, m));
+    std::optional<linear::BigLinearSystem> widened;
+    std::vector<LinearConstraintT<BigRational>> big_extra;
+    const auto widen_all = [&]() -> const linear::BigLinearSystem& {
+        if (system_) widened = linear::widen(*system_);
+        big_extra.reserve(extra.size());
+        for (const auto& c : extra) big_extra.push_back(linear::widen(c));
+        return system_ ? *widened : *big_system_;
+    };
+    if (revised) {
+        // Integers of any size from the start: no gcd, no overflow to redo.
+        Run run{interrupt_, stats_, trace_};
+        const linear::BigLinearSystem& big = widen_all();
+        LpResult r = run_simplex<RevisedTableau, BigRational>(
+            big, std::span<const LinearConstraintT<BigRational>>(big_extra), run, column_labels_);
+        stats_.big = stats_.max_bits > 63;
+        return r;
+    }
     const std::size_t trace_start = trace_ != nullptr ? trace_->size() : 0;
     if (system_ && arithmetic_ == Arithmetic::Automatic) {
         Run run{interrupt_, stats_, trace_};
         try {
-            if (revised) {
-                return run_simplex<RevisedTableau<Rational>, Rational>(*system_, extra, run,
-                                                                       column_labels_);
-            }
             return run_simplex<Tableau<Rational>, Rational>(*system_, extra, run, column_labels_);
         } catch (const linear::Overflow&) {
         }
@@ -350,17 +363,8 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
     }
     stats_.big = true;
     Run run{interrupt_, stats_, trace_};
-    std::optional<linear::BigLinearSystem> widened;
-    if (system_) widened = linear::widen(*system_);
-    const linear::BigLinearSystem& big = system_ ? *widened : *big_system_;
-    std::vector<LinearConstraintT<BigRational>> big_extra;
-    big_extra.reserve(extra.size());
-    for (const auto& c : extra) big_extra.push_back(linear::widen(c));
+    const linear::BigLinearSystem& big = widen_all();
     const std::span<const LinearConstraintT<BigRational>> extra_span(big_extra);
-    if (revised) {
-        return run_simplex<RevisedTableau<BigRational>, BigRational>(big, extra_span, run,
-                                                                     column_labels_);
-    }
     if (arithmetic_ == Arithmetic::BigFractions) {
         return run_simplex<Tableau<BigRational>, BigRational>(big, extra_span, run,
                                                               column_labels_);
