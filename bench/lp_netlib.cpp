@@ -1,7 +1,7 @@
 // Reads an MPS model on standard input, solves its LP relaxation and prints
 // one JSON object of figures. With --system it prints the linear system
-// instead (doubles), for solving the same model elsewhere; --big and --dense
-// choose the arithmetic and the engine.
+// instead (doubles), for solving the same model elsewhere; --big, --dense and
+// --revised choose the arithmetic and the engine.
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
     // --big: big numbers from the start; --dense: the dense tableau.
     if (option == "--big") solver.set_arithmetic(nemox::lp::LpSolver::Arithmetic::BigFractions);
     if (option == "--dense") solver.set_engine(nemox::lp::LpSolver::Engine::Dense);
+    if (option == "--revised") solver.set_engine(nemox::lp::LpSolver::Engine::Revised);
     solver.load(std::move(model.system));
     const auto start = std::chrono::steady_clock::now();
     const nemox::LpResult r = solver.solve();

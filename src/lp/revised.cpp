@@ -513,7 +513,7 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
     prices_valid_ = false;
     ++etas_since_refactor_;
     timer.stop();
-    if (etas_since_refactor_ >= 16 + m_ / 8 ||
+    if (etas_since_refactor_ >= 8 + m_ / 16 ||
         eta_value_.size() > 2 * nonzeros_after_refactor_ + 2 * m_ + values_.size()) {
         refactor();
     }
