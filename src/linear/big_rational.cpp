@@ -47,7 +47,8 @@ double BigRational::to_f64() const {
 BigRational operator+(const BigRational& a, const BigRational& b) {
     if (a.is_zero()) return b;
     if (b.is_zero()) return a;
-    if (a.den_.is_one() && b.den_.is_one()) return BigRational(a.num_ + b.num_, a.den_, BigRational::Raw{});
+    if (a.den_.is_one() && b.den_.is_one())
+        return BigRational(a.num_ + b.num_, a.den_, BigRational::Raw{});
     const BigInt g = BigInt::gcd(a.den_, b.den_);
     if (g.is_one()) {
         return BigRational(a.num_ * b.den_ + b.num_ * a.den_, a.den_ * b.den_, BigRational::Raw{});
@@ -86,7 +87,8 @@ void cancel(BigInt& out, const BigInt& v, const BigInt& g) {
 
 BigRational operator*(const BigRational& a, const BigRational& b) {
     if (a.is_zero() || b.is_zero()) return BigRational();
-    if (a.den_.is_one() && b.den_.is_one()) return BigRational(a.num_ * b.num_, a.den_, BigRational::Raw{});
+    if (a.den_.is_one() && b.den_.is_one())
+        return BigRational(a.num_ * b.num_, a.den_, BigRational::Raw{});
     const BigInt g1 = BigInt::gcd(a.num_, b.den_);
     const BigInt g2 = BigInt::gcd(b.num_, a.den_);
     BigInt an, ad, bn, bd;

@@ -75,7 +75,8 @@ void RevisedTableau::set(std::size_t row, std::size_t col, Number value) {
 }
 
 void RevisedTableau::set_basis(std::size_t row, std::size_t col) {
-    if (row == 0 || row > m_ || col >= num_vars_) throw InternalFailure("tableau index out of range");
+    if (row == 0 || row > m_ || col >= num_vars_)
+        throw InternalFailure("tableau index out of range");
     basis_[row - 1] = col;
 }
 
@@ -107,7 +108,8 @@ void RevisedTableau::seal() {
     values_.resize(kept.size());
     for (std::size_t j = 0; j < num_vars_; ++j) {
         for (std::size_t k = col_start_[j]; k < col_start_[j + 1]; ++k) {
-            values_[k] = BigInt::divexact(col_scale_[j], kept[k]->denominator()) * kept[k]->numerator();
+            values_[k] =
+                BigInt::divexact(col_scale_[j], kept[k]->denominator()) * kept[k]->numerator();
         }
     }
     staged_.clear();
@@ -311,8 +313,9 @@ void RevisedTableau::refactor() {
         const std::size_t col = basis_[r];
         for (std::size_t k = col_start_[col]; k < col_start_[col + 1]; ++k) ++row_count[rows_[k]];
     }
-    std::stable_sort(rest.begin(), rest.end(),
-                     [&](std::size_t a, std::size_t b) { return count(basis_[a]) < count(basis_[b]); });
+    std::stable_sort(rest.begin(), rest.end(), [&](std::size_t a, std::size_t b) {
+        return count(basis_[a]) < count(basis_[b]);
+    });
     for (const std::size_t r : rest) {
         load_column(basis_[r]);
         ftran();
@@ -440,8 +443,8 @@ std::optional<std::size_t> RevisedTableau::find_entering(const std::vector<char>
     return best;
 }
 
-std::optional<Leaving> RevisedTableau::find_leaving(std::size_t col, const std::vector<char>* protect,
-                                                    bool bland) {
+std::optional<Leaving> RevisedTableau::find_leaving(std::size_t col,
+                                                    const std::vector<char>* protect, bool bland) {
     if (col >= num_vars_) throw InternalFailure("tableau index out of range");
     entering_column(col);
     const Timer timer(stats_.update_seconds);

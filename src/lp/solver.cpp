@@ -366,8 +366,7 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
     const linear::BigLinearSystem& big = widen_all();
     const std::span<const LinearConstraintT<BigRational>> extra_span(big_extra);
     if (arithmetic_ == Arithmetic::BigFractions) {
-        return run_simplex<Tableau<BigRational>, BigRational>(big, extra_span, run,
-                                                              column_labels_);
+        return run_simplex<Tableau<BigRational>, BigRational>(big, extra_span, run, column_labels_);
     }
     return run_simplex<FractionFreeTableau, BigRational>(big, extra_span, run, column_labels_);
 }

@@ -250,9 +250,8 @@ class Reader {
 
     void column_line(std::string_view line) {
         const auto f = fields(line);
-        const bool marker = format_ == MpsFormat::Free
-                                ? (f.size() >= 3 && f[1] == "'MARKER'")
-                                : (f[2] == "'MARKER'");
+        const bool marker = format_ == MpsFormat::Free ? (f.size() >= 3 && f[1] == "'MARKER'")
+                                                       : (f[2] == "'MARKER'");
         if (marker) {
             const std::string_view kind = format_ == MpsFormat::Free ? f[2] : f[4];
             if (kind == "'INTORG'") {
@@ -331,9 +330,9 @@ class Reader {
             type = f[0];
             const bool needs_value = type != "FR" && type != "MI" && type != "PL" && type != "BV";
             // Without a set name: type, column[, value].
-            const bool has_set = f.size() == 4 || (!needs_value && f.size() == 3 &&
-                                                   !(type == "BV" && raw_.column_index.contains(
-                                                                         std::string(f[1]))));
+            const bool has_set =
+                f.size() == 4 || (!needs_value && f.size() == 3 &&
+                                  !(type == "BV" && raw_.column_index.contains(std::string(f[1]))));
             std::size_t k = 1;
             if (has_set) set = f[k++];
             if (k < f.size()) column = f[k++];

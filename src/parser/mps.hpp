@@ -21,7 +21,7 @@ struct MpsColumn {
     std::string name;
     std::uint64_t var = 0;
     std::optional<std::uint64_t> negative;  // free below: split into two parts
-    double shift = 0;                         // a negative lower bound, moved to 0
+    double shift = 0;                       // a negative lower bound, moved to 0
     bool is_integer = false;
 };
 

@@ -50,10 +50,10 @@ enum class Shape {
     SmallIntegers,
     TwoDecimals,
     NineDecimals,
-    Degenerate,   // zero right-hand sides, small coefficients: ties and Bland
-    HugeValues,   // values that leave the 64-bit range
-    Equalities,   // feasible equalities, some repeated: artificials left at zero
-    Wide,         // more constraints and pivots: refactorizations
+    Degenerate,  // zero right-hand sides, small coefficients: ties and Bland
+    HugeValues,  // values that leave the 64-bit range
+    Equalities,  // feasible equalities, some repeated: artificials left at zero
+    Wide,        // more constraints and pivots: refactorizations
 };
 
 class Generator {
@@ -84,8 +84,8 @@ class Generator {
             for (int v = 0; v < n; ++v) {
                 if (pick(10) < (shape == Shape::Wide ? 7 : 3)) continue;
                 const int c = shape == Shape::Equalities ? pick(7) - 3 : 0;
-                const std::string coeff = shape == Shape::Equalities ? std::to_string(c)
-                                                                     : number(shape, false);
+                const std::string coeff =
+                    shape == Shape::Equalities ? std::to_string(c) : number(shape, false);
                 at_point += static_cast<long long>(c) * point[static_cast<std::size_t>(v)];
                 row += coeff + "*x" + std::to_string(v) + " + ";
             }
@@ -106,8 +106,7 @@ class Generator {
     // Beale's cycling example with its variables renamed and its rows
     // shuffled and scaled: other tie-breaks, the same degenerate start.
     std::string beale() {
-        const double rows[3][5] = {
-            {0.25, -8, -1, 9, 0}, {0.5, -12, -0.5, 3, 0}, {0, 0, 1, 0, 1}};
+        const double rows[3][5] = {{0.25, -8, -1, 9, 0}, {0.5, -12, -0.5, 3, 0}, {0, 0, 1, 0, 1}};
         const double objective[4] = {0.75, -20, 0.5, -6};
         std::vector<int> var = {0, 1, 2, 3};
         std::vector<int> order = {0, 1, 2};
@@ -120,7 +119,8 @@ class Generator {
         };
         // Terms in the order of the new names: the text names x0..x3 in order.
         std::vector<int> by_name(4);
-        for (int k = 0; k < 4; ++k) by_name[static_cast<std::size_t>(var[static_cast<std::size_t>(k)])] = k;
+        for (int k = 0; k < 4; ++k)
+            by_name[static_cast<std::size_t>(var[static_cast<std::size_t>(k)])] = k;
         std::string text = "max ";
         for (const int k : by_name) text += (text.size() > 4 ? " + " : "") + term(objective[k], k);
         text += "\n";
@@ -153,8 +153,9 @@ class Generator {
                 digits = "0." + std::to_string(100000000 + pick(900000000));
                 break;
             case Shape::HugeValues:
-                digits = std::to_string(1 + pick(9)) + std::string(static_cast<std::size_t>(pick(16)), '0') +
-                         "." + std::to_string(pick(1000));
+                digits = std::to_string(1 + pick(9)) +
+                         std::string(static_cast<std::size_t>(pick(16)), '0') + "." +
+                         std::to_string(pick(1000));
                 break;
             case Shape::Equalities:
                 digits = std::to_string(pick(5));
@@ -216,14 +217,12 @@ TEST_P(SameRunTest, SamePivotsAsTheDenseTableau) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shapes, SameRunTest,
-                         ::testing::Values(ShapeCase{Shape::SmallIntegers, 800},
-                                           ShapeCase{Shape::TwoDecimals, 600},
-                                           ShapeCase{Shape::NineDecimals, 400},
-                                           ShapeCase{Shape::Degenerate, 800},
-                                           ShapeCase{Shape::HugeValues, 300},
-                                           ShapeCase{Shape::Equalities, 600},
-                                           ShapeCase{Shape::Wide, 60}));
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, SameRunTest,
+    ::testing::Values(ShapeCase{Shape::SmallIntegers, 800}, ShapeCase{Shape::TwoDecimals, 600},
+                      ShapeCase{Shape::NineDecimals, 400}, ShapeCase{Shape::Degenerate, 800},
+                      ShapeCase{Shape::HugeValues, 300}, ShapeCase{Shape::Equalities, 600},
+                      ShapeCase{Shape::Wide, 60}));
 
 TEST(RevisedTableau, CyclingSwitchesToBlandAsTheDenseTableau) {
     Generator gen(77);
@@ -262,7 +261,8 @@ TEST(RevisedTableau, MilpAnswersDoNotDependOnTheEngine) {
         SCOPED_TRACE(text);
         const linear::ExactSystem system = read(text);
         milp::SearchStats dense_stats, revised_stats;
-        const LpResult dense = milp::branch_and_bound(system, Interrupt(), &dense_stats, Engine::Dense);
+        const LpResult dense =
+            milp::branch_and_bound(system, Interrupt(), &dense_stats, Engine::Dense);
         const LpResult revised =
             milp::branch_and_bound(system, Interrupt(), &revised_stats, Engine::Revised);
         ASSERT_EQ(dense, revised);
@@ -306,7 +306,8 @@ TEST(RevisedTableau, ReadsLikeTheDenseTableau) {
         dense.pivot(leaving->row, *col);
         rev.pivot(leaving->row, *col);
         EXPECT_EQ(rev.objective_value(), BigRational(dense.objective_value()));
-        for (std::size_t j = 0; j < 4; ++j) EXPECT_EQ(rev.value_of(j), BigRational(dense.value_of(j)));
+        for (std::size_t j = 0; j < 4; ++j)
+            EXPECT_EQ(rev.value_of(j), BigRational(dense.value_of(j)));
     }
     EXPECT_EQ(rev.objective_value(), BigRational(Rational(-14, 5)));
     EXPECT_EQ(rev.value_of(0), BigRational(Rational(8, 5)));

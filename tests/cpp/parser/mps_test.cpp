@@ -90,12 +90,11 @@ TEST(MpsReader, FixedFormatReadsNamesWithBlanks) {
         }
         return out + "\n";
     };
-    const std::string fixed = "NAME          FIXED\nROWS\n" + line({"N", "COST"}) +
-                              line({"L", "LIM 1"}) + "COLUMNS\n" +
-                              line({"", "X ONE", "COST", "1", "LIM 1", "2"}) +
-                              line({"", "X TWO", "COST", "-1", "LIM 1", "1"}) + "RHS\n" +
-                              line({"", "", "LIM 1", "4"}) + "BOUNDS\n" +
-                              line({"UP", "BND", "X TWO", "3"}) + "ENDATA\n";
+    const std::string fixed =
+        "NAME          FIXED\nROWS\n" + line({"N", "COST"}) + line({"L", "LIM 1"}) + "COLUMNS\n" +
+        line({"", "X ONE", "COST", "1", "LIM 1", "2"}) +
+        line({"", "X TWO", "COST", "-1", "LIM 1", "1"}) + "RHS\n" + line({"", "", "LIM 1", "4"}) +
+        "BOUNDS\n" + line({"UP", "BND", "X TWO", "3"}) + "ENDATA\n";
     const MpsModel model = read(fixed, MpsFormat::Fixed);
     EXPECT_EQ(model.name, "FIXED");
     ASSERT_EQ(model.columns.size(), 2u);
@@ -152,17 +151,17 @@ TEST(MpsReader, ErrorsNameTheLine) {
 }
 
 TEST(MpsReader, CarriageReturnsAndComments) {
-    const MpsModel model =
-        read("NAME T\r\n* note\r\nROWS\r\n N obj\r\n L r\r\nCOLUMNS\r\n a obj 1 r 1\r\n"
-             "RHS\r\n rhs r 2\r\nENDATA\r\n");
+    const MpsModel model = read(
+        "NAME T\r\n* note\r\nROWS\r\n N obj\r\n L r\r\nCOLUMNS\r\n a obj 1 r 1\r\n"
+        "RHS\r\n rhs r 2\r\nENDATA\r\n");
     EXPECT_EQ(*model.system.small, lp("min x0\nx0 <= 2\n"));
     EXPECT_EQ(model.rows, 1u);
     EXPECT_EQ(model.nonzeros, 1u);
 }
 
 TEST(MpsReader, BigValuesAreReadExactly) {
-    const MpsModel model = read(
-        "NAME\nROWS\n N obj\n L r\nCOLUMNS\n a obj 1 r 1e19\nRHS\n rhs r 3e19\nENDATA\n");
+    const MpsModel model =
+        read("NAME\nROWS\n N obj\n L r\nCOLUMNS\n a obj 1 r 1e19\nRHS\n rhs r 3e19\nENDATA\n");
     ASSERT_TRUE(model.system.big.has_value());
     lp::LpSolver solver;
     solver.load(model.system);
