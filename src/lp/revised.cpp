@@ -34,8 +34,12 @@ void RevisedTableau::Timer::stop() {
     total_ = nullptr;
 }
 
+// Refuses a problem whose tables cannot fit in memory before allocating them:
+// some 200 bytes a column and 400 a row, besides the nonzeros.
 RevisedTableau::RevisedTableau(std::size_t num_vars, std::size_t num_constraints)
-    : num_vars_(num_vars),
+    : num_vars_((check_tableau_memory(200.0 * static_cast<double>(num_vars) +
+                                      400.0 * static_cast<double>(num_constraints)),
+                 num_vars)),
       m_(num_constraints),
       cost_exact_(num_vars),
       rhs_(num_constraints),
@@ -136,6 +140,10 @@ void RevisedTableau::seal() {
         note_bits(x_[r]);
     }
     clear_work();
+    rhs_.clear();
+    rhs_.shrink_to_fit();
+    cost_exact_.clear();
+    cost_exact_.shrink_to_fit();
 }
 
 void RevisedTableau::set_costs() {

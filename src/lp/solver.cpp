@@ -313,12 +313,13 @@ LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConst
     return read_answer(tab, system, layout, labels);
 }
 
-// The dense tableau wins on small problems: no factorization, no pricing
-// pass, and its whole storage is a few cache lines.
+// The dense tableau wins on small problems (no factorization, no pricing
+// pass, a few cache lines of storage) and on a handful of rows, where its
+// pivot costs what one pricing pass does.
 bool prefer_revised(std::size_t variables, std::size_t constraints) {
     const double cells =
         static_cast<double>(constraints + 1) * static_cast<double>(variables + constraints + 1);
-    return cells > 2500.0;
+    return constraints >= 32 && cells > 2500.0;
 }
 
 }  // namespace

@@ -49,12 +49,13 @@ struct PivotStep {
 // Two-phase primal simplex over exact rationals, all variables >= 0.
 // Dantzig's rule with lowest-index ties; a repeated basis during degenerate
 // pivots switches the phase to Bland's rule; artificial columns left basic at
-// zero stay at zero in phase 2. Works in 64-bit fractions and redoes the
-// whole solve in big integers when a value leaves that range.
+// zero stay at zero in phase 2. Small problems run on the dense tableau in
+// 64-bit fractions, redone in big integers when a value leaves that range;
+// larger ones on the factorized engine in integers of any size.
 class LpSolver {
   public:
-    // How the exact values are held. Every choice gives the same answers;
-    // the last two exist to check the first against them.
+    // How the dense tableau holds the exact values. Every choice gives the
+    // same answers; the last two exist to check the first against them.
     enum class Arithmetic {
         Automatic,     // 64-bit fractions, big integers from the start on overflow
         FractionFree,  // big integers only

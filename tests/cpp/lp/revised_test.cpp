@@ -407,16 +407,31 @@ TEST(RevisedTableau, CancellingPricesAreDecidedExactly) {
 }
 
 TEST(LpSolver, AutomaticEngineBySize) {
-    Generator gen(3);
-    LpSolver solver;
-    solver.load(read("max x0 + x1\nx0 + 2*x1 <= 4\n3*x0 + x1 <= 6\n"));
-    solver.solve();
-    EXPECT_FALSE(solver.stats().revised);
-    solver.load(read(gen.lp(Shape::Wide)));
-    const LpResult automatic = solver.solve();
-    EXPECT_TRUE(solver.stats().revised);
-    solver.set_engine(Engine::Dense);
-    EXPECT_EQ(solver.solve(), automatic);
+    const auto rows = [](int m, int n) {
+        std::string text = "max";
+        for (int j = 0; j < n; ++j) text += " + " + std::to_string(1 + j % 3) + "*x" + std::to_string(j);
+        text += "\n";
+        for (int i = 0; i < m; ++i) {
+            text += "x" + std::to_string(i % n) + " + x" + std::to_string((i * 7 + 1) % n) + " <= " +
+                    std::to_string(1 + i % 5) + "\n";
+        }
+        return text;
+    };
+    struct Case {
+        int m, n;
+        bool revised;
+    };
+    // The two-variable example; a few rows of many columns; many rows.
+    for (const Case c : {Case{2, 2, false}, Case{8, 400, false}, Case{40, 30, true}, Case{200, 5, true}}) {
+        SCOPED_TRACE(c.m);
+        LpSolver solver;
+        solver.load(read(rows(c.m, c.n)));
+        const LpResult automatic = solver.solve();
+        EXPECT_EQ(solver.stats().revised, c.revised);
+        solver.set_engine(c.revised ? Engine::Dense : Engine::Revised);
+        EXPECT_EQ(solver.solve(), automatic);
+        EXPECT_EQ(solver.stats().revised, !c.revised);
+    }
 }
 
 }  // namespace
