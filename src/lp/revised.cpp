@@ -78,6 +78,15 @@ void RevisedTableau::set(std::size_t row, std::size_t col, Number value) {
     }
 }
 
+void RevisedTableau::set(std::size_t row, std::size_t col, const linear::Rational& value) {
+    if (row == 0 || col >= num_vars_) {
+        set(row, col, Number(value));
+        return;
+    }
+    if (row > m_) throw InternalFailure("tableau index out of range");
+    staged_small_.emplace_back(col, row - 1, value);
+}
+
 void RevisedTableau::set_basis(std::size_t row, std::size_t col) {
     if (row == 0 || row > m_ || col >= num_vars_)
         throw InternalFailure("tableau index out of range");
@@ -86,23 +95,40 @@ void RevisedTableau::set_basis(std::size_t row, std::size_t col) {
 
 void RevisedTableau::seal() {
     // Column-wise storage; a later write to the same entry replaces it.
-    std::stable_sort(staged_.begin(), staged_.end(), [](const auto& a, const auto& b) {
-        return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
-    });
-    col_start_.assign(num_vars_ + 1, 0);
-    col_scale_.assign(num_vars_, BigInt(1));
-    std::vector<const Number*> kept;
+    struct Entry {
+        std::size_t col, row, index;  // index into staged_small_, then staged_
+    };
+    std::vector<Entry> entries;
+    entries.reserve(staged_small_.size() + staged_.size());
+    for (std::size_t k = 0; k < staged_small_.size(); ++k) {
+        entries.push_back({std::get<0>(staged_small_[k]), std::get<1>(staged_small_[k]), k});
+    }
     for (std::size_t k = 0; k < staged_.size(); ++k) {
-        const auto& [col, row, value] = staged_[k];
-        if (k + 1 < staged_.size() && std::get<0>(staged_[k + 1]) == col &&
-            std::get<1>(staged_[k + 1]) == row)
+        entries.push_back(
+            {std::get<0>(staged_[k]), std::get<1>(staged_[k]), staged_small_.size() + k});
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        return std::tie(a.col, a.row) < std::tie(b.col, b.row);
+    });
+    const auto value = [&](const Entry& e) {
+        return e.index < staged_small_.size()
+                   ? Number(std::get<2>(staged_small_[e.index]))
+                   : std::get<2>(staged_[e.index - staged_small_.size()]);
+    };
+    col_start_.assign(num_vars_ + 1, 0);
+    col_scale_.assign(num_vars_, BigInt());
+    std::vector<std::size_t> kept;
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const Entry& e = entries[k];
+        if (k + 1 < entries.size() && entries[k + 1].col == e.col && entries[k + 1].row == e.row)
             continue;
-        if (value.is_zero()) continue;
-        kept.push_back(&value);
-        rows_.push_back(row);
-        values_d_.push_back(value.to_f64());
-        col_scale_[col] = lcm(col_scale_[col], value.denominator());
-        ++col_start_[col + 1];
+        const Number v = value(e);
+        if (v.is_zero()) continue;
+        kept.push_back(k);
+        rows_.push_back(e.row);
+        values_d_.push_back(v.to_f64());
+        if (!v.denominator().is_one()) col_scale_[e.col] = lcm(scale(e.col), v.denominator());
+        ++col_start_[e.col + 1];
     }
     for (std::size_t j = 0; j < num_vars_; ++j) col_start_[j + 1] += col_start_[j];
     // Scaling column j by a positive s_j scales its reduced cost by s_j and
@@ -112,10 +138,12 @@ void RevisedTableau::seal() {
     values_.resize(kept.size());
     for (std::size_t j = 0; j < num_vars_; ++j) {
         for (std::size_t k = col_start_[j]; k < col_start_[j + 1]; ++k) {
-            values_[k] =
-                BigInt::divexact(col_scale_[j], kept[k]->denominator()) * kept[k]->numerator();
+            const Number v = value(entries[kept[k]]);
+            values_[k] = BigInt::divexact(scale(j), v.denominator()) * v.numerator();
         }
     }
+    staged_small_.clear();
+    staged_small_.shrink_to_fit();
     staged_.clear();
     staged_.shrink_to_fit();
     beta_ = BigInt(1);
@@ -153,7 +181,7 @@ void RevisedTableau::set_costs() {
     for (std::size_t j = 0; j < num_vars_; ++j) {
         cost_d_[j] = cost_exact_[j].to_f64();
         if (cost_exact_[j].is_zero()) continue;
-        scaled[j] = cost_exact_[j] * BigRational(col_scale_[j], BigInt(1));
+        scaled[j] = cost_exact_[j] * BigRational(scale(j), BigInt(1));
         gamma2_ = lcm(gamma2_, scaled[j].denominator());
     }
     cost2_.assign(num_vars_, BigInt());
@@ -180,7 +208,7 @@ void RevisedTableau::begin_phase1(const std::vector<char>& artificial) {
     artificial_ = artificial;
     cost1_.assign(num_vars_, BigInt());
     for (std::size_t j = 0; j < num_vars_; ++j) {
-        if (artificial[j]) cost1_[j] = -col_scale_[j];
+        if (artificial[j]) cost1_[j] = -scale(j);
     }
     phase1_ = true;
     prices_valid_ = false;
@@ -440,8 +468,8 @@ std::optional<std::size_t> RevisedTableau::find_entering(const std::vector<char>
         if (sign_of(r) <= 0) continue;
         if (best) {
             // r / s_j > best / s_best, both over the same D gamma.
-            BigInt::mul_into(t1_, r, col_scale_[*best]);
-            BigInt::mul_into(t2_, best_value, col_scale_[j]);
+            BigInt::mul_into(t1_, r, scale(*best));
+            BigInt::mul_into(t2_, best_value, scale(j));
             BigInt::sub_into(t1_, t1_, t2_);
             if (sign_of(t1_) <= 0) continue;
         }
@@ -556,7 +584,7 @@ RevisedTableau::Number RevisedTableau::value_of(std::size_t col) const {
     for (std::size_t r = 0; r < m_; ++r) {
         if (basis_[r] == col) {
             if (x_[r].is_zero()) return Number();
-            return BigRational(x_[r] * col_scale_[col], d() * beta_);
+            return BigRational(x_[r] * scale(col), d() * beta_);
         }
     }
     return Number();

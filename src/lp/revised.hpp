@@ -61,6 +61,9 @@ class RevisedTableau {
 
     // Filling, before seal(): an entry of the dense tableau's layout.
     void set(std::size_t row, std::size_t col, Number value);
+    // Entries in 64-bit fractions wait as they are: a big one costs two
+    // allocations, which would weigh more than the model.
+    void set(std::size_t row, std::size_t col, const linear::Rational& value);
     void set_basis(std::size_t row, std::size_t col);
     void seal();
 
@@ -125,6 +128,9 @@ class RevisedTableau {
     void compute_prices();
     BigInt reduced_cost(std::size_t j);
     Bounds price_bounds(std::size_t j) const;
+    const BigInt& scale(std::size_t j) const {
+        return col_scale_[j].is_zero() ? one_ : col_scale_[j];
+    }
     int sign_of(const BigInt& scaled) const { return scaled.sign() * d().sign(); }
     const BigInt& d() const { return dets_.back(); }
 
@@ -134,9 +140,10 @@ class RevisedTableau {
     std::vector<std::size_t> col_start_;
     std::vector<std::size_t> rows_;
     std::vector<BigInt> values_;
-    std::vector<double> values_d_;  // the unscaled entries
-    std::vector<BigInt> col_scale_;
+    std::vector<double> values_d_;   // the unscaled entries
+    std::vector<BigInt> col_scale_;  // zero stands for 1, the usual scale
     std::vector<std::tuple<std::size_t, std::size_t, Number>> staged_;
+    std::vector<std::tuple<std::size_t, std::size_t, linear::Rational>> staged_small_;
     // Objective (the maximised function) and right-hand side.
     std::vector<Number> cost_exact_;
     std::vector<double> cost_d_;
@@ -177,6 +184,7 @@ class RevisedTableau {
     bool prices_valid_ = false;
     std::vector<Candidate> candidates_;
     BigInt t1_, t2_;
+    BigInt one_{1};
     RevisedStats stats_;
 };
 

@@ -280,7 +280,7 @@ LpResult read_answer(const Tab& tab, const LinearSystemT<N>& system, const Layou
     double objective = 0.0;
     if (system.objective) {
         const bool maximize = system.objective->first == Sense::Maximize;
-        const N v = tab.objective_value();
+        const auto v = tab.objective_value();
         objective = maximize ? (v.is_zero() ? 0.0 : -v.to_f64()) : v.to_f64();
     }
     return LpResult::optimal(std::move(assignment), objective);
@@ -335,18 +335,23 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
         engine_ == Engine::Revised || (engine_ == Engine::Automatic && prefer_revised(n, m));
     std::optional<linear::BigLinearSystem> widened;
     std::vector<LinearConstraintT<BigRational>> big_extra;
-    const auto widen_all = [&]() -> const linear::BigLinearSystem& {
-        if (system_) widened = linear::widen(*system_);
+    const auto widen_extra = [&]() {
         big_extra.reserve(extra.size());
         for (const auto& c : extra) big_extra.push_back(linear::widen(c));
+        return std::span<const LinearConstraintT<BigRational>>(big_extra);
+    };
+    const auto widen_all = [&]() -> const linear::BigLinearSystem& {
+        if (system_) widened = linear::widen(*system_);
+        widen_extra();
         return system_ ? *widened : *big_system_;
     };
     if (revised) {
         // Integers of any size from the start: no gcd, no overflow to redo.
         Run run{interrupt_, stats_, trace_};
-        const linear::BigLinearSystem& big = widen_all();
-        LpResult r = run_simplex<RevisedTableau, BigRational>(
-            big, std::span<const LinearConstraintT<BigRational>>(big_extra), run, column_labels_);
+        LpResult r =
+            system_ ? run_simplex<RevisedTableau, Rational>(*system_, extra, run, column_labels_)
+                    : run_simplex<RevisedTableau, BigRational>(*big_system_, widen_extra(), run,
+                                                               column_labels_);
         stats_.big = stats_.max_bits > 63;
         return r;
     }

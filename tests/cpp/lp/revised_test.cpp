@@ -322,10 +322,13 @@ TEST(RevisedTableau, ReadsLikeTheDenseTableau) {
 // each decision and each value must be the dense tableau's.
 TEST(RevisedTableau, EveryRuleVariantAsTheDenseTableau) {
     std::mt19937_64 rng(99);
-    const auto pick = [&](int bound) { return static_cast<int>(rng() % static_cast<std::uint64_t>(bound)); };
+    const auto pick = [&](int bound) {
+        return static_cast<int>(rng() % static_cast<std::uint64_t>(bound));
+    };
     int bland_ties = 0, protected_rows = 0;
     for (int k = 0; k < 400; ++k) {
-        const std::size_t n = 2 + static_cast<std::size_t>(pick(5)), m = 2 + static_cast<std::size_t>(pick(5));
+        const std::size_t n = 2 + static_cast<std::size_t>(pick(5)),
+                          m = 2 + static_cast<std::size_t>(pick(5));
         Tableau<BigRational> dense(n + m, m);
         RevisedTableau rev(n + m, m);
         std::vector<char> special(n + m, 0);  // protected in the ratio test, excluded from entering
@@ -409,11 +412,12 @@ TEST(RevisedTableau, CancellingPricesAreDecidedExactly) {
 TEST(LpSolver, AutomaticEngineBySize) {
     const auto rows = [](int m, int n) {
         std::string text = "max";
-        for (int j = 0; j < n; ++j) text += " + " + std::to_string(1 + j % 3) + "*x" + std::to_string(j);
+        for (int j = 0; j < n; ++j)
+            text += " + " + std::to_string(1 + j % 3) + "*x" + std::to_string(j);
         text += "\n";
         for (int i = 0; i < m; ++i) {
-            text += "x" + std::to_string(i % n) + " + x" + std::to_string((i * 7 + 1) % n) + " <= " +
-                    std::to_string(1 + i % 5) + "\n";
+            text += "x" + std::to_string(i % n) + " + x" + std::to_string((i * 7 + 1) % n) +
+                    " <= " + std::to_string(1 + i % 5) + "\n";
         }
         return text;
     };
@@ -422,7 +426,8 @@ TEST(LpSolver, AutomaticEngineBySize) {
         bool revised;
     };
     // The two-variable example; a few rows of many columns; many rows.
-    for (const Case c : {Case{2, 2, false}, Case{8, 400, false}, Case{40, 30, true}, Case{200, 5, true}}) {
+    for (const Case c :
+         {Case{2, 2, false}, Case{8, 400, false}, Case{40, 30, true}, Case{200, 5, true}}) {
         SCOPED_TRACE(c.m);
         LpSolver solver;
         solver.load(read(rows(c.m, c.n)));
