@@ -41,8 +41,8 @@ RevisedTableau::RevisedTableau(std::size_t num_vars, std::size_t num_constraints
                                       400.0 * static_cast<double>(num_constraints)),
                  num_vars)),
       m_(num_constraints),
-      cost_exact_(num_vars),
-      rhs_(num_constraints),
+      cost_exact_{std::vector<linear::Rational>(num_vars), {}},
+      rhs_{std::vector<linear::Rational>(num_constraints), {}},
       basis_(num_constraints, kNoColumn),
       position_(num_vars, kNoColumn),
       perm_(num_constraints),
@@ -63,28 +63,59 @@ void RevisedTableau::check_row(std::size_t row) const {
     if (row > m_) throw InternalFailure("tableau index out of range");
 }
 
+void RevisedTableau::Values::set(std::size_t i, const linear::Rational& v) {
+    if (big.empty()) {
+        small[i] = v;
+    } else {
+        big[i] = Number(v);
+    }
+}
+
+void RevisedTableau::Values::set(std::size_t i, Number v) {
+    if (big.empty()) {
+        big.reserve(small.size());
+        for (const linear::Rational& r : small) big.emplace_back(r);
+        small.clear();
+        small.shrink_to_fit();
+    }
+    big[i] = std::move(v);
+}
+
+void RevisedTableau::Values::clear() {
+    small.clear();
+    small.shrink_to_fit();
+    big.clear();
+    big.shrink_to_fit();
+}
+
 void RevisedTableau::set(std::size_t row, std::size_t col, Number value) {
     if (row > m_ || col > num_vars_) throw InternalFailure("tableau index out of range");
     if (col == num_vars_) {
         if (row == 0) {
             rhs0_ = std::move(value);
         } else {
-            rhs_[row - 1] = std::move(value);
+            rhs_.set(row - 1, std::move(value));
         }
     } else if (row == 0) {
-        cost_exact_[col] = std::move(value);
+        cost_exact_.set(col, std::move(value));
     } else {
         staged_.emplace_back(col, row - 1, std::move(value));
     }
 }
 
 void RevisedTableau::set(std::size_t row, std::size_t col, const linear::Rational& value) {
-    if (row == 0 || col >= num_vars_) {
-        set(row, col, Number(value));
-        return;
+    if (row > m_ || col > num_vars_) throw InternalFailure("tableau index out of range");
+    if (col == num_vars_) {
+        if (row == 0) {
+            rhs0_ = Number(value);
+        } else {
+            rhs_.set(row - 1, value);
+        }
+    } else if (row == 0) {
+        cost_exact_.set(col, value);
+    } else {
+        staged_small_.emplace_back(col, row - 1, value);
     }
-    if (row > m_) throw InternalFailure("tableau index out of range");
-    staged_small_.emplace_back(col, row - 1, value);
 }
 
 void RevisedTableau::set_basis(std::size_t row, std::size_t col) {
@@ -147,7 +178,7 @@ void RevisedTableau::seal() {
     staged_.clear();
     staged_.shrink_to_fit();
     beta_ = BigInt(1);
-    for (const Number& b : rhs_) beta_ = lcm(beta_, b.denominator());
+    for (std::size_t i = 0; i < m_; ++i) beta_ = lcm(beta_, rhs_[i].denominator());
     set_costs();
     for (std::size_t r = 0; r < m_; ++r) {
         if (basis_[r] == kNoColumn) throw InternalFailure("constraint row without a basic column");
@@ -157,9 +188,10 @@ void RevisedTableau::seal() {
     // Basic values: D B^-1 (beta b).
     clear_work();
     for (std::size_t i = 0; i < m_; ++i) {
-        if (rhs_[i].is_zero()) continue;
+        const Number b = rhs_[i];
+        if (b.is_zero()) continue;
         touch(i);
-        work_[i] = BigInt::divexact(beta_, rhs_[i].denominator()) * rhs_[i].numerator();
+        work_[i] = BigInt::divexact(beta_, b.denominator()) * b.numerator();
     }
     ftran();
     x_.assign(m_, BigInt());
@@ -169,30 +201,32 @@ void RevisedTableau::seal() {
     }
     clear_work();
     rhs_.clear();
-    rhs_.shrink_to_fit();
     cost_exact_.clear();
-    cost_exact_.shrink_to_fit();
 }
 
 void RevisedTableau::set_costs() {
     cost_d_.resize(num_vars_);
     gamma2_ = BigInt(1);
-    std::vector<BigRational> scaled(num_vars_);
+    const auto scaled = [&](std::size_t j) {
+        return cost_exact_[j] * BigRational(scale(j), BigInt(1));
+    };
     for (std::size_t j = 0; j < num_vars_; ++j) {
-        cost_d_[j] = cost_exact_[j].to_f64();
-        if (cost_exact_[j].is_zero()) continue;
-        scaled[j] = cost_exact_[j] * BigRational(scale(j), BigInt(1));
-        gamma2_ = lcm(gamma2_, scaled[j].denominator());
+        const Number c = cost_exact_[j];
+        cost_d_[j] = c.to_f64();
+        if (!c.is_zero()) gamma2_ = lcm(gamma2_, scaled(j).denominator());
     }
     cost2_.assign(num_vars_, BigInt());
     for (std::size_t j = 0; j < num_vars_; ++j) {
-        if (scaled[j].is_zero()) continue;
-        cost2_[j] = BigInt::divexact(gamma2_, scaled[j].denominator()) * scaled[j].numerator();
+        const BigRational c = scaled(j);
+        if (c.is_zero()) continue;
+        cost2_[j] = BigInt::divexact(gamma2_, c.denominator()) * c.numerator();
     }
 }
 
 const BigInt& RevisedTableau::cost(std::size_t j) const {
-    return phase1_ ? cost1_[j] : cost2_[j];
+    // An artificial column is a unit column: its scale is 1.
+    if (phase1_) return artificial_[j] ? minus_one_ : zero_;
+    return cost2_[j];
 }
 
 double RevisedTableau::cost_d(std::size_t j) const {
@@ -206,10 +240,6 @@ void RevisedTableau::note_bits(const BigInt& v) {
 
 void RevisedTableau::begin_phase1(const std::vector<char>& artificial) {
     artificial_ = artificial;
-    cost1_.assign(num_vars_, BigInt());
-    for (std::size_t j = 0; j < num_vars_; ++j) {
-        if (artificial[j]) cost1_[j] = -scale(j);
-    }
     phase1_ = true;
     prices_valid_ = false;
 }

@@ -145,13 +145,22 @@ class RevisedTableau {
     std::vector<std::tuple<std::size_t, std::size_t, Number>> staged_;
     std::vector<std::tuple<std::size_t, std::size_t, linear::Rational>> staged_small_;
     // Objective (the maximised function) and right-hand side.
-    std::vector<Number> cost_exact_;
+    // Row 0 and the right-hand side, in 64-bit fractions until a big value
+    // comes (then all of them in big ones).
+    struct Values {
+        std::vector<linear::Rational> small;
+        std::vector<Number> big;
+        void set(std::size_t i, const linear::Rational& v);
+        void set(std::size_t i, Number v);
+        Number operator[](std::size_t i) const { return big.empty() ? Number(small[i]) : big[i]; }
+        void clear();
+    };
+    Values cost_exact_;
     std::vector<double> cost_d_;
     std::vector<BigInt> cost2_;  // phase 2: gamma * scale_j * c_j
-    std::vector<BigInt> cost1_;  // phase 1: -scale_j on the artificial columns
     BigInt gamma2_{1};
     Number rhs0_;
-    std::vector<Number> rhs_;
+    Values rhs_;
     BigInt beta_{1};  // the right-hand side is scaled by beta
     std::vector<char> artificial_;
     bool phase1_ = false;
@@ -184,7 +193,7 @@ class RevisedTableau {
     bool prices_valid_ = false;
     std::vector<Candidate> candidates_;
     BigInt t1_, t2_;
-    BigInt one_{1};
+    BigInt one_{1}, minus_one_{-1}, zero_;
     RevisedStats stats_;
 };
 
