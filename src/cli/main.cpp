@@ -66,6 +66,10 @@ options:
   --proof FILE        sat with one input: write a DRAT proof of an
                       unsatisfiable answer to FILE (every learnt clause as
                       it is learnt, then the empty clause)
+  --mps               lp, milp: read every input as free MPS (files named
+                      *.mps are read so anyway); values are then reported
+                      under the file's column names
+  --fixed-mps         the same in fixed columns (names that hold blanks)
   --verify            check each answer against its problem in exact
                       arithmetic before printing it: every clause, every
                       constraint, bound and integrality; a wrong answer is
@@ -111,6 +115,7 @@ struct Options {
     bool summary = false;
     bool verify = false;
     bool progress = false;
+    std::optional<parser::MpsFormat> mps;  // every input is MPS
     std::optional<long> memory_limit_mb;
     unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::string> inputs;
@@ -230,6 +235,10 @@ Options parse_options(int argc, char** argv) {
             o.memory_limit_mb = mb;
         } else if (a == "--stats") {
             o.stats = true;
+        } else if (a == "--mps") {
+            o.mps = parser::MpsFormat::Free;
+        } else if (a == "--fixed-mps") {
+            o.mps = parser::MpsFormat::Fixed;
         } else if (a == "--verify") {
             o.verify = true;
         } else if (a == "--progress") {
@@ -241,6 +250,8 @@ Options parse_options(int argc, char** argv) {
         }
     }
     if (o.inputs.empty()) usage_error("no FILE given (use - for standard input)");
+    if (o.mps && o.kind != Kind::Lp && o.kind != Kind::Milp)
+        usage_error("--mps and --fixed-mps need the lp or milp subcommand");
     const char* plant = std::getenv("NEMOX_PLANT_WRONG_ANSWER");
     o.plant_wrong_answer = plant != nullptr && std::string_view(plant) == "1";
     if (o.proof && (o.kind != Kind::Sat || o.inputs.size() != 1))
@@ -390,14 +401,31 @@ Outcome solve(const Options& o, const Input& in) {
             if (o.kind == Kind::Sat) r.status = result.value().is_sat() ? 10 : 20;
             r.word = result.value().status_word();
         } else {
-            const auto result = o.kind == Kind::Lp ? roads::solve_lp(text, interrupt, stats_of)
-                                                   : roads::solve_milp(text, interrupt, stats_of);
-            if (!result.ok()) {
-                fail(kInputError, located_message(in.name, result.error()), true);
-                return r;
+            const bool integers = o.kind == Kind::Milp;
+            const std::optional<parser::MpsFormat> mps =
+                o.mps ? o.mps
+                      : (in.name.ends_with(".mps") ? std::optional(parser::MpsFormat::Free)
+                                                   : std::nullopt);
+            if (mps) {
+                const auto answer =
+                    roads::solve_mps(text, integers, *mps, interrupt, stats_of, verify);
+                if (!answer.ok()) {
+                    fail(kInputError, located_message(in.name, answer.error()), true);
+                    return r;
+                }
+                const auto& [result, names] = answer.value();
+                r.out = o.json ? lp_json(result, &names) + "\n" : lp_text(result, &names);
+                r.word = result.status();
+            } else {
+                const auto result = integers ? roads::solve_milp(text, interrupt, stats_of, verify)
+                                             : roads::solve_lp(text, interrupt, stats_of, verify);
+                if (!result.ok()) {
+                    fail(kInputError, located_message(in.name, result.error()), true);
+                    return r;
+                }
+                r.out = o.json ? lp_json(result.value()) + "\n" : lp_text(result.value());
+                r.word = result.value().status();
             }
-            r.out = o.json ? lp_json(result.value()) + "\n" : lp_text(result.value());
-            r.word = result.value().status();
         }
         add_stats();
     } catch (const Interrupted&) {

@@ -24,11 +24,20 @@ void append_field(std::string& out, std::string_view key, std::string_view raw) 
     out += raw;
 }
 
-std::string model_json(const Assignment& a) {
+std::string key_of(std::uint64_t index, const std::vector<std::string>* names) {
+    if (names != nullptr && index < names->size()) return (*names)[index];
+    std::string key = "x";
+    key += std::to_string(index);
+    return key;
+}
+
+std::string model_json(const Assignment& a, const std::vector<std::string>* names = nullptr) {
     std::string out = "{";
     for (const auto& [index, value] : a) {
         if (out.size() > 1) out += ", ";
-        out += "\"x" + std::to_string(index) + "\": " + json_value(value);
+        out += json_string(key_of(index, names));
+        out += ": ";
+        out += json_value(value);
     }
     return out + "}";
 }
@@ -40,10 +49,10 @@ bool is_zero(const Value& v) {
     return false;  // a big integer is never zero
 }
 
-std::string nonzero_values(const Assignment& a) {
+std::string nonzero_values(const Assignment& a, const std::vector<std::string>* names = nullptr) {
     std::string out;
     for (const auto& [index, value] : a) {
-        if (!is_zero(value)) out += "x" + std::to_string(index) + " = " + value_text(value) + "\n";
+        if (!is_zero(value)) out += key_of(index, names) + " = " + value_text(value) + "\n";
     }
     return out;
 }
@@ -105,10 +114,10 @@ std::string sat_json(const SolverResult* result) {
     return out + "}";
 }
 
-std::string lp_json(const LpResult& result) {
+std::string lp_json(const LpResult& result, const std::vector<std::string>* names) {
     std::string out = "{";
     append_field(out, "status", "\"" + result.status() + "\"");
-    if (result.has_assignment()) append_field(out, "model", model_json(result.assignment));
+    if (result.has_assignment()) append_field(out, "model", model_json(result.assignment, names));
     if (result.kind == LpResult::Kind::Optimal)
         append_field(out, "objective", python_float(result.objective));
     return out + "}";
@@ -137,11 +146,11 @@ std::string cp_text(const SolverResult* result) {
     return out;
 }
 
-std::string lp_text(const LpResult& result) {
+std::string lp_text(const LpResult& result, const std::vector<std::string>* names) {
     std::string out = "status: " + result.status() + "\n";
     if (result.kind == LpResult::Kind::Optimal)
         out += "objective: " + format_double(result.objective) + "\n";
-    if (result.has_assignment()) out += nonzero_values(result.assignment);
+    if (result.has_assignment()) out += nonzero_values(result.assignment, names);
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/lp_result.hpp"
 #include "core/solver_result.hpp"
@@ -19,8 +20,10 @@ std::string python_float(double v);
 
 // The module's dictionary for the same answer, as JSON with the same key
 // order; nothing for an undecided SAT or CP answer but its status.
+// `names`, when given, are the model's keys by index (the columns of an MPS
+// file) instead of x0, x1, ...
 std::string sat_json(const SolverResult* result);
-std::string lp_json(const LpResult& result);
+std::string lp_json(const LpResult& result, const std::vector<std::string>* names = nullptr);
 
 // "s SATISFIABLE" and "v" lines of literals ending with 0, "s UNSATISFIABLE",
 // or "s UNKNOWN" for a null result.
@@ -28,7 +31,7 @@ std::string sat_competition(const SolverResult* result);
 
 // Status, objective where there is one, and the nonzero values, a line each.
 std::string cp_text(const SolverResult* result);
-std::string lp_text(const LpResult& result);
+std::string lp_text(const LpResult& result, const std::vector<std::string>* names = nullptr);
 
 // A JSON string: quotes, backslashes and control characters escaped, each
 // byte that is not part of valid UTF-8 replaced by U+FFFD.

@@ -41,23 +41,72 @@ double BigRational::to_f64() const {
     return BigInt::ratio_to_double(num_, den_);
 }
 
+// The operations keep the terms small with the usual gcd shortcuts: a
+// product cancels across (numerator, other denominator) pairs, and a sum
+// only needs the gcd of the denominators, and of that with the new numerator.
 BigRational operator+(const BigRational& a, const BigRational& b) {
-    if (a.den_ == b.den_) return BigRational(a.num_ + b.num_, a.den_);
-    return BigRational(a.num_ * b.den_ + b.num_ * a.den_, a.den_ * b.den_);
+    if (a.is_zero()) return b;
+    if (b.is_zero()) return a;
+    if (a.den_.is_one() && b.den_.is_one())
+        return BigRational(a.num_ + b.num_, a.den_, BigRational::Raw{});
+    const BigInt g = BigInt::gcd(a.den_, b.den_);
+    if (g.is_one()) {
+        return BigRational(a.num_ * b.den_ + b.num_ * a.den_, a.den_ * b.den_, BigRational::Raw{});
+    }
+    const ExactDivisor gd(g);
+    BigInt a_rest, b_rest;  // a.den / g, b.den / g
+    BigInt::divexact_into(a_rest, a.den_, gd);
+    BigInt::divexact_into(b_rest, b.den_, gd);
+    BigInt t = a.num_ * b_rest + b.num_ * a_rest;
+    if (t.is_zero()) return BigRational();
+    const BigInt g2 = BigInt::gcd(t, g);
+    if (g2.is_one()) return BigRational(std::move(t), a_rest * b.den_, BigRational::Raw{});
+    const ExactDivisor g2d(g2);
+    BigInt::divexact_into(t, t, g2d);
+    BigInt b_den;
+    BigInt::divexact_into(b_den, b.den_, g2d);
+    return BigRational(std::move(t), a_rest * b_den, BigRational::Raw{});
 }
 
 BigRational operator-(const BigRational& a, const BigRational& b) {
-    if (a.den_ == b.den_) return BigRational(a.num_ - b.num_, a.den_);
-    return BigRational(a.num_ * b.den_ - b.num_ * a.den_, a.den_ * b.den_);
+    return a + (-b);
 }
 
+namespace {
+
+// n / d with the common factor g of both removed (g may be 1).
+void cancel(BigInt& out, const BigInt& v, const BigInt& g) {
+    if (g.is_one()) {
+        out = v;
+    } else {
+        BigInt::divexact_into(out, v, g);
+    }
+}
+
+}  // namespace
+
 BigRational operator*(const BigRational& a, const BigRational& b) {
-    return BigRational(a.num_ * b.num_, a.den_ * b.den_);
+    if (a.is_zero() || b.is_zero()) return BigRational();
+    if (a.den_.is_one() && b.den_.is_one())
+        return BigRational(a.num_ * b.num_, a.den_, BigRational::Raw{});
+    const BigInt g1 = BigInt::gcd(a.num_, b.den_);
+    const BigInt g2 = BigInt::gcd(b.num_, a.den_);
+    BigInt an, ad, bn, bd;
+    cancel(an, a.num_, g1);
+    cancel(bd, b.den_, g1);
+    cancel(bn, b.num_, g2);
+    cancel(ad, a.den_, g2);
+    return BigRational(an * bn, ad * bd, BigRational::Raw{});
 }
 
 BigRational operator/(const BigRational& a, const BigRational& b) {
     if (b.is_zero()) throw InternalFailure("Rational denominator cannot be zero");
-    return BigRational(a.num_ * b.den_, a.den_ * b.num_);
+    BigInt n = b.den_, d = b.num_;
+    if (d.is_negative()) {
+        d.negate();
+        n.negate();
+    }
+    return a * BigRational(std::move(n), std::move(d), BigRational::Raw{});
 }
 
 BigRational BigRational::operator-() const {

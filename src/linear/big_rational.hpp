@@ -32,7 +32,7 @@ class BigRational {
     bool is_zero() const { return num_.is_zero(); }
     bool is_positive() const { return num_.is_positive(); }
     bool is_negative() const { return num_.is_negative(); }
-    bool is_integer() const { return den_ == BigInt(1); }
+    bool is_integer() const { return den_.is_one(); }
 
     friend BigRational operator+(const BigRational& a, const BigRational& b);
     friend BigRational operator-(const BigRational& a, const BigRational& b);
@@ -52,6 +52,10 @@ class BigRational {
     std::string text() const { return num_.to_string() + "/" + den_.to_string(); }
 
   private:
+    struct Raw {};
+    // Already in lowest terms with a positive denominator.
+    BigRational(BigInt n, BigInt d, Raw) : num_(std::move(n)), den_(std::move(d)) {}
+
     BigInt num_;
     BigInt den_;
 };

@@ -75,6 +75,40 @@ void sub_mag(Limbs& out, const Limbs& a, const Limbs& b) {
     while (!out.empty() && out.back() == 0) out.pop_back();
 }
 
+// out = a * m on magnitudes.
+void mul_small(Limbs& out, const Limbs& a, std::uint64_t m) {
+    out.resize(a.size() + 1);
+    std::uint64_t carry = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const UInt128 t = static_cast<UInt128>(a[i]) * m + carry;
+        out[i] = static_cast<std::uint64_t>(t);
+        carry = static_cast<std::uint64_t>(t >> 64);
+    }
+    out[a.size()] = carry;
+    while (!out.empty() && out.back() == 0) out.pop_back();
+}
+
+// The 64 bits of x from bit s upwards.
+std::uint64_t bits_from(const Limbs& x, std::size_t s) {
+    const std::size_t limb = s / 64, r = s % 64;
+    if (limb >= x.size()) return 0;
+    std::uint64_t v = x[limb] >> r;
+    if (r != 0 && limb + 1 < x.size()) v |= x[limb + 1] << (64 - r);
+    return v;
+}
+
+// out = |a x + b y| where a and b have opposite signs (or one is zero).
+void combine(Limbs& out, Limbs& scratch, const Limbs& x, const Limbs& y, Int128 a, Int128 b) {
+    const auto mag = [](Int128 v) { return static_cast<std::uint64_t>(v < 0 ? -v : v); };
+    mul_small(out, x, mag(a));
+    mul_small(scratch, y, mag(b));
+    if (compare_mag(out, scratch) >= 0) {
+        sub_mag(out, out, scratch);
+    } else {
+        sub_mag(out, scratch, out);
+    }
+}
+
 std::uint64_t inverse_mod_2_64(std::uint64_t d) {
     std::uint64_t x = d;  // correct to 3 bits for odd d
     for (int i = 0; i < 5; ++i) x *= 2 - d * x;
@@ -303,29 +337,71 @@ BigInt BigInt::gcd(const BigInt& a, const BigInt& b) {
         r.neg_ = false;
         return r;
     }
+    if (a.mag_.size() == 1 && a.mag_[0] == 1) return BigInt(1);
+    if (b.mag_.size() == 1 && b.mag_[0] == 1) return BigInt(1);
     BigInt x = a, y = b;
     x.neg_ = y.neg_ = false;
     const std::size_t tx = x.trailing_zero_bits(), ty = y.trailing_zero_bits();
     const std::size_t shift = std::min(tx, ty);
     x.shift_right(tx);
     y.shift_right(ty);
+    // Lehmer's method: the quotients that the leading 62 bits decide are
+    // applied to the whole numbers at once. Factors of two are dropped as
+    // they appear: the gcd left is odd.
+    Limbs t1, t2, scratch;
     for (;;) {
         if (x.mag_.size() <= 2 && y.mag_.size() <= 2) {
-            UInt128 ux = x.mag_[0], uy = y.mag_[0];
+            UInt128 ux = x.mag_.empty() ? 0 : x.mag_[0], uy = y.mag_.empty() ? 0 : y.mag_[0];
             if (x.mag_.size() == 2) ux |= static_cast<UInt128>(x.mag_[1]) << 64;
             if (y.mag_.size() == 2) uy |= static_cast<UInt128>(y.mag_[1]) << 64;
             BigInt g = from_u128(gcd_u128(ux, uy));
             g.shift_left(shift);
             return g;
         }
-        // Both odd: subtract the smaller, drop the new factors of two.
-        if (compare_mag(x.mag_, y.mag_) > 0) std::swap(x, y);
-        sub_mag(y.mag_, y.mag_, x.mag_);
-        if (y.mag_.empty()) break;
+        if (compare_mag(x.mag_, y.mag_) < 0) std::swap(x, y);
+        const std::size_t n = x.bit_length();
+        const std::size_t s = n > 62 ? n - 62 : 0;
+        Int128 a = bits_from(x.mag_, s), b = bits_from(y.mag_, s);
+        Int128 ca = 1, cb = 0, cc = 0, cd = 1;
+        while (b + cc > 0 && b + cd > 0) {
+            const Int128 q = (a + ca) / (b + cc);
+            if (q != (a + cb) / (b + cd)) break;
+            Int128 t = ca - q * cc;
+            ca = cc;
+            cc = t;
+            t = cb - q * cd;
+            cb = cd;
+            cd = t;
+            t = a - q * b;
+            a = b;
+            b = t;
+        }
+        const std::size_t m = y.bit_length();
+        if (cb == 0 && n >= m + 40) {
+            // y is much shorter: subtract a multiple of it that the leading
+            // bits bound from below, some 30 bits at a time.
+            const std::size_t ys = m > 32 ? m - 32 : 0;
+            const std::uint64_t q = bits_from(x.mag_, n - 64) / (bits_from(y.mag_, ys) + 1);
+            BigInt t;
+            mul_small(t.mag_, y.mag_, q);
+            t.shift_left(n - 64 - ys);
+            sub_mag(x.mag_, x.mag_, t.mag_);
+        } else if (cb == 0) {
+            // The leading bits decide nothing: one subtraction.
+            sub_mag(x.mag_, x.mag_, y.mag_);
+        } else {
+            combine(t1, scratch, x.mag_, y.mag_, ca, cb);
+            combine(t2, scratch, x.mag_, y.mag_, cc, cd);
+            x.mag_.swap(t1);
+            y.mag_.swap(t2);
+        }
+        if (x.mag_.empty() || y.mag_.empty()) break;
+        x.shift_right(x.trailing_zero_bits());
         y.shift_right(y.trailing_zero_bits());
     }
-    x.shift_left(shift);
-    return x;
+    BigInt g = x.mag_.empty() ? y : x;
+    g.shift_left(shift);
+    return g;
 }
 
 double BigInt::to_double() const {

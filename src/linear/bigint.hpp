@@ -27,6 +27,7 @@ class BigInt {
     bool is_zero() const { return mag_.empty(); }
     bool is_negative() const { return neg_; }
     bool is_positive() const { return !neg_ && !mag_.empty(); }
+    bool is_one() const { return !neg_ && mag_.size() == 1 && mag_[0] == 1; }
     int sign() const { return neg_ ? -1 : (mag_.empty() ? 0 : 1); }
     std::size_t limbs() const { return mag_.size(); }
     std::size_t bit_length() const;

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "lp/fraction_free.hpp"
+#include "lp/revised.hpp"
 #include "lp/tableau.hpp"
 
 namespace nemox::lp {
@@ -92,48 +93,93 @@ class CycleGuard {
 
 enum class PhaseEnd { Optimal, NoLeaving };
 
+// Everything one run of the pivot loop reads and writes besides the tableau.
+struct Run {
+    Interrupt& interrupt;
+    SolveStats& stats;
+    std::vector<PivotStep>* trace;
+    std::vector<BigRational>* exact;  // the answer's exact values, when wanted
+};
+
 template <class Tab>
-PhaseEnd run_phase(Tab& tab, const std::vector<char>* excluded, const std::vector<char>* protect,
-                   Interrupt& interrupt, SolveStats& stats) {
+std::int64_t step_work(const Tab& tab) {
+    if constexpr (requires { tab.step_work(); }) {
+        return tab.step_work();
+    } else {
+        return static_cast<std::int64_t>((tab.num_constraints() + 1) * tab.num_cols());
+    }
+}
+
+template <class Tab>
+PhaseEnd run_phase(Tab& tab, int phase, const std::vector<char>* excluded,
+                   const std::vector<char>* protect, Run& run) {
     CycleGuard guard;
     bool bland = false;
-    const std::int64_t work =
-        static_cast<std::int64_t>((tab.num_constraints() + 1) * tab.num_cols());
+    const std::int64_t work = step_work(tab);
     for (;;) {
-        interrupt.poll(work, stats.pivots);
+        run.interrupt.poll(work, run.stats.pivots);
         const auto col = tab.find_entering(excluded, bland);
         if (!col) return PhaseEnd::Optimal;
         const auto leaving = tab.find_leaving(*col, protect, bland);
         if (!leaving) return PhaseEnd::NoLeaving;
         const bool degenerate = tab.rhs_is_zero(leaving->row);
         if (!bland) guard.before_pivot(tab, degenerate);
+        if (run.trace != nullptr)
+            run.trace->push_back({phase, leaving->row, *col, leaving->column, bland});
         tab.pivot(leaving->row, *col);
-        ++stats.pivots;
+        ++run.stats.pivots;
+        if (phase == 1) ++run.stats.phase1_pivots;
         if (!bland && degenerate && guard.repeated_after(leaving->row, *col)) bland = true;
     }
 }
 
-template <class Tab, class N>
-LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConstraintT<N>> extra,
-                     Interrupt& interrupt, std::vector<ColumnLabel>& labels, SolveStats& stats) {
-    const std::size_t n = system.variables.size();
-    const std::size_t m = system.constraints.size() + extra.size();
-    auto constraint = [&](std::size_t i) -> const LinearConstraintT<N>& {
-        return i < system.constraints.size() ? system.constraints[i]
-                                             : extra[i - system.constraints.size()];
-    };
+// The columns that the driver adds beside the variables.
+struct Layout {
+    std::size_t n = 0;  // variables
+    std::size_t e = 0;  // slack, surplus and artificial columns
+    std::vector<char> artificial;
+    bool any_artificial = false;
+};
 
+template <class N>
+class Problem {
+  public:
+    Problem(const LinearSystemT<N>& system, std::span<const LinearConstraintT<N>> extra)
+        : system_(system), extra_(extra) {}
+    std::size_t size() const { return system_.constraints.size() + extra_.size(); }
+    const LinearConstraintT<N>& operator[](std::size_t i) const {
+        return i < system_.constraints.size() ? system_.constraints[i]
+                                              : extra_[i - system_.constraints.size()];
+    }
+    const LinearSystemT<N>& system() const { return system_; }
+
+  private:
+    const LinearSystemT<N>& system_;
+    std::span<const LinearConstraintT<N>> extra_;
+};
+
+template <class N>
+std::size_t extra_columns(const Problem<N>& problem) {
     std::size_t e = 0;
-    for (std::size_t i = 0; i < m; ++i) {
-        const auto& c = constraint(i);
+    for (std::size_t i = 0; i < problem.size(); ++i) {
+        const auto& c = problem[i];
         const bool flip = c.expr.constant.is_positive();  // b = -constant < 0
         e += c.op == CmpOp::Eq ? 1 : (c.op == CmpOp::Ge || flip) ? 2 : 1;
     }
+    return e;
+}
 
-    Tab tab(n + e, m);
-    if constexpr (requires { tab.set_interrupt(&interrupt); }) tab.set_interrupt(&interrupt);
-    std::vector<char> artificial(n + e, 0);
-    bool any_artificial = false;
+// Fills the tableau: constraint rows with their slack, surplus and
+// artificial columns (each row's basic column a unit column), then row 0.
+template <class Tab, class N>
+Layout fill(Tab& tab, const Problem<N>& problem, std::size_t e, std::vector<ColumnLabel>& labels) {
+    const auto& system = problem.system();
+    Layout layout;
+    layout.n = system.variables.size();
+    layout.e = e;
+    const std::size_t n = layout.n;
+    const std::size_t m = problem.size();
+    layout.artificial.assign(n + e, 0);
     labels.clear();
     labels.reserve(n + e);
     for (const std::uint64_t v : system.variables) labels.push_back({v, true});
@@ -142,7 +188,7 @@ LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConst
     const N minus_one = -one;
     std::size_t c = n;
     for (std::size_t i = 0; i < m; ++i) {
-        const auto& con = constraint(i);
+        const auto& con = problem[i];
         const std::size_t r = i + 1;
         const bool flip = con.expr.constant.is_positive();
         // RHS b = -constant; stored as |b|, the row negated when b < 0.
@@ -160,7 +206,7 @@ LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConst
                     tab.set(r, c, minus_one);
                     tab.set(r, c + 1, one);
                     tab.set_basis(r, c + 1);
-                    artificial[c + 1] = 1;
+                    layout.artificial[c + 1] = 1;
                     labels.push_back({slack_id, false});
                     labels.push_back({art_id, false});
                     c += 2;
@@ -169,7 +215,7 @@ LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConst
             case CmpOp::Eq:
                 tab.set(r, c, one);
                 tab.set_basis(r, c);
-                artificial[c] = 1;
+                layout.artificial[c] = 1;
                 labels.push_back({art_id, false});
                 c += 1;
                 break;
@@ -177,87 +223,167 @@ LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConst
                 tab.set(r, c, flip ? one : minus_one);
                 tab.set(r, c + 1, one);
                 tab.set_basis(r, c + 1);
-                artificial[c + 1] = 1;
+                layout.artificial[c + 1] = 1;
                 labels.push_back({slack_id, false});
                 labels.push_back({art_id, false});
                 c += 2;
                 break;
         }
-        any_artificial = any_artificial || con.op != CmpOp::Le || flip;
+        layout.any_artificial = layout.any_artificial || con.op != CmpOp::Le || flip;
     }
 
-    const bool maximize = system.objective && system.objective->first == Sense::Maximize;
     if (system.objective) {
+        const bool maximize = system.objective->first == Sense::Maximize;
         const auto& obj = system.objective->second;
         for (const auto& t : obj.terms) tab.set(0, t.var, maximize ? t.coeff : -t.coeff);
         tab.set(0, n + e, maximize ? -obj.constant : obj.constant);
     }
     tab.seal();
+    return layout;
+}
 
-    if (any_artificial) {
-        tab.begin_phase1(artificial);
-        if (run_phase(tab, nullptr, nullptr, interrupt, stats) == PhaseEnd::NoLeaving)
+// Phase 1 when there are artificial columns, then phase 2; nothing when
+// the answer is already known (infeasible or unbounded).
+template <class Tab>
+std::optional<LpResult> run_phases(Tab& tab, const Layout& layout, Run& run) {
+    if (layout.any_artificial) {
+        tab.begin_phase1(layout.artificial);
+        if (run_phase(tab, 1, nullptr, nullptr, run) == PhaseEnd::NoLeaving)
             return LpResult::infeasible();
         if (!tab.objective_is_zero()) return LpResult::infeasible();
         tab.end_phase1();
     }
-    if (run_phase(tab, &artificial, any_artificial ? &artificial : nullptr, interrupt, stats) ==
-        PhaseEnd::NoLeaving)
+    if (run_phase(tab, 2, &layout.artificial, layout.any_artificial ? &layout.artificial : nullptr,
+                  run) == PhaseEnd::NoLeaving)
         return LpResult::unbounded();
+    return std::nullopt;
+}
 
+template <class Tab, class N>
+LpResult read_answer(const Tab& tab, const LinearSystemT<N>& system, const Layout& layout,
+                     const std::vector<ColumnLabel>& labels, std::vector<BigRational>* exact) {
+    const std::size_t n = layout.n;
     Assignment assignment;
     assignment.reserve(n);
     // Values of basic columns in one pass instead of a search per variable.
     std::vector<std::size_t> row_of(n, 0);
-    for (std::size_t i = 1; i <= m; ++i) {
+    for (std::size_t i = 1; i <= tab.num_constraints(); ++i) {
         const std::size_t b = tab.basis(i);
         if (b < n && row_of[b] == 0) row_of[b] = i;
+    }
+    if (exact != nullptr) {
+        exact->clear();
+        exact->reserve(n);
     }
     for (std::size_t k = 0; k < n; ++k) {
         if (row_of[k] == 0) {
             assignment.append_new(labels[k].id, std::int64_t{0});
+            if (exact != nullptr) exact->emplace_back();
         } else {
-            assignment.append_new(labels[k].id, to_value(tab.value_of(k)));
+            const auto v = tab.value_of(k);
+            assignment.append_new(labels[k].id, to_value(v));
+            if (exact != nullptr) exact->emplace_back(v);
         }
     }
     double objective = 0.0;
     if (system.objective) {
-        const N v = tab.objective_value();
+        const bool maximize = system.objective->first == Sense::Maximize;
+        const auto v = tab.objective_value();
         objective = maximize ? (v.is_zero() ? 0.0 : -v.to_f64()) : v.to_f64();
     }
     return LpResult::optimal(std::move(assignment), objective);
+}
+
+template <class Tab, class N>
+LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConstraintT<N>> extra,
+                     Run& run, std::vector<ColumnLabel>& labels) {
+    const Problem<N> problem(system, extra);
+    const std::size_t e = extra_columns(problem);
+    Tab tab(system.variables.size() + e, problem.size());
+    if constexpr (requires { tab.set_interrupt(&run.interrupt); })
+        tab.set_interrupt(&run.interrupt);
+    const Layout layout = fill(tab, problem, e, labels);
+    std::optional<LpResult> result = run_phases(tab, layout, run);
+    if constexpr (requires { tab.revised_stats(); }) {
+        run.stats.revised = true;
+        run.stats.refactorizations = tab.revised_stats().refactorizations;
+        const RevisedStats& rs = tab.revised_stats();
+        run.stats.max_bits = rs.max_bits;
+        run.stats.exact_prices = rs.exact_prices;
+        run.stats.eta_nonzeros = rs.eta_nonzeros;
+        run.stats.refactor_seconds = rs.refactor_seconds;
+        run.stats.btran_seconds = rs.btran_seconds;
+        run.stats.pricing_seconds = rs.pricing_seconds;
+        run.stats.ftran_seconds = rs.ftran_seconds;
+        run.stats.update_seconds = rs.update_seconds;
+    }
+    if (result) return std::move(*result);
+    return read_answer(tab, system, layout, labels, run.exact);
+}
+
+// The dense tableau wins on small problems (no factorization, no pricing
+// pass, a few cache lines of storage) and on a handful of rows, where its
+// pivot costs what one pricing pass does.
+bool prefer_revised(std::size_t variables, std::size_t constraints) {
+    const double cells =
+        static_cast<double>(constraints + 1) * static_cast<double>(variables + constraints + 1);
+    return constraints >= 32 && cells > 2500.0;
 }
 
 }  // namespace
 
 LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
     stats_ = {};
+    exact_.clear();
     if (!system_ && !big_system_)
         return LpResult::unknown(UnknownReason::internal("no system loaded"));
+    const std::size_t n = system_ ? system_->variables.size() : big_system_->variables.size();
+    const std::size_t m =
+        (system_ ? system_->constraints.size() : big_system_->constraints.size()) + extra.size();
+    const bool revised =
+        engine_ == Engine::Revised || (engine_ == Engine::Automatic && prefer_revised(n, m));
+    std::optional<linear::BigLinearSystem> widened;
+    std::vector<LinearConstraintT<BigRational>> big_extra;
+    const auto widen_extra = [&]() {
+        big_extra.reserve(extra.size());
+        for (const auto& c : extra) big_extra.push_back(linear::widen(c));
+        return std::span<const LinearConstraintT<BigRational>>(big_extra);
+    };
+    const auto widen_all = [&]() -> const linear::BigLinearSystem& {
+        if (system_) widened = linear::widen(*system_);
+        widen_extra();
+        return system_ ? *widened : *big_system_;
+    };
+    if (revised) {
+        // Integers of any size from the start: no gcd, no overflow to redo.
+        Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr};
+        LpResult r =
+            system_ ? run_simplex<RevisedTableau, Rational>(*system_, extra, run, column_labels_)
+                    : run_simplex<RevisedTableau, BigRational>(*big_system_, widen_extra(), run,
+                                                               column_labels_);
+        stats_.big = stats_.max_bits > 63;
+        return r;
+    }
+    const std::size_t trace_start = trace_ != nullptr ? trace_->size() : 0;
     if (system_ && arithmetic_ == Arithmetic::Automatic) {
+        Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr};
         try {
-            return run_simplex<Tableau<Rational>, Rational>(*system_, extra, interrupt_,
-                                                            column_labels_, stats_);
+            return run_simplex<Tableau<Rational>, Rational>(*system_, extra, run, column_labels_);
         } catch (const linear::Overflow&) {
         }
         // Exact values outgrew 64 bits: the same rules from the start, in
         // big integers, give the same pivots and the exact answer.
         stats_ = {};
+        if (trace_ != nullptr) trace_->resize(trace_start);
     }
     stats_.big = true;
-    std::optional<linear::BigLinearSystem> widened;
-    if (system_) widened = linear::widen(*system_);
-    const linear::BigLinearSystem& big = system_ ? *widened : *big_system_;
-    std::vector<LinearConstraintT<BigRational>> big_extra;
-    big_extra.reserve(extra.size());
-    for (const auto& c : extra) big_extra.push_back(linear::widen(c));
+    Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr};
+    const linear::BigLinearSystem& big = widen_all();
     const std::span<const LinearConstraintT<BigRational>> extra_span(big_extra);
     if (arithmetic_ == Arithmetic::BigFractions) {
-        return run_simplex<Tableau<BigRational>, BigRational>(big, extra_span, interrupt_,
-                                                              column_labels_, stats_);
+        return run_simplex<Tableau<BigRational>, BigRational>(big, extra_span, run, column_labels_);
     }
-    return run_simplex<FractionFreeTableau, BigRational>(big, extra_span, interrupt_,
-                                                         column_labels_, stats_);
+    return run_simplex<FractionFreeTableau, BigRational>(big, extra_span, run, column_labels_);
 }
 
 }  // namespace nemox::lp

@@ -23,23 +23,48 @@ struct ColumnLabel {
 // Work counters of the last solve, for benchmarks.
 struct SolveStats {
     std::uint64_t pivots = 0;
-    bool big = false;  // redone in big arithmetic after leaving the 64-bit range
+    std::uint64_t phase1_pivots = 0;
+    bool big = false;      // redone in big arithmetic after leaving the 64-bit range
+    bool revised = false;  // solved by the factorized engine instead of the dense tableau
+    std::uint64_t refactorizations = 0;
+    std::uint64_t max_bits = 0;  // largest number met by the factorized engine, in bits
+    std::uint64_t exact_prices = 0;
+    std::uint64_t eta_nonzeros = 0;
+    // Where the factorized engine's time went, in seconds.
+    double refactor_seconds = 0, btran_seconds = 0, pricing_seconds = 0, ftran_seconds = 0,
+           update_seconds = 0;
+};
+
+// One pivot as made: for comparing engines step by step.
+struct PivotStep {
+    int phase;
+    std::size_t row;
+    std::size_t entering;
+    std::size_t leaving;
+    bool bland;
+
+    bool operator==(const PivotStep&) const = default;
 };
 
 // Two-phase primal simplex over exact rationals, all variables >= 0.
 // Dantzig's rule with lowest-index ties; a repeated basis during degenerate
 // pivots switches the phase to Bland's rule; artificial columns left basic at
-// zero stay at zero in phase 2. Works in 64-bit fractions and redoes the
-// whole solve in big integers when a value leaves that range.
+// zero stay at zero in phase 2. Small problems run on the dense tableau in
+// 64-bit fractions, redone in big integers when a value leaves that range;
+// larger ones on the factorized engine in integers of any size.
 class LpSolver {
   public:
-    // How the exact values are held. Every choice gives the same answers;
-    // the last two exist to check the first against them.
+    // How the dense tableau holds the exact values. Every choice gives the
+    // same answers; the last two exist to check the first against them.
     enum class Arithmetic {
         Automatic,     // 64-bit fractions, big integers from the start on overflow
         FractionFree,  // big integers only
         BigFractions,  // normalised big fractions only
     };
+
+    // Which engine makes the pivots: both make the same ones. Automatic
+    // takes the dense tableau for small problems, where it is faster.
+    enum class Engine { Automatic, Dense, Revised };
 
     explicit LpSolver(Interrupt interrupt = Interrupt()) : interrupt_(interrupt) {}
 
@@ -65,6 +90,15 @@ class LpSolver {
 
     void set_arithmetic(Arithmetic a) { arithmetic_ = a; }
     void set_interrupt(Interrupt interrupt) { interrupt_ = interrupt; }
+    void set_engine(Engine e) { engine_ = e; }
+    // Records every pivot of the following solves (of the last arithmetic
+    // tried) into `trace`; nullptr stops recording.
+    void set_trace(std::vector<PivotStep>* trace) { trace_ = trace; }
+
+    // Keeps the exact value of each variable of an optimal answer, in the
+    // order of its model, for checking the answer against the problem.
+    void keep_exact_values(bool keep) { keep_exact_ = keep; }
+    const std::vector<linear::BigRational>& exact_values() const { return exact_; }
 
     const std::vector<ColumnLabel>& column_labels() const { return column_labels_; }
     const SolveStats& stats() const { return stats_; }
@@ -76,6 +110,10 @@ class LpSolver {
     std::vector<ColumnLabel> column_labels_;
     SolveStats stats_;
     Arithmetic arithmetic_ = Arithmetic::Automatic;
+    Engine engine_ = Engine::Automatic;
+    std::vector<PivotStep>* trace_ = nullptr;
+    bool keep_exact_ = false;
+    std::vector<linear::BigRational> exact_;
 };
 
 // The exact value of a variable as reported: Int when integral (beyond 64

@@ -85,8 +85,11 @@ bool all_integral(const Assignment& a, const std::vector<std::uint64_t>& integer
 
 class Search {
   public:
-    Search(const linear::ExactSystem& problem, Interrupt interrupt, SearchStats& stats)
-        : solver_(interrupt), interrupt_(interrupt), stats_(stats) {
+    Search(const linear::ExactSystem& problem, Interrupt interrupt, SearchStats& stats,
+           lp::LpSolver::Engine engine, std::vector<linear::BigRational>* exact)
+        : solver_(interrupt), interrupt_(interrupt), stats_(stats), exact_(exact) {
+        solver_.set_engine(engine);
+        solver_.keep_exact_values(exact != nullptr);
         const auto& vars = problem.small ? problem.small->variables : problem.big->variables;
         const auto& info = problem.small ? problem.small->var_info : problem.big->var_info;
         for (const std::uint64_t v : vars) {
@@ -101,10 +104,12 @@ class Search {
     }
 
     LpResult run() {
-        if (integer_vars_.empty()) return solve({});
         LpResult root = solve({});
-        if (root.kind != LpResult::Kind::Optimal) return root;
-        if (all_integral(root.assignment, integer_vars_)) return root;
+        if (root.kind != LpResult::Kind::Optimal || integer_vars_.empty() ||
+            all_integral(root.assignment, integer_vars_)) {
+            if (exact_ != nullptr) *exact_ = solver_.exact_values();
+            return root;
+        }
 
         const double inf = std::numeric_limits<double>::infinity();
         double best = minimize_ ? inf : -inf;
@@ -148,6 +153,7 @@ class Search {
                     best = result.objective;
                     ++stats_.incumbent_updates;
                     incumbent = std::move(result.assignment);
+                    if (exact_ != nullptr) *exact_ = solver_.exact_values();
                 }
                 continue;
             }
@@ -208,6 +214,7 @@ class Search {
     lp::LpSolver solver_;
     Interrupt interrupt_;
     SearchStats& stats_;
+    std::vector<linear::BigRational>* exact_;  // the incumbent's exact values, when wanted
     std::vector<std::uint64_t> integer_vars_;
     bool minimize_ = false;
     std::vector<Node> nodes_;
@@ -217,9 +224,10 @@ class Search {
 }  // namespace
 
 LpResult branch_and_bound(const linear::ExactSystem& problem, Interrupt interrupt,
-                          SearchStats* stats) {
+                          SearchStats* stats, lp::LpSolver::Engine engine,
+                          std::vector<linear::BigRational>* exact) {
     SearchStats local;
-    Search search(problem, interrupt, stats != nullptr ? *stats : local);
+    Search search(problem, interrupt, stats != nullptr ? *stats : local, engine, exact);
     return search.run();
 }
 

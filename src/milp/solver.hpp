@@ -9,6 +9,7 @@
 #include "core/lp_result.hpp"
 #include "linear/rational.hpp"
 #include "linear/system.hpp"
+#include "lp/solver.hpp"
 
 namespace nemox::milp {
 
@@ -57,7 +58,11 @@ struct SearchStats {
 // objective, down child first, at most 1000 examined nodes. An incumbent is
 // Optimal unless the limit left open a node that could still beat it; then
 // it is only Feasible.
+// `engine` picks the LP engine of every node (the same answers either way);
+// `exact` receives the exact values of the answer's model, in its order.
 LpResult branch_and_bound(const linear::ExactSystem& problem, Interrupt interrupt = Interrupt(),
-                          SearchStats* stats = nullptr);
+                          SearchStats* stats = nullptr,
+                          lp::LpSolver::Engine engine = lp::LpSolver::Engine::Automatic,
+                          std::vector<linear::BigRational>* exact = nullptr);
 
 }  // namespace nemox::milp

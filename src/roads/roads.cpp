@@ -16,6 +16,7 @@
 #include "parser/cp_format.hpp"
 #include "parser/dimacs.hpp"
 #include "parser/lp_format.hpp"
+#include "parser/mps.hpp"
 #include "roads/verify.hpp"
 #include "sat/solver.hpp"
 
@@ -95,6 +96,75 @@ void check(const Verification* verify, SolverResult& result,
     if (auto error = error_of(result)) throw WrongAnswer(*error);
 }
 
+// The factorized engine measures its numbers as it goes; the dense tableau
+// does not, so its counters leave the size out rather than say 0.
+Counters lp_counters(const lp::SolveStats& s, bool big_reading) {
+    Counters c = {{"pivots", s.pivots},
+                  {"phase 1 pivots", s.phase1_pivots},
+                  {"big numbers read", big_reading ? 1u : 0u},
+                  {"big numbers solved", s.big ? 1u : 0u},
+                  {"factorized engine", s.revised ? 1u : 0u}};
+    if (s.revised) {
+        c.emplace_back("refactorizations", s.refactorizations);
+        c.emplace_back("largest number bits", s.max_bits);
+    }
+    return c;
+}
+
+// An LP (the relaxation) or a MILP (by branch and bound) of a system read
+// from text; with `verify`, its answer is checked against the system in
+// exact arithmetic.
+LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt interrupt, Counters* c,
+                      const Verification* verify) {
+    std::vector<linear::BigRational> exact;
+    std::vector<linear::BigRational>* exact_of = verify != nullptr ? &exact : nullptr;
+    LpResult result;
+    if (integers) {
+        milp::SearchStats search;
+        result = counted(
+            c,
+            [&] {
+                return milp::branch_and_bound(system, interrupt, &search,
+                                              lp::LpSolver::Engine::Automatic, exact_of);
+            },
+            [&]() -> Counters {
+                return {{"nodes examined", search.examined},
+                        {"incumbent updates", search.incumbent_updates},
+                        {"LP solves", search.lp_solves},
+                        {"pivots", search.pivots}};
+            });
+    } else {
+        const bool big_reading = system.big.has_value();
+        lp::LpSolver solver(interrupt);
+        solver.keep_exact_values(verify != nullptr);
+        // The check reads the system afterwards; otherwise the solver may take it.
+        if (verify != nullptr) {
+            solver.load(system);
+        } else {
+            solver.load(std::move(system));
+        }
+        result = counted(
+            c, [&] { return solver.solve(); },
+            [&] { return lp_counters(solver.stats(), big_reading); });
+        exact = solver.exact_values();
+    }
+    if (verify != nullptr) {
+        if (verify->plant_wrong_answer && result.has_assignment() && !exact.empty()) {
+            // A negative first value: wrong for every problem.
+            exact[0] = linear::BigRational(linear::BigInt(-1), linear::BigInt(1));
+            Assignment spoiled;
+            for (std::size_t i = 0; i < result.assignment.size(); ++i) {
+                spoiled.append_new(result.assignment[i].first,
+                                   i == 0 ? Value{std::int64_t{-1}} : result.assignment[i].second);
+            }
+            result.assignment = std::move(spoiled);
+        }
+        if (auto error = lp_answer_error(system, result, exact, integers))
+            throw WrongAnswer(*error);
+    }
+    return result;
+}
+
 }  // namespace
 
 Expected<SolverResult> solve_sat(std::string_view text, Interrupt interrupt,
@@ -118,35 +188,34 @@ Expected<SolverResult> solve_sat(std::string_view text, Interrupt interrupt,
     });
 }
 
-Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt, Stats* stats) {
+Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt, Stats* stats,
+                            const Verification* verify) {
     return road<LpResult>(text, stats, parser::read_lp_text,
                           [&](linear::ExactSystem& system, Counters* c) {
-                              const bool big_reading = system.big.has_value();
-                              lp::LpSolver solver(interrupt);
-                              solver.load(std::move(system));
-                              return counted(
-                                  c, [&] { return solver.solve(); },
-                                  [&]() -> Counters {
-                                      return {{"pivots", solver.stats().pivots},
-                                              {"big numbers read", big_reading ? 1u : 0u},
-                                              {"big numbers solved", solver.stats().big ? 1u : 0u}};
-                                  });
+                              return solve_system(system, false, interrupt, c, verify);
                           });
 }
 
-Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt, Stats* stats) {
-    return road<LpResult>(
-        text, stats, parser::read_lp_text, [&](linear::ExactSystem& system, Counters* c) {
-            milp::SearchStats search;
-            return counted(
-                c, [&] { return milp::branch_and_bound(system, interrupt, &search); },
-                [&]() -> Counters {
-                    return {{"nodes examined", search.examined},
-                            {"incumbent updates", search.incumbent_updates},
-                            {"LP solves", search.lp_solves},
-                            {"pivots", search.pivots}};
-                });
-        });
+Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt, Stats* stats,
+                              const Verification* verify) {
+    return road<LpResult>(text, stats, parser::read_lp_text,
+                          [&](linear::ExactSystem& system, Counters* c) {
+                              return solve_system(system, true, interrupt, c, verify);
+                          });
+}
+
+Expected<MpsAnswer> solve_mps(std::string_view text, bool integers, parser::MpsFormat format,
+                              Interrupt interrupt, Stats* stats, const Verification* verify) {
+    const auto read = [format](std::string_view t) { return parser::read_mps(t, format); };
+    return road<MpsAnswer>(text, stats, read, [&](parser::MpsModel& model, Counters* c) {
+        LpResult result = solve_system(model.system, integers, interrupt, c, verify);
+        if (result.has_assignment())
+            result.assignment = parser::column_values(model, result.assignment);
+        MpsAnswer answer{std::move(result), {}};
+        answer.names.reserve(model.columns.size());
+        for (const auto& col : model.columns) answer.names.push_back(col.name);
+        return answer;
+    });
 }
 
 Expected<SolverResult> solve_cp(std::string_view text, Interrupt interrupt, Stats* stats,

@@ -10,6 +10,7 @@
 #include "core/interrupt.hpp"
 #include "core/lp_result.hpp"
 #include "core/solver_result.hpp"
+#include "parser/mps.hpp"
 #include "sat/proof.hpp"
 
 // The four roads from text to answer: read the text (a message when it is
@@ -40,10 +41,21 @@ Expected<SolverResult> solve_sat(std::string_view text, Interrupt interrupt = In
                                  Stats* stats = nullptr, const Verification* verify = nullptr);
 // LP text, its continuous relaxation solved once.
 Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt = Interrupt(),
-                            Stats* stats = nullptr);
+                            Stats* stats = nullptr, const Verification* verify = nullptr);
 // LP text with integer variables, by branch and bound.
 Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt = Interrupt(),
-                              Stats* stats = nullptr);
+                              Stats* stats = nullptr, const Verification* verify = nullptr);
+// An MPS model: its LP relaxation (`integers` false) or its MILP. The
+// answer's model is by column of the file (index j: the j-th column), its
+// objective includes the file's objective constant.
+struct MpsAnswer {
+    LpResult result;
+    std::vector<std::string> names;  // the file's column names, in column order
+};
+Expected<MpsAnswer> solve_mps(std::string_view text, bool integers,
+                              parser::MpsFormat format = parser::MpsFormat::Free,
+                              Interrupt interrupt = Interrupt(), Stats* stats = nullptr,
+                              const Verification* verify = nullptr);
 // CP text.
 Expected<SolverResult> solve_cp(std::string_view text, Interrupt interrupt = Interrupt(),
                                 Stats* stats = nullptr, const Verification* verify = nullptr);

@@ -363,6 +363,8 @@ def test_stats_of_an_interrupted_solve(tmp_path):
 # Problems whose answer any change to its first value makes wrong.
 PLANTED = [
     ("sat", "p cnf 2 2\n1 0\n-1 2 0\n"),
+    ("lp", "max x0 + x1\nx0 + 3*x1 = 1\n"),
+    ("milp", "max x0 + x1\nint x0\nint x1\n2*x0 + 2*x1 <= 3\n"),
     ("cp", "var a 1 3\nvar b 1 3\nneq a b\n"),
     ("cp", "var x -5 9223372036854775807\nvar y 0 0\nle x y -5\n"),
 ]
@@ -375,6 +377,7 @@ def test_verify_never_prints_a_wrong_answer(kind, text, tmp_path):
     planted = dict(os.environ, NEMOX_PLANT_WRONG_ANSWER="1")
     right = run(kind, "--verify", path)
     assert right.returncode == (10 if kind == "sat" else 0) and right.stderr == ""
+    assert right.stdout == run(kind, path).stdout
     caught = subprocess.run([str(COMMAND), kind, "--verify", str(path)], capture_output=True, text=True,
                             env=planted)
     assert (caught.returncode, caught.stdout) == (4, "")
@@ -386,8 +389,7 @@ def test_verify_never_prints_a_wrong_answer(kind, text, tmp_path):
 
 
 @pytest.mark.usefixtures("decimal_digits_unlimited")
-@pytest.mark.parametrize("kind, text", [c for c in CASES if c[0] in ("sat", "cp")],
-                         ids=lambda v: v[:30] if isinstance(v, str) else None)
+@pytest.mark.parametrize("kind, text", CASES, ids=lambda v: v[:30] if isinstance(v, str) else None)
 def test_verify_passes_right_answers(kind, text, tmp_path):
     path = tmp_path / "problem.txt"
     path.write_text(text)
@@ -452,3 +454,45 @@ def test_error_lines_are_json_whatever_the_file_name(tmp_path):
     assert first == {"file": str(name), "error": f"{name}: No such file or directory"}
     assert second["file"].endswith("\ufffd.cnf") and "\ufffd" in second["error"]
     assert third == {"status": "SAT", "model": {"x0": True}}
+
+
+def test_verify_passes_random_lp_and_milp_answers(tmp_path):
+    import random
+    import lp_gen
+    rng = random.Random(5)
+    for kind in ("lp", "milp"):
+        folder = tmp_path / kind
+        folder.mkdir()
+        for i in range(40):
+            n = rng.randint(2, 7)
+            text = lp_gen.random_lp(rng, n, rng.randint(1, 6), rng.choice(["int", "dec2"]))
+            if kind == "milp":
+                text += "".join(f"int x{v}\n" for v in range(0, n, 2))
+            (folder / f"m{i:02d}.lp").write_text(text)
+        plain, checked = run(kind, "--json", folder), run(kind, "--json", "--verify", folder)
+        assert (checked.returncode, checked.stdout, checked.stderr) == (0, plain.stdout, "")
+        statuses = [json.loads(line)["status"] for line in checked.stdout.splitlines()]
+        assert len(statuses) == 40 and statuses.count("OPTIMAL") >= 10
+
+
+NETLIB = REPO / "tests" / "data" / "netlib"
+
+
+def test_mps_files_answer_under_their_column_names(tmp_path):
+    afiro = NETLIB / "afiro.mps"
+    assert afiro.is_file()
+    done = run("lp", "--json", "--verify", afiro)
+    answer = json.loads(done.stdout)
+    assert done.returncode == 0 and answer["status"] == "OPTIMAL"
+    assert answer["objective"] == pytest.approx(-464.7531428571, rel=1e-9)
+    assert list(answer["model"])[:3] == ["X01", "X02", "X03"] and answer["model"]["X01"] == 80
+    # Standard input has no name to go by: --mps says what it is.
+    assert run("lp", "--json", "--mps", "-", stdin=afiro.read_text()).stdout == done.stdout
+    text = run("lp", afiro).stdout
+    assert text.startswith("status: OPTIMAL\nobjective: -464.75314285714285\nX01 = 80\n")
+    bad = tmp_path / "bad.mps"
+    bad.write_text("NAME x\nROWS\n N obj\nCOLUMNS\n    X1 nowhere 1\nENDATA\n")
+    done = run("milp", bad)
+    assert done.returncode == 1 and done.stderr.startswith(f"{bad}:5: ")
+    done = run("sat", "--mps", afiro)
+    assert done.returncode == 2 and "--mps and --fixed-mps need the lp or milp subcommand" in done.stderr

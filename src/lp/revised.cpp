@@ -1,0 +1,623 @@
+#include "lp/revised.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "core/failure.hpp"
+
+namespace nemox::lp {
+
+using linear::BigInt;
+using linear::BigRational;
+using linear::ExactDivisor;
+
+namespace {
+
+BigInt lcm(const BigInt& a, const BigInt& b) {
+    if (a.is_one()) return b;
+    if (b.is_one()) return a;
+    return BigInt::divexact(a, BigInt::gcd(a, b)) * b;
+}
+
+// v as a double within three roundings of the exact fraction n / d.
+double ratio(const BigInt& n, const BigInt& d) {
+    if (n.bit_length() < 1000 && d.bit_length() < 1000) return n.to_double() / d.to_double();
+    return BigInt::ratio_to_double(n, d);
+}
+
+}  // namespace
+
+void RevisedTableau::Timer::stop() {
+    if (total_ == nullptr) return;
+    *total_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    total_ = nullptr;
+}
+
+// Refuses a problem whose tables cannot fit in memory before allocating them:
+// some 200 bytes a column and 400 a row, besides the nonzeros.
+RevisedTableau::RevisedTableau(std::size_t num_vars, std::size_t num_constraints)
+    : num_vars_((check_tableau_memory(200.0 * static_cast<double>(num_vars) +
+                                      400.0 * static_cast<double>(num_constraints)),
+                 num_vars)),
+      m_(num_constraints),
+      cost_exact_{std::vector<linear::Rational>(num_vars), {}},
+      rhs_{std::vector<linear::Rational>(num_constraints), {}},
+      basis_(num_constraints, kNoColumn),
+      position_(num_vars, kNoColumn),
+      perm_(num_constraints),
+      position_of_row_(num_constraints),
+      work_(num_constraints),
+      level_(num_constraints, 0),
+      mark_(num_constraints, 0),
+      alpha_(num_constraints),
+      y_(num_constraints),
+      y_d_(num_constraints) {}
+
+std::size_t RevisedTableau::basis(std::size_t row) const {
+    check_row(row);
+    return row == 0 ? kNoColumn : basis_[row - 1];
+}
+
+void RevisedTableau::check_row(std::size_t row) const {
+    if (row > m_) throw InternalFailure("tableau index out of range");
+}
+
+void RevisedTableau::Values::set(std::size_t i, const linear::Rational& v) {
+    if (big.empty()) {
+        small[i] = v;
+    } else {
+        big[i] = Number(v);
+    }
+}
+
+void RevisedTableau::Values::set(std::size_t i, Number v) {
+    if (big.empty()) {
+        big.reserve(small.size());
+        for (const linear::Rational& r : small) big.emplace_back(r);
+        small.clear();
+        small.shrink_to_fit();
+    }
+    big[i] = std::move(v);
+}
+
+void RevisedTableau::Values::clear() {
+    small.clear();
+    small.shrink_to_fit();
+    big.clear();
+    big.shrink_to_fit();
+}
+
+void RevisedTableau::set(std::size_t row, std::size_t col, Number value) {
+    if (row > m_ || col > num_vars_) throw InternalFailure("tableau index out of range");
+    if (col == num_vars_) {
+        if (row == 0) {
+            rhs0_ = std::move(value);
+        } else {
+            rhs_.set(row - 1, std::move(value));
+        }
+    } else if (row == 0) {
+        cost_exact_.set(col, std::move(value));
+    } else {
+        staged_.emplace_back(col, row - 1, std::move(value));
+    }
+}
+
+void RevisedTableau::set(std::size_t row, std::size_t col, const linear::Rational& value) {
+    if (row > m_ || col > num_vars_) throw InternalFailure("tableau index out of range");
+    if (col == num_vars_) {
+        if (row == 0) {
+            rhs0_ = Number(value);
+        } else {
+            rhs_.set(row - 1, value);
+        }
+    } else if (row == 0) {
+        cost_exact_.set(col, value);
+    } else {
+        staged_small_.emplace_back(col, row - 1, value);
+    }
+}
+
+void RevisedTableau::set_basis(std::size_t row, std::size_t col) {
+    if (row == 0 || row > m_ || col >= num_vars_)
+        throw InternalFailure("tableau index out of range");
+    basis_[row - 1] = col;
+}
+
+void RevisedTableau::seal() {
+    // Column-wise storage; a later write to the same entry replaces it.
+    struct Entry {
+        std::size_t col, row, index;  // index into staged_small_, then staged_
+    };
+    std::vector<Entry> entries;
+    entries.reserve(staged_small_.size() + staged_.size());
+    for (std::size_t k = 0; k < staged_small_.size(); ++k) {
+        entries.push_back({std::get<0>(staged_small_[k]), std::get<1>(staged_small_[k]), k});
+    }
+    for (std::size_t k = 0; k < staged_.size(); ++k) {
+        entries.push_back(
+            {std::get<0>(staged_[k]), std::get<1>(staged_[k]), staged_small_.size() + k});
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        return std::tie(a.col, a.row) < std::tie(b.col, b.row);
+    });
+    const auto value = [&](const Entry& e) {
+        return e.index < staged_small_.size()
+                   ? Number(std::get<2>(staged_small_[e.index]))
+                   : std::get<2>(staged_[e.index - staged_small_.size()]);
+    };
+    col_start_.assign(num_vars_ + 1, 0);
+    col_scale_.assign(num_vars_, BigInt());
+    std::vector<std::size_t> kept;
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const Entry& e = entries[k];
+        if (k + 1 < entries.size() && entries[k + 1].col == e.col && entries[k + 1].row == e.row)
+            continue;
+        const Number v = value(e);
+        if (v.is_zero()) continue;
+        kept.push_back(k);
+        rows_.push_back(e.row);
+        values_d_.push_back(v.to_f64());
+        if (!v.denominator().is_one()) col_scale_[e.col] = lcm(scale(e.col), v.denominator());
+        ++col_start_[e.col + 1];
+    }
+    for (std::size_t j = 0; j < num_vars_; ++j) col_start_[j + 1] += col_start_[j];
+    // Scaling column j by a positive s_j scales its reduced cost by s_j and
+    // its entering column by s_j: compared as d_j / s_j, and in ratios that
+    // share the entering column, nothing changes. The right-hand side's
+    // factor beta scales every basic value alike.
+    values_.resize(kept.size());
+    for (std::size_t j = 0; j < num_vars_; ++j) {
+        for (std::size_t k = col_start_[j]; k < col_start_[j + 1]; ++k) {
+            const Number v = value(entries[kept[k]]);
+            values_[k] = BigInt::divexact(scale(j), v.denominator()) * v.numerator();
+        }
+    }
+    staged_small_.clear();
+    staged_small_.shrink_to_fit();
+    staged_.clear();
+    staged_.shrink_to_fit();
+    beta_ = BigInt(1);
+    for (std::size_t i = 0; i < m_; ++i) beta_ = lcm(beta_, rhs_[i].denominator());
+    set_costs();
+    for (std::size_t r = 0; r < m_; ++r) {
+        if (basis_[r] == kNoColumn) throw InternalFailure("constraint row without a basic column");
+        position_[basis_[r]] = r;
+    }
+    refactor();
+    // Basic values: D B^-1 (beta b).
+    clear_work();
+    for (std::size_t i = 0; i < m_; ++i) {
+        const Number b = rhs_[i];
+        if (b.is_zero()) continue;
+        touch(i);
+        work_[i] = BigInt::divexact(beta_, b.denominator()) * b.numerator();
+    }
+    ftran();
+    x_.assign(m_, BigInt());
+    for (std::size_t r = 0; r < m_; ++r) {
+        x_[r] = work_[perm_[r]];
+        note_bits(x_[r]);
+    }
+    clear_work();
+    rhs_.clear();
+    cost_exact_.clear();
+}
+
+void RevisedTableau::set_costs() {
+    cost_d_.resize(num_vars_);
+    gamma2_ = BigInt(1);
+    const auto scaled = [&](std::size_t j) {
+        return cost_exact_[j] * BigRational(scale(j), BigInt(1));
+    };
+    for (std::size_t j = 0; j < num_vars_; ++j) {
+        const Number c = cost_exact_[j];
+        cost_d_[j] = c.to_f64();
+        if (!c.is_zero()) gamma2_ = lcm(gamma2_, scaled(j).denominator());
+    }
+    cost2_.assign(num_vars_, BigInt());
+    for (std::size_t j = 0; j < num_vars_; ++j) {
+        const BigRational c = scaled(j);
+        if (c.is_zero()) continue;
+        cost2_[j] = BigInt::divexact(gamma2_, c.denominator()) * c.numerator();
+    }
+}
+
+const BigInt& RevisedTableau::cost(std::size_t j) const {
+    // An artificial column is a unit column: its scale is 1.
+    if (phase1_) return artificial_[j] ? minus_one_ : zero_;
+    return cost2_[j];
+}
+
+double RevisedTableau::cost_d(std::size_t j) const {
+    if (phase1_) return artificial_[j] ? -1.0 : 0.0;
+    return cost_d_[j];
+}
+
+void RevisedTableau::note_bits(const BigInt& v) {
+    stats_.max_bits = std::max(stats_.max_bits, v.bit_length());
+}
+
+void RevisedTableau::begin_phase1(const std::vector<char>& artificial) {
+    artificial_ = artificial;
+    phase1_ = true;
+    prices_valid_ = false;
+}
+
+void RevisedTableau::end_phase1() {
+    phase1_ = false;
+    prices_valid_ = false;
+}
+
+void RevisedTableau::touch(std::size_t i) {
+    if (!mark_[i]) {
+        mark_[i] = 1;
+        level_[i] = 0;
+        work_nz_.push_back(i);
+    }
+}
+
+void RevisedTableau::clear_work() {
+    for (const std::size_t i : work_nz_) {
+        work_[i].set_zero();
+        mark_[i] = 0;
+    }
+    work_nz_.clear();
+}
+
+// Brings work_[i] from the scale of dets_[level_[i]] to that of dets_[level]:
+// the value is unchanged, and D_level times it is an integer.
+void RevisedTableau::lift(std::size_t i, std::size_t level) {
+    if (level_[i] != level && !work_[i].is_zero()) {
+        BigInt::mul_into(t1_, work_[i], dets_[level]);
+        BigInt::divexact_into(work_[i], t1_, divisors_[level_[i]]);
+    }
+    level_[i] = level;
+}
+
+// work_ <- E work_ through the etas in order (forward solve), ending at the
+// scale of the last determinant.
+void RevisedTableau::ftran() {
+    for (std::size_t k = 1; k <= etas_.size(); ++k) {
+        const Eta& e = etas_[k - 1];
+        const std::size_t p = e.row;
+        if (work_[p].is_zero()) continue;
+        lift(p, k - 1);
+        const BigInt& t = work_[p];
+        const BigInt& pivot = dets_[k];
+        for (std::size_t q = e.begin; q < e.end; ++q) {
+            const std::size_t i = eta_row_[q];
+            touch(i);
+            lift(i, k - 1);
+            // (w_i * P - f_i * t) / D_{k-1}
+            BigInt::mul_into(t1_, work_[i], pivot);
+            BigInt::mul_into(t2_, eta_value_[q], t);
+            BigInt::sub_into(t1_, t1_, t2_);
+            BigInt::divexact_into(work_[i], t1_, divisors_[k - 1]);
+            level_[i] = k;
+        }
+        level_[p] = k;
+    }
+    const std::size_t top = etas_.size();
+    for (const std::size_t i : work_nz_) lift(i, top);
+}
+
+void RevisedTableau::load_column(std::size_t col) {
+    clear_work();
+    for (std::size_t k = col_start_[col]; k < col_start_[col + 1]; ++k) {
+        touch(rows_[k]);
+        work_[rows_[k]] = values_[k];
+    }
+}
+
+// alpha_ <- D B^-1 A_col by position; work_ keeps it by row for the eta.
+void RevisedTableau::entering_column(std::size_t col) {
+    const Timer timer(stats_.ftran_seconds);
+    for (const std::size_t r : alpha_nz_) alpha_[r].set_zero();
+    alpha_nz_.clear();
+    load_column(col);
+    ftran();
+    for (const std::size_t i : work_nz_) {
+        if (work_[i].is_zero()) continue;
+        const std::size_t r = position_of_row_[i];
+        alpha_[r] = work_[i];
+        alpha_nz_.push_back(r);
+    }
+    std::sort(alpha_nz_.begin(), alpha_nz_.end());
+    alpha_col_ = col;
+}
+
+// The eta that turns the transformed column in work_ into D times the unit
+// vector of row p: it pivots on work_[p], the next determinant.
+void RevisedTableau::append_eta(std::size_t p) {
+    if (work_[p].is_zero()) throw InternalFailure("pivot value is zero");
+    const std::size_t begin = eta_row_.size();
+    for (const std::size_t i : work_nz_) {
+        if (i == p || work_[i].is_zero()) continue;
+        eta_row_.push_back(i);
+        eta_value_.push_back(work_[i]);
+        note_bits(work_[i]);
+    }
+    if (eta_row_.size() == begin && work_[p] == d()) return;  // the identity
+    etas_.push_back({p, begin, eta_row_.size()});
+    note_bits(work_[p]);
+    dets_.push_back(work_[p]);
+    divisors_.emplace_back(dets_.back());
+}
+
+// Rebuilds the etas from the basis columns: unit-like columns first, then
+// the rest by increasing count, each pivoted on its sparsest free row.
+void RevisedTableau::refactor() {
+    const Timer timer(stats_.refactor_seconds);
+    ++stats_.refactorizations;
+    const BigInt old_d = dets_.empty() ? BigInt(1) : d();
+    etas_.clear();
+    eta_row_.clear();
+    eta_value_.clear();
+    dets_.assign(1, BigInt(1));
+    divisors_.clear();
+    divisors_.emplace_back(dets_[0]);
+    std::vector<char> row_used(m_, 0);
+    std::vector<char> placed(m_, 0);
+    const auto count = [&](std::size_t col) { return col_start_[col + 1] - col_start_[col]; };
+    for (std::size_t r = 0; r < m_; ++r) {
+        const std::size_t col = basis_[r];
+        if (count(col) != 1 || row_used[rows_[col_start_[col]]]) continue;
+        const std::size_t i = rows_[col_start_[col]];
+        row_used[i] = 1;
+        placed[r] = 1;
+        perm_[r] = i;
+        load_column(col);
+        ftran();
+        append_eta(i);
+    }
+    std::vector<std::size_t> row_count(m_, 0);
+    std::vector<std::size_t> rest;
+    for (std::size_t r = 0; r < m_; ++r) {
+        if (placed[r]) continue;
+        rest.push_back(r);
+        const std::size_t col = basis_[r];
+        for (std::size_t k = col_start_[col]; k < col_start_[col + 1]; ++k) ++row_count[rows_[k]];
+    }
+    std::stable_sort(rest.begin(), rest.end(), [&](std::size_t a, std::size_t b) {
+        return count(basis_[a]) < count(basis_[b]);
+    });
+    for (const std::size_t r : rest) {
+        load_column(basis_[r]);
+        ftran();
+        std::size_t pick = kNoColumn;
+        for (const std::size_t i : work_nz_) {
+            if (row_used[i] || work_[i].is_zero()) continue;
+            if (pick == kNoColumn || row_count[i] < row_count[pick] ||
+                (row_count[i] == row_count[pick] && i < pick))
+                pick = i;
+        }
+        if (pick == kNoColumn) throw InternalFailure("singular basis");
+        row_used[pick] = 1;
+        perm_[r] = pick;
+        append_eta(pick);
+    }
+    clear_work();
+    for (std::size_t r = 0; r < m_; ++r) position_of_row_[perm_[r]] = r;
+    // The same basis has the same determinant up to its sign.
+    if (!x_.empty() && d().sign() != old_d.sign()) {
+        for (BigInt& v : x_) v.negate();
+    }
+    nonzeros_after_refactor_ = eta_value_.size();
+    stats_.eta_nonzeros = eta_value_.size();
+    etas_since_refactor_ = 0;
+    alpha_col_ = kNoColumn;
+    prices_valid_ = false;
+}
+
+// y = D c_B B^-1 (backward solve through the etas from the last), exactly,
+// and y / (D gamma) as doubles.
+void RevisedTableau::compute_prices() {
+    if (prices_valid_) return;
+    const Timer timer(stats_.btran_seconds);
+    for (std::size_t i = 0; i < m_; ++i) y_[i].set_zero();
+    for (std::size_t r = 0; r < m_; ++r) {
+        const BigInt& c = cost(basis_[r]);
+        if (!c.is_zero()) BigInt::mul_into(y_[perm_[r]], c, d());
+    }
+    for (std::size_t k = etas_.size(); k >= 1; --k) {
+        const Eta& e = etas_[k - 1];
+        // y_p <- (D_{k-1} y_p - sum f_i y_i) / P_k
+        BigInt::mul_into(t1_, y_[e.row], dets_[k - 1]);
+        for (std::size_t q = e.begin; q < e.end; ++q) {
+            const BigInt& w = y_[eta_row_[q]];
+            if (w.is_zero()) continue;
+            BigInt::mul_into(t2_, eta_value_[q], w);
+            BigInt::sub_into(t1_, t1_, t2_);
+        }
+        BigInt::divexact_into(y_[e.row], t1_, divisors_[k]);
+    }
+    const BigInt scale = d() * (phase1_ ? BigInt(1) : gamma2_);
+    for (std::size_t i = 0; i < m_; ++i) y_d_[i] = y_[i].is_zero() ? 0.0 : ratio(y_[i], scale);
+    prices_valid_ = true;
+}
+
+// D gamma scale_j times the reduced cost of column j.
+BigInt RevisedTableau::reduced_cost(std::size_t j) {
+    ++stats_.exact_prices;
+    BigInt out;
+    BigInt::mul_into(out, cost(j), d());
+    for (std::size_t k = col_start_[j]; k < col_start_[j + 1]; ++k) {
+        const BigInt& y = y_[rows_[k]];
+        if (y.is_zero()) continue;
+        BigInt::mul_into(t1_, y, values_[k]);
+        BigInt::sub_into(out, out, t1_);
+    }
+    return out;
+}
+
+// An interval that holds the exact reduced cost of column j: the double sum
+// with a bound on its rounding (each input within 3 units in the last place,
+// one rounding per product and per addition), plus a margin for underflow.
+RevisedTableau::Bounds RevisedTableau::price_bounds(std::size_t j) const {
+    const double c = cost_d(j);
+    double sum = c;
+    double magnitude = std::fabs(c);
+    const std::size_t begin = col_start_[j], end = col_start_[j + 1];
+    for (std::size_t k = begin; k < end; ++k) {
+        const double t = y_d_[rows_[k]] * values_d_[k];
+        sum -= t;
+        magnitude += std::fabs(t);
+    }
+    const double terms = static_cast<double>(end - begin + 1);
+    const double error = (terms + 10.0) * 0x1p-52 * magnitude + (terms + 1.0) * 0x1p-1000;
+    if (!std::isfinite(sum) || !std::isfinite(error)) return {-HUGE_VAL, HUGE_VAL};
+    return {sum - error, sum + error};
+}
+
+std::optional<std::size_t> RevisedTableau::find_entering(const std::vector<char>* excluded,
+                                                         bool bland) {
+    compute_prices();
+    const Timer timer(stats_.pricing_seconds);
+    candidates_.clear();
+    double best_lower = -HUGE_VAL;
+    for (std::size_t j = 0; j < num_vars_; ++j) {
+        if (position_[j] != kNoColumn || (excluded != nullptr && (*excluded)[j])) continue;
+        const Bounds b = price_bounds(j);
+        if (!(b.upper > 0)) continue;  // provably not positive
+        if (bland) {
+            if (b.lower > 0 || sign_of(reduced_cost(j)) > 0) return j;
+            continue;
+        }
+        best_lower = std::max(best_lower, b.lower);
+        candidates_.push_back({j, b.upper});
+    }
+    if (bland) return std::nullopt;
+    // Exactly among the columns that can still be the best: the largest
+    // d_j = r_j / (D gamma s_j), the lowest index among equals.
+    std::optional<std::size_t> best;
+    BigInt best_value;
+    for (const auto& [j, upper] : candidates_) {
+        if (upper < best_lower) continue;
+        BigInt r = reduced_cost(j);
+        if (sign_of(r) <= 0) continue;
+        if (best) {
+            // r / s_j > best / s_best, both over the same D gamma.
+            BigInt::mul_into(t1_, r, scale(*best));
+            BigInt::mul_into(t2_, best_value, scale(j));
+            BigInt::sub_into(t1_, t1_, t2_);
+            if (sign_of(t1_) <= 0) continue;
+        }
+        best = j;
+        best_value = std::move(r);
+    }
+    return best;
+}
+
+std::optional<Leaving> RevisedTableau::find_leaving(std::size_t col,
+                                                    const std::vector<char>* protect, bool bland) {
+    if (col >= num_vars_) throw InternalFailure("tableau index out of range");
+    entering_column(col);
+    const Timer timer(stats_.update_seconds);
+    std::size_t best = kNoColumn;
+    bool best_zero = false;
+    for (const std::size_t r : alpha_nz_) {
+        const int s = sign_of(alpha_[r]);
+        bool zero_ratio;
+        if (s > 0) {
+            zero_ratio = x_[r].is_zero();
+        } else if (s < 0 && protect != nullptr && (*protect)[basis_[r]]) {
+            zero_ratio = true;
+        } else {
+            continue;
+        }
+        bool better;
+        if (best == kNoColumn) {
+            better = true;
+        } else if (best_zero) {
+            better = zero_ratio && bland && basis_[r] < basis_[best];
+        } else if (zero_ratio) {
+            better = true;
+        } else {
+            // x_r / a_r against x_b / a_b: D cancels, and a_r a_b > 0.
+            BigInt::mul_into(t1_, x_[r], alpha_[best]);
+            BigInt::mul_into(t2_, x_[best], alpha_[r]);
+            const int c = compare(t1_, t2_);
+            better = c < 0 || (bland && c == 0 && basis_[r] < basis_[best]);
+        }
+        if (better) {
+            best = r;
+            best_zero = zero_ratio;
+            if (zero_ratio && !bland) break;
+        }
+    }
+    if (best == kNoColumn) return std::nullopt;
+    return Leaving{best + 1, basis_[best]};
+}
+
+void RevisedTableau::pivot(std::size_t row, std::size_t col) {
+    check_row(row);
+    if (row == 0 || col >= num_vars_) throw InternalFailure("tableau index out of range");
+    if (alpha_col_ != col) entering_column(col);
+    Timer timer(stats_.update_seconds);
+    const std::size_t r = row - 1;
+    const BigInt p = alpha_[r];
+    if (p.is_zero()) throw InternalFailure("pivot value is zero");
+    // Integer-preserving update of D x: x_k <- (x_k p - a_k x_r) / D.
+    const ExactDivisor& div = divisors_.back();
+    const BigInt xr = x_[r];
+    for (std::size_t k = 0; k < m_; ++k) {
+        if (k == r) continue;
+        if (x_[k].is_zero() && alpha_[k].is_zero()) continue;
+        BigInt::mul_into(t1_, x_[k], p);
+        if (!alpha_[k].is_zero() && !xr.is_zero()) {
+            BigInt::mul_into(t2_, alpha_[k], xr);
+            BigInt::sub_into(t1_, t1_, t2_);
+        }
+        BigInt::divexact_into(x_[k], t1_, div);
+        note_bits(x_[k]);
+    }
+    append_eta(perm_[r]);
+    if (!(d() == p)) throw InternalFailure("factorization out of step");
+    clear_work();
+    position_[basis_[r]] = kNoColumn;
+    basis_[r] = col;
+    position_[col] = r;
+    alpha_col_ = kNoColumn;
+    prices_valid_ = false;
+    ++etas_since_refactor_;
+    timer.stop();
+    if (etas_since_refactor_ >= 8 + m_ / 16 ||
+        eta_value_.size() > 2 * nonzeros_after_refactor_ + 2 * m_ + values_.size()) {
+        refactor();
+    }
+}
+
+bool RevisedTableau::objective_is_zero() const {
+    return objective_value().is_zero();
+}
+
+RevisedTableau::Number RevisedTableau::objective_value() const {
+    // rhs0 - sum c_b x_b, with c'_b = gamma s_b c_b and x'_b = x_b beta D / s_b.
+    BigInt sum;
+    for (std::size_t r = 0; r < m_; ++r) {
+        const BigInt& c = cost(basis_[r]);
+        if (c.is_zero() || x_[r].is_zero()) continue;
+        sum = sum + c * x_[r];
+    }
+    const Number start = phase1_ ? Number() : rhs0_;
+    if (sum.is_zero()) return start;
+    return start - BigRational(sum, d() * beta_ * (phase1_ ? BigInt(1) : gamma2_));
+}
+
+bool RevisedTableau::rhs_is_zero(std::size_t row) const {
+    check_row(row);
+    return row == 0 ? objective_is_zero() : x_[row - 1].is_zero();
+}
+
+RevisedTableau::Number RevisedTableau::value_of(std::size_t col) const {
+    for (std::size_t r = 0; r < m_; ++r) {
+        if (basis_[r] == col) {
+            if (x_[r].is_zero()) return Number();
+            return BigRational(x_[r] * scale(col), d() * beta_);
+        }
+    }
+    return Number();
+}
+
+}  // namespace nemox::lp
