@@ -151,18 +151,41 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
 
         if (!header_seen) return Result::failure(line_message(n, "data before 'p cnf' header"));
         for (;;) {
-            p = skip_blank(p, end);
+            std::int32_t lit = 0;
+            // Fast path: spaces, then an optional minus and at most nine
+            // digits ending at a space, a line feed or the end. Anything else
+            // takes the general path from the same place.
+            while (p < end && *p == ' ') ++p;
             if (p == end) break;
             if (*p == '\n') {
                 ++p;
                 break;
             }
-            const char* const start = p;
-            std::int32_t lit = 0;
-            p = read_literal(p, end, lit);
-            if (p == nullptr) {
-                return Result::failure(
-                    line_message_quoting(n, "invalid literal ", token_at(start, end)));
+            const char* q = p + (*p == '-' ? 1 : 0);
+            const char* const digits = q;
+            std::uint32_t v = 0;
+            while (q < end && q - digits < 9) {
+                const unsigned d = static_cast<unsigned char>(*q) - unsigned{'0'};
+                if (d > 9) break;
+                v = 10 * v + d;
+                ++q;
+            }
+            if (q != digits && (q == end || *q == ' ' || *q == '\n')) {
+                lit = *p == '-' ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v);
+                p = q;
+            } else {
+                p = skip_blank(p, end);
+                if (p == end) break;
+                if (*p == '\n') {
+                    ++p;
+                    break;
+                }
+                const char* const start = p;
+                p = read_literal(p, end, lit);
+                if (p == nullptr) {
+                    return Result::failure(
+                        line_message_quoting(n, "invalid literal ", token_at(start, end)));
+                }
             }
             if (lit != 0) {
                 problem.literals.push_back(lit);

@@ -1,32 +1,37 @@
 #include "sat/watch.hpp"
 
 #include <algorithm>
+#include <bit>
 
 namespace nemox::sat {
 
-void Watches::layout(std::span<const std::uint32_t> counts) {
+void Watches::layout() {
     // Small formulas get generous lists (learnt clauses pile up in a few of
     // them); large ones start tight to keep memory in proportion.
-    const bool small = counts.size() <= 4096;
+    const bool small = spans_.size() <= 4096;
     auto initial_capacity = [small](std::uint32_t count) {
         return small ? std::max<std::uint32_t>(32, 2 * count)
                      : std::max<std::uint32_t>(2, count + count / 2);
     };
     std::size_t total = 0;
-    for (const std::uint32_t c : counts) total += initial_capacity(c);
+    for (Span& s : spans_) {
+        s.capacity = initial_capacity(s.capacity);
+        total += s.capacity;
+    }
     // Room for lists to grow before the pool must move.
     pool_capacity_ = small ? 2 * total : total + total / 4;
     pool_.reset(new Watch[pool_capacity_]);
     pool_used_ = 0;
-    for (std::size_t l = 0; l < counts.size(); ++l) {
-        spans_[l] = Span{pool_used_, 0, initial_capacity(counts[l])};
-        pool_used_ += spans_[l].capacity;
+    for (Span& s : spans_) {
+        s.begin = pool_used_;
+        s.size = 0;
+        pool_used_ += s.capacity;
     }
     live_ = pool_used_;
 }
 
 void Watches::grow(Lit l) {
-    const std::uint32_t capacity = std::max<std::uint32_t>(4, 2 * spans_[l].capacity);
+    const std::uint32_t capacity = std::max<std::uint32_t>(4, 2 * spans_[l.code].capacity);
     if (pool_used_ + capacity > pool_capacity_) {
         // A new pool; when most of the old one is abandoned chunks, the lists
         // are packed, each keeping its capacity.
@@ -48,7 +53,7 @@ void Watches::grow(Lit l) {
         pool_ = std::move(pool);
         pool_capacity_ = new_capacity;
     }
-    Span& s = spans_[l];
+    Span& s = spans_[l.code];
     std::copy_n(pool_.get() + s.begin, s.size, pool_.get() + pool_used_);
     live_ += capacity - s.capacity;
     s.begin = pool_used_;
@@ -56,11 +61,32 @@ void Watches::grow(Lit l) {
     pool_used_ += capacity;
 }
 
+void Watches::SlotTable::reset(std::size_t entries) {
+    bits_ = std::max(4u, static_cast<std::uint32_t>(std::bit_width(2 * entries)));
+    const std::size_t size = std::size_t{1} << bits_;
+    if (cells_.size() < size) cells_.resize(size);
+    std::fill_n(cells_.begin(), size, Cell{kNone, Slots{kNone, kNone}});
+}
+
+Watches::Slots& Watches::SlotTable::at(ClauseRef c) {
+    const std::uint32_t mask = (1u << bits_) - 1;
+    std::uint32_t i = home(c);
+    while (cells_[i].key != c.offset && cells_[i].key != kNone) i = (i + 1) & mask;
+    cells_[i].key = c.offset;
+    return cells_[i].slots;
+}
+
+const Watches::Slots* Watches::SlotTable::find(ClauseRef c) const {
+    const std::uint32_t mask = (1u << bits_) - 1;
+    for (std::uint32_t i = home(c);; i = (i + 1) & mask) {
+        if (cells_[i].key == c.offset) return &cells_[i].slots;
+        if (cells_[i].key == kNone) return nullptr;
+    }
+}
+
 void Watches::restore_after_conflict(Lit l, std::size_t removed) {
     if (removed == 0) return;
-    if (slots_.size() < clause_count_)
-        slots_.resize(std::max(clause_count_, 2 * slots_.size()), Slots{kNone, kNone});
-    Span& s = spans_[l];
+    Span& s = spans_[l.code];
     Watch* list = pool_.get() + s.begin;
     const std::uint32_t n = s.size;
     const auto k = static_cast<std::uint32_t>(removed);
@@ -77,29 +103,31 @@ void Watches::restore_after_conflict(Lit l, std::size_t removed) {
 // meet, that occurrence is slot i itself, unless the twin of entry i was an
 // earlier tail entry T_t (t < i), which then sits in the hole of step t.
 void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
-    for (std::uint32_t t = 0; t < k; ++t) slots_[list[n - 1 - t].clause].a = t;
+    slots_.reset(k);
+    for (std::uint32_t t = 0; t < k; ++t) slots_.at(list[n - 1 - t].clause).a = t;
     holes_.resize(k);
     for (std::uint32_t i = 0; i < k; ++i) {
-        const std::uint32_t t = slots_[list[i].clause].a;
+        const Slots* tail = slots_.find(list[i].clause);
+        const std::uint32_t t = tail != nullptr ? tail->a : kNone;
         holes_[i] = t < i ? holes_[t] : i;
     }
-    for (std::uint32_t t = 0; t < k; ++t) slots_[list[n - 1 - t].clause].a = kNone;
     for (std::uint32_t i = 0; i < k; ++i) list[holes_[i]] = list[n - 1 - i];
 }
 
 // The removals written out, with the positions of every clause in the list
 // (a clause sits in exactly two watch slots overall, so at most twice here).
 std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32_t k) {
-    tracked_.clear();
+    slots_.reset(n);
     for (std::uint32_t j = 0; j < n; ++j) {
-        const ClauseRef c = list[j].clause;
-        tracked_.push_back(c);
-        Slots& s = slots_[c];
+        Slots& s = slots_.at(list[j].clause);
         (s.a == kNone ? s.a : s.b) = j;
     }
+    // The clauses of the front entries, read before the swaps overwrite them.
+    holes_.resize(k);
+    for (std::uint32_t i = 0; i < k; ++i) holes_[i] = list[i].clause.offset;
     std::uint32_t m = n;
     for (std::uint32_t i = 0; i < k; ++i) {
-        Slots& s = slots_[tracked_[i]];
+        Slots& s = slots_.at(ClauseRef{holes_[i]});
         const std::uint32_t p = s.b < s.a ? s.b : s.a;
         if (s.b < s.a) {
             s.b = kNone;
@@ -109,13 +137,12 @@ std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32
         }
         const std::uint32_t last = m - 1;
         if (p != last) {
-            Slots& moved = slots_[list[last].clause];
+            Slots& moved = slots_.at(list[last].clause);
             list[p] = list[last];
             (moved.a == last ? moved.a : moved.b) = p;
         }
         --m;
     }
-    for (const ClauseRef c : tracked_) slots_[c] = Slots{kNone, kNone};
     return m;
 }
 
