@@ -103,9 +103,25 @@ void Watches::restore_after_conflict(Lit l, std::size_t removed) {
 // meet, that occurrence is slot i itself, unless the twin of entry i was an
 // earlier tail entry T_t (t < i), which then sits in the hole of step t.
 void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
+    holes_.resize(k);
+    if (k <= kShortRestore) {
+        // Few entries: the twin is looked for among the earlier tail entries
+        // directly. The front and the tail are disjoint here, so a front
+        // entry has at most one twin in the tail.
+        for (std::uint32_t i = 0; i < k; ++i) {
+            holes_[i] = i;
+            for (std::uint32_t t = 0; t < i; ++t) {
+                if (list[n - 1 - t].clause == list[i].clause) {
+                    holes_[i] = holes_[t];
+                    break;
+                }
+            }
+        }
+        for (std::uint32_t i = 0; i < k; ++i) list[holes_[i]] = list[n - 1 - i];
+        return;
+    }
     slots_.reset(k);
     for (std::uint32_t t = 0; t < k; ++t) slots_.at(list[n - 1 - t].clause).a = t;
-    holes_.resize(k);
     for (std::uint32_t i = 0; i < k; ++i) {
         const Slots* tail = slots_.find(list[i].clause);
         const std::uint32_t t = tail != nullptr ? tail->a : kNone;
@@ -117,14 +133,23 @@ void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
 // The removals written out, with the positions of every clause in the list
 // (a clause sits in exactly two watch slots overall, so at most twice here).
 std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32_t k) {
+    holes_.resize(k);
+    for (std::uint32_t i = 0; i < k; ++i) holes_[i] = list[i].clause.offset;
+    if (n <= kShortRestore) {
+        // A short list: each removal searched for from the front.
+        std::uint32_t m = n;
+        for (std::uint32_t i = 0; i < k; ++i) {
+            std::uint32_t p = 0;
+            while (list[p].clause.offset != holes_[i]) ++p;
+            list[p] = list[--m];
+        }
+        return m;
+    }
     slots_.reset(n);
     for (std::uint32_t j = 0; j < n; ++j) {
         Slots& s = slots_.at(list[j].clause);
         (s.a == kNone ? s.a : s.b) = j;
     }
-    // The clauses of the front entries, read before the swaps overwrite them.
-    holes_.resize(k);
-    for (std::uint32_t i = 0; i < k; ++i) holes_[i] = list[i].clause.offset;
     std::uint32_t m = n;
     for (std::uint32_t i = 0; i < k; ++i) {
         Slots& s = slots_.at(ClauseRef{holes_[i]});

@@ -77,6 +77,8 @@ class Watches {
 
   private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
+    // Up to this many entries a rebuild searches directly, without a table.
+    static constexpr std::uint32_t kShortRestore = 16;
 
     struct Span {
         std::size_t begin;

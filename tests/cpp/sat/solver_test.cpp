@@ -210,6 +210,84 @@ Clauses random_formula(std::mt19937& rng) {
     return clauses;
 }
 
+// Random formulas aimed at one part of the search each.
+struct Family {
+    const char* name;
+    int min_vars;
+    int max_vars;
+    double min_ratio;  // clauses per variable
+    double max_ratio;
+    int repeat_percent;  // chance that a clause is an earlier one again
+    int twist_percent;   // chance of a duplicate or complementary literal
+    int spread;          // variables drawn from min..max_vars * spread
+    int rounds;
+    std::uint64_t min_conflicts;  // the family must reach this many in one formula
+};
+
+Clauses family_formula(const Family& f, std::mt19937& rng) {
+    const int vars = f.min_vars + static_cast<int>(rng() % (f.max_vars - f.min_vars + 1));
+    const double ratio =
+        f.min_ratio + (f.max_ratio - f.min_ratio) * static_cast<double>(rng() % 1000) / 1000.0;
+    const int count = static_cast<int>(ratio * vars);
+    // With a spread, the variables are a sparse subset of a larger range.
+    std::vector<int> names(vars);
+    for (int i = 0; i < vars; ++i)
+        names[i] = f.spread == 1 ? i + 1 : 1 + static_cast<int>(rng() % (vars * f.spread));
+    Clauses clauses;
+    for (int i = 0; i < count; ++i) {
+        if (!clauses.empty() && static_cast<int>(rng() % 100) < f.repeat_percent) {
+            clauses.push_back(clauses[rng() % clauses.size()]);
+            continue;
+        }
+        std::vector<std::int32_t> c;
+        for (int j = 0; j < 3; ++j) {
+            const int v = names[rng() % vars];
+            c.push_back(rng() % 2 ? v : -v);
+            if (static_cast<int>(rng() % 100) < f.twist_percent)
+                c.push_back(rng() % 2 ? c.back() : -c.back());
+        }
+        clauses.push_back(c);
+    }
+    return clauses;
+}
+
+class SatFamilies : public ::testing::TestWithParam<Family> {};
+
+TEST_P(SatFamilies, SameAnswersAsTheLiteralSearch) {
+    const Family& f = GetParam();
+    std::mt19937 rng(20261208u + static_cast<unsigned>(f.min_vars));
+    std::uint64_t most_conflicts = 0;
+    for (int round = 0; round < f.rounds; ++round) {
+        const Clauses clauses = family_formula(f, rng);
+        sat::Cnf p;
+        for (const auto& c : clauses) {
+            p.literals.insert(p.literals.end(), c.begin(), c.end());
+            p.clause_ends.push_back(p.literals.size());
+        }
+        Solver s;
+        s.load(p);
+        const SolverResult fast = s.solve();
+        ASSERT_EQ(fast, solve_reference(clauses)) << f.name << " round " << round;
+        most_conflicts = std::max(most_conflicts, s.conflicts());
+    }
+    EXPECT_GE(most_conflicts, f.min_conflicts) << f.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Search, SatFamilies,
+    ::testing::Values(
+        // Thousands of learnt clauses: long watch lists, conflicts found deep
+        // in them, rebuilt lists with clauses watched twice.
+        Family{"long_learnt", 48, 54, 4.1, 4.4, 0, 0, 1, 16, 10000},
+        // Around and past the bit-set decision order, into the heap.
+        Family{"order_boundary", 60, 70, 2.6, 3.4, 0, 0, 1, 30, 300},
+        Family{"heap_order", 80, 100, 2.6, 3.0, 0, 0, 1, 20, 2000},
+        // Repeated clauses and duplicate or complementary literals.
+        Family{"duplicates", 8, 30, 5.0, 9.0, 30, 10, 1, 400, 20},
+        // Few variables spread over a wide range of indices.
+        Family{"gaps", 10, 40, 3.0, 5.0, 5, 5, 40, 60, 20}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(SatDifferential, SameAnswersAsTheLiteralSearch) {
     std::mt19937 rng(20261208);
     int sat = 0;
