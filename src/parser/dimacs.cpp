@@ -98,8 +98,10 @@ const char* read_literal(const char* p, const char* end, std::int32_t& out) {
 Expected<sat::Cnf> parse_dimacs(std::string_view text) {
     using Result = Expected<sat::Cnf>;
     sat::Cnf problem;
-    problem.literals.reserve(text.size() / 3);
-    problem.clause_ends.reserve(text.size() / 12);
+    // A literal takes at least two bytes with its separator, and three-literal
+    // clauses take at least eight; rarely does either array grow.
+    problem.literals.reserve(text.size() / 2 + 1);
+    problem.clause_ends.reserve(text.size() / 8 + 1);
     bool header_seen = false;
     std::size_t open_begin = 0;  // the open clause is literals[open_begin..]
 

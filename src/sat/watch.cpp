@@ -68,12 +68,12 @@ void Watches::SlotTable::reset(std::size_t entries) {
     std::fill_n(cells_.begin(), size, Cell{kNone, Slots{kNone, kNone}});
 }
 
-Watches::Slots& Watches::SlotTable::at(ClauseRef c) {
+std::uint32_t Watches::SlotTable::cell_of(ClauseRef c) {
     const std::uint32_t mask = (1u << bits_) - 1;
     std::uint32_t i = home(c);
     while (cells_[i].key != c.offset && cells_[i].key != kNone) i = (i + 1) & mask;
     cells_[i].key = c.offset;
-    return cells_[i].slots;
+    return i;
 }
 
 const Watches::Slots* Watches::SlotTable::find(ClauseRef c) const {
@@ -121,7 +121,7 @@ void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
         return;
     }
     slots_.reset(k);
-    for (std::uint32_t t = 0; t < k; ++t) slots_.at(list[n - 1 - t].clause).a = t;
+    for (std::uint32_t t = 0; t < k; ++t) slots_.slots(slots_.cell_of(list[n - 1 - t].clause)).a = t;
     for (std::uint32_t i = 0; i < k; ++i) {
         const Slots* tail = slots_.find(list[i].clause);
         const std::uint32_t t = tail != nullptr ? tail->a : kNone;
@@ -133,10 +133,12 @@ void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
 // The removals written out, with the positions of every clause in the list
 // (a clause sits in exactly two watch slots overall, so at most twice here).
 std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32_t k) {
+    // The clauses (short lists) or table cells of the front entries, taken
+    // before the swaps overwrite them.
     holes_.resize(k);
-    for (std::uint32_t i = 0; i < k; ++i) holes_[i] = list[i].clause.offset;
     if (n <= kShortRestore) {
         // A short list: each removal searched for from the front.
+        for (std::uint32_t i = 0; i < k; ++i) holes_[i] = list[i].clause.offset;
         std::uint32_t m = n;
         for (std::uint32_t i = 0; i < k; ++i) {
             std::uint32_t p = 0;
@@ -145,14 +147,19 @@ std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32
         }
         return m;
     }
+    // The table is consulted once per entry; the removals then follow each
+    // entry's cell through `cells_`, moved along with the entries.
     slots_.reset(n);
+    cells_.resize(n);
     for (std::uint32_t j = 0; j < n; ++j) {
-        Slots& s = slots_.at(list[j].clause);
+        cells_[j] = slots_.cell_of(list[j].clause);
+        Slots& s = slots_.slots(cells_[j]);
         (s.a == kNone ? s.a : s.b) = j;
     }
+    for (std::uint32_t i = 0; i < k; ++i) holes_[i] = cells_[i];
     std::uint32_t m = n;
     for (std::uint32_t i = 0; i < k; ++i) {
-        Slots& s = slots_.at(ClauseRef{holes_[i]});
+        Slots& s = slots_.slots(holes_[i]);
         const std::uint32_t p = s.b < s.a ? s.b : s.a;
         if (s.b < s.a) {
             s.b = kNone;
@@ -162,8 +169,9 @@ std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32
         }
         const std::uint32_t last = m - 1;
         if (p != last) {
-            Slots& moved = slots_.at(list[last].clause);
+            Slots& moved = slots_.slots(cells_[last]);
             list[p] = list[last];
+            cells_[p] = cells_[last];
             (moved.a == last ? moved.a : moved.b) = p;
         }
         --m;

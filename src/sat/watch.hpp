@@ -97,7 +97,9 @@ class Watches {
     class SlotTable {
       public:
         void reset(std::size_t entries);
-        Slots& at(ClauseRef c);
+        // The cell of `c`, taken if it has none yet.
+        std::uint32_t cell_of(ClauseRef c);
+        Slots& slots(std::uint32_t cell) { return cells_[cell].slots; }
         const Slots* find(ClauseRef c) const;
 
       private:
@@ -125,6 +127,7 @@ class Watches {
     // Scratch for restore.
     SlotTable slots_;
     std::vector<std::uint32_t> holes_;
+    std::vector<std::uint32_t> cells_;  // the table cell of each list entry
 };
 
 }  // namespace nemox::sat
