@@ -107,6 +107,7 @@ class VarOrder {
         small_ = n <= 64;
         if (small_) {
             waiting_ = n == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
+            runner_up_ = kNoVar;
         } else {
             heap_.build_all(n);
         }
@@ -115,42 +116,70 @@ class VarOrder {
     void insert(Var v) {
         if (small_) {
             waiting_ |= std::uint64_t{1} << v.index;
+            runner_up_ = kNoVar;
         } else {
             heap_.insert(v);
         }
     }
     void increased(Var v) {
-        if (!small_) heap_.increased(v);
+        if (small_) {
+            runner_up_ = kNoVar;
+        } else {
+            heap_.increased(v);
+        }
     }
     // `v` was assigned without a pop. The bit set drops it, so that a pop
     // need not skip it; the heap lets it linger.
     void assigned(Var v) {
-        if (small_) waiting_ &= ~(std::uint64_t{1} << v.index);
+        if (!small_) return;
+        waiting_ &= ~(std::uint64_t{1} << v.index);
+        if (runner_up_ == v.index) runner_up_ = kNoVar;
     }
     Var pop() {
         if (!small_) return heap_.pop();
+        // Between two decisions without a conflict nothing but the first
+        // decision changes, so the runner-up of the last scan comes next.
+        if (runner_up_ != kNoVar) {
+            const std::uint32_t v = runner_up_;
+            runner_up_ = kNoVar;
+            waiting_ &= ~(std::uint64_t{1} << v);
+            return Var{v};
+        }
         // The scan of the waiting variables in index order: a later one with
         // an activity at least as high takes over.
         std::uint64_t rest = waiting_;
         std::uint32_t best = static_cast<std::uint32_t>(std::countr_zero(rest));
         double best_activity = activity_[best];
+        std::uint32_t second = kNoVar;
+        double second_activity = 0;
         rest &= rest - 1;
         while (rest != 0) {
             const auto v = static_cast<std::uint32_t>(std::countr_zero(rest));
             rest &= rest - 1;
-            if (activity_[v] >= best_activity) {
+            const double a = activity_[v];
+            if (a >= best_activity) {
+                second = best;
+                second_activity = best_activity;
                 best = v;
-                best_activity = activity_[v];
+                best_activity = a;
+            } else if (second == kNoVar || a >= second_activity) {
+                second = v;
+                second_activity = a;
             }
         }
         waiting_ &= ~(std::uint64_t{1} << best);
+        runner_up_ = second;
         return Var{best};
     }
 
   private:
+    static constexpr std::uint32_t kNoVar = UINT32_MAX;
+
     const std::vector<double>& activity_;
     bool small_ = true;
     std::uint64_t waiting_ = 0;
+    // The next pop's answer when nothing changed since the last scan.
+    std::uint32_t runner_up_ = kNoVar;
     VarHeap heap_;
 };
 

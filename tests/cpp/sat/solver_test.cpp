@@ -210,6 +210,50 @@ Clauses random_formula(std::mt19937& rng) {
     return clauses;
 }
 
+// The decision order against a scan of the variables it holds: random
+// inserts, bumps, assignments and pops, on both of its forms (a bit set up to
+// 64 variables, a heap beyond). Equal activities are common, so the tie rule
+// is exercised as well.
+TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
+    std::mt19937 rng(99);
+    for (const std::uint32_t n : {1u, 5u, 63u, 64u, 65u, 200u}) {
+        std::vector<double> activity(n, 0.0);
+        VarOrder order(activity);
+        order.build_all(n);
+        std::vector<bool> held(n, true);
+        // The bit set forgets an assigned variable; the heap lets it linger.
+        const bool forgets_assigned = n <= 64;
+        for (int step = 0; step < 20000; ++step) {
+            const std::uint32_t v = rng() % n;
+            switch (rng() % 4) {
+                case 0:
+                    order.insert(Var{v});
+                    held[v] = true;
+                    break;
+                case 1:
+                    activity[v] += static_cast<double>(rng() % 3);
+                    order.increased(Var{v});
+                    break;
+                case 2:
+                    order.assigned(Var{v});
+                    if (forgets_assigned) held[v] = false;
+                    break;
+                default: {
+                    std::uint32_t expected = n;
+                    for (std::uint32_t u = 0; u < n; ++u) {
+                        if (held[u] && (expected == n || activity[u] >= activity[expected]))
+                            expected = u;
+                    }
+                    ASSERT_EQ(order.empty(), expected == n) << "n " << n << " step " << step;
+                    if (expected == n) break;
+                    ASSERT_EQ(order.pop(), Var{expected}) << "n " << n << " step " << step;
+                    held[expected] = false;
+                }
+            }
+        }
+    }
+}
+
 // Random formulas aimed at one part of the search each.
 struct Family {
     const char* name;
