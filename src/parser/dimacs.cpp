@@ -110,6 +110,7 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
     // space too), so clause lines need no separate line split or trim.
     const char* p = text.data();
     const char* const end = p + text.size();
+    const char* const safe_end = text.size() > 10 ? end - 10 : p;
     std::uint64_t n = 0;  // number of the current line
     while (p < end) {
         ++n;
@@ -154,40 +155,56 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
         if (!header_seen) return Result::failure(line_message(n, "data before 'p cnf' header"));
         for (;;) {
             std::int32_t lit = 0;
-            // Fast path: spaces, then an optional minus and at most nine
-            // digits ending at a space, a line feed or the end. Anything else
-            // takes the general path from the same place.
-            while (p < end && *p == ' ') ++p;
+            // Fast path, while at least eleven bytes remain so that no read
+            // needs a bound: spaces, a line feed, or an optional minus and at
+            // most nine digits ending at a space or a line feed. Anything
+            // else takes the general path from the same place.
+            if (p < safe_end) {
+                const char c = *p;
+                if (c == ' ') {
+                    ++p;
+                    continue;
+                }
+                if (c == '\n') {
+                    ++p;
+                    break;
+                }
+                const char* q = p + (c == '-' ? 1 : 0);
+                unsigned d = static_cast<unsigned char>(*q) - unsigned{'0'};
+                if (d <= 9) {
+                    std::uint32_t v = d;
+                    ++q;
+                    for (int more = 0; more < 8; ++more) {
+                        d = static_cast<unsigned char>(*q) - unsigned{'0'};
+                        if (d > 9) break;
+                        v = 10 * v + d;
+                        ++q;
+                    }
+                    if (*q == ' ' || *q == '\n') {
+                        lit = c == '-' ? -static_cast<std::int32_t>(v)
+                                       : static_cast<std::int32_t>(v);
+                        p = q;
+                        if (lit != 0) {
+                            problem.literals.push_back(lit);
+                        } else {
+                            problem.clause_ends.push_back(problem.literals.size());
+                            open_begin = problem.literals.size();
+                        }
+                        continue;
+                    }
+                }
+            }
+            p = skip_blank(p, end);
             if (p == end) break;
             if (*p == '\n') {
                 ++p;
                 break;
             }
-            const char* q = p + (*p == '-' ? 1 : 0);
-            const char* const digits = q;
-            std::uint32_t v = 0;
-            while (q < end && q - digits < 9) {
-                const unsigned d = static_cast<unsigned char>(*q) - unsigned{'0'};
-                if (d > 9) break;
-                v = 10 * v + d;
-                ++q;
-            }
-            if (q != digits && (q == end || *q == ' ' || *q == '\n')) {
-                lit = *p == '-' ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v);
-                p = q;
-            } else {
-                p = skip_blank(p, end);
-                if (p == end) break;
-                if (*p == '\n') {
-                    ++p;
-                    break;
-                }
-                const char* const start = p;
-                p = read_literal(p, end, lit);
-                if (p == nullptr) {
-                    return Result::failure(
-                        line_message_quoting(n, "invalid literal ", token_at(start, end)));
-                }
+            const char* const start = p;
+            p = read_literal(p, end, lit);
+            if (p == nullptr) {
+                return Result::failure(
+                    line_message_quoting(n, "invalid literal ", token_at(start, end)));
             }
             if (lit != 0) {
                 problem.literals.push_back(lit);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -177,7 +179,11 @@ std::string read_line_by_line(const std::string& text) {
 }
 
 std::string read_with_reader(const std::string& text) {
-    const auto r = parse_dimacs(text);
+    // A buffer of exactly the text, with no terminator after it, so that the
+    // sanitizer build catches a read past the end.
+    const std::unique_ptr<char[]> exact(new char[text.size() + (text.empty() ? 1 : 0)]);
+    std::copy(text.begin(), text.end(), exact.get());
+    const auto r = parse_dimacs(std::string_view(exact.get(), text.size()));
     if (!r.ok()) return r.error();
     std::string out;
     for (const auto& c : clauses_of(r.value())) {
