@@ -33,23 +33,17 @@ void Watches::layout() {
 void Watches::grow(Lit l) {
     const std::uint32_t capacity = std::max<std::uint32_t>(4, 2 * spans_[l.code].capacity);
     if (pool_used_ + capacity > pool_capacity_) {
-        // A new pool; when most of the old one is abandoned chunks, the lists
-        // are packed, each keeping its capacity.
-        const bool compact = pool_used_ - live_ > live_;
-        const std::size_t needed = (compact ? live_ : pool_used_) + capacity;
-        const std::size_t new_capacity = std::max(2 * needed, std::size_t{64});
+        // A new pool with the lists packed, each keeping its capacity: only
+        // their entries are copied, not the chunks that growth abandoned.
+        const std::size_t new_capacity = std::max(2 * (live_ + capacity), std::size_t{64});
         std::unique_ptr<Watch[]> pool(new Watch[new_capacity]);
-        if (compact) {
-            std::size_t used = 0;
-            for (Span& s : spans_) {
-                std::copy_n(pool_.get() + s.begin, s.size, pool.get() + used);
-                s.begin = used;
-                used += s.capacity;
-            }
-            pool_used_ = used;
-        } else {
-            std::copy_n(pool_.get(), pool_used_, pool.get());
+        std::size_t used = 0;
+        for (Span& s : spans_) {
+            std::copy_n(pool_.get() + s.begin, s.size, pool.get() + used);
+            s.begin = used;
+            used += s.capacity;
         }
+        pool_used_ = used;
         pool_ = std::move(pool);
         pool_capacity_ = new_capacity;
     }
