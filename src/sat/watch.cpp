@@ -127,11 +127,10 @@ void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
 // The removals written out, with the positions of every clause in the list
 // (a clause sits in exactly two watch slots overall, so at most twice here).
 std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32_t k) {
-    // The clauses (short lists) or table cells of the front entries, taken
-    // before the swaps overwrite them.
-    holes_.resize(k);
     if (n <= kShortRestore) {
-        // A short list: each removal searched for from the front.
+        // A short list: each removal searched for from the front, the
+        // clauses of the front entries taken before the swaps overwrite them.
+        holes_.resize(k);
         for (std::uint32_t i = 0; i < k; ++i) holes_[i] = list[i].clause.offset;
         std::uint32_t m = n;
         for (std::uint32_t i = 0; i < k; ++i) {
@@ -141,33 +140,38 @@ std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32
         }
         return m;
     }
-    // The table is consulted once per entry; the removals then follow each
-    // entry's cell through `cells_`, moved along with the entries.
+    // Each entry by its place in the list before the removals: `pos_` its
+    // place now (kNone once removed), `at_` the entry at each place, `twin_`
+    // the other entry of the same clause when the list holds it twice. The
+    // table is consulted once per entry, to pair the twins.
     slots_.reset(n);
-    cells_.resize(n);
-    for (std::uint32_t j = 0; j < n; ++j) {
-        cells_[j] = slots_.cell_of(list[j].clause);
-        Slots& s = slots_.slots(cells_[j]);
-        (s.a == kNone ? s.a : s.b) = j;
+    twin_.assign(n, kNone);
+    for (std::uint32_t o = 0; o < n; ++o) {
+        Slots& s = slots_.slots(slots_.cell_of(list[o].clause));
+        if (s.a == kNone) {
+            s.a = o;
+        } else {
+            twin_[o] = s.a;
+            twin_[s.a] = o;
+        }
     }
-    for (std::uint32_t i = 0; i < k; ++i) holes_[i] = cells_[i];
+    pos_.resize(n);
+    at_.resize(n);
+    for (std::uint32_t o = 0; o < n; ++o) pos_[o] = at_[o] = o;
     std::uint32_t m = n;
     for (std::uint32_t i = 0; i < k; ++i) {
-        Slots& s = slots_.slots(holes_[i]);
-        const std::uint32_t p = s.b < s.a ? s.b : s.a;
-        if (s.b < s.a) {
-            s.b = kNone;
-        } else {
-            s.a = s.b;
-            s.b = kNone;
-        }
+        // The first occurrence of the clause: entry i or its twin, whichever
+        // is still there and placed first (a removed one is at kNone).
+        const std::uint32_t t = twin_[i];
+        const std::uint32_t o = t != kNone && pos_[t] < pos_[i] ? t : i;
+        const std::uint32_t p = pos_[o];
         const std::uint32_t last = m - 1;
         if (p != last) {
-            Slots& moved = slots_.slots(cells_[last]);
             list[p] = list[last];
-            cells_[p] = cells_[last];
-            (moved.a == last ? moved.a : moved.b) = p;
+            at_[p] = at_[last];
+            pos_[at_[p]] = p;
         }
+        pos_[o] = kNone;
         --m;
     }
     return m;

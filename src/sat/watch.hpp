@@ -127,7 +127,9 @@ class Watches {
     // Scratch for restore.
     SlotTable slots_;
     std::vector<std::uint32_t> holes_;
-    std::vector<std::uint32_t> cells_;  // the table cell of each list entry
+    std::vector<std::uint32_t> twin_;
+    std::vector<std::uint32_t> pos_;
+    std::vector<std::uint32_t> at_;
 };
 
 }  // namespace nemox::sat
