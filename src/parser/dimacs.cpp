@@ -181,8 +181,8 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
                         ++q;
                     }
                     if (*q == ' ' || *q == '\n') {
-                        lit = c == '-' ? -static_cast<std::int32_t>(v)
-                                       : static_cast<std::int32_t>(v);
+                        lit =
+                            c == '-' ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v);
                         p = q;
                         if (lit != 0) {
                             problem.literals.push_back(lit);

@@ -104,31 +104,31 @@ class Solver {
     SolverResult prove_unsat();
 
     // ---- State
-    ClauseDB clauses_;                  // input and learnt clauses
-    Watches watches_;                   // watch lists by literal
-    Trail trail_;                       // assignments and decision levels
+    ClauseDB clauses_;                      // input and learnt clauses
+    Watches watches_;                       // watch lists by literal
+    Trail trail_;                           // assignments and decision levels
     std::vector<std::uint8_t> lit_values_;  // LBool of every literal, both polarities in step
-    std::vector<VarData> vars_;         // level and reason of each assigned variable
-    std::vector<double> activity_;      // decision scores
-    VarOrder order_;                    // variables waiting for a decision
-    double var_inc_ = 1.0;              // current bump amount
-    double var_decay_ = 0.95;           // var_inc_ is divided by it after each conflict
-    std::uint64_t num_vars_ = 0;        // size of the per-variable tables
-    bool has_empty_clause_ = false;     // an empty clause was stored
-    std::vector<std::uint8_t> seen_;    // analysis marks, cleared through touched_
-    std::vector<Var> touched_;          // variables marked by the current analysis
-    std::vector<Lit> learnt_;           // the clause being learnt
-    ProofSink* proof_ = nullptr;        // where learnt clauses go, if anywhere
+    std::vector<VarData> vars_;             // level and reason of each assigned variable
+    std::vector<double> activity_;          // decision scores
+    VarOrder order_;                        // variables waiting for a decision
+    double var_inc_ = 1.0;                  // current bump amount
+    double var_decay_ = 0.95;               // var_inc_ is divided by it after each conflict
+    std::uint64_t num_vars_ = 0;            // size of the per-variable tables
+    bool has_empty_clause_ = false;         // an empty clause was stored
+    std::vector<std::uint8_t> seen_;        // analysis marks, cleared through touched_
+    std::vector<Var> touched_;              // variables marked by the current analysis
+    std::vector<Lit> learnt_;               // the clause being learnt
+    ProofSink* proof_ = nullptr;            // where learnt clauses go, if anywhere
     std::vector<std::int32_t> proof_lits_;  // one proof clause in DIMACS literals
 
     // ---- Limits
-    Interrupt interrupt_;               // polled in proportion to the work done
-    double answer_bytes_per_var_;       // counted in the memory check
+    Interrupt interrupt_;          // polled in proportion to the work done
+    double answer_bytes_per_var_;  // counted in the memory check
 
     // ---- Statistics
-    std::uint64_t conflicts_ = 0;       // conflicts met
-    std::uint64_t decisions_ = 0;       // decisions made
-    std::uint64_t visits_ = 0;          // watch-list entries visited
+    std::uint64_t conflicts_ = 0;  // conflicts met
+    std::uint64_t decisions_ = 0;  // decisions made
+    std::uint64_t visits_ = 0;     // watch-list entries visited
 };
 
 // The whole SAT road after reading: load, then search; `proof`, when given,

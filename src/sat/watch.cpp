@@ -115,7 +115,8 @@ void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
         return;
     }
     slots_.reset(k);
-    for (std::uint32_t t = 0; t < k; ++t) slots_.slots(slots_.cell_of(list[n - 1 - t].clause)).a = t;
+    for (std::uint32_t t = 0; t < k; ++t)
+        slots_.slots(slots_.cell_of(list[n - 1 - t].clause)).a = t;
     for (std::uint32_t i = 0; i < k; ++i) {
         const Slots* tail = slots_.find(list[i].clause);
         const std::uint32_t t = tail != nullptr ? tail->a : kNone;

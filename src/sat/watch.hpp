@@ -107,9 +107,7 @@ class Watches {
             std::uint32_t key;
             Slots slots;
         };
-        std::uint32_t home(ClauseRef c) const {
-            return (c.offset * 2654435761u) >> (32 - bits_);
-        }
+        std::uint32_t home(ClauseRef c) const { return (c.offset * 2654435761u) >> (32 - bits_); }
         std::vector<Cell> cells_;
         std::uint32_t bits_ = 4;
     };

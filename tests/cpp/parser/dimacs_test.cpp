@@ -105,7 +105,6 @@ TEST(Dimacs, UnicodeWhiteSpaceAndLineEndsAreSeparators) {
     EXPECT_EQ(lf.error(), "line 3: invalid literal 'foo'");
 }
 
-
 // The reading as written, for ASCII text: lines at line feeds (a carriage
 // return before one goes with it), trimmed, classified by their first byte,
 // split into tokens. Its answer in the same form as the reader's.
@@ -143,7 +142,8 @@ std::string read_line_by_line(const std::string& text) {
                 return line_no + "invalid problem line, expected 'p cnf <vars> <clauses>'";
             auto count = [](std::string t) {
                 if (!t.empty() && t[0] == '+') t.erase(0, 1);
-                if (t.empty() || t.find_first_not_of("0123456789") != std::string::npos) return false;
+                if (t.empty() || t.find_first_not_of("0123456789") != std::string::npos)
+                    return false;
                 t.erase(0, std::min(t.find_first_not_of('0'), t.size() - 1));
                 return t.size() < 20 || (t.size() == 20 && t <= "18446744073709551615");
             };
@@ -160,7 +160,8 @@ std::string read_line_by_line(const std::string& text) {
             for (std::size_t i = sign; ok && i < t.size(); ++i) ok = t[i] >= '0' && t[i] <= '9';
             std::int64_t v = ok ? std::stoll(t.substr(sign)) : 0;
             if (t[0] == '-') v = -v;
-            if (!ok || v < INT32_MIN || v > INT32_MAX) return line_no + "invalid literal '" + t + "'";
+            if (!ok || v < INT32_MIN || v > INT32_MAX)
+                return line_no + "invalid literal '" + t + "'";
             if (v != 0) {
                 open.push_back(v);
                 continue;
@@ -197,11 +198,16 @@ TEST(DimacsDifferential, SameAsReadingLineByLine) {
     // Tokens around the edges of the reader's shortcuts: nine and ten digits,
     // signs, the extremes of the range, zeros, and near misses.
     const std::vector<std::string> pieces = {
-        "1", "-1", "7", "-20", "0", "-0", "+0", "00", "+5", "123456789", "-123456789",
-        "1234567890", "-1234567890", "0000000001", "2147483647", "-2147483648", "2147483648",
-        "-2147483649", "99999999999", "-", "+", "--1", "1-", "x", "1x", "-x", "%", "c", "p",
-        "p cnf 3 2", "p cnf 1", "c comment 1 2", " ", "  ", "\t", "\r", "\n", "\r\n", "\x0b",
-        "\x0c"};
+        "1",           "-1",          "7",           "-20",
+        "0",           "-0",          "+0",          "00",
+        "+5",          "123456789",   "-123456789",  "1234567890",
+        "-1234567890", "0000000001",  "2147483647",  "-2147483648",
+        "2147483648",  "-2147483649", "99999999999", "-",
+        "+",           "--1",         "1-",          "x",
+        "1x",          "-x",          "%",           "c",
+        "p",           "p cnf 3 2",   "p cnf 1",     "c comment 1 2",
+        " ",           "  ",          "\t",          "\r",
+        "\n",          "\r\n",        "\x0b",        "\x0c"};
     std::mt19937 rng(2026);
     int accepted = 0;
     for (int round = 0; round < 20000; ++round) {

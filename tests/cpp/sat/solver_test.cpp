@@ -36,8 +36,8 @@ std::vector<std::size_t> clauses_in(const Solver& s, std::span<const Watch> list
     const std::vector<ClauseRef> refs = s.clause_refs();
     std::vector<std::size_t> out;
     for (const Watch& w : list)
-        out.push_back(static_cast<std::size_t>(std::find(refs.begin(), refs.end(), w.clause) -
-                                               refs.begin()));
+        out.push_back(
+            static_cast<std::size_t>(std::find(refs.begin(), refs.end(), w.clause) - refs.begin()));
     return out;
 }
 
@@ -317,20 +317,19 @@ TEST_P(SatFamilies, SameAnswersAsTheLiteralSearch) {
     EXPECT_GE(most_conflicts, f.min_conflicts) << f.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Search, SatFamilies,
-    ::testing::Values(
-        // Thousands of learnt clauses: long watch lists, conflicts found deep
-        // in them, rebuilt lists with clauses watched twice.
-        Family{"long_learnt", 48, 54, 4.1, 4.4, 0, 0, 1, 16, 10000},
-        // Around and past the bit-set decision order, into the heap.
-        Family{"order_boundary", 60, 70, 2.6, 3.4, 0, 0, 1, 30, 300},
-        Family{"heap_order", 80, 100, 2.6, 3.0, 0, 0, 1, 20, 2000},
-        // Repeated clauses and duplicate or complementary literals.
-        Family{"duplicates", 8, 30, 5.0, 9.0, 30, 10, 1, 400, 20},
-        // Few variables spread over a wide range of indices.
-        Family{"gaps", 10, 40, 3.0, 5.0, 5, 5, 40, 60, 20}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Search, SatFamilies,
+                         ::testing::Values(
+                             // Thousands of learnt clauses: long watch lists, conflicts found deep
+                             // in them, rebuilt lists with clauses watched twice.
+                             Family{"long_learnt", 48, 54, 4.1, 4.4, 0, 0, 1, 16, 10000},
+                             // Around and past the bit-set decision order, into the heap.
+                             Family{"order_boundary", 60, 70, 2.6, 3.4, 0, 0, 1, 30, 300},
+                             Family{"heap_order", 80, 100, 2.6, 3.0, 0, 0, 1, 20, 2000},
+                             // Repeated clauses and duplicate or complementary literals.
+                             Family{"duplicates", 8, 30, 5.0, 9.0, 30, 10, 1, 400, 20},
+                             // Few variables spread over a wide range of indices.
+                             Family{"gaps", 10, 40, 3.0, 5.0, 5, 5, 40, 60, 20}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SatDifferential, SameAnswersAsTheLiteralSearch) {
     std::mt19937 rng(20261208);
