@@ -33,6 +33,15 @@ void Solver::ensure_vars(std::uint64_t n) {
     watches_.resize(2 * n);
 }
 
+// Forced inline: called from four places, which keeps the compiler from
+// inlining it by itself, and it runs at every decision and conflict.
+[[gnu::always_inline]] inline void Solver::assign(Lit l, ClauseRef reason) {
+    lit_values_[l.code] = True;
+    lit_values_[(~l).code] = False;
+    vars_[l.var().index] = VarData{trail_.level(), reason};
+    trail_.lits.push_back(l);
+}
+
 void Solver::watch(ClauseRef c, std::span<const Lit> lits) {
     // A two-literal clause repeats its second literal as the third.
     const Watch w{c, lits[0], lits[1], lits.size() > 2 ? lits[2] : lits[1]};
@@ -119,12 +128,6 @@ SolverResult Solver::prove_unsat() {
     return SolverResult::unsat();
 }
 
-void Solver::assign(Lit l, ClauseRef reason) {
-    lit_values_[l.code] = True;
-    lit_values_[(~l).code] = False;
-    vars_[l.var().index] = VarData{trail_.level(), reason};
-    trail_.lits.push_back(l);
-}
 
 ClauseRef Solver::propagate() {
     while (trail_.qhead < trail_.lits.size()) {
