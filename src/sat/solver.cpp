@@ -128,7 +128,6 @@ SolverResult Solver::prove_unsat() {
     return SolverResult::unsat();
 }
 
-
 ClauseRef Solver::propagate() {
     while (trail_.qhead < trail_.lits.size()) {
         const Lit f = ~trail_.lits[trail_.qhead++];  // the literal made false

@@ -55,26 +55,26 @@ void Watches::grow(Lit l) {
     pool_used_ += capacity;
 }
 
-void Watches::SlotTable::reset(std::size_t entries) {
+void Watches::PositionTable::reset(std::size_t entries) {
     bits_ = std::max(4u, static_cast<std::uint32_t>(std::bit_width(2 * entries)));
     const std::size_t size = std::size_t{1} << bits_;
     if (cells_.size() < size) cells_.resize(size);
-    std::fill_n(cells_.begin(), size, Cell{kNone, Slots{kNone, kNone}});
+    std::fill_n(cells_.begin(), size, Cell{kNone, kNone});
 }
 
-std::uint32_t Watches::SlotTable::cell_of(ClauseRef c) {
+std::uint32_t& Watches::PositionTable::at(ClauseRef c) {
     const std::uint32_t mask = (1u << bits_) - 1;
     std::uint32_t i = home(c);
     while (cells_[i].key != c.offset && cells_[i].key != kNone) i = (i + 1) & mask;
     cells_[i].key = c.offset;
-    return i;
+    return cells_[i].position;
 }
 
-const Watches::Slots* Watches::SlotTable::find(ClauseRef c) const {
+std::uint32_t Watches::PositionTable::find(ClauseRef c) const {
     const std::uint32_t mask = (1u << bits_) - 1;
     for (std::uint32_t i = home(c);; i = (i + 1) & mask) {
-        if (cells_[i].key == c.offset) return &cells_[i].slots;
-        if (cells_[i].key == kNone) return nullptr;
+        if (cells_[i].key == c.offset) return cells_[i].position;
+        if (cells_[i].key == kNone) return kNone;
     }
 }
 
@@ -114,12 +114,10 @@ void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
         for (std::uint32_t i = 0; i < k; ++i) list[holes_[i]] = list[n - 1 - i];
         return;
     }
-    slots_.reset(k);
-    for (std::uint32_t t = 0; t < k; ++t)
-        slots_.slots(slots_.cell_of(list[n - 1 - t].clause)).a = t;
+    positions_.reset(k);
+    for (std::uint32_t t = 0; t < k; ++t) positions_.at(list[n - 1 - t].clause) = t;
     for (std::uint32_t i = 0; i < k; ++i) {
-        const Slots* tail = slots_.find(list[i].clause);
-        const std::uint32_t t = tail != nullptr ? tail->a : kNone;
+        const std::uint32_t t = positions_.find(list[i].clause);
         holes_[i] = t < i ? holes_[t] : i;
     }
     for (std::uint32_t i = 0; i < k; ++i) list[holes_[i]] = list[n - 1 - i];
@@ -145,15 +143,15 @@ std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32
     // place now (kNone once removed), `at_` the entry at each place, `twin_`
     // the other entry of the same clause when the list holds it twice. The
     // table is consulted once per entry, to pair the twins.
-    slots_.reset(n);
+    positions_.reset(n);
     twin_.assign(n, kNone);
     for (std::uint32_t o = 0; o < n; ++o) {
-        Slots& s = slots_.slots(slots_.cell_of(list[o].clause));
-        if (s.a == kNone) {
-            s.a = o;
+        std::uint32_t& first = positions_.at(list[o].clause);
+        if (first == kNone) {
+            first = o;
         } else {
-            twin_[o] = s.a;
-            twin_[s.a] = o;
+            twin_[o] = first;
+            twin_[first] = o;
         }
     }
     pos_.resize(n);

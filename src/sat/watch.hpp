@@ -85,27 +85,21 @@ class Watches {
         std::uint32_t size;
         std::uint32_t capacity;
     };
-    // The (at most two) positions of one clause in the list being rebuilt,
-    // the first one in `a`.
-    struct Slots {
-        std::uint32_t a;
-        std::uint32_t b;
-    };
-    // Slots by clause for the entries of one rebuild: an open-addressing
-    // table sized to those entries, so that a large clause database costs no
-    // random access into a table by clause.
-    class SlotTable {
+    // A position in the list being rebuilt by clause, for the entries of one
+    // rebuild: an open-addressing table sized to those entries, so that a
+    // large clause database costs no random access into a table by clause.
+    class PositionTable {
       public:
         void reset(std::size_t entries);
-        // The cell of `c`, taken if it has none yet.
-        std::uint32_t cell_of(ClauseRef c);
-        Slots& slots(std::uint32_t cell) { return cells_[cell].slots; }
-        const Slots* find(ClauseRef c) const;
+        // The position kept for `c`, kNone when it is new to the table.
+        std::uint32_t& at(ClauseRef c);
+        // The position kept for `c`, or kNone.
+        std::uint32_t find(ClauseRef c) const;
 
       private:
         struct Cell {
             std::uint32_t key;
-            Slots slots;
+            std::uint32_t position;
         };
         std::uint32_t home(ClauseRef c) const { return (c.offset * 2654435761u) >> (32 - bits_); }
         std::vector<Cell> cells_;
@@ -123,7 +117,7 @@ class Watches {
     std::size_t pool_capacity_ = 0;
     std::size_t live_ = 0;  // sum of the capacities in use; the rest is garbage
     // Scratch for restore.
-    SlotTable slots_;
+    PositionTable positions_;
     std::vector<std::uint32_t> holes_;
     std::vector<std::uint32_t> twin_;
     std::vector<std::uint32_t> pos_;
