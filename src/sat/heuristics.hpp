@@ -1,17 +1,19 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <vector>
+
+#include "sat/literal.hpp"
 
 namespace nemox::sat {
 
 // Max-heap of variables by (activity, index): the top is the variable of
 // highest activity, ties going to the highest index. Entries carry a copy of
-// the activity so that comparisons stay inside the heap array. Assigned
-// variables may linger in the heap; the solver skips them at the top.
-class VarOrder {
+// the activity so that comparisons stay inside the heap array.
+class VarHeap {
   public:
-    explicit VarOrder(const std::vector<double>& activity) : activity_(activity) {}
+    explicit VarHeap(const std::vector<double>& activity) : activity_(activity) {}
 
     // All of 0..n-1 at equal activity: descending indices already form a heap.
     void build_all(std::uint32_t n) {
@@ -23,26 +25,26 @@ class VarOrder {
         }
     }
     bool empty() const { return heap_.empty(); }
-    bool contains(std::uint32_t v) const { return pos_[v] != kAbsent; }
+    bool contains(Var v) const { return pos_[v.index] != kAbsent; }
 
-    void insert(std::uint32_t v) {
+    void insert(Var v) {
         if (contains(v)) return;
-        heap_.push_back(Entry{activity_[v], v});
+        heap_.push_back(Entry{activity_[v.index], v.index});
         sift_up(static_cast<std::uint32_t>(heap_.size() - 1));
     }
-    // Activity of `v` has grown.
-    void increased(std::uint32_t v) {
+    // The activity of `v` has grown.
+    void increased(Var v) {
         if (!contains(v)) return;
-        heap_[pos_[v]].activity = activity_[v];
-        sift_up(pos_[v]);
+        heap_[pos_[v.index]].activity = activity_[v.index];
+        sift_up(pos_[v.index]);
     }
-    std::uint32_t pop() {
+    Var pop() {
         const std::uint32_t top = heap_[0].var;
         const Entry last = heap_.back();
         heap_.pop_back();
         pos_[top] = kAbsent;
         if (!heap_.empty()) sift_down(last);
-        return top;
+        return Var{top};
     }
 
   private:
@@ -90,6 +92,95 @@ class VarOrder {
     const std::vector<double>& activity_;
     std::vector<Entry> heap_;
     std::vector<std::uint32_t> pos_;
+};
+
+// The decision order: the variable of highest activity among those waiting,
+// ties to the highest index. Assigned variables may linger among the waiting
+// ones; the solver skips them. Up to 64 variables the waiting ones are a bit
+// set scanned at each pop, which costs less than keeping a heap in order
+// through every bump and backjump; beyond that, a heap.
+class VarOrder {
+  public:
+    explicit VarOrder(const std::vector<double>& activity) : activity_(activity), heap_(activity) {}
+
+    void build_all(std::uint32_t n) {
+        small_ = n <= 64;
+        if (small_) {
+            waiting_ = n == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
+            runner_up_ = kNoVar;
+        } else {
+            heap_.build_all(n);
+        }
+    }
+    bool empty() const { return small_ ? waiting_ == 0 : heap_.empty(); }
+    void insert(Var v) {
+        if (small_) {
+            waiting_ |= std::uint64_t{1} << v.index;
+            runner_up_ = kNoVar;
+        } else {
+            heap_.insert(v);
+        }
+    }
+    void increased(Var v) {
+        if (small_) {
+            runner_up_ = kNoVar;
+        } else {
+            heap_.increased(v);
+        }
+    }
+    // `v` was assigned without a pop. The bit set drops it, so that a pop
+    // need not skip it; the heap lets it linger.
+    void assigned(Var v) {
+        if (!small_) return;
+        waiting_ &= ~(std::uint64_t{1} << v.index);
+        if (runner_up_ == v.index) runner_up_ = kNoVar;
+    }
+    Var pop() {
+        if (!small_) return heap_.pop();
+        // Between two decisions without a conflict nothing but the first
+        // decision changes, so the runner-up of the last scan comes next.
+        if (runner_up_ != kNoVar) {
+            const std::uint32_t v = runner_up_;
+            runner_up_ = kNoVar;
+            waiting_ &= ~(std::uint64_t{1} << v);
+            return Var{v};
+        }
+        // The scan of the waiting variables in index order: a later one with
+        // an activity at least as high takes over.
+        std::uint64_t rest = waiting_;
+        std::uint32_t best = static_cast<std::uint32_t>(std::countr_zero(rest));
+        double best_activity = activity_[best];
+        std::uint32_t second = kNoVar;
+        double second_activity = 0;
+        rest &= rest - 1;
+        while (rest != 0) {
+            const auto v = static_cast<std::uint32_t>(std::countr_zero(rest));
+            rest &= rest - 1;
+            const double a = activity_[v];
+            if (a >= best_activity) {
+                second = best;
+                second_activity = best_activity;
+                best = v;
+                best_activity = a;
+            } else if (second == kNoVar || a >= second_activity) {
+                second = v;
+                second_activity = a;
+            }
+        }
+        waiting_ &= ~(std::uint64_t{1} << best);
+        runner_up_ = second;
+        return Var{best};
+    }
+
+  private:
+    static constexpr std::uint32_t kNoVar = UINT32_MAX;
+
+    const std::vector<double>& activity_;
+    bool small_ = true;
+    std::uint64_t waiting_ = 0;
+    // The next pop's answer when nothing changed since the last scan.
+    std::uint32_t runner_up_ = kNoVar;
+    VarHeap heap_;
 };
 
 }  // namespace nemox::sat

@@ -6,18 +6,26 @@
 
 namespace nemox::sat {
 
-// A literal as its code 2 * var + (positive ? 1 : 0); the code indexes the
-// watch table, and code ^ 1 is the complement.
-using Lit = std::uint32_t;
+// A variable by its 0-based index: DIMACS variable k is Var{k - 1}.
+struct Var {
+    std::uint32_t index;
 
-inline Lit make_lit(std::uint32_t var, bool positive) {
-    return 2 * var + (positive ? 1u : 0u);
-}
-inline std::uint32_t lit_var(Lit l) {
-    return l >> 1;
-}
-inline bool lit_positive(Lit l) {
-    return (l & 1u) != 0;
+    friend bool operator==(Var, Var) = default;
+};
+
+// A literal as its code 2 * var + (positive ? 1 : 0): the code indexes the
+// watch table and the literal states, and code ^ 1 is the complement.
+struct Lit {
+    std::uint32_t code;
+
+    Var var() const { return Var{code >> 1}; }
+    bool positive() const { return (code & 1u) != 0; }
+    Lit operator~() const { return Lit{code ^ 1u}; }
+    friend bool operator==(Lit, Lit) = default;
+};
+
+inline Lit make_lit(Var v, bool positive) {
+    return Lit{2 * v.index + (positive ? 1u : 0u)};
 }
 
 // DIMACS k or -k is variable |k| - 1; the magnitude is taken unsigned, so
@@ -26,7 +34,7 @@ inline Lit lit_from_dimacs(std::int32_t d) {
     if (d == 0) throw InternalFailure("DIMACS literal cannot be 0");
     const std::uint32_t magnitude =
         d < 0 ? std::uint32_t{0} - static_cast<std::uint32_t>(d) : static_cast<std::uint32_t>(d);
-    return make_lit(magnitude - 1, d > 0);
+    return make_lit(Var{magnitude - 1}, d > 0);
 }
 
 // Variable states, one byte each: False = 0, True = 1, Undef = 2.

@@ -9,10 +9,14 @@ namespace nemox::sat {
 
 namespace {
 
-// Bytes per variable: literal states 2, level 4, reason 4, activity 8, heap
+// Bytes per variable: literal states 2, level and reason 8, activity 8, heap
 // entry and position 20, seen 1, trail 4, two watch-list heads 32; and the
 // model's pair 48, built while the tables still exist.
 constexpr double kBytesPerVar = 123;
+
+std::uint32_t magnitude(std::int32_t d) {
+    return d < 0 ? std::uint32_t{0} - static_cast<std::uint32_t>(d) : static_cast<std::uint32_t>(d);
+}
 
 }  // namespace
 
@@ -23,17 +27,19 @@ void Solver::ensure_vars(std::uint64_t n) {
                    "machine has");
     num_vars_ = n;
     lit_values_.resize(2 * n, Undef);
-    level_.resize(n, 0);
-    reason_.resize(n, kNoClause);
+    vars_.resize(n, VarData{0, kNoClause});
     activity_.resize(n, 0.0);
     seen_.resize(n, 0);
     watches_.resize(2 * n);
 }
 
-ClauseRef Solver::store(std::span<const Lit> lits) {
-    const ClauseRef ref = clauses_.add(lits);
-    watches_.grow_clauses(clauses_.size());
-    return ref;
+// Forced inline: called from four places, which keeps the compiler from
+// inlining it by itself, and it runs at every decision and conflict.
+[[gnu::always_inline]] inline void Solver::assign(Lit l, ClauseRef reason) {
+    lit_values_[l.code] = True;
+    lit_values_[(~l).code] = False;
+    vars_[l.var().index] = VarData{trail_.level(), reason};
+    trail_.lits.push_back(l);
 }
 
 void Solver::watch(ClauseRef c, std::span<const Lit> lits) {
@@ -43,60 +49,58 @@ void Solver::watch(ClauseRef c, std::span<const Lit> lits) {
     watches_.push(lits[1], w);
 }
 
-void Solver::add_clause(std::span<const std::int32_t> dimacs) {
-    scratch_.clear();
-    for (const std::int32_t d : dimacs) scratch_.push_back(lit_from_dimacs(d));
-    add_lits(scratch_);
+void Solver::add_empty() {
+    clauses_.add({});
+    has_empty_clause_ = true;
 }
 
-void Solver::add_lits(std::span<const Lit> lits) {
-    if (lits.empty()) {
-        store(lits);
-        has_empty_clause_ = true;
+void Solver::add_clause(std::span<const std::int32_t> dimacs) {
+    std::uint32_t largest = 0;
+    for (const std::int32_t d : dimacs) largest = std::max(largest, magnitude(d));
+    ensure_vars(largest);
+    add_sized(dimacs);
+}
+
+void Solver::add_sized(std::span<const std::int32_t> dimacs) {
+    if (dimacs.empty()) {
+        add_empty();
         return;
     }
-    std::uint32_t max_var = 0;
-    for (const Lit l : lits) max_var = std::max(max_var, lit_var(l));
-    ensure_vars(std::uint64_t{max_var} + 1);
-    if (lits.size() == 1) {
-        const LBool v = value(lits[0]);
+    if (dimacs.size() == 1) {
+        const Lit l = lit_from_dimacs(dimacs[0]);
+        const LBool v = value(l);
         if (v == True) return;
         if (v == False) {
-            store({});
-            has_empty_clause_ = true;
+            add_empty();
             return;
         }
-        assign(lits[0], store(lits));
+        assign(l, clauses_.add_dimacs(dimacs));
         return;
     }
-    watch(store(lits), lits);
+    const ClauseRef c = clauses_.add_dimacs(dimacs);
+    watch(c, clauses_.lits(c));
 }
 
 void Solver::load(const Cnf& problem) {
-    std::vector<Lit> lits(problem.literals.size());
-    std::uint64_t vars = 0;
-    for (std::size_t i = 0; i < lits.size(); ++i) {
-        lits[i] = lit_from_dimacs(problem.literals[i]);
-        vars = std::max(vars, std::uint64_t{lit_var(lits[i])} + 1);
-    }
-    // Sized once for the largest variable; then each clause of two or more
-    // literals is watched by its first two.
-    ensure_vars(vars);
-    std::vector<std::uint32_t> watch_counts(2 * vars, 0);
+    std::uint32_t largest = 0;
+    for (const std::int32_t d : problem.literals) largest = std::max(largest, magnitude(d));
+    // Sized once for the largest variable; the watch pool laid out for the
+    // first two literals of every clause of two or more.
+    ensure_vars(largest);
+    const std::int32_t* const lits = problem.literals.data();
     std::size_t begin = 0;
     for (const std::size_t end : problem.clause_ends) {
         if (end - begin >= 2) {
-            ++watch_counts[lits[begin]];
-            ++watch_counts[lits[begin + 1]];
+            watches_.count(lit_from_dimacs(lits[begin]));
+            watches_.count(lit_from_dimacs(lits[begin + 1]));
         }
         begin = end;
     }
-    clauses_.reserve(2 * problem.clause_count() + 16, 2 * lits.size() + 64);
-    watches_.grow_clauses(2 * problem.clause_count() + 16);
-    watches_.layout(watch_counts);
+    clauses_.reserve(2 * problem.clause_count() + 16, 2 * problem.literals.size() + 64);
+    watches_.layout();
     begin = 0;
     for (const std::size_t end : problem.clause_ends) {
-        add_lits(std::span<const Lit>(lits.data() + begin, end - begin));
+        add_sized(std::span<const std::int32_t>(lits + begin, end - begin));
         begin = end;
     }
 }
@@ -108,13 +112,13 @@ void Solver::load(const Cnf& problem) {
 void Solver::prove(std::span<const Lit> lits) {
     proof_lits_.clear();
     for (const Lit l : lits) {
-        const std::uint32_t v = lit_var(l);
+        const std::uint32_t v = l.var().index;
         // Variable 2^31 is only reachable as -2147483648; its positive
         // literal has no 32-bit form.
-        if (lit_positive(l) && v == INT32_MAX)
+        if (l.positive() && v == INT32_MAX)
             throw InternalFailure("literal 2147483648 cannot be written in the proof");
-        proof_lits_.push_back(lit_positive(l) ? static_cast<std::int32_t>(v + 1)
-                                              : static_cast<std::int32_t>(-std::int64_t{v} - 1));
+        proof_lits_.push_back(l.positive() ? static_cast<std::int32_t>(v + 1)
+                                           : static_cast<std::int32_t>(-std::int64_t{v} - 1));
     }
     proof_->add(proof_lits_);
 }
@@ -124,18 +128,9 @@ SolverResult Solver::prove_unsat() {
     return SolverResult::unsat();
 }
 
-void Solver::assign(Lit l, ClauseRef reason) {
-    const std::uint32_t v = lit_var(l);
-    lit_values_[l] = True;
-    lit_values_[l ^ 1u] = False;
-    level_[v] = trail_.level();
-    reason_[v] = reason;
-    trail_.lits.push_back(l);
-}
-
 ClauseRef Solver::propagate() {
     while (trail_.qhead < trail_.lits.size()) {
-        const Lit f = trail_.lits[trail_.qhead++] ^ 1u;  // the literal made false
+        const Lit f = ~trail_.lits[trail_.qhead++];  // the literal made false
         const std::size_t n = watches_.size(f);
         interrupt_.poll(static_cast<std::int64_t>(n) + 1);
         // The first literal in clause order that is not false (f is false).
@@ -163,24 +158,25 @@ Lit Solver::scan_rest(ClauseRef c, Lit none) const {
     return none;
 }
 
-void Solver::bump(std::uint32_t v) {
-    activity_[v] += var_inc_;
+void Solver::bump(Var v) {
+    activity_[v.index] += var_inc_;
     order_.increased(v);
 }
 
-void Solver::visit(ClauseRef c, std::uint32_t skip_var, std::uint32_t level, std::uint32_t& counter,
+void Solver::visit(ClauseRef c, Var skip, std::uint32_t level, std::uint32_t& counter,
                    std::uint32_t& backjump_level) {
     for (const Lit q : clauses_.lits(c)) {
-        const std::uint32_t v = lit_var(q);
+        const Var v = q.var();
         bump(v);
-        if (v == skip_var || seen_[v]) continue;
-        seen_[v] = 1;
+        if (v == skip || seen_[v.index]) continue;
+        seen_[v.index] = 1;
         touched_.push_back(v);
-        if (level_[v] == level) {
+        const std::uint32_t l = vars_[v.index].level;
+        if (l == level) {
             ++counter;
         } else {
             learnt_.push_back(q);
-            backjump_level = std::max(backjump_level, level_[v]);
+            backjump_level = std::max(backjump_level, l);
         }
     }
 }
@@ -189,39 +185,39 @@ void Solver::analyze(ClauseRef conflict, std::uint32_t& backjump_level) {
     const std::uint32_t level = trail_.level();
     std::uint32_t counter = 0;
     backjump_level = 0;
-    learnt_.assign(1, 0);  // slot for the asserting literal
+    learnt_.assign(1, Lit{0});  // slot for the asserting literal
     touched_.clear();
-    visit(conflict, UINT32_MAX, level, counter, backjump_level);
+    visit(conflict, Var{UINT32_MAX}, level, counter, backjump_level);
 
     std::size_t i = trail_.lits.size();
-    Lit p = 0;
+    Lit p{0};
     for (;;) {
         do {
             if (i == 0) throw InternalFailure("conflict analysis ran off the trail");
             --i;
-        } while (!seen_[lit_var(trail_.lits[i])]);
+        } while (!seen_[trail_.lits[i].var().index]);
         p = trail_.lits[i];
-        const std::uint32_t v = lit_var(p);
-        seen_[v] = 0;
+        const Var v = p.var();
+        seen_[v.index] = 0;
         if (--counter == 0) break;
-        if (reason_[v] == kNoClause) throw InternalFailure("implied literal without a reason");
-        visit(reason_[v], v, level, counter, backjump_level);
+        const ClauseRef reason = vars_[v.index].reason;
+        if (reason == kNoClause) throw InternalFailure("implied literal without a reason");
+        visit(reason, v, level, counter, backjump_level);
     }
-    learnt_[0] = p ^ 1u;
-    for (const std::uint32_t v : touched_) seen_[v] = 0;
+    learnt_[0] = ~p;
+    for (const Var v : touched_) seen_[v.index] = 0;
 }
 
-void Solver::backjump(std::uint32_t level, std::uint32_t reassigned) {
+void Solver::backjump(std::uint32_t level, Var reassigned) {
     if (std::size_t{level} + 1 >= trail_.lim.size()) return;
     const std::size_t s = trail_.lim[level + 1];
     for (std::size_t j = s; j < trail_.lits.size(); ++j) {
-        const std::uint32_t v = lit_var(trail_.lits[j]);
-        lit_values_[2 * std::size_t{v}] = Undef;
-        lit_values_[2 * std::size_t{v} + 1] = Undef;
-        reason_[v] = kNoClause;
+        const Lit l = trail_.lits[j];
+        lit_values_[l.code] = Undef;
+        lit_values_[(~l).code] = Undef;
         // The variable of the asserting literal is assigned again at once;
-        // it rejoins the heap when a later backjump frees it.
-        if (v != reassigned) order_.insert(v);
+        // it rejoins the order when a later backjump frees it.
+        if (l.var() != reassigned) order_.insert(l.var());
     }
     trail_.lits.resize(s);
     trail_.close_above(level);
@@ -229,7 +225,7 @@ void Solver::backjump(std::uint32_t level, std::uint32_t reassigned) {
 }
 
 void Solver::decide() {
-    std::uint32_t v = 0;
+    Var v{0};
     do {
         if (order_.empty()) throw InternalFailure("no unassigned variable to decide");
         v = order_.pop();
@@ -243,6 +239,7 @@ SolverResult Solver::solve() {
     // An empty clause in the input, or two contradicting units.
     if (has_empty_clause_) return prove_unsat();
     order_.build_all(static_cast<std::uint32_t>(num_vars_));
+    trail_.lits.reserve(num_vars_);
     for (;;) {
         const ClauseRef conflict = propagate();
         if (conflict != kNoClause) {
@@ -251,10 +248,11 @@ SolverResult Solver::solve() {
             std::uint32_t backjump_level = 0;
             analyze(conflict, backjump_level);
             if (proof_ != nullptr) prove(learnt_);
-            const ClauseRef learnt = store(learnt_);
+            const ClauseRef learnt = clauses_.add(learnt_);
             if (learnt_.size() >= 2) watch(learnt, learnt_);
-            backjump(backjump_level, lit_var(learnt_[0]));
+            backjump(backjump_level, learnt_[0].var());
             assign(learnt_[0], learnt);
+            order_.assigned(learnt_[0].var());
             var_inc_ /= var_decay_;
             interrupt_.poll(static_cast<std::int64_t>(learnt_.size()) + 16, conflicts_);
             continue;

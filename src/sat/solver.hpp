@@ -10,6 +10,7 @@
 #include "sat/clause.hpp"
 #include "sat/cnf.hpp"
 #include "sat/heuristics.hpp"
+#include "sat/literal.hpp"
 #include "sat/proof.hpp"
 #include "sat/trail.hpp"
 #include "sat/watch.hpp"
@@ -27,70 +28,107 @@ class Solver {
     explicit Solver(Interrupt interrupt = Interrupt(), double answer_bytes_per_var = 0)
         : order_(activity_), interrupt_(interrupt), answer_bytes_per_var_(answer_bytes_per_var) {}
 
-    // Sizes the per-variable tables once for the largest variable to come.
+    // ---- Problem
+    // Sizes the per-variable tables for variables 0..n-1 (never shrinks).
     void ensure_vars(std::uint64_t n);
+    // One input clause in DIMACS literals.
     void add_clause(std::span<const std::int32_t> dimacs);
-    // Loads every clause of the problem in input order, tables sized once.
+    // Every clause of the problem in input order, the tables sized once.
     void load(const Cnf& problem);
-    // Every clause learnt from here on goes to `proof` (null for none), and
-    // the empty clause when the answer is UNSAT. The sink must outlive the
-    // search.
+    // Receives every clause learnt from here on and, for UNSAT, the empty
+    // clause; null for none. The sink must outlive the search.
     void set_proof(ProofSink* proof) { proof_ = proof; }
+
+    // ---- Solving
+    // Searches until the answer is known.
     SolverResult solve();
 
+    // ---- State, read-only
+    // 1 + the largest variable of the clauses added.
     std::uint64_t num_vars() const { return num_vars_; }
+    // Clauses stored, input and learnt.
     std::size_t clause_count() const { return clauses_.size(); }
+    // References of the stored clauses, in the order stored.
+    std::vector<ClauseRef> clause_refs() const { return clauses_.refs(); }
+    // The literals of one clause, in clause order.
     std::span<const Lit> clause(ClauseRef c) const { return clauses_.lits(c); }
+    // The clauses watched by `l`, in list order.
     std::span<const Watch> watch_list(Lit l) const { return watches_.list(l); }
-    LBool var_value(std::uint32_t v) const { return value(make_lit(v, true)); }
+    // The current state of one variable.
+    LBool var_value(Var v) const { return value(make_lit(v, true)); }
+
+    // ---- Statistics
+    // Conflicts met, the final one at level 0 included.
     std::uint64_t conflicts() const { return conflicts_; }
+    // Decisions made.
     std::uint64_t decisions() const { return decisions_; }
+    // Watch-list entries visited by propagation.
     std::uint64_t watch_visits() const { return visits_; }
 
   private:
-    LBool value(Lit l) const { return static_cast<LBool>(lit_values_[l]); }
-    void assign(Lit l, ClauseRef reason);
-    ClauseRef propagate();
-    // First literal from index 3 on that is not false, or `none`.
-    Lit scan_rest(ClauseRef c, Lit none) const;
-    void analyze(ClauseRef conflict, std::uint32_t& backjump_level);
-    void visit(ClauseRef c, std::uint32_t skip_var, std::uint32_t level, std::uint32_t& counter,
-               std::uint32_t& backjump_level);
-    void bump(std::uint32_t v);
-    // Undoes the levels above `level`; `reassigned` is about to be assigned.
-    void backjump(std::uint32_t level, std::uint32_t reassigned);
-    void decide();
-    ClauseRef store(std::span<const Lit> lits);
-    void add_lits(std::span<const Lit> lits);
+    // Level and reason of an assigned variable, read together by analysis.
+    struct VarData {
+        std::uint32_t level;
+        ClauseRef reason;
+    };
+
+    // ---- Problem
+    // A clause whose variables the tables already cover.
+    void add_sized(std::span<const std::int32_t> dimacs);
+    // Watches clause `c` by its first two literals.
     void watch(ClauseRef c, std::span<const Lit> lits);
+    // Stores an empty clause, which makes the answer UNSAT.
+    void add_empty();
+
+    // ---- Solving
+    LBool value(Lit l) const { return static_cast<LBool>(lit_values_[l.code]); }
+    // Makes `l` true at the current level.
+    void assign(Lit l, ClauseRef reason);
+    // Walks the watch lists of the literals made false; a falsified clause,
+    // or kNoClause.
+    ClauseRef propagate();
+    // The first literal of `c` from index 3 on that is not false, or `none`.
+    Lit scan_rest(ClauseRef c, Lit none) const;
+    // First-UIP learning into `learnt_`, asserting literal first.
+    void analyze(ClauseRef conflict, std::uint32_t& backjump_level);
+    // One clause of the analysis: bumps all, marks and sorts the new ones.
+    void visit(ClauseRef c, Var skip, std::uint32_t level, std::uint32_t& counter,
+               std::uint32_t& backjump_level);
+    void bump(Var v);
+    // Undoes the levels above `level`; `reassigned` is about to be assigned.
+    void backjump(std::uint32_t level, Var reassigned);
+    // Assigns true to the most active unassigned variable at a new level.
+    void decide();
+    // Hands a learnt clause to the proof sink.
     void prove(std::span<const Lit> lits);
     SolverResult prove_unsat();
 
-    ClauseDB clauses_;
-    Watches watches_;
-    Trail trail_;
-    // The state of every literal, both polarities of a variable kept in step,
-    // so that testing a literal is one load.
-    std::vector<std::uint8_t> lit_values_;
-    std::vector<std::uint32_t> level_;
-    std::vector<ClauseRef> reason_;
-    std::vector<double> activity_;
-    VarOrder order_;
-    std::vector<std::uint8_t> seen_;
-    std::vector<std::uint32_t> touched_;
-    std::vector<Lit> learnt_;
-    std::vector<Lit> scratch_;
-    ProofSink* proof_ = nullptr;
-    std::vector<std::int32_t> proof_lits_;
-    double var_inc_ = 1.0;
-    double var_decay_ = 0.95;
-    std::uint64_t num_vars_ = 0;
-    bool has_empty_clause_ = false;
-    std::uint64_t conflicts_ = 0;
-    std::uint64_t decisions_ = 0;
-    std::uint64_t visits_ = 0;
-    Interrupt interrupt_;
-    double answer_bytes_per_var_;
+    // ---- State
+    ClauseDB clauses_;                      // input and learnt clauses
+    Watches watches_;                       // watch lists by literal
+    Trail trail_;                           // assignments and decision levels
+    std::vector<std::uint8_t> lit_values_;  // LBool of every literal, both polarities in step
+    std::vector<VarData> vars_;             // level and reason of each assigned variable
+    std::vector<double> activity_;          // decision scores
+    VarOrder order_;                        // variables waiting for a decision
+    double var_inc_ = 1.0;                  // current bump amount
+    double var_decay_ = 0.95;               // var_inc_ is divided by it after each conflict
+    std::uint64_t num_vars_ = 0;            // size of the per-variable tables
+    bool has_empty_clause_ = false;         // an empty clause was stored
+    std::vector<std::uint8_t> seen_;        // analysis marks, cleared through touched_
+    std::vector<Var> touched_;              // variables marked by the current analysis
+    std::vector<Lit> learnt_;               // the clause being learnt
+    ProofSink* proof_ = nullptr;            // where learnt clauses go, if anywhere
+    std::vector<std::int32_t> proof_lits_;  // one proof clause in DIMACS literals
+
+    // ---- Limits
+    Interrupt interrupt_;          // polled in proportion to the work done
+    double answer_bytes_per_var_;  // counted in the memory check
+
+    // ---- Statistics
+    std::uint64_t conflicts_ = 0;  // conflicts met
+    std::uint64_t decisions_ = 0;  // decisions made
+    std::uint64_t visits_ = 0;     // watch-list entries visited
 };
 
 // The whole SAT road after reading: load, then search; `proof`, when given,

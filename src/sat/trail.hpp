@@ -10,7 +10,7 @@ namespace nemox::sat {
 
 // Assignments in the order made, delimited into decision levels. The level
 // and reason of each assigned variable live in the solver's per-variable
-// tables; the trail keeps the true literal of each entry.
+// table; the trail keeps the true literal of each entry.
 struct Trail {
     std::vector<Lit> lits;
     std::vector<std::size_t> lim{0};  // start of each decision level

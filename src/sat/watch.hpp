@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -29,27 +28,23 @@ struct Watch {
 class Watches {
   public:
     void resize(std::size_t lit_count) { spans_.resize(lit_count, Span{0, 0, 0}); }
-    // Clause indices below `clause_count` may appear in the lists.
-    void grow_clauses(std::size_t clause_count) {
-        clause_count_ = std::max(clause_count_, clause_count);
-    }
-    // Lays the lists out in the pool with room for `counts[l]` entries each
-    // and as much again, so that small searches never grow a list.
-    void layout(std::span<const std::uint32_t> counts);
+    // Before `layout`: one more entry to come in the list of `l`.
+    void count(Lit l) { ++spans_[l.code].capacity; }
+    // Lays the lists out in the pool with room for the entries counted and
+    // as much again, so that small searches never grow a list.
+    void layout();
 
-    std::size_t size(Lit l) const { return spans_[l].size; }
-    // The i-th entry; valid until the next push, which may move the pool.
-    const Watch& at(Lit l, std::size_t i) const { return pool_[spans_[l].begin + i]; }
+    std::size_t size(Lit l) const { return spans_[l.code].size; }
     std::span<const Watch> list(Lit l) const {
-        return {pool_.get() + spans_[l].begin, spans_[l].size};
+        return {pool_.get() + spans_[l.code].begin, spans_[l.code].size};
     }
 
     void push(Lit l, const Watch& w) {
-        Span& s = spans_[l];
+        Span& s = spans_[l.code];
         if (s.size == s.capacity) grow(l);
-        pool_[spans_[l].begin + spans_[l].size++] = w;
+        pool_[spans_[l.code].begin + spans_[l.code].size++] = w;
     }
-    void clear(Lit l) { spans_[l].size = 0; }
+    void clear(Lit l) { spans_[l.code].size = 0; }
 
     // Walks the list of the literal `f` that has just become false: each
     // watch moves to the list of the literal `find` returns for it, until
@@ -58,8 +53,8 @@ class Watches {
     // kNoClause with the list emptied.
     template <class Find>
     ClauseRef walk(Lit f, Find&& find) {
-        const std::uint32_t n = spans_[f].size;
-        const Watch* ws = pool_.get() + spans_[f].begin;
+        const std::uint32_t n = spans_[f.code].size;
+        const Watch* ws = pool_.get() + spans_[f.code].begin;
         for (std::uint32_t i = 0; i < n; ++i) {
             const Watch w = ws[i];
             const Lit to = find(w);
@@ -67,14 +62,14 @@ class Watches {
                 restore_after_conflict(f, i);
                 return w.clause;
             }
-            Span& s = spans_[to];
+            Span& s = spans_[to.code];
             if (s.size == s.capacity) {
                 grow(to);
-                ws = pool_.get() + spans_[f].begin;
+                ws = pool_.get() + spans_[f.code].begin;
             }
             pool_[s.begin + s.size++] = w;
         }
-        spans_[f].size = 0;
+        spans_[f.code].size = 0;
         return kNoClause;
     }
 
@@ -82,15 +77,33 @@ class Watches {
 
   private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
+    // Up to this many entries a rebuild searches directly, without a table.
+    static constexpr std::uint32_t kShortRestore = 16;
 
     struct Span {
         std::size_t begin;
         std::uint32_t size;
         std::uint32_t capacity;
     };
-    struct Slots {
-        std::uint32_t a;
-        std::uint32_t b;
+    // A position in the list being rebuilt by clause, for the entries of one
+    // rebuild: an open-addressing table sized to those entries, so that a
+    // large clause database costs no random access into a table by clause.
+    class PositionTable {
+      public:
+        void reset(std::size_t entries);
+        // The position kept for `c`, kNone when it is new to the table.
+        std::uint32_t& at(ClauseRef c);
+        // The position kept for `c`, or kNone.
+        std::uint32_t find(ClauseRef c) const;
+
+      private:
+        struct Cell {
+            std::uint32_t key;
+            std::uint32_t position;
+        };
+        std::uint32_t home(ClauseRef c) const { return (c.offset * 2654435761u) >> (32 - bits_); }
+        std::vector<Cell> cells_;
+        std::uint32_t bits_ = 4;
     };
 
     void grow(Lit l);
@@ -103,13 +116,12 @@ class Watches {
     std::size_t pool_used_ = 0;
     std::size_t pool_capacity_ = 0;
     std::size_t live_ = 0;  // sum of the capacities in use; the rest is garbage
-    // Scratch for restore: the (at most two) positions of each clause in the
-    // list being rebuilt, the first one in `a`; kept all kNone between uses.
-    // Sized on first use: formulas answered without a conflict never need it.
-    std::vector<Slots> slots_;
-    std::size_t clause_count_ = 0;
-    std::vector<ClauseRef> tracked_;
+    // Scratch for restore.
+    PositionTable positions_;
     std::vector<std::uint32_t> holes_;
+    std::vector<std::uint32_t> twin_;
+    std::vector<std::uint32_t> pos_;
+    std::vector<std::uint32_t> at_;
 };
 
 }  // namespace nemox::sat

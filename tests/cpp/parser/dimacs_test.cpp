@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -99,6 +103,136 @@ TEST(Dimacs, UnicodeWhiteSpaceAndLineEndsAreSeparators) {
     const auto lf = parse_dimacs("p cnf 1 1\n\nfoo\n");
     EXPECT_EQ(crlf.error(), lf.error());
     EXPECT_EQ(lf.error(), "line 3: invalid literal 'foo'");
+}
+
+// The reading as written, for ASCII text: lines at line feeds (a carriage
+// return before one goes with it), trimmed, classified by their first byte,
+// split into tokens. Its answer in the same form as the reader's.
+std::string read_line_by_line(const std::string& text) {
+    auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t nl = text.find('\n', at);
+        const bool last = nl == std::string::npos;
+        if (last) nl = text.size();
+        std::string line = text.substr(at, nl - at);
+        if (!last && !line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        at = nl + 1;
+    }
+    bool header = false;
+    std::vector<std::int64_t> open;
+    std::string out;
+    for (std::size_t n = 1; n <= lines.size(); ++n) {
+        std::vector<std::string> tokens;
+        std::string token;
+        for (const char c : lines[n - 1] + " ") {
+            if (!space(c)) {
+                token += c;
+            } else if (!token.empty()) {
+                tokens.push_back(token);
+                token.clear();
+            }
+        }
+        if (tokens.empty() || tokens[0][0] == 'c') continue;
+        const std::string line_no = "line " + std::to_string(n) + ": ";
+        if (tokens[0][0] == 'p') {
+            if (tokens.size() < 4 || tokens[1] != "cnf")
+                return line_no + "invalid problem line, expected 'p cnf <vars> <clauses>'";
+            auto count = [](std::string t) {
+                if (!t.empty() && t[0] == '+') t.erase(0, 1);
+                if (t.empty() || t.find_first_not_of("0123456789") != std::string::npos)
+                    return false;
+                t.erase(0, std::min(t.find_first_not_of('0'), t.size() - 1));
+                return t.size() < 20 || (t.size() == 20 && t <= "18446744073709551615");
+            };
+            if (!count(tokens[2])) return line_no + "invalid variable count";
+            if (!count(tokens[3])) return line_no + "invalid clause count";
+            if (!open.empty()) return line_no + "clause before problem header not terminated";
+            header = true;
+            continue;
+        }
+        if (!header) return line_no + "data before 'p cnf' header";
+        for (const std::string& t : tokens) {
+            const std::size_t sign = (t[0] == '+' || t[0] == '-') ? 1 : 0;
+            bool ok = t.size() > sign && t.size() - sign <= 12;
+            for (std::size_t i = sign; ok && i < t.size(); ++i) ok = t[i] >= '0' && t[i] <= '9';
+            std::int64_t v = ok ? std::stoll(t.substr(sign)) : 0;
+            if (t[0] == '-') v = -v;
+            if (!ok || v < INT32_MIN || v > INT32_MAX)
+                return line_no + "invalid literal '" + t + "'";
+            if (v != 0) {
+                open.push_back(v);
+                continue;
+            }
+            for (const std::int64_t l : open) out += std::to_string(l) + " ";
+            out += "0\n";
+            open.clear();
+        }
+    }
+    if (!open.empty()) {
+        for (const std::int64_t l : open) out += std::to_string(l) + " ";
+        out += "0\n";
+    }
+    if (!header) return "missing 'p cnf' header";
+    return out;
+}
+
+std::string read_with_reader(const std::string& text) {
+    // A buffer of exactly the text, with no terminator after it, so that the
+    // sanitizer build catches a read past the end.
+    const std::unique_ptr<char[]> exact(new char[text.size() + (text.empty() ? 1 : 0)]);
+    std::copy(text.begin(), text.end(), exact.get());
+    const auto r = parse_dimacs(std::string_view(exact.get(), text.size()));
+    if (!r.ok()) return r.error();
+    std::string out;
+    for (const auto& c : clauses_of(r.value())) {
+        for (const std::int32_t l : c) out += std::to_string(l) + " ";
+        out += "0\n";
+    }
+    return out;
+}
+
+TEST(DimacsDifferential, SameAsReadingLineByLine) {
+    // Tokens around the edges of the reader's shortcuts: nine and ten digits,
+    // signs, the extremes of the range, zeros, and near misses.
+    const std::vector<std::string> pieces = {
+        "1",           "-1",          "7",           "-20",
+        "0",           "-0",          "+0",          "00",
+        "+5",          "123456789",   "-123456789",  "1234567890",
+        "-1234567890", "0000000001",  "2147483647",  "-2147483648",
+        "2147483648",  "-2147483649", "99999999999", "-",
+        "+",           "--1",         "1-",          "x",
+        "1x",          "-x",          "%",           "c",
+        "p",           "p cnf 3 2",   "p cnf 1",     "c comment 1 2",
+        " ",           "  ",          "\t",          "\r",
+        "\n",          "\r\n",        "\x0b",        "\x0c"};
+    std::mt19937 rng(2026);
+    int accepted = 0;
+    for (int round = 0; round < 20000; ++round) {
+        std::string text = rng() % 8 == 0 ? "" : "p cnf 5 5\n";
+        const int count = static_cast<int>(rng() % 30);
+        for (int i = 0; i < count; ++i) {
+            // Mostly plain literals and separators, so that many texts are read whole.
+            const unsigned pick = rng() % 100;
+            if (pick < 40) {
+                text += pieces[rng() % 11];
+            } else if (pick < 75) {
+                text += pieces[30 + rng() % 3];
+            } else if (pick < 85) {
+                text += pieces[33 + rng() % 7];
+            } else {
+                text += pieces[rng() % pieces.size()];
+            }
+        }
+        const std::string expected = read_line_by_line(text);
+        ASSERT_EQ(read_with_reader(text), expected) << "text: " << text;
+        accepted += expected.rfind("line ", 0) != 0 && expected.rfind("missing", 0) != 0 ? 1 : 0;
+    }
+    // Both kinds of outcome must be common.
+    EXPECT_GT(accepted, 2000);
+    EXPECT_LT(accepted, 18000);
 }
 
 }  // namespace

@@ -145,11 +145,12 @@ Outcome solve_with_proof(const Clauses& clauses) {
     // Every learnt clause is reported as stored, after the input clauses.
     const std::size_t learnt = recorder.clauses.size() - (r.is_sat() ? 0 : 1);
     EXPECT_LE(learnt, s.clause_count());
+    const std::vector<ClauseRef> refs = s.clause_refs();
     for (std::size_t i = 0; i < learnt && learnt <= s.clause_count(); ++i) {
         Clause stored;
-        for (const Lit l : s.clause(s.clause_count() - learnt + i)) {
-            const auto d = static_cast<std::int32_t>(lit_var(l) + 1);
-            stored.push_back(lit_positive(l) ? d : -d);
+        for (const Lit l : s.clause(refs[s.clause_count() - learnt + i])) {
+            const auto d = static_cast<std::int32_t>(l.var().index + 1);
+            stored.push_back(l.positive() ? d : -d);
         }
         EXPECT_EQ(recorder.clauses[i], stored) << "learnt clause " << i;
     }

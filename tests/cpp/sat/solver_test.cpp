@@ -31,10 +31,23 @@ SolverResult solve_reference(const Clauses& clauses) {
     return s.solve();
 }
 
-std::vector<ClauseRef> clauses_in(std::span<const Watch> list) {
-    std::vector<ClauseRef> out;
-    for (const Watch& w : list) out.push_back(w.clause);
+// The clauses of a watch list as their positions in the order stored.
+std::vector<std::size_t> clauses_in(const Solver& s, std::span<const Watch> list) {
+    const std::vector<ClauseRef> refs = s.clause_refs();
+    std::vector<std::size_t> out;
+    for (const Watch& w : list)
+        out.push_back(
+            static_cast<std::size_t>(std::find(refs.begin(), refs.end(), w.clause) - refs.begin()));
     return out;
+}
+
+std::vector<Lit> clause_at(const Solver& s, std::size_t i) {
+    const auto lits = s.clause(s.clause_refs().at(i));
+    return std::vector<Lit>(lits.begin(), lits.end());
+}
+
+Lit lit(std::uint32_t var, bool positive) {
+    return make_lit(Var{var}, positive);
 }
 
 Solver loaded(const Clauses& clauses) {
@@ -46,23 +59,23 @@ Solver loaded(const Clauses& clauses) {
 TEST(SatLoad, TablesGrowToTheLargestVariable) {
     Solver s = loaded({{1, 2}, {-1, 3}});
     EXPECT_EQ(s.num_vars(), 3u);
-    EXPECT_EQ(clauses_in(s.watch_list(make_lit(0, true))), std::vector<ClauseRef>{0});
-    EXPECT_EQ(clauses_in(s.watch_list(make_lit(1, true))), std::vector<ClauseRef>{0});
-    EXPECT_EQ(clauses_in(s.watch_list(make_lit(0, false))), std::vector<ClauseRef>{1});
+    EXPECT_EQ(clauses_in(s, s.watch_list(lit(0, true))), std::vector<std::size_t>{0});
+    EXPECT_EQ(clauses_in(s, s.watch_list(lit(1, true))), std::vector<std::size_t>{0});
+    EXPECT_EQ(clauses_in(s, s.watch_list(lit(0, false))), std::vector<std::size_t>{1});
 }
 
 TEST(SatLoad, ContradictingUnitsStoreAnEmptyClause) {
     Solver s = loaded({{2}, {-2}});
     ASSERT_EQ(s.clause_count(), 2u);
-    EXPECT_EQ(s.clause(0).size(), 1u);
-    EXPECT_TRUE(s.clause(1).empty());
-    EXPECT_EQ(s.var_value(1), True);
+    EXPECT_EQ(clause_at(s, 0).size(), 1u);
+    EXPECT_TRUE(clause_at(s, 1).empty());
+    EXPECT_EQ(s.var_value(Var{1}), True);
 }
 
 TEST(SatLoad, RepeatedUnitIsDroppedAndDuplicateLiteralWatchedTwice) {
     EXPECT_EQ(loaded({{3}, {3}}).clause_count(), 1u);
     Solver s = loaded({{1, 1}});
-    EXPECT_EQ(clauses_in(s.watch_list(make_lit(0, true))), (std::vector<ClauseRef>{0, 0}));
+    EXPECT_EQ(clauses_in(s, s.watch_list(lit(0, true))), (std::vector<std::size_t>{0, 0}));
     EXPECT_EQ(loaded({}).num_vars(), 0u);
 }
 
@@ -75,11 +88,9 @@ TEST(SatSearch, LearnsTheConflictClauseWithTheUipFirst) {
     EXPECT_EQ(s.conflicts(), 1u);
     EXPECT_EQ(s.decisions(), 2u);
     ASSERT_EQ(s.clause_count(), 2u);
-    const auto learnt = s.clause(1);
-    EXPECT_EQ(std::vector<Lit>(learnt.begin(), learnt.end()),
-              (std::vector<Lit>{make_lit(0, false), make_lit(1, false)}));
-    EXPECT_EQ(s.var_value(0), False);
-    EXPECT_EQ(s.var_value(1), True);
+    EXPECT_EQ(clause_at(s, 1), (std::vector<Lit>{lit(0, false), lit(1, false)}));
+    EXPECT_EQ(s.var_value(Var{0}), False);
+    EXPECT_EQ(s.var_value(Var{1}), True);
 }
 
 TEST(SatSearch, AllFourBinaryClausesDecideTheHighestIndexFirst) {
@@ -88,14 +99,12 @@ TEST(SatSearch, AllFourBinaryClausesDecideTheHighestIndexFirst) {
     // Decisions x1 (highest index at equal activity), then x0: (-1 -2) is
     // falsified and learnt with -x0 first, x1 coming from level 1.
     ASSERT_GE(s.clause_count(), 5u);
-    const auto first_learnt = s.clause(4);
-    EXPECT_EQ(std::vector<Lit>(first_learnt.begin(), first_learnt.end()),
-              (std::vector<Lit>{make_lit(0, false), make_lit(1, false)}));
+    EXPECT_EQ(clause_at(s, 4), (std::vector<Lit>{lit(0, false), lit(1, false)}));
 }
 
 TEST(SatLoad, ExtremeLiteralMapsToTheTopVariable) {
-    EXPECT_EQ(lit_var(lit_from_dimacs(-2147483647 - 1)), 2147483647u);
-    EXPECT_FALSE(lit_positive(lit_from_dimacs(-5)));
+    EXPECT_EQ(lit_from_dimacs(-2147483647 - 1).var(), Var{2147483647u});
+    EXPECT_FALSE(lit_from_dimacs(-5).positive());
     EXPECT_THROW(lit_from_dimacs(0), InternalFailure);
 }
 
@@ -132,8 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Removing the first k entries one at a time, first occurrence each, with the
 // last element swapped into the hole, exactly as written.
-std::vector<ClauseRef> remove_literally(std::vector<ClauseRef> list, std::size_t k) {
-    const std::vector<ClauseRef> copy = list;
+std::vector<std::uint32_t> remove_literally(std::vector<std::uint32_t> list, std::size_t k) {
+    const std::vector<std::uint32_t> copy = list;
     for (std::size_t i = 0; i < k; ++i) {
         for (std::size_t j = 0; j < list.size(); ++j) {
             if (list[j] == copy[i]) {
@@ -149,25 +158,31 @@ std::vector<ClauseRef> remove_literally(std::vector<ClauseRef> list, std::size_t
 TEST(SatWatches, RestoreMatchesLiteralRemovalOnRandomLists) {
     std::mt19937 rng(7);
     Watches w;
-    w.grow_clauses(64);
     w.resize(2);
     for (int round = 0; round < 20000; ++round) {
-        // Each clause at most twice, as in real watch lists.
-        std::vector<ClauseRef> list;
-        const int n = static_cast<int>(rng() % 40);
-        const ClauseRef range = 1 + rng() % 64;
+        // Each clause at most twice, as in real watch lists; references far
+        // apart or close together, as arena offsets are.
+        std::vector<std::uint32_t> list;
+        const int n = static_cast<int>(rng() % (round % 10 == 0 ? 400 : 40));
+        const std::uint32_t range = 1 + rng() % (round % 3 == 0 ? 64 : 1000000);
+        const std::uint32_t stride = 1 + rng() % 7;
         for (int i = 0; i < n; ++i) {
-            const ClauseRef c = rng() % range;
+            const std::uint32_t c = stride * (rng() % range);
             if (std::count(list.begin(), list.end(), c) < 2) list.push_back(c);
         }
         const std::size_t k = list.empty() ? 0 : rng() % list.size();
         // Alternate between two lists so that pool growth and reuse are covered.
-        const Lit l = round % 2;
+        const Lit l{static_cast<std::uint32_t>(round % 2)};
         w.clear(l);
-        for (const ClauseRef c : list) w.push(l, Watch{c, 2 * c, 2 * c + 1, 2 * c + 1});
+        for (const std::uint32_t c : list)
+            w.push(l, Watch{ClauseRef{c}, Lit{c ^ 1u}, Lit{c}, Lit{c}});
         w.restore_after_conflict(l, k);
-        for (const Watch& entry : w.list(l)) ASSERT_EQ(entry.lit0, 2 * entry.clause);
-        ASSERT_EQ(clauses_in(w.list(l)), remove_literally(list, k)) << "round " << round;
+        std::vector<std::uint32_t> kept;
+        for (const Watch& entry : w.list(l)) {
+            ASSERT_EQ(entry.lit0.code, entry.clause.offset ^ 1u);
+            kept.push_back(entry.clause.offset);
+        }
+        ASSERT_EQ(kept, remove_literally(list, k)) << "round " << round;
     }
 }
 
@@ -194,6 +209,127 @@ Clauses random_formula(std::mt19937& rng) {
     }
     return clauses;
 }
+
+// The decision order against a scan of the variables it holds: random
+// inserts, bumps, assignments and pops, on both of its forms (a bit set up to
+// 64 variables, a heap beyond). Equal activities are common, so the tie rule
+// is exercised as well.
+TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
+    std::mt19937 rng(99);
+    for (const std::uint32_t n : {1u, 5u, 63u, 64u, 65u, 200u}) {
+        std::vector<double> activity(n, 0.0);
+        VarOrder order(activity);
+        order.build_all(n);
+        std::vector<bool> held(n, true);
+        // The bit set forgets an assigned variable; the heap lets it linger.
+        const bool forgets_assigned = n <= 64;
+        for (int step = 0; step < 20000; ++step) {
+            const std::uint32_t v = rng() % n;
+            switch (rng() % 4) {
+                case 0:
+                    order.insert(Var{v});
+                    held[v] = true;
+                    break;
+                case 1:
+                    activity[v] += static_cast<double>(rng() % 3);
+                    order.increased(Var{v});
+                    break;
+                case 2:
+                    order.assigned(Var{v});
+                    if (forgets_assigned) held[v] = false;
+                    break;
+                default: {
+                    std::uint32_t expected = n;
+                    for (std::uint32_t u = 0; u < n; ++u) {
+                        if (held[u] && (expected == n || activity[u] >= activity[expected]))
+                            expected = u;
+                    }
+                    ASSERT_EQ(order.empty(), expected == n) << "n " << n << " step " << step;
+                    if (expected == n) break;
+                    ASSERT_EQ(order.pop(), Var{expected}) << "n " << n << " step " << step;
+                    held[expected] = false;
+                }
+            }
+        }
+    }
+}
+
+// Random formulas aimed at one part of the search each.
+struct Family {
+    const char* name;
+    int min_vars;
+    int max_vars;
+    double min_ratio;  // clauses per variable
+    double max_ratio;
+    int repeat_percent;  // chance that a clause is an earlier one again
+    int twist_percent;   // chance of a duplicate or complementary literal
+    int spread;          // variables drawn from min..max_vars * spread
+    int rounds;
+    std::uint64_t min_conflicts;  // the family must reach this many in one formula
+};
+
+Clauses family_formula(const Family& f, std::mt19937& rng) {
+    const int vars = f.min_vars + static_cast<int>(rng() % (f.max_vars - f.min_vars + 1));
+    const double ratio =
+        f.min_ratio + (f.max_ratio - f.min_ratio) * static_cast<double>(rng() % 1000) / 1000.0;
+    const int count = static_cast<int>(ratio * vars);
+    // With a spread, the variables are a sparse subset of a larger range.
+    std::vector<int> names(vars);
+    for (int i = 0; i < vars; ++i)
+        names[i] = f.spread == 1 ? i + 1 : 1 + static_cast<int>(rng() % (vars * f.spread));
+    Clauses clauses;
+    for (int i = 0; i < count; ++i) {
+        if (!clauses.empty() && static_cast<int>(rng() % 100) < f.repeat_percent) {
+            clauses.push_back(clauses[rng() % clauses.size()]);
+            continue;
+        }
+        std::vector<std::int32_t> c;
+        for (int j = 0; j < 3; ++j) {
+            const int v = names[rng() % vars];
+            c.push_back(rng() % 2 ? v : -v);
+            if (static_cast<int>(rng() % 100) < f.twist_percent)
+                c.push_back(rng() % 2 ? c.back() : -c.back());
+        }
+        clauses.push_back(c);
+    }
+    return clauses;
+}
+
+class SatFamilies : public ::testing::TestWithParam<Family> {};
+
+TEST_P(SatFamilies, SameAnswersAsTheLiteralSearch) {
+    const Family& f = GetParam();
+    std::mt19937 rng(20261208u + static_cast<unsigned>(f.min_vars));
+    std::uint64_t most_conflicts = 0;
+    for (int round = 0; round < f.rounds; ++round) {
+        const Clauses clauses = family_formula(f, rng);
+        sat::Cnf p;
+        for (const auto& c : clauses) {
+            p.literals.insert(p.literals.end(), c.begin(), c.end());
+            p.clause_ends.push_back(p.literals.size());
+        }
+        Solver s;
+        s.load(p);
+        const SolverResult fast = s.solve();
+        ASSERT_EQ(fast, solve_reference(clauses)) << f.name << " round " << round;
+        most_conflicts = std::max(most_conflicts, s.conflicts());
+    }
+    EXPECT_GE(most_conflicts, f.min_conflicts) << f.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Search, SatFamilies,
+                         ::testing::Values(
+                             // Thousands of learnt clauses: long watch lists, conflicts found deep
+                             // in them, rebuilt lists with clauses watched twice.
+                             Family{"long_learnt", 48, 54, 4.1, 4.4, 0, 0, 1, 16, 10000},
+                             // Around and past the bit-set decision order, into the heap.
+                             Family{"order_boundary", 60, 70, 2.6, 3.4, 0, 0, 1, 30, 300},
+                             Family{"heap_order", 80, 100, 2.6, 3.0, 0, 0, 1, 20, 2000},
+                             // Repeated clauses and duplicate or complementary literals.
+                             Family{"duplicates", 8, 30, 5.0, 9.0, 30, 10, 1, 400, 20},
+                             // Few variables spread over a wide range of indices.
+                             Family{"gaps", 10, 40, 3.0, 5.0, 5, 5, 40, 60, 20}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SatDifferential, SameAnswersAsTheLiteralSearch) {
     std::mt19937 rng(20261208);
