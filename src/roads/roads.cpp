@@ -181,6 +181,7 @@ Expected<SolverResult> solve_sat(std::string_view text, Interrupt interrupt,
                         {"clauses", cnf.clause_count()},
                         {"decisions", solver.decisions()},
                         {"conflicts", solver.conflicts()},
+                        {"learnt literals", solver.learnt_literals()},
                         {"watch visits", solver.watch_visits()}};
             });
         check(verify, result, [&](const SolverResult& r) { return sat_answer_error(cnf, r); });

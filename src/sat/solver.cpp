@@ -248,6 +248,7 @@ SolverResult Solver::solve() {
             std::uint32_t backjump_level = 0;
             analyze(conflict, backjump_level);
             if (proof_ != nullptr) prove(learnt_);
+            learnt_literals_ += learnt_.size();
             const ClauseRef learnt = clauses_.add(learnt_);
             if (learnt_.size() >= 2) watch(learnt, learnt_);
             backjump(backjump_level, learnt_[0].var());

@@ -64,6 +64,8 @@ class Solver {
     std::uint64_t decisions() const { return decisions_; }
     // Watch-list entries visited by propagation.
     std::uint64_t watch_visits() const { return visits_; }
+    // Literals of the learnt clauses, together.
+    std::uint64_t learnt_literals() const { return learnt_literals_; }
 
   private:
     // Level and reason of an assigned variable, read together by analysis.
@@ -126,9 +128,10 @@ class Solver {
     double answer_bytes_per_var_;  // counted in the memory check
 
     // ---- Statistics
-    std::uint64_t conflicts_ = 0;  // conflicts met
-    std::uint64_t decisions_ = 0;  // decisions made
-    std::uint64_t visits_ = 0;     // watch-list entries visited
+    std::uint64_t conflicts_ = 0;        // conflicts met
+    std::uint64_t decisions_ = 0;        // decisions made
+    std::uint64_t visits_ = 0;           // watch-list entries visited
+    std::uint64_t learnt_literals_ = 0;  // literals of the learnt clauses
 };
 
 // The whole SAT road after reading: load, then search; `proof`, when given,

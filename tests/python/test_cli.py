@@ -315,11 +315,14 @@ def test_stats_count_what_the_solve_did(tmp_path):
     done = run("sat", "--stats", "--proof", proof_path, "-", stdin=long_calls.pigeonhole_cnf(4))
     stats = stats_of(done.stdout)
     assert list(stats) == ["read time", "solve time", "variables", "clauses", "decisions", "conflicts",
-                           "watch visits"]
+                           "learnt literals", "watch visits"]
     assert (stats["variables"], stats["clauses"]) == ("20", "45")
     # A learnt clause per conflict, then the empty clause.
     conflicts = int(stats["conflicts"])
-    assert conflicts <= len(proof_path.read_text().splitlines()) <= conflicts + 1
+    proof = proof_path.read_text().splitlines()
+    assert conflicts <= len(proof) <= conflicts + 1
+    # Each proof line is one learnt clause, its literals then 0.
+    assert int(stats["learnt literals"]) == sum(len(line.split()) - 1 for line in proof)
     # With --json the counters go to standard error and the answer stays one JSON object.
     done = run("milp", "--json", "--stats", "-", stdin=CASES[14][1])
     assert json.loads(done.stdout) == nemox.solve_milp_text(CASES[14][1])
