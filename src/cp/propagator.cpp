@@ -25,7 +25,7 @@ void CpSolver::start_round() {
 }
 
 bool CpSolver::propagate_all() {
-    for (std::uint32_t k = 0; k < propagators_.size(); ++k) enqueue(k);
+    for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) enqueue(k);
     return propagate();
 }
 
@@ -46,7 +46,7 @@ bool CpSolver::propagate() {
         }
         const std::uint32_t k = round_[round_head_++];
         cursor_ = k;
-        const Propagator& p = propagators_[k];
+        const Propagator& p = net_.propagators[k];
         // Cleared before running, so that a propagator whose own narrowing
         // may leave it short of its fixpoint (lt x x, a linear, a repeated
         // AllDiff position) is queued again by it.
@@ -67,7 +67,7 @@ bool CpSolver::propagate() {
 }
 
 bool CpSolver::run(const Propagator& p) {
-    const VarIndex* v = prop_vars_.data() + p.begin;
+    const VarIndex* v = net_.vars.data() + p.begin;
     switch (p.kind) {
         case PropKind::Eq:
             return run_eq(v[0], v[1]);
@@ -111,14 +111,14 @@ bool CpSolver::run_all_diff(const Propagator& p) {
     std::vector<std::int64_t>& fixed = fixed_values_;
     fixed.clear();
     for (std::size_t i = p.begin; i < p.end; ++i) {
-        const Domain d = domains_[prop_vars_[i]];
+        const Domain d = domains_[net_.vars[i]];
         if (d.fixed()) fixed.push_back(d.lo);
     }
     if (fixed.empty()) return true;
     std::sort(fixed.begin(), fixed.end());
     if (std::adjacent_find(fixed.begin(), fixed.end()) != fixed.end()) return false;
     for (std::size_t j = p.begin; j < p.end; ++j) {
-        const VarIndex x = prop_vars_[j];
+        const VarIndex x = net_.vars[j];
         const Domain d = domains_[x];
         // A fixed position keeps its value (unique, see above); an empty
         // range is left to the search.
@@ -209,7 +209,7 @@ bool CpSolver::run_linear(const Propagator& p) {
 // leaving only sound narrowing behind, as soon as one would not.
 bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
     const Wide rhs = p.constant;
-    LinearSums& known = sums_[static_cast<std::size_t>(&p - propagators_.data())];
+    LinearSums& known = sums_[static_cast<std::size_t>(&p - net_.propagators.data())];
     if (known.sums_known && known.spread_known &&
         fits_slack(p.rel, known.spread, rhs, known.min, known.max)) {
         done = true;
@@ -221,17 +221,17 @@ bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
     Wide min_sum = 0;
     Wide max_sum = 0;
     for (std::size_t i = p.begin; i < p.end; ++i) {
-        const Domain& d = domains_[prop_vars_[i]];
-        if (__builtin_add_overflow(min_sum, term_min(prop_coeffs_[i], d), &min_sum) ||
-            __builtin_add_overflow(max_sum, term_max(prop_coeffs_[i], d), &max_sum))
+        const Domain& d = domains_[net_.vars[i]];
+        if (__builtin_add_overflow(min_sum, term_min(net_.coeffs[i], d), &min_sum) ||
+            __builtin_add_overflow(max_sum, term_max(net_.coeffs[i], d), &max_sum))
             return true;
     }
     if (p.rel != LinearRel::Ge && min_sum > rhs) return false;
     if (p.rel != LinearRel::Le && max_sum < rhs) return false;
     Wide widest = 0;
     for (std::size_t i = p.begin; i < p.end; ++i) {
-        const std::int64_t c = prop_coeffs_[i];
-        const VarIndex x = prop_vars_[i];
+        const std::int64_t c = net_.coeffs[i];
+        const VarIndex x = net_.vars[i];
         const Domain before = domains_[x];
         const Wide low = term_min(c, before);
         const Wide high = term_max(c, before);
@@ -282,13 +282,13 @@ bool CpSolver::run_linear_256(const Propagator& p) {
     Int256 min_sum;
     Int256 max_sum;
     for (std::size_t i = p.begin; i < p.big_begin; ++i) {
-        const Domain& d = domains_[prop_vars_[i]];
-        min_sum.add(term_min(prop_coeffs_[i], d));
-        max_sum.add(term_max(prop_coeffs_[i], d));
+        const Domain& d = domains_[net_.vars[i]];
+        min_sum.add(term_min(net_.coeffs[i], d));
+        max_sum.add(term_max(net_.coeffs[i], d));
     }
-    const auto big = [&](std::size_t i) { return big_coeffs_[p.big_at + (i - p.big_begin)]; };
+    const auto big = [&](std::size_t i) { return net_.big_coeffs[p.big_at + (i - p.big_begin)]; };
     for (std::size_t i = p.big_begin; i < p.end; ++i) {
-        const Domain& d = domains_[prop_vars_[i]];
+        const Domain& d = domains_[net_.vars[i]];
         min_sum += big_term_min(big(i), d);
         max_sum += big_term_max(big(i), d);
     }
@@ -300,8 +300,8 @@ bool CpSolver::run_linear_256(const Propagator& p) {
     if (p.rel != LinearRel::Le && max_sum < rhs_wide) return false;
 
     for (std::size_t i = p.begin; i < p.big_begin; ++i) {
-        const std::int64_t c = prop_coeffs_[i];
-        const VarIndex x = prop_vars_[i];
+        const std::int64_t c = net_.coeffs[i];
+        const VarIndex x = net_.vars[i];
         const Domain before = domains_[x];
         Int256 others_min = min_sum;
         Int256 others_max = max_sum;
@@ -324,7 +324,7 @@ bool CpSolver::run_linear_256(const Propagator& p) {
     // arithmetic: rare, so a slower division is fine.
     for (std::size_t i = p.big_begin; i < p.end; ++i) {
         const Wide c = big(i);
-        const VarIndex x = prop_vars_[i];
+        const VarIndex x = net_.vars[i];
         const Domain before = domains_[x];
         Int256 from_min = rhs_wide;
         Int256 from_max = rhs_wide;

@@ -23,7 +23,7 @@ std::optional<Assignment> CpSolver::search() {
     };
     std::vector<Frame> stack;
     const auto open_node = [&] {
-        const VarIndex x = order_.front();
+        const VarIndex x = order_.top();
         stack.push_back(Frame{x, domains_[x].lo, domains_[x].hi, trail_.size(), false});
     };
     open_node();

@@ -7,6 +7,7 @@
 
 #include "core/assignment.hpp"
 #include "core/failure.hpp"
+#include "core/indexed_heap.hpp"
 #include "core/interrupt.hpp"
 #include "core/solver_result.hpp"
 #include "cp/model.hpp"
@@ -28,9 +29,11 @@ struct CpStats {
 class CpSolver {
   public:
     explicit CpSolver(const CpProblem& problem, Interrupt interrupt = Interrupt());
+    CpSolver(const CpSolver&) = delete;  // the heap points into domains_
+    CpSolver& operator=(const CpSolver&) = delete;
 
     const std::vector<Domain>& domains() const { return domains_; }
-    const std::vector<Propagator>& propagators() const { return propagators_; }
+    const std::vector<Propagator>& propagators() const { return net_.propagators; }
     const CpStats& stats() const { return stats_; }
 
     // Runs every propagator to the common fixpoint; false when one fails.
@@ -67,14 +70,10 @@ class CpSolver {
     bool run_all_diff(const Propagator& p);
     void clear_queue();
 
-    // Unfixed variables ordered by (hi - lo, index): a binary heap with
-    // positions, so that narrowing and undo move one entry in O(log n).
-    bool order_less(VarIndex a, VarIndex b) const;
+    // The heap of unfixed variables after x's domain changed either way, or
+    // only shrank.
     void order_update(VarIndex x);
     void order_narrowed(VarIndex x);
-    void order_sift_up(std::size_t i);
-    void order_sift_down(std::size_t i);
-    void order_remove(VarIndex x);
 
     struct TrailEntry {
         VarIndex var;
@@ -82,13 +81,8 @@ class CpSolver {
     };
 
     std::vector<Domain> domains_;
-    std::vector<Propagator> propagators_;
-    std::vector<VarIndex> prop_vars_;         // flat operand lists
-    std::vector<std::int64_t> prop_coeffs_;   // Linear coefficients, parallel to prop_vars_
-    std::vector<Wide> big_coeffs_;            // beyond 64 bits, see Propagator::big_at
+    Network net_;
     std::vector<std::int64_t> fixed_values_;  // scratch of one AllDiff run
-    std::vector<std::size_t> watch_begin_;    // propagators of each variable, CSR form
-    std::vector<std::uint32_t> watches_;
     std::vector<std::int64_t> watch_coeffs_;  // parallel: coefficient in a kept sum, or 0
     std::vector<char> in_kept_sum_;           // by variable: in some kept sum
 
@@ -126,8 +120,23 @@ class CpSolver {
     std::vector<TrailEntry> trail_;
     std::vector<std::uint64_t> stamp_;  // node in which each variable was last recorded
     std::uint64_t node_ = 1;
-    std::vector<VarIndex> order_;
-    std::vector<std::size_t> order_pos_;
+    // Unfixed variables by (hi - lo, index): narrowing and undo move one
+    // entry in O(log n).
+    struct SmallerDomain {
+        const std::vector<Domain>* domains;
+        bool operator()(VarIndex a, VarIndex b) const {
+            // hi - lo is the size minus one; as an unsigned number it is
+            // exact even for the domain of all 2^64 values.
+            const auto span = [this](VarIndex x) {
+                return static_cast<std::uint64_t>((*domains)[x].hi) -
+                       static_cast<std::uint64_t>((*domains)[x].lo);
+            };
+            const std::uint64_t sa = span(a);
+            const std::uint64_t sb = span(b);
+            return sa < sb || (sa == sb && a < b);
+        }
+    };
+    IndexedHeap<SmallerDomain> order_{SmallerDomain{&domains_}};
     bool has_empty_ = false;
 
     Interrupt interrupt_;

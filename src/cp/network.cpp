@@ -1,0 +1,123 @@
+#include <limits>
+#include <utility>
+#include <variant>
+
+#include "core/failure.hpp"
+#include "cp/propagator.hpp"
+
+namespace nemox::cp {
+
+namespace {
+
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+
+// Terms combined per variable, zero coefficients dropped; combined
+// coefficients beyond 64 bits go last, into the wide array.
+void add_linear(Network& net, Propagator& p, const LinearCon& c, std::vector<Wide>& combined,
+                std::vector<VarIndex>& seen) {
+    p.kind = PropKind::Linear;
+    p.rel = c.rel;
+    p.constant = c.rhs;
+    for (const LinearTerm& t : c.terms) {
+        if (t.coeff == 0) continue;
+        if (combined[t.var] == 0) seen.push_back(t.var);
+        combined[t.var] += t.coeff;
+    }
+    std::vector<std::pair<Wide, VarIndex>> big;
+    for (const VarIndex x : seen) {
+        const Wide k = combined[x];
+        combined[x] = 0;
+        if (k == 0) continue;
+        if (k < std::numeric_limits<std::int64_t>::min() ||
+            k > std::numeric_limits<std::int64_t>::max()) {
+            big.emplace_back(k, x);
+            continue;
+        }
+        net.vars.push_back(x);
+        net.coeffs.push_back(static_cast<std::int64_t>(k));
+    }
+    seen.clear();
+    p.big_begin = net.vars.size();
+    p.big_at = net.big_coeffs.size();
+    for (const auto& [k, x] : big) {
+        net.vars.push_back(x);
+        net.coeffs.push_back(0);
+        net.big_coeffs.push_back(k);
+    }
+}
+
+void add_watches(Network& net, std::size_t n) {
+    std::vector<std::uint32_t> last(n, std::numeric_limits<std::uint32_t>::max());
+    const auto each = [&](auto&& visit) {
+        last.assign(n, std::numeric_limits<std::uint32_t>::max());
+        for (std::uint32_t k = 0; k < net.propagators.size(); ++k) {
+            for (std::size_t i = net.propagators[k].begin; i < net.propagators[k].end; ++i) {
+                const VarIndex x = net.vars[i];
+                if (last[x] == k) continue;
+                last[x] = k;
+                visit(x, k);
+            }
+        }
+    };
+    net.watch_begin.assign(n + 1, 0);
+    each([&](VarIndex x, std::uint32_t) { ++net.watch_begin[x + 1]; });
+    for (std::size_t x = 0; x < n; ++x) net.watch_begin[x + 1] += net.watch_begin[x];
+    net.watches.resize(net.watch_begin[n]);
+    std::vector<std::size_t> fill(net.watch_begin.begin(), net.watch_begin.end() - 1);
+    each([&](VarIndex x, std::uint32_t k) { net.watches[fill[x]++] = k; });
+}
+
+}  // namespace
+
+Network build_network(const CpProblem& problem) {
+    const std::size_t n = problem.vars.size();
+    if (problem.constraints.size() >= std::numeric_limits<std::uint32_t>::max())
+        throw MemoryLimit("too many CP constraints");
+    Network net;
+    std::vector<Wide> combined;
+    std::vector<VarIndex> seen;
+    net.propagators.reserve(problem.constraints.size());
+    for (const CpConstraint& con : problem.constraints) {
+        Propagator p;
+        p.begin = net.vars.size();
+        const auto pair = [&](PropKind kind, VarIndex a, VarIndex b) {
+            p.kind = kind;
+            net.vars.push_back(a);
+            net.vars.push_back(b);
+        };
+        std::visit(Overloaded{
+                       [&](const EqCon& c) { pair(PropKind::Eq, c.a, c.b); },
+                       [&](const NeqCon& c) { pair(PropKind::Neq, c.a, c.b); },
+                       [&](const LtCon& c) { pair(PropKind::Lt, c.a, c.b); },
+                       [&](const LeCon& c) {
+                           pair(PropKind::Le, c.a, c.b);
+                           p.constant = c.c;
+                       },
+                       [&](const LinearCon& c) {
+                           if (combined.empty()) combined.assign(n, 0);
+                           add_linear(net, p, c, combined, seen);
+                       },
+                       [&](const AllDiffCon& c) {
+                           p.kind = PropKind::AllDiff;
+                           net.vars.insert(net.vars.end(), c.vars.begin(), c.vars.end());
+                       },
+                   },
+                   con);
+        p.end = net.vars.size();
+        if (p.kind != PropKind::Linear) p.big_begin = p.end;
+        // Eq, Neq, Lt and Le over two different variables need no second
+        // run for their own changes; over one variable (lt x x) they do.
+        p.idempotent = p.kind <= PropKind::Le && net.vars[p.begin] != net.vars[p.begin + 1];
+        net.coeffs.resize(net.vars.size());
+        net.propagators.push_back(p);
+    }
+    add_watches(net, n);
+    return net;
+}
+
+}  // namespace nemox::cp
