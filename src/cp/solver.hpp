@@ -11,6 +11,7 @@
 #include "core/interrupt.hpp"
 #include "core/solver_result.hpp"
 #include "cp/model.hpp"
+#include "cp/probe.hpp"
 #include "cp/propagator.hpp"
 
 namespace nemox::cp {
@@ -60,6 +61,12 @@ class CpSolver {
     void shift_sum(std::size_t watch, const Domain& from, const Domain& to, bool widened);
 
     bool propagate();
+
+    // The number of values from `from` on (at most up to `last`) that are
+    // shown to fail in propagation, each in the same way, by probing a few
+    // of them; 0 when no such run is shown.
+    Wide failing_run(VarIndex x, std::int64_t from, std::int64_t last);
+    std::size_t probe_budget() const { return 64 + 4 * net_.propagators.size(); }
     bool run(const Propagator& p);
     bool run_eq(VarIndex a, VarIndex b);
     bool run_neq(VarIndex a, VarIndex b);
@@ -138,6 +145,9 @@ class CpSolver {
     };
     IndexedHeap<SmallerDomain> order_{SmallerDomain{&domains_}};
     bool has_empty_ = false;
+
+    Probe probe_{net_, domains_};
+    Trace first_, second_, other_;
 
     Interrupt interrupt_;
     CpStats stats_;
