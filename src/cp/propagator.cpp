@@ -39,6 +39,11 @@ void CpSolver::clear_queue() {
 }
 
 bool CpSolver::propagate() {
+    // Propagation that keeps going long after every propagator has had its
+    // turn is probably a cycle moving bounds by a constant step: each time
+    // the count doubles, try to take many of its rounds at once.
+    std::uint64_t runs = 0;
+    std::uint64_t jump_at = 64 + 4 * net_.propagators.size();
     for (;;) {
         if (round_head_ == round_.size()) {
             if (next_.empty()) break;
@@ -59,6 +64,14 @@ bool CpSolver::propagate() {
             return false;
         }
         queued_[k] = 0;
+        recent_[runs % recent_.size()] = k;
+        if (++runs == jump_at) {
+            jump_at *= 2;
+            if (!take_rounds(std::min<std::uint64_t>(runs, recent_.size()))) {
+                clear_queue();
+                return false;
+            }
+        }
     }
     round_.clear();
     round_head_ = 0;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/assignment.hpp"
@@ -66,6 +68,21 @@ class CpSolver {
     // shown to fail in propagation, each in the same way, by probing a few
     // of them; 0 when no such run is shown.
     Wide failing_run(VarIndex x, std::int64_t from, std::int64_t last);
+    // Finds, among the propagators of the last `count` runs taken in index
+    // order as one round, a round that moves bounds by a constant step, and
+    // takes as many of its rounds as are shown to repeat exactly. False when
+    // the probe shows a failure.
+    bool take_rounds(std::size_t count);
+    std::array<std::uint32_t, 64> recent_{};  // the latest runs, cyclically
+    std::vector<std::uint32_t> round_list_;
+    struct Move {
+        VarIndex x;
+        Domain from;  // at the start
+        Wide up;      // lo moves up this much per round
+        Wide down;    // and hi down this much
+    };
+    std::vector<Move> moves_;
+    std::vector<std::pair<VarIndex, Domain>> settled_, after_one_;
     std::size_t probe_budget() const { return 64 + 4 * net_.propagators.size(); }
     bool run(const Propagator& p);
     bool run_eq(VarIndex a, VarIndex b);
