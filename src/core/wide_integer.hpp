@@ -9,12 +9,35 @@ namespace nemox {
 __extension__ typedef __int128 Wide;
 
 // floor(n / d) and ceil(n / d) for any signs; d != 0, n / d does not overflow.
+// Most quotients have a unit divisor or fit in 64 bits, where no 128-bit
+// division (a library call) is needed.
+inline bool fits_64(Wide v) {
+    return v == static_cast<std::int64_t>(v);
+}
 inline Wide floor_div(Wide n, Wide d) {
+    if (d == 1) return n;
+    if (d == -1) return -n;
+    if (fits_64(n) && fits_64(d)) {
+        const auto a = static_cast<std::int64_t>(n);
+        const auto b = static_cast<std::int64_t>(d);
+        std::int64_t q = a / b;  // b is not -1: no overflow
+        if (a % b != 0 && ((a < 0) != (b < 0))) --q;
+        return q;
+    }
     Wide q = n / d;
     if (n % d != 0 && ((n < 0) != (d < 0))) --q;
     return q;
 }
 inline Wide ceil_div(Wide n, Wide d) {
+    if (d == 1) return n;
+    if (d == -1) return -n;
+    if (fits_64(n) && fits_64(d)) {
+        const auto a = static_cast<std::int64_t>(n);
+        const auto b = static_cast<std::int64_t>(d);
+        std::int64_t q = a / b;
+        if (a % b != 0 && ((a < 0) == (b < 0))) ++q;
+        return q;
+    }
     Wide q = n / d;
     if (n % d != 0 && ((n < 0) == (d < 0))) ++q;
     return q;

@@ -51,6 +51,40 @@ void add_linear(Network& net, Propagator& p, const LinearCon& c, std::vector<Wid
     }
 }
 
+// The events of x that propagator k reads; i is x's first operand position.
+std::uint8_t events_read(const Network& net, std::uint32_t k, std::size_t i) {
+    const Propagator& p = net.propagators[k];
+    const VarIndex x = net.vars[i];
+    switch (p.kind) {
+        case PropKind::Eq:
+        case PropKind::AllDiff:
+            return kLoEvent | kHiEvent;
+        case PropKind::Neq:
+            return kFixEvent | kGuardEvent;
+        case PropKind::Lt:
+        case PropKind::Le: {
+            // a.hi follows b.hi and b.lo follows a.lo.
+            std::uint8_t e = 0;
+            if (net.vars[p.begin] == x) e |= kLoEvent;
+            if (net.vars[p.begin + 1] == x) e |= kHiEvent;
+            return e;
+        }
+        case PropKind::Linear: {
+            // Terms are combined: x occurs once. Le reads the least sums, Ge
+            // the greatest, Eq both.
+            const bool positive = i < p.big_begin
+                                      ? net.coeffs[i] > 0
+                                      : net.big_coeffs[p.big_at + (i - p.big_begin)] > 0;
+            const std::uint8_t least = positive ? kLoEvent : kHiEvent;
+            const std::uint8_t greatest = positive ? kHiEvent : kLoEvent;
+            return p.rel == LinearRel::Le   ? least
+                   : p.rel == LinearRel::Ge ? greatest
+                                            : static_cast<std::uint8_t>(least | greatest);
+        }
+    }
+    return kLoEvent | kHiEvent;
+}
+
 void add_watches(Network& net, std::size_t n) {
     std::vector<std::uint32_t> last(n, std::numeric_limits<std::uint32_t>::max());
     const auto each = [&](auto&& visit) {
@@ -60,16 +94,25 @@ void add_watches(Network& net, std::size_t n) {
                 const VarIndex x = net.vars[i];
                 if (last[x] == k) continue;
                 last[x] = k;
-                visit(x, k);
+                visit(x, k, i);
             }
         }
     };
     net.watch_begin.assign(n + 1, 0);
-    each([&](VarIndex x, std::uint32_t) { ++net.watch_begin[x + 1]; });
+    each([&](VarIndex x, std::uint32_t, std::size_t) { ++net.watch_begin[x + 1]; });
     for (std::size_t x = 0; x < n; ++x) net.watch_begin[x + 1] += net.watch_begin[x];
     net.watches.resize(net.watch_begin[n]);
+    net.watch_events.resize(net.watch_begin[n]);
     std::vector<std::size_t> fill(net.watch_begin.begin(), net.watch_begin.end() - 1);
-    each([&](VarIndex x, std::uint32_t k) { net.watches[fill[x]++] = k; });
+    net.watch_partner.resize(net.watch_begin[n]);
+    each([&](VarIndex x, std::uint32_t k, std::size_t i) {
+        const Propagator& p = net.propagators[k];
+        net.watch_partner[fill[x]] = p.end - p.begin == 2 && net.vars[p.begin] == x
+                                         ? net.vars[p.begin + 1]
+                                         : net.vars[p.begin];
+        net.watch_events[fill[x]] = events_read(net, k, i);
+        net.watches[fill[x]++] = k;
+    });
 }
 
 }  // namespace
@@ -111,8 +154,15 @@ Network build_network(const CpProblem& problem) {
         p.end = net.vars.size();
         if (p.kind != PropKind::Linear) p.big_begin = p.end;
         // Eq, Neq, Lt and Le over two different variables need no second
-        // run for their own changes; over one variable (lt x x) they do.
-        p.idempotent = p.kind <= PropKind::Le && net.vars[p.begin] != net.vars[p.begin + 1];
+        // run for their own changes; over one variable (lt x x) they do. Nor
+        // does a sum of two unit terms: each bound maps exactly onto the
+        // other variable, with no rounding left to tighten.
+        const bool unit_pair = p.kind == PropKind::Linear && p.big_begin == p.end &&
+                               p.end - p.begin == 2 &&
+                               (net.coeffs[p.begin] == 1 || net.coeffs[p.begin] == -1) &&
+                               (net.coeffs[p.begin + 1] == 1 || net.coeffs[p.begin + 1] == -1);
+        p.idempotent =
+            unit_pair || (p.kind <= PropKind::Le && net.vars[p.begin] != net.vars[p.begin + 1]);
         net.coeffs.resize(net.vars.size());
         net.propagators.push_back(p);
     }

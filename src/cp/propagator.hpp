@@ -47,9 +47,19 @@ struct Propagator {
     }
 };
 
+// What a bound change of a variable can be, as bits: a propagator is woken
+// only by the events it reads. A Neq reads its partner's bounds only while
+// it is fixed, so it asks for a check of that (kGuard) instead.
+enum Event : std::uint8_t {
+    kLoEvent = 1,     // lo moved up
+    kHiEvent = 2,     // hi moved down
+    kFixEvent = 4,    // the domain became a single value
+    kGuardEvent = 8,  // Neq: a moved end may now meet the fixed partner
+};
+
 // The propagators of one problem over flat operand arrays, and for each
 // variable the propagators that read it (CSR form, each at most once, in
-// increasing order).
+// increasing order) with the events each of them reads.
 struct Network {
     std::vector<Propagator> propagators;
     std::vector<VarIndex> vars;        // operands of all propagators
@@ -57,6 +67,8 @@ struct Network {
     std::vector<Wide> big_coeffs;      // beyond 64 bits, see Propagator::big_at
     std::vector<std::size_t> watch_begin;
     std::vector<std::uint32_t> watches;
+    std::vector<std::uint8_t> watch_events;  // parallel to watches
+    std::vector<VarIndex> watch_partner;     // of a two-variable propagator: the other one
 };
 
 // One propagator per constraint, in order.

@@ -56,12 +56,24 @@ void CpSolver::record(VarIndex x) {
 }
 
 void CpSolver::touched(VarIndex x, const Domain& old) {
+    const Domain now = domains_[x];
+    const std::uint8_t events = (now.lo != old.lo ? kLoEvent : 0) |
+                                (now.hi != old.hi ? kHiEvent : 0) |
+                                (now.lo == now.hi ? kFixEvent : 0);
     const bool kept = in_kept_sum_[x] != 0;
     for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
-        enqueue(net_.watches[i]);
-        if (kept && watch_coeffs_[i] != 0) shift_sum(i, old, domains_[x], false);
+        const std::uint8_t reads = net_.watch_events[i];
+        if ((reads & events) != 0 || ((reads & kGuardEvent) != 0 && meets_partner(i, now)))
+            enqueue(net_.watches[i]);
+        if (kept && watch_coeffs_[i] != 0) shift_sum(i, old, now, false);
     }
     order_narrowed(x);
+}
+
+// A Neq whose other variable is fixed to one of x's new ends.
+bool CpSolver::meets_partner(std::size_t watch, const Domain& now) const {
+    const Domain other = domains_[net_.watch_partner[watch]];
+    return other.lo == other.hi && (other.lo == now.lo || other.lo == now.hi);
 }
 
 void CpSolver::shift_sum(std::size_t watch, const Domain& from, const Domain& to, bool widened) {

@@ -57,6 +57,7 @@ class CpSolver {
     void record(VarIndex x);
     // After x narrowed from `old`: wakes its propagators and moves its sums.
     void touched(VarIndex x, const Domain& old);
+    bool meets_partner(std::size_t watch, const Domain& now) const;
     void undo_to(std::size_t mark);
     // Moves the sums of the Linear behind one watch entry from one domain
     // of its variable to another; an undo widens.
@@ -89,6 +90,7 @@ class CpSolver {
     bool run_neq(VarIndex a, VarIndex b);
     bool run_linear(const Propagator& p);
     bool run_linear_128(const Propagator& p, bool& done);
+    bool run_linear_pair(const Propagator& p);
     bool run_linear_256(const Propagator& p);
     bool narrow_term(LinearRel rel, std::int64_t c, VarIndex x, Wide from_min, Wide from_max);
     bool run_all_diff(const Propagator& p);
