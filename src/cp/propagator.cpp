@@ -115,6 +115,37 @@ bool CpSolver::run_neq(VarIndex a, VarIndex b) {
     return true;
 }
 
+// The same when the fixed values lie within 64 of each other (a Sudoku, a
+// permutation): a bit per value, and the run of fixed values at each end of
+// a domain counted in one instruction.
+bool CpSolver::all_diff_small(const Propagator& p, std::int64_t base) {
+    std::uint64_t taken = 0;
+    for (const std::int64_t v : fixed_values_) {
+        const std::uint64_t bit = std::uint64_t{1} << (v - base);
+        if ((taken & bit) != 0) return false;
+        taken |= bit;
+    }
+    for (std::size_t j = p.begin; j < p.end; ++j) {
+        const VarIndex x = net_.vars[j];
+        const Domain d = domains_[x];
+        if (d.lo >= d.hi) continue;
+        const Wide lo_at = Wide{d.lo} - base;
+        if (lo_at >= 0 && lo_at < 64 && ((taken >> lo_at) & 1) != 0) {
+            const std::uint64_t above = ~(taken >> lo_at);
+            const int run = above == 0 ? 64 : __builtin_ctzll(above);
+            if (!raise_lo(x, Wide{d.lo} + run)) return false;
+        }
+        const Domain now = domains_[x];
+        const Wide hi_at = Wide{now.hi} - base;
+        if (now.lo < now.hi && hi_at >= 0 && hi_at < 64 && ((taken >> hi_at) & 1) != 0) {
+            const std::uint64_t below = ~(taken << (63 - hi_at));
+            const int run = below == 0 ? 64 : __builtin_clzll(below);
+            if (!lower_hi(x, Wide{now.hi} - run)) return false;
+        }
+    }
+    return true;
+}
+
 bool CpSolver::run_all_diff(const Propagator& p) {
     // Positions, not variables: a variable listed twice meets its own value,
     // so two fixed positions holding one value fail. Every other position
@@ -123,11 +154,17 @@ bool CpSolver::run_all_diff(const Propagator& p) {
     // fixed position, cubic over a search that fixes the list one by one.
     std::vector<std::int64_t>& fixed = fixed_values_;
     fixed.clear();
+    std::int64_t least = std::numeric_limits<std::int64_t>::max();
+    std::int64_t most = std::numeric_limits<std::int64_t>::min();
     for (std::size_t i = p.begin; i < p.end; ++i) {
         const Domain d = domains_[net_.vars[i]];
-        if (d.fixed()) fixed.push_back(d.lo);
+        if (!d.fixed()) continue;
+        fixed.push_back(d.lo);
+        least = std::min(least, d.lo);
+        most = std::max(most, d.lo);
     }
     if (fixed.empty()) return true;
+    if (Wide{most} - least < 64) return all_diff_small(p, least);
     std::sort(fixed.begin(), fixed.end());
     if (std::adjacent_find(fixed.begin(), fixed.end()) != fixed.end()) return false;
     for (std::size_t j = p.begin; j < p.end; ++j) {

@@ -15,7 +15,8 @@ std::optional<Assignment> CpSolver::search() {
     // and the trail length that restores the node's domains. The value list
     // lo..hi is fixed when the node starts. After two values in a row fail
     // in propagation, the frame looks for a run of failing values to pass
-    // over at once; when none is found it waits twice as long as before.
+    // over at once (when enough are left to repay the probes); when none is found it waits twice as
+    // long as before.
     struct Frame {
         VarIndex var;
         std::int64_t next;
@@ -41,7 +42,7 @@ std::optional<Assignment> CpSolver::search() {
             continue;
         }
         const VarIndex x = f.var;
-        if (f.failures >= 2 && f.next >= f.retry_at && Wide{f.last} - f.next >= 3) {
+        if (f.failures >= 2 && f.next >= f.retry_at && Wide{f.last} - f.next >= 16) {
             const Wide passed = failing_run(x, f.next, f.last);
             if (passed == 0) {
                 f.wait *= 2;

@@ -94,6 +94,7 @@ class CpSolver {
     bool run_linear_256(const Propagator& p);
     bool narrow_term(LinearRel rel, std::int64_t c, VarIndex x, Wide from_min, Wide from_max);
     bool run_all_diff(const Propagator& p);
+    bool all_diff_small(const Propagator& p, std::int64_t base);
     void clear_queue();
 
     // The heap of unfixed variables after x's domain changed either way, or
