@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <limits>
 #include <utility>
 #include <variant>
@@ -57,8 +58,10 @@ std::uint8_t events_read(const Network& net, std::uint32_t k, std::size_t i) {
     const VarIndex x = net.vars[i];
     switch (p.kind) {
         case PropKind::Eq:
-        case PropKind::AllDiff:
             return kLoEvent | kHiEvent;
+        case PropKind::AllDiff:
+            return p.counts_at == Propagator::kNotCounted ? kLoEvent | kHiEvent
+                                                          : kFixEvent | kCountEvent;
         case PropKind::Neq:
             return kFixEvent | kGuardEvent;
         case PropKind::Lt:
@@ -83,6 +86,23 @@ std::uint8_t events_read(const Network& net, std::uint32_t k, std::size_t i) {
         }
     }
     return kLoEvent | kHiEvent;
+}
+
+// Gives an AllDiff counters when all its declared values lie within 64.
+void count_values(Network& net, Propagator& p, const std::vector<VarDecl>& decls) {
+    if (p.begin == p.end) return;
+    std::int64_t least = decls[net.vars[p.begin]].min;
+    std::int64_t most = decls[net.vars[p.begin]].max;
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        const VarDecl& d = decls[net.vars[i]];
+        if (d.min > d.max) return;
+        least = std::min(least, d.min);
+        most = std::max(most, d.max);
+    }
+    if (Wide{most} - least >= 64) return;
+    p.constant = least;
+    p.counts_at = net.counters;
+    net.counters += 64;
 }
 
 void add_watches(Network& net, std::size_t n) {
@@ -148,6 +168,8 @@ Network build_network(const CpProblem& problem) {
                        [&](const AllDiffCon& c) {
                            p.kind = PropKind::AllDiff;
                            net.vars.insert(net.vars.end(), c.vars.begin(), c.vars.end());
+                           p.end = net.vars.size();
+                           count_values(net, p, problem.vars);
                        },
                    },
                    con);

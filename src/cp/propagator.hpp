@@ -34,11 +34,15 @@ struct Propagator {
     PropKind kind = PropKind::Eq;
     LinearRel rel = LinearRel::Le;
     bool idempotent = false;    // one run reaches its own fixpoint
-    std::int64_t constant = 0;  // Le: c; Linear: rhs
+    std::int64_t constant = 0;  // Le: c; Linear: rhs; counted AllDiff: least value
     std::size_t begin = 0;
     std::size_t big_begin = 0;
     std::size_t big_at = 0;  // coefficient of term big_begin + i is big_coeffs[big_at + i]
     std::size_t end = 0;
+    // An AllDiff whose declared values span at most 64 counts its fixed
+    // values, 64 counters from here on; kNotCounted otherwise.
+    std::size_t counts_at = kNotCounted;
+    static constexpr std::size_t kNotCounted = ~std::size_t{0};
 
     // A wide Linear on the 64-bit path keeps its sums between runs; a short
     // one is cheaper to recount.
@@ -49,12 +53,15 @@ struct Propagator {
 
 // What a bound change of a variable can be, as bits: a propagator is woken
 // only by the events it reads. A Neq reads its partner's bounds only while
-// it is fixed, so it asks for a check of that (kGuard) instead.
+// it is fixed, so it asks for a check of that (kGuard) instead; an AllDiff
+// over few values reads its others' ends only where they meet a fixed value,
+// which the solver counts (kCount).
 enum Event : std::uint8_t {
-    kLoEvent = 1,     // lo moved up
-    kHiEvent = 2,     // hi moved down
-    kFixEvent = 4,    // the domain became a single value
-    kGuardEvent = 8,  // Neq: a moved end may now meet the fixed partner
+    kLoEvent = 1,      // lo moved up
+    kHiEvent = 2,      // hi moved down
+    kFixEvent = 4,     // the domain became a single value
+    kGuardEvent = 8,   // Neq: a moved end may now meet the fixed partner
+    kCountEvent = 16,  // counted AllDiff: a moved end may now meet a fixed value
 };
 
 // The propagators of one problem over flat operand arrays, and for each
@@ -69,6 +76,7 @@ struct Network {
     std::vector<std::uint32_t> watches;
     std::vector<std::uint8_t> watch_events;  // parallel to watches
     std::vector<VarIndex> watch_partner;     // of a two-variable propagator: the other one
+    std::size_t counters = 0;                // of all counted AllDiffs
 };
 
 // One propagator per constraint, in order.

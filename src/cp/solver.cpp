@@ -34,6 +34,24 @@ CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt)
         }
     }
 
+    // Counted AllDiffs start with the values fixed by the declarations.
+    counts_.assign(net_.counters, 0);
+    in_counted_.assign(n, 0);
+    for (const Propagator& p : net_.propagators) {
+        if (p.counts_at == Propagator::kNotCounted) continue;
+        // Once per variable, as fixings are counted through its one watch
+        // entry: a variable listed twice fails on its own once fixed.
+        for (std::size_t i = p.begin; i < p.end; ++i) {
+            const VarIndex x = net_.vars[i];
+            const Domain d = domains_[x];
+            if (d.fixed() && std::find(net_.vars.begin() + static_cast<std::ptrdiff_t>(p.begin),
+                                       net_.vars.begin() + static_cast<std::ptrdiff_t>(i),
+                                       x) == net_.vars.begin() + static_cast<std::ptrdiff_t>(i))
+                ++counts_[p.counts_at + static_cast<std::size_t>(d.lo - p.constant)];
+            in_counted_[x] = 1;
+        }
+    }
+
     queued_.assign(net_.propagators.size(), 0);
     sums_.assign(net_.propagators.size(), LinearSums{});
 
@@ -63,6 +81,7 @@ void CpSolver::touched(VarIndex x, const Domain& old) {
     const bool kept = in_kept_sum_[x] != 0;
     for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
         const std::uint8_t reads = net_.watch_events[i];
+        if ((reads & kCountEvent) != 0) count_and_check(i, now, events);
         if ((reads & events) != 0 || ((reads & kGuardEvent) != 0 && meets_partner(i, now)))
             enqueue(net_.watches[i]);
         if (kept && watch_coeffs_[i] != 0) shift_sum(i, old, now, false);
@@ -74,6 +93,18 @@ void CpSolver::touched(VarIndex x, const Domain& old) {
 bool CpSolver::meets_partner(std::size_t watch, const Domain& now) const {
     const Domain other = domains_[net_.watch_partner[watch]];
     return other.lo == other.hi && (other.lo == now.lo || other.lo == now.hi);
+}
+
+// A counted AllDiff: counts a value fixed at one more position, or wakes
+// the propagator when x's moved end meets a fixed value.
+void CpSolver::count_and_check(std::size_t watch, const Domain& now, std::uint8_t events) {
+    const Propagator& p = net_.propagators[net_.watches[watch]];
+    const std::uint32_t* count = counts_.data() + p.counts_at;
+    if ((events & kFixEvent) != 0) {
+        ++counts_[p.counts_at + static_cast<std::size_t>(now.lo - p.constant)];
+    } else if (count[now.lo - p.constant] != 0 || count[now.hi - p.constant] != 0) {
+        enqueue(net_.watches[watch]);
+    }
 }
 
 void CpSolver::shift_sum(std::size_t watch, const Domain& from, const Domain& to, bool widened) {
@@ -100,6 +131,13 @@ void CpSolver::undo_to(std::size_t mark) {
         if (in_kept_sum_[e.var] != 0) {
             for (std::size_t i = net_.watch_begin[e.var]; i < net_.watch_begin[e.var + 1]; ++i) {
                 if (watch_coeffs_[i] != 0) shift_sum(i, from, e.old, true);
+            }
+        }
+        if (from.fixed() && !e.old.fixed() && in_counted_[e.var] != 0) {
+            for (std::size_t i = net_.watch_begin[e.var]; i < net_.watch_begin[e.var + 1]; ++i) {
+                if ((net_.watch_events[i] & kCountEvent) == 0) continue;
+                const Propagator& p = net_.propagators[net_.watches[i]];
+                --counts_[p.counts_at + static_cast<std::size_t>(from.lo - p.constant)];
             }
         }
         order_update(e.var);

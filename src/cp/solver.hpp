@@ -58,6 +58,7 @@ class CpSolver {
     // After x narrowed from `old`: wakes its propagators and moves its sums.
     void touched(VarIndex x, const Domain& old);
     bool meets_partner(std::size_t watch, const Domain& now) const;
+    void count_and_check(std::size_t watch, const Domain& now, std::uint8_t events);
     void undo_to(std::size_t mark);
     // Moves the sums of the Linear behind one watch entry from one domain
     // of its variable to another; an undo widens.
@@ -111,7 +112,12 @@ class CpSolver {
     Network net_;
     std::vector<std::int64_t> fixed_values_;  // scratch of one AllDiff run
     std::vector<std::int64_t> watch_coeffs_;  // parallel: coefficient in a kept sum, or 0
-    std::vector<char> in_kept_sum_;           // by variable: in some kept sum
+    std::vector<char> in_kept_sum_;
+    // Counted AllDiffs: how many positions hold each value fixed, moved with
+    // every fixing and on undo.
+    std::vector<std::uint32_t> counts_;
+    std::vector<char> in_counted_;  // by variable: in some counted AllDiff           // by
+                                    // variable: in some kept sum
 
     // A Linear's sums over the current domains, moved with every bound and
     // on undo, and a bound on its terms' spreads that holds until an undo
