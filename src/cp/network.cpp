@@ -88,7 +88,8 @@ std::uint8_t events_read(const Network& net, std::uint32_t k, std::size_t i) {
     return kLoEvent | kHiEvent;
 }
 
-// Gives an AllDiff counters when all its declared values lie within 64.
+// Gives an AllDiff counters when all its declared values lie within 64 and
+// no variable is listed twice.
 void count_values(Network& net, Propagator& p, const std::vector<VarDecl>& decls) {
     if (p.begin == p.end) return;
     std::int64_t least = decls[net.vars[p.begin]].min;
@@ -100,6 +101,11 @@ void count_values(Network& net, Propagator& p, const std::vector<VarDecl>& decls
         most = std::max(most, d.max);
     }
     if (Wide{most} - least >= 64) return;
+    // A variable listed twice fails by its positions, not by its values.
+    std::vector<VarIndex> listed(net.vars.begin() + static_cast<std::ptrdiff_t>(p.begin),
+                                 net.vars.begin() + static_cast<std::ptrdiff_t>(p.end));
+    std::sort(listed.begin(), listed.end());
+    if (std::adjacent_find(listed.begin(), listed.end()) != listed.end()) return;
     p.constant = least;
     p.counts_at = net.counters;
     net.counters += 64;

@@ -125,6 +125,11 @@ bool CpSolver::all_diff_small(const Propagator& p, std::int64_t base) {
         if ((taken & bit) != 0) return false;
         taken |= bit;
     }
+    return trim_small(p, base, taken);
+}
+
+// Every open position loses the runs of taken values (bit v - base) at its ends.
+bool CpSolver::trim_small(const Propagator& p, std::int64_t base, std::uint64_t taken) {
     for (std::size_t j = p.begin; j < p.end; ++j) {
         const VarIndex x = net_.vars[j];
         const Domain d = domains_[x];
@@ -147,6 +152,11 @@ bool CpSolver::all_diff_small(const Propagator& p, std::int64_t base) {
 }
 
 bool CpSolver::run_all_diff(const Propagator& p) {
+    if (p.counts_at != Propagator::kNotCounted) {
+        // The counters already hold the fixed values.
+        if (repeated_[p.counts_at / 64] != 0) return false;
+        return trim_small(p, p.constant, taken_[p.counts_at / 64]);
+    }
     // Positions, not variables: a variable listed twice meets its own value,
     // so two fixed positions holding one value fail. Every other position
     // loses the fixed values at its ends. Sorting the fixed values makes one

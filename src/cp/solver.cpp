@@ -36,18 +36,14 @@ CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt)
 
     // Counted AllDiffs start with the values fixed by the declarations.
     counts_.assign(net_.counters, 0);
+    taken_.assign(net_.counters / 64, 0);
+    repeated_.assign(net_.counters / 64, 0);
     in_counted_.assign(n, 0);
     for (const Propagator& p : net_.propagators) {
         if (p.counts_at == Propagator::kNotCounted) continue;
-        // Once per variable, as fixings are counted through its one watch
-        // entry: a variable listed twice fails on its own once fixed.
         for (std::size_t i = p.begin; i < p.end; ++i) {
             const VarIndex x = net_.vars[i];
-            const Domain d = domains_[x];
-            if (d.fixed() && std::find(net_.vars.begin() + static_cast<std::ptrdiff_t>(p.begin),
-                                       net_.vars.begin() + static_cast<std::ptrdiff_t>(i),
-                                       x) == net_.vars.begin() + static_cast<std::ptrdiff_t>(i))
-                ++counts_[p.counts_at + static_cast<std::size_t>(d.lo - p.constant)];
+            if (domains_[x].fixed()) count(p, domains_[x].lo, 1);
             in_counted_[x] = 1;
         }
     }
@@ -99,12 +95,24 @@ bool CpSolver::meets_partner(std::size_t watch, const Domain& now) const {
 // the propagator when x's moved end meets a fixed value.
 void CpSolver::count_and_check(std::size_t watch, const Domain& now, std::uint8_t events) {
     const Propagator& p = net_.propagators[net_.watches[watch]];
-    const std::uint32_t* count = counts_.data() + p.counts_at;
     if ((events & kFixEvent) != 0) {
-        ++counts_[p.counts_at + static_cast<std::size_t>(now.lo - p.constant)];
-    } else if (count[now.lo - p.constant] != 0 || count[now.hi - p.constant] != 0) {
-        enqueue(net_.watches[watch]);
+        count(p, now.lo, 1);
+        return;
     }
+    const std::uint64_t taken = taken_[p.counts_at / 64];
+    if (((taken >> (now.lo - p.constant)) & 1) != 0 || ((taken >> (now.hi - p.constant)) & 1) != 0)
+        enqueue(net_.watches[watch]);
+}
+
+void CpSolver::count(const Propagator& p, std::int64_t value, int change) {
+    const auto at = static_cast<std::size_t>(value - p.constant);
+    std::uint32_t& c = counts_[p.counts_at + at];
+    const std::uint32_t before = c;
+    c = change > 0 ? c + 1 : c - 1;
+    const std::size_t k = p.counts_at / 64;
+    if (before == 0 || c == 0) taken_[k] ^= std::uint64_t{1} << at;
+    if (before == 1 && c == 2) ++repeated_[k];
+    if (before == 2 && c == 1) --repeated_[k];
 }
 
 void CpSolver::shift_sum(std::size_t watch, const Domain& from, const Domain& to, bool widened) {
@@ -136,8 +144,7 @@ void CpSolver::undo_to(std::size_t mark) {
         if (from.fixed() && !e.old.fixed() && in_counted_[e.var] != 0) {
             for (std::size_t i = net_.watch_begin[e.var]; i < net_.watch_begin[e.var + 1]; ++i) {
                 if ((net_.watch_events[i] & kCountEvent) == 0) continue;
-                const Propagator& p = net_.propagators[net_.watches[i]];
-                --counts_[p.counts_at + static_cast<std::size_t>(from.lo - p.constant)];
+                count(net_.propagators[net_.watches[i]], from.lo, -1);
             }
         }
         order_update(e.var);

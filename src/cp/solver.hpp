@@ -59,6 +59,7 @@ class CpSolver {
     void touched(VarIndex x, const Domain& old);
     bool meets_partner(std::size_t watch, const Domain& now) const;
     void count_and_check(std::size_t watch, const Domain& now, std::uint8_t events);
+    void count(const Propagator& p, std::int64_t value, int change);
     void undo_to(std::size_t mark);
     // Moves the sums of the Linear behind one watch entry from one domain
     // of its variable to another; an undo widens.
@@ -96,6 +97,7 @@ class CpSolver {
     bool narrow_term(LinearRel rel, std::int64_t c, VarIndex x, Wide from_min, Wide from_max);
     bool run_all_diff(const Propagator& p);
     bool all_diff_small(const Propagator& p, std::int64_t base);
+    bool trim_small(const Propagator& p, std::int64_t base, std::uint64_t taken);
     void clear_queue();
 
     // The heap of unfixed variables after x's domain changed either way, or
@@ -116,8 +118,10 @@ class CpSolver {
     // Counted AllDiffs: how many positions hold each value fixed, moved with
     // every fixing and on undo.
     std::vector<std::uint32_t> counts_;
-    std::vector<char> in_counted_;  // by variable: in some counted AllDiff           // by
-                                    // variable: in some kept sum
+    std::vector<std::uint64_t> taken_;     // per counted AllDiff: a bit per value counted
+    std::vector<std::uint32_t> repeated_;  // per counted AllDiff: values counted twice or more
+    std::vector<char> in_counted_;         // by variable: in some counted AllDiff           // by
+                                           // variable: in some kept sum
 
     // A Linear's sums over the current domains, moved with every bound and
     // on undo, and a bound on its terms' spreads that holds until an undo
