@@ -9,6 +9,10 @@ bool CpSolver::take_rounds(std::size_t count) {
     round_list_.assign(recent_.begin(), recent_.begin() + static_cast<std::ptrdiff_t>(count));
     std::sort(round_list_.begin(), round_list_.end());
     round_list_.erase(std::unique(round_list_.begin(), round_list_.end()), round_list_.end());
+    // Forwards, then backwards: a bound travelling along a chain of the list
+    // either way crosses the whole chain in one round.
+    const std::size_t distinct = round_list_.size();
+    for (std::size_t i = distinct; i-- > 0;) round_list_.push_back(round_list_[i]);
 
     // Rounds of rounding coefficients may repeat only every few rounds.
     for (const int rounds : {1, 2, 4}) {
@@ -19,53 +23,61 @@ bool CpSolver::take_rounds(std::size_t count) {
             }
             return Probe::Outcome::Fixpoint;
         };
-        // A first block settles the bounds that move only once; the two
-        // after it must write the same bounds in the same way.
-        interrupt_.poll();
+        // Blocks of rounds until two in a row write the same bounds in the
+        // same way and move every bound by the same step.
+        // snaps_[0..2] hold the bounds after the last three blocks, by
+        // position in the probe's list of touched variables.
         probe_.restart();
-        other_.clear();
-        Probe::Outcome o = apply(other_);
-        if (o == Probe::Outcome::Failed) return false;
-        if (o == Probe::Outcome::Unsupported || other_.values.empty()) return true;
-        settled_.clear();
-        for (const VarIndex x : probe_.touched()) settled_.emplace_back(x, probe_.get(x));
-        first_.clear();
-        second_.clear();
-        o = apply(first_);
-        if (o == Probe::Outcome::Failed) return false;
-        if (o == Probe::Outcome::Unsupported) return true;
-        if (first_.values.empty()) break;  // a fixpoint: the settled bounds are all there is
-        after_one_.clear();
-        for (const VarIndex x : probe_.touched()) after_one_.emplace_back(x, probe_.get(x));
-        o = apply(second_);
-        if (o == Probe::Outcome::Failed) return false;
-        if (o == Probe::Outcome::Unsupported || first_.shape != second_.shape) continue;
-
-        // One step per variable moved: D1 - D0 must equal D2 - D1.
-        moves_.clear();
-        bool constant = true;
-        Wide most = std::numeric_limits<Wide>::max();  // members with a nonempty start
-        const auto at = [](const std::vector<std::pair<VarIndex, Domain>>& list, VarIndex x,
-                           Domain otherwise) {
-            const auto it =
-                std::find_if(list.begin(), list.end(), [x](const auto& e) { return e.first == x; });
-            return it == list.end() ? otherwise : it->second;
+        for (auto& snap : snaps_) snap.clear();
+        const auto at = [&](const std::vector<Domain>& snap, std::size_t i) {
+            return i < snap.size() ? snap[i] : domains_[probe_.touched()[i]];
         };
-        for (const VarIndex x : probe_.touched()) {
-            const Domain d0 = at(settled_, x, domains_[x]);
-            const Domain d1 = at(after_one_, x, d0);
-            const Domain d2 = probe_.get(x);
+        const auto steady = [&] {
+            if (first_.shape != second_.shape) return false;
+            for (std::size_t i = 0; i < probe_.touched().size(); ++i) {
+                const Domain d0 = at(snaps_[0], i);
+                const Domain d1 = at(snaps_[1], i);
+                const Domain d2 = at(snaps_[2], i);
+                if (Wide{d1.lo} - d0.lo != Wide{d2.lo} - d1.lo ||
+                    Wide{d1.hi} - d0.hi != Wide{d2.hi} - d1.hi)
+                    return false;
+            }
+            return true;
+        };
+        bool found = false;
+        for (std::size_t block = 0; block < distinct + 4 && !found; ++block) {
+            interrupt_.poll();
+            other_.clear();
+            const Probe::Outcome o = apply(other_);
+            if (o == Probe::Outcome::Failed) return false;
+            // Unsupported rules, or the list's own fixpoint: nothing to take.
+            if (o == Probe::Outcome::Unsupported || other_.values.empty()) return true;
+            std::swap(first_, second_);
+            std::swap(second_, other_);
+            std::swap(snaps_[0], snaps_[1]);
+            std::swap(snaps_[1], snaps_[2]);
+            snaps_[2].clear();
+            for (const VarIndex x : probe_.touched()) snaps_[2].push_back(probe_.get(x));
+            found = block >= 2 && steady();
+        }
+        if (!found) continue;
+
+        // D0 is the state before the first of the two blocks; one step per
+        // variable that moves.
+        settled_.clear();
+        moves_.clear();
+        Wide most = std::numeric_limits<Wide>::max();  // members with a nonempty start
+        for (std::size_t i = 0; i < probe_.touched().size(); ++i) {
+            const VarIndex x = probe_.touched()[i];
+            const Domain d0 = at(snaps_[0], i);
+            const Domain d1 = at(snaps_[1], i);
+            settled_.emplace_back(x, d0);
             const Wide up = Wide{d1.lo} - d0.lo;
             const Wide down = Wide{d0.hi} - d1.hi;
-            if (Wide{d2.lo} - d1.lo != up || Wide{d1.hi} - d2.hi != down) {
-                constant = false;
-                break;
-            }
-            moves_.push_back(Move{x, d0, up, down});
             if (up + down == 0) continue;
-            if (up + down > 0) most = std::min(most, (Wide{d0.hi} - d0.lo) / (up + down) + 1);
+            moves_.push_back(Move{x, d0, up, down});
+            most = std::min(most, (Wide{d0.hi} - d0.lo) / (up + down) + 1);
         }
-        if (!constant) continue;
 
         // Member m starts from D0 + m steps. Those on the line form a
         // prefix: grow, then halve. Member 1 is the second round itself.

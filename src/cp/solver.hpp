@@ -173,7 +173,8 @@ class CpSolver {
         Wide down;    // and hi down this much
     };
     std::vector<Move> moves_;
-    std::vector<std::pair<VarIndex, Domain>> settled_, after_one_;
+    std::vector<std::pair<VarIndex, Domain>> settled_;
+    std::array<std::vector<Domain>, 3> snaps_;
 
     // ---- branching order: unfixed variables by (hi - lo, index) ----
     struct SmallerDomain {
