@@ -15,16 +15,16 @@ std::optional<Assignment> CpSolver::search() {
     // and the trail length that restores the node's domains. The value list
     // lo..hi is fixed when the node starts. After two values in a row fail
     // in propagation, the frame looks for a run of failing values to pass
-    // over at once (when enough are left to repay the probes); when none is found it waits twice as
-    // long as before.
+    // over at once, when enough are left to repay the probes; when it finds
+    // none, it waits twice as long before it looks again.
     struct Frame {
         VarIndex var;
         std::int64_t next;
         std::int64_t last;
         std::size_t mark;
         bool done;
-        std::uint32_t failures = 0;
-        Wide retry_at;
+        std::uint32_t failures = 0;  // values in a row that failed in propagation
+        Wide retry_at;               // the next value at which to look for a run
         Wide wait = 1;
     };
     std::vector<Frame> stack;
@@ -49,6 +49,7 @@ std::optional<Assignment> CpSolver::search() {
                 f.retry_at = Wide{f.next} + f.wait;
             } else {
                 stats_.nodes += static_cast<std::uint64_t>(passed);
+                stats_.failures += static_cast<std::uint64_t>(passed);
                 if (Wide{f.next} + passed > f.last) {
                     stack.pop_back();
                     continue;
@@ -70,6 +71,7 @@ std::optional<Assignment> CpSolver::search() {
         domains_[x] = Domain{v, v};
         touched(x, old);
         if (!propagate()) {
+            ++stats_.failures;
             ++f.failures;
             continue;
         }
