@@ -81,8 +81,9 @@ bool CpSolver::run_linear(const Propagator& p) {
 bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
     const Wide rhs = p.constant;
     LinearSums& known = sums_[static_cast<std::size_t>(&p - net_.propagators.data())];
-    if (known.sums_known && known.spread_known &&
-        fits_slack(p.rel, known.spread, rhs, known.min, known.max)) {
+    if (known.sums_known &&
+        ((known.spread_known && fits_slack(p.rel, known.spread, rhs, known.min, known.max)) ||
+         fits_slack(p.rel, known.widest_declared, rhs, known.min, known.max))) {
         done = true;
         return true;
     }
@@ -125,7 +126,12 @@ bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
         widest = std::max(widest, term_max(c, after) - term_min(c, after));
     }
     // Stored from here on, and moved with every bound until the next full run.
-    if (keep) known = LinearSums{min_sum, max_sum, widest, true, true};
+    if (keep) {
+        known.min = min_sum;
+        known.max = max_sum;
+        known.spread = widest;
+        known.sums_known = known.spread_known = true;
+    }
     done = true;
     return true;
 }

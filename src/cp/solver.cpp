@@ -50,6 +50,23 @@ CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt)
 
     queued_.assign(net_.propagators.size(), 0);
     sums_.assign(net_.propagators.size(), LinearSums{});
+    for (std::size_t k = 0; k < net_.propagators.size(); ++k) {
+        const Propagator& p = net_.propagators[k];
+        if (!p.keeps_sums()) continue;
+        Wide widest = 0;
+        for (std::size_t i = p.begin; i < p.end && widest >= 0; ++i) {
+            const Domain d = domains_[net_.vars[i]];
+            const Wide c = net_.coeffs[i];
+            // A declared empty range or a product past 128 bits: no bound.
+            Wide spread;
+            if (d.lo > d.hi || __builtin_mul_overflow(c < 0 ? -c : c, Wide{d.hi} - d.lo, &spread)) {
+                widest = -1;
+            } else {
+                widest = std::max(widest, spread);
+            }
+        }
+        if (widest >= 0) sums_[k].widest_declared = widest;
+    }
 
     stamp_.assign(n, 0);
     order_.reset(n);

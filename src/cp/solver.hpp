@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -149,6 +150,9 @@ class CpSolver {
         Wide min = 0;
         Wide max = 0;
         Wide spread = 0;
+        // A bound on the spreads that no undo invalidates: the widest term
+        // over the declared ranges.
+        Wide widest_declared = std::numeric_limits<Wide>::max();
         bool sums_known = false;
         bool spread_known = false;
     };
