@@ -15,8 +15,19 @@ CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt)
         if (d.min > d.max) has_empty_ = true;
     }
 
-    // Kept sums move with every bound of their variables: each watch entry
-    // of a kept sum carries its variable's (combined, single) coefficient.
+    queued_.assign(net_.propagators.size(), 0);
+    prepare_sums();
+    prepare_counts();
+
+    stamp_.assign(n, 0);
+    order_.reset(n);
+    order_.fill([this](VarIndex x) { return domains_[x].lo < domains_[x].hi; });
+}
+
+// Wide sums kept between runs: their watch entries carry the coefficients,
+// and each gets a spread bound from the declared ranges.
+void CpSolver::prepare_sums() {
+    const std::size_t n = domains_.size();
     watch_coeffs_.assign(net_.watches.size(), 0);
     in_kept_sum_.assign(n, 0);
     for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) {
@@ -34,21 +45,6 @@ CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt)
         }
     }
 
-    // Counted AllDiffs start with the values fixed by the declarations.
-    counts_.assign(net_.counters, 0);
-    taken_.assign(net_.counters / 64, 0);
-    repeated_.assign(net_.counters / 64, 0);
-    in_counted_.assign(n, 0);
-    for (const Propagator& p : net_.propagators) {
-        if (p.counts_at == Propagator::kNotCounted) continue;
-        for (std::size_t i = p.begin; i < p.end; ++i) {
-            const VarIndex x = net_.vars[i];
-            if (domains_[x].fixed()) count(p, domains_[x].lo, 1);
-            in_counted_[x] = 1;
-        }
-    }
-
-    queued_.assign(net_.propagators.size(), 0);
     sums_.assign(net_.propagators.size(), LinearSums{});
     for (std::size_t k = 0; k < net_.propagators.size(); ++k) {
         const Propagator& p = net_.propagators[k];
@@ -67,10 +63,23 @@ CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt)
         }
         if (widest >= 0) sums_[k].widest_declared = widest;
     }
+}
 
-    stamp_.assign(n, 0);
-    order_.reset(n);
-    order_.fill([this](VarIndex x) { return domains_[x].lo < domains_[x].hi; });
+// Counted AllDiffs start with the values fixed by the declarations.
+void CpSolver::prepare_counts() {
+    const std::size_t n = domains_.size();
+    counts_.assign(net_.counters, 0);
+    taken_.assign(net_.counters / 64, 0);
+    repeated_.assign(net_.counters / 64, 0);
+    in_counted_.assign(n, 0);
+    for (const Propagator& p : net_.propagators) {
+        if (p.counts_at == Propagator::kNotCounted) continue;
+        for (std::size_t i = p.begin; i < p.end; ++i) {
+            const VarIndex x = net_.vars[i];
+            if (domains_[x].fixed()) count(p, domains_[x].lo, 1);
+            in_counted_[x] = 1;
+        }
+    }
 }
 
 Assignment CpSolver::fixed_assignment() const {

@@ -53,6 +53,10 @@ class CpSolver {
     Assignment fixed_assignment() const;
 
   private:
+    // ---- construction (solver.cpp) ----
+    void prepare_sums();
+    void prepare_counts();
+
     // ---- bounds and trail (solver.cpp) ----
     // Narrowing one bound to an exact value; false when the domain empties.
     bool raise_lo(VarIndex x, Wide v);
