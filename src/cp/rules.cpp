@@ -58,10 +58,13 @@ bool CpSolver::all_diff_small(const Propagator& p, std::int64_t base) {
 
 // Every open position loses the runs of taken values (bit v - base) at its ends.
 bool CpSolver::trim_small(const Propagator& p, std::int64_t base, std::uint64_t taken) {
+    // With counters, every domain lies in the window of 64 values from base.
+    const bool inside = p.counts_at != Propagator::kNotCounted;
     for (std::size_t j = p.begin; j < p.end; ++j) {
         const VarIndex x = net_.vars[j];
         const Domain d = domains_[x];
         if (d.lo >= d.hi) continue;
+        if (inside && (((taken >> (d.lo - base)) | (taken >> (d.hi - base))) & 1) == 0) continue;
         const Wide lo_at = Wide{d.lo} - base;
         if (lo_at >= 0 && lo_at < 64 && ((taken >> lo_at) & 1) != 0) {
             const std::uint64_t above = ~(taken >> lo_at);
