@@ -6,12 +6,21 @@ Every answer is checked: a model must satisfy every constraint, and an
 "UNSAT" is compared with CP-SAT where that is available. Run from the
 repository root after building (the C++ counter tool is compiled here):
 
-    python3 bench/cp.py [--quick]
+    python3 bench/cp.py [--quick] [--speed] [--instructions] [--source DIR] [--json FILE]
+
+--speed runs only the search and convergence figures (queens 20-32, the 95
+Sudokus, a correlated knapsack, x + y = 10 and x - y = 4 at growing widths)
+and writes them as JSON (default bench/results/cp.json). --instructions adds
+instruction counts of parse + solve under callgrind (this machine has no
+hardware counters), stable where wall clock is not. --source builds the
+counting tool from another source tree, to measure a former state beside
+the module found on PYTHONPATH.
 """
 
 from __future__ import annotations
 
 import json
+import signal
 import os
 import random
 import subprocess
@@ -80,6 +89,48 @@ def random_problem(rng: random.Random, n: int, m: int) -> str:
     return "\n".join(lines)
 
 
+def sudoku(puzzle: str) -> str:
+    """Cells r0c0..r8c8, clues fixed, one allDiff per row, column and box."""
+    lines = []
+    for i, ch in enumerate(puzzle):
+        lo, hi = (int(ch), int(ch)) if ch in "123456789" else (1, 9)
+        lines.append(f"var r{i // 9}c{i % 9} {lo} {hi}")
+    groups = [[(r, c) for c in range(9)] for r in range(9)]
+    groups += [[(r, c) for r in range(9)] for c in range(9)]
+    groups += [[(br + r, bc + c) for r in range(3) for c in range(3)] for br in (0, 3, 6) for bc in (0, 3, 6)]
+    lines += ["allDiff " + " ".join(f"r{r}c{c}" for r, c in g) for g in groups]
+    return "\n".join(lines)
+
+
+def sudoku_puzzles(name: str) -> list:
+    path = ROOT / "bench" / "data" / name
+    return [line.strip() for line in path.read_text().splitlines() if line.strip() and not line.startswith("#")]
+
+
+def knapsack(n: int, seed: int) -> str:
+    """Correlated 0/1 knapsack (value = weight + 10): pack at least the
+    optimal value (found here by dynamic programming) within the capacity."""
+    rng = random.Random(seed)
+    weights = [rng.randint(10, 100) for _ in range(n)]
+    values = [w + 10 for w in weights]
+    capacity = sum(weights) // 2
+    best = [0] * (capacity + 1)
+    for w, v in zip(weights, values):
+        for c in range(capacity, w - 1, -1):
+            best[c] = max(best[c], best[c - w] + v)
+    lines = [f"var k{i} 0 1" for i in range(n)]
+    lines.append("linear " + " ".join(f"{w} k{i}" for i, w in enumerate(weights)) + f" {capacity} le")
+    lines.append("linear " + " ".join(f"{v} k{i}" for i, v in enumerate(values)) + f" {best[capacity]} ge")
+    return "\n".join(lines)
+
+
+def convergence(width: int) -> str:
+    """x + y = 10 and x - y = 4 over [-width, width] (the 64-bit range at 2^63):
+    each round of bounds propagation moves the bounds by a constant."""
+    lo, hi = max(-width, MIN), min(width, MAX)
+    return f"var x {lo} {hi}\nvar y {lo} {hi}\nlinear 1 x 1 y 10 eq\nlinear 1 x -1 y 4 eq"
+
+
 def lt_chain(n: int) -> str:
     return "\n".join([f"var v{i} {MIN} {MAX}" for i in range(n)] + [f"lt v{i} v{i + 1}" for i in range(n - 1)])
 
@@ -145,27 +196,36 @@ def timed(peer: str, text: str):
     """Runs one peer in a child process (a pure-Python search cannot always be
     interrupted from inside); returns (answer or None or "skip", seconds),
     or (None, PEER_LIMIT) when it ran out of time."""
-    with tempfile.NamedTemporaryFile("w", suffix=".cp", delete=False) as f:
-        f.write(text)
+    answers, seconds = timed_many(peer, [text], PEER_LIMIT)
+    return (answers[0], seconds) if answers else ("timeout", PEER_LIMIT)
+
+
+def timed_many(peer: str, texts: list, limit: float):
+    """Runs one peer on several texts in one child; ([answers], total seconds),
+    or ([], limit) when the whole batch ran out of time."""
+    with tempfile.NamedTemporaryFile("w", suffix=".json", delete=False) as f:
+        json.dump(texts, f)
     try:
         out = subprocess.run([sys.executable, __file__, "--peer", peer, f.name], capture_output=True,
-                             text=True, timeout=PEER_LIMIT, check=True).stdout
+                             text=True, timeout=limit, check=True).stdout
     except subprocess.TimeoutExpired:
-        return "timeout", PEER_LIMIT
+        return [], limit
     finally:
         os.unlink(f.name)
     data = json.loads(out)
-    return data["answer"], data["seconds"]
+    return data["answers"], sum(data["seconds"])
 
 
 def run_peer(peer: str, path: str) -> None:
-    text = Path(path).read_text()
     fn = dict(PEERS)[peer]
-    # Imported before the clock starts: only the solve is timed.
+    # Imported before the clock starts: only the solves are timed.
     __import__({"python-constraint": "constraint", "CP-SAT": "ortools.sat.python.cp_model"}[peer])
-    start = time.perf_counter()
-    answer = fn(text)
-    print(json.dumps({"answer": answer, "seconds": time.perf_counter() - start}))
+    answers, seconds = [], []
+    for text in json.loads(Path(path).read_text()):
+        start = time.perf_counter()
+        answers.append(fn(text))
+        seconds.append(time.perf_counter() - start)
+    print(json.dumps({"answers": answers, "seconds": seconds}))
 
 
 def python_constraint(text: str):
@@ -257,14 +317,29 @@ def available(module: str) -> bool:
 
 # ---- driver -----------------------------------------------------------------
 
-def build_stats_tool() -> Path:
-    out = Path(tempfile.gettempdir()) / "nemox_cp_stats"
-    sources = [ROOT / "bench" / "cp_stats.cpp", ROOT / "tests" / "cpp" / "cp" / "oracle.cpp",
-               ROOT / "src" / "parser" / "cp_format.cpp"]
-    sources += sorted((ROOT / "src" / "cp").glob("*.cpp")) + sorted((ROOT / "src" / "core").glob("*.cpp"))
-    subprocess.run(["g++", "-std=c++20", "-O2", "-DNDEBUG", f"-I{ROOT / 'src'}", f"-I{ROOT / 'tests' / 'cpp'}",
-                    *map(str, sources), "-o", str(out)], check=True)
+def build_stats_tool(source: Path = ROOT) -> Path:
+    out = Path(tempfile.gettempdir()) / f"nemox_cp_stats_{abs(hash(str(source)))}"
+    sources = [ROOT / "bench" / "cp_stats.cpp", source / "tests" / "cpp" / "cp" / "oracle.cpp",
+               source / "src" / "parser" / "cp_format.cpp"]
+    sources += sorted((source / "src" / "cp").glob("*.cpp")) + sorted((source / "src" / "core").glob("*.cpp"))
+    # The flags of the release build, so that counts match the module's code.
+    subprocess.run(["g++", "-std=c++20", "-O3", "-DNDEBUG", f"-I{source / 'src'}",
+                    f"-I{source / 'tests' / 'cpp'}", *map(str, sources), "-o", str(out)], check=True)
     return out
+
+
+def instructions(tool: Path, text: str) -> int:
+    """Instructions executed in reading and solving, counted by callgrind."""
+    with tempfile.TemporaryDirectory() as d:
+        cp_file, out = Path(d) / "in.cp", Path(d) / "callgrind.out"
+        cp_file.write_text(text)
+        subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}",
+                        "--toggle-collect=nemox::parser::parse_cp*", "--toggle-collect=nemox::cp::solve_cp*",
+                        str(tool), str(cp_file)], check=True, capture_output=True)
+        for line in out.read_text().splitlines():
+            if line.startswith(("summary:", "totals:")):
+                return int(line.split()[1])
+    raise RuntimeError("callgrind wrote no total")
 
 
 def stats(tool: Path, text: str, oracle: bool) -> dict:
@@ -294,10 +369,103 @@ def per_call(text: str, budget: float = 0.5):
             return result, spent / calls
 
 
+class _Late(Exception):
+    pass
+
+
+def _late(signum, frame):
+    raise _Late()
+
+
+def limited_call(text: str, limit: float):
+    """One nemox call, abandoned through SIGALRM after `limit` seconds:
+    (result, seconds) or (None, None)."""
+    old = signal.signal(signal.SIGALRM, _late)
+    signal.setitimer(signal.ITIMER_REAL, limit)
+    start = time.perf_counter()
+    try:
+        result = nemox.solve_cp_text(text)
+        return result, time.perf_counter() - start
+    except _Late:
+        return None, None
+    finally:
+        signal.setitimer(signal.ITIMER_REAL, 0)
+        signal.signal(signal.SIGALRM, old)
+
+
 def fmt_s(s) -> str:
     if s is None:
         return "-"
     return f"{s * 1e3:9.3f} ms" if s < 10 else f"{s:9.1f} s "
+
+
+SPEED_LIMIT = 20.0  # seconds per nemox call and per peer batch in --speed
+
+
+def speed(quick: bool, counting: bool, source: Path, json_path: Path) -> None:
+    tool = build_stats_tool(source)
+    peers = [name for name, mod in (("CP-SAT", "ortools"), ("python-constraint", "constraint")) if available(mod)]
+    records = []
+    print(f"{'case':28} {'status':6} {'nodes':>9} {'nemox':>12} {'nodes/s':>10} {'instr/node':>11}"
+          + "".join(f" {name:>18}" for name in peers))
+
+    def report(case: str, size, texts: list, count: bool) -> None:
+        nodes, seconds, statuses, instr = 0, 0.0, set(), 0
+        for text in texts:
+            result, spent = limited_call(text, SPEED_LIMIT)
+            if result is None:
+                seconds = None
+                break
+            st = stats(tool, text, False)
+            assert result["status"] == st["status"]
+            if result["status"] == "SAT":
+                check(text, list(result["model"].values()))
+            statuses.add(result["status"])
+            nodes += st["nodes"]
+            seconds += spent if spent >= 0.05 else per_call(text, 0.2)[1]
+            if count:
+                instr += instructions(tool, text)
+        record = {"case": case, "size": size, "nemox_seconds": seconds, "nodes": nodes if seconds else None}
+        if count and seconds is not None:
+            record["instructions"] = instr
+        line = f"{case:28} {'/'.join(sorted(statuses)) if seconds else '-':6} {nodes if seconds else '-':>9}"
+        line += f" {fmt_s(seconds) if seconds is not None else '> ' + str(int(SPEED_LIMIT)) + ' s':>12}"
+        line += f" {nodes / seconds if seconds and nodes else 0:10.0f}" if seconds else f" {'-':>10}"
+        line += f" {instr / max(nodes, 1):11.0f}" if count and seconds is not None else f" {'-':>11}"
+        for name in peers:
+            if name == "python-constraint" and (size is None or case.startswith(("queens", "convergence"))):
+                record[name] = None  # hopeless at these sizes: every value is enumerated
+                line += f" {'(not run)':>18}"
+                continue
+            answers, spent = timed_many(name, texts, SPEED_LIMIT)
+            if not answers or "skip" in answers:
+                record[name] = None
+                line += f" {'(cannot take it)' if answers else '> ' + str(int(SPEED_LIMIT)) + ' s':>18}"
+                continue
+            for text, answer in zip(texts, answers):
+                if answer is not None:
+                    check(text, answer)
+            record[name] = spent
+            line += f" {fmt_s(spent):>18}"
+        records.append(record)
+        print(line, flush=True)
+
+    for n in (20, 24) if quick else (20, 22, 24, 26, 28, 30, 32):
+        report(f"queens {n}", n, [queens(n)], counting and n == 20)
+    top95 = sudoku_puzzles("sudoku_top95.txt")
+    report("sudoku top95 (all 95)", len(top95), [sudoku(p) for p in top95], False)
+    if counting:
+        report("sudoku top95 (first 10)", 10, [sudoku(p) for p in top95[:10]], True)
+    hardest = sudoku_puzzles("sudoku_hardest.txt")
+    report("sudoku hardest (all 11)", len(hardest), [sudoku(p) for p in hardest], counting)
+    report("correlated knapsack 30", 30, [knapsack(30, 7)], False)
+    widths = [10**4, 10**6, 10**8, 10**12, 10**18, 2**63]
+    for w in widths[:3] if quick else widths:
+        report(f"convergence width {w:.0e}" if w != 2**63 else "convergence width 2^63", w,
+               [convergence(w)], counting and w <= 10**4)
+    json_path.parent.mkdir(parents=True, exist_ok=True)
+    json_path.write_text(json.dumps(records, indent=1) + "\n")
+    print(f"written: {json_path}")
 
 
 def main() -> None:
@@ -305,6 +473,12 @@ def main() -> None:
         run_peer(sys.argv[2], sys.argv[3])
         return
     quick = "--quick" in sys.argv
+    if "--speed" in sys.argv:
+        source = Path(sys.argv[sys.argv.index("--source") + 1]) if "--source" in sys.argv else ROOT
+        json_path = (Path(sys.argv[sys.argv.index("--json") + 1]) if "--json" in sys.argv
+                     else ROOT / "bench" / "results" / "cp.json")
+        speed(quick, "--instructions" in sys.argv, source, json_path)
+        return
     tool = build_stats_tool()
     peers = [(name, fn) for name, mod, fn in (("python-constraint", "constraint", python_constraint),
                                                ("CP-SAT", "ortools", cp_sat)) if available(mod)]

@@ -2,110 +2,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
+#include "core/wide_integer.hpp"
 #include "cp/model.hpp"
 
 namespace nemox::cp {
 
-// Exact integers for bound arithmetic: products of two 64-bit values and
-// their neighbours fit, so nothing wraps around.
-__extension__ typedef __int128 Wide;
-
-// floor(n / d) and ceil(n / d) for any signs; d != 0, n / d does not overflow.
-inline Wide floor_div(Wide n, Wide d) {
-    Wide q = n / d;
-    if (n % d != 0 && ((n < 0) != (d < 0))) --q;
-    return q;
-}
-inline Wide ceil_div(Wide n, Wide d) {
-    Wide q = n / d;
-    if (n % d != 0 && ((n < 0) == (d < 0))) ++q;
-    return q;
-}
-
-__extension__ typedef unsigned __int128 UWide;
-
-// Signed 256-bit integer, two's complement in four limbs: wide enough for
-// exact sums of products of a combined coefficient (below 2^127) and a
-// 64-bit bound, however many terms there are.
-class Int256 {
-  public:
-    Int256() = default;
-    explicit Int256(Wide v) {
-        const auto u = static_cast<UWide>(v);
-        limb_[0] = static_cast<std::uint64_t>(u);
-        limb_[1] = static_cast<std::uint64_t>(u >> 64);
-        limb_[2] = limb_[3] = v < 0 ? ~std::uint64_t{0} : 0;
-    }
-
-    // Exact product of two values below 2^127 in magnitude.
-    static Int256 product(Wide a, Wide b) {
-        const bool negative = (a < 0) != (b < 0);
-        const UWide ua = a < 0 ? -static_cast<UWide>(a) : static_cast<UWide>(a);
-        const UWide ub = b < 0 ? -static_cast<UWide>(b) : static_cast<UWide>(b);
-        const std::uint64_t a0 = static_cast<std::uint64_t>(ua),
-                            a1 = static_cast<std::uint64_t>(ua >> 64);
-        const std::uint64_t b0 = static_cast<std::uint64_t>(ub),
-                            b1 = static_cast<std::uint64_t>(ub >> 64);
-        Int256 r;
-        r.add_at(0, static_cast<UWide>(a0) * b0);
-        r.add_at(1, static_cast<UWide>(a0) * b1);
-        r.add_at(1, static_cast<UWide>(a1) * b0);
-        r.add_at(2, static_cast<UWide>(a1) * b1);
-        return negative ? -r : r;
-    }
-
-    Int256& operator+=(const Int256& o) {
-        std::uint64_t carry = 0;
-        for (int i = 0; i < 4; ++i) {
-            const UWide s = static_cast<UWide>(limb_[i]) + o.limb_[i] + carry;
-            limb_[i] = static_cast<std::uint64_t>(s);
-            carry = static_cast<std::uint64_t>(s >> 64);
-        }
-        return *this;
-    }
-    Int256 operator-() const {
-        Int256 r;
-        for (int i = 0; i < 4; ++i) r.limb_[i] = ~limb_[i];
-        r += Int256(Wide{1});
-        return r;
-    }
-    Int256& operator-=(const Int256& o) { return *this += -o; }
-    void add(Wide v) { *this += Int256(v); }
-    void sub(Wide v) { *this -= Int256(v); }
-
-    bool negative() const { return (limb_[3] >> 63) != 0; }
-    bool operator==(const Int256&) const = default;
-    bool operator<(const Int256& o) const {
-        if (negative() != o.negative()) return negative();
-        for (int i = 3; i >= 0; --i) {
-            if (limb_[i] != o.limb_[i]) return limb_[i] < o.limb_[i];
-        }
-        return false;
-    }
-    bool operator<=(const Int256& o) const { return !(o < *this); }
-
-    // The value limited to +-far (far below 2^127).
-    Wide clamped(Wide far) const {
-        const std::uint64_t ext = (limb_[1] >> 63) != 0 ? ~std::uint64_t{0} : 0;
-        if (limb_[2] != ext || limb_[3] != ext) return negative() ? -far : far;
-        const auto v = static_cast<Wide>((static_cast<UWide>(limb_[1]) << 64) | limb_[0]);
-        return v > far ? far : (v < -far ? -far : v);
-    }
-
-  private:
-    // Adds an unsigned 128-bit value at limb position `at`.
-    void add_at(int at, UWide v) {
-        UWide carry = v;
-        for (int i = at; i < 4 && carry != 0; ++i) {
-            const UWide s = static_cast<UWide>(limb_[i]) + static_cast<std::uint64_t>(carry);
-            limb_[i] = static_cast<std::uint64_t>(s);
-            carry = (carry >> 64) + (s >> 64);
-        }
-    }
-
-    std::uint64_t limb_[4] = {0, 0, 0, 0};
-};
+using nemox::Int256;
+using nemox::UWide;
+using nemox::Wide;
 
 // Bounds further out than this from zero, divided by any 64-bit coefficient,
 // still fall outside the 64-bit range, so sums may be clamped to it.
@@ -128,11 +34,15 @@ struct Propagator {
     PropKind kind = PropKind::Eq;
     LinearRel rel = LinearRel::Le;
     bool idempotent = false;    // one run reaches its own fixpoint
-    std::int64_t constant = 0;  // Le: c; Linear: rhs
+    std::int64_t constant = 0;  // Le: c; Linear: rhs; counted AllDiff: least value
     std::size_t begin = 0;
     std::size_t big_begin = 0;
     std::size_t big_at = 0;  // coefficient of term big_begin + i is big_coeffs[big_at + i]
     std::size_t end = 0;
+    // An AllDiff whose declared values span at most 64 counts its fixed
+    // values, 64 counters from here on; kNotCounted otherwise.
+    std::size_t counts_at = kNotCounted;
+    static constexpr std::size_t kNotCounted = ~std::size_t{0};
 
     // A wide Linear on the 64-bit path keeps its sums between runs; a short
     // one is cheaper to recount.
@@ -140,5 +50,36 @@ struct Propagator {
         return kind == PropKind::Linear && big_begin == end && end - begin >= 8;
     }
 };
+
+// What a bound change of a variable can be, as bits: a propagator is woken
+// only by the events it reads. A Neq reads its partner's bounds only while
+// it is fixed, so it asks for a check of that (kGuard) instead; an AllDiff
+// over few values reads its others' ends only where they meet a fixed value,
+// which the solver counts (kCount).
+enum Event : std::uint8_t {
+    kLoEvent = 1,      // lo moved up
+    kHiEvent = 2,      // hi moved down
+    kFixEvent = 4,     // the domain became a single value
+    kGuardEvent = 8,   // Neq: a moved end may now meet the fixed partner
+    kCountEvent = 16,  // counted AllDiff: a moved end may now meet a fixed value
+};
+
+// The propagators of one problem over flat operand arrays, and for each
+// variable the propagators that read it (CSR form, each at most once, in
+// increasing order) with the events each of them reads.
+struct Network {
+    std::vector<Propagator> propagators;
+    std::vector<VarIndex> vars;        // operands of all propagators
+    std::vector<std::int64_t> coeffs;  // Linear coefficients, parallel to vars
+    std::vector<Wide> big_coeffs;      // beyond 64 bits, see Propagator::big_at
+    std::vector<std::size_t> watch_begin;
+    std::vector<std::uint32_t> watches;
+    std::vector<std::uint8_t> watch_events;  // parallel to watches
+    std::vector<VarIndex> watch_partner;     // of a two-variable propagator: the other one
+    std::size_t counters = 0;                // of all counted AllDiffs
+};
+
+// One propagator per constraint, in order.
+Network build_network(const CpProblem& problem);
 
 }  // namespace nemox::cp

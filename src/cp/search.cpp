@@ -13,18 +13,25 @@ std::optional<Assignment> CpSolver::search() {
 
     // One frame per open node: its branching variable, the next value to try
     // and the trail length that restores the node's domains. The value list
-    // lo..hi is fixed when the node starts.
+    // lo..hi is fixed when the node starts. After two values in a row fail
+    // in propagation, the frame looks for a run of failing values to pass
+    // over at once, when enough are left to repay the probes; when it finds
+    // none, it waits twice as long before it looks again.
     struct Frame {
         VarIndex var;
         std::int64_t next;
         std::int64_t last;
         std::size_t mark;
         bool done;
+        std::uint32_t failures = 0;  // values in a row that failed in propagation
+        Wide retry_at;               // the next value at which to look for a run
+        Wide wait = 1;
     };
     std::vector<Frame> stack;
     const auto open_node = [&] {
-        const VarIndex x = order_.front();
-        stack.push_back(Frame{x, domains_[x].lo, domains_[x].hi, trail_.size(), false});
+        const VarIndex x = order_.top();
+        stack.push_back(
+            Frame{x, domains_[x].lo, domains_[x].hi, trail_.size(), false, 0, domains_[x].lo});
     };
     open_node();
     while (!stack.empty()) {
@@ -34,13 +41,28 @@ std::optional<Assignment> CpSolver::search() {
             stack.pop_back();
             continue;
         }
+        const VarIndex x = f.var;
+        if (f.failures >= 2 && f.next >= f.retry_at && Wide{f.last} - f.next >= 16) {
+            const Wide passed = failing_run(x, f.next, f.last);
+            if (passed == 0) {
+                f.wait *= 2;
+                f.retry_at = Wide{f.next} + f.wait;
+            } else {
+                stats_.nodes += static_cast<std::uint64_t>(passed);
+                stats_.failures += static_cast<std::uint64_t>(passed);
+                if (Wide{f.next} + passed > f.last) {
+                    stack.pop_back();
+                    continue;
+                }
+                f.next = static_cast<std::int64_t>(f.next + passed);
+            }
+        }
         const std::int64_t v = f.next;
         if (v == f.last) {
             f.done = true;
         } else {
             ++f.next;
         }
-        const VarIndex x = f.var;
         ++stats_.nodes;
         ++node_;
         interrupt_.poll(1, stats_.nodes);
@@ -48,11 +70,48 @@ std::optional<Assignment> CpSolver::search() {
         const Domain old = domains_[x];
         domains_[x] = Domain{v, v};
         touched(x, old);
-        if (!propagate()) continue;
+        if (!propagate()) {
+            ++stats_.failures;
+            ++f.failures;
+            continue;
+        }
+        f.failures = 0;
         if (order_.empty()) return fixed_assignment();
         open_node();
     }
     return std::nullopt;
+}
+
+Wide CpSolver::failing_run(VarIndex x, std::int64_t from, std::int64_t last) {
+    const auto member = [&](Wide k, Trace& t) {
+        t.clear();
+        probe_.restart();
+        const auto v = static_cast<std::int64_t>(from + k);
+        probe_.set(x, Domain{v, v});
+        interrupt_.poll();
+        return probe_.propagate_after(x, probe_budget(), t) == Probe::Outcome::Failed;
+    };
+    if (!member(0, first_) || !member(1, second_) || first_.shape != second_.shape) return 0;
+    const auto on = [&](Wide k) {
+        return member(k, other_) && on_line(first_, second_, other_, k);
+    };
+    // The members on the line form a prefix 0..good: grow, then halve.
+    const Wide room = Wide{last} - from;
+    Wide good = 1;
+    Wide bad = room + 1;
+    while (good < room) {
+        const Wide k = good * 2 < room ? good * 2 : room;
+        if (!on(k)) {
+            bad = k;
+            break;
+        }
+        good = k;
+    }
+    while (bad - good > 1) {
+        const Wide k = good + (bad - good) / 2;
+        (on(k) ? good : bad) = k;
+    }
+    return good + 1;
 }
 
 }  // namespace nemox::cp

@@ -1,148 +1,85 @@
 #include "cp/solver.hpp"
 
+#include <algorithm>
 #include <cstdint>
-#include <limits>
-#include <type_traits>
 #include <utility>
-#include <variant>
 
 namespace nemox::cp {
 
-namespace {
-
-constexpr std::size_t kAbsent = std::numeric_limits<std::size_t>::max();
-
-template <class... F>
-struct Overloaded : F... {
-    using F::operator()...;
-};
-template <class... F>
-Overloaded(F...) -> Overloaded<F...>;
-
-}  // namespace
-
-CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt) : interrupt_(interrupt) {
+CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt)
+    : net_(build_network(problem)), interrupt_(interrupt) {
     const std::size_t n = problem.vars.size();
-    if (problem.constraints.size() >= std::numeric_limits<std::uint32_t>::max())
-        throw MemoryLimit("too many CP constraints");
     domains_.reserve(n);
     for (const VarDecl& d : problem.vars) {
         domains_.push_back(Domain{d.min, d.max});
         if (d.min > d.max) has_empty_ = true;
     }
 
-    // Per-variable scratch for combining Linear terms.
-    std::vector<Wide> combined;
-    std::vector<VarIndex> seen;
-    propagators_.reserve(problem.constraints.size());
-    for (const CpConstraint& con : problem.constraints) {
-        Propagator p;
-        p.begin = prop_vars_.size();
-        auto pair = [&](PropKind kind, VarIndex a, VarIndex b) {
-            p.kind = kind;
-            prop_vars_.push_back(a);
-            prop_vars_.push_back(b);
-        };
-        std::visit(Overloaded{
-                       [&](const EqCon& c) { pair(PropKind::Eq, c.a, c.b); },
-                       [&](const NeqCon& c) { pair(PropKind::Neq, c.a, c.b); },
-                       [&](const LtCon& c) { pair(PropKind::Lt, c.a, c.b); },
-                       [&](const LeCon& c) {
-                           pair(PropKind::Le, c.a, c.b);
-                           p.constant = c.c;
-                       },
-                       [&](const LinearCon& c) {
-                           p.kind = PropKind::Linear;
-                           p.rel = c.rel;
-                           p.constant = c.rhs;
-                           if (combined.empty()) combined.assign(n, 0);
-                           for (const LinearTerm& t : c.terms) {
-                               if (t.coeff == 0) continue;
-                               if (combined[t.var] == 0) seen.push_back(t.var);
-                               combined[t.var] += t.coeff;
-                           }
-                           std::vector<std::pair<Wide, VarIndex>> big;
-                           for (const VarIndex x : seen) {
-                               const Wide k = combined[x];
-                               combined[x] = 0;
-                               if (k == 0) continue;
-                               if (k < std::numeric_limits<std::int64_t>::min() ||
-                                   k > std::numeric_limits<std::int64_t>::max()) {
-                                   big.emplace_back(k, x);
-                                   continue;
-                               }
-                               prop_vars_.push_back(x);
-                               prop_coeffs_.push_back(static_cast<std::int64_t>(k));
-                           }
-                           seen.clear();
-                           p.big_begin = prop_vars_.size();
-                           p.big_at = big_coeffs_.size();
-                           for (const auto& [k, x] : big) {
-                               prop_vars_.push_back(x);
-                               prop_coeffs_.push_back(0);
-                               big_coeffs_.push_back(k);
-                           }
-                       },
-                       [&](const AllDiffCon& c) {
-                           p.kind = PropKind::AllDiff;
-                           prop_vars_.insert(prop_vars_.end(), c.vars.begin(), c.vars.end());
-                       },
-                   },
-                   con);
-        p.end = prop_vars_.size();
-        if (p.kind != PropKind::Linear) p.big_begin = p.end;
-        // Eq, Neq, Lt and Le over two different variables need no second
-        // run for their own changes; over one variable (lt x x) they do.
-        p.idempotent = p.kind <= PropKind::Le && prop_vars_[p.begin] != prop_vars_[p.begin + 1];
-        prop_coeffs_.resize(prop_vars_.size());
-        propagators_.push_back(p);
-    }
-
-    // Watch lists in CSR form, one entry per (variable, propagator).
-    std::vector<std::uint32_t> last(n, std::numeric_limits<std::uint32_t>::max());
-    watch_begin_.assign(n + 1, 0);
-    for (std::uint32_t k = 0; k < propagators_.size(); ++k) {
-        for (std::size_t i = propagators_[k].begin; i < propagators_[k].end; ++i) {
-            const VarIndex x = prop_vars_[i];
-            if (last[x] != k) {
-                last[x] = k;
-                ++watch_begin_[x + 1];
-            }
-        }
-    }
-    for (std::size_t x = 0; x < n; ++x) watch_begin_[x + 1] += watch_begin_[x];
-    watches_.resize(watch_begin_[n]);
-    watch_coeffs_.assign(watch_begin_[n], 0);
-    in_kept_sum_.assign(n, 0);
-    std::vector<std::size_t> fill(watch_begin_.begin(), watch_begin_.end() - 1);
-    last.assign(n, std::numeric_limits<std::uint32_t>::max());
-    for (std::uint32_t k = 0; k < propagators_.size(); ++k) {
-        for (std::size_t i = propagators_[k].begin; i < propagators_[k].end; ++i) {
-            const VarIndex x = prop_vars_[i];
-            if (last[x] != k) {
-                last[x] = k;
-                // Linear terms are combined per variable: one coefficient.
-                if (propagators_[k].keeps_sums()) {
-                    watch_coeffs_[fill[x]] = prop_coeffs_[i];
-                    in_kept_sum_[x] = 1;
-                }
-                watches_[fill[x]++] = k;
-            }
-        }
-    }
-
-    queued_.assign(propagators_.size(), 0);
-    sums_.assign(propagators_.size(), LinearSums{});
+    queued_.assign(net_.propagators.size(), 0);
+    prepare_sums();
+    prepare_counts();
 
     stamp_.assign(n, 0);
-    order_pos_.assign(n, kAbsent);
-    for (VarIndex x = 0; x < n; ++x) {
-        if (domains_[x].lo < domains_[x].hi) {
-            order_pos_[x] = order_.size();
-            order_.push_back(x);
+    order_.reset(n);
+    order_.fill([this](VarIndex x) { return domains_[x].lo < domains_[x].hi; });
+}
+
+// Wide sums kept between runs: their watch entries carry the coefficients,
+// and each gets a spread bound from the declared ranges.
+void CpSolver::prepare_sums() {
+    const std::size_t n = domains_.size();
+    watch_coeffs_.assign(net_.watches.size(), 0);
+    in_kept_sum_.assign(n, 0);
+    for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) {
+        const Propagator& p = net_.propagators[k];
+        if (!p.keeps_sums()) continue;
+        for (std::size_t i = p.begin; i < p.end; ++i) {
+            const VarIndex x = net_.vars[i];
+            const auto first =
+                net_.watches.begin() + static_cast<std::ptrdiff_t>(net_.watch_begin[x]);
+            const auto last =
+                net_.watches.begin() + static_cast<std::ptrdiff_t>(net_.watch_begin[x + 1]);
+            watch_coeffs_[static_cast<std::size_t>(std::lower_bound(first, last, k) -
+                                                   net_.watches.begin())] = net_.coeffs[i];
+            in_kept_sum_[x] = 1;
         }
     }
-    for (std::size_t i = order_.size() / 2; i-- > 0;) order_sift_down(i);
+
+    sums_.assign(net_.propagators.size(), LinearSums{});
+    for (std::size_t k = 0; k < net_.propagators.size(); ++k) {
+        const Propagator& p = net_.propagators[k];
+        if (!p.keeps_sums()) continue;
+        Wide widest = 0;
+        for (std::size_t i = p.begin; i < p.end && widest >= 0; ++i) {
+            const Domain d = domains_[net_.vars[i]];
+            const Wide c = net_.coeffs[i];
+            // A declared empty range or a product past 128 bits: no bound.
+            Wide spread;
+            if (d.lo > d.hi || __builtin_mul_overflow(c < 0 ? -c : c, Wide{d.hi} - d.lo, &spread)) {
+                widest = -1;
+            } else {
+                widest = std::max(widest, spread);
+            }
+        }
+        if (widest >= 0) sums_[k].widest_declared = widest;
+    }
+}
+
+// Counted AllDiffs start with the values fixed by the declarations.
+void CpSolver::prepare_counts() {
+    const std::size_t n = domains_.size();
+    counts_.assign(net_.counters, 0);
+    taken_.assign(net_.counters / 64, 0);
+    repeated_.assign(net_.counters / 64, 0);
+    in_counted_.assign(n, 0);
+    for (const Propagator& p : net_.propagators) {
+        if (p.counts_at == Propagator::kNotCounted) continue;
+        for (std::size_t i = p.begin; i < p.end; ++i) {
+            const VarIndex x = net_.vars[i];
+            if (domains_[x].fixed()) count(p, domains_[x].lo, 1);
+            in_counted_[x] = 1;
+        }
+    }
 }
 
 Assignment CpSolver::fixed_assignment() const {
@@ -159,17 +96,54 @@ void CpSolver::record(VarIndex x) {
 }
 
 void CpSolver::touched(VarIndex x, const Domain& old) {
+    const Domain now = domains_[x];
+    const std::uint8_t events = (now.lo != old.lo ? kLoEvent : 0) |
+                                (now.hi != old.hi ? kHiEvent : 0) |
+                                (now.lo == now.hi ? kFixEvent : 0);
     const bool kept = in_kept_sum_[x] != 0;
-    for (std::size_t i = watch_begin_[x]; i < watch_begin_[x + 1]; ++i) {
-        enqueue(watches_[i]);
-        if (kept && watch_coeffs_[i] != 0) shift_sum(i, old, domains_[x], false);
+    for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
+        const std::uint8_t reads = net_.watch_events[i];
+        if ((reads & kCountEvent) != 0) count_and_check(i, now, events);
+        if ((reads & events) != 0 || ((reads & kGuardEvent) != 0 && meets_partner(i, now)))
+            enqueue(net_.watches[i]);
+        if (kept && watch_coeffs_[i] != 0) shift_sum(i, old, now, false);
     }
     order_narrowed(x);
 }
 
+// A Neq whose other variable is fixed to one of x's new ends.
+bool CpSolver::meets_partner(std::size_t watch, const Domain& now) const {
+    const Domain other = domains_[net_.watch_partner[watch]];
+    return other.lo == other.hi && (other.lo == now.lo || other.lo == now.hi);
+}
+
+// A counted AllDiff: counts a value fixed at one more position, or wakes
+// the propagator when x's moved end meets a fixed value.
+void CpSolver::count_and_check(std::size_t watch, const Domain& now, std::uint8_t events) {
+    const Propagator& p = net_.propagators[net_.watches[watch]];
+    if ((events & kFixEvent) != 0) {
+        count(p, now.lo, 1);
+        return;
+    }
+    const std::uint64_t taken = taken_[p.counts_at / 64];
+    if (((taken >> (now.lo - p.constant)) & 1) != 0 || ((taken >> (now.hi - p.constant)) & 1) != 0)
+        enqueue(net_.watches[watch]);
+}
+
+void CpSolver::count(const Propagator& p, std::int64_t value, int change) {
+    const auto at = static_cast<std::size_t>(value - p.constant);
+    std::uint32_t& c = counts_[p.counts_at + at];
+    const std::uint32_t before = c;
+    c = change > 0 ? c + 1 : c - 1;
+    const std::size_t k = p.counts_at / 64;
+    if (before == 0 || c == 0) taken_[k] ^= std::uint64_t{1} << at;
+    if (before == 1 && c == 2) ++repeated_[k];
+    if (before == 2 && c == 1) --repeated_[k];
+}
+
 void CpSolver::shift_sum(std::size_t watch, const Domain& from, const Domain& to, bool widened) {
     const std::int64_t c = watch_coeffs_[watch];
-    LinearSums& s = sums_[watches_[watch]];
+    LinearSums& s = sums_[net_.watches[watch]];
     if (widened) s.spread_known = false;
     if (!s.sums_known) return;
     const Wide lo_from = Wide{c} * (c > 0 ? from.lo : from.hi);
@@ -189,8 +163,14 @@ void CpSolver::undo_to(std::size_t mark) {
         const Domain from = domains_[e.var];
         domains_[e.var] = e.old;
         if (in_kept_sum_[e.var] != 0) {
-            for (std::size_t i = watch_begin_[e.var]; i < watch_begin_[e.var + 1]; ++i) {
+            for (std::size_t i = net_.watch_begin[e.var]; i < net_.watch_begin[e.var + 1]; ++i) {
                 if (watch_coeffs_[i] != 0) shift_sum(i, from, e.old, true);
+            }
+        }
+        if (from.fixed() && !e.old.fixed() && in_counted_[e.var] != 0) {
+            for (std::size_t i = net_.watch_begin[e.var]; i < net_.watch_begin[e.var + 1]; ++i) {
+                if ((net_.watch_events[i] & kCountEvent) == 0) continue;
+                count(net_.propagators[net_.watches[i]], from.lo, -1);
             }
         }
         order_update(e.var);
@@ -228,83 +208,24 @@ bool CpSolver::remove_end(VarIndex x, std::int64_t v) {
     return true;
 }
 
-bool CpSolver::order_less(VarIndex a, VarIndex b) const {
-    // hi - lo is the size minus one; as an unsigned number it is exact even
-    // for the domain of all 2^64 values.
-    const auto span = [this](VarIndex x) {
-        return static_cast<std::uint64_t>(domains_[x].hi) -
-               static_cast<std::uint64_t>(domains_[x].lo);
-    };
-    const std::uint64_t sa = span(a);
-    const std::uint64_t sb = span(b);
-    return sa < sb || (sa == sb && a < b);
-}
-
-void CpSolver::order_sift_up(std::size_t i) {
-    const VarIndex x = order_[i];
-    while (i > 0) {
-        const std::size_t parent = (i - 1) / 2;
-        if (!order_less(x, order_[parent])) break;
-        order_[i] = order_[parent];
-        order_pos_[order_[i]] = i;
-        i = parent;
-    }
-    order_[i] = x;
-    order_pos_[x] = i;
-}
-
-void CpSolver::order_sift_down(std::size_t i) {
-    const VarIndex x = order_[i];
-    const std::size_t n = order_.size();
-    for (;;) {
-        std::size_t child = 2 * i + 1;
-        if (child >= n) break;
-        if (child + 1 < n && order_less(order_[child + 1], order_[child])) ++child;
-        if (!order_less(order_[child], x)) break;
-        order_[i] = order_[child];
-        order_pos_[order_[i]] = i;
-        i = child;
-    }
-    order_[i] = x;
-    order_pos_[x] = i;
-}
-
-void CpSolver::order_remove(VarIndex x) {
-    const std::size_t i = order_pos_[x];
-    order_pos_[x] = kAbsent;
-    const VarIndex last = order_.back();
-    order_.pop_back();
-    if (last == x) return;
-    order_[i] = last;
-    order_pos_[last] = i;
-    order_sift_up(i);
-    order_sift_down(order_pos_[last]);
-}
-
 void CpSolver::order_update(VarIndex x) {
     const bool open = domains_[x].lo < domains_[x].hi;
-    const std::size_t pos = order_pos_[x];
-    if (pos == kAbsent) {
-        if (!open) return;
-        order_pos_[x] = order_.size();
-        order_.push_back(x);
-        order_sift_up(order_pos_[x]);
+    if (!order_.contains(x)) {
+        if (open) order_.push(x);
     } else if (!open) {
-        order_remove(x);
+        order_.remove(x);
     } else {
-        order_sift_up(pos);
-        order_sift_down(order_pos_[x]);
+        order_.changed(x);
     }
 }
 
-// A domain only shrank: its entry can only move up, or leave when fixed.
+// A domain only shrank: its entry can only rise, or leave when fixed.
 void CpSolver::order_narrowed(VarIndex x) {
-    const std::size_t pos = order_pos_[x];
-    if (pos == kAbsent) return;
+    if (!order_.contains(x)) return;
     if (domains_[x].lo < domains_[x].hi) {
-        order_sift_up(pos);
+        order_.decreased(x);
     } else {
-        order_remove(x);
+        order_.remove(x);
     }
 }
 

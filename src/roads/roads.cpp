@@ -227,7 +227,9 @@ Expected<SolverResult> solve_cp(std::string_view text, Interrupt interrupt, Stat
             SolverResult result = counted(
                 c, [&] { return cp::solve_cp(problem, interrupt, &search); },
                 [&]() -> Counters {
-                    return {{"nodes", search.nodes}, {"propagator runs", search.propagator_runs}};
+                    return {{"nodes", search.nodes},
+                            {"failures", search.failures},
+                            {"propagator runs", search.propagator_runs}};
                 });
             check(
                 verify, result, [&](const SolverResult& r) { return cp_answer_error(problem, r); },

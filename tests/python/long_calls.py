@@ -34,5 +34,14 @@ LP = lp_gen.random_lp(random.Random(3), 200, 200, "dec9", density=1.0, ops=("<="
 MILP = "".join(f"int x{v}\n" for v in range(60)) + lp_gen.random_lp(
     random.Random(2), 60, 60, "dec9", density=1.0, ops=("<=", ">="))
 
-# Propagation alone would take 2^64 rounds.
-CP = f"var x {I64_MIN} {I64_MAX}\nvar y {I64_MIN} {I64_MAX}\nlt x y\nlt y x\n"
+# A cycle of 200 constraints over the whole 64-bit range: each round of
+# propagation moves the bounds by 200, so it would take about 2^56 rounds. A
+# cycle through fewer constraints is cut short by taking its rounds many at
+# once; one through this many is not.
+CP = "\n".join([f"var v{i} {I64_MIN} {I64_MAX}" for i in range(200)]
+                + [f"lt v{i} v{(i + 1) % 200}" for i in range(200)]) + "\n"
+
+# Sixteen values for seventeen variables: bounds reasoning cannot see it, and
+# every hole more multiplies the search by about ten (10 holes: 2 s here).
+CP_SEARCH = "\n".join([f"var p{i} 0 15" for i in range(17)]
+                       + ["allDiff " + " ".join(f"p{i}" for i in range(17))]) + "\n"

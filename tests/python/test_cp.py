@@ -6,6 +6,7 @@ import sys
 
 import pytest
 
+import long_calls
 import nemox
 from alarm import assert_alarm_interrupts
 
@@ -284,17 +285,32 @@ def test_ten_megabyte_lines() -> None:
 # ---- Ctrl-C and time limits -----------------------------------------------
 
 @pytest.mark.parametrize(
-    "text",
+    "lines, expected",
     [
-        # Propagation alone would take 2^63 rounds.
-        f"var x {MIN} {MAX}\nvar y {MIN} {MAX}\nlt x y\nlt y x",
-        f"var x {MIN} {MAX}\nle x x -1",
-        # Bounds reasoning cannot see that 16 values do not fit into 15: each
-        # hole more takes ten times longer, and 10 take two seconds here.
-        "\n".join([f"var p{i} 0 14" for i in range(16)] + ["allDiff " + " ".join(f"p{i}" for i in range(16))]),
+        # Each round of propagation moves the bounds by a constant: 2^64 / 2
+        # rounds until a domain empties.
+        ([f"var x {MIN} {MAX}", f"var y {MIN} {MAX}", "lt x y", "lt y x"], None),
+        ([f"var x {MIN} {MAX}", "le x x -1"], None),
+        ([f"var v{i} {MIN} {MAX}" for i in range(40)] + [f"lt v{i} v{(i + 1) % 40}" for i in range(40)], None),
+        # The search tries 2^63 values of x below 7, each failing the same way.
+        ([f"var x {MIN} {MAX}", f"var y {MIN} {MAX}", "linear 1 x 1 y 10 eq", "linear 1 x -1 y 4 eq"], model(7, 3)),
+        # ... and here every value fails: x + y and x - y of different parity.
+        ([f"var x {MIN} {MAX}", f"var y {MIN} {MAX}", "linear 1 x 1 y 10 eq", "linear 1 x -1 y 5 eq"], None),
+        # A value fixed elsewhere ends a run of equal failures: one before the
+        # answer, and the answer itself.
+        ([f"var x {MIN} {MAX}", f"var y {MIN} {MAX}", "var z 6 6", "neq x z", "linear 1 x 1 y 10 eq",
+          "linear 1 x -1 y 4 eq"], model(7, 3, 6)),
+        ([f"var x {MIN} {MAX}", f"var y {MIN} {MAX}", "var z 7 7", "neq x z", "linear 1 x 1 y 10 eq",
+          "linear 1 x -1 y 4 eq"], None),
     ],
-    ids=["lt-cycle", "le-self", "pigeonhole"],
+    ids=["lt-cycle", "le-self", "cycle-of-40", "walk-to-answer", "walk-to-nothing", "neq-before-answer",
+         "neq-on-answer"],
 )
+def test_answers_after_many_equal_steps(lines, expected) -> None:
+    assert solve(*lines) == (expected if expected is not None else {"status": "UNSAT"})
+
+
+@pytest.mark.parametrize("text", [long_calls.CP, long_calls.CP_SEARCH], ids=["propagation", "search"])
 def test_alarm_interrupts_a_long_call(text: str) -> None:
     assert_alarm_interrupts(lambda: nemox.solve_cp_text(text), after=0.2, within=30)
     assert solve("var a 1 3", "var b 1 3", "neq a b") == model(1, 2)
@@ -303,7 +319,7 @@ def test_alarm_interrupts_a_long_call(text: str) -> None:
 def test_long_propagation_keeps_memory_flat() -> None:
     # A fresh interpreter, so that the peak resident size is this call's.
     code = f"""
-import signal, nemox
+import signal, nemox, long_calls
 from memory import peak_rss_bytes
 def stop(signum, frame):
     raise TimeoutError()
@@ -311,7 +327,7 @@ signal.signal(signal.SIGALRM, stop)
 before = peak_rss_bytes()
 signal.setitimer(signal.ITIMER_REAL, 1.5)
 try:
-    nemox.solve_cp_text("var x {MIN} {MAX}\\nvar y {MIN} {MAX}\\nlt x y\\nlt y x")
+    nemox.solve_cp_text(long_calls.CP)
 except TimeoutError:
     pass
 print(peak_rss_bytes() - before)

@@ -382,6 +382,7 @@ bool apply(std::vector<Domain>& D, const CpConstraint& con) {
 
 bool propagate_all(Solver& s) {
     for (;;) {
+        ++s.sweeps;
         const std::vector<Domain> snapshot = s.domains;
         for (const CpConstraint& p : s.propagators) {
             if (!apply(s.domains, p)) return false;

@@ -30,6 +30,7 @@ struct Solver {
     std::vector<Domain> domains;
     std::vector<CpConstraint> propagators;  // linear terms already combined
     std::uint64_t nodes = 0;
+    std::uint64_t sweeps = 0;      // of every propagate_all so far
     std::uint64_t node_limit = 0;  // 0: none
     bool gave_up = false;
 };
