@@ -43,7 +43,7 @@ double thread_seconds() {
 const nemox::sat::Solver* g_timed = nullptr;
 std::vector<std::pair<double, std::uint64_t>> g_samples;
 
-bool sample() {
+bool sample(std::uint64_t) {
     g_samples.emplace_back(thread_seconds(), g_timed->conflicts());
     return false;
 }

@@ -3,13 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/wide_integer.hpp"
+
 namespace nemox {
-
-namespace {
-
-__extension__ typedef unsigned __int128 UInt128;
-
-}  // namespace
 
 std::string decimal_text(bool negative, std::span<const std::uint64_t> limbs) {
     if (limbs.empty()) return "0";
@@ -17,9 +13,9 @@ std::string decimal_text(bool negative, std::span<const std::uint64_t> limbs) {
     std::vector<std::uint64_t> chunks;  // base 1e19, least significant first
     constexpr std::uint64_t kBase = 10000000000000000000ull;
     while (!work.empty()) {
-        UInt128 rem = 0;
+        UWide rem = 0;
         for (std::size_t i = work.size(); i-- > 0;) {
-            const UInt128 cur = (rem << 64) | work[i];
+            const UWide cur = (rem << 64) | work[i];
             work[i] = static_cast<std::uint64_t>(cur / kBase);
             rem = cur % kBase;
         }

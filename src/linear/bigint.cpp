@@ -80,7 +80,7 @@ void mul_small(Limbs& out, const Limbs& a, std::uint64_t m) {
     out.resize(a.size() + 1);
     std::uint64_t carry = 0;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        const UInt128 t = static_cast<UInt128>(a[i]) * m + carry;
+        const UWide t = static_cast<UWide>(a[i]) * m + carry;
         out[i] = static_cast<std::uint64_t>(t);
         carry = static_cast<std::uint64_t>(t >> 64);
     }
@@ -98,8 +98,8 @@ std::uint64_t bits_from(const Limbs& x, std::size_t s) {
 }
 
 // out = |a x + b y| where a and b have opposite signs (or one is zero).
-void combine(Limbs& out, Limbs& scratch, const Limbs& x, const Limbs& y, Int128 a, Int128 b) {
-    const auto mag = [](Int128 v) { return static_cast<std::uint64_t>(v < 0 ? -v : v); };
+void combine(Limbs& out, Limbs& scratch, const Limbs& x, const Limbs& y, Wide a, Wide b) {
+    const auto mag = [](Wide v) { return static_cast<std::uint64_t>(v < 0 ? -v : v); };
     mul_small(out, x, mag(a));
     mul_small(scratch, y, mag(b));
     if (compare_mag(out, scratch) >= 0) {
@@ -125,7 +125,7 @@ void BigInt::assign(std::int64_t v) {
     if (m != 0) mag_.push_back(m);
 }
 
-BigInt BigInt::from_u128(UInt128 v) {
+BigInt BigInt::from_u128(UWide v) {
     BigInt r;
     if (v != 0) r.mag_.push_back(static_cast<std::uint64_t>(v));
     if ((v >> 64) != 0) r.mag_.push_back(static_cast<std::uint64_t>(v >> 64));
@@ -196,7 +196,7 @@ void BigInt::mul_into(BigInt& out, const BigInt& a, const BigInt& b) {
     const bool neg = a.neg_ != b.neg_;
     const std::size_t na = a.mag_.size(), nb = b.mag_.size();
     if (na == 1 && nb == 1) {
-        const UInt128 p = static_cast<UInt128>(a.mag_[0]) * b.mag_[0];
+        const UWide p = static_cast<UWide>(a.mag_[0]) * b.mag_[0];
         out.mag_.resize(2);
         out.mag_[0] = static_cast<std::uint64_t>(p);
         out.mag_[1] = static_cast<std::uint64_t>(p >> 64);
@@ -218,7 +218,7 @@ void BigInt::mul_into(BigInt& out, const BigInt& a, const BigInt& b) {
         std::uint64_t carry = 0;
         const std::uint64_t ai = pa[i];
         for (std::size_t j = 0; j < nb; ++j) {
-            const UInt128 t = static_cast<UInt128>(ai) * pb[j] + o[i + j] + carry;
+            const UWide t = static_cast<UWide>(ai) * pb[j] + o[i + j] + carry;
             o[i + j] = static_cast<std::uint64_t>(t);
             carry = static_cast<std::uint64_t>(t >> 64);
         }
@@ -307,7 +307,7 @@ void BigInt::divexact_into(BigInt& out, const BigInt& a, const ExactDivisor& d) 
         const std::size_t stop = std::min(nd, nq - i);
         std::size_t j = 0;
         for (; j < stop; ++j) {
-            const UInt128 t = static_cast<UInt128>(qi) * pd[j] + carry;
+            const UWide t = static_cast<UWide>(qi) * pd[j] + carry;
             carry = static_cast<std::uint64_t>(t >> 64);
             unsigned long long s;
             borrow = sub_borrow(pr[i + j], static_cast<std::uint64_t>(t), borrow, s);
@@ -351,9 +351,9 @@ BigInt BigInt::gcd(const BigInt& a, const BigInt& b) {
     Limbs t1, t2, scratch;
     for (;;) {
         if (x.mag_.size() <= 2 && y.mag_.size() <= 2) {
-            UInt128 ux = x.mag_.empty() ? 0 : x.mag_[0], uy = y.mag_.empty() ? 0 : y.mag_[0];
-            if (x.mag_.size() == 2) ux |= static_cast<UInt128>(x.mag_[1]) << 64;
-            if (y.mag_.size() == 2) uy |= static_cast<UInt128>(y.mag_[1]) << 64;
+            UWide ux = x.mag_.empty() ? 0 : x.mag_[0], uy = y.mag_.empty() ? 0 : y.mag_[0];
+            if (x.mag_.size() == 2) ux |= static_cast<UWide>(x.mag_[1]) << 64;
+            if (y.mag_.size() == 2) uy |= static_cast<UWide>(y.mag_[1]) << 64;
             BigInt g = from_u128(gcd_u128(ux, uy));
             g.shift_left(shift);
             return g;
@@ -361,12 +361,12 @@ BigInt BigInt::gcd(const BigInt& a, const BigInt& b) {
         if (compare_mag(x.mag_, y.mag_) < 0) std::swap(x, y);
         const std::size_t n = x.bit_length();
         const std::size_t s = n > 62 ? n - 62 : 0;
-        Int128 a = bits_from(x.mag_, s), b = bits_from(y.mag_, s);
-        Int128 ca = 1, cb = 0, cc = 0, cd = 1;
+        Wide a = bits_from(x.mag_, s), b = bits_from(y.mag_, s);
+        Wide ca = 1, cb = 0, cc = 0, cd = 1;
         while (b + cc > 0 && b + cd > 0) {
-            const Int128 q = (a + ca) / (b + cc);
+            const Wide q = (a + ca) / (b + cc);
             if (q != (a + cb) / (b + cd)) break;
-            Int128 t = ca - q * cc;
+            Wide t = ca - q * cc;
             ca = cc;
             cc = t;
             t = cb - q * cd;
@@ -424,7 +424,7 @@ double BigInt::ratio_to_double(const BigInt& num, const BigInt& den) {
         b.shift_left(static_cast<std::size_t>(-shift));
     }
     b.shift_left(64);
-    UInt128 q = 0;
+    UWide q = 0;
     for (int bit = 64; bit >= 0; --bit) {
         q <<= 1;
         if (compare_mag(a.mag_, b.mag_) >= 0) {
@@ -456,7 +456,7 @@ BigInt BigInt::round_scaled(double v, std::uint64_t scale) {
     int exponent = 0;
     const double fraction = std::frexp(std::fabs(v), &exponent);
     const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    r = from_u128(static_cast<UInt128>(m) * scale);
+    r = from_u128(static_cast<UWide>(m) * scale);
     exponent -= 53;
     if (exponent >= 0) {
         r.shift_left(static_cast<std::size_t>(exponent));

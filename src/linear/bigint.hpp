@@ -22,7 +22,7 @@ class BigInt {
     BigInt(std::int64_t v) { assign(v); }  // NOLINT: implicit like the built-in integers
 
     void assign(std::int64_t v);
-    static BigInt from_u128(UInt128 v);
+    static BigInt from_u128(UWide v);
 
     bool is_zero() const { return mag_.empty(); }
     bool is_negative() const { return neg_; }

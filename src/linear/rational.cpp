@@ -12,7 +12,7 @@ namespace {
 constexpr std::int64_t kI64Max = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kI64Min = std::numeric_limits<std::int64_t>::min();
 
-int ctz128(UInt128 x) {
+int ctz128(UWide x) {
     const auto lo = static_cast<std::uint64_t>(x);
     return lo != 0 ? __builtin_ctzll(lo)
                    : 64 + __builtin_ctzll(static_cast<std::uint64_t>(x >> 64));
@@ -37,7 +37,7 @@ std::uint64_t gcd_u64(std::uint64_t a, std::uint64_t b) {
     return a << shift;
 }
 
-UInt128 gcd_u128(UInt128 a, UInt128 b) {
+UWide gcd_u128(UWide a, UWide b) {
     if ((a >> 64) == 0 && (b >> 64) == 0)
         return gcd_u64(static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b));
     if (a == 0) return b;
@@ -49,7 +49,7 @@ UInt128 gcd_u128(UInt128 a, UInt128 b) {
         if (a > b) std::swap(a, b);
         b -= a;
         if ((a >> 64) == 0 && (b >> 64) == 0)
-            return static_cast<UInt128>(
+            return static_cast<UWide>(
                        gcd_u64(static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b)))
                    << shift;
     } while (b != 0);
@@ -68,27 +68,27 @@ std::int64_t saturate_i64(double v) {
     return static_cast<std::int64_t>(v);
 }
 
-Rational Rational::normalise(Int128 n, Int128 d) {
+Rational Rational::normalise(Wide n, Wide d) {
     if (d == 0) zero_denominator();
-    const UInt128 un = n < 0 ? -static_cast<UInt128>(n) : static_cast<UInt128>(n);
-    UInt128 ud = d < 0 ? -static_cast<UInt128>(d) : static_cast<UInt128>(d);
+    const UWide un = n < 0 ? -static_cast<UWide>(n) : static_cast<UWide>(n);
+    UWide ud = d < 0 ? -static_cast<UWide>(d) : static_cast<UWide>(d);
     const bool negative = (n < 0) != (d < 0);
-    UInt128 mag = un;
+    UWide mag = un;
     if (un == 0) {
         return Rational();
     }
-    const UInt128 g = gcd_u128(un, ud);
+    const UWide g = gcd_u128(un, ud);
     if (g >= 2) {
         mag /= g;
         ud /= g;
     }
-    if (ud > static_cast<UInt128>(kI64Max)) throw Overflow{};
+    if (ud > static_cast<UWide>(kI64Max)) throw Overflow{};
     if (negative) {
-        if (mag > static_cast<UInt128>(kI64Max) + 1) throw Overflow{};
-        return Rational(static_cast<std::int64_t>(-static_cast<Int128>(mag)),
+        if (mag > static_cast<UWide>(kI64Max) + 1) throw Overflow{};
+        return Rational(static_cast<std::int64_t>(-static_cast<Wide>(mag)),
                         static_cast<std::int64_t>(ud), Raw{});
     }
-    if (mag > static_cast<UInt128>(kI64Max)) throw Overflow{};
+    if (mag > static_cast<UWide>(kI64Max)) throw Overflow{};
     return Rational(static_cast<std::int64_t>(mag), static_cast<std::int64_t>(ud), Raw{});
 }
 
@@ -123,11 +123,11 @@ Rational operator+(const Rational& a, const Rational& b) {
             if (__builtin_add_overflow(a.numerator, b.numerator, &sum)) throw Overflow{};
             return Rational(sum, 1, Rational::Raw{});
         }
-        return Rational::normalise(static_cast<Int128>(a.numerator) + b.numerator, a.denominator);
+        return Rational::normalise(static_cast<Wide>(a.numerator) + b.numerator, a.denominator);
     }
-    return Rational::normalise(static_cast<Int128>(a.numerator) * b.denominator +
-                                   static_cast<Int128>(b.numerator) * a.denominator,
-                               static_cast<Int128>(a.denominator) * b.denominator);
+    return Rational::normalise(static_cast<Wide>(a.numerator) * b.denominator +
+                                   static_cast<Wide>(b.numerator) * a.denominator,
+                               static_cast<Wide>(a.denominator) * b.denominator);
 }
 
 Rational operator-(const Rational& a, const Rational& b) {
@@ -137,11 +137,11 @@ Rational operator-(const Rational& a, const Rational& b) {
             if (__builtin_sub_overflow(a.numerator, b.numerator, &diff)) throw Overflow{};
             return Rational(diff, 1, Rational::Raw{});
         }
-        return Rational::normalise(static_cast<Int128>(a.numerator) - b.numerator, a.denominator);
+        return Rational::normalise(static_cast<Wide>(a.numerator) - b.numerator, a.denominator);
     }
-    return Rational::normalise(static_cast<Int128>(a.numerator) * b.denominator -
-                                   static_cast<Int128>(b.numerator) * a.denominator,
-                               static_cast<Int128>(a.denominator) * b.denominator);
+    return Rational::normalise(static_cast<Wide>(a.numerator) * b.denominator -
+                                   static_cast<Wide>(b.numerator) * a.denominator,
+                               static_cast<Wide>(a.denominator) * b.denominator);
 }
 
 Rational operator*(const Rational& a, const Rational& b) {
@@ -150,14 +150,14 @@ Rational operator*(const Rational& a, const Rational& b) {
         if (__builtin_mul_overflow(a.numerator, b.numerator, &prod)) throw Overflow{};
         return Rational(prod, 1, Rational::Raw{});
     }
-    return Rational::normalise(static_cast<Int128>(a.numerator) * b.numerator,
-                               static_cast<Int128>(a.denominator) * b.denominator);
+    return Rational::normalise(static_cast<Wide>(a.numerator) * b.numerator,
+                               static_cast<Wide>(a.denominator) * b.denominator);
 }
 
 Rational operator/(const Rational& a, const Rational& b) {
     if (b.numerator == 0) zero_denominator();
-    return Rational::normalise(static_cast<Int128>(a.numerator) * b.denominator,
-                               static_cast<Int128>(a.denominator) * b.numerator);
+    return Rational::normalise(static_cast<Wide>(a.numerator) * b.denominator,
+                               static_cast<Wide>(a.denominator) * b.numerator);
 }
 
 Rational Rational::operator-() const {

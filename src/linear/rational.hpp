@@ -4,13 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "core/wide_integer.hpp"
+
 namespace nemox::linear {
 
 // A value left the 64-bit range; the caller redoes the work in big arithmetic.
 struct Overflow {};
-
-__extension__ typedef __int128 Int128;
-__extension__ typedef unsigned __int128 UInt128;
 
 // Exact fraction of two 64-bit integers in lowest terms, denominator > 0.
 // Intermediates are computed in 128 bits; a normalised result that does not
@@ -44,8 +43,8 @@ struct Rational {
 
     friend bool operator==(const Rational&, const Rational&) = default;
     friend std::strong_ordering operator<=>(const Rational& a, const Rational& b) {
-        const Int128 l = static_cast<Int128>(a.numerator) * b.denominator;
-        const Int128 r = static_cast<Int128>(b.numerator) * a.denominator;
+        const Wide l = static_cast<Wide>(a.numerator) * b.denominator;
+        const Wide r = static_cast<Wide>(b.numerator) * a.denominator;
         return l < r ? std::strong_ordering::less
                      : (l > r ? std::strong_ordering::greater : std::strong_ordering::equal);
     }
@@ -53,7 +52,7 @@ struct Rational {
     std::string text() const;
 
     // Normalises a 128-bit fraction; throws Overflow when it does not fit.
-    static Rational normalise(Int128 n, Int128 d);
+    static Rational normalise(Wide n, Wide d);
 
   private:
     struct Raw {};
@@ -61,7 +60,7 @@ struct Rational {
 };
 
 std::uint64_t gcd_u64(std::uint64_t a, std::uint64_t b);
-UInt128 gcd_u128(UInt128 a, UInt128 b);
+UWide gcd_u128(UWide a, UWide b);
 // Saturating double to int64: NaN gives 0.
 std::int64_t saturate_i64(double v);
 // Integral double to int64; throws Overflow outside the range.

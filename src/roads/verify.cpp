@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/wide_integer.hpp"
 #include "linear/bigint.hpp"
 #include "lp/solver.hpp"
 
@@ -86,7 +87,7 @@ std::optional<std::string> cp_answer_error(const cp::CpProblem& problem,
                 } else if constexpr (std::is_same_v<C, cp::LtCon>) {
                     return value[c.a] < value[c.b];
                 } else if constexpr (std::is_same_v<C, cp::LeCon>) {
-                    return __int128{value[c.a]} <= __int128{value[c.b]} + c.c;
+                    return Wide{value[c.a]} <= Wide{value[c.b]} + c.c;
                 } else if constexpr (std::is_same_v<C, cp::LinearCon>) {
                     linear::BigInt sum;
                     for (const cp::LinearTerm& t : c.terms)

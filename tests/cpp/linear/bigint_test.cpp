@@ -102,7 +102,7 @@ struct Halfway {
 };
 
 Halfway halfway(std::uint64_t m, int e, const BigInt& factor) {
-    BigInt num = BigInt::from_u128(2 * static_cast<UInt128>(m) + 1) * factor;
+    BigInt num = BigInt::from_u128(2 * static_cast<UWide>(m) + 1) * factor;
     BigInt den = factor;
     if (e - 1 >= 0) {
         num = num * Limbs::pow2(e - 1);

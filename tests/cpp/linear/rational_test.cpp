@@ -151,11 +151,11 @@ TEST(BigInt, ArithmeticAgainstInt128) {
     for (int k = 0; k < 20000; ++k) {
         const std::int64_t a = next(), b = next();
         const BigInt x(a), y(b);
-        const Int128 sum = static_cast<Int128>(a) + b, diff = static_cast<Int128>(a) - b,
-                     prod = static_cast<Int128>(a) * b;
-        auto as_big = [](Int128 v) {
+        const Wide sum = static_cast<Wide>(a) + b, diff = static_cast<Wide>(a) - b,
+                     prod = static_cast<Wide>(a) * b;
+        auto as_big = [](Wide v) {
             BigInt r =
-                BigInt::from_u128(v < 0 ? -static_cast<UInt128>(v) : static_cast<UInt128>(v));
+                BigInt::from_u128(v < 0 ? -static_cast<UWide>(v) : static_cast<UWide>(v));
             return v < 0 ? -r : r;
         };
         ASSERT_EQ(x + y, as_big(sum));
@@ -176,7 +176,7 @@ TEST(BigInt, ArithmeticAgainstInt128) {
 
 TEST(BigInt, LargeValues) {
     // (2^64 + 3)^5 / (2^64 + 3)^2 and back, decimal text, doubles.
-    BigInt base = BigInt::from_u128((static_cast<UInt128>(1) << 64) + 3);
+    BigInt base = BigInt::from_u128((static_cast<UWide>(1) << 64) + 3);
     BigInt p = base * base * base * base * base;
     EXPECT_EQ(BigInt::divexact(p, base * base), base * base * base);
     EXPECT_EQ(BigInt::gcd(p * BigInt(12), base * base * BigInt(-18)), base * base * BigInt(6));
@@ -186,9 +186,9 @@ TEST(BigInt, LargeValues) {
     EXPECT_EQ(BigInt(std::numeric_limits<std::int64_t>::min()).to_string(), "-9223372036854775808");
     EXPECT_EQ((base * base).to_double(), 18446744073709551619.0 * 18446744073709551619.0);
     // Ties round to even: 2^64 + 2^11 is halfway between two doubles.
-    const BigInt tie = BigInt::from_u128((static_cast<UInt128>(1) << 64) + (1u << 11));
+    const BigInt tie = BigInt::from_u128((static_cast<UWide>(1) << 64) + (1u << 11));
     EXPECT_EQ(tie.to_double(), 18446744073709551616.0);
-    const BigInt above = BigInt::from_u128((static_cast<UInt128>(1) << 64) + (1u << 11) + 1);
+    const BigInt above = BigInt::from_u128((static_cast<UWide>(1) << 64) + (1u << 11) + 1);
     EXPECT_EQ(above.to_double(), 18446744073709555712.0);
     BigInt huge(1);
     for (int i = 0; i < 40; ++i) huge = huge * BigInt(std::int64_t{1} << 40);
