@@ -6,6 +6,13 @@ under bench/results/ (matplotlib, installed for the benchmarks only):
   scaling.png   time per solve against size, one panel per road ("scaling" rows)
   netlib.png    the Netlib LP table (netlib.json)
 
+A road's file is either an object with "latency" and "scaling" lists, or a
+list of rows {"case", "nemox_seconds", PEER: seconds or null, ...} (the SAT
+and CP benchmarks): rows with a "size" whose case names a family ("queens
+20", "convergence width 1e+04") go to a scaling panel of that family, one
+series per tool, the others to the latency chart; where rows carry a
+"label" (before/after runs), only the last label's rows count.
+
 Usage: python3 bench/plots.py [--results DIR] [--out DIR]   (default docs/img)
 
 A file that is absent is named as skipped; a malformed one stops the script.
@@ -48,13 +55,53 @@ def rows_of(data, key, fields, where):
     return rows
 
 
+# Row fields that are not a tool's time.
+NOT_TOOLS = {"label", "case", "size", "nodes", "instructions"}
+
+
+def family_of(case):
+    """'queens 20' -> 'queens'; None when the case is one of a kind."""
+    words = case.split()
+    return " ".join(words[:-1]) if len(words) > 1 and words[-1][:1].isdigit() else None
+
+
+def rows_to_road(rows, path):
+    if not all(isinstance(r, dict) and "case" in r and "nemox_seconds" in r for r in rows):
+        raise Malformed(f"{path}: every row needs 'case' and 'nemox_seconds'")
+    labels = [r["label"] for r in rows if "label" in r]
+    if labels:
+        rows = [r for r in rows if r.get("label") == labels[-1]]
+    families = {}
+    for row in rows:
+        if "size" in row and family_of(row["case"]):
+            families[family_of(row["case"])] = families.get(family_of(row["case"]), 0) + 1
+    latency, scaling = [], []
+    for i, row in enumerate(rows):
+        family = family_of(row["case"]) if "size" in row else None
+        times = {"nemox": row["nemox_seconds"]}
+        times.update({k: v for k, v in row.items()
+                      if k not in NOT_TOOLS and not k.startswith("nemox") and not k.endswith("_instructions")})
+        for tool, seconds in times.items():
+            if seconds is None:
+                continue  # the peer did not run or did not finish
+            positive(seconds, f"{path}: row {i} ({row['case']}), {tool}")
+            if family is not None and families[family] > 1:
+                scaling.append({"series": tool, "size": positive(row["size"], f"{path}: row {i} size"),
+                                "seconds": seconds, "panel": family})
+            else:
+                latency.append({"problem": row["case"], "tool": tool, "seconds": seconds})
+    return latency, scaling
+
+
 def load_road(path):
     try:
         data = json.loads(path.read_text())
     except json.JSONDecodeError as e:
         raise Malformed(f"{path}: not JSON ({e})") from None
+    if isinstance(data, list):
+        return rows_to_road(data, path)
     if not isinstance(data, dict):
-        raise Malformed(f"{path}: expected an object")
+        raise Malformed(f"{path}: expected an object or a list of rows")
     latency = rows_of(data, "latency", ["problem", "tool", "seconds"], path)
     scaling = rows_of(data, "scaling", ["series", "size", "seconds"], path)
     for i, row in enumerate(scaling):
@@ -88,7 +135,7 @@ def plot_latency(latency, out):
     ax.barh(list(y), values, color=colours)
     ax.set_yticks(list(y), labels)
     ax.set_xscale("log")
-    ax.set_xlabel("microseconds per call (log scale)")
+    ax.set_xlabel("microseconds per call, or per conflict where the case says so (log scale)")
     ax.set_title("Per-call latency, nemox (blue) and the peers")
     fig.tight_layout()
     fig.savefig(out, dpi=110)
@@ -96,12 +143,19 @@ def plot_latency(latency, out):
 
 
 def plot_scaling(by_road, out):
-    fig, axes = plt.subplots(1, len(by_road), figsize=(4.2 * len(by_road), 3.6), squeeze=False)
-    for ax, (road, rows) in zip(axes[0], by_road.items()):
+    panels = {}
+    for road, rows in by_road.items():
+        for r in rows:
+            panels.setdefault(f"{road}: {r['panel']}" if "panel" in r else road, []).append(r)
+    fig, axes = plt.subplots(1, len(panels), figsize=(4.2 * len(panels), 3.6), squeeze=False)
+    for ax, (road, rows) in zip(axes[0], panels.items()):
         for series in dict.fromkeys(r["series"] for r in rows):
             pts = sorted((r["size"], r["seconds"]) for r in rows if r["series"] == series)
             ax.plot([p[0] for p in pts], [p[1] for p in pts], marker="o", label=series)
         ax.set_yscale("log")
+        sizes = [r["size"] for r in rows]
+        if max(sizes) > 100 * min(sizes):
+            ax.set_xscale("log")
         ax.set_title(road)
         ax.set_xlabel("size")
         ax.set_ylabel("seconds per solve")
