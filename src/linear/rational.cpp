@@ -116,7 +116,7 @@ double Rational::to_f64() const {
     return static_cast<double>(numerator) / static_cast<double>(denominator);
 }
 
-Rational operator+(const Rational& a, const Rational& b) {
+Rational Rational::add(const Rational& a, const Rational& b) {
     if (a.denominator == b.denominator) {
         if (a.denominator == 1) {
             std::int64_t sum;
@@ -130,7 +130,7 @@ Rational operator+(const Rational& a, const Rational& b) {
                                static_cast<Wide>(a.denominator) * b.denominator);
 }
 
-Rational operator-(const Rational& a, const Rational& b) {
+Rational Rational::sub(const Rational& a, const Rational& b) {
     if (a.denominator == b.denominator) {
         if (a.denominator == 1) {
             std::int64_t diff;
@@ -144,7 +144,7 @@ Rational operator-(const Rational& a, const Rational& b) {
                                static_cast<Wide>(a.denominator) * b.denominator);
 }
 
-Rational operator*(const Rational& a, const Rational& b) {
+Rational Rational::mul(const Rational& a, const Rational& b) {
     if (a.denominator == 1 && b.denominator == 1) {
         std::int64_t prod;
         if (__builtin_mul_overflow(a.numerator, b.numerator, &prod)) throw Overflow{};

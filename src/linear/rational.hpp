@@ -35,9 +35,32 @@ struct Rational {
     bool is_negative() const { return numerator < 0; }
     bool is_integer() const { return denominator == 1; }
 
-    friend Rational operator+(const Rational& a, const Rational& b);
-    friend Rational operator-(const Rational& a, const Rational& b);
-    friend Rational operator*(const Rational& a, const Rational& b);
+    // Integers that stay in range take the inline path; everything else,
+    // overflow included, the general one.
+    friend Rational operator+(const Rational& a, const Rational& b) {
+        std::int64_t r;
+        if (a.denominator == 1 && b.denominator == 1 &&
+            !__builtin_add_overflow(a.numerator, b.numerator, &r)) {
+            return Rational(r, 1, Raw{});
+        }
+        return add(a, b);
+    }
+    friend Rational operator-(const Rational& a, const Rational& b) {
+        std::int64_t r;
+        if (a.denominator == 1 && b.denominator == 1 &&
+            !__builtin_sub_overflow(a.numerator, b.numerator, &r)) {
+            return Rational(r, 1, Raw{});
+        }
+        return sub(a, b);
+    }
+    friend Rational operator*(const Rational& a, const Rational& b) {
+        std::int64_t r;
+        if (a.denominator == 1 && b.denominator == 1 &&
+            !__builtin_mul_overflow(a.numerator, b.numerator, &r)) {
+            return Rational(r, 1, Raw{});
+        }
+        return mul(a, b);
+    }
     friend Rational operator/(const Rational& a, const Rational& b);
     Rational operator-() const;
 
@@ -55,6 +78,10 @@ struct Rational {
     static Rational normalise(Wide n, Wide d);
 
   private:
+    static Rational add(const Rational& a, const Rational& b);
+    static Rational sub(const Rational& a, const Rational& b);
+    static Rational mul(const Rational& a, const Rational& b);
+
     struct Raw {};
     constexpr Rational(std::int64_t n, std::int64_t d, Raw) : numerator(n), denominator(d) {}
 };
