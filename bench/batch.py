@@ -9,29 +9,13 @@ import os
 import random
 import sys
 import tempfile
-import time
 from pathlib import Path
 
 import nemox
-from bench_util import write_results
+from bench_util import best_of, random_3cnf, write_results
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "examples"))
 import batch  # noqa: E402
-
-
-def random_3cnf(rng, n, m):
-    rows = [" ".join(str(v if rng.random() < 0.5 else -v) for v in rng.sample(range(1, n + 1), 3)) + " 0"
-            for _ in range(m)]
-    return f"p cnf {n} {m}\n" + "\n".join(rows) + "\n"
-
-
-def best_of(runs, fn):
-    best = float("inf")
-    for _ in range(runs):
-        start = time.perf_counter()
-        fn()
-        best = min(best, time.perf_counter() - start)
-    return best
 
 
 def main():

@@ -31,6 +31,23 @@ def per_call(fn, arg, min_time=0.3):
 RESULTS = Path(__file__).resolve().parent / "results"
 
 
+def random_3cnf(rng, n, m):
+    """A random 3-CNF formula of n variables and m clauses, as DIMACS text."""
+    rows = [" ".join(str(v if rng.random() < 0.5 else -v) for v in rng.sample(range(1, n + 1), 3)) + " 0"
+            for _ in range(m)]
+    return f"p cnf {n} {m}\n" + "\n".join(rows) + "\n"
+
+
+def best_of(runs, fn):
+    """The shortest of `runs` timings of fn(), in seconds."""
+    best = float("inf")
+    for _ in range(runs):
+        start = time.perf_counter()
+        fn()
+        best = min(best, time.perf_counter() - start)
+    return best
+
+
 def write_results(name, latency=(), scaling=(), **extra):
     """Writes bench/results/NAME.json, the input of bench/plots.py:
     latency: [{"problem", "tool", "seconds"}] per-call times next to the peers;

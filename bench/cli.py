@@ -13,28 +13,11 @@ import subprocess
 import sys
 import sysconfig
 import tempfile
-import time
 
 import nemox
-from bench_util import write_results
+from bench_util import best_of, random_3cnf, write_results
 
 COMMAND = os.path.join(sysconfig.get_path("scripts"), "nemox")
-
-
-def random_3cnf(rng, n, m):
-    rows = []
-    for _ in range(m):
-        rows.append(" ".join(str(v if rng.random() < 0.5 else -v) for v in rng.sample(range(1, n + 1), 3)) + " 0")
-    return f"p cnf {n} {m}\n" + "\n".join(rows) + "\n"
-
-
-def best_of(runs, fn):
-    best = float("inf")
-    for _ in range(runs):
-        start = time.perf_counter()
-        fn()
-        best = min(best, time.perf_counter() - start)
-    return best
 
 
 def main():

@@ -35,6 +35,26 @@ struct Trace {
 // and writes values on their line.
 bool on_line(const Trace& t0, const Trace& t1, const Trace& tk, Wide k);
 
+// The members on the line form a prefix: given that member 1 is on it, the
+// last member below `bad` that is, found by doubling, then halving.
+template <class On>
+Wide last_on_line(Wide bad, On on) {
+    Wide good = 1;
+    while (good + 1 < bad) {
+        const Wide k = good * 2 < bad ? good * 2 : bad - 1;
+        if (!on(k)) {
+            bad = k;
+            break;
+        }
+        good = k;
+    }
+    while (bad - good > 1) {
+        const Wide k = good + (bad - good) / 2;
+        (on(k) ? good : bad) = k;
+    }
+    return good;
+}
+
 // The filtering rules applied literally on a scratch copy of some domains,
 // recording a Trace. Each application is a sound narrowing, so whatever a
 // probe proves (a failure, a narrower domain) holds for the real propagation,

@@ -91,20 +91,7 @@ bool CpSolver::take_rounds(std::size_t count) {
             interrupt_.poll();
             return apply(other_) == Probe::Outcome::Fixpoint && on_line(first_, second_, other_, k);
         };
-        Wide good = 1;
-        Wide bad = most;
-        while (good + 1 < bad) {
-            const Wide k = good * 2 < bad ? good * 2 : bad - 1;
-            if (!on(k)) {
-                bad = k;
-                break;
-            }
-            good = k;
-        }
-        while (bad - good > 1) {
-            const Wide k = good + (bad - good) / 2;
-            (on(k) ? good : bad) = k;
-        }
+        const Wide good = last_on_line(most, on);
         // Members 0..good all run as traced: good + 1 rounds from D0.
         const Wide rounds_taken = good + 1;
         for (const auto& [x, d] : settled_) {

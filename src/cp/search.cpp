@@ -95,23 +95,8 @@ Wide CpSolver::failing_run(VarIndex x, std::int64_t from, std::int64_t last) {
     const auto on = [&](Wide k) {
         return member(k, other_) && on_line(first_, second_, other_, k);
     };
-    // The members on the line form a prefix 0..good: grow, then halve.
-    const Wide room = Wide{last} - from;
-    Wide good = 1;
-    Wide bad = room + 1;
-    while (good < room) {
-        const Wide k = good * 2 < room ? good * 2 : room;
-        if (!on(k)) {
-            bad = k;
-            break;
-        }
-        good = k;
-    }
-    while (bad - good > 1) {
-        const Wide k = good + (bad - good) / 2;
-        (on(k) ? good : bad) = k;
-    }
-    return good + 1;
+    // The members on the line form a prefix 0..good.
+    return last_on_line(Wide{last} - from + 1, on) + 1;
 }
 
 }  // namespace nemox::cp

@@ -82,6 +82,12 @@ class BigInt {
     }
     // Greatest common divisor of the magnitudes (non-negative).
     static BigInt gcd(const BigInt& a, const BigInt& b);
+    // Least common multiple of two positive values.
+    static BigInt lcm(const BigInt& a, const BigInt& b) {
+        if (a.is_one()) return b;
+        if (b.is_one()) return a;
+        return divexact(a, gcd(a, b)) * b;
+    }
 
     // Nearest double, ties to even; infinite beyond the double range.
     double to_double() const;

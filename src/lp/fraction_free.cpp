@@ -10,15 +10,6 @@ using linear::BigInt;
 using linear::BigRational;
 using linear::ExactDivisor;
 
-namespace {
-
-BigInt lcm(const BigInt& a, const BigInt& b) {
-    const BigInt g = BigInt::gcd(a, b);
-    return BigInt::divexact(a, g) * b;
-}
-
-}  // namespace
-
 FractionFreeTableau::FractionFreeTableau(std::size_t num_vars, std::size_t num_constraints)
     : num_cols_((check_tableau_memory(static_cast<double>(num_constraints + 1) *
                                       static_cast<double>(num_vars + 1) *
@@ -49,7 +40,7 @@ void FractionFreeTableau::seal() {
     for (std::size_t i = 0; i <= num_constraints_; ++i) {
         for (std::size_t j = 0; j < num_cols_; ++j) {
             const BigInt& den = staged_[i * num_cols_ + j].denominator();
-            if (!(den == one)) row_lcm[i] = lcm(row_lcm[i], den);
+            if (!(den == one)) row_lcm[i] = BigInt::lcm(row_lcm[i], den);
         }
     }
     d_ = BigInt(1);

@@ -14,12 +14,6 @@ using linear::ExactDivisor;
 
 namespace {
 
-BigInt lcm(const BigInt& a, const BigInt& b) {
-    if (a.is_one()) return b;
-    if (b.is_one()) return a;
-    return BigInt::divexact(a, BigInt::gcd(a, b)) * b;
-}
-
 // v as a double within three roundings of the exact fraction n / d.
 double ratio(const BigInt& n, const BigInt& d) {
     if (n.bit_length() < 1000 && d.bit_length() < 1000) return n.to_double() / d.to_double();
@@ -158,7 +152,8 @@ void RevisedTableau::seal() {
         kept.push_back(k);
         rows_.push_back(e.row);
         values_d_.push_back(v.to_f64());
-        if (!v.denominator().is_one()) col_scale_[e.col] = lcm(scale(e.col), v.denominator());
+        if (!v.denominator().is_one())
+            col_scale_[e.col] = BigInt::lcm(scale(e.col), v.denominator());
         ++col_start_[e.col + 1];
     }
     for (std::size_t j = 0; j < num_vars_; ++j) col_start_[j + 1] += col_start_[j];
@@ -178,7 +173,7 @@ void RevisedTableau::seal() {
     staged_.clear();
     staged_.shrink_to_fit();
     beta_ = BigInt(1);
-    for (std::size_t i = 0; i < m_; ++i) beta_ = lcm(beta_, rhs_[i].denominator());
+    for (std::size_t i = 0; i < m_; ++i) beta_ = BigInt::lcm(beta_, rhs_[i].denominator());
     set_costs();
     for (std::size_t r = 0; r < m_; ++r) {
         if (basis_[r] == kNoColumn) throw InternalFailure("constraint row without a basic column");
@@ -213,7 +208,7 @@ void RevisedTableau::set_costs() {
     for (std::size_t j = 0; j < num_vars_; ++j) {
         const Number c = cost_exact_[j];
         cost_d_[j] = c.to_f64();
-        if (!c.is_zero()) gamma2_ = lcm(gamma2_, scaled(j).denominator());
+        if (!c.is_zero()) gamma2_ = BigInt::lcm(gamma2_, scaled(j).denominator());
     }
     cost2_.assign(num_vars_, BigInt());
     for (std::size_t j = 0; j < num_vars_; ++j) {

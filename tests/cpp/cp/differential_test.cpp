@@ -214,6 +214,24 @@ void compare_one(const std::string& text, Tally& tally) {
     ASSERT_EQ(describe(got), describe(*expected)) << text;
 }
 
+// Solves `p` with the oracle (within `budget` nodes) and with the solver and
+// checks that the answers and node counts agree. `stats` gets the solver's
+// counters; false when the oracle gave up.
+bool search_agrees(const CpProblem& p, const std::string& text, std::uint64_t budget, Tally& tally,
+                   CpStats& stats) {
+    std::uint64_t oracle_nodes = 0;
+    const auto expected = oracle::solve(p, budget, &oracle_nodes);
+    if (!expected) {
+        ++tally.gave_up;
+        return false;
+    }
+    ++(expected->is_sat() ? tally.sat : tally.unsat);
+    const SolverResult got = solve_cp(p, Interrupt(), &stats);
+    EXPECT_EQ(describe(got), describe(*expected)) << text;
+    EXPECT_EQ(stats.nodes, oracle_nodes) << text;
+    return true;
+}
+
 class CpDifferential : public ::testing::TestWithParam<bool> {};
 
 TEST_P(CpDifferential, AgreesWithOracleOnRandomTexts) {
@@ -298,17 +316,10 @@ TEST(CpDifferential, LinearSearchesAgreeNodeForNode) {
 
         const auto parsed = parser::parse_cp(text);
         ASSERT_TRUE(parsed.ok()) << text;
-        std::uint64_t oracle_nodes = 0;
-        const auto expected = oracle::solve(parsed.value(), 200000, &oracle_nodes);
-        if (!expected) {
-            ++tally.gave_up;
-            continue;
-        }
-        ++(expected->is_sat() ? tally.sat : tally.unsat);
         CpStats stats;
-        const SolverResult got = solve_cp(parsed.value(), Interrupt(), &stats);
-        ASSERT_EQ(describe(got), describe(*expected)) << text;
-        ASSERT_EQ(stats.nodes, oracle_nodes) << text;
+        const bool decided = search_agrees(parsed.value(), text, 200000, tally, stats);
+        if (HasFailure()) return;
+        if (!decided) continue;
         if (stats.nodes > static_cast<std::uint64_t>(vars)) ++backtracked;
     }
     EXPECT_GT(tally.sat, runs / 5);
@@ -418,18 +429,11 @@ TEST(CpDifferential, SlowConvergenceAgreesWithOracle) {
         }
         if (o.sweeps > 1000) ++long_sweeps;
 
-        std::uint64_t oracle_nodes = 0;
-        const auto expected = oracle::solve(p, 30000, &oracle_nodes);
-        if (!expected) {
-            ++tally.gave_up;
-            continue;
-        }
-        ++(expected->is_sat() ? tally.sat : tally.unsat);
         CpStats stats;
-        const SolverResult got = solve_cp(p, Interrupt(), &stats);
-        ASSERT_EQ(describe(got), describe(*expected)) << text;
-        ASSERT_EQ(stats.nodes, oracle_nodes) << text;
-        if (oracle_nodes > 1000) ++long_searches;
+        const bool decided = search_agrees(p, text, 30000, tally, stats);
+        if (HasFailure()) return;
+        if (!decided) continue;
+        if (stats.nodes > 1000) ++long_searches;
     }
     EXPECT_GT(tally.sat, runs / 10);
     EXPECT_GT(tally.unsat, runs / 10);
@@ -511,17 +515,10 @@ TEST(CpDifferential, LatinSquaresAgreeNodeForNode) {
         }
         const auto parsed = parser::parse_cp(text);
         ASSERT_TRUE(parsed.ok()) << text;
-        std::uint64_t oracle_nodes = 0;
-        const auto expected = oracle::solve(parsed.value(), 20000, &oracle_nodes);
-        if (!expected) {
-            ++tally.gave_up;
-            continue;
-        }
-        ++(expected->is_sat() ? tally.sat : tally.unsat);
         CpStats stats;
-        const SolverResult got = solve_cp(parsed.value(), Interrupt(), &stats);
-        ASSERT_EQ(describe(got), describe(*expected)) << text;
-        ASSERT_EQ(stats.nodes, oracle_nodes) << text;
+        const bool decided = search_agrees(parsed.value(), text, 20000, tally, stats);
+        if (HasFailure()) return;
+        if (!decided) continue;
         if (stats.failures > 0) ++backtracked;
     }
     EXPECT_GT(tally.sat, runs / 5);

@@ -10,22 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "sat/clauses.hpp"
 #include "sat/solver.hpp"
 
 namespace nemox::sat {
 namespace {
-
-using Clause = std::vector<std::int32_t>;
-using Clauses = std::vector<Clause>;
-
-Cnf to_cnf(const Clauses& clauses) {
-    Cnf p;
-    for (const Clause& c : clauses) {
-        p.literals.insert(p.literals.end(), c.begin(), c.end());
-        p.clause_ends.push_back(p.literals.size());
-    }
-    return p;
-}
 
 class Recorder final : public ProofSink {
   public:

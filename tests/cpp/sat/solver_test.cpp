@@ -8,21 +8,15 @@
 #include <vector>
 
 #include "parser/dimacs.hpp"
+#include "sat/clauses.hpp"
 #include "sat/reference_solver.hpp"
 #include "sat/watch.hpp"
 
 namespace nemox::sat {
 namespace {
 
-using Clauses = std::vector<std::vector<std::int32_t>>;
-
 SolverResult solve(const Clauses& clauses) {
-    sat::Cnf p;
-    for (const auto& c : clauses) {
-        p.literals.insert(p.literals.end(), c.begin(), c.end());
-        p.clause_ends.push_back(p.literals.size());
-    }
-    return solve_cnf(p);
+    return solve_cnf(to_cnf(clauses));
 }
 
 SolverResult solve_reference(const Clauses& clauses) {
@@ -303,13 +297,8 @@ TEST_P(SatFamilies, SameAnswersAsTheLiteralSearch) {
     std::uint64_t most_conflicts = 0;
     for (int round = 0; round < f.rounds; ++round) {
         const Clauses clauses = family_formula(f, rng);
-        sat::Cnf p;
-        for (const auto& c : clauses) {
-            p.literals.insert(p.literals.end(), c.begin(), c.end());
-            p.clause_ends.push_back(p.literals.size());
-        }
         Solver s;
-        s.load(p);
+        s.load(to_cnf(clauses));
         const SolverResult fast = s.solve();
         ASSERT_EQ(fast, solve_reference(clauses)) << f.name << " round " << round;
         most_conflicts = std::max(most_conflicts, s.conflicts());
@@ -375,13 +364,8 @@ TEST(SatDifferential, SameAnswerPastActivityOverflow) {
     for (int h = 0; h < holes; ++h)
         for (int p1 = 0; p1 < pigeons; ++p1)
             for (int p2 = p1 + 1; p2 < pigeons; ++p2) clauses.push_back({-var(p1, h), -var(p2, h)});
-    sat::Cnf p;
-    for (const auto& c : clauses) {
-        p.literals.insert(p.literals.end(), c.begin(), c.end());
-        p.clause_ends.push_back(p.literals.size());
-    }
     Solver s;
-    s.load(p);
+    s.load(to_cnf(clauses));
     const SolverResult fast = s.solve();
     EXPECT_GT(s.conflicts(), 13838u);
     EXPECT_FALSE(fast.is_sat());

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "sat/cnf.hpp"
+
+namespace nemox::sat {
+
+// Clauses as the tests write them, and the solver's form of them.
+using Clause = std::vector<std::int32_t>;
+using Clauses = std::vector<Clause>;
+
+inline Cnf to_cnf(const Clauses& clauses) {
+    Cnf p;
+    for (const Clause& c : clauses) {
+        p.literals.insert(p.literals.end(), c.begin(), c.end());
+        p.clause_ends.push_back(p.literals.size());
+    }
+    return p;
+}
+
+}  // namespace nemox::sat
