@@ -13,6 +13,8 @@ from typing import Dict, List, Union
 
 import nemox
 
+from ._names import by_name, check_new
+
 
 @dataclass(frozen=True)
 class Lit:
@@ -43,10 +45,7 @@ class CnfBuilder:
     _clauses: List[List[int]] = field(default_factory=list, init=False)
 
     def var(self, name: str) -> Lit:
-        if not isinstance(name, str):
-            raise TypeError(f"a variable name must be a str, got {name!r}")
-        if name in self._index:
-            raise ValueError(f"variable {name!r} is declared twice")
+        check_new(self._index, name)
         self._index[name] = len(self._names)
         self._names.append(name)
         return Lit(name)
@@ -68,7 +67,7 @@ class CnfBuilder:
     def solve(self) -> CnfAnswer:
         raw = nemox.solve_sat(self.text())
         model = raw.get("model", {})
-        values = {self._names[int(key[1:])]: value for key, value in model.items()}
+        values = by_name(self._names, model)
         return CnfAnswer(raw["status"], values, dict(raw))
 
     def _dimacs(self, lit: Union[Lit, str]) -> int:

@@ -11,6 +11,7 @@ from typing import Dict, Iterable, List, Literal, Mapping, Sequence, Tuple, Unio
 
 import nemox
 
+from ._names import by_name, check_new
 from ._numbers import cp_integer
 
 LinearRel = Literal["<=", "=", ">="]
@@ -36,10 +37,7 @@ class CpBuilder:
 
     def var(self, name: str, lo: int, hi: int) -> str:
         """Declares an integer variable ranging over lo..hi (inclusive)."""
-        if not isinstance(name, str):
-            raise TypeError(f"a variable name must be a str, got {name!r}")
-        if name in self._index:
-            raise ValueError(f"variable {name!r} is declared twice")
+        check_new(self._index, name)
         low, high = cp_integer(lo, "lower bound"), cp_integer(hi, "upper bound")
         self._index[name] = len(self._names)
         self._lines.append(f"var x{len(self._names)} {low} {high}")
@@ -93,7 +91,7 @@ class CpBuilder:
     def solve(self) -> CpAnswer:
         raw = nemox.solve_cp_text(self.text())
         model = raw.get("model", {})
-        values = {self._names[int(key[1:])]: value for key, value in model.items()}
+        values = by_name(self._names, model)
         return CpAnswer(raw["status"], values, dict(raw))
 
     def _ref(self, name: str) -> str:

@@ -14,6 +14,7 @@ from typing import Dict, List, Literal, Mapping, Optional, Tuple, Union
 
 import nemox
 
+from ._names import by_name, check_new
 from ._numbers import Number, is_number, lp_number
 
 Relation = Literal["<=", ">=", "="]
@@ -110,10 +111,7 @@ class LpBuilder:
 
     def var(self, name: str, integer: bool = False) -> LinExpr:
         """Declares a variable (non-negative, as every LP variable is)."""
-        if not isinstance(name, str):
-            raise TypeError(f"a variable name must be a str, got {name!r}")
-        if name in self._index:
-            raise ValueError(f"variable {name!r} is declared twice")
+        check_new(self._index, name)
         self._index[name] = len(self._names)
         self._names.append(name)
         self._integer.append(bool(integer))
@@ -172,7 +170,7 @@ class LpBuilder:
     def _answer(self, raw: Mapping[str, object]) -> LpAnswer:
         model = raw.get("model", {})
         assert isinstance(model, dict)
-        values = {self._names[int(key[1:])]: value for key, value in model.items()}
+        values = by_name(self._names, model)
         objective = raw.get("objective")
         assert objective is None or isinstance(objective, float)
         return LpAnswer(str(raw["status"]), values, objective, dict(raw))
