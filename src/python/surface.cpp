@@ -2,9 +2,27 @@
 
 #include <charconv>
 #include <cstring>
+#include <iterator>
+#include <memory>
+#include <vector>
 #include <variant>
 
 namespace nemox::py {
+
+// The strings that results repeat, created together at first use (their
+// hashes computed then) and never changed afterwards: a call neither builds
+// nor hashes them again.
+constexpr std::size_t kCachedKeys = 256;  // "x0" to "x255"
+constexpr std::string_view kStatusWords[] = {"SAT",     "UNSAT",      "OPTIMAL",
+                                             "FEASIBLE", "INFEASIBLE", "UNBOUNDED"};
+
+struct Strings {
+    PyObject* status;
+    PyObject* model;
+    PyObject* objective;
+    PyObject* words[std::size(kStatusWords)];
+    PyObject* keys[kCachedKeys];
+};
 
 namespace {
 
@@ -16,14 +34,57 @@ bool check_signals(std::uint64_t) {
     return PyErr_CheckSignals() != 0;
 }
 
-PyObject* new_key(std::uint64_t index) {
+PyObject* ascii_string(std::string_view text) {
+    PyObject* s = PyUnicode_New(static_cast<Py_ssize_t>(text.size()), 127);
+    if (s != nullptr) std::memcpy(PyUnicode_1BYTE_DATA(s), text.data(), text.size());
+    return s;
+}
+
+PyObject* key_string(std::uint64_t index) {
     char buf[24];
     buf[0] = 'x';
     const auto res = std::to_chars(buf + 1, buf + sizeof buf, index);
-    const auto len = static_cast<Py_ssize_t>(res.ptr - buf);
-    PyObject* key = PyUnicode_New(len, 127);
-    if (key != nullptr) std::memcpy(PyUnicode_1BYTE_DATA(key), buf, static_cast<std::size_t>(len));
-    return key;
+    return ascii_string(std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)));
+}
+
+// Null with a Python exception set when the strings cannot be made; the
+// next call tries again.
+const Strings* strings() {
+    // Made under the interpreter lock, which no step below releases; kept
+    // for the life of the process, like the module object.
+    static Strings* made = nullptr;
+    if (made != nullptr) return made;
+    auto s = std::make_unique<Strings>();
+    std::vector<PyObject*> all;
+    auto keep = [&all](PyObject* o) {
+        if (o == nullptr || PyObject_Hash(o) == -1) {
+            Py_XDECREF(o);
+            for (PyObject* p : all) Py_DECREF(p);
+            return false;
+        }
+        all.push_back(o);
+        return true;
+    };
+    // Interned like the literals of Python code that looks them up.
+    if (!keep(s->status = PyUnicode_InternFromString("status")) ||
+        !keep(s->model = PyUnicode_InternFromString("model")) ||
+        !keep(s->objective = PyUnicode_InternFromString("objective")))
+        return nullptr;
+    for (std::size_t i = 0; i < std::size(kStatusWords); ++i)
+        if (!keep(s->words[i] = PyUnicode_InternFromString(kStatusWords[i].data()))) return nullptr;
+    for (std::size_t i = 0; i < kCachedKeys; ++i)
+        if (!keep(s->keys[i] = key_string(i))) return nullptr;
+    made = s.release();
+    return made;
+}
+
+// A new reference to the key "x<index>".
+PyObject* new_key(const Strings& s, std::uint64_t index) {
+    if (index < kCachedKeys) {
+        Py_INCREF(s.keys[index]);
+        return s.keys[index];
+    }
+    return key_string(index);
 }
 
 PyObject* new_value(const Value& value) {
@@ -107,26 +168,33 @@ Interrupt interrupt() {
     return Interrupt(&check_signals);
 }
 
-ResultDict::ResultDict() : dict_(PyDict_New()) {
-    if (dict_.get() == nullptr) throw PythonError{};
+ResultDict::ResultDict() : strings_(strings()), dict_(PyDict_New()) {
+    if (strings_ == nullptr || dict_.get() == nullptr) throw PythonError{};
 }
 
-void ResultDict::insert(const char* key, Ref value) {
-    if (value.get() == nullptr || PyDict_SetItemString(dict_.get(), key, value.get()) != 0)
+void ResultDict::insert(PyObject* key, Ref value) {
+    if (value.get() == nullptr || PyDict_SetItem(dict_.get(), key, value.get()) != 0)
         throw PythonError{};
 }
 
 void ResultDict::set_status(std::string_view status) {
-    insert("status", Ref(PyUnicode_DecodeUTF8(status.data(), static_cast<Py_ssize_t>(status.size()),
-                                              "replace")));
+    for (std::size_t i = 0; i < std::size(kStatusWords); ++i) {
+        if (status == kStatusWords[i]) {
+            Py_INCREF(strings_->words[i]);
+            insert(strings_->status, Ref(strings_->words[i]));
+            return;
+        }
+    }
+    insert(strings_->status, Ref(PyUnicode_DecodeUTF8(
+                                 status.data(), static_cast<Py_ssize_t>(status.size()), "replace")));
 }
 
 void ResultDict::set_model(const Assignment& assignment) {
-    insert("model", Ref(model_to_py(assignment)));
+    insert(strings_->model, Ref(model_to_py(assignment)));
 }
 
 void ResultDict::set_objective(double objective) {
-    insert("objective", Ref(PyFloat_FromDouble(objective)));
+    insert(strings_->objective, Ref(PyFloat_FromDouble(objective)));
 }
 
 PyObject* solver_result_to_py(const SolverResult& result) {
@@ -137,13 +205,19 @@ PyObject* solver_result_to_py(const SolverResult& result) {
 }
 
 PyObject* model_to_py(const Assignment& assignment) {
-    Ref dict(PyDict_New());
+    const Strings* s = strings();
+    if (s == nullptr) return nullptr;
+    // Sized at once for the models whose keys are cached; a larger one grows
+    // as usual, which keeps its memory per pair as the memory check counts it.
+    Ref dict(assignment.size() <= kCachedKeys
+                 ? _PyDict_NewPresized(static_cast<Py_ssize_t>(assignment.size()))
+                 : PyDict_New());
     if (dict.get() == nullptr) return nullptr;
     std::size_t count = 0;
     for (const auto& [index, value] : assignment) {
         // Millions of pairs take seconds: a signal must still end the call.
         if ((++count & 0xFFFF) == 0 && PyErr_CheckSignals() != 0) return nullptr;
-        Ref key(new_key(index));
+        Ref key(new_key(*s, index));
         if (key.get() == nullptr) return nullptr;
         Ref item(new_value(value));
         if (item.get() == nullptr) return nullptr;

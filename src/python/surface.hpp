@@ -56,6 +56,8 @@ PyObject* raise_value_error(std::string_view message);
 // Polls for pending signals so that Ctrl-C and alarm handlers end a long call.
 Interrupt interrupt();
 
+struct Strings;
+
 // A result dictionary filled in the order status, model, objective.
 class ResultDict {
   public:
@@ -66,7 +68,8 @@ class ResultDict {
     PyObject* release() noexcept { return dict_.release(); }
 
   private:
-    void insert(const char* key, Ref value);
+    void insert(PyObject* key, Ref value);
+    const Strings* strings_;
     Ref dict_;
 };
 

@@ -169,8 +169,9 @@ def test_alarm_interrupts_building_a_model_of_millions():
     model_blocks = sys.getallocatedblocks() - base
     assert len(result["model"]) == 2_000_000
     del result
-    # One key object per pair; PYTHONMALLOC=malloc would hide them.
-    assert model_blocks >= 2_000_000, "sys.getallocatedblocks() does not count the model's keys"
+    # One key object per pair but the few hundred shared ones; PYTHONMALLOC=malloc
+    # would hide them.
+    assert model_blocks >= 1_990_000, "sys.getallocatedblocks() does not count the model's keys"
 
     raised_at = []
 
