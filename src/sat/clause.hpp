@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -25,21 +27,19 @@ inline constexpr ClauseRef kNoClause{UINT32_MAX};
 class ClauseDB {
   public:
     ClauseRef add(std::span<const Lit> lits) {
-        const ClauseRef ref = open(lits.size());
-        arena_.insert(arena_.end(), lits.begin(), lits.end());
-        ++count_;
-        return ref;
+        Lit* cell = open(lits.size());
+        for (const Lit l : lits) *cell++ = l;
+        return ClauseRef{static_cast<std::uint32_t>(size_ - lits.size() - 1)};
     }
     // Appends the DIMACS clause `dimacs`, converted literal by literal.
     ClauseRef add_dimacs(std::span<const std::int32_t> dimacs) {
-        const ClauseRef ref = open(dimacs.size());
-        for (const std::int32_t d : dimacs) arena_.push_back(lit_from_dimacs(d));
-        ++count_;
-        return ref;
+        Lit* cell = open(dimacs.size());
+        for (const std::int32_t d : dimacs) *cell++ = lit_from_dimacs(d);
+        return ClauseRef{static_cast<std::uint32_t>(size_ - dimacs.size() - 1)};
     }
 
     std::span<const Lit> lits(ClauseRef c) const {
-        const Lit* header = arena_.data() + c.offset;
+        const Lit* header = arena_.get() + c.offset;
         return {header + 1, header->code};
     }
     // Number of clauses stored.
@@ -47,23 +47,39 @@ class ClauseDB {
     // The clauses in the order stored.
     std::vector<ClauseRef> refs() const {
         std::vector<ClauseRef> out;
-        for (std::size_t at = 0; at < arena_.size(); at += 1 + arena_[at].code)
+        for (std::size_t at = 0; at < size_; at += 1 + arena_[at].code)
             out.push_back(ClauseRef{static_cast<std::uint32_t>(at)});
         return out;
     }
-    void reserve(std::size_t clauses, std::size_t literals) { arena_.reserve(clauses + literals); }
+    void reserve(std::size_t clauses, std::size_t literals) {
+        if (clauses + literals > capacity_) move_to(clauses + literals);
+    }
 
   private:
-    ClauseRef open(std::size_t length) {
+    // Room for a clause of `length` literals: its header written, the cells
+    // of the literals returned for the caller to fill.
+    Lit* open(std::size_t length) {
         // References and lengths are 32-bit; kNoClause stays unused.
-        if (arena_.size() + length + 1 >= UINT32_MAX) throw MemoryLimit("too many clauses");
-        const ClauseRef ref{static_cast<std::uint32_t>(arena_.size())};
-        arena_.push_back(Lit{static_cast<std::uint32_t>(length)});
-        return ref;
+        if (size_ + length + 1 >= UINT32_MAX) throw MemoryLimit("too many clauses");
+        if (size_ + length + 1 > capacity_) move_to(2 * (size_ + length + 1));
+        Lit* header = arena_.get() + size_;
+        header->code = static_cast<std::uint32_t>(length);
+        size_ += length + 1;
+        ++count_;
+        return header + 1;
+    }
+    void move_to(std::size_t capacity) {
+        std::unique_ptr<Lit[]> arena(new Lit[capacity]);
+        std::copy_n(arena_.get(), size_, arena.get());
+        arena_ = std::move(arena);
+        capacity_ = capacity;
     }
 
     // Header cells hold a length in `code`; the cells after it are literals.
-    std::vector<Lit> arena_;
+    // Cells beyond `size_` are uninitialised.
+    std::unique_ptr<Lit[]> arena_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
     std::size_t count_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/failure.hpp"
 #include "core/indexed_heap.hpp"
 #include "sat/literal.hpp"
 
@@ -80,6 +81,10 @@ class VarOrder {
             heap_.increased(v);
         }
     }
+    // Whether `increased` must hear of every variable whose activity grew;
+    // the bit set only needs `rescored` once they all have.
+    bool needs_each_increase() const { return !small_; }
+    void rescored() { runner_up_ = kNoVar; }
     // `v` was assigned without a pop. The bit set drops it, so that a pop
     // need not skip it; the heap lets it linger.
     void assigned(Var v) {
@@ -87,7 +92,9 @@ class VarOrder {
         waiting_ &= ~(std::uint64_t{1} << v.index);
         if (runner_up_ == v.index) runner_up_ = kNoVar;
     }
+    // Not empty.
     Var pop() {
+        if (empty()) throw InternalFailure("no unassigned variable to decide");
         if (!small_) return heap_.pop();
         // Between two decisions without a conflict nothing but the first
         // decision changes, so the runner-up of the last scan comes next.
@@ -102,8 +109,10 @@ class VarOrder {
         std::uint64_t rest = waiting_;
         std::uint32_t best = static_cast<std::uint32_t>(std::countr_zero(rest));
         double best_activity = activity_[best];
+        // Below every activity, so that the first variable after `best` is
+        // the runner-up until a better one comes.
         std::uint32_t second = kNoVar;
-        double second_activity = 0;
+        double second_activity = -1;
         rest &= rest - 1;
         while (rest != 0) {
             const auto v = static_cast<std::uint32_t>(std::countr_zero(rest));
@@ -114,7 +123,7 @@ class VarOrder {
                 second_activity = best_activity;
                 best = v;
                 best_activity = a;
-            } else if (second == kNoVar || a >= second_activity) {
+            } else if (a >= second_activity) {
                 second = v;
                 second_activity = a;
             }

@@ -31,6 +31,8 @@ void Solver::ensure_vars(std::uint64_t n) {
     activity_.resize(n, 0.0);
     seen_.resize(n, 0);
     watches_.resize(2 * n);
+    trail_.reserve(n);
+    learnt_.reserve(n + 1);
 }
 
 // Forced inline: called from four places, which keeps the compiler from
@@ -42,7 +44,8 @@ void Solver::ensure_vars(std::uint64_t n) {
     trail_.lits.push_back(l);
 }
 
-void Solver::watch(ClauseRef c, std::span<const Lit> lits) {
+// Forced inline: called for every clause loaded and learnt.
+[[gnu::always_inline]] inline void Solver::watch(ClauseRef c, std::span<const Lit> lits) {
     // A two-literal clause repeats its second literal as the third.
     const Watch w{c, lits[0], lits[1], lits.size() > 2 ? lits[2] : lits[1]};
     watches_.push(lits[0], w);
@@ -158,20 +161,19 @@ Lit Solver::scan_rest(ClauseRef c, Lit none) const {
     return none;
 }
 
-void Solver::bump(Var v) {
-    activity_[v.index] += var_inc_;
-    order_.increased(v);
-}
-
-void Solver::visit(ClauseRef c, Var skip, std::uint32_t level, std::uint32_t& counter,
-                   std::uint32_t& backjump_level) {
+// Forced inline: its two callers are the analysis loop.
+[[gnu::always_inline]] inline void Solver::visit(ClauseRef c, std::uint32_t skip,
+                                                 std::uint32_t level, bool each,
+                                                 std::uint32_t& counter,
+                                                 std::uint32_t& backjump_level) {
+    const double inc = var_inc_;
     for (const Lit q : clauses_.lits(c)) {
-        const Var v = q.var();
-        bump(v);
-        if (v == skip || seen_[v.index]) continue;
-        seen_[v.index] = 1;
-        touched_.push_back(v);
-        const std::uint32_t l = vars_[v.index].level;
+        const std::uint32_t v = q.var().index;
+        activity_[v] += inc;
+        if (each) order_.increased(Var{v});
+        if (v == skip || seen_[v]) continue;
+        seen_[v] = 1;
+        const std::uint32_t l = vars_[v].level;
         if (l == level) {
             ++counter;
         } else {
@@ -183,12 +185,15 @@ void Solver::visit(ClauseRef c, Var skip, std::uint32_t level, std::uint32_t& co
 
 void Solver::analyze(ClauseRef conflict, std::uint32_t& backjump_level) {
     const std::uint32_t level = trail_.level();
+    const bool each = order_.needs_each_increase();
     std::uint32_t counter = 0;
     backjump_level = 0;
-    learnt_.assign(1, Lit{0});  // slot for the asserting literal
-    touched_.clear();
-    visit(conflict, Var{UINT32_MAX}, level, counter, backjump_level);
+    learnt_.truncate(0);
+    learnt_.push_back(Lit{0});  // slot for the asserting literal
+    visit(conflict, UINT32_MAX, level, each, counter, backjump_level);
 
+    // Every variable marked at this level is unmarked on the way down the
+    // trail; those below it are the learnt literals after the first.
     std::size_t i = trail_.lits.size();
     Lit p{0};
     for (;;) {
@@ -197,20 +202,21 @@ void Solver::analyze(ClauseRef conflict, std::uint32_t& backjump_level) {
             --i;
         } while (!seen_[trail_.lits[i].var().index]);
         p = trail_.lits[i];
-        const Var v = p.var();
-        seen_[v.index] = 0;
+        const std::uint32_t v = p.var().index;
+        seen_[v] = 0;
         if (--counter == 0) break;
-        const ClauseRef reason = vars_[v.index].reason;
+        const ClauseRef reason = vars_[v].reason;
         if (reason == kNoClause) throw InternalFailure("implied literal without a reason");
-        visit(reason, v, level, counter, backjump_level);
+        visit(reason, v, level, each, counter, backjump_level);
     }
     learnt_[0] = ~p;
-    for (const Var v : touched_) seen_[v.index] = 0;
+    for (std::size_t j = 1; j < learnt_.size(); ++j) seen_[learnt_[j].var().index] = 0;
+    order_.rescored();
 }
 
 void Solver::backjump(std::uint32_t level, Var reassigned) {
-    if (std::size_t{level} + 1 >= trail_.lim.size()) return;
-    const std::size_t s = trail_.lim[level + 1];
+    if (level >= trail_.level()) return;
+    const std::size_t s = trail_.start(level + 1);
     for (std::size_t j = s; j < trail_.lits.size(); ++j) {
         const Lit l = trail_.lits[j];
         lit_values_[l.code] = Undef;
@@ -219,17 +225,16 @@ void Solver::backjump(std::uint32_t level, Var reassigned) {
         // it rejoins the order when a later backjump frees it.
         if (l.var() != reassigned) order_.insert(l.var());
     }
-    trail_.lits.resize(s);
+    trail_.lits.truncate(s);
     trail_.close_above(level);
     trail_.qhead = std::min(trail_.qhead, s);
 }
 
-void Solver::decide() {
-    Var v{0};
-    do {
-        if (order_.empty()) throw InternalFailure("no unassigned variable to decide");
-        v = order_.pop();
-    } while (var_value(v) != Undef);
+// Forced inline: called once, at every decision.
+[[gnu::always_inline]] inline void Solver::decide() {
+    Var v = order_.pop();
+    // The heap lets assigned variables linger.
+    while (var_value(v) != Undef) v = order_.pop();
     ++decisions_;
     trail_.new_level();
     assign(make_lit(v, true), kNoClause);
@@ -239,7 +244,7 @@ SolverResult Solver::solve() {
     // An empty clause in the input, or two contradicting units.
     if (has_empty_clause_) return prove_unsat();
     order_.build_all(static_cast<std::uint32_t>(num_vars_));
-    trail_.lits.reserve(num_vars_);
+    for (const Lit l : trail_.lits) order_.assigned(l.var());
     for (;;) {
         const ClauseRef conflict = propagate();
         if (conflict != kNoClause) {
@@ -247,15 +252,16 @@ SolverResult Solver::solve() {
             if (trail_.level() == 0) return prove_unsat();
             std::uint32_t backjump_level = 0;
             analyze(conflict, backjump_level);
-            if (proof_ != nullptr) prove(learnt_);
-            learnt_literals_ += learnt_.size();
-            const ClauseRef learnt = clauses_.add(learnt_);
-            if (learnt_.size() >= 2) watch(learnt, learnt_);
-            backjump(backjump_level, learnt_[0].var());
-            assign(learnt_[0], learnt);
-            order_.assigned(learnt_[0].var());
+            const std::span<const Lit> learnt_lits = learnt_.view();
+            if (proof_ != nullptr) prove(learnt_lits);
+            learnt_literals_ += learnt_lits.size();
+            const ClauseRef learnt = clauses_.add(learnt_lits);
+            if (learnt_lits.size() >= 2) watch(learnt, learnt_lits);
+            backjump(backjump_level, learnt_lits[0].var());
+            assign(learnt_lits[0], learnt);
+            order_.assigned(learnt_lits[0].var());
             var_inc_ /= var_decay_;
-            interrupt_.poll(static_cast<std::int64_t>(learnt_.size()) + 16, conflicts_);
+            interrupt_.poll(static_cast<std::int64_t>(learnt_lits.size()) + 16, conflicts_);
             continue;
         }
         if (trail_.lits.size() == num_vars_) {

@@ -93,10 +93,10 @@ class Solver {
     Lit scan_rest(ClauseRef c, Lit none) const;
     // First-UIP learning into `learnt_`, asserting literal first.
     void analyze(ClauseRef conflict, std::uint32_t& backjump_level);
-    // One clause of the analysis: bumps all, marks and sorts the new ones.
-    void visit(ClauseRef c, Var skip, std::uint32_t level, std::uint32_t& counter,
-               std::uint32_t& backjump_level);
-    void bump(Var v);
+    // One clause of the analysis: bumps all, marks and sorts the new ones;
+    // `each` tells the order of every bump.
+    void visit(ClauseRef c, std::uint32_t skip, std::uint32_t level, bool each,
+               std::uint32_t& counter, std::uint32_t& backjump_level);
     // Undoes the levels above `level`; `reassigned` is about to be assigned.
     void backjump(std::uint32_t level, Var reassigned);
     // Assigns true to the most active unassigned variable at a new level.
@@ -117,9 +117,8 @@ class Solver {
     double var_decay_ = 0.95;               // var_inc_ is divided by it after each conflict
     std::uint64_t num_vars_ = 0;            // size of the per-variable tables
     bool has_empty_clause_ = false;         // an empty clause was stored
-    std::vector<std::uint8_t> seen_;        // analysis marks, cleared through touched_
-    std::vector<Var> touched_;              // variables marked by the current analysis
-    std::vector<Lit> learnt_;               // the clause being learnt
+    std::vector<std::uint8_t> seen_;        // analysis marks, cleared through learnt_
+    FixedStack<Lit> learnt_;                // the clause being learnt
     ProofSink* proof_ = nullptr;            // where learnt clauses go, if anywhere
     std::vector<std::int32_t> proof_lits_;  // one proof clause in DIMACS literals
 
