@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "parser/text.hpp"
 
@@ -93,17 +94,80 @@ const char* read_literal(const char* p, const char* end, std::int32_t& out) {
     return p;
 }
 
+// Where the literals and clause ends go, written through raw pointers: the
+// literals have room enough from the start, the ends grow when needed.
+struct Output {
+    std::int32_t* lits;
+    std::int32_t* out;
+    std::vector<std::size_t>* ends;
+    std::size_t count = 0;     // clause ends written
+    std::size_t open_begin = 0;  // the open clause is lits[open_begin..out)
+
+    void take(std::int32_t lit) {
+        if (lit != 0) {
+            *out++ = lit;
+            return;
+        }
+        open_begin = static_cast<std::size_t>(out - lits);
+        if (count == ends->size()) [[unlikely]]
+            ends->resize(2 * count + 16);
+        (*ends)[count++] = open_begin;
+    }
+};
+
+// Clause lines in their common shape, while at least eleven bytes remain so
+// that no read needs a bound: an optional minus and at most nine digits
+// ending at a space or a line feed, which is taken with it; a line after it
+// that starts with a literal goes on here (and is counted in `line`).
+// Returns where it stopped: in the current line, or after its line feed with
+// `ended` set.
+const char* read_plain(const char* p, const char* safe_end, Output& o, std::uint64_t& line,
+                       bool& ended) {
+    ended = false;
+    while (p < safe_end) {
+        const bool negative = *p == '-';
+        const char* q = p + (negative ? 1 : 0);
+        const char* const digits = q;
+        unsigned d = static_cast<unsigned char>(*q) - unsigned{'0'};
+        if (d > 9) {
+            if (*p != ' ') return p;
+            ++p;
+            continue;
+        }
+        std::uint32_t v = 0;
+        do {
+            v = 10 * v + d;
+            d = static_cast<unsigned char>(*++q) - unsigned{'0'};
+        } while (d <= 9 && q - digits < 9);
+        const char after = *q;
+        if (after != ' ' && after != '\n') return p;
+        o.take(negative ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v));
+        p = q + 1;
+        if (after == '\n') {
+            if (p >= safe_end ||
+                (static_cast<unsigned char>(*p) - unsigned{'0'} > 9 && *p != '-')) {
+                ended = true;
+                return p;
+            }
+            ++line;
+        }
+    }
+    return p;
+}
+
 }  // namespace
 
 Expected<sat::Cnf> parse_dimacs(std::string_view text) {
     using Result = Expected<sat::Cnf>;
     sat::Cnf problem;
-    // A literal takes at least two bytes with its separator, and three-literal
-    // clauses take at least eight; rarely does either array grow.
-    problem.literals.reserve(text.size() / 2 + 1);
-    problem.clause_ends.reserve(text.size() / 8 + 1);
+    // A token takes at least two bytes with its separator (the last one at
+    // least one), so the literals fit in half the text plus one; three-literal
+    // clauses take at least eight bytes, so their ends rarely outgrow an
+    // eighth. Both are cut to size at the end.
+    problem.literals.resize(text.size() / 2 + 1);
+    problem.clause_ends.resize(text.size() / 8 + 1);
+    Output o{problem.literals.data(), problem.literals.data(), &problem.clause_ends};
     bool header_seen = false;
-    std::size_t open_begin = 0;  // the open clause is literals[open_begin..]
 
     // One pass over the text: a line feed ends a line and every other white
     // space separates tokens (a carriage return before the line feed is white
@@ -142,7 +206,7 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
                 return Result::failure(line_message(n, "invalid variable count"));
             if (!parse_count(t[3], clauses))
                 return Result::failure(line_message(n, "invalid clause count"));
-            if (problem.literals.size() > open_begin) {
+            if (static_cast<std::size_t>(o.out - o.lits) > o.open_begin) {
                 return Result::failure(
                     line_message(n, "clause before problem header not terminated"));
             }
@@ -154,46 +218,10 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
 
         if (!header_seen) return Result::failure(line_message(n, "data before 'p cnf' header"));
         for (;;) {
-            std::int32_t lit = 0;
-            // Fast path, while at least eleven bytes remain so that no read
-            // needs a bound: spaces, a line feed, or an optional minus and at
-            // most nine digits ending at a space or a line feed. Anything
-            // else takes the general path from the same place.
-            if (p < safe_end) {
-                const char c = *p;
-                if (c == ' ') {
-                    ++p;
-                    continue;
-                }
-                if (c == '\n') {
-                    ++p;
-                    break;
-                }
-                const char* q = p + (c == '-' ? 1 : 0);
-                unsigned d = static_cast<unsigned char>(*q) - unsigned{'0'};
-                if (d <= 9) {
-                    std::uint32_t v = d;
-                    ++q;
-                    for (int more = 0; more < 8; ++more) {
-                        d = static_cast<unsigned char>(*q) - unsigned{'0'};
-                        if (d > 9) break;
-                        v = 10 * v + d;
-                        ++q;
-                    }
-                    if (*q == ' ' || *q == '\n') {
-                        lit =
-                            c == '-' ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v);
-                        p = q;
-                        if (lit != 0) {
-                            problem.literals.push_back(lit);
-                        } else {
-                            problem.clause_ends.push_back(problem.literals.size());
-                            open_begin = problem.literals.size();
-                        }
-                        continue;
-                    }
-                }
-            }
+            // The common shape first; the general path takes what it leaves.
+            bool ended = false;
+            p = read_plain(p, safe_end, o, n, ended);
+            if (ended) break;
             p = skip_blank(p, end);
             if (p == end) break;
             if (*p == '\n') {
@@ -201,22 +229,20 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
                 break;
             }
             const char* const start = p;
+            std::int32_t lit = 0;
             p = read_literal(p, end, lit);
             if (p == nullptr) {
                 return Result::failure(
                     line_message_quoting(n, "invalid literal ", token_at(start, end)));
             }
-            if (lit != 0) {
-                problem.literals.push_back(lit);
-            } else {
-                problem.clause_ends.push_back(problem.literals.size());
-                open_begin = problem.literals.size();
-            }
+            o.take(lit);
         }
     }
-    if (problem.literals.size() > open_begin)
-        problem.clause_ends.push_back(problem.literals.size());
+    const auto written = static_cast<std::size_t>(o.out - o.lits);
+    if (written > o.open_begin) o.take(0);
     if (!header_seen) return Result::failure("missing 'p cnf' header");
+    problem.literals.resize(written);
+    problem.clause_ends.resize(o.count);
     return problem;
 }
 
