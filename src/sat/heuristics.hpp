@@ -25,9 +25,8 @@ class VarHeap {
     void insert(Var v) {
         if (!heap_.contains(v.index)) heap_.push(v.index);
     }
-    // The activity of `v` has grown: it can only rise.
-    void increased(Var v) {
-        if (heap_.contains(v.index)) heap_.decreased(v.index);
+    void remove(Var v) {
+        if (heap_.contains(v.index)) heap_.remove(v.index);
     }
     Var pop() {
         const auto top = static_cast<std::uint32_t>(heap_.top());
@@ -48,8 +47,10 @@ class VarHeap {
 };
 
 // The decision order: the variable of highest activity among those waiting,
-// ties to the highest index. Assigned variables may linger among the waiting
-// ones; the solver skips them. Up to 64 variables the waiting ones are a bit
+// ties to the highest index. The waiting variables are the unassigned ones,
+// and only assigned variables have their activity raised (conflict analysis
+// bumps the variables of falsified clauses), so the order never reorders a
+// waiting variable: one rejoins it through `insert`. Up to 64 variables the waiting ones are a bit
 // set scanned at each pop, which costs less than keeping a heap in order
 // through every bump and backjump; beyond that, a heap.
 class VarOrder {
@@ -74,21 +75,12 @@ class VarOrder {
             heap_.insert(v);
         }
     }
-    void increased(Var v) {
-        if (small_) {
-            runner_up_ = kNoVar;
-        } else {
-            heap_.increased(v);
-        }
-    }
-    // Whether `increased` must hear of every variable whose activity grew;
-    // the bit set only needs `rescored` once they all have.
-    bool needs_each_increase() const { return !small_; }
-    void rescored() { runner_up_ = kNoVar; }
-    // `v` was assigned without a pop. The bit set drops it, so that a pop
-    // need not skip it; the heap lets it linger.
+    // `v` was assigned without a pop: it leaves the order.
     void assigned(Var v) {
-        if (!small_) return;
+        if (!small_) {
+            heap_.remove(v);
+            return;
+        }
         waiting_ &= ~(std::uint64_t{1} << v.index);
         if (runner_up_ == v.index) runner_up_ = kNoVar;
     }

@@ -161,16 +161,15 @@ Lit Solver::scan_rest(ClauseRef c, Lit none) const {
     return none;
 }
 
-// Forced inline: its two callers are the analysis loop.
+// Forced inline: its two callers are the analysis loop. The variables
+// bumped are all assigned, so the decision order does not hear of it.
 [[gnu::always_inline]] inline void Solver::visit(ClauseRef c, std::uint32_t skip,
-                                                 std::uint32_t level, bool each,
-                                                 std::uint32_t& counter,
+                                                 std::uint32_t level, std::uint32_t& counter,
                                                  std::uint32_t& backjump_level) {
     const double inc = var_inc_;
     for (const Lit q : clauses_.lits(c)) {
         const std::uint32_t v = q.var().index;
         activity_[v] += inc;
-        if (each) order_.increased(Var{v});
         if (v == skip || seen_[v]) continue;
         seen_[v] = 1;
         const std::uint32_t l = vars_[v].level;
@@ -185,12 +184,11 @@ Lit Solver::scan_rest(ClauseRef c, Lit none) const {
 
 void Solver::analyze(ClauseRef conflict, std::uint32_t& backjump_level) {
     const std::uint32_t level = trail_.level();
-    const bool each = order_.needs_each_increase();
     std::uint32_t counter = 0;
     backjump_level = 0;
     learnt_.truncate(0);
     learnt_.push_back(Lit{0});  // slot for the asserting literal
-    visit(conflict, UINT32_MAX, level, each, counter, backjump_level);
+    visit(conflict, UINT32_MAX, level, counter, backjump_level);
 
     // Every variable marked at this level is unmarked on the way down the
     // trail; those below it are the learnt literals after the first.
@@ -207,11 +205,10 @@ void Solver::analyze(ClauseRef conflict, std::uint32_t& backjump_level) {
         if (--counter == 0) break;
         const ClauseRef reason = vars_[v].reason;
         if (reason == kNoClause) throw InternalFailure("implied literal without a reason");
-        visit(reason, v, level, each, counter, backjump_level);
+        visit(reason, v, level, counter, backjump_level);
     }
     learnt_[0] = ~p;
     for (std::size_t j = 1; j < learnt_.size(); ++j) seen_[learnt_[j].var().index] = 0;
-    order_.rescored();
 }
 
 void Solver::backjump(std::uint32_t level, Var reassigned) {
@@ -232,9 +229,7 @@ void Solver::backjump(std::uint32_t level, Var reassigned) {
 
 // Forced inline: called once, at every decision.
 [[gnu::always_inline]] inline void Solver::decide() {
-    Var v = order_.pop();
-    // The heap lets assigned variables linger.
-    while (var_value(v) != Undef) v = order_.pop();
+    const Var v = order_.pop();
     ++decisions_;
     trail_.new_level();
     assign(make_lit(v, true), kNoClause);

@@ -93,10 +93,9 @@ class Solver {
     Lit scan_rest(ClauseRef c, Lit none) const;
     // First-UIP learning into `learnt_`, asserting literal first.
     void analyze(ClauseRef conflict, std::uint32_t& backjump_level);
-    // One clause of the analysis: bumps all, marks and sorts the new ones;
-    // `each` tells the order of every bump.
-    void visit(ClauseRef c, std::uint32_t skip, std::uint32_t level, bool each,
-               std::uint32_t& counter, std::uint32_t& backjump_level);
+    // One clause of the analysis: bumps all, marks and sorts the new ones.
+    void visit(ClauseRef c, std::uint32_t skip, std::uint32_t level, std::uint32_t& counter,
+               std::uint32_t& backjump_level);
     // Undoes the levels above `level`; `reassigned` is about to be assigned.
     void backjump(std::uint32_t level, Var reassigned);
     // Assigns true to the most active unassigned variable at a new level.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "parser/dimacs.hpp"
@@ -180,8 +181,8 @@ TEST(SatWatches, RestoreMatchesLiteralRemovalOnRandomLists) {
     }
 }
 
-Clauses random_formula(std::mt19937& rng) {
-    const int vars = 1 + static_cast<int>(rng() % 40);
+Clauses random_formula(std::mt19937& rng, int min_vars = 1, int max_vars = 40) {
+    const int vars = min_vars + static_cast<int>(rng() % (max_vars - min_vars + 1));
     const int count = static_cast<int>(rng() % (vars * 5 + 2));
     Clauses clauses;
     for (int i = 0; i < count; ++i) {
@@ -205,9 +206,10 @@ Clauses random_formula(std::mt19937& rng) {
 }
 
 // The decision order against a scan of the variables it holds: random
-// inserts, bumps, assignments and pops, on both of its forms (a bit set up to
-// 64 variables, a heap beyond). Equal activities are common, so the tie rule
-// is exercised as well.
+// inserts, bumps of variables it does not hold (as analysis bumps assigned
+// ones), assignments and pops, on both of its forms (a bit set up to 64
+// variables, a heap beyond). Equal activities are common, so the tie rule is
+// exercised as well.
 TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
     std::mt19937 rng(99);
     for (const std::uint32_t n : {1u, 5u, 63u, 64u, 65u, 200u}) {
@@ -215,8 +217,6 @@ TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
         VarOrder order(activity);
         order.build_all(n);
         std::vector<bool> held(n, true);
-        // The bit set forgets an assigned variable; the heap lets it linger.
-        const bool forgets_assigned = n <= 64;
         for (int step = 0; step < 20000; ++step) {
             const std::uint32_t v = rng() % n;
             switch (rng() % 4) {
@@ -225,12 +225,11 @@ TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
                     held[v] = true;
                     break;
                 case 1:
-                    activity[v] += static_cast<double>(rng() % 3);
-                    order.increased(Var{v});
+                    if (!held[v]) activity[v] += static_cast<double>(rng() % 3);
                     break;
                 case 2:
                     order.assigned(Var{v});
-                    if (forgets_assigned) held[v] = false;
+                    held[v] = false;
                     break;
                 default: {
                     std::uint32_t expected = n;
@@ -306,6 +305,37 @@ TEST_P(SatFamilies, SameAnswersAsTheLiteralSearch) {
     EXPECT_GE(most_conflicts, f.min_conflicts) << f.name;
 }
 
+// Every clause stored, learnt ones included, in the order stored, against
+// the literal search: the same database means the same decisions, conflicts
+// and analyses all along, not only the same final answer.
+void expect_same_clause_database(const Clauses& clauses, const std::string& where) {
+    Solver fast;
+    fast.load(to_cnf(clauses));
+    const SolverResult answer = fast.solve();
+    reference::Solver literal;
+    for (const auto& c : clauses) literal.add_clause(c);
+    ASSERT_EQ(answer, literal.solve()) << where;
+    const std::vector<ClauseRef> refs = fast.clause_refs();
+    ASSERT_EQ(refs.size(), literal.clauses.size()) << where;
+    for (std::size_t i = 0; i < refs.size(); ++i) {
+        std::vector<Lit> expected;
+        for (const reference::Lit l : literal.clauses[i].lits)
+            expected.push_back(lit(static_cast<std::uint32_t>(l.var), l.positive));
+        const auto got = fast.clause(refs[i]);
+        ASSERT_EQ(std::vector<Lit>(got.begin(), got.end()), expected) << where << " clause " << i;
+    }
+}
+
+TEST_P(SatFamilies, SameClauseDatabaseAsTheLiteralSearch) {
+    const Family& f = GetParam();
+    std::mt19937 rng(7u + static_cast<unsigned>(f.max_vars));
+    for (int round = 0; round < std::max(1, f.rounds / 4); ++round) {
+        expect_same_clause_database(family_formula(f, rng),
+                                    std::string(f.name) + " round " + std::to_string(round));
+        if (HasFatalFailure()) return;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Search, SatFamilies,
                          ::testing::Values(
                              // Thousands of learnt clauses: long watch lists, conflicts found deep
@@ -317,7 +347,10 @@ INSTANTIATE_TEST_SUITE_P(Search, SatFamilies,
                              // Repeated clauses and duplicate or complementary literals.
                              Family{"duplicates", 8, 30, 5.0, 9.0, 30, 10, 1, 400, 20},
                              // Few variables spread over a wide range of indices.
-                             Family{"gaps", 10, 40, 3.0, 5.0, 5, 5, 40, 60, 20}),
+                             Family{"gaps", 10, 40, 3.0, 5.0, 5, 5, 40, 60, 20},
+                             // Small formulas at the threshold, where decisions follow
+                             // one another between conflicts (the bit set's runner-up).
+                             Family{"small_threshold", 12, 24, 4.0, 4.6, 0, 0, 1, 400, 30}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SatDifferential, SameAnswersAsTheLiteralSearch) {
@@ -352,6 +385,17 @@ namespace {
 // Seven pigeons into six holes: about 29,000 conflicts, far
 // past the 13,838th, where the bump amount overflows to infinity and the tie
 // rule on equal (infinite) activities decides.
+// Unit clauses, empty ones and wide clauses past the bit-set order: the
+// units assigned while loading must never be decided.
+TEST(SatDifferential, SameClauseDatabaseWithUnitsPastTheBitSet) {
+    std::mt19937 rng(65);
+    for (int round = 0; round < 400; ++round) {
+        expect_same_clause_database(random_formula(rng, 60, 130),
+                                    "round " + std::to_string(round));
+        if (HasFatalFailure()) return;
+    }
+}
+
 TEST(SatDifferential, SameAnswerPastActivityOverflow) {
     const int holes = 6, pigeons = 7;
     auto var = [&](int p, int h) { return p * holes + h + 1; };
