@@ -127,7 +127,7 @@ const char* read_plain(const char* p, const char* safe_end, Output& o, std::uint
     while (p < safe_end) {
         const bool negative = *p == '-';
         const char* q = p + (negative ? 1 : 0);
-        const char* const digits = q;
+        const char* const nine = q + 9;  // where a tenth digit would start
         unsigned d = static_cast<unsigned char>(*q) - unsigned{'0'};
         if (d > 9) {
             if (*p != ' ') return p;
@@ -138,7 +138,7 @@ const char* read_plain(const char* p, const char* safe_end, Output& o, std::uint
         do {
             v = 10 * v + d;
             d = static_cast<unsigned char>(*++q) - unsigned{'0'};
-        } while (d <= 9 && q - digits < 9);
+        } while (d <= 9 && q < nine);
         const char after = *q;
         if (after != ' ' && after != '\n') return p;
         o.take(negative ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v));
