@@ -78,6 +78,7 @@ bool CpSolver::propagate() {
     round_.clear();
     round_head_ = 0;
     cursor_ = forward_ ? -1 : std::numeric_limits<std::int64_t>::max();
+    sync_order();
     return true;
 }
 

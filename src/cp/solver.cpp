@@ -20,8 +20,7 @@ CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt)
     prepare_counts();
 
     stamp_.assign(n, 0);
-    order_.reset(n);
-    order_.fill([this](VarIndex x) { return domains_[x].lo < domains_[x].hi; });
+    order_.reset(domains_);
 }
 
 // Wide sums kept between runs: their watch entries carry the coefficients,
@@ -108,7 +107,6 @@ void CpSolver::touched(VarIndex x, const Domain& old) {
             enqueue(net_.watches[i]);
         if (kept && watch_coeffs_[i] != 0) shift_sum(i, old, now, false);
     }
-    order_narrowed(x);
 }
 
 // A Neq whose other variable is fixed to one of x's new ends.
@@ -173,8 +171,18 @@ void CpSolver::undo_to(std::size_t mark) {
                 count(net_.propagators[net_.watches[i]], from.lo, -1);
             }
         }
-        order_update(e.var);
+        // Changes after the last sync never reached the order.
+        if (trail_.size() < synced_) order_.sync(e.var, e.old);
     }
+    synced_ = std::min(synced_, mark);
+}
+
+void CpSolver::sync_order() {
+    for (std::size_t i = synced_; i < trail_.size(); ++i) {
+        const VarIndex x = trail_[i].var;
+        order_.sync(x, domains_[x]);
+    }
+    synced_ = trail_.size();
 }
 
 bool CpSolver::raise_lo(VarIndex x, Wide v) {
@@ -206,27 +214,6 @@ bool CpSolver::remove_end(VarIndex x, std::int64_t v) {
     if (v == d.lo) return raise_lo(x, Wide{v} + 1);
     if (v == d.hi) return lower_hi(x, Wide{v} - 1);
     return true;
-}
-
-void CpSolver::order_update(VarIndex x) {
-    const bool open = domains_[x].lo < domains_[x].hi;
-    if (!order_.contains(x)) {
-        if (open) order_.push(x);
-    } else if (!open) {
-        order_.remove(x);
-    } else {
-        order_.changed(x);
-    }
-}
-
-// A domain only shrank: its entry can only rise, or leave when fixed.
-void CpSolver::order_narrowed(VarIndex x) {
-    if (!order_.contains(x)) return;
-    if (domains_[x].lo < domains_[x].hi) {
-        order_.decreased(x);
-    } else {
-        order_.remove(x);
-    }
 }
 
 SolverResult solve_cp(const CpProblem& problem, Interrupt interrupt, CpStats* stats) {

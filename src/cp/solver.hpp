@@ -10,9 +10,9 @@
 
 #include "core/assignment.hpp"
 #include "core/failure.hpp"
-#include "core/indexed_heap.hpp"
 #include "core/interrupt.hpp"
 #include "core/solver_result.hpp"
+#include "cp/branch_order.hpp"
 #include "cp/model.hpp"
 #include "cp/probe.hpp"
 #include "cp/propagator.hpp"
@@ -114,10 +114,9 @@ class CpSolver {
     std::size_t probe_budget() const { return 64 + 4 * net_.propagators.size(); }
 
     // ---- the branching order (solver.cpp) ----
-    // The heap of unfixed variables after x's domain changed either way, or
-    // only shrank.
-    void order_update(VarIndex x);
-    void order_narrowed(VarIndex x);
+    // Brings the order up to date with the variables recorded on the trail
+    // since the last sync; a failed node is undone before it would count.
+    void sync_order();
 
     // ---- problem ----
     std::vector<Domain> domains_;
@@ -185,22 +184,9 @@ class CpSolver {
     std::vector<std::pair<VarIndex, Domain>> settled_;
     std::array<std::vector<Domain>, 3> snaps_;
 
-    // ---- branching order: unfixed variables by (hi - lo, index) ----
-    struct SmallerDomain {
-        const std::vector<Domain>* domains;
-        bool operator()(VarIndex a, VarIndex b) const {
-            // hi - lo is the size minus one; as an unsigned number it is
-            // exact even for the domain of all 2^64 values.
-            const auto span = [this](VarIndex x) {
-                return static_cast<std::uint64_t>((*domains)[x].hi) -
-                       static_cast<std::uint64_t>((*domains)[x].lo);
-            };
-            const std::uint64_t sa = span(a);
-            const std::uint64_t sb = span(b);
-            return sa < sb || (sa == sb && a < b);
-        }
-    };
-    IndexedHeap<SmallerDomain> order_{SmallerDomain{&domains_}};
+    // ---- branching order, in step with the domains of trail_[0, synced_) ----
+    BranchOrder order_;
+    std::size_t synced_ = 0;
 
     // ---- limits and statistics ----
     Interrupt interrupt_;
