@@ -88,12 +88,6 @@ Assignment CpSolver::fixed_assignment() const {
     return a;
 }
 
-void CpSolver::record(VarIndex x) {
-    if (stamp_[x] == node_) return;
-    stamp_[x] = node_;
-    trail_.push_back(TrailEntry{x, domains_[x]});
-}
-
 void CpSolver::touched(VarIndex x, const Domain& old) {
     const Domain now = domains_[x];
     const std::uint8_t events = (now.lo != old.lo ? kLoEvent : 0) |
@@ -183,28 +177,6 @@ void CpSolver::sync_order() {
         order_.sync(x, domains_[x]);
     }
     synced_ = trail_.size();
-}
-
-bool CpSolver::raise_lo(VarIndex x, Wide v) {
-    Domain& d = domains_[x];
-    if (v <= d.lo) return d.lo <= d.hi;
-    if (v > d.hi) return false;
-    record(x);
-    const Domain old = d;
-    d.lo = static_cast<std::int64_t>(v);
-    touched(x, old);
-    return true;
-}
-
-bool CpSolver::lower_hi(VarIndex x, Wide v) {
-    Domain& d = domains_[x];
-    if (v >= d.hi) return d.lo <= d.hi;
-    if (v < d.lo) return false;
-    record(x);
-    const Domain old = d;
-    d.hi = static_cast<std::int64_t>(v);
-    touched(x, old);
-    return true;
 }
 
 // Removes v from x when it is one of x's bounds; a value inside stays.

@@ -194,6 +194,34 @@ class CpSolver {
 };
 
 // Entry flow after parsing: build, propagate, search.
+inline void CpSolver::record(VarIndex x) {
+    if (stamp_[x] == node_) return;
+    stamp_[x] = node_;
+    trail_.push_back(TrailEntry{x, domains_[x]});
+}
+
+inline bool CpSolver::raise_lo(VarIndex x, Wide v) {
+    Domain& d = domains_[x];
+    if (v <= d.lo) return d.lo <= d.hi;
+    if (v > d.hi) return false;
+    record(x);
+    const Domain old = d;
+    d.lo = static_cast<std::int64_t>(v);
+    touched(x, old);
+    return true;
+}
+
+inline bool CpSolver::lower_hi(VarIndex x, Wide v) {
+    Domain& d = domains_[x];
+    if (v >= d.hi) return d.lo <= d.hi;
+    if (v < d.lo) return false;
+    record(x);
+    const Domain old = d;
+    d.hi = static_cast<std::int64_t>(v);
+    touched(x, old);
+    return true;
+}
+
 SolverResult solve_cp(const CpProblem& problem, Interrupt interrupt = Interrupt(),
                       CpStats* stats = nullptr);
 
