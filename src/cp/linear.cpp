@@ -152,6 +152,28 @@ bool CpSolver::run_linear_pair(const Propagator& p) {
     return true;
 }
 
+// Two terms with coefficients 1 or -1: no division. Multiplied by its own
+// coefficient, each term reads x rel R - s * y, with s = +1 or -1 and the
+// relation mirrored for a negative coefficient.
+bool CpSolver::run_unit_pair(const Propagator& p) {
+    const VarIndex* v = net_.vars.data() + p.begin;
+    const std::int64_t* c = net_.coeffs.data() + p.begin;
+    for (int i = 0; i < 2; ++i) {
+        const VarIndex x = v[i];
+        const Domain y = domains_[v[1 - i]];
+        const bool negative = c[i] < 0;
+        const bool same = negative == (c[1 - i] < 0);
+        const Wide rhs = negative ? -Wide{p.constant} : Wide{p.constant};
+        const Wide least = same ? Wide{y.lo} : -Wide{y.hi};
+        const Wide greatest = same ? Wide{y.hi} : -Wide{y.lo};
+        const bool bounds_lo = p.rel != (negative ? LinearRel::Ge : LinearRel::Le);
+        const bool bounds_hi = p.rel != (negative ? LinearRel::Le : LinearRel::Ge);
+        if (bounds_lo && !raise_lo(x, rhs - greatest)) return false;
+        if (bounds_hi && !lower_hi(x, rhs - least)) return false;
+    }
+    return true;
+}
+
 // One term's rule, given R - minR and R - maxR over the other terms.
 bool CpSolver::narrow_term(LinearRel rel, std::int64_t c, VarIndex x, Wide from_min,
                            Wide from_max) {

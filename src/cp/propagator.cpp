@@ -190,6 +190,7 @@ Network build_network(const CpProblem& problem) {
                                p.end - p.begin == 2 &&
                                (net.coeffs[p.begin] == 1 || net.coeffs[p.begin] == -1) &&
                                (net.coeffs[p.begin + 1] == 1 || net.coeffs[p.begin + 1] == -1);
+        p.unit_pair = unit_pair;
         p.idempotent =
             unit_pair || (p.kind <= PropKind::Le && net.vars[p.begin] != net.vars[p.begin + 1]);
         net.coeffs.resize(net.vars.size());

@@ -34,6 +34,7 @@ struct Propagator {
     PropKind kind = PropKind::Eq;
     LinearRel rel = LinearRel::Le;
     bool idempotent = false;    // one run reaches its own fixpoint
+    bool unit_pair = false;     // Linear: two terms, coefficients 1 or -1
     std::int64_t constant = 0;  // Le: c; Linear: rhs; counted AllDiff: least value
     std::size_t begin = 0;
     std::size_t big_begin = 0;

@@ -21,7 +21,7 @@ bool CpSolver::run(const Propagator& p) {
             return lower_hi(v[0], Wide{domains_[v[1]].hi} + p.constant) &&
                    raise_lo(v[1], Wide{domains_[v[0]].lo} - p.constant);
         case PropKind::Linear:
-            return run_linear(p);
+            return p.unit_pair ? run_unit_pair(p) : run_linear(p);
         case PropKind::AllDiff:
             return run_all_diff(p);
     }

@@ -97,6 +97,7 @@ class CpSolver {
     bool trim_small(const Propagator& p, std::int64_t base, std::uint64_t taken);
     bool run_linear(const Propagator& p);
     bool run_linear_pair(const Propagator& p);
+    bool run_unit_pair(const Propagator& p);
     bool run_linear_128(const Propagator& p, bool& done);
     bool run_linear_256(const Propagator& p);
     bool narrow_term(LinearRel rel, std::int64_t c, VarIndex x, Wide from_min, Wide from_max);
