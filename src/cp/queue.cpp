@@ -7,14 +7,6 @@
 
 namespace nemox::cp {
 
-void CpSolver::enqueue(std::uint32_t k) {
-    if (queued_[k]) return;
-    queued_[k] = 1;
-    const auto id = static_cast<std::int64_t>(k);
-    const bool ahead = forward_ ? id > cursor_ : id < cursor_;
-    (ahead ? round_ : next_).push_back(k);
-}
-
 void CpSolver::start_round() {
     forward_ = !forward_;
     cursor_ = forward_ ? -1 : std::numeric_limits<std::int64_t>::max();

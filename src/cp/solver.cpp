@@ -93,12 +93,24 @@ void CpSolver::touched(VarIndex x, const Domain& old) {
     const std::uint8_t events = (now.lo != old.lo ? kLoEvent : 0) |
                                 (now.hi != old.hi ? kHiEvent : 0) |
                                 (now.lo == now.hi ? kFixEvent : 0);
+    const std::size_t first = net_.watch_begin[x];
+    const std::size_t last = net_.watch_begin[x + 1];
+    if (in_kept_sum_[x] == 0 && in_counted_[x] == 0) {
+        // The common case, without kept sums or counters to move.
+        for (std::size_t i = first; i < last; ++i) {
+            const std::uint8_t reads = net_.watch_events[i];
+            if ((reads & events) != 0 || ((reads & kGuardEvent) != 0 && meets_partner(i, now)))
+                enqueue(net_.watches[i]);
+        }
+        return;
+    }
     const bool kept = in_kept_sum_[x] != 0;
-    for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
+    for (std::size_t i = first; i < last; ++i) {
         const std::uint8_t reads = net_.watch_events[i];
-        if ((reads & kCountEvent) != 0) count_and_check(i, now, events);
-        if ((reads & events) != 0 || ((reads & kGuardEvent) != 0 && meets_partner(i, now)))
-            enqueue(net_.watches[i]);
+        const bool meets = (reads & kCountEvent) != 0
+                               ? count_and_check(i, now, events)
+                               : (reads & kGuardEvent) != 0 && meets_partner(i, now);
+        if ((reads & events) != 0 || meets) enqueue(net_.watches[i]);
         if (kept && watch_coeffs_[i] != 0) shift_sum(i, old, now, false);
     }
 }
@@ -109,17 +121,17 @@ bool CpSolver::meets_partner(std::size_t watch, const Domain& now) const {
     return other.lo == other.hi && (other.lo == now.lo || other.lo == now.hi);
 }
 
-// A counted AllDiff: counts a value fixed at one more position, or wakes
-// the propagator when x's moved end meets a fixed value.
-void CpSolver::count_and_check(std::size_t watch, const Domain& now, std::uint8_t events) {
+// A counted AllDiff: counts a value fixed at one more position, or tells
+// whether x's moved end meets a fixed value.
+bool CpSolver::count_and_check(std::size_t watch, const Domain& now, std::uint8_t events) {
     const Propagator& p = net_.propagators[net_.watches[watch]];
     if ((events & kFixEvent) != 0) {
         count(p, now.lo, 1);
-        return;
+        return false;
     }
     const std::uint64_t taken = taken_[p.counts_at / 64];
-    if (((taken >> (now.lo - p.constant)) & 1) != 0 || ((taken >> (now.hi - p.constant)) & 1) != 0)
-        enqueue(net_.watches[watch]);
+    return ((taken >> (now.lo - p.constant)) & 1) != 0 ||
+           ((taken >> (now.hi - p.constant)) & 1) != 0;
 }
 
 void CpSolver::count(const Propagator& p, std::int64_t value, int change) {

@@ -71,7 +71,7 @@ class CpSolver {
     // moved, and moves kept sums and counted values.
     void touched(VarIndex x, const Domain& old);
     bool meets_partner(std::size_t watch, const Domain& now) const;
-    void count_and_check(std::size_t watch, const Domain& now, std::uint8_t events);
+    bool count_and_check(std::size_t watch, const Domain& now, std::uint8_t events);
     void count(const Propagator& p, std::int64_t value, int change);
     // Moves the sums of the Linear behind one watch entry from one domain
     // of its variable to another; an undo widens.
@@ -195,6 +195,14 @@ class CpSolver {
 };
 
 // Entry flow after parsing: build, propagate, search.
+inline void CpSolver::enqueue(std::uint32_t k) {
+    if (queued_[k]) return;
+    queued_[k] = 1;
+    const auto id = static_cast<std::int64_t>(k);
+    const bool ahead = forward_ ? id > cursor_ : id < cursor_;
+    (ahead ? round_ : next_).push_back(k);
+}
+
 inline void CpSolver::record(VarIndex x) {
     if (stamp_[x] == node_) return;
     stamp_[x] = node_;
