@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "core/wide_integer.hpp"
@@ -50,6 +51,22 @@ struct Propagator {
     bool keeps_sums() const {
         return kind == PropKind::Linear && big_begin == end && end - begin >= 8;
     }
+};
+
+// A Linear's sums over the current domains, moved by the engine with every
+// bound and on undo, and a bound on its terms' spreads that holds until an
+// undo widens a domain. A run whose slack covers that bound would change
+// nothing, so it returns at once: a search that fixes a wide sum's
+// variables one by one does not pay for every term at every node.
+struct LinearSums {
+    Wide min = 0;
+    Wide max = 0;
+    Wide spread = 0;
+    // A bound on the spreads that no undo invalidates: the widest term
+    // over the declared ranges.
+    Wide widest_declared = std::numeric_limits<Wide>::max();
+    bool sums_known = false;
+    bool spread_known = false;
 };
 
 // What a bound change of a variable can be, as bits: a propagator is woken
