@@ -45,6 +45,8 @@ class Engine {
     // One bound to an exact value; false when the domain is or becomes empty.
     bool raise_lo(VarIndex x, Wide v);
     bool lower_hi(VarIndex x, Wide v);
+    bool raise_lo(VarIndex x, std::int64_t v);
+    bool lower_hi(VarIndex x, std::int64_t v);
     // Removes v from x when it is one of x's ends; a value inside stays.
     bool remove_end(VarIndex x, std::int64_t v);
 
@@ -204,6 +206,28 @@ inline bool Engine::lower_hi(VarIndex x, Wide v) {
     record(x);
     const Domain old = d;
     d.hi = static_cast<std::int64_t>(v);
+    touched(x, old);
+    return true;
+}
+
+inline bool Engine::raise_lo(VarIndex x, std::int64_t v) {
+    Domain& d = domains_[x];
+    if (v <= d.lo) return d.lo <= d.hi;
+    if (v > d.hi) return false;
+    record(x);
+    const Domain old = d;
+    d.lo = v;
+    touched(x, old);
+    return true;
+}
+
+inline bool Engine::lower_hi(VarIndex x, std::int64_t v) {
+    Domain& d = domains_[x];
+    if (v >= d.hi) return d.lo <= d.hi;
+    if (v < d.lo) return false;
+    record(x);
+    const Domain old = d;
+    d.hi = v;
     touched(x, old);
     return true;
 }

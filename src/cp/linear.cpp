@@ -83,8 +83,9 @@ bool narrow_term(Engine& e, LinearRel rel, std::int64_t c, VarIndex x, Wide from
 }
 
 // Two terms with coefficients 1 or -1: no division. Multiplied by its own
-// coefficient, each term reads x rel R - s * y, with s = +1 or -1 and the
-// relation mirrored for a negative coefficient.
+// coefficient a, each term reads x rel a * R - t * y, with t = a * b for the
+// other coefficient b and the relation mirrored when a = -1. Bounds are
+// computed in 64 bits while they fit.
 bool run_unit_pair(Engine& e, const Propagator& p) {
     const Network& net = e.net();
     const VarIndex* v = net.vars.data() + p.begin;
@@ -94,13 +95,24 @@ bool run_unit_pair(Engine& e, const Propagator& p) {
         const Domain y = e.domain(v[1 - i]);
         const bool negative = c[i] < 0;
         const bool same = negative == (c[1 - i] < 0);
-        const Wide rhs = negative ? -Wide{p.constant} : Wide{p.constant};
-        const Wide least = same ? Wide{y.lo} : -Wide{y.hi};
-        const Wide greatest = same ? Wide{y.hi} : -Wide{y.lo};
         const bool bounds_lo = p.rel != (negative ? LinearRel::Ge : LinearRel::Le);
         const bool bounds_hi = p.rel != (negative ? LinearRel::Le : LinearRel::Ge);
-        if (bounds_lo && !e.raise_lo(x, rhs - greatest)) return false;
-        if (bounds_hi && !e.lower_hi(x, rhs - least)) return false;
+        std::int64_t rhs;
+        std::int64_t lo;
+        std::int64_t hi;
+        const bool fits = !__builtin_mul_overflow(p.constant, negative ? -1 : 1, &rhs) &&
+                          !(same ? __builtin_sub_overflow(rhs, y.hi, &lo)
+                                 : __builtin_add_overflow(rhs, y.lo, &lo)) &&
+                          !(same ? __builtin_sub_overflow(rhs, y.lo, &hi)
+                                 : __builtin_add_overflow(rhs, y.hi, &hi));
+        if (fits) {
+            if (bounds_lo && !e.raise_lo(x, lo)) return false;
+            if (bounds_hi && !e.lower_hi(x, hi)) return false;
+            continue;
+        }
+        const Wide wide_rhs = negative ? -Wide{p.constant} : Wide{p.constant};
+        if (bounds_lo && !e.raise_lo(x, same ? wide_rhs - y.hi : wide_rhs + y.lo)) return false;
+        if (bounds_hi && !e.lower_hi(x, same ? wide_rhs - y.lo : wide_rhs + y.hi)) return false;
     }
     return true;
 }
