@@ -87,11 +87,21 @@ void Engine::touched(VarIndex x, const Domain& old) {
     const std::size_t first = net_.watch_begin[x];
     const std::size_t last = net_.watch_begin[x + 1];
     if (in_kept_sum_[x] == 0 && in_counted_[x] == 0) {
-        // The common case, without kept sums or counters to move.
+        // The common case, without kept sums or counters to move. The arrays
+        // are read through locals: the queue's byte stores could otherwise
+        // alias them, and every step would reload them.
+        const std::uint8_t* reads = net_.watch_events.data();
+        const std::uint32_t* watches = net_.watches.data();
+        const VarIndex* partner = net_.watch_partner.data();
+        const Domain* domains = domains_.data();
         for (std::size_t i = first; i < last; ++i) {
-            const std::uint8_t reads = net_.watch_events[i];
-            if ((reads & events) != 0 || ((reads & kGuardEvent) != 0 && meets_partner(i, now)))
-                enqueue(net_.watches[i]);
+            bool wake = (reads[i] & events) != 0;
+            if (!wake && (reads[i] & kGuardEvent) != 0) {
+                // A Neq whose other variable is fixed to one of x's new ends.
+                const Domain other = domains[partner[i]];
+                wake = other.lo == other.hi && (other.lo == now.lo || other.lo == now.hi);
+            }
+            if (wake) enqueue(watches[i]);
         }
         return;
     }
