@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace nemox::cp {
 
@@ -69,12 +70,36 @@ void Engine::prepare_counts() {
     taken_.assign(net_.counters / 64, 0);
     repeated_.assign(net_.counters / 64, 0);
     in_counted_.assign(n, 0);
-    for (const Propagator& p : net_.propagators) {
+    open_.assign(net_.vars.size(), 0);
+    open_count_.assign(net_.counters / 64, 0);
+    slot_.assign(net_.watches.size(), 0);
+    slot_watch_.assign(net_.vars.size(), 0);
+    for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) {
+        const Propagator& p = net_.propagators[k];
         if (p.counts_at == Propagator::kNotCounted) continue;
+        open_count_[p.counts_at / 64] = p.end - p.begin;
         for (std::size_t i = p.begin; i < p.end; ++i) {
             const VarIndex x = net_.vars[i];
-            if (domains_[x].fixed()) count(p, domains_[x].lo, 1);
+            const auto first =
+                net_.watches.begin() + static_cast<std::ptrdiff_t>(net_.watch_begin[x]);
+            const auto last =
+                net_.watches.begin() + static_cast<std::ptrdiff_t>(net_.watch_begin[x + 1]);
+            const auto watch =
+                static_cast<std::size_t>(std::lower_bound(first, last, k) - net_.watches.begin());
+            open_[i] = x;
+            slot_[watch] = i;
+            slot_watch_[i] = watch;
             in_counted_[x] = 1;
+        }
+        // Taken from a copy: closing a slot reorders the list.
+        const std::vector<std::size_t> watches(
+            slot_watch_.begin() + static_cast<std::ptrdiff_t>(p.begin),
+            slot_watch_.begin() + static_cast<std::ptrdiff_t>(p.end));
+        for (const std::size_t watch : watches) {
+            const Domain d = domains_[open_[slot_[watch]]];
+            if (!d.fixed()) continue;
+            count(p, d.lo, 1);
+            close_slot(watch, p);
         }
     }
 }
@@ -128,6 +153,7 @@ bool Engine::count_and_check(std::size_t watch, const Domain& now, std::uint8_t 
     const Propagator& p = net_.propagators[net_.watches[watch]];
     if ((events & kFixEvent) != 0) {
         count(p, now.lo, 1);
+        close_slot(watch, p);
         return false;
     }
     const std::uint64_t taken = taken_[p.counts_at / 64];
@@ -144,6 +170,23 @@ void Engine::count(const Propagator& p, std::int64_t value, int change) {
     if (before == 0 || c == 0) taken_[k] ^= std::uint64_t{1} << at;
     if (before == 1 && c == 2) ++repeated_[k];
     if (before == 2 && c == 1) --repeated_[k];
+}
+
+void Engine::close_slot(std::size_t watch, const Propagator& p) {
+    const std::size_t last = p.begin + --open_count_[p.counts_at / 64];
+    swap_slots(slot_[watch], last);
+}
+
+void Engine::open_slot(std::size_t watch, const Propagator& p) {
+    const std::size_t next = p.begin + open_count_[p.counts_at / 64]++;
+    swap_slots(slot_[watch], next);
+}
+
+void Engine::swap_slots(std::size_t i, std::size_t j) {
+    std::swap(open_[i], open_[j]);
+    std::swap(slot_watch_[i], slot_watch_[j]);
+    slot_[slot_watch_[i]] = i;
+    slot_[slot_watch_[j]] = j;
 }
 
 void Engine::shift_sum(std::size_t watch, const Domain& from, const Domain& to, bool widened) {
@@ -172,7 +215,9 @@ void Engine::restore(const TrailEntry& e) {
     if (from.fixed() && !e.old.fixed() && in_counted_[e.var] != 0) {
         for (std::size_t i = net_.watch_begin[e.var]; i < net_.watch_begin[e.var + 1]; ++i) {
             if ((net_.watch_events[i] & kCountEvent) == 0) continue;
-            count(net_.propagators[net_.watches[i]], from.lo, -1);
+            const Propagator& p = net_.propagators[net_.watches[i]];
+            count(p, from.lo, -1);
+            open_slot(i, p);
         }
     }
 }

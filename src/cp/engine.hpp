@@ -58,6 +58,10 @@ class Engine {
     // how many of them are held at two positions or more.
     std::uint64_t taken(const Propagator& p) const { return taken_[p.counts_at / 64]; }
     std::uint32_t repeated(const Propagator& p) const { return repeated_[p.counts_at / 64]; }
+    // Its unfixed variables: open_at(p, j) for j below open_count(p). Fixing
+    // the one at j moves the one last in the list into its place.
+    std::size_t open_count(const Propagator& p) const { return open_count_[p.counts_at / 64]; }
+    VarIndex open_at(const Propagator& p, std::size_t j) const { return open_[p.begin + j]; }
     std::vector<std::int64_t>& scratch() { return scratch_; }
 
     // ---- propagation ----
@@ -97,6 +101,11 @@ class Engine {
     bool meets_partner(std::size_t watch, const Domain& now) const;
     bool count_and_check(std::size_t watch, const Domain& now, std::uint8_t events);
     void count(const Propagator& p, std::int64_t value, int change);
+    // Takes the variable of a counted AllDiff's watch entry out of its open
+    // list, or puts it back.
+    void close_slot(std::size_t watch, const Propagator& p);
+    void open_slot(std::size_t watch, const Propagator& p);
+    void swap_slots(std::size_t i, std::size_t j);
     // Moves the sums of the Linear behind one watch entry from one domain
     // of its variable to another; an undo widens.
     void shift_sum(std::size_t watch, const Domain& from, const Domain& to, bool widened);
@@ -151,6 +160,10 @@ class Engine {
     std::vector<std::uint64_t> taken_;     // per counted AllDiff: a bit per value counted
     std::vector<std::uint32_t> repeated_;  // per counted AllDiff: values counted twice or more
     std::vector<char> in_counted_;         // by variable
+    std::vector<VarIndex> open_;           // by operand position: the list's variables, open first
+    std::vector<std::size_t> open_count_;  // per counted AllDiff
+    std::vector<std::size_t> slot_;        // by watch entry: where its variable sits in open_
+    std::vector<std::size_t> slot_watch_;  // by position in open_: the watch entry of its variable
 
     // ---- steps taken many at once ----
     Probe probe_{net_, domains_};

@@ -14,13 +14,10 @@ namespace {
 
 // Every open position loses the runs of taken values (bit v - base) at its ends.
 bool trim_small(Engine& e, const Propagator& p, std::int64_t base, std::uint64_t taken) {
-    // With counters, every domain lies in the window of 64 values from base.
-    const bool inside = p.counts_at != Propagator::kNotCounted;
     for (std::size_t j = p.begin; j < p.end; ++j) {
         const VarIndex x = e.net().vars[j];
         const Domain d = e.domain(x);
         if (d.lo >= d.hi) continue;
-        if (inside && (((taken >> (d.lo - base)) | (taken >> (d.hi - base))) & 1) == 0) continue;
         const Wide lo_at = Wide{d.lo} - base;
         if (lo_at >= 0 && lo_at < 64 && ((taken >> lo_at) & 1) != 0) {
             const std::uint64_t above = ~(taken >> lo_at);
@@ -31,6 +28,32 @@ bool trim_small(Engine& e, const Propagator& p, std::int64_t base, std::uint64_t
         const Wide hi_at = Wide{now.hi} - base;
         if (now.lo < now.hi && hi_at >= 0 && hi_at < 64 && ((taken >> hi_at) & 1) != 0) {
             const std::uint64_t below = ~(taken << (63 - hi_at));
+            const int run = below == 0 ? 64 : __builtin_clzll(below);
+            if (!e.lower_hi(x, Wide{now.hi} - run)) return false;
+        }
+    }
+    return true;
+}
+
+// A counted AllDiff: every open position loses the runs of taken values at
+// its ends. Every domain lies in the window of 64 values from p.constant.
+// Backwards, since a position that gets fixed changes places with the last
+// open one, which has been seen already.
+bool trim_open(Engine& e, const Propagator& p) {
+    const std::int64_t base = p.constant;
+    const std::uint64_t taken = e.taken(p);
+    for (std::size_t j = e.open_count(p); j-- > 0;) {
+        const VarIndex x = e.open_at(p, j);
+        const Domain d = e.domain(x);
+        if ((((taken >> (d.lo - base)) | (taken >> (d.hi - base))) & 1) == 0) continue;
+        if (((taken >> (d.lo - base)) & 1) != 0) {
+            const std::uint64_t above = ~(taken >> (d.lo - base));
+            const int run = above == 0 ? 64 : __builtin_ctzll(above);
+            if (!e.raise_lo(x, Wide{d.lo} + run)) return false;
+        }
+        const Domain now = e.domain(x);
+        if (now.lo < now.hi && ((taken >> (now.hi - base)) & 1) != 0) {
+            const std::uint64_t below = ~(taken << (63 - (now.hi - base)));
             const int run = below == 0 ? 64 : __builtin_clzll(below);
             if (!e.lower_hi(x, Wide{now.hi} - run)) return false;
         }
@@ -96,9 +119,10 @@ bool LeRule::run(Engine& e, const Propagator& p) {
 
 bool AllDiffRule::run(Engine& e, const Propagator& p) {
     if (p.counts_at != Propagator::kNotCounted) {
-        // The counters already hold the fixed values.
+        // The counters already hold the fixed values, and the engine the
+        // open positions.
         if (e.repeated(p) != 0) return false;
-        return trim_small(e, p, p.constant, e.taken(p));
+        return trim_open(e, p);
     }
     // Positions, not variables: a variable listed twice meets its own value,
     // so two fixed positions holding one value fail. Every other position
