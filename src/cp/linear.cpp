@@ -1,7 +1,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "cp/solver.hpp"
+#include "cp/engine.hpp"
+#include "cp/rules.hpp"
 
 // The rule of Linear: exact bounds from the sums of the other terms.
 
@@ -62,25 +63,83 @@ bool fits_slack(LinearRel rel, Wide spread, Wide rhs, Wide min_sum, Wide max_sum
            (rel == LinearRel::Le || spread <= slack_ge);
 }
 
-}  // namespace
-
-bool CpSolver::run_linear(const Propagator& p) {
-    if (p.big_begin == p.end && p.end - p.begin == 2) return run_linear_pair(p);
-    if (p.big_begin == p.end) {
-        bool done = false;
-        const bool ok = run_linear_128(p, done);
-        if (!ok || done) return ok;
-        // A sum left 128 bits: the exact pass below redoes the application
-        // from the domains as they now are.
+// One term's rule, given R - minR and R - maxR over the other terms.
+bool narrow_term(Engine& e, LinearRel rel, std::int64_t c, VarIndex x, Wide from_min,
+                 Wide from_max) {
+    switch (rel) {
+        case LinearRel::Le:
+            return c > 0 ? e.lower_hi(x, floor_div(from_min, c))
+                         : e.raise_lo(x, ceil_div(from_min, c));
+        case LinearRel::Ge:
+            return c > 0 ? e.raise_lo(x, ceil_div(from_max, c))
+                         : e.lower_hi(x, floor_div(from_max, c));
+        case LinearRel::Eq:
+            return c > 0 ? e.raise_lo(x, ceil_div(from_max, c)) &&
+                               e.lower_hi(x, floor_div(from_min, c))
+                         : e.raise_lo(x, ceil_div(from_min, c)) &&
+                               e.lower_hi(x, floor_div(from_max, c));
     }
-    return run_linear_256(p);
+    return true;
+}
+
+// Two terms with coefficients 1 or -1: no division. Multiplied by its own
+// coefficient a, each term reads x rel a * R - t * y, with t = a * b for the
+// other coefficient b and the relation mirrored when a = -1. Bounds are
+// computed in 64 bits while they fit.
+bool run_unit_pair(Engine& e, const Propagator& p) {
+    const Network& net = e.net();
+    const VarIndex* v = net.vars.data() + p.begin;
+    const std::int64_t* c = net.coeffs.data() + p.begin;
+    for (int i = 0; i < 2; ++i) {
+        const VarIndex x = v[i];
+        const Domain y = e.domain(v[1 - i]);
+        const bool negative = c[i] < 0;
+        const bool same = negative == (c[1 - i] < 0);
+        const bool bounds_lo = p.rel != (negative ? LinearRel::Ge : LinearRel::Le);
+        const bool bounds_hi = p.rel != (negative ? LinearRel::Le : LinearRel::Ge);
+        std::int64_t rhs;
+        std::int64_t lo;
+        std::int64_t hi;
+        const bool fits = !__builtin_mul_overflow(p.constant, negative ? -1 : 1, &rhs) &&
+                          !(same ? __builtin_sub_overflow(rhs, y.hi, &lo)
+                                 : __builtin_add_overflow(rhs, y.lo, &lo)) &&
+                          !(same ? __builtin_sub_overflow(rhs, y.lo, &hi)
+                                 : __builtin_add_overflow(rhs, y.hi, &hi));
+        if (fits) {
+            if (bounds_lo && !e.raise_lo(x, lo)) return false;
+            if (bounds_hi && !e.lower_hi(x, hi)) return false;
+            continue;
+        }
+        const Wide wide_rhs = negative ? -Wide{p.constant} : Wide{p.constant};
+        if (bounds_lo && !e.raise_lo(x, same ? wide_rhs - y.hi : wide_rhs + y.lo)) return false;
+        if (bounds_hi && !e.lower_hi(x, same ? wide_rhs - y.lo : wide_rhs + y.hi)) return false;
+    }
+    return true;
+}
+
+// Two terms, the commonest sum: each term's rule straight from the other's
+// domain, as it stands after the first term's narrowing. Products of two
+// 64-bit values and the right-hand side fit in 128 bits.
+bool run_linear_pair(Engine& e, const Propagator& p) {
+    const Network& net = e.net();
+    const Wide rhs = p.constant;
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        const std::size_t j = i == p.begin ? i + 1 : p.begin;
+        const std::int64_t c = net.coeffs[j];
+        const Domain other = e.domain(net.vars[j]);
+        if (!narrow_term(e, p.rel, net.coeffs[i], net.vars[i], rhs - term_min(c, other),
+                         rhs - term_max(c, other)))
+            return false;
+    }
+    return true;
 }
 
 // The common case: every sum fits in 128 bits. Returns with `done` false,
 // leaving only sound narrowing behind, as soon as one would not.
-bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
+bool run_linear_128(Engine& e, const Propagator& p, bool& done) {
+    const Network& net = e.net();
     const Wide rhs = p.constant;
-    LinearSums& known = sums_[static_cast<std::size_t>(&p - net_.propagators.data())];
+    LinearSums& known = e.sums(p);
     if (known.sums_known &&
         ((known.spread_known && fits_slack(p.rel, known.spread, rhs, known.min, known.max)) ||
          fits_slack(p.rel, known.widest_declared, rhs, known.min, known.max))) {
@@ -93,18 +152,18 @@ bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
     Wide min_sum = 0;
     Wide max_sum = 0;
     for (std::size_t i = p.begin; i < p.end; ++i) {
-        const Domain& d = domains_[net_.vars[i]];
-        if (__builtin_add_overflow(min_sum, term_min(net_.coeffs[i], d), &min_sum) ||
-            __builtin_add_overflow(max_sum, term_max(net_.coeffs[i], d), &max_sum))
+        const Domain& d = e.domain(net.vars[i]);
+        if (__builtin_add_overflow(min_sum, term_min(net.coeffs[i], d), &min_sum) ||
+            __builtin_add_overflow(max_sum, term_max(net.coeffs[i], d), &max_sum))
             return true;
     }
     if (p.rel != LinearRel::Ge && min_sum > rhs) return false;
     if (p.rel != LinearRel::Le && max_sum < rhs) return false;
     Wide widest = 0;
     for (std::size_t i = p.begin; i < p.end; ++i) {
-        const std::int64_t c = net_.coeffs[i];
-        const VarIndex x = net_.vars[i];
-        const Domain before = domains_[x];
+        const std::int64_t c = net.coeffs[i];
+        const VarIndex x = net.vars[i];
+        const Domain before = e.domain(x);
         const Wide low = term_min(c, before);
         const Wide high = term_max(c, before);
         // Most terms of a wide constraint are passed over without a division.
@@ -117,9 +176,9 @@ bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
         if (__builtin_sub_overflow(min_sum, low, &others_min) ||
             __builtin_sub_overflow(max_sum, high, &others_max))
             return true;
-        if (!narrow_term(p.rel, c, x, rhs - clamp_far(others_min), rhs - clamp_far(others_max)))
+        if (!narrow_term(e, p.rel, c, x, rhs - clamp_far(others_min), rhs - clamp_far(others_max)))
             return false;
-        const Domain& after = domains_[x];
+        const Domain& after = e.domain(x);
         if (after != before && (__builtin_add_overflow(others_min, term_min(c, after), &min_sum) ||
                                 __builtin_add_overflow(others_max, term_max(c, after), &max_sum)))
             return true;
@@ -136,52 +195,21 @@ bool CpSolver::run_linear_128(const Propagator& p, bool& done) {
     return true;
 }
 
-// Two terms, the commonest sum: each term's rule straight from the other's
-// domain, as it stands after the first term's narrowing. Products of two
-// 64-bit values and the right-hand side fit in 128 bits.
-bool CpSolver::run_linear_pair(const Propagator& p) {
-    const Wide rhs = p.constant;
-    for (std::size_t i = p.begin; i < p.end; ++i) {
-        const std::size_t j = i == p.begin ? i + 1 : p.begin;
-        const std::int64_t c = net_.coeffs[j];
-        const Domain other = domains_[net_.vars[j]];
-        if (!narrow_term(p.rel, net_.coeffs[i], net_.vars[i], rhs - term_min(c, other),
-                         rhs - term_max(c, other)))
-            return false;
-    }
-    return true;
-}
-
-// One term's rule, given R - minR and R - maxR over the other terms.
-bool CpSolver::narrow_term(LinearRel rel, std::int64_t c, VarIndex x, Wide from_min,
-                           Wide from_max) {
-    switch (rel) {
-        case LinearRel::Le:
-            return c > 0 ? lower_hi(x, floor_div(from_min, c)) : raise_lo(x, ceil_div(from_min, c));
-        case LinearRel::Ge:
-            return c > 0 ? raise_lo(x, ceil_div(from_max, c)) : lower_hi(x, floor_div(from_max, c));
-        case LinearRel::Eq:
-            return c > 0
-                       ? raise_lo(x, ceil_div(from_max, c)) && lower_hi(x, floor_div(from_min, c))
-                       : raise_lo(x, ceil_div(from_min, c)) && lower_hi(x, floor_div(from_max, c));
-    }
-    return true;
-}
-
-bool CpSolver::run_linear_256(const Propagator& p) {
+bool run_linear_256(Engine& e, const Propagator& p) {
+    const Network& net = e.net();
     // Sums over all terms, kept up to date as bounds move, so that one
     // application costs O(k): the sums over the other terms are these minus
     // the term's own share.
     Int256 min_sum;
     Int256 max_sum;
     for (std::size_t i = p.begin; i < p.big_begin; ++i) {
-        const Domain& d = domains_[net_.vars[i]];
-        min_sum.add(term_min(net_.coeffs[i], d));
-        max_sum.add(term_max(net_.coeffs[i], d));
+        const Domain& d = e.domain(net.vars[i]);
+        min_sum.add(term_min(net.coeffs[i], d));
+        max_sum.add(term_max(net.coeffs[i], d));
     }
-    const auto big = [&](std::size_t i) { return net_.big_coeffs[p.big_at + (i - p.big_begin)]; };
+    const auto big = [&](std::size_t i) { return net.big_coeffs[p.big_at + (i - p.big_begin)]; };
     for (std::size_t i = p.big_begin; i < p.end; ++i) {
-        const Domain& d = domains_[net_.vars[i]];
+        const Domain& d = e.domain(net.vars[i]);
         min_sum += big_term_min(big(i), d);
         max_sum += big_term_max(big(i), d);
     }
@@ -193,18 +221,18 @@ bool CpSolver::run_linear_256(const Propagator& p) {
     if (p.rel != LinearRel::Le && max_sum < rhs_wide) return false;
 
     for (std::size_t i = p.begin; i < p.big_begin; ++i) {
-        const std::int64_t c = net_.coeffs[i];
-        const VarIndex x = net_.vars[i];
-        const Domain before = domains_[x];
+        const std::int64_t c = net.coeffs[i];
+        const VarIndex x = net.vars[i];
+        const Domain before = e.domain(x);
         Int256 others_min = min_sum;
         Int256 others_max = max_sum;
         others_min.sub(term_min(c, before));
         others_max.sub(term_max(c, before));
         // R - minR and R - maxR fit in 128 bits after clamping.
-        if (!narrow_term(p.rel, c, x, rhs - others_min.clamped(kFar),
+        if (!narrow_term(e, p.rel, c, x, rhs - others_min.clamped(kFar),
                          rhs - others_max.clamped(kFar)))
             return false;
-        const Domain& after = domains_[x];
+        const Domain& after = e.domain(x);
         if (after != before) {
             min_sum = others_min;
             max_sum = others_max;
@@ -217,8 +245,8 @@ bool CpSolver::run_linear_256(const Propagator& p) {
     // arithmetic: rare, so a slower division is fine.
     for (std::size_t i = p.big_begin; i < p.end; ++i) {
         const Wide c = big(i);
-        const VarIndex x = net_.vars[i];
-        const Domain before = domains_[x];
+        const VarIndex x = net.vars[i];
+        const Domain before = e.domain(x);
         Int256 from_min = rhs_wide;
         Int256 from_max = rhs_wide;
         from_min -= min_sum;
@@ -228,22 +256,22 @@ bool CpSolver::run_linear_256(const Propagator& p) {
         bool ok = true;
         switch (p.rel) {
             case LinearRel::Le:
-                ok = c > 0 ? lower_hi(x, floor_div_limited(from_min, c))
-                           : raise_lo(x, ceil_div_limited(from_min, c));
+                ok = c > 0 ? e.lower_hi(x, floor_div_limited(from_min, c))
+                           : e.raise_lo(x, ceil_div_limited(from_min, c));
                 break;
             case LinearRel::Ge:
-                ok = c > 0 ? raise_lo(x, ceil_div_limited(from_max, c))
-                           : lower_hi(x, floor_div_limited(from_max, c));
+                ok = c > 0 ? e.raise_lo(x, ceil_div_limited(from_max, c))
+                           : e.lower_hi(x, floor_div_limited(from_max, c));
                 break;
             case LinearRel::Eq:
-                ok = c > 0 ? raise_lo(x, ceil_div_limited(from_max, c)) &&
-                                 lower_hi(x, floor_div_limited(from_min, c))
-                           : raise_lo(x, ceil_div_limited(from_min, c)) &&
-                                 lower_hi(x, floor_div_limited(from_max, c));
+                ok = c > 0 ? e.raise_lo(x, ceil_div_limited(from_max, c)) &&
+                                 e.lower_hi(x, floor_div_limited(from_min, c))
+                           : e.raise_lo(x, ceil_div_limited(from_min, c)) &&
+                                 e.lower_hi(x, floor_div_limited(from_max, c));
                 break;
         }
         if (!ok) return false;
-        const Domain& after = domains_[x];
+        const Domain& after = e.domain(x);
         if (after != before) {
             min_sum -= big_term_min(c, before);
             max_sum -= big_term_max(c, before);
@@ -252,6 +280,31 @@ bool CpSolver::run_linear_256(const Propagator& p) {
         }
     }
     return true;
+}
+
+}  // namespace
+
+bool LinearRule::run(Engine& e, const Propagator& p) {
+    if (p.unit_pair) return run_unit_pair(e, p);
+    if (p.big_begin == p.end && p.end - p.begin == 2) return run_linear_pair(e, p);
+    if (p.big_begin == p.end) {
+        bool done = false;
+        const bool ok = run_linear_128(e, p, done);
+        if (!ok || done) return ok;
+        // A sum left 128 bits: the exact pass below redoes the application
+        // from the domains as they now are.
+    }
+    return run_linear_256(e, p);
+}
+
+std::uint8_t LinearRule::reads(const Network& net, const Propagator& p, std::size_t i) {
+    const bool positive =
+        i < p.big_begin ? net.coeffs[i] > 0 : net.big_coeffs[p.big_at + (i - p.big_begin)] > 0;
+    const std::uint8_t least = positive ? kLoEvent : kHiEvent;
+    const std::uint8_t greatest = positive ? kHiEvent : kLoEvent;
+    return p.rel == LinearRel::Le   ? least
+           : p.rel == LinearRel::Ge ? greatest
+                                    : static_cast<std::uint8_t>(least | greatest);
 }
 
 }  // namespace nemox::cp

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "core/failure.hpp"
+#include "cp/rules.hpp"
 
 namespace nemox::cp {
 
@@ -51,42 +52,6 @@ void add_linear(Network& net, Propagator& p, const LinearCon& c, std::vector<Wid
         net.coeffs.push_back(0);
         net.big_coeffs.push_back(k);
     }
-}
-
-// The events of x that propagator k reads; i is x's first operand position.
-std::uint8_t events_read(const Network& net, std::uint32_t k, std::size_t i) {
-    const Propagator& p = net.propagators[k];
-    const VarIndex x = net.vars[i];
-    switch (p.kind) {
-        case PropKind::Eq:
-            return kLoEvent | kHiEvent;
-        case PropKind::AllDiff:
-            return p.counts_at == Propagator::kNotCounted ? kLoEvent | kHiEvent
-                                                          : kFixEvent | kCountEvent;
-        case PropKind::Neq:
-            return kFixEvent | kGuardEvent;
-        case PropKind::Lt:
-        case PropKind::Le: {
-            // a.hi follows b.hi and b.lo follows a.lo.
-            std::uint8_t e = 0;
-            if (net.vars[p.begin] == x) e |= kLoEvent;
-            if (net.vars[p.begin + 1] == x) e |= kHiEvent;
-            return e;
-        }
-        case PropKind::Linear: {
-            // Terms are combined: x occurs once. Le reads the least sums, Ge
-            // the greatest, Eq both.
-            const bool positive = i < p.big_begin
-                                      ? net.coeffs[i] > 0
-                                      : net.big_coeffs[p.big_at + (i - p.big_begin)] > 0;
-            const std::uint8_t least = positive ? kLoEvent : kHiEvent;
-            const std::uint8_t greatest = positive ? kHiEvent : kLoEvent;
-            return p.rel == LinearRel::Le   ? least
-                   : p.rel == LinearRel::Ge ? greatest
-                                            : static_cast<std::uint8_t>(least | greatest);
-        }
-    }
-    return kLoEvent | kHiEvent;
 }
 
 // Gives an AllDiff counters when all its declared values lie within 64 and
@@ -137,7 +102,7 @@ void add_watches(Network& net, std::size_t n) {
         net.watch_partner[fill[x]] = p.end - p.begin == 2 && net.vars[p.begin] == x
                                          ? net.vars[p.begin + 1]
                                          : net.vars[p.begin];
-        net.watch_events[fill[x]] = events_read(net, k, i);
+        net.watch_events[fill[x]] = events_read(net, p, i);
         net.watches[fill[x]++] = k;
     });
 }
@@ -190,6 +155,7 @@ Network build_network(const CpProblem& problem) {
                                p.end - p.begin == 2 &&
                                (net.coeffs[p.begin] == 1 || net.coeffs[p.begin] == -1) &&
                                (net.coeffs[p.begin + 1] == 1 || net.coeffs[p.begin + 1] == -1);
+        p.unit_pair = unit_pair;
         p.idempotent =
             unit_pair || (p.kind <= PropKind::Le && net.vars[p.begin] != net.vars[p.begin + 1]);
         net.coeffs.resize(net.vars.size());

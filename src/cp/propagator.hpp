@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "core/wide_integer.hpp"
@@ -34,6 +35,7 @@ struct Propagator {
     PropKind kind = PropKind::Eq;
     LinearRel rel = LinearRel::Le;
     bool idempotent = false;    // one run reaches its own fixpoint
+    bool unit_pair = false;     // Linear: two terms, coefficients 1 or -1
     std::int64_t constant = 0;  // Le: c; Linear: rhs; counted AllDiff: least value
     std::size_t begin = 0;
     std::size_t big_begin = 0;
@@ -49,6 +51,22 @@ struct Propagator {
     bool keeps_sums() const {
         return kind == PropKind::Linear && big_begin == end && end - begin >= 8;
     }
+};
+
+// A Linear's sums over the current domains, moved by the engine with every
+// bound and on undo, and a bound on its terms' spreads that holds until an
+// undo widens a domain. A run whose slack covers that bound would change
+// nothing, so it returns at once: a search that fixes a wide sum's
+// variables one by one does not pay for every term at every node.
+struct LinearSums {
+    Wide min = 0;
+    Wide max = 0;
+    Wide spread = 0;
+    // A bound on the spreads that no undo invalidates: the widest term
+    // over the declared ranges.
+    Wide widest_declared = std::numeric_limits<Wide>::max();
+    bool sums_known = false;
+    bool spread_known = false;
 };
 
 // What a bound change of a variable can be, as bits: a propagator is woken

@@ -1,21 +1,14 @@
 #include <algorithm>
 #include <limits>
 
-#include "cp/solver.hpp"
+#include "cp/engine.hpp"
+#include "cp/rules.hpp"
 
 // The engine's queue of pending propagators and the loop that runs it.
 
 namespace nemox::cp {
 
-void CpSolver::enqueue(std::uint32_t k) {
-    if (queued_[k]) return;
-    queued_[k] = 1;
-    const auto id = static_cast<std::int64_t>(k);
-    const bool ahead = forward_ ? id > cursor_ : id < cursor_;
-    (ahead ? round_ : next_).push_back(k);
-}
-
-void CpSolver::start_round() {
+void Engine::start_round() {
     forward_ = !forward_;
     cursor_ = forward_ ? -1 : std::numeric_limits<std::int64_t>::max();
     // Woken in this round's order behind the cursor: reversed, they come in
@@ -26,12 +19,12 @@ void CpSolver::start_round() {
     std::reverse(round_.begin(), round_.end());
 }
 
-bool CpSolver::propagate_all() {
+bool Engine::propagate_all() {
     for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) enqueue(k);
     return propagate();
 }
 
-void CpSolver::clear_queue() {
+void Engine::clear_queue() {
     for (std::size_t i = round_head_; i < round_.size(); ++i) queued_[round_[i]] = 0;
     for (const std::uint32_t k : next_) queued_[k] = 0;
     round_.clear();
@@ -40,7 +33,7 @@ void CpSolver::clear_queue() {
     cursor_ = forward_ ? -1 : std::numeric_limits<std::int64_t>::max();
 }
 
-bool CpSolver::propagate() {
+bool Engine::propagate() {
     // Propagation that keeps going long after every propagator has had its
     // turn is probably a cycle moving bounds by a constant step: each time
     // the count doubles, try to take many of its rounds at once.
@@ -60,7 +53,7 @@ bool CpSolver::propagate() {
         if (!p.idempotent) queued_[k] = 0;
         ++stats_.propagator_runs;
         interrupt_.poll(static_cast<std::int64_t>(1 + p.end - p.begin));
-        if (!run(p)) {
+        if (!run_rule(*this, p)) {
             queued_[k] = 0;
             clear_queue();
             return false;

@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <limits>
 
-#include "cp/solver.hpp"
+#include "cp/engine.hpp"
 
 namespace nemox::cp {
 
-bool CpSolver::take_rounds(std::size_t count) {
+bool Engine::take_rounds(std::size_t count) {
     round_list_.assign(recent_.begin(), recent_.begin() + static_cast<std::ptrdiff_t>(count));
     std::sort(round_list_.begin(), round_list_.end());
     round_list_.erase(std::unique(round_list_.begin(), round_list_.end()), round_list_.end());
@@ -105,6 +105,23 @@ bool CpSolver::take_rounds(std::size_t count) {
         return true;
     }
     return true;
+}
+
+Wide Engine::failing_run(VarIndex x, std::int64_t from, std::int64_t last) {
+    const auto member = [&](Wide k, Trace& t) {
+        t.clear();
+        probe_.restart();
+        const auto v = static_cast<std::int64_t>(from + k);
+        probe_.set(x, Domain{v, v});
+        interrupt_.poll();
+        return probe_.propagate_after(x, probe_budget(), t) == Probe::Outcome::Failed;
+    };
+    if (!member(0, first_) || !member(1, second_) || first_.shape != second_.shape) return 0;
+    const auto on = [&](Wide k) {
+        return member(k, other_) && on_line(first_, second_, other_, k);
+    };
+    // The members on the line form a prefix 0..good.
+    return last_on_line(Wide{last} - from + 1, on) + 1;
 }
 
 }  // namespace nemox::cp

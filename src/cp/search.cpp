@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <vector>
 
 #include "cp/solver.hpp"
@@ -7,7 +8,7 @@ namespace nemox::cp {
 std::optional<Assignment> CpSolver::search() {
     // A declared empty range is never fixed and never branched on, so no
     // branch can end with every domain fixed.
-    if (has_empty_) return std::nullopt;
+    if (engine_.has_empty()) return std::nullopt;
     if (!propagate_all()) return std::nullopt;
     if (order_.empty()) return fixed_assignment();
 
@@ -28,10 +29,11 @@ std::optional<Assignment> CpSolver::search() {
         Wide wait = 1;
     };
     std::vector<Frame> stack;
+    CpStats& stats = engine_.stats();
     const auto open_node = [&] {
         const VarIndex x = order_.top();
-        stack.push_back(
-            Frame{x, domains_[x].lo, domains_[x].hi, trail_.size(), false, 0, domains_[x].lo});
+        const Domain d = engine_.domain(x);
+        stack.push_back(Frame{x, d.lo, d.hi, engine_.trail().size(), false, 0, d.lo});
     };
     open_node();
     while (!stack.empty()) {
@@ -43,13 +45,13 @@ std::optional<Assignment> CpSolver::search() {
         }
         const VarIndex x = f.var;
         if (f.failures >= 2 && f.next >= f.retry_at && Wide{f.last} - f.next >= 16) {
-            const Wide passed = failing_run(x, f.next, f.last);
+            const Wide passed = engine_.failing_run(x, f.next, f.last);
             if (passed == 0) {
                 f.wait *= 2;
                 f.retry_at = Wide{f.next} + f.wait;
             } else {
-                stats_.nodes += static_cast<std::uint64_t>(passed);
-                stats_.failures += static_cast<std::uint64_t>(passed);
+                stats.nodes += static_cast<std::uint64_t>(passed);
+                stats.failures += static_cast<std::uint64_t>(passed);
                 if (Wide{f.next} + passed > f.last) {
                     stack.pop_back();
                     continue;
@@ -63,40 +65,21 @@ std::optional<Assignment> CpSolver::search() {
         } else {
             ++f.next;
         }
-        ++stats_.nodes;
-        ++node_;
-        interrupt_.poll(1, stats_.nodes);
-        record(x);
-        const Domain old = domains_[x];
-        domains_[x] = Domain{v, v};
-        touched(x, old);
-        if (!propagate()) {
-            ++stats_.failures;
+        ++stats.nodes;
+        engine_.open_node();
+        engine_.interrupt().poll(1, stats.nodes);
+        engine_.assign(x, v);
+        if (!engine_.propagate()) {
+            ++stats.failures;
             ++f.failures;
             continue;
         }
         f.failures = 0;
+        sync_order();
         if (order_.empty()) return fixed_assignment();
         open_node();
     }
     return std::nullopt;
-}
-
-Wide CpSolver::failing_run(VarIndex x, std::int64_t from, std::int64_t last) {
-    const auto member = [&](Wide k, Trace& t) {
-        t.clear();
-        probe_.restart();
-        const auto v = static_cast<std::int64_t>(from + k);
-        probe_.set(x, Domain{v, v});
-        interrupt_.poll();
-        return probe_.propagate_after(x, probe_budget(), t) == Probe::Outcome::Failed;
-    };
-    if (!member(0, first_) || !member(1, second_) || first_.shape != second_.shape) return 0;
-    const auto on = [&](Wide k) {
-        return member(k, other_) && on_line(first_, second_, other_, k);
-    };
-    // The members on the line form a prefix 0..good.
-    return last_on_line(Wide{last} - from + 1, on) + 1;
 }
 
 }  // namespace nemox::cp

@@ -1,232 +1,42 @@
 #include "cp/solver.hpp"
 
 #include <algorithm>
-#include <cstdint>
 #include <utility>
 
 namespace nemox::cp {
 
-CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt)
-    : net_(build_network(problem)), interrupt_(interrupt) {
-    const std::size_t n = problem.vars.size();
-    domains_.reserve(n);
-    for (const VarDecl& d : problem.vars) {
-        domains_.push_back(Domain{d.min, d.max});
-        if (d.min > d.max) has_empty_ = true;
-    }
-
-    queued_.assign(net_.propagators.size(), 0);
-    prepare_sums();
-    prepare_counts();
-
-    stamp_.assign(n, 0);
-    order_.reset(n);
-    order_.fill([this](VarIndex x) { return domains_[x].lo < domains_[x].hi; });
+CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt) : engine_(problem, interrupt) {
+    order_.reset(engine_.domains());
 }
 
-// Wide sums kept between runs: their watch entries carry the coefficients,
-// and each gets a spread bound from the declared ranges.
-void CpSolver::prepare_sums() {
-    const std::size_t n = domains_.size();
-    watch_coeffs_.assign(net_.watches.size(), 0);
-    in_kept_sum_.assign(n, 0);
-    for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) {
-        const Propagator& p = net_.propagators[k];
-        if (!p.keeps_sums()) continue;
-        for (std::size_t i = p.begin; i < p.end; ++i) {
-            const VarIndex x = net_.vars[i];
-            const auto first =
-                net_.watches.begin() + static_cast<std::ptrdiff_t>(net_.watch_begin[x]);
-            const auto last =
-                net_.watches.begin() + static_cast<std::ptrdiff_t>(net_.watch_begin[x + 1]);
-            watch_coeffs_[static_cast<std::size_t>(std::lower_bound(first, last, k) -
-                                                   net_.watches.begin())] = net_.coeffs[i];
-            in_kept_sum_[x] = 1;
-        }
-    }
-
-    sums_.assign(net_.propagators.size(), LinearSums{});
-    for (std::size_t k = 0; k < net_.propagators.size(); ++k) {
-        const Propagator& p = net_.propagators[k];
-        if (!p.keeps_sums()) continue;
-        Wide widest = 0;
-        for (std::size_t i = p.begin; i < p.end && widest >= 0; ++i) {
-            const Domain d = domains_[net_.vars[i]];
-            const Wide c = net_.coeffs[i];
-            // A declared empty range or a product past 128 bits: no bound.
-            Wide spread;
-            if (d.lo > d.hi || __builtin_mul_overflow(c < 0 ? -c : c, Wide{d.hi} - d.lo, &spread)) {
-                widest = -1;
-            } else {
-                widest = std::max(widest, spread);
-            }
-        }
-        if (widest >= 0) sums_[k].widest_declared = widest;
-    }
-}
-
-// Counted AllDiffs start with the values fixed by the declarations.
-void CpSolver::prepare_counts() {
-    const std::size_t n = domains_.size();
-    counts_.assign(net_.counters, 0);
-    taken_.assign(net_.counters / 64, 0);
-    repeated_.assign(net_.counters / 64, 0);
-    in_counted_.assign(n, 0);
-    for (const Propagator& p : net_.propagators) {
-        if (p.counts_at == Propagator::kNotCounted) continue;
-        for (std::size_t i = p.begin; i < p.end; ++i) {
-            const VarIndex x = net_.vars[i];
-            if (domains_[x].fixed()) count(p, domains_[x].lo, 1);
-            in_counted_[x] = 1;
-        }
-    }
+bool CpSolver::propagate_all() {
+    if (!engine_.propagate_all()) return false;
+    sync_order();
+    return true;
 }
 
 Assignment CpSolver::fixed_assignment() const {
     Assignment a;
-    a.reserve(domains_.size());
-    for (std::size_t i = 0; i < domains_.size(); ++i) a.append_new(i, Value{domains_[i].lo});
+    a.reserve(engine_.domains().size());
+    for (std::size_t i = 0; i < engine_.domains().size(); ++i)
+        a.append_new(i, Value{engine_.domains()[i].lo});
     return a;
 }
 
-void CpSolver::record(VarIndex x) {
-    if (stamp_[x] == node_) return;
-    stamp_[x] = node_;
-    trail_.push_back(TrailEntry{x, domains_[x]});
-}
-
-void CpSolver::touched(VarIndex x, const Domain& old) {
-    const Domain now = domains_[x];
-    const std::uint8_t events = (now.lo != old.lo ? kLoEvent : 0) |
-                                (now.hi != old.hi ? kHiEvent : 0) |
-                                (now.lo == now.hi ? kFixEvent : 0);
-    const bool kept = in_kept_sum_[x] != 0;
-    for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
-        const std::uint8_t reads = net_.watch_events[i];
-        if ((reads & kCountEvent) != 0) count_and_check(i, now, events);
-        if ((reads & events) != 0 || ((reads & kGuardEvent) != 0 && meets_partner(i, now)))
-            enqueue(net_.watches[i]);
-        if (kept && watch_coeffs_[i] != 0) shift_sum(i, old, now, false);
-    }
-    order_narrowed(x);
-}
-
-// A Neq whose other variable is fixed to one of x's new ends.
-bool CpSolver::meets_partner(std::size_t watch, const Domain& now) const {
-    const Domain other = domains_[net_.watch_partner[watch]];
-    return other.lo == other.hi && (other.lo == now.lo || other.lo == now.hi);
-}
-
-// A counted AllDiff: counts a value fixed at one more position, or wakes
-// the propagator when x's moved end meets a fixed value.
-void CpSolver::count_and_check(std::size_t watch, const Domain& now, std::uint8_t events) {
-    const Propagator& p = net_.propagators[net_.watches[watch]];
-    if ((events & kFixEvent) != 0) {
-        count(p, now.lo, 1);
-        return;
-    }
-    const std::uint64_t taken = taken_[p.counts_at / 64];
-    if (((taken >> (now.lo - p.constant)) & 1) != 0 || ((taken >> (now.hi - p.constant)) & 1) != 0)
-        enqueue(net_.watches[watch]);
-}
-
-void CpSolver::count(const Propagator& p, std::int64_t value, int change) {
-    const auto at = static_cast<std::size_t>(value - p.constant);
-    std::uint32_t& c = counts_[p.counts_at + at];
-    const std::uint32_t before = c;
-    c = change > 0 ? c + 1 : c - 1;
-    const std::size_t k = p.counts_at / 64;
-    if (before == 0 || c == 0) taken_[k] ^= std::uint64_t{1} << at;
-    if (before == 1 && c == 2) ++repeated_[k];
-    if (before == 2 && c == 1) --repeated_[k];
-}
-
-void CpSolver::shift_sum(std::size_t watch, const Domain& from, const Domain& to, bool widened) {
-    const std::int64_t c = watch_coeffs_[watch];
-    LinearSums& s = sums_[net_.watches[watch]];
-    if (widened) s.spread_known = false;
-    if (!s.sums_known) return;
-    const Wide lo_from = Wide{c} * (c > 0 ? from.lo : from.hi);
-    const Wide hi_from = Wide{c} * (c > 0 ? from.hi : from.lo);
-    const Wide lo_to = Wide{c} * (c > 0 ? to.lo : to.hi);
-    const Wide hi_to = Wide{c} * (c > 0 ? to.hi : to.lo);
-    // Each term is below 2^127 in magnitude, so the differences fit.
-    if (__builtin_add_overflow(s.min, lo_to - lo_from, &s.min) ||
-        __builtin_add_overflow(s.max, hi_to - hi_from, &s.max))
-        s.sums_known = false;
-}
-
 void CpSolver::undo_to(std::size_t mark) {
-    while (trail_.size() > mark) {
-        const TrailEntry e = trail_.back();
-        trail_.pop_back();
-        const Domain from = domains_[e.var];
-        domains_[e.var] = e.old;
-        if (in_kept_sum_[e.var] != 0) {
-            for (std::size_t i = net_.watch_begin[e.var]; i < net_.watch_begin[e.var + 1]; ++i) {
-                if (watch_coeffs_[i] != 0) shift_sum(i, from, e.old, true);
-            }
-        }
-        if (from.fixed() && !e.old.fixed() && in_counted_[e.var] != 0) {
-            for (std::size_t i = net_.watch_begin[e.var]; i < net_.watch_begin[e.var + 1]; ++i) {
-                if ((net_.watch_events[i] & kCountEvent) == 0) continue;
-                count(net_.propagators[net_.watches[i]], from.lo, -1);
-            }
-        }
-        order_update(e.var);
+    engine_.undo_to(mark, [this](std::size_t at, const Engine::TrailEntry& e) {
+        // Changes after the last sync never reached the order.
+        if (at < synced_) order_.sync(e.var, e.old);
+    });
+    synced_ = std::min(synced_, mark);
+}
+
+void CpSolver::sync_order() {
+    for (std::size_t i = synced_; i < engine_.trail().size(); ++i) {
+        const VarIndex x = engine_.trail()[i].var;
+        order_.sync(x, engine_.domain(x));
     }
-}
-
-bool CpSolver::raise_lo(VarIndex x, Wide v) {
-    Domain& d = domains_[x];
-    if (v <= d.lo) return d.lo <= d.hi;
-    if (v > d.hi) return false;
-    record(x);
-    const Domain old = d;
-    d.lo = static_cast<std::int64_t>(v);
-    touched(x, old);
-    return true;
-}
-
-bool CpSolver::lower_hi(VarIndex x, Wide v) {
-    Domain& d = domains_[x];
-    if (v >= d.hi) return d.lo <= d.hi;
-    if (v < d.lo) return false;
-    record(x);
-    const Domain old = d;
-    d.hi = static_cast<std::int64_t>(v);
-    touched(x, old);
-    return true;
-}
-
-// Removes v from x when it is one of x's bounds; a value inside stays.
-bool CpSolver::remove_end(VarIndex x, std::int64_t v) {
-    const Domain d = domains_[x];
-    if (v < d.lo || v > d.hi) return true;
-    if (v == d.lo) return raise_lo(x, Wide{v} + 1);
-    if (v == d.hi) return lower_hi(x, Wide{v} - 1);
-    return true;
-}
-
-void CpSolver::order_update(VarIndex x) {
-    const bool open = domains_[x].lo < domains_[x].hi;
-    if (!order_.contains(x)) {
-        if (open) order_.push(x);
-    } else if (!open) {
-        order_.remove(x);
-    } else {
-        order_.changed(x);
-    }
-}
-
-// A domain only shrank: its entry can only rise, or leave when fixed.
-void CpSolver::order_narrowed(VarIndex x) {
-    if (!order_.contains(x)) return;
-    if (domains_[x].lo < domains_[x].hi) {
-        order_.decreased(x);
-    } else {
-        order_.remove(x);
-    }
+    synced_ = engine_.trail().size();
 }
 
 SolverResult solve_cp(const CpProblem& problem, Interrupt interrupt, CpStats* stats) {

@@ -529,5 +529,83 @@ TEST(CpDifferential, LatinSquaresAgreeNodeForNode) {
                 backtracked, tally.gave_up);
 }
 
+// Queens-like models: queens linked to diagonal copies by sums of two unit
+// terms with random signs and relations, and neq between a queen and a copy,
+// sometimes placed at an end of the 64-bit range where a copy's range is
+// cut. Many domains move at every node and are undone at every failure, so
+// the branching order (smallest domain, lowest index) is exercised through
+// deep backtracking. Same answers after the same number of nodes.
+TEST(CpDifferential, UnitSumDiagonalsAgreeNodeForNode) {
+    std::mt19937_64 rng(0xD1A6);
+    const auto uniform = [&](std::int64_t lo, std::int64_t hi) {
+        return std::uniform_int_distribution<std::int64_t>(lo, hi)(rng);
+    };
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    const auto clamp = [](Wide v) {
+        return static_cast<std::int64_t>(std::clamp<Wide>(v, kMin, kMax));
+    };
+    Tally tally;
+    int backtracked = 0;
+    int at_end = 0;
+    const int runs = 3000;
+    for (int run = 0; run < runs; ++run) {
+        const std::int64_t n = uniform(4, 7);
+        const int place = static_cast<int>(uniform(0, 4));
+        const std::int64_t base = place == 0   ? kMin + uniform(0, 2)
+                                  : place == 1 ? kMax - (n - 1) - uniform(0, 2)
+                                               : uniform(-3, 3);
+        if (place <= 1) ++at_end;
+        std::string text;
+        for (std::int64_t i = 0; i < n; ++i) {
+            text.append("var q").append(std::to_string(i)).append(" ");
+            text.append(std::to_string(base)).append(" ");
+            text.append(std::to_string(base + n - 1)).append("\n");
+        }
+        int copies = 0;
+        for (std::int64_t i = 0; i < n; ++i) {
+            for (std::int64_t j = i + 1; j < n; ++j) {
+                if (uniform(0, 9) == 0) continue;
+                text.append("neq q").append(std::to_string(i)).append(" q");
+                text.append(std::to_string(j)).append("\n");
+                for (const std::int64_t k : {j - i, i - j}) {
+                    if (uniform(0, 5) == 0) continue;
+                    // s1 * u + s2 * q_j rel k: u = s1 * (k - s2 * q_j) on equality.
+                    const std::int64_t s1 = uniform(0, 1) == 0 ? -1 : 1;
+                    const std::int64_t s2 = -s1 * (uniform(0, 6) == 0 ? -1 : 1);
+                    const Wide a = Wide{s1} * (Wide{k} - Wide{s2} * base);
+                    const Wide b = Wide{s1} * (Wide{k} - Wide{s2} * (base + n - 1));
+                    std::string u = "u";
+                    u.append(std::to_string(copies++));
+                    text.append("var ").append(u).append(" ");
+                    text.append(std::to_string(clamp(std::min(a, b) - uniform(0, 2)))).append(" ");
+                    text.append(std::to_string(clamp(std::max(a, b) + uniform(0, 2))));
+                    text.append("\nlinear ").append(std::to_string(s1)).append(" ").append(u);
+                    text.append(" ").append(std::to_string(s2)).append(" q");
+                    text.append(std::to_string(j)).append(" ").append(std::to_string(k));
+                    const int rel = static_cast<int>(uniform(0, 9));
+                    text.append(rel == 0 ? " le\n" : rel == 1 ? " ge\n" : " eq\n");
+                    text.append("neq q").append(std::to_string(i)).append(" ").append(u);
+                    text.append("\n");
+                }
+            }
+        }
+        const auto parsed = parser::parse_cp(text);
+        ASSERT_TRUE(parsed.ok()) << text;
+        CpStats stats;
+        const bool decided = search_agrees(parsed.value(), text, 20000, tally, stats);
+        if (HasFailure()) return;
+        if (!decided) continue;
+        if (stats.failures > 0) ++backtracked;
+    }
+    EXPECT_GT(tally.sat, runs / 5);
+    EXPECT_GT(tally.unsat, runs / 50);
+    EXPECT_GT(backtracked, runs / 5);
+    EXPECT_GT(at_end, runs / 5);
+    EXPECT_LT(tally.gave_up, runs / 50);
+    std::printf("SAT %d, UNSAT %d, backtracked %d, oracle gave up %d\n", tally.sat, tally.unsat,
+                backtracked, tally.gave_up);
+}
+
 }  // namespace
 }  // namespace nemox::cp
