@@ -10,20 +10,22 @@
 
 namespace nemox::sat {
 
-// The variables by (activity, index): the top is the variable of highest
-// activity, ties going to the highest index.
+// The waiting variables by (activity, index): the top is the variable of
+// highest activity, ties going to the highest index. A waiting variable's
+// activity never moves (see VarOrder), so the key it joined with stays true.
 class VarHeap {
   public:
-    explicit VarHeap(const std::vector<double>& activity) : heap_(MoreActive{&activity}) {}
+    explicit VarHeap(const std::vector<double>& activity) : activity_(activity) {}
 
     void build_all(std::uint32_t n) {
         heap_.reset(n);
-        heap_.fill([](std::size_t) { return true; });
+        for (std::uint32_t v = 0; v < n; ++v) heap_.append(v, activity_[v]);
+        heap_.heapify();
     }
     bool empty() const { return heap_.empty(); }
     bool contains(Var v) const { return heap_.contains(v.index); }
     void insert(Var v) {
-        if (!heap_.contains(v.index)) heap_.push(v.index);
+        if (!heap_.contains(v.index)) heap_.push(v.index, activity_[v.index]);
     }
     void remove(Var v) {
         if (heap_.contains(v.index)) heap_.remove(v.index);
@@ -36,14 +38,12 @@ class VarHeap {
 
   private:
     struct MoreActive {
-        const std::vector<double>* activity;
-        bool operator()(std::size_t a, std::size_t b) const {
-            const double x = (*activity)[a];
-            const double y = (*activity)[b];
-            return x > y || (x == y && a > b);
+        bool operator()(const HeapEntry<double>& a, const HeapEntry<double>& b) const {
+            return a.key > b.key || (a.key == b.key && a.index > b.index);
         }
     };
-    IndexedHeap<MoreActive> heap_;
+    const std::vector<double>& activity_;
+    IndexedHeap<double, MoreActive> heap_;
 };
 
 // The decision order: the variable of highest activity among those waiting,

@@ -13,9 +13,8 @@ namespace nemox {
 namespace {
 
 struct ByKey {
-    const std::vector<int>* keys;
-    bool operator()(std::size_t a, std::size_t b) const {
-        return (*keys)[a] < (*keys)[b] || ((*keys)[a] == (*keys)[b] && a < b);
+    bool operator()(const HeapEntry<int>& a, const HeapEntry<int>& b) const {
+        return a.key < b.key || (a.key == b.key && a.index < b.index);
     }
 };
 
@@ -24,9 +23,12 @@ TEST(IndexedHeap, TopIsTheLeastKeyAfterEveryOperation) {
         std::mt19937 rng(static_cast<unsigned>(n));
         std::vector<int> keys(n);
         for (int& k : keys) k = static_cast<int>(rng() % 20);
-        IndexedHeap<ByKey> heap(ByKey{&keys});
+        IndexedHeap<int, ByKey> heap;
         heap.reset(n);
-        heap.fill([](std::size_t i) { return i % 3 != 0; });
+        for (std::size_t i = 0; i < n; ++i) {
+            if (i % 3 != 0) heap.append(i, keys[i]);
+        }
+        heap.heapify();
         std::set<std::pair<int, std::size_t>> model;
         for (std::size_t i = 0; i < n; ++i) {
             if (i % 3 != 0) model.emplace(keys[i], i);
@@ -34,7 +36,7 @@ TEST(IndexedHeap, TopIsTheLeastKeyAfterEveryOperation) {
         for (int step = 0; step < 4000; ++step) {
             const std::size_t i = rng() % n;
             if (!heap.contains(i)) {
-                heap.push(i);
+                heap.push(i, keys[i]);
                 model.emplace(keys[i], i);
             } else if (rng() % 4 == 0) {
                 heap.remove(i);
@@ -44,11 +46,7 @@ TEST(IndexedHeap, TopIsTheLeastKeyAfterEveryOperation) {
                 const bool down = rng() % 2 == 0;
                 keys[i] += down ? -static_cast<int>(rng() % 5) : static_cast<int>(rng() % 5);
                 model.emplace(keys[i], i);
-                if (down) {
-                    heap.decreased(i);
-                } else {
-                    heap.changed(i);
-                }
+                heap.update(i, keys[i]);
             }
             ASSERT_EQ(heap.size(), model.size());
             if (!model.empty()) {
