@@ -6,6 +6,7 @@
 namespace nemox::sat {
 
 void Watches::layout() {
+    counts_.resize(spans_.size(), 0);
     // Small formulas get generous lists (learnt clauses pile up in a few of
     // them); large ones start tight to keep memory in proportion.
     const bool small = spans_.size() <= 4096;
@@ -14,44 +15,51 @@ void Watches::layout() {
                      : std::max<std::uint32_t>(2, count + count / 2);
     };
     std::size_t total = 0;
-    for (Span& s : spans_) {
-        s.capacity = initial_capacity(s.capacity);
-        total += s.capacity;
+    for (std::uint32_t& c : counts_) {
+        c = initial_capacity(c);
+        total += c;
     }
     // Room for lists to grow before the pool must move.
     pool_capacity_ = small ? 2 * total : total + total / 4;
     pool_.reset(new Watch[pool_capacity_]);
     pool_used_ = 0;
-    for (Span& s : spans_) {
-        s.begin = pool_used_;
-        s.size = 0;
-        pool_used_ += s.capacity;
+    for (std::size_t l = 0; l < spans_.size(); ++l) {
+        Watch* const begin = pool_.get() + pool_used_;
+        begins_[l] = begin;
+        spans_[l] = Span{begin, begin + counts_[l]};
+        pool_used_ += counts_[l];
     }
     live_ = pool_used_;
+    counts_ = {};
 }
 
 void Watches::grow(Lit l) {
-    const std::uint32_t capacity = std::max<std::uint32_t>(4, 2 * spans_[l.code].capacity);
+    const auto old_capacity = static_cast<std::size_t>(spans_[l.code].cap - begins_[l.code]);
+    const std::size_t capacity = std::max<std::size_t>(4, 2 * old_capacity);
     if (pool_used_ + capacity > pool_capacity_) {
         // A new pool with the lists packed, each keeping its capacity: only
         // their entries are copied, not the chunks that growth abandoned.
         const std::size_t new_capacity = std::max(2 * (live_ + capacity), std::size_t{64});
         std::unique_ptr<Watch[]> pool(new Watch[new_capacity]);
         std::size_t used = 0;
-        for (Span& s : spans_) {
-            std::copy_n(pool_.get() + s.begin, s.size, pool.get() + used);
-            s.begin = used;
-            used += s.capacity;
+        for (std::size_t k = 0; k < spans_.size(); ++k) {
+            Span& s = spans_[k];
+            Watch* const begin = pool.get() + used;
+            const Watch* const end = std::copy(begins_[k], s.end, begin);
+            used += static_cast<std::size_t>(s.cap - begins_[k]);
+            begins_[k] = begin;
+            s = Span{begin + (end - begin), pool.get() + used};
         }
         pool_used_ = used;
         pool_ = std::move(pool);
         pool_capacity_ = new_capacity;
     }
     Span& s = spans_[l.code];
-    std::copy_n(pool_.get() + s.begin, s.size, pool_.get() + pool_used_);
-    live_ += capacity - s.capacity;
-    s.begin = pool_used_;
-    s.capacity = capacity;
+    Watch* const begin = pool_.get() + pool_used_;
+    s.end = std::copy(begins_[l.code], s.end, begin);
+    begins_[l.code] = begin;
+    s.cap = begin + capacity;
+    live_ += capacity - old_capacity;
     pool_used_ += capacity;
 }
 
@@ -81,14 +89,14 @@ std::uint32_t Watches::PositionTable::find(ClauseRef c) const {
 void Watches::restore_after_conflict(Lit l, std::size_t removed) {
     if (removed == 0) return;
     Span& s = spans_[l.code];
-    Watch* list = pool_.get() + s.begin;
-    const std::uint32_t n = s.size;
+    Watch* const list = begins_[l.code];
+    const auto n = static_cast<std::uint32_t>(s.end - list);
     const auto k = static_cast<std::uint32_t>(removed);
     if (2 * k <= n) {
         restore_separated(list, n, k);
-        s.size = n - k;
+        s.end = list + (n - k);
     } else {
-        s.size = restore_general(list, n, k);
+        s.end = list + restore_general(list, n, k);
     }
 }
 

@@ -27,49 +27,60 @@ struct Watch {
 // its place) leaves behind, in time linear in the list.
 class Watches {
   public:
-    void resize(std::size_t lit_count) { spans_.resize(lit_count, Span{0, 0, 0}); }
+    void resize(std::size_t lit_count) {
+        spans_.resize(lit_count, Span{nullptr, nullptr});
+        begins_.resize(lit_count, nullptr);
+    }
     // Before `layout`: one more entry to come in the list of `l`.
-    void count(Lit l) { ++spans_[l.code].capacity; }
+    void count(Lit l) {
+        if (counts_.size() < spans_.size()) counts_.resize(spans_.size(), 0);
+        ++counts_[l.code];
+    }
     // Lays the lists out in the pool with room for the entries counted and
     // as much again, so that small searches never grow a list.
     void layout();
 
-    std::size_t size(Lit l) const { return spans_[l.code].size; }
-    std::span<const Watch> list(Lit l) const {
-        return {pool_.get() + spans_[l.code].begin, spans_[l.code].size};
+    std::size_t size(Lit l) const {
+        return static_cast<std::size_t>(spans_[l.code].end - begins_[l.code]);
     }
+    std::span<const Watch> list(Lit l) const { return {begins_[l.code], size(l)}; }
 
     void push(Lit l, const Watch& w) {
-        Span& s = spans_[l.code];
-        if (s.size == s.capacity) grow(l);
-        pool_[spans_[l.code].begin + spans_[l.code].size++] = w;
+        if (spans_[l.code].end == spans_[l.code].cap) grow(l);
+        *spans_[l.code].end++ = w;
     }
-    void clear(Lit l) { spans_[l.code].size = 0; }
+    void clear(Lit l) { spans_[l.code].end = begins_[l.code]; }
 
     // Walks the list of the literal `f` that has just become false: each
-    // watch moves to the list of the literal `find` returns for it, until
-    // `find` returns `f` itself (a conflict). Returns the conflict clause,
-    // with the list restored as the one-by-one removals leave it, or
-    // kNoClause with the list emptied.
+    // watch `w` moves to the list of the literal that `find(w, to)` puts in
+    // `to`, until `find` returns false for a conflict. Returns the conflict
+    // clause, with the list restored as the one-by-one removals leave it, or
+    // kNoClause with the list emptied. `find` never names `f`, which is false.
     template <class Find>
     ClauseRef walk(Lit f, Find&& find) {
-        const std::uint32_t n = spans_[f.code].size;
-        const Watch* ws = pool_.get() + spans_[f.code].begin;
-        for (std::uint32_t i = 0; i < n; ++i) {
-            const Watch w = ws[i];
-            const Lit to = find(w);
-            if (to == f) {
-                restore_after_conflict(f, i);
+        Span* const spans = spans_.data();
+        const Watch* begin = begins_[f.code];
+        const Watch* p = begin;
+        const Watch* end = spans[f.code].end;
+        for (; p != end; ++p) {
+            const Watch w = *p;
+            Lit to;
+            if (!find(w, to)) [[unlikely]] {
+                restore_after_conflict(f, static_cast<std::size_t>(p - begin));
                 return w.clause;
             }
-            Span& s = spans_[to.code];
-            if (s.size == s.capacity) {
+            Span& s = spans[to.code];
+            if (s.end == s.cap) [[unlikely]] {
+                // Growing may move every list, this one included.
+                const std::ptrdiff_t at = p - begin, n = end - begin;
                 grow(to);
-                ws = pool_.get() + spans_[f.code].begin;
+                begin = begins_[f.code];
+                p = begin + at;
+                end = begin + n;
             }
-            pool_[s.begin + s.size++] = w;
+            *s.end++ = w;
         }
-        spans_[f.code].size = 0;
+        spans[f.code].end = begins_[f.code];
         return kNoClause;
     }
 
@@ -80,10 +91,11 @@ class Watches {
     // Up to this many entries a rebuild searches directly, without a table.
     static constexpr std::uint32_t kShortRestore = 16;
 
+    // The part of a list that a walk touches: where the next entry goes and
+    // where the room ends.
     struct Span {
-        std::size_t begin;
-        std::uint32_t size;
-        std::uint32_t capacity;
+        Watch* end;
+        Watch* cap;
     };
     // A position in the list being rebuilt by clause, for the entries of one
     // rebuild: an open-addressing table sized to those entries, so that a
@@ -111,6 +123,8 @@ class Watches {
     std::uint32_t restore_general(Watch* list, std::uint32_t n, std::uint32_t k);
 
     std::vector<Span> spans_;
+    std::vector<Watch*> begins_;
+    std::vector<std::uint32_t> counts_;  // entries announced before `layout`
     // Chunks of the lists, uninitialised beyond what the lists hold.
     std::unique_ptr<Watch[]> pool_;
     std::size_t pool_used_ = 0;
