@@ -6,10 +6,10 @@
 namespace nemox::sat {
 
 void Watches::layout() {
-    counts_.resize(spans_.size(), 0);
+    counts_.resize(begins_.size(), 0);
     // Small formulas get generous lists (learnt clauses pile up in a few of
     // them); large ones start tight to keep memory in proportion.
-    const bool small = spans_.size() <= 4096;
+    const bool small = begins_.size() <= 4096;
     auto initial_capacity = [small](std::uint32_t count) {
         return small ? std::max<std::uint32_t>(32, 2 * count)
                      : std::max<std::uint32_t>(2, count + count / 2);
@@ -23,42 +23,39 @@ void Watches::layout() {
     pool_capacity_ = small ? 2 * total : total + total / 4;
     pool_.reset(new Watch[pool_capacity_]);
     pool_used_ = 0;
-    for (std::size_t l = 0; l < spans_.size(); ++l) {
-        Watch* const begin = pool_.get() + pool_used_;
-        begins_[l] = begin;
-        spans_[l] = Span{begin, begin + counts_[l]};
+    for (std::size_t l = 0; l < begins_.size(); ++l) {
+        begins_[l] = ends_[l] = pool_.get() + pool_used_;
         pool_used_ += counts_[l];
+        caps_[l] = pool_.get() + pool_used_;
     }
     live_ = pool_used_;
     counts_ = {};
 }
 
 void Watches::grow(Lit l) {
-    const auto old_capacity = static_cast<std::size_t>(spans_[l.code].cap - begins_[l.code]);
+    const auto old_capacity = static_cast<std::size_t>(caps_[l.code] - begins_[l.code]);
     const std::size_t capacity = std::max<std::size_t>(4, 2 * old_capacity);
     if (pool_used_ + capacity > pool_capacity_) {
         // A new pool with the lists packed, each keeping its capacity: only
         // their entries are copied, not the chunks that growth abandoned.
         const std::size_t new_capacity = std::max(2 * (live_ + capacity), std::size_t{64});
         std::unique_ptr<Watch[]> pool(new Watch[new_capacity]);
-        std::size_t used = 0;
-        for (std::size_t k = 0; k < spans_.size(); ++k) {
-            Span& s = spans_[k];
-            Watch* const begin = pool.get() + used;
-            const Watch* const end = std::copy(begins_[k], s.end, begin);
-            used += static_cast<std::size_t>(s.cap - begins_[k]);
-            begins_[k] = begin;
-            s = Span{begin + (end - begin), pool.get() + used};
+        Watch* at = pool.get();
+        for (std::size_t k = 0; k < begins_.size(); ++k) {
+            const std::ptrdiff_t room = caps_[k] - begins_[k];
+            ends_[k] = std::copy(begins_[k], ends_[k], at);
+            begins_[k] = at;
+            at += room;
+            caps_[k] = at;
         }
-        pool_used_ = used;
+        pool_used_ = static_cast<std::size_t>(at - pool.get());
         pool_ = std::move(pool);
         pool_capacity_ = new_capacity;
     }
-    Span& s = spans_[l.code];
     Watch* const begin = pool_.get() + pool_used_;
-    s.end = std::copy(begins_[l.code], s.end, begin);
+    ends_[l.code] = std::copy(begins_[l.code], ends_[l.code], begin);
     begins_[l.code] = begin;
-    s.cap = begin + capacity;
+    caps_[l.code] = begin + capacity;
     live_ += capacity - old_capacity;
     pool_used_ += capacity;
 }
@@ -88,15 +85,14 @@ std::uint32_t Watches::PositionTable::find(ClauseRef c) const {
 
 void Watches::restore_after_conflict(Lit l, std::size_t removed) {
     if (removed == 0) return;
-    Span& s = spans_[l.code];
     Watch* const list = begins_[l.code];
-    const auto n = static_cast<std::uint32_t>(s.end - list);
+    const auto n = static_cast<std::uint32_t>(ends_[l.code] - list);
     const auto k = static_cast<std::uint32_t>(removed);
     if (2 * k <= n) {
         restore_separated(list, n, k);
-        s.end = list + (n - k);
+        ends_[l.code] = list + (n - k);
     } else {
-        s.end = list + restore_general(list, n, k);
+        ends_[l.code] = list + restore_general(list, n, k);
     }
 }
 
@@ -149,37 +145,47 @@ std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32
     }
     // Each entry by its place in the list before the removals: `pos_` its
     // place now (kNone once removed), `at_` the entry at each place, `twin_`
-    // the other entry of the same clause when the list holds it twice. The
-    // table is consulted once per entry, to pair the twins.
+    // the other entry of the same clause when the list holds it twice, else
+    // the entry itself. Twins are mostly neighbours (a walk keeps a pair in
+    // order and drops what lay between); the others are paired through the
+    // table.
+    twin_.resize(n);
+    pos_.resize(n);
+    at_.resize(n);
     positions_.reset(n);
-    twin_.assign(n, kNone);
     for (std::uint32_t o = 0; o < n; ++o) {
+        pos_[o] = at_[o] = o;
+        if (o + 1 < n && list[o].clause == list[o + 1].clause) {
+            twin_[o] = o + 1;
+            twin_[o + 1] = o;
+            ++o;
+            pos_[o] = at_[o] = o;
+            continue;
+        }
         std::uint32_t& first = positions_.at(list[o].clause);
         if (first == kNone) {
             first = o;
+            twin_[o] = o;
         } else {
             twin_[o] = first;
             twin_[first] = o;
         }
     }
-    pos_.resize(n);
-    at_.resize(n);
-    for (std::uint32_t o = 0; o < n; ++o) pos_[o] = at_[o] = o;
     std::uint32_t m = n;
     for (std::uint32_t i = 0; i < k; ++i) {
         // The first occurrence of the clause: entry i or its twin, whichever
         // is still there and placed first (a removed one is at kNone).
         const std::uint32_t t = twin_[i];
-        const std::uint32_t o = t != kNone && pos_[t] < pos_[i] ? t : i;
+        const std::uint32_t o = pos_[t] < pos_[i] ? t : i;
         const std::uint32_t p = pos_[o];
-        const std::uint32_t last = m - 1;
-        if (p != last) {
-            list[p] = list[last];
-            at_[p] = at_[last];
-            pos_[at_[p]] = p;
-        }
-        pos_[o] = kNone;
+        // The last entry fills the hole; when it is the removed one itself,
+        // its place is cleared just after.
         --m;
+        list[p] = list[m];
+        const std::uint32_t moved = at_[m];
+        at_[p] = moved;
+        pos_[moved] = p;
+        pos_[o] = kNone;
     }
     return m;
 }

@@ -28,12 +28,13 @@ struct Watch {
 class Watches {
   public:
     void resize(std::size_t lit_count) {
-        spans_.resize(lit_count, Span{nullptr, nullptr});
         begins_.resize(lit_count, nullptr);
+        ends_.resize(lit_count, nullptr);
+        caps_.resize(lit_count, nullptr);
     }
     // Before `layout`: one more entry to come in the list of `l`.
     void count(Lit l) {
-        if (counts_.size() < spans_.size()) counts_.resize(spans_.size(), 0);
+        if (counts_.size() < begins_.size()) counts_.resize(begins_.size(), 0);
         ++counts_[l.code];
     }
     // Lays the lists out in the pool with room for the entries counted and
@@ -41,15 +42,15 @@ class Watches {
     void layout();
 
     std::size_t size(Lit l) const {
-        return static_cast<std::size_t>(spans_[l.code].end - begins_[l.code]);
+        return static_cast<std::size_t>(ends_[l.code] - begins_[l.code]);
     }
     std::span<const Watch> list(Lit l) const { return {begins_[l.code], size(l)}; }
 
     void push(Lit l, const Watch& w) {
-        if (spans_[l.code].end == spans_[l.code].cap) grow(l);
-        *spans_[l.code].end++ = w;
+        if (ends_[l.code] == caps_[l.code]) grow(l);
+        *ends_[l.code]++ = w;
     }
-    void clear(Lit l) { spans_[l.code].end = begins_[l.code]; }
+    void clear(Lit l) { ends_[l.code] = begins_[l.code]; }
 
     // Walks the list of the literal `f` that has just become false: each
     // watch `w` moves to the list of the literal that `find(w, to)` puts in
@@ -58,10 +59,13 @@ class Watches {
     // kNoClause with the list emptied. `find` never names `f`, which is false.
     template <class Find>
     ClauseRef walk(Lit f, Find&& find) {
-        Span* const spans = spans_.data();
+        // Locals, so that the stores into the pool do not make the compiler
+        // reload the tables at every entry.
+        Watch** const ends = ends_.data();
+        Watch* const* const caps = caps_.data();
         const Watch* begin = begins_[f.code];
         const Watch* p = begin;
-        const Watch* end = spans[f.code].end;
+        const Watch* end = ends[f.code];
         for (; p != end; ++p) {
             const Watch w = *p;
             Lit to;
@@ -69,8 +73,7 @@ class Watches {
                 restore_after_conflict(f, static_cast<std::size_t>(p - begin));
                 return w.clause;
             }
-            Span& s = spans[to.code];
-            if (s.end == s.cap) [[unlikely]] {
+            if (ends[to.code] == caps[to.code]) [[unlikely]] {
                 // Growing may move every list, this one included.
                 const std::ptrdiff_t at = p - begin, n = end - begin;
                 grow(to);
@@ -78,9 +81,9 @@ class Watches {
                 p = begin + at;
                 end = begin + n;
             }
-            *s.end++ = w;
+            *ends[to.code]++ = w;
         }
-        spans[f.code].end = begins_[f.code];
+        ends[f.code] = begins_[f.code];
         return kNoClause;
     }
 
@@ -91,12 +94,6 @@ class Watches {
     // Up to this many entries a rebuild searches directly, without a table.
     static constexpr std::uint32_t kShortRestore = 16;
 
-    // The part of a list that a walk touches: where the next entry goes and
-    // where the room ends.
-    struct Span {
-        Watch* end;
-        Watch* cap;
-    };
     // A position in the list being rebuilt by clause, for the entries of one
     // rebuild: an open-addressing table sized to those entries, so that a
     // large clause database costs no random access into a table by clause.
@@ -122,8 +119,11 @@ class Watches {
     void restore_separated(Watch* list, std::uint32_t n, std::uint32_t k);
     std::uint32_t restore_general(Watch* list, std::uint32_t n, std::uint32_t k);
 
-    std::vector<Span> spans_;
+    // Each list by its first entry, the place of its next entry and the end
+    // of its room; a walk reads only the last two.
     std::vector<Watch*> begins_;
+    std::vector<Watch*> ends_;
+    std::vector<Watch*> caps_;
     std::vector<std::uint32_t> counts_;  // entries announced before `layout`
     // Chunks of the lists, uninitialised beyond what the lists hold.
     std::unique_ptr<Watch[]> pool_;
