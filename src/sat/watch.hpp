@@ -67,11 +67,12 @@ class Watches {
         const Watch* p = begin;
         const Watch* end = ends[f.code];
         for (; p != end; ++p) {
-            const Watch w = *p;
             Lit to;
-            if (!find(w, to)) [[unlikely]] {
+            if (!find(*p, to)) [[unlikely]] {
+                // The rebuild rewrites the list: the clause is taken first.
+                const ClauseRef conflict = p->clause;
                 restore_after_conflict(f, static_cast<std::size_t>(p - begin));
-                return w.clause;
+                return conflict;
             }
             if (ends[to.code] == caps[to.code]) [[unlikely]] {
                 // Growing may move every list, this one included.
@@ -81,7 +82,7 @@ class Watches {
                 p = begin + at;
                 end = begin + n;
             }
-            *ends[to.code]++ = w;
+            *ends[to.code]++ = *p;
         }
         ends[f.code] = begins_[f.code];
         return kNoClause;
