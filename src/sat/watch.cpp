@@ -118,9 +118,23 @@ void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
         for (std::uint32_t i = 0; i < k; ++i) list[holes_[i]] = list[n - 1 - i];
         return;
     }
+    // A clause whose two entries are neighbours on one side has no twin on
+    // the other: such pairs stay out of the table.
     positions_.reset(k);
-    for (std::uint32_t t = 0; t < k; ++t) positions_.at(list[n - 1 - t].clause) = t;
+    for (std::uint32_t t = 0; t < k; ++t) {
+        if (t + 1 < k && list[n - 1 - t].clause == list[n - 2 - t].clause) {
+            ++t;
+            continue;
+        }
+        positions_.at(list[n - 1 - t].clause) = t;
+    }
     for (std::uint32_t i = 0; i < k; ++i) {
+        if (i + 1 < k && list[i].clause == list[i + 1].clause) {
+            holes_[i] = i;
+            holes_[i + 1] = i + 1;
+            ++i;
+            continue;
+        }
         const std::uint32_t t = positions_.find(list[i].clause);
         holes_[i] = t < i ? holes_[t] : i;
     }
