@@ -10,9 +10,10 @@ namespace nemox::sat {
 namespace {
 
 // Bytes per variable: literal states 2, level and reason 8, activity 8, heap
-// entry and position 20, seen 1, trail 4, two watch-list heads 48; and the
-// model's pair 48, built while the tables still exist.
-constexpr double kBytesPerVar = 139;
+// entry and position 20, seen 1, trail 4, two watch-list heads 48 and their
+// counts while loading 8; and the model's pair 48, built while the tables
+// still exist.
+constexpr double kBytesPerVar = 147;
 
 std::uint32_t magnitude(std::int32_t d) {
     return d < 0 ? std::uint32_t{0} - static_cast<std::uint32_t>(d) : static_cast<std::uint32_t>(d);
