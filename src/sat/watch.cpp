@@ -144,7 +144,7 @@ void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
 // The removals written out, with the positions of every clause in the list
 // (a clause sits in exactly two watch slots overall, so at most twice here).
 std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32_t k) {
-    if (n <= kShortRestore) {
+    if (n <= kShortList) {
         // A short list: each removal searched for from the front, the
         // clauses of the front entries taken before the swaps overwrite them.
         holes_.resize(k);

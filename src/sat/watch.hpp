@@ -92,8 +92,10 @@ class Watches {
 
   private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
-    // Up to this many entries a rebuild searches directly, without a table.
+    // Up to this many removals, or this many entries in the list when more
+    // than half go, a rebuild searches directly, without a table.
     static constexpr std::uint32_t kShortRestore = 16;
+    static constexpr std::uint32_t kShortList = 32;
 
     // A position in the list being rebuilt by clause, for the entries of one
     // rebuild: an open-addressing table sized to those entries, so that a
