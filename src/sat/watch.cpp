@@ -5,6 +5,16 @@
 
 namespace nemox::sat {
 
+namespace {
+
+// Scratch that only grows: shrinking and growing again would clear the
+// regrown part at every rebuild.
+void reserve_scratch(std::vector<std::uint32_t>& v, std::size_t n) {
+    if (v.size() < n) v.resize(n);
+}
+
+}  // namespace
+
 void Watches::layout() {
     counts_.resize(begins_.size(), 0);
     // Small formulas get generous lists (learnt clauses pile up in a few of
@@ -101,7 +111,7 @@ void Watches::restore_after_conflict(Lit l, std::size_t removed) {
 // meet, that occurrence is slot i itself, unless the twin of entry i was an
 // earlier tail entry T_t (t < i), which then sits in the hole of step t.
 void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
-    holes_.resize(k);
+    reserve_scratch(holes_, k);
     if (k <= kShortRestore) {
         // Few entries: the twin is looked for among the earlier tail entries
         // directly. The front and the tail are disjoint here, so a front
@@ -147,7 +157,7 @@ std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32
     if (n <= kShortList) {
         // A short list: each removal searched for from the front, the
         // clauses of the front entries taken before the swaps overwrite them.
-        holes_.resize(k);
+        reserve_scratch(holes_, k);
         for (std::uint32_t i = 0; i < k; ++i) holes_[i] = list[i].clause.offset;
         std::uint32_t m = n;
         for (std::uint32_t i = 0; i < k; ++i) {
@@ -163,9 +173,9 @@ std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32
     // the entry itself. Twins are mostly neighbours (a walk keeps a pair in
     // order and drops what lay between); the others are paired through the
     // table.
-    twin_.resize(n);
-    pos_.resize(n);
-    at_.resize(n);
+    reserve_scratch(twin_, n);
+    reserve_scratch(pos_, n);
+    reserve_scratch(at_, n);
     positions_.reset(n);
     for (std::uint32_t o = 0; o < n; ++o) {
         pos_[o] = at_[o] = o;
