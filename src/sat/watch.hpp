@@ -74,15 +74,17 @@ class Watches {
                 restore_after_conflict(f, static_cast<std::size_t>(p - begin));
                 return conflict;
             }
-            if (ends[to.code] == caps[to.code]) [[unlikely]] {
-                // Growing may move every list, this one included.
+            Watch** const tail = ends + to.code;
+            if (*tail == caps[to.code]) [[unlikely]] {
+                // Growing may move every list, this one included. The list
+                // is named by its slot, so that the literal need not be kept.
                 const std::ptrdiff_t at = p - begin, n = end - begin;
-                grow(to);
+                grow(Lit{static_cast<std::uint32_t>(tail - ends)});
                 begin = begins_[f.code];
                 p = begin + at;
                 end = begin + n;
             }
-            *ends[to.code]++ = *p;
+            *(*tail)++ = *p;
         }
         ends[f.code] = begins_[f.code];
         return kNoClause;
