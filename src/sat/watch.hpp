@@ -79,7 +79,7 @@ class Watches {
                 // Growing may move every list, this one included. The list
                 // is named by its slot, so that the literal need not be kept.
                 const std::ptrdiff_t at = p - begin, n = end - begin;
-                grow(Lit{static_cast<std::uint32_t>(tail - ends)});
+                grow(Lit{static_cast<std::uint32_t>(tail - ends_.data())});
                 begin = begins_[f.code];
                 p = begin + at;
                 end = begin + n;
