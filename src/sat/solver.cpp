@@ -10,9 +10,10 @@ namespace nemox::sat {
 namespace {
 
 // Bytes per variable: literal states 2, level and reason 8, activity 8, heap
-// entry and position 20, seen 1, trail 4, two watch-list heads 32; and the
-// model's pair 48, built while the tables still exist.
-constexpr double kBytesPerVar = 123;
+// entry and position 20, seen 1, trail 4, two watch-list heads 48 and their
+// counts while loading 8; and the model's pair 48, built while the tables
+// still exist.
+constexpr double kBytesPerVar = 147;
 
 std::uint32_t magnitude(std::int32_t d) {
     return d < 0 ? std::uint32_t{0} - static_cast<std::uint32_t>(d) : static_cast<std::uint32_t>(d);
@@ -136,12 +137,20 @@ ClauseRef Solver::propagate() {
         const Lit f = ~trail_.lits[trail_.qhead++];  // the literal made false
         const std::size_t n = watches_.size(f);
         interrupt_.poll(static_cast<std::int64_t>(n) + 1);
-        // The first literal in clause order that is not false (f is false).
-        const ClauseRef conflict = watches_.walk(f, [this, f](const Watch& w) {
-            if (value(w.lit0) != False) return w.lit0;
-            if (value(w.lit1) != False) return w.lit1;
-            if (w.lit2 != w.lit1 && value(w.lit2) != False) return w.lit2;
-            return scan_rest(w.clause, f);
+        // The first literal in clause order that is not false (f is false):
+        // the cached ones decide most visits without reading the clause.
+        const std::uint8_t* const values = lit_values_.data();
+        const ClauseRef conflict = watches_.walk(f, [this, values](const Watch& w, Lit& to) {
+            if (values[w.lit0.code] != False) {
+                to = w.lit0;
+            } else if (values[w.lit1.code] != False) {
+                to = w.lit1;
+            } else if (values[w.lit2.code] != False) {
+                to = w.lit2;
+            } else {
+                return scan_rest(w.clause, to);
+            }
+            return true;
         });
         if (conflict != kNoClause) {
             // The entries before the conflict left the list.
@@ -153,12 +162,15 @@ ClauseRef Solver::propagate() {
     return kNoClause;
 }
 
-Lit Solver::scan_rest(ClauseRef c, Lit none) const {
+bool Solver::scan_rest(ClauseRef c, Lit& to) const {
     const std::span<const Lit> lits = clauses_.lits(c);
     for (std::size_t j = 3; j < lits.size(); ++j) {
-        if (value(lits[j]) != False) return lits[j];
+        if (value(lits[j]) != False) {
+            to = lits[j];
+            return true;
+        }
     }
-    return none;
+    return false;
 }
 
 // Forced inline: its two callers are the analysis loop. The variables

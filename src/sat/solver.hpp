@@ -89,8 +89,9 @@ class Solver {
     // Walks the watch lists of the literals made false; a falsified clause,
     // or kNoClause.
     ClauseRef propagate();
-    // The first literal of `c` from index 3 on that is not false, or `none`.
-    Lit scan_rest(ClauseRef c, Lit none) const;
+    // The first literal of `c` from index 3 on that is not false, into `to`;
+    // false when there is none.
+    bool scan_rest(ClauseRef c, Lit& to) const;
     // First-UIP learning into `learnt_`, asserting literal first.
     void analyze(ClauseRef conflict, std::uint32_t& backjump_level);
     // One clause of the analysis: bumps all, marks and sorts the new ones.

@@ -5,53 +5,68 @@
 
 namespace nemox::sat {
 
+namespace {
+
+// Scratch that only grows: shrinking and growing again would clear the
+// regrown part at every rebuild.
+void reserve_scratch(std::vector<std::uint32_t>& v, std::size_t n) {
+    if (v.size() < n) v.resize(n);
+}
+
+}  // namespace
+
 void Watches::layout() {
+    counts_.resize(begins_.size(), 0);
     // Small formulas get generous lists (learnt clauses pile up in a few of
     // them); large ones start tight to keep memory in proportion.
-    const bool small = spans_.size() <= 4096;
+    const bool small = begins_.size() <= 4096;
     auto initial_capacity = [small](std::uint32_t count) {
         return small ? std::max<std::uint32_t>(32, 2 * count)
                      : std::max<std::uint32_t>(2, count + count / 2);
     };
     std::size_t total = 0;
-    for (Span& s : spans_) {
-        s.capacity = initial_capacity(s.capacity);
-        total += s.capacity;
+    for (std::uint32_t& c : counts_) {
+        c = initial_capacity(c);
+        total += c;
     }
     // Room for lists to grow before the pool must move.
     pool_capacity_ = small ? 2 * total : total + total / 4;
     pool_.reset(new Watch[pool_capacity_]);
     pool_used_ = 0;
-    for (Span& s : spans_) {
-        s.begin = pool_used_;
-        s.size = 0;
-        pool_used_ += s.capacity;
+    for (std::size_t l = 0; l < begins_.size(); ++l) {
+        begins_[l] = ends_[l] = pool_.get() + pool_used_;
+        pool_used_ += counts_[l];
+        caps_[l] = pool_.get() + pool_used_;
     }
     live_ = pool_used_;
+    counts_ = {};
 }
 
 void Watches::grow(Lit l) {
-    const std::uint32_t capacity = std::max<std::uint32_t>(4, 2 * spans_[l.code].capacity);
+    const auto old_capacity = static_cast<std::size_t>(caps_[l.code] - begins_[l.code]);
+    const std::size_t capacity = std::max<std::size_t>(4, 2 * old_capacity);
     if (pool_used_ + capacity > pool_capacity_) {
         // A new pool with the lists packed, each keeping its capacity: only
         // their entries are copied, not the chunks that growth abandoned.
         const std::size_t new_capacity = std::max(2 * (live_ + capacity), std::size_t{64});
         std::unique_ptr<Watch[]> pool(new Watch[new_capacity]);
-        std::size_t used = 0;
-        for (Span& s : spans_) {
-            std::copy_n(pool_.get() + s.begin, s.size, pool.get() + used);
-            s.begin = used;
-            used += s.capacity;
+        Watch* at = pool.get();
+        for (std::size_t k = 0; k < begins_.size(); ++k) {
+            const std::ptrdiff_t room = caps_[k] - begins_[k];
+            ends_[k] = std::copy(begins_[k], ends_[k], at);
+            begins_[k] = at;
+            at += room;
+            caps_[k] = at;
         }
-        pool_used_ = used;
+        pool_used_ = static_cast<std::size_t>(at - pool.get());
         pool_ = std::move(pool);
         pool_capacity_ = new_capacity;
     }
-    Span& s = spans_[l.code];
-    std::copy_n(pool_.get() + s.begin, s.size, pool_.get() + pool_used_);
-    live_ += capacity - s.capacity;
-    s.begin = pool_used_;
-    s.capacity = capacity;
+    Watch* const begin = pool_.get() + pool_used_;
+    ends_[l.code] = std::copy(begins_[l.code], ends_[l.code], begin);
+    begins_[l.code] = begin;
+    caps_[l.code] = begin + capacity;
+    live_ += capacity - old_capacity;
     pool_used_ += capacity;
 }
 
@@ -80,15 +95,14 @@ std::uint32_t Watches::PositionTable::find(ClauseRef c) const {
 
 void Watches::restore_after_conflict(Lit l, std::size_t removed) {
     if (removed == 0) return;
-    Span& s = spans_[l.code];
-    Watch* list = pool_.get() + s.begin;
-    const std::uint32_t n = s.size;
+    Watch* const list = begins_[l.code];
+    const auto n = static_cast<std::uint32_t>(ends_[l.code] - list);
     const auto k = static_cast<std::uint32_t>(removed);
     if (2 * k <= n) {
         restore_separated(list, n, k);
-        s.size = n - k;
+        ends_[l.code] = list + (n - k);
     } else {
-        s.size = restore_general(list, n, k);
+        ends_[l.code] = list + restore_general(list, n, k);
     }
 }
 
@@ -97,7 +111,7 @@ void Watches::restore_after_conflict(Lit l, std::size_t removed) {
 // meet, that occurrence is slot i itself, unless the twin of entry i was an
 // earlier tail entry T_t (t < i), which then sits in the hole of step t.
 void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
-    holes_.resize(k);
+    reserve_scratch(holes_, k);
     if (k <= kShortRestore) {
         // Few entries: the twin is looked for among the earlier tail entries
         // directly. The front and the tail are disjoint here, so a front
@@ -114,9 +128,23 @@ void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
         for (std::uint32_t i = 0; i < k; ++i) list[holes_[i]] = list[n - 1 - i];
         return;
     }
+    // A clause whose two entries are neighbours on one side has no twin on
+    // the other: such pairs stay out of the table.
     positions_.reset(k);
-    for (std::uint32_t t = 0; t < k; ++t) positions_.at(list[n - 1 - t].clause) = t;
+    for (std::uint32_t t = 0; t < k; ++t) {
+        if (t + 1 < k && list[n - 1 - t].clause == list[n - 2 - t].clause) {
+            ++t;
+            continue;
+        }
+        positions_.at(list[n - 1 - t].clause) = t;
+    }
     for (std::uint32_t i = 0; i < k; ++i) {
+        if (i + 1 < k && list[i].clause == list[i + 1].clause) {
+            holes_[i] = i;
+            holes_[i + 1] = i + 1;
+            ++i;
+            continue;
+        }
         const std::uint32_t t = positions_.find(list[i].clause);
         holes_[i] = t < i ? holes_[t] : i;
     }
@@ -126,10 +154,10 @@ void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
 // The removals written out, with the positions of every clause in the list
 // (a clause sits in exactly two watch slots overall, so at most twice here).
 std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32_t k) {
-    if (n <= kShortRestore) {
+    if (n <= kShortList) {
         // A short list: each removal searched for from the front, the
         // clauses of the front entries taken before the swaps overwrite them.
-        holes_.resize(k);
+        reserve_scratch(holes_, k);
         for (std::uint32_t i = 0; i < k; ++i) holes_[i] = list[i].clause.offset;
         std::uint32_t m = n;
         for (std::uint32_t i = 0; i < k; ++i) {
@@ -141,37 +169,47 @@ std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32
     }
     // Each entry by its place in the list before the removals: `pos_` its
     // place now (kNone once removed), `at_` the entry at each place, `twin_`
-    // the other entry of the same clause when the list holds it twice. The
-    // table is consulted once per entry, to pair the twins.
+    // the other entry of the same clause when the list holds it twice, else
+    // the entry itself. Twins are mostly neighbours (a walk keeps a pair in
+    // order and drops what lay between); the others are paired through the
+    // table.
+    reserve_scratch(twin_, n);
+    reserve_scratch(pos_, n);
+    reserve_scratch(at_, n);
     positions_.reset(n);
-    twin_.assign(n, kNone);
     for (std::uint32_t o = 0; o < n; ++o) {
+        pos_[o] = at_[o] = o;
+        if (o + 1 < n && list[o].clause == list[o + 1].clause) {
+            twin_[o] = o + 1;
+            twin_[o + 1] = o;
+            ++o;
+            pos_[o] = at_[o] = o;
+            continue;
+        }
         std::uint32_t& first = positions_.at(list[o].clause);
         if (first == kNone) {
             first = o;
+            twin_[o] = o;
         } else {
             twin_[o] = first;
             twin_[first] = o;
         }
     }
-    pos_.resize(n);
-    at_.resize(n);
-    for (std::uint32_t o = 0; o < n; ++o) pos_[o] = at_[o] = o;
     std::uint32_t m = n;
     for (std::uint32_t i = 0; i < k; ++i) {
         // The first occurrence of the clause: entry i or its twin, whichever
         // is still there and placed first (a removed one is at kNone).
         const std::uint32_t t = twin_[i];
-        const std::uint32_t o = t != kNone && pos_[t] < pos_[i] ? t : i;
+        const std::uint32_t o = pos_[t] < pos_[i] ? t : i;
         const std::uint32_t p = pos_[o];
-        const std::uint32_t last = m - 1;
-        if (p != last) {
-            list[p] = list[last];
-            at_[p] = at_[last];
-            pos_[at_[p]] = p;
-        }
-        pos_[o] = kNone;
+        // The last entry fills the hole; when it is the removed one itself,
+        // its place is cleared just after.
         --m;
+        list[p] = list[m];
+        const std::uint32_t moved = at_[m];
+        at_[p] = moved;
+        pos_[moved] = p;
+        pos_[o] = kNone;
     }
     return m;
 }

@@ -27,49 +27,66 @@ struct Watch {
 // its place) leaves behind, in time linear in the list.
 class Watches {
   public:
-    void resize(std::size_t lit_count) { spans_.resize(lit_count, Span{0, 0, 0}); }
+    void resize(std::size_t lit_count) {
+        begins_.resize(lit_count, nullptr);
+        ends_.resize(lit_count, nullptr);
+        caps_.resize(lit_count, nullptr);
+    }
     // Before `layout`: one more entry to come in the list of `l`.
-    void count(Lit l) { ++spans_[l.code].capacity; }
+    void count(Lit l) {
+        if (counts_.size() < begins_.size()) counts_.resize(begins_.size(), 0);
+        ++counts_[l.code];
+    }
     // Lays the lists out in the pool with room for the entries counted and
     // as much again, so that small searches never grow a list.
     void layout();
 
-    std::size_t size(Lit l) const { return spans_[l.code].size; }
-    std::span<const Watch> list(Lit l) const {
-        return {pool_.get() + spans_[l.code].begin, spans_[l.code].size};
+    std::size_t size(Lit l) const {
+        return static_cast<std::size_t>(ends_[l.code] - begins_[l.code]);
     }
+    std::span<const Watch> list(Lit l) const { return {begins_[l.code], size(l)}; }
 
     void push(Lit l, const Watch& w) {
-        Span& s = spans_[l.code];
-        if (s.size == s.capacity) grow(l);
-        pool_[spans_[l.code].begin + spans_[l.code].size++] = w;
+        if (ends_[l.code] == caps_[l.code]) grow(l);
+        *ends_[l.code]++ = w;
     }
-    void clear(Lit l) { spans_[l.code].size = 0; }
+    void clear(Lit l) { ends_[l.code] = begins_[l.code]; }
 
     // Walks the list of the literal `f` that has just become false: each
-    // watch moves to the list of the literal `find` returns for it, until
-    // `find` returns `f` itself (a conflict). Returns the conflict clause,
-    // with the list restored as the one-by-one removals leave it, or
-    // kNoClause with the list emptied.
+    // watch `w` moves to the list of the literal that `find(w, to)` puts in
+    // `to`, until `find` returns false for a conflict. Returns the conflict
+    // clause, with the list restored as the one-by-one removals leave it, or
+    // kNoClause with the list emptied. `find` never names `f`, which is false.
     template <class Find>
     ClauseRef walk(Lit f, Find&& find) {
-        const std::uint32_t n = spans_[f.code].size;
-        const Watch* ws = pool_.get() + spans_[f.code].begin;
-        for (std::uint32_t i = 0; i < n; ++i) {
-            const Watch w = ws[i];
-            const Lit to = find(w);
-            if (to == f) {
-                restore_after_conflict(f, i);
-                return w.clause;
+        // Locals, so that the stores into the pool do not make the compiler
+        // reload the tables at every entry.
+        Watch** const ends = ends_.data();
+        Watch* const* const caps = caps_.data();
+        const Watch* begin = begins_[f.code];
+        const Watch* p = begin;
+        const Watch* end = ends[f.code];
+        for (; p != end; ++p) {
+            Lit to;
+            if (!find(*p, to)) [[unlikely]] {
+                // The rebuild rewrites the list: the clause is taken first.
+                const ClauseRef conflict = p->clause;
+                restore_after_conflict(f, static_cast<std::size_t>(p - begin));
+                return conflict;
             }
-            Span& s = spans_[to.code];
-            if (s.size == s.capacity) {
-                grow(to);
-                ws = pool_.get() + spans_[f.code].begin;
+            Watch** const tail = ends + to.code;
+            if (*tail == caps[to.code]) [[unlikely]] {
+                // Growing may move every list, this one included. The list
+                // is named by its slot, so that the literal need not be kept.
+                const std::ptrdiff_t at = p - begin, n = end - begin;
+                grow(Lit{static_cast<std::uint32_t>(tail - ends_.data())});
+                begin = begins_[f.code];
+                p = begin + at;
+                end = begin + n;
             }
-            pool_[s.begin + s.size++] = w;
+            *(*tail)++ = *p;
         }
-        spans_[f.code].size = 0;
+        ends[f.code] = begins_[f.code];
         return kNoClause;
     }
 
@@ -77,14 +94,11 @@ class Watches {
 
   private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
-    // Up to this many entries a rebuild searches directly, without a table.
+    // Up to this many removals, or this many entries in the list when more
+    // than half go, a rebuild searches directly, without a table.
     static constexpr std::uint32_t kShortRestore = 16;
+    static constexpr std::uint32_t kShortList = 32;
 
-    struct Span {
-        std::size_t begin;
-        std::uint32_t size;
-        std::uint32_t capacity;
-    };
     // A position in the list being rebuilt by clause, for the entries of one
     // rebuild: an open-addressing table sized to those entries, so that a
     // large clause database costs no random access into a table by clause.
@@ -110,7 +124,12 @@ class Watches {
     void restore_separated(Watch* list, std::uint32_t n, std::uint32_t k);
     std::uint32_t restore_general(Watch* list, std::uint32_t n, std::uint32_t k);
 
-    std::vector<Span> spans_;
+    // Each list by its first entry, the place of its next entry and the end
+    // of its room; a walk reads only the last two.
+    std::vector<Watch*> begins_;
+    std::vector<Watch*> ends_;
+    std::vector<Watch*> caps_;
+    std::vector<std::uint32_t> counts_;  // entries announced before `layout`
     // Chunks of the lists, uninitialised beyond what the lists hold.
     std::unique_ptr<Watch[]> pool_;
     std::size_t pool_used_ = 0;
