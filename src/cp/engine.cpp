@@ -22,6 +22,13 @@ Engine::Engine(const CpProblem& problem, Interrupt interrupt)
     stamp_.assign(n, 0);
 }
 
+// Where propagator k stands in x's watch list, which is in increasing order.
+std::size_t Engine::watch_of(VarIndex x, std::uint32_t k) const {
+    const auto first = net_.watches.begin() + static_cast<std::ptrdiff_t>(net_.watch_begin[x]);
+    const auto last = net_.watches.begin() + static_cast<std::ptrdiff_t>(net_.watch_begin[x + 1]);
+    return static_cast<std::size_t>(std::lower_bound(first, last, k) - net_.watches.begin());
+}
+
 // Wide sums kept between runs: their watch entries carry the coefficients,
 // and each gets a spread bound from the declared ranges.
 void Engine::prepare_sums() {
@@ -33,12 +40,7 @@ void Engine::prepare_sums() {
         if (!p.keeps_sums()) continue;
         for (std::size_t i = p.begin; i < p.end; ++i) {
             const VarIndex x = net_.vars[i];
-            const auto first =
-                net_.watches.begin() + static_cast<std::ptrdiff_t>(net_.watch_begin[x]);
-            const auto last =
-                net_.watches.begin() + static_cast<std::ptrdiff_t>(net_.watch_begin[x + 1]);
-            watch_coeffs_[static_cast<std::size_t>(std::lower_bound(first, last, k) -
-                                                   net_.watches.begin())] = net_.coeffs[i];
+            watch_coeffs_[watch_of(x, k)] = net_.coeffs[i];
             in_kept_sum_[x] = 1;
         }
     }
@@ -80,12 +82,7 @@ void Engine::prepare_counts() {
         open_count_[p.counts_at / 64] = p.end - p.begin;
         for (std::size_t i = p.begin; i < p.end; ++i) {
             const VarIndex x = net_.vars[i];
-            const auto first =
-                net_.watches.begin() + static_cast<std::ptrdiff_t>(net_.watch_begin[x]);
-            const auto last =
-                net_.watches.begin() + static_cast<std::ptrdiff_t>(net_.watch_begin[x + 1]);
-            const auto watch =
-                static_cast<std::size_t>(std::lower_bound(first, last, k) - net_.watches.begin());
+            const std::size_t watch = watch_of(x, k);
             open_[i] = x;
             slot_[watch] = i;
             slot_watch_[i] = watch;

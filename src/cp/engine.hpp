@@ -92,6 +92,7 @@ class Engine {
   private:
     // ---- construction (engine.cpp) ----
     void prepare_sums();
+    std::size_t watch_of(VarIndex x, std::uint32_t k) const;
     void prepare_counts();
 
     void record(VarIndex x);
