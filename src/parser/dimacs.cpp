@@ -99,8 +99,8 @@ const char* read_literal(const char* p, const char* end, std::int32_t& out) {
 struct Output {
     std::int32_t* lits;
     std::int32_t* out;
-    std::vector<std::size_t>* ends;
-    std::size_t count = 0;     // clause ends written
+    decltype(sat::Cnf::clause_ends)* ends;
+    std::size_t count = 0;       // clause ends written
     std::size_t open_begin = 0;  // the open clause is lits[open_begin..out)
 
     void take(std::int32_t lit) {
@@ -124,34 +124,44 @@ struct Output {
 const char* read_plain(const char* p, const char* safe_end, Output& o, std::uint64_t& line,
                        bool& ended) {
     ended = false;
+    // The write position in a register, not behind `o`, across the loop.
+    std::int32_t* out = o.out;
     while (p < safe_end) {
-        const bool negative = *p == '-';
-        const char* q = p + (negative ? 1 : 0);
-        const char* const nine = q + 9;  // where a tenth digit would start
-        unsigned d = static_cast<unsigned char>(*q) - unsigned{'0'};
-        if (d > 9) {
-            if (*p != ' ') return p;
+        const unsigned negative = *p == '-' ? 1 : 0;
+        const char* const q = p + negative;
+        std::uint32_t v = static_cast<unsigned char>(q[0]) - unsigned{'0'};
+        if (v > 9) {
+            if (*p != ' ') break;
             ++p;
             continue;
         }
-        std::uint32_t v = 0;
-        do {
+        // The other digits, unrolled, so that no count is kept.
+        unsigned i = 1;
+#pragma GCC unroll 8
+        for (; i < 9; ++i) {
+            const unsigned d = static_cast<unsigned char>(q[i]) - unsigned{'0'};
+            if (d > 9) break;
             v = 10 * v + d;
-            d = static_cast<unsigned char>(*++q) - unsigned{'0'};
-        } while (d <= 9 && q < nine);
-        const char after = *q;
-        if (after != ' ' && after != '\n') return p;
-        o.take(negative ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v));
-        p = q + 1;
+        }
+        const char after = q[i];
+        if (after != ' ' && after != '\n') break;
+        if (v != 0) {
+            *out++ = negative != 0 ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v);
+        } else {
+            o.out = out;
+            o.take(0);
+        }
+        p = q + i + 1;
         if (after == '\n') {
             if (p >= safe_end ||
                 (static_cast<unsigned char>(*p) - unsigned{'0'} > 9 && *p != '-')) {
                 ended = true;
-                return p;
+                break;
             }
             ++line;
         }
     }
+    o.out = out;
     return p;
 }
 
