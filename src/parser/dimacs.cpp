@@ -121,8 +121,8 @@ struct Output {
 // that starts with a literal goes on here (and is counted in `line`).
 // Returns where it stopped: in the current line, or after its line feed with
 // `ended` set.
-const char* read_plain(const char* p, const char* safe_end, Output& o, std::uint64_t& line,
-                       bool& ended) {
+[[gnu::noinline]] const char* read_plain(const char* p, const char* safe_end, Output& o,
+                                         std::uint64_t& line, bool& ended) {
     ended = false;
     // The write position in a register, not behind `o`, across the loop.
     std::int32_t* out = o.out;
