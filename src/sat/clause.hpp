@@ -44,6 +44,8 @@ class ClauseDB {
     }
     // Number of clauses stored.
     std::size_t size() const { return count_; }
+    // Cells in use: the reference the next clause will get.
+    std::size_t cells() const { return size_; }
     // The clauses in the order stored.
     std::vector<ClauseRef> refs() const {
         std::vector<ClauseRef> out;

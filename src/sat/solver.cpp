@@ -95,28 +95,30 @@ void Solver::load(const Cnf& problem) {
     // Sized once for the largest variable; the watch pool laid out for the
     // first two literals of every clause of two or more.
     if (!problem.literals.empty()) ensure_vars(std::uint64_t{top} + 1);
-    std::size_t begin = 0;
-    for (const std::size_t end : problem.clause_ends) {
-        if (end - begin >= 2) {
-            watches_.count(lit_from_nonzero_dimacs(lits[begin]));
-            watches_.count(lit_from_nonzero_dimacs(lits[begin + 1]));
-        }
-        begin = end;
-    }
+    // Every clause goes straight to the arena in one pass, the watches of
+    // those of two or more counted on the way; then the lists are laid out
+    // and filled from the arena in clause order. Empty and unit clauses
+    // depend on the trail, which watching does not touch.
     clauses_.reserve(problem.clause_count(), problem.literals.size());
-    watches_.layout();
-    // Clauses of two or more, the common case, go straight to the arena and
-    // the watch lists; empty and unit clauses depend on the trail.
-    begin = 0;
+    const std::size_t first = clauses_.cells();
+    std::size_t begin = 0;
     for (const std::size_t end : problem.clause_ends) {
         const std::span<const std::int32_t> clause(lits + begin, end - begin);
         if (clause.size() >= 2) [[likely]] {
-            const ClauseRef c = clauses_.add_reserved(clause);
-            watch(c, clauses_.lits(c));
+            const std::span<const Lit> stored = clauses_.lits(clauses_.add_reserved(clause));
+            watches_.count(stored[0]);
+            watches_.count(stored[1]);
         } else {
             add_sized(clause);
         }
         begin = end;
+    }
+    watches_.layout();
+    for (std::size_t at = first; at < clauses_.cells();) {
+        const ClauseRef c{static_cast<std::uint32_t>(at)};
+        const std::span<const Lit> stored = clauses_.lits(c);
+        if (stored.size() >= 2) watch(c, stored);
+        at += 1 + stored.size();
     }
 }
 
