@@ -223,6 +223,19 @@ TEST(DimacsDifferential, TokensAtEveryOffsetOfTheShortcut) {
     }
 }
 
+TEST(Dimacs, ClauseEndsOutgrowTheirFirstRoom) {
+    // Empty clauses take two bytes each, far more ends than the text's
+    // eighth that the reader starts with.
+    std::string text = "p cnf 1 1\n";
+    for (int i = 0; i < 1000; ++i) text += i % 50 == 49 ? "0\n" : "0 ";
+    text += "1 -1";
+    const auto r = parse_dimacs(text);
+    ASSERT_TRUE(r.ok());
+    std::vector<std::vector<std::int32_t>> expected(1000);
+    expected.push_back({1, -1});
+    EXPECT_EQ(clauses_of(r.value()), expected);
+}
+
 TEST(Dimacs, ExtremesAndOverflowInLongText) {
     // Long enough that the shortcut runs over all of it.
     const std::string tail = "\n1 2 3 0\n4 5 6 0\n";
