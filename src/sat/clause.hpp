@@ -59,7 +59,7 @@ class ClauseDB {
     void reserve(std::size_t clauses, std::size_t literals) {
         const std::size_t cells = size_ + clauses + literals;
         if (cells + 1 >= UINT32_MAX) throw MemoryLimit("too many clauses");
-        if (cells > capacity_) move_to(2 * cells + 64);
+        if (cells > capacity_) move_to(2 * cells + 80);
         reserved_ = cells;
     }
     // Appends the DIMACS clause `dimacs`, nonzero literals, into the room of
