@@ -99,19 +99,31 @@ const char* read_literal(const char* p, const char* end, std::int32_t& out) {
 struct Output {
     std::int32_t* lits;
     std::int32_t* out;
-    std::vector<std::size_t>* ends;
-    std::size_t count = 0;     // clause ends written
-    std::size_t open_begin = 0;  // the open clause is lits[open_begin..out)
+    decltype(sat::Cnf::clause_ends)* ends;
+    std::size_t* end_out;   // where the next clause end goes
+    std::size_t* end_room;  // the end of the room for clause ends
+    std::int32_t* open;     // the open clause is [open, out)
 
+    bool clause_open() const { return out != open; }
+    std::size_t count() const { return static_cast<std::size_t>(end_out - ends->data()); }
+    void close() {
+        if (end_out == end_room) [[unlikely]]
+            grow_ends();
+        *end_out++ = static_cast<std::size_t>(out - lits);
+        open = out;
+    }
     void take(std::int32_t lit) {
         if (lit != 0) {
             *out++ = lit;
             return;
         }
-        open_begin = static_cast<std::size_t>(out - lits);
-        if (count == ends->size()) [[unlikely]]
-            ends->resize(2 * count + 16);
-        (*ends)[count++] = open_begin;
+        close();
+    }
+    void grow_ends() {
+        const std::size_t n = count();
+        ends->resize(2 * n + 16);
+        end_out = ends->data() + n;
+        end_room = ends->data() + ends->size();
     }
 };
 
@@ -121,37 +133,47 @@ struct Output {
 // that starts with a literal goes on here (and is counted in `line`).
 // Returns where it stopped: in the current line, or after its line feed with
 // `ended` set.
-const char* read_plain(const char* p, const char* safe_end, Output& o, std::uint64_t& line,
-                       bool& ended) {
+[[gnu::noinline]] const char* read_plain(const char* p, const char* safe_end, Output& o,
+                                         std::uint64_t& line, bool& ended) {
     ended = false;
+    // The write position in a register, not behind `o`, across the loop.
+    std::int32_t* out = o.out;
     while (p < safe_end) {
-        const bool negative = *p == '-';
-        const char* q = p + (negative ? 1 : 0);
-        const char* const nine = q + 9;  // where a tenth digit would start
-        unsigned d = static_cast<unsigned char>(*q) - unsigned{'0'};
-        if (d > 9) {
-            if (*p != ' ') return p;
+        const unsigned negative = *p == '-' ? 1 : 0;
+        const char* const q = p + negative;
+        std::uint32_t v = static_cast<unsigned char>(q[0]) - unsigned{'0'};
+        if (v > 9) {
+            if (*p != ' ') break;
             ++p;
             continue;
         }
-        std::uint32_t v = 0;
-        do {
+        // The other digits, unrolled, so that no count is kept.
+        unsigned i = 1;
+#pragma GCC unroll 8
+        for (; i < 9; ++i) {
+            const unsigned d = static_cast<unsigned char>(q[i]) - unsigned{'0'};
+            if (d > 9) break;
             v = 10 * v + d;
-            d = static_cast<unsigned char>(*++q) - unsigned{'0'};
-        } while (d <= 9 && q < nine);
-        const char after = *q;
-        if (after != ' ' && after != '\n') return p;
-        o.take(negative ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v));
-        p = q + 1;
+        }
+        const char after = q[i];
+        if (after != ' ' && after != '\n') break;
+        if (v != 0) {
+            *out++ = negative != 0 ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v);
+        } else {
+            o.out = out;
+            o.close();
+        }
+        p = q + i + 1;
         if (after == '\n') {
             if (p >= safe_end ||
                 (static_cast<unsigned char>(*p) - unsigned{'0'} > 9 && *p != '-')) {
                 ended = true;
-                return p;
+                break;
             }
             ++line;
         }
     }
+    o.out = out;
     return p;
 }
 
@@ -166,7 +188,12 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
     // eighth. Both are cut to size at the end.
     problem.literals.resize(text.size() / 2 + 1);
     problem.clause_ends.resize(text.size() / 8 + 1);
-    Output o{problem.literals.data(), problem.literals.data(), &problem.clause_ends};
+    Output o{problem.literals.data(),
+             problem.literals.data(),
+             &problem.clause_ends,
+             problem.clause_ends.data(),
+             problem.clause_ends.data() + problem.clause_ends.size(),
+             problem.literals.data()};
     bool header_seen = false;
 
     // One pass over the text: a line feed ends a line and every other white
@@ -206,7 +233,7 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
                 return Result::failure(line_message(n, "invalid variable count"));
             if (!parse_count(t[3], clauses))
                 return Result::failure(line_message(n, "invalid clause count"));
-            if (static_cast<std::size_t>(o.out - o.lits) > o.open_begin) {
+            if (o.clause_open()) {
                 return Result::failure(
                     line_message(n, "clause before problem header not terminated"));
             }
@@ -239,10 +266,10 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
         }
     }
     const auto written = static_cast<std::size_t>(o.out - o.lits);
-    if (written > o.open_begin) o.take(0);
+    if (o.clause_open()) o.close();
     if (!header_seen) return Result::failure("missing 'p cnf' header");
     problem.literals.resize(written);
-    problem.clause_ends.resize(o.count);
+    problem.clause_ends.resize(o.count());
     return problem;
 }
 

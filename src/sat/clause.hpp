@@ -44,6 +44,8 @@ class ClauseDB {
     }
     // Number of clauses stored.
     std::size_t size() const { return count_; }
+    // Cells in use: the reference the next clause will get.
+    std::size_t cells() const { return size_; }
     // The clauses in the order stored.
     std::vector<ClauseRef> refs() const {
         std::vector<ClauseRef> out;
@@ -51,8 +53,28 @@ class ClauseDB {
             out.push_back(ClauseRef{static_cast<std::uint32_t>(at)});
         return out;
     }
+    // Room for `clauses` more clauses of `literals` literals in all, and as
+    // much again for the clauses learnt later; checked once, so that
+    // `add_reserved` need not.
     void reserve(std::size_t clauses, std::size_t literals) {
-        if (clauses + literals > capacity_) move_to(clauses + literals);
+        const std::size_t cells = size_ + clauses + literals;
+        if (cells + 1 >= UINT32_MAX) throw MemoryLimit("too many clauses");
+        if (cells > capacity_) move_to(2 * cells + 80);
+        reserved_ = cells;
+    }
+    // Appends the DIMACS clause `dimacs`, nonzero literals, into the room of
+    // the last `reserve`.
+    ClauseRef add_reserved(std::span<const std::int32_t> dimacs) {
+        if (size_ + dimacs.size() + 1 > reserved_)
+            throw InternalFailure("clause beyond the room reserved");
+        Lit* const header = arena_.get() + size_;
+        header->code = static_cast<std::uint32_t>(dimacs.size());
+        for (std::size_t i = 0; i < dimacs.size(); ++i)
+            header[i + 1] = lit_from_nonzero_dimacs(dimacs[i]);
+        const ClauseRef c{static_cast<std::uint32_t>(size_)};
+        size_ += dimacs.size() + 1;
+        ++count_;
+        return c;
     }
 
   private:
@@ -80,6 +102,7 @@ class ClauseDB {
     std::unique_ptr<Lit[]> arena_;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;
+    std::size_t reserved_ = 0;  // the end of the room of the last `reserve`
     std::size_t count_ = 0;
 };
 

@@ -29,12 +29,16 @@ inline Lit make_lit(Var v, bool positive) {
 }
 
 // DIMACS k or -k is variable |k| - 1; the magnitude is taken unsigned, so
-// -2147483648 is variable 2147483647.
+// -2147483648 is variable 2147483647. `d` is not 0: 2|d| - 1 for k, one less
+// for -k, worked out modulo 2^32 without a branch.
+inline Lit lit_from_nonzero_dimacs(std::int32_t d) {
+    const std::uint32_t sign = d < 0 ? UINT32_MAX : 0;
+    return Lit{((2 * static_cast<std::uint32_t>(d)) ^ sign) - 1};
+}
+
 inline Lit lit_from_dimacs(std::int32_t d) {
     if (d == 0) throw InternalFailure("DIMACS literal cannot be 0");
-    const std::uint32_t magnitude =
-        d < 0 ? std::uint32_t{0} - static_cast<std::uint32_t>(d) : static_cast<std::uint32_t>(d);
-    return make_lit(Var{magnitude - 1}, d > 0);
+    return lit_from_nonzero_dimacs(d);
 }
 
 // Variable states, one byte each: False = 0, True = 1, Undef = 2.

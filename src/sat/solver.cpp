@@ -86,26 +86,39 @@ void Solver::add_sized(std::span<const std::int32_t> dimacs) {
 }
 
 void Solver::load(const Cnf& problem) {
-    std::uint32_t largest = 0;
-    for (const std::int32_t d : problem.literals) largest = std::max(largest, magnitude(d));
+    const std::int32_t* const lits = problem.literals.data();
+    // The largest variable index; a 0 would wrap to UINT32_MAX, which no
+    // literal reaches.
+    std::uint32_t top = 0;
+    for (const std::int32_t d : problem.literals) top = std::max(top, magnitude(d) - 1);
+    if (top == UINT32_MAX) throw InternalFailure("DIMACS literal cannot be 0");
     // Sized once for the largest variable; the watch pool laid out for the
     // first two literals of every clause of two or more.
-    ensure_vars(largest);
-    const std::int32_t* const lits = problem.literals.data();
+    if (!problem.literals.empty()) ensure_vars(std::uint64_t{top} + 1);
+    // Every clause goes straight to the arena in one pass, the watches of
+    // those of two or more counted on the way; then the lists are laid out
+    // and filled from the arena in clause order. Empty and unit clauses
+    // depend on the trail, which watching does not touch.
+    clauses_.reserve(problem.clause_count(), problem.literals.size());
+    const std::size_t first = clauses_.cells();
     std::size_t begin = 0;
     for (const std::size_t end : problem.clause_ends) {
-        if (end - begin >= 2) {
-            watches_.count(lit_from_dimacs(lits[begin]));
-            watches_.count(lit_from_dimacs(lits[begin + 1]));
+        const std::span<const std::int32_t> clause(lits + begin, end - begin);
+        if (clause.size() >= 2) [[likely]] {
+            const std::span<const Lit> stored = clauses_.lits(clauses_.add_reserved(clause));
+            watches_.count(stored[0]);
+            watches_.count(stored[1]);
+        } else {
+            add_sized(clause);
         }
         begin = end;
     }
-    clauses_.reserve(2 * problem.clause_count() + 16, 2 * problem.literals.size() + 64);
     watches_.layout();
-    begin = 0;
-    for (const std::size_t end : problem.clause_ends) {
-        add_sized(std::span<const std::int32_t>(lits + begin, end - begin));
-        begin = end;
+    for (std::size_t at = first; at < clauses_.cells();) {
+        const ClauseRef c{static_cast<std::uint32_t>(at)};
+        const std::span<const Lit> stored = clauses_.lits(c);
+        if (stored.size() >= 2) watch(c, stored);
+        at += 1 + stored.size();
     }
 }
 

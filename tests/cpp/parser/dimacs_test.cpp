@@ -194,6 +194,64 @@ std::string read_with_reader(const std::string& text) {
     return out;
 }
 
+// Each token at every offset from the start of a line and with lines of
+// plain literals around it, so that it meets the clause-line shortcut at
+// each position of its reads and also the general path near the end of the
+// text, with and without a final line feed. ASCII only, as the line reader.
+TEST(DimacsDifferential, TokensAtEveryOffsetOfTheShortcut) {
+    // "\0342" is the bytes 1, U+001C, 2.
+    const std::vector<std::string> tokens = {
+        "0",          "-0",          "00",          "7",          "-7",
+        "12",         "-12",         "123",         "-123",       "12345678",
+        "-12345678",  "123456789",   "-123456789",  "1234567890", "-1234567890",
+        "0000000007", "2147483647",  "-2147483648", "2147483648", "-2147483649",
+        "4294967297", "-4294967296", "+5",          "-",          "--1",
+        "1-",         "%",           "c",           "1\t2",       "3\r",
+        "4\r\n5",     "6\v",         "\f8",         "1\0342",     "99999999999999999999",
+        "9\0"s};
+    const std::vector<std::string> tails = {
+        "", " 0", " 0\n", " 0\n1 -2 3 0\n-4 5 -6 0\n", "\n%\n0\n", "\nc done\n-1 0"};
+    for (const std::string& token : tokens) {
+        for (std::size_t pad = 0; pad < 12; ++pad) {
+            for (const std::string& tail : tails) {
+                const std::string text = "p cnf 9 9\n1 -2 0\n" + std::string(pad % 4, ' ') +
+                                         std::string(pad / 4, '1') + (pad >= 4 ? " " : "") + token +
+                                         tail;
+                ASSERT_EQ(read_with_reader(text), read_line_by_line(text)) << "text: " << text;
+            }
+        }
+    }
+}
+
+TEST(Dimacs, ClauseEndsOutgrowTheirFirstRoom) {
+    // Empty clauses take two bytes each, far more ends than the text's
+    // eighth that the reader starts with.
+    std::string text = "p cnf 1 1\n";
+    for (int i = 0; i < 1000; ++i) text += i % 50 == 49 ? "0\n" : "0 ";
+    text += "1 -1";
+    const auto r = parse_dimacs(text);
+    ASSERT_TRUE(r.ok());
+    std::vector<std::vector<std::int32_t>> expected(1000);
+    expected.push_back({1, -1});
+    EXPECT_EQ(clauses_of(r.value()), expected);
+}
+
+TEST(Dimacs, ExtremesAndOverflowInLongText) {
+    // Long enough that the shortcut runs over all of it.
+    const std::string tail = "\n1 2 3 0\n4 5 6 0\n";
+    const auto low = parse_dimacs("p cnf 1 1\n-2147483648 2147483647 -12345678 0" + tail);
+    ASSERT_TRUE(low.ok());
+    EXPECT_EQ(clauses_of(low.value()),
+              (std::vector<std::vector<std::int32_t>>{
+                  {-2147483647 - 1, 2147483647, -12345678}, {1, 2, 3}, {4, 5, 6}}));
+    const auto over = parse_dimacs("p cnf 1 1\n1 4294967297 0" + tail);
+    ASSERT_FALSE(over.ok());
+    EXPECT_EQ(over.error(), "line 2: invalid literal '4294967297'");
+    const auto nul = parse_dimacs("p cnf 1 1\n1 0\n2\0 0"s + tail);
+    ASSERT_FALSE(nul.ok());
+    EXPECT_EQ(nul.error(), "line 3: invalid literal '2\0'"s);
+}
+
 TEST(DimacsDifferential, SameAsReadingLineByLine) {
     // Tokens around the edges of the reader's shortcuts: nine and ten digits,
     // signs, the extremes of the range, zeros, and near misses.

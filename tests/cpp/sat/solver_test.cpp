@@ -103,6 +103,58 @@ TEST(SatLoad, ExtremeLiteralMapsToTheTopVariable) {
     EXPECT_THROW(lit_from_dimacs(0), InternalFailure);
 }
 
+TEST(SatLoad, BranchFreeConversionMatchesTheChecked) {
+    for (const std::int32_t d :
+         {1, -1, 2, -2, 7, -20, 65535, -65536, 2147483647, -2147483647, -2147483647 - 1}) {
+        const Lit l = lit_from_nonzero_dimacs(d);
+        const std::uint32_t magnitude =
+            d < 0 ? 0u - static_cast<std::uint32_t>(d) : static_cast<std::uint32_t>(d);
+        EXPECT_EQ(l.var(), Var{magnitude - 1}) << d;
+        EXPECT_EQ(l.positive(), d > 0) << d;
+    }
+}
+
+// Loading a whole formula at once stores, watches and assigns exactly what
+// adding its clauses one by one does.
+TEST(SatLoad, WholeFormulaSameAsClauseByClause) {
+    const std::vector<Clauses> cases = {
+        {},
+        {{}},
+        {{1, 2}, {-1, 3}},
+        {{2}, {-2}},
+        {{3}, {3}, {1, 1}},
+        {{1, -2, 3}, {}, {-3}, {2, 4, -1, 5, 6, -7, 8, 9, 10}, {4, 4}},
+        {{5, -6}, {-5}, {6}, {1, 2, 3}, {-6, 1}},
+    };
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        Solver whole;
+        whole.load(to_cnf(cases[k]));
+        const Solver one_by_one = loaded(cases[k]);
+        ASSERT_EQ(whole.num_vars(), one_by_one.num_vars()) << k;
+        ASSERT_EQ(whole.clause_count(), one_by_one.clause_count()) << k;
+        for (std::size_t i = 0; i < whole.clause_count(); ++i)
+            EXPECT_EQ(clause_at(whole, i), clause_at(one_by_one, i)) << k << " clause " << i;
+        for (std::uint32_t code = 0; code < 2 * whole.num_vars(); ++code) {
+            const auto a = whole.watch_list(Lit{code});
+            const auto b = one_by_one.watch_list(Lit{code});
+            EXPECT_EQ(clauses_in(whole, a), clauses_in(one_by_one, b)) << k << " literal " << code;
+            // The cached literals too.
+            for (std::size_t j = 0; j < std::min(a.size(), b.size()); ++j) {
+                EXPECT_TRUE(a[j].lit0 == b[j].lit0 && a[j].lit1 == b[j].lit1 &&
+                            a[j].lit2 == b[j].lit2)
+                    << k << " literal " << code << " entry " << j;
+            }
+        }
+        for (std::uint32_t v = 0; v < whole.num_vars(); ++v)
+            EXPECT_EQ(whole.var_value(Var{v}), one_by_one.var_value(Var{v})) << k << " var " << v;
+    }
+}
+
+TEST(SatLoad, ZeroLiteralIsAnInternalFailure) {
+    Solver s;
+    EXPECT_THROW(s.load(to_cnf({{1, 2}, {3, 0, 4}})), InternalFailure);
+}
+
 struct Case {
     const char* name;
     Clauses clauses;
@@ -390,8 +442,7 @@ namespace {
 TEST(SatDifferential, SameClauseDatabaseWithUnitsPastTheBitSet) {
     std::mt19937 rng(65);
     for (int round = 0; round < 400; ++round) {
-        expect_same_clause_database(random_formula(rng, 60, 130),
-                                    "round " + std::to_string(round));
+        expect_same_clause_database(random_formula(rng, 60, 130), "round " + std::to_string(round));
         if (HasFatalFailure()) return;
     }
 }
