@@ -70,27 +70,17 @@ void Watches::grow(Lit l) {
     pool_used_ += capacity;
 }
 
-void Watches::PositionTable::reset(std::size_t entries) {
-    bits_ = std::max(4u, static_cast<std::uint32_t>(std::bit_width(2 * entries)));
-    const std::size_t size = std::size_t{1} << bits_;
-    if (cells_.size() < size) cells_.resize(size);
-    std::fill_n(cells_.begin(), size, Cell{kNone, kNone});
+Watches::PositionTable::Probe Watches::PositionTable::reset(std::size_t entries) {
+    const auto bits = std::max(4u, static_cast<std::uint32_t>(std::bit_width(2 * entries)));
+    const std::size_t size = std::size_t{1} << bits;
+    if (cells_.size() < size) cells_.resize(size, Cell{kNone, kNone});
+    if (used_.size() < entries) used_.resize(entries);
+    return Probe(cells_.data(), used_.data(), bits);
 }
 
-std::uint32_t& Watches::PositionTable::at(ClauseRef c) {
-    const std::uint32_t mask = (1u << bits_) - 1;
-    std::uint32_t i = home(c);
-    while (cells_[i].key != c.offset && cells_[i].key != kNone) i = (i + 1) & mask;
-    cells_[i].key = c.offset;
-    return cells_[i].position;
-}
-
-std::uint32_t Watches::PositionTable::find(ClauseRef c) const {
-    const std::uint32_t mask = (1u << bits_) - 1;
-    for (std::uint32_t i = home(c);; i = (i + 1) & mask) {
-        if (cells_[i].key == c.offset) return cells_[i].position;
-        if (cells_[i].key == kNone) return kNone;
-    }
+void Watches::PositionTable::clear(const Probe& probe) {
+    for (const std::uint32_t* u = used_.data(); u != probe.used_end_; ++u)
+        cells_[*u] = Cell{kNone, kNone};
 }
 
 void Watches::restore_after_conflict(Lit l, std::size_t removed) {
@@ -130,13 +120,13 @@ void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
     }
     // A clause whose two entries are neighbours on one side has no twin on
     // the other: such pairs stay out of the table.
-    positions_.reset(k);
+    PositionTable::Probe positions = positions_.reset(k);
     for (std::uint32_t t = 0; t < k; ++t) {
         if (t + 1 < k && list[n - 1 - t].clause == list[n - 2 - t].clause) {
             ++t;
             continue;
         }
-        positions_.at(list[n - 1 - t].clause) = t;
+        positions.at(list[n - 1 - t].clause) = t;
     }
     for (std::uint32_t i = 0; i < k; ++i) {
         if (i + 1 < k && list[i].clause == list[i + 1].clause) {
@@ -145,9 +135,10 @@ void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
             ++i;
             continue;
         }
-        const std::uint32_t t = positions_.find(list[i].clause);
+        const std::uint32_t t = positions.find(list[i].clause);
         holes_[i] = t < i ? holes_[t] : i;
     }
+    positions_.clear(positions);
     for (std::uint32_t i = 0; i < k; ++i) list[holes_[i]] = list[n - 1 - i];
 }
 
@@ -176,7 +167,7 @@ std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32
     reserve_scratch(twin_, n);
     reserve_scratch(pos_, n);
     reserve_scratch(at_, n);
-    positions_.reset(n);
+    PositionTable::Probe positions = positions_.reset(n);
     for (std::uint32_t o = 0; o < n; ++o) {
         pos_[o] = at_[o] = o;
         if (o + 1 < n && list[o].clause == list[o + 1].clause) {
@@ -186,7 +177,7 @@ std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32
             pos_[o] = at_[o] = o;
             continue;
         }
-        std::uint32_t& first = positions_.at(list[o].clause);
+        std::uint32_t& first = positions.at(list[o].clause);
         if (first == kNone) {
             first = o;
             twin_[o] = o;
@@ -195,6 +186,7 @@ std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32
             twin_[first] = o;
         }
     }
+    positions_.clear(positions);
     std::uint32_t m = n;
     for (std::uint32_t i = 0; i < k; ++i) {
         // The first occurrence of the clause: entry i or its twin, whichever

@@ -103,21 +103,55 @@ class Watches {
     // rebuild: an open-addressing table sized to those entries, so that a
     // large clause database costs no random access into a table by clause.
     class PositionTable {
-      public:
-        void reset(std::size_t entries);
-        // The position kept for `c`, kNone when it is new to the table.
-        std::uint32_t& at(ClauseRef c);
-        // The position kept for `c`, or kNone.
-        std::uint32_t find(ClauseRef c) const;
-
-      private:
         struct Cell {
             std::uint32_t key;
             std::uint32_t position;
         };
-        std::uint32_t home(ClauseRef c) const { return (c.offset * 2654435761u) >> (32 - bits_); }
+
+      public:
+        // The table as sized by the last `reset`, held by value in the
+        // rebuild's loop: its stores into the scratch arrays would otherwise
+        // make the compiler reload the table's fields at every entry.
+        class Probe {
+          public:
+            // The position kept for `c`, kNone when it is new to the table.
+            std::uint32_t& at(ClauseRef c) {
+                std::uint32_t i = home(c);
+                while (cells_[i].key != c.offset && cells_[i].key != kNone) i = (i + 1) & mask_;
+                if (cells_[i].key == kNone) {
+                    cells_[i].key = c.offset;
+                    *used_end_++ = i;
+                }
+                return cells_[i].position;
+            }
+            // The position kept for `c`, or kNone.
+            std::uint32_t find(ClauseRef c) const {
+                for (std::uint32_t i = home(c);; i = (i + 1) & mask_) {
+                    if (cells_[i].key == c.offset) return cells_[i].position;
+                    if (cells_[i].key == kNone) return kNone;
+                }
+            }
+
+          private:
+            friend class PositionTable;
+            Probe(Cell* cells, std::uint32_t* used, std::uint32_t bits)
+                : cells_(cells), used_end_(used), mask_((1u << bits) - 1), shift_(32 - bits) {}
+            std::uint32_t home(ClauseRef c) const { return (c.offset * 2654435761u) >> shift_; }
+            Cell* cells_;
+            std::uint32_t* used_end_;  // after the cells given a key
+            std::uint32_t mask_;
+            std::uint32_t shift_;
+        };
+
+        // The table sized for `entries` keys. The cells are empty between
+        // rebuilds: `clear` empties just those that `probe` gave a key, which
+        // costs less than filling the whole table at every rebuild.
+        Probe reset(std::size_t entries);
+        void clear(const Probe& probe);
+
+      private:
         std::vector<Cell> cells_;
-        std::uint32_t bits_ = 4;
+        std::vector<std::uint32_t> used_;
     };
 
     void grow(Lit l);
