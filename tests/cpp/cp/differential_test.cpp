@@ -232,6 +232,18 @@ bool search_agrees(const CpProblem& p, const std::string& text, std::uint64_t bu
     return true;
 }
 
+// The same from a text, which must parse.
+bool search_agrees(const std::string& text, std::uint64_t budget, Tally& tally, CpStats& stats) {
+    const auto parsed = parser::parse_cp(text);
+    EXPECT_TRUE(parsed.ok()) << text;
+    return parsed.ok() && search_agrees(parsed.value(), text, budget, tally, stats);
+}
+
+void print_backtracked(const Tally& tally, int backtracked) {
+    std::printf("SAT %d, UNSAT %d, backtracked %d, oracle gave up %d\n", tally.sat, tally.unsat,
+                backtracked, tally.gave_up);
+}
+
 class CpDifferential : public ::testing::TestWithParam<bool> {};
 
 TEST_P(CpDifferential, AgreesWithOracleOnRandomTexts) {
@@ -314,10 +326,8 @@ TEST(CpDifferential, LinearSearchesAgreeNodeForNode) {
             text += '\n';
         }
 
-        const auto parsed = parser::parse_cp(text);
-        ASSERT_TRUE(parsed.ok()) << text;
         CpStats stats;
-        const bool decided = search_agrees(parsed.value(), text, 200000, tally, stats);
+        const bool decided = search_agrees(text, 200000, tally, stats);
         if (HasFailure()) return;
         if (!decided) continue;
         if (stats.nodes > static_cast<std::uint64_t>(vars)) ++backtracked;
@@ -326,8 +336,7 @@ TEST(CpDifferential, LinearSearchesAgreeNodeForNode) {
     EXPECT_GT(tally.unsat, runs / 10);
     EXPECT_GT(backtracked, runs / 10);
     EXPECT_LT(tally.gave_up, runs / 100);
-    std::printf("SAT %d, UNSAT %d, backtracked %d, oracle gave up %d\n", tally.sat, tally.unsat,
-                backtracked, tally.gave_up);
+    print_backtracked(tally, backtracked);
 }
 
 // Few variables over wide ranges, bound together by cycles of lt, le and
@@ -513,10 +522,8 @@ TEST(CpDifferential, LatinSquaresAgreeNodeForNode) {
             }
             text.append("\n");
         }
-        const auto parsed = parser::parse_cp(text);
-        ASSERT_TRUE(parsed.ok()) << text;
         CpStats stats;
-        const bool decided = search_agrees(parsed.value(), text, 20000, tally, stats);
+        const bool decided = search_agrees(text, 20000, tally, stats);
         if (HasFailure()) return;
         if (!decided) continue;
         if (stats.failures > 0) ++backtracked;
@@ -525,8 +532,7 @@ TEST(CpDifferential, LatinSquaresAgreeNodeForNode) {
     EXPECT_GT(tally.unsat, runs / 10);
     EXPECT_GT(backtracked, runs / 10);
     EXPECT_LT(tally.gave_up, runs / 20);
-    std::printf("SAT %d, UNSAT %d, backtracked %d, oracle gave up %d\n", tally.sat, tally.unsat,
-                backtracked, tally.gave_up);
+    print_backtracked(tally, backtracked);
 }
 
 // Queens-like models: queens linked to diagonal copies by sums of two unit
@@ -590,10 +596,8 @@ TEST(CpDifferential, UnitSumDiagonalsAgreeNodeForNode) {
                 }
             }
         }
-        const auto parsed = parser::parse_cp(text);
-        ASSERT_TRUE(parsed.ok()) << text;
         CpStats stats;
-        const bool decided = search_agrees(parsed.value(), text, 20000, tally, stats);
+        const bool decided = search_agrees(text, 20000, tally, stats);
         if (HasFailure()) return;
         if (!decided) continue;
         if (stats.failures > 0) ++backtracked;
@@ -603,8 +607,7 @@ TEST(CpDifferential, UnitSumDiagonalsAgreeNodeForNode) {
     EXPECT_GT(backtracked, runs / 5);
     EXPECT_GT(at_end, runs / 5);
     EXPECT_LT(tally.gave_up, runs / 50);
-    std::printf("SAT %d, UNSAT %d, backtracked %d, oracle gave up %d\n", tally.sat, tally.unsat,
-                backtracked, tally.gave_up);
+    print_backtracked(tally, backtracked);
 }
 
 }  // namespace
