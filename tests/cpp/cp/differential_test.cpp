@@ -566,7 +566,7 @@ TEST(CpDifferential, UnitSumDiagonalsAgreeNodeForNode) {
         for (std::int64_t i = 0; i < n; ++i) {
             text.append("var q").append(std::to_string(i)).append(" ");
             text.append(std::to_string(base)).append(" ");
-            text.append(std::to_string(base + n - 1)).append("\n");
+            text.append(std::to_string(base + (n - 1))).append("\n");
         }
         int copies = 0;
         for (std::int64_t i = 0; i < n; ++i) {
@@ -580,7 +580,7 @@ TEST(CpDifferential, UnitSumDiagonalsAgreeNodeForNode) {
                     const std::int64_t s1 = uniform(0, 1) == 0 ? -1 : 1;
                     const std::int64_t s2 = -s1 * (uniform(0, 6) == 0 ? -1 : 1);
                     const Wide a = Wide{s1} * (Wide{k} - Wide{s2} * base);
-                    const Wide b = Wide{s1} * (Wide{k} - Wide{s2} * (base + n - 1));
+                    const Wide b = Wide{s1} * (Wide{k} - Wide{s2} * (base + (n - 1)));
                     std::string u = "u";
                     u.append(std::to_string(copies++));
                     text.append("var ").append(u).append(" ");
