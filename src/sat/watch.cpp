@@ -78,18 +78,27 @@ Watches::PositionTable::Probe Watches::PositionTable::reset(std::size_t entries)
     return Probe(cells_.data(), used_.data(), bits);
 }
 
+Watches::TailFilter Watches::TailFilterBits::reset(std::size_t entries) {
+    // About 16 bits per entry, so that one front entry in 16 without a twin
+    // passes; at most 8 MB, beyond which more entries just pass.
+    const auto bits =
+        std::clamp(static_cast<std::uint32_t>(std::bit_width(entries)) + 4, 6u, 26u);
+    const std::size_t words = std::size_t{1} << (bits - 6);
+    if (words_.size() < words) words_.resize(words);
+    std::fill_n(words_.data(), words, 0);
+    return TailFilter(words_.data(), bits);
+}
+
 void Watches::PositionTable::clear(const Probe& probe) {
     for (const std::uint32_t* u = used_.data(); u != probe.used_end_; ++u)
         cells_[*u] = Cell{kNone, kNone};
 }
 
-void Watches::restore_after_conflict(Lit l, std::size_t removed) {
-    if (removed == 0) return;
+void Watches::restore(Lit l, std::uint32_t k) {
     Watch* const list = begins_[l.code];
     const auto n = static_cast<std::uint32_t>(ends_[l.code] - list);
-    const auto k = static_cast<std::uint32_t>(removed);
     if (2 * k <= n) {
-        restore_separated(list, n, k);
+        restore_separated(list, n, k, k);
         ends_[l.code] = list + (n - k);
     } else {
         ends_[l.code] = list + restore_general(list, n, k);
@@ -100,60 +109,88 @@ void Watches::restore_after_conflict(Lit l, std::size_t removed) {
 // with the tail entry T_i = list[n-1-i]. While the front and the tail do not
 // meet, that occurrence is slot i itself, unless the twin of entry i was an
 // earlier tail entry T_t (t < i), which then sits in the hole of step t.
-void Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t k) {
-    reserve_scratch(holes_, k);
-    if (k <= kShortRestore) {
-        // Few entries: the twin is looked for among the earlier tail entries
-        // directly. The front and the tail are disjoint here, so a front
-        // entry has at most one twin in the tail.
-        for (std::uint32_t i = 0; i < k; ++i) {
-            holes_[i] = i;
+// The front and the tail are disjoint, so a front entry has at most one twin
+// in the tail. Entry i is still in place at step i (the holes so far lie
+// before it), so each step is done as soon as its hole is known.
+bool Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t f, std::uint32_t k) {
+    if (f <= kShortRestore && (k == f || n <= kShortList)) {
+        // Few entries: the twins are looked for directly.
+        for (std::uint32_t a = f; a < k; ++a) {
+            for (std::uint32_t t = 0; t < f; ++t) {
+                if (list[a].clause == list[n - 1 - t].clause) return false;
+            }
+        }
+        std::uint32_t holes[kShortRestore];
+        for (std::uint32_t i = 0; i < f; ++i) {
+            std::uint32_t hole = i;
             for (std::uint32_t t = 0; t < i; ++t) {
                 if (list[n - 1 - t].clause == list[i].clause) {
-                    holes_[i] = holes_[t];
+                    hole = holes[t];
                     break;
                 }
             }
+            holes[i] = hole;
+            list[hole] = list[n - 1 - i];
         }
-        for (std::uint32_t i = 0; i < k; ++i) list[holes_[i]] = list[n - 1 - i];
-        return;
+        return true;
     }
-    // A clause whose two entries are neighbours on one side has no twin on
-    // the other: such pairs stay out of the table.
-    PositionTable::Probe positions = positions_.reset(k);
-    for (std::uint32_t t = 0; t < k; ++t) {
-        if (t + 1 < k && list[n - 1 - t].clause == list[n - 2 - t].clause) {
+    // The tail's clauses in a table, and in a bit filter that turns most
+    // front entries, which have no twin there, away before the table. A
+    // clause whose two entries are neighbours in the tail has no twin
+    // elsewhere: such pairs stay out.
+    TailFilter filter = tail_filter_.reset(f);
+    PositionTable::Probe positions = positions_.reset(f);
+    for (std::uint32_t t = 0; t < f; ++t) {
+        const ClauseRef c = list[n - 1 - t].clause;
+        if (t + 1 < f && c == list[n - 2 - t].clause) {
             ++t;
             continue;
         }
-        positions.at(list[n - 1 - t].clause) = t;
+        filter.add(c);
+        positions.at(c) = t;
     }
-    for (std::uint32_t i = 0; i < k; ++i) {
-        if (i + 1 < k && list[i].clause == list[i + 1].clause) {
-            holes_[i] = i;
-            holes_[i + 1] = i + 1;
-            ++i;
-            continue;
+    for (std::uint32_t a = f; a < k; ++a) {
+        const ClauseRef c = list[a].clause;
+        if (filter.may_hold(c) && positions.find(c) != kNone) {
+            positions_.clear(positions);
+            return false;
         }
-        const std::uint32_t t = positions.find(list[i].clause);
-        holes_[i] = t < i ? holes_[t] : i;
+    }
+    reserve_scratch(holes_, f);
+    std::uint32_t* const holes = holes_.data();
+    for (std::uint32_t i = 0; i < f; ++i) {
+        const ClauseRef c = list[i].clause;
+        std::uint32_t hole = i;
+        if (filter.may_hold(c)) {
+            const std::uint32_t t = positions.find(c);
+            if (t < i) hole = holes[t];
+        }
+        holes[i] = hole;
+        list[hole] = list[n - 1 - i];
     }
     positions_.clear(positions);
-    for (std::uint32_t i = 0; i < k; ++i) list[holes_[i]] = list[n - 1 - i];
+    return true;
 }
 
-// The removals written out, with the positions of every clause in the list
-// (a clause sits in exactly two watch slots overall, so at most twice here).
+// More than half of the list goes; kept = n-k entries survive. The first
+// kept removals are separated ones that move the survivors into the front.
+// The removals after them take the entries in between, which then fill the
+// rest of the list: unless one of their clauses also stands among the
+// survivors, each is found behind the survivors and the survivors stay as
+// they are. Otherwise the removals are written out, with the positions of
+// every clause in the list (a clause sits in exactly two watch slots
+// overall, so at most twice here).
 std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32_t k) {
+    if (restore_separated(list, n, n - k, k)) return n - k;
     if (n <= kShortList) {
         // A short list: each removal searched for from the front, the
         // clauses of the front entries taken before the swaps overwrite them.
-        reserve_scratch(holes_, k);
-        for (std::uint32_t i = 0; i < k; ++i) holes_[i] = list[i].clause.offset;
+        std::uint32_t removed[kShortList];
+        for (std::uint32_t i = 0; i < k; ++i) removed[i] = list[i].clause.offset;
         std::uint32_t m = n;
         for (std::uint32_t i = 0; i < k; ++i) {
             std::uint32_t p = 0;
-            while (list[p].clause.offset != holes_[i]) ++p;
+            while (list[p].clause.offset != removed[i]) ++p;
             list[p] = list[--m];
         }
         return m;

@@ -90,7 +90,9 @@ class Watches {
         return kNoClause;
     }
 
-    void restore_after_conflict(Lit l, std::size_t removed);
+    void restore_after_conflict(Lit l, std::size_t removed) {
+        if (removed != 0) restore(l, static_cast<std::uint32_t>(removed));
+    }
 
   private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
@@ -154,8 +156,36 @@ class Watches {
         std::vector<std::uint32_t> used_;
     };
 
+    class TailFilterBits;
+    // Bits set by the clauses of a list's tail: a clear bit rules a clause
+    // out without a look into the table.
+    class TailFilter {
+      public:
+        void add(ClauseRef c) { words_[bit(c) >> 6] |= std::uint64_t{1} << (bit(c) & 63); }
+        bool may_hold(ClauseRef c) const { return (words_[bit(c) >> 6] >> (bit(c) & 63)) & 1; }
+
+      private:
+        friend class TailFilterBits;
+        TailFilter(std::uint64_t* words, std::uint32_t bits) : words_(words), shift_(32 - bits) {}
+        std::uint32_t bit(ClauseRef c) const { return (c.offset * 2654435761u) >> shift_; }
+        std::uint64_t* words_;
+        std::uint32_t shift_;
+    };
+    class TailFilterBits {
+      public:
+        // An empty filter sized for `entries` clauses.
+        TailFilter reset(std::size_t entries);
+
+      private:
+        std::vector<std::uint64_t> words_;
+    };
+
     void grow(Lit l);
-    void restore_separated(Watch* list, std::uint32_t n, std::uint32_t k);
+    void restore(Lit l, std::uint32_t k);
+    // Removes the first f entries when 2f <= n, unless a clause of the
+    // entries [f, k) stands in the last f as well: then returns false and
+    // leaves the list as it was.
+    bool restore_separated(Watch* list, std::uint32_t n, std::uint32_t f, std::uint32_t k);
     std::uint32_t restore_general(Watch* list, std::uint32_t n, std::uint32_t k);
 
     // Each list by its first entry, the place of its next entry and the end
@@ -171,6 +201,7 @@ class Watches {
     std::size_t live_ = 0;  // sum of the capacities in use; the rest is garbage
     // Scratch for restore.
     PositionTable positions_;
+    TailFilterBits tail_filter_;
     std::vector<std::uint32_t> holes_;
     std::vector<std::uint32_t> twin_;
     std::vector<std::uint32_t> pos_;
