@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <numeric>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "sat/clauses.hpp"
@@ -97,6 +99,174 @@ TEST(SatWalk, ListsMatchTheCopyWalkModel) {
                 ASSERT_EQ(clauses_of(w, l), model.lists[l])
                     << "round " << round << " step " << step << " list " << l;
             }
+        }
+    }
+}
+
+// The first k entries removed one by one, each at its first occurrence with
+// the last element moved into its place.
+std::vector<std::uint32_t> remove_one_by_one(std::vector<std::uint32_t> list, std::size_t k) {
+    const std::vector<std::uint32_t> removed(list.begin(), list.begin() + static_cast<long>(k));
+    for (const std::uint32_t c : removed) {
+        const auto at = std::find(list.begin(), list.end(), c);
+        *at = list.back();
+        list.pop_back();
+    }
+    return list;
+}
+
+// Rebuilds `list` (each clause at most twice) after a conflict at entry k
+// and compares with the removals one by one. Clause c becomes the reference
+// `spread * c` (arena offsets are far apart or close together).
+void expect_rebuild(Watches& w, const std::vector<std::uint32_t>& list, std::size_t k,
+                    std::uint32_t spread, const std::string& where) {
+    const Lit l{0};
+    w.clear(l);
+    for (const std::uint32_t c : list) w.push(l, watch_of(spread * c));
+    w.restore_after_conflict(l, k);
+    std::vector<std::uint32_t> expected = remove_one_by_one(list, k);
+    for (std::uint32_t& c : expected) c *= spread;
+    ASSERT_EQ(clauses_of(w, 0), expected) << where << " k " << k;
+}
+
+// Every way of pairing up to 11 entries (each entry alone or with one other
+// entry of the same clause), rebuilt after a conflict at every entry.
+TEST(SatRebuild, EveryPairingOfShortListsAtEveryConflict) {
+    Watches w;
+    w.resize(2);
+    std::size_t lists = 0;
+    for (std::uint32_t n = 0; n <= 11; ++n) {
+        // Pairings written as the clause of each entry, clauses numbered in
+        // order of first appearance.
+        std::vector<std::uint32_t> list(n);
+        std::vector<std::uint32_t> count;
+        auto fill = [&](auto&& self, std::uint32_t at) -> void {
+            if (at == n) {
+                ++lists;
+                for (std::size_t k = 0; k <= n; ++k) {
+                    expect_rebuild(w, list, k, 3, "pairing");
+                    if (::testing::Test::HasFatalFailure()) return;
+                }
+                return;
+            }
+            for (std::uint32_t c = 0; c <= count.size(); ++c) {
+                if (c == count.size()) {
+                    count.push_back(0);
+                } else if (count[c] == 2) {
+                    continue;
+                }
+                ++count[c];
+                list[at] = c;
+                self(self, at + 1);
+                if (--count[c] == 0) count.pop_back();
+                if (::testing::Test::HasFatalFailure()) return;
+            }
+        };
+        fill(fill, 0);
+        if (HasFatalFailure()) return;
+    }
+    // The involutions of 0 to 11 elements: 1 + 1 + 2 + 4 + 10 + ... + 35696.
+    EXPECT_EQ(lists, 48928u);
+}
+
+// Lists of 1 to 64 entries and longer ones, conflicts at every entry, with
+// the twins placed where the rebuild treats them apart: both among the
+// removed entries, one removed and one surviving, neighbours, mirrored about
+// the middle (each removal then meets a twin already moved), and at random.
+TEST(SatRebuild, PlacedTwinsOnListsUpTo64AndBeyond) {
+    std::mt19937 rng(1616);
+    Watches w;
+    w.resize(2);
+    auto pattern = [&rng](std::uint32_t n, std::size_t k, int kind) {
+        std::vector<std::uint32_t> list(n);
+        std::iota(list.begin(), list.end(), 0u);
+        auto pair = [&list](std::size_t a, std::size_t b) { list[b] = list[a]; };
+        switch (kind) {
+            case 0:  // all distinct
+                break;
+            case 1:  // neighbours
+                for (std::size_t a = 0; a + 1 < n; a += 2) pair(a, a + 1);
+                break;
+            case 2:  // mirrored
+                for (std::size_t a = 0; a < n / 2; a += 1 + rng() % 2) pair(a, n - 1 - a);
+                break;
+            case 3:  // both removed, far apart
+                for (std::size_t a = 0; a + 3 < k; a += 4) pair(a, k - 1 - a / 2);
+                break;
+            case 4:  // one removed, one surviving
+                for (std::size_t a = 0; a < k && k + a < n; a += 1 + rng() % 4)
+                    pair(a, k + rng() % (n - k));
+                break;
+            default: {  // random pairs
+                std::vector<std::uint32_t> order(n);
+                std::iota(order.begin(), order.end(), 0u);
+                std::shuffle(order.begin(), order.end(), rng);
+                const std::size_t pairs = rng() % (n / 2 + 1);
+                for (std::size_t p = 0; p < pairs; ++p) pair(order[2 * p], order[2 * p + 1]);
+            }
+        }
+        // A pair may have taken an entry that another pair had taken: keep
+        // every clause at most twice.
+        std::vector<std::uint32_t> seen(n, 0);
+        for (std::uint32_t i = 0; i < n; ++i) {
+            if (++seen[list[i]] > 2) list[i] = i;
+        }
+        for (std::uint32_t i = 0; i < n; ++i) seen[i] = 0;
+        for (const std::uint32_t c : list) ++seen[c];
+        for (std::uint32_t i = 0; i < n; ++i) EXPECT_LE(seen[i], 2u);
+        return list;
+    };
+    std::vector<std::uint32_t> sizes;
+    for (std::uint32_t n = 1; n <= 64; ++n) sizes.push_back(n);
+    for (const std::uint32_t n : {100u, 257u, 1000u, 3001u}) sizes.push_back(n);
+    for (const std::uint32_t n : sizes) {
+        for (std::size_t k = 0; k <= n; k += n <= 64 ? 1 : 1 + n / 97) {
+            for (int kind = 0; kind < 7; ++kind) {
+                const std::uint32_t spread = kind % 2 == 0 ? 1 : 1 + rng() % 1000;
+                expect_rebuild(w, pattern(n, k, kind), k, spread,
+                               "n " + std::to_string(n) + " kind " + std::to_string(kind));
+                if (HasFatalFailure()) return;
+            }
+        }
+    }
+}
+
+// Rebuilds one after another on one list that keeps receiving entries, as
+// a list does over many conflicts, long enough to be rebuilt with tables.
+TEST(SatRebuild, ManyRebuildsOfOneGrowingList) {
+    std::mt19937 rng(99);
+    for (int round = 0; round < 40; ++round) {
+        Watches w;
+        w.resize(1);
+        std::vector<std::uint32_t> model;
+        std::vector<std::uint32_t> count;
+        for (int step = 0; step < 200; ++step) {
+            // New entries: fresh clauses, or the twin of a clause present once.
+            const std::size_t added = rng() % (round % 2 == 0 ? 8 : 80);
+            for (std::size_t j = 0; j < added; ++j) {
+                std::uint32_t c = static_cast<std::uint32_t>(count.size());
+                if (!model.empty() && rng() % 2 == 0) {
+                    const std::uint32_t other = model[rng() % model.size()];
+                    if (count[other] == 1) c = other;
+                }
+                if (c == count.size()) count.push_back(0);
+                ++count[c];
+                model.push_back(c);
+                w.push(Lit{0}, watch_of(c));
+                // Often right behind its twin, as a walk leaves many.
+                if (rng() % 3 == 0 && count[c] == 1) {
+                    ++count[c];
+                    model.push_back(c);
+                    w.push(Lit{0}, watch_of(c));
+                }
+            }
+            const std::size_t k = model.empty() ? 0 : rng() % (model.size() + 1);
+            const std::vector<std::uint32_t> removed(model.begin(),
+                                                     model.begin() + static_cast<long>(k));
+            w.restore_after_conflict(Lit{0}, k);
+            model = remove_one_by_one(model, k);
+            for (const std::uint32_t c : removed) --count[c];
+            ASSERT_EQ(clauses_of(w, 0), model) << "round " << round << " step " << step;
         }
     }
 }
