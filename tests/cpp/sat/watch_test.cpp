@@ -187,8 +187,12 @@ TEST(SatRebuild, PlacedTwinsOnListsUpTo64AndBeyond) {
             case 1:  // neighbours
                 for (std::size_t a = 0; a + 1 < n; a += 2) pair(a, a + 1);
                 break;
-            case 2:  // mirrored
-                for (std::size_t a = 0; a < n / 2; a += 1 + rng() % 2) pair(a, n - 1 - a);
+            case 2:  // mirrored, or shifted by one so that the holes chain
+                if (rng() % 2 == 0) {
+                    for (std::size_t a = 0; a < n / 2; a += 1 + rng() % 2) pair(a, n - 1 - a);
+                } else {
+                    for (std::size_t a = 1; 2 * a < n; a += 1 + rng() % 2) pair(a, n - a);
+                }
                 break;
             case 3:  // both removed, far apart
                 for (std::size_t a = 0; a + 3 < k; a += 4) pair(a, k - 1 - a / 2);
@@ -221,7 +225,7 @@ TEST(SatRebuild, PlacedTwinsOnListsUpTo64AndBeyond) {
     for (const std::uint32_t n : {100u, 257u, 1000u, 3001u}) sizes.push_back(n);
     for (const std::uint32_t n : sizes) {
         for (std::size_t k = 0; k <= n; k += n <= 64 ? 1 : 1 + n / 97) {
-            for (int kind = 0; kind < 7; ++kind) {
+            for (int kind = 0; kind < 8; ++kind) {
                 const std::uint32_t spread = kind % 2 == 0 ? 1 : 1 + rng() % 1000;
                 expect_rebuild(w, pattern(n, k, kind), k, spread,
                                "n " + std::to_string(n) + " kind " + std::to_string(kind));
