@@ -81,8 +81,7 @@ Watches::PositionTable::Probe Watches::PositionTable::reset(std::size_t entries)
 Watches::TailFilter Watches::TailFilterBits::reset(std::size_t entries) {
     // About 16 bits per entry, so that one front entry in 16 without a twin
     // passes; at most 8 MB, beyond which more entries just pass.
-    const auto bits =
-        std::clamp(static_cast<std::uint32_t>(std::bit_width(entries)) + 4, 6u, 26u);
+    const auto bits = std::clamp(static_cast<std::uint32_t>(std::bit_width(entries)) + 4, 6u, 26u);
     const std::size_t words = std::size_t{1} << (bits - 6);
     if (words_.size() < words) words_.resize(words);
     std::fill_n(words_.data(), words, 0);
