@@ -112,27 +112,37 @@ void Watches::restore(Lit l, std::uint32_t k) {
 // in the tail. Entry i is still in place at step i (the holes so far lie
 // before it), so each step is done as soon as its hole is known.
 bool Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t f, std::uint32_t k) {
-    if (f <= kShortRestore && (k == f || n <= kShortList)) {
-        // Few entries: the twins are looked for directly.
-        for (std::uint32_t a = f; a < k; ++a) {
-            for (std::uint32_t t = 0; t < f; ++t) {
-                if (list[a].clause == list[n - 1 - t].clause) return false;
-            }
+    if (f <= kShortRestore && (k == f || n <= kShortList)) return separated_short(list, n, f, k);
+    return separated_filtered(list, n, f, k);
+}
+
+// Few entries: the twins looked for directly. Apart from the table's path,
+// whose frame would cost every short rebuild.
+bool Watches::separated_short(Watch* list, std::uint32_t n, std::uint32_t f, std::uint32_t k) {
+    const Watch* const tail = list + n - 1;  // T_t is *(tail - t)
+    for (std::uint32_t a = f; a < k; ++a) {
+        const ClauseRef c = list[a].clause;
+        for (const Watch* t = tail; t != tail - f; --t) {
+            if (t->clause == c) return false;
         }
-        std::uint32_t holes[kShortRestore];
-        for (std::uint32_t i = 0; i < f; ++i) {
-            std::uint32_t hole = i;
-            for (std::uint32_t t = 0; t < i; ++t) {
-                if (list[n - 1 - t].clause == list[i].clause) {
-                    hole = holes[t];
-                    break;
-                }
-            }
-            holes[i] = hole;
-            list[hole] = list[n - 1 - i];
-        }
-        return true;
     }
+    std::uint32_t holes[kShortRestore];
+    for (std::uint32_t i = 0; i < f; ++i) {
+        const ClauseRef c = list[i].clause;
+        std::uint32_t hole = i;
+        for (std::uint32_t t = 0; t < i; ++t) {
+            if ((tail - t)->clause == c) {
+                hole = holes[t];
+                break;
+            }
+        }
+        holes[i] = hole;
+        list[hole] = *(tail - i);
+    }
+    return true;
+}
+
+bool Watches::separated_filtered(Watch* list, std::uint32_t n, std::uint32_t f, std::uint32_t k) {
     // The tail's clauses in a table, and in a bit filter that turns most
     // front entries, which have no twin there, away before the table. A
     // clause whose two entries are neighbours in the tail has no twin

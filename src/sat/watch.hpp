@@ -186,6 +186,8 @@ class Watches {
     // entries [f, k) stands in the last f as well: then returns false and
     // leaves the list as it was.
     bool restore_separated(Watch* list, std::uint32_t n, std::uint32_t f, std::uint32_t k);
+    static bool separated_short(Watch* list, std::uint32_t n, std::uint32_t f, std::uint32_t k);
+    bool separated_filtered(Watch* list, std::uint32_t n, std::uint32_t f, std::uint32_t k);
     std::uint32_t restore_general(Watch* list, std::uint32_t n, std::uint32_t k);
 
     // Each list by its first entry, the place of its next entry and the end
