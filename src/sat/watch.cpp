@@ -120,10 +120,15 @@ bool Watches::restore_separated(Watch* list, std::uint32_t n, std::uint32_t f, s
 // whose frame would cost every short rebuild.
 bool Watches::separated_short(Watch* list, std::uint32_t n, std::uint32_t f, std::uint32_t k) {
     const Watch* const tail = list + n - 1;  // T_t is *(tail - t)
+    bool shared = false;
     for (std::uint32_t a = f; a < k; ++a) {
         const ClauseRef c = list[a].clause;
         for (const Watch* t = tail; t != tail - f; --t) {
-            if (t->clause == c) return false;
+            if (t->clause == c) {
+                if (shared) return false;
+                shared = true;
+                break;
+            }
         }
     }
     std::uint32_t holes[kShortRestore];
@@ -158,11 +163,15 @@ bool Watches::separated_filtered(Watch* list, std::uint32_t n, std::uint32_t f, 
         filter.add(c);
         positions.at(c) = t;
     }
+    bool shared = false;
     for (std::uint32_t a = f; a < k; ++a) {
         const ClauseRef c = list[a].clause;
         if (filter.may_hold(c) && positions.find(c) != kNone) {
-            positions_.clear(positions);
-            return false;
+            if (shared) {
+                positions_.clear(positions);
+                return false;
+            }
+            shared = true;
         }
     }
     reserve_scratch(holes_, f);
@@ -186,9 +195,10 @@ bool Watches::separated_filtered(Watch* list, std::uint32_t n, std::uint32_t f, 
 // The removals after them take the entries in between, which then fill the
 // rest of the list: unless one of their clauses also stands among the
 // survivors, each is found behind the survivors and the survivors stay as
-// they are. Otherwise the removals are written out, with the positions of
-// every clause in the list (a clause sits in exactly two watch slots
-// overall, so at most twice here).
+// they are. One such clause leaves them as they are too (its survivor's
+// place is taken and given back within those removals). With two or more,
+// the removals are written out, with the positions of every clause in the list
+// (a clause sits in exactly two watch slots overall, so at most twice here).
 std::uint32_t Watches::restore_general(Watch* list, std::uint32_t n, std::uint32_t k) {
     if (restore_separated(list, n, n - k, k)) return n - k;
     if (n <= kShortList) {

@@ -182,9 +182,9 @@ class Watches {
 
     void grow(Lit l);
     void restore(Lit l, std::uint32_t k);
-    // Removes the first f entries when 2f <= n, unless a clause of the
-    // entries [f, k) stands in the last f as well: then returns false and
-    // leaves the list as it was.
+    // Removes the first f entries when 2f <= n, unless two or more clauses
+    // of the entries [f, k) stand in the last f as well: then returns false
+    // and leaves the list as it was.
     bool restore_separated(Watch* list, std::uint32_t n, std::uint32_t f, std::uint32_t k);
     static bool separated_short(Watch* list, std::uint32_t n, std::uint32_t f, std::uint32_t k);
     bool separated_filtered(Watch* list, std::uint32_t n, std::uint32_t f, std::uint32_t k);

@@ -201,11 +201,14 @@ TEST(SatRebuild, PlacedTwinsOnListsUpTo64AndBeyond) {
                 for (std::size_t a = 0; a < k && k + a < n; a += 1 + rng() % 4)
                     pair(a, k + rng() % (n - k));
                 break;
+            case 5:  // one removed after the first n-k, one surviving; more at random
+                if (2 * k > n && k < n) pair(n - k + rng() % (2 * k - n), k + rng() % (n - k));
+                [[fallthrough]];
             default: {  // random pairs
                 std::vector<std::uint32_t> order(n);
                 std::iota(order.begin(), order.end(), 0u);
                 std::shuffle(order.begin(), order.end(), rng);
-                const std::size_t pairs = rng() % (n / 2 + 1);
+                const std::size_t pairs = rng() % (kind == 5 ? std::min(4u, n / 2 + 1) : n / 2 + 1);
                 for (std::size_t p = 0; p < pairs; ++p) pair(order[2 * p], order[2 * p + 1]);
             }
         }
@@ -225,7 +228,7 @@ TEST(SatRebuild, PlacedTwinsOnListsUpTo64AndBeyond) {
     for (const std::uint32_t n : {100u, 257u, 1000u, 3001u}) sizes.push_back(n);
     for (const std::uint32_t n : sizes) {
         for (std::size_t k = 0; k <= n; k += n <= 64 ? 1 : 1 + n / 97) {
-            for (int kind = 0; kind < 8; ++kind) {
+            for (int kind = 0; kind < 9; ++kind) {
                 const std::uint32_t spread = kind % 2 == 0 ? 1 : 1 + rng() % 1000;
                 expect_rebuild(w, pattern(n, k, kind), k, spread,
                                "n " + std::to_string(n) + " kind " + std::to_string(kind));
