@@ -70,6 +70,32 @@ void Watches::grow(Lit l) {
     pool_used_ += capacity;
 }
 
+void Watches::fill(const ClauseDB& clauses, std::size_t first) {
+    counts_.assign(begins_.size(), 0);
+    const std::size_t last = clauses.cells();
+    for (std::size_t at = first; at < last;) {
+        const std::span<const Lit> lits = clauses.lits(ClauseRef{static_cast<std::uint32_t>(at)});
+        if (lits.size() >= 2) {
+            ++counts_[lits[0].code];
+            ++counts_[lits[1].code];
+        }
+        at += 1 + lits.size();
+    }
+    layout();
+    // Laid out with room for every entry counted: no list grows here.
+    Watch** const ends = ends_.data();
+    for (std::size_t at = first; at < last;) {
+        const ClauseRef c{static_cast<std::uint32_t>(at)};
+        const std::span<const Lit> lits = clauses.lits(c);
+        if (lits.size() >= 2) {
+            const Watch w = make_watch(c, lits);
+            *ends[lits[0].code]++ = w;
+            *ends[lits[1].code]++ = w;
+        }
+        at += 1 + lits.size();
+    }
+}
+
 Watches::PositionTable::Probe Watches::PositionTable::reset(std::size_t entries) {
     const auto bits = std::max(4u, static_cast<std::uint32_t>(std::bit_width(2 * entries)));
     const std::size_t size = std::size_t{1} << bits;

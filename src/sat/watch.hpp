@@ -19,6 +19,12 @@ struct Watch {
     Lit lit2;
 };
 
+// The watch of clause `c` of two or more literals `lits`: a two-literal
+// clause repeats its second literal as the third.
+inline Watch make_watch(ClauseRef c, std::span<const Lit> lits) {
+    return Watch{c, lits[0], lits[1], lits.size() > 2 ? lits[2] : lits[1]};
+}
+
 // Watch lists by literal code, all kept in one pool so that small solves do
 // not pay an allocation per list. During propagation every visited clause
 // either moves to another list or is the conflict, so a walk without conflict
@@ -32,14 +38,13 @@ class Watches {
         ends_.resize(lit_count, nullptr);
         caps_.resize(lit_count, nullptr);
     }
-    // Before `layout`: one more entry to come in the list of `l`.
-    void count(Lit l) {
-        if (counts_.size() < begins_.size()) counts_.resize(begins_.size(), 0);
-        ++counts_[l.code];
-    }
     // Lays the lists out in the pool with room for the entries counted and
     // as much again, so that small searches never grow a list.
     void layout();
+    // Lays the lists out for the clauses of `clauses` from cell `first` on
+    // and watches those of two or more literals by their first two, in
+    // clause order: the lists end as pushing each watch in turn leaves them.
+    void fill(const ClauseDB& clauses, std::size_t first);
 
     std::size_t size(Lit l) const {
         return static_cast<std::size_t>(ends_[l.code] - begins_[l.code]);
