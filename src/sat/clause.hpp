@@ -94,8 +94,16 @@ class ClauseDB {
             if (length >= static_cast<std::size_t>(room - cell))
                 throw InternalFailure("clause beyond the room reserved");
             cell->code = static_cast<std::uint32_t>(length);
-            ++cell;
-            for (const std::int32_t* d = dimacs + begin; d != dimacs + end; ++d) {
+            // The first two apart: most clauses are short, and a loop over
+            // them alone costs more than their conversion.
+            const std::int32_t* d = dimacs + begin;
+            const Lit a = lit_from_nonzero_dimacs(d[0]);
+            const Lit b = lit_from_nonzero_dimacs(d[1]);
+            cell[1] = a;
+            cell[2] = b;
+            largest = std::max(largest, std::max(a.code, b.code));
+            cell += 3;
+            for (d += 2; d != dimacs + end; ++d) {
                 const Lit l = lit_from_nonzero_dimacs(*d);
                 largest = std::max(largest, l.code);
                 *cell++ = l;
