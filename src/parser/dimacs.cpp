@@ -140,40 +140,48 @@ struct Output {
     // The write positions in registers, not behind `o`, across the loop.
     std::int32_t* out = o.out;
     std::size_t* end_out = o.end_out;
-    while (p < safe_end) {
-        const char* q = p;
-        std::uint32_t v = static_cast<unsigned char>(q[0]) - unsigned{'0'};
-        // All ones for a negative literal: (v ^ sign) - sign negates.
-        std::uint32_t sign = 0;
-        if (v > 9) [[unlikely]] {
-            if (*q != '-') {
-                if (*q != ' ') break;
-                ++p;
-                continue;
-            }
-            ++q;
-            v = static_cast<unsigned char>(q[0]) - unsigned{'0'};
-            if (v > 9) break;
-            sign = UINT32_MAX;
-        }
+    // The digits at q, the first worth v: on return q is at the byte after
+    // them and d is that byte less '0'. False for ten digits or more.
+    const auto digits = [](const char*& q, std::uint32_t& v, std::uint32_t& d) {
         // The second digit apart, the others in a loop: most literals have
         // one or two.
-        std::uint32_t d = static_cast<unsigned char>(q[1]) - unsigned{'0'};
-        if (d <= 9) {
-            v = 10 * v + d;
-            q += 2;
-            d = static_cast<unsigned char>(q[0]) - unsigned{'0'};
-            if (d <= 9) {
-                const char* const last = q + 7;  // nine digits at most
-                do {
-                    v = 10 * v + d;
-                    ++q;
-                    d = static_cast<unsigned char>(q[0]) - unsigned{'0'};
-                } while (d <= 9 && q != last);
-                if (d <= 9) break;
-            }
-        } else {
+        d = static_cast<unsigned char>(q[1]) - unsigned{'0'};
+        if (d > 9) {
             ++q;
+            return true;
+        }
+        v = 10 * v + d;
+        q += 2;
+        d = static_cast<unsigned char>(q[0]) - unsigned{'0'};
+        if (d > 9) return true;
+        const char* const last = q + 7;  // nine digits at most
+        do {
+            v = 10 * v + d;
+            ++q;
+            d = static_cast<unsigned char>(q[0]) - unsigned{'0'};
+        } while (d <= 9 && q != last);
+        return d > 9;
+    };
+    while (p < safe_end) {
+        const char* q = p;
+        std::uint32_t v = static_cast<unsigned char>(*q) - unsigned{'0'};
+        std::uint32_t d = 0;
+        std::int32_t lit = 0;
+        // Each sign its own copy of the digits, so that a positive literal
+        // pays nothing for the sign.
+        if (v <= 9) {
+            if (!digits(q, v, d)) break;
+            lit = static_cast<std::int32_t>(v);
+        } else if (*q == '-') {
+            ++q;
+            v = static_cast<unsigned char>(*q) - unsigned{'0'};
+            if (v > 9 || !digits(q, v, d)) break;
+            lit = static_cast<std::int32_t>(0u - v);
+        } else if (*q == ' ') {
+            ++p;
+            continue;
+        } else {
+            break;
         }
         // q is at the separator, whose value less '0' is d: ' ' or '\n'
         // (or '\r' then '\n').
@@ -187,8 +195,8 @@ struct Output {
             }
         }
         p = next;
-        if (v != 0) {
-            *out++ = static_cast<std::int32_t>((v ^ sign) - sign);
+        if (lit != 0) {
+            *out++ = lit;
         } else {
             if (end_out == o.end_room) [[unlikely]] {
                 o.end_out = end_out;
