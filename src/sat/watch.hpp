@@ -159,6 +159,9 @@ class Watches {
         std::vector<std::uint32_t> used_;
     };
 
+    // `layout` for the entry counts in `counts` (null: none), which it
+    // overwrites.
+    void lay_out(std::uint32_t* counts);
     void grow(Lit l);
     void restore_separated(Watch* list, std::uint32_t n, std::uint32_t k);
     std::uint32_t restore_general(Watch* list, std::uint32_t n, std::uint32_t k);
@@ -168,7 +171,6 @@ class Watches {
     std::vector<Watch*> begins_;
     std::vector<Watch*> ends_;
     std::vector<Watch*> caps_;
-    std::vector<std::uint32_t> counts_;  // entries announced before `layout`
     // Chunks of the lists, uninitialised beyond what the lists hold.
     std::unique_ptr<Watch[]> pool_;
     std::size_t pool_used_ = 0;
