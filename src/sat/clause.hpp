@@ -84,18 +84,18 @@ class ClauseDB {
     std::size_t add_reserved_run(const std::int32_t* dimacs, std::span<const std::size_t> ends,
                                  std::size_t begin, std::uint32_t& top) {
         Lit* cell = arena_.get() + size_;
-        Lit* const room = arena_.get() + reserved_;
+        std::size_t room = reserved_ - size_;  // cells left
         std::uint32_t largest = top;
         std::size_t i = 0;
         for (; i < ends.size(); ++i) {
             const std::size_t end = ends[i];
             const std::size_t length = end - begin;
             if (length < 2) break;
-            if (length >= static_cast<std::size_t>(room - cell))
-                throw InternalFailure("clause beyond the room reserved");
+            if (length >= room) throw InternalFailure("clause beyond the room reserved");
+            room -= length + 1;
             cell->code = static_cast<std::uint32_t>(length);
-            // The first two apart: most clauses are short, and a loop over
-            // them alone costs more than their conversion.
+            // The first three apart: most clauses are short, and a loop
+            // over them alone costs more than their conversion.
             const std::int32_t* d = dimacs + begin;
             const Lit a = lit_from_nonzero_dimacs(d[0]);
             const Lit b = lit_from_nonzero_dimacs(d[1]);
@@ -103,10 +103,15 @@ class ClauseDB {
             cell[2] = b;
             largest = std::max(largest, std::max(a.code, b.code));
             cell += 3;
-            for (d += 2; d != dimacs + end; ++d) {
-                const Lit l = lit_from_nonzero_dimacs(*d);
-                largest = std::max(largest, l.code);
-                *cell++ = l;
+            if (length > 2) {
+                const Lit c = lit_from_nonzero_dimacs(d[2]);
+                *cell++ = c;
+                largest = std::max(largest, c.code);
+                for (d += 3; d != dimacs + end; ++d) {
+                    const Lit l = lit_from_nonzero_dimacs(*d);
+                    largest = std::max(largest, l.code);
+                    *cell++ = l;
+                }
             }
             begin = end;
         }

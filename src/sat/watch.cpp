@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
+#include <cstring>
 
 namespace nemox::sat {
 
@@ -78,6 +80,10 @@ void Watches::grow(Lit l) {
     pool_used_ += capacity;
 }
 
+// A watch copied whole from the arena needs its cells in clause order.
+static_assert(sizeof(Watch) == 4 * sizeof(Lit) && offsetof(Watch, lit0) == sizeof(Lit) &&
+              offsetof(Watch, lit1) == 2 * sizeof(Lit) && offsetof(Watch, lit2) == 3 * sizeof(Lit));
+
 void Watches::fill(const ClauseDB& clauses, std::size_t first) {
     // The counts of small formulas on the stack, which spares an allocation
     // per call.
@@ -108,7 +114,15 @@ void Watches::fill(const ClauseDB& clauses, std::size_t first) {
         const ClauseRef c{static_cast<std::uint32_t>(at)};
         const std::span<const Lit> lits = clauses.lits(c);
         if (lits.size() >= 2) {
-            const Watch w = make_watch(c, lits);
+            Watch w;
+            if (lits.size() > 2) {
+                // The header and the first three literals, as they lie in
+                // the arena, with the reference in place of the header.
+                std::memcpy(&w, lits.data() - 1, sizeof w);
+                w.clause = c;
+            } else {
+                w = make_watch(c, lits);
+            }
             *ends[lits[0].code]++ = w;
             *ends[lits[1].code]++ = w;
         }
