@@ -92,6 +92,11 @@ void Solver::load(const Cnf& problem) {
     // order; empty and unit clauses are not watched.
     const std::int32_t* const lits = problem.literals.data();
     const std::span<const std::size_t> ends(problem.clause_ends.data(), problem.clause_count());
+    if (clauses_.size() != 0) {
+        // Laying the lists out anew would drop the watches already there.
+        for (std::size_t i = 0; i < ends.size(); ++i) add_clause(problem.clause(i));
+        return;
+    }
     clauses_.reserve(problem.clause_count(), problem.literals.size());
     const std::size_t first = clauses_.cells();
     std::uint32_t top = 0;  // largest literal code

@@ -179,6 +179,25 @@ TEST(SatLoad, ShortClausesAnywhereSameAsClauseByClause) {
     }
 }
 
+// A formula loaded into a solver that already holds clauses keeps their
+// watches: the same as adding all the clauses one by one.
+TEST(SatLoad, AfterClausesAddedOneByOne) {
+    const Clauses before = {{1, -2}, {3}, {2, 3, -4}};
+    const Clauses after = {{-1, 4}, {}, {2, 5, 1}, {-3}};
+    Solver s = loaded(before);
+    s.load(to_cnf(after));
+    Clauses all = before;
+    all.insert(all.end(), after.begin(), after.end());
+    const Solver expected = loaded(all);
+    ASSERT_EQ(s.clause_count(), expected.clause_count());
+    for (std::size_t i = 0; i < s.clause_count(); ++i)
+        EXPECT_EQ(clause_at(s, i), clause_at(expected, i));
+    for (std::uint32_t code = 0; code < 2 * expected.num_vars(); ++code)
+        EXPECT_EQ(clauses_in(s, s.watch_list(Lit{code})),
+                  clauses_in(expected, expected.watch_list(Lit{code})))
+            << "literal " << code;
+}
+
 // A literal 0 breaks the reader's promise wherever it stands.
 TEST(SatLoad, ZeroLiteralIsAnInternalFailureAnywhere) {
     const Clauses base = {{1, 2, 3}, {-1, 4}, {5}, {2, -3, 4, 6}};
