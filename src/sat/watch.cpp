@@ -17,10 +17,6 @@ void reserve_scratch(std::vector<std::uint32_t>& v, std::size_t n) {
 
 }  // namespace
 
-void Watches::layout() {
-    lay_out(nullptr);
-}
-
 void Watches::lay_out(std::uint32_t* counts) {
     const std::size_t lists = begins_.size();
     // Small formulas get generous lists (learnt clauses pile up in a few of
@@ -31,13 +27,9 @@ void Watches::lay_out(std::uint32_t* counts) {
                      : std::max<std::uint32_t>(2, count + count / 2);
     };
     std::size_t total = 0;
-    if (counts == nullptr) {
-        total = lists * initial_capacity(0);
-    } else {
-        for (std::size_t l = 0; l < lists; ++l) {
-            counts[l] = initial_capacity(counts[l]);
-            total += counts[l];
-        }
+    for (std::size_t l = 0; l < lists; ++l) {
+        counts[l] = initial_capacity(counts[l]);
+        total += counts[l];
     }
     // Room for lists to grow before the pool must move.
     pool_capacity_ = small ? 2 * total : total + total / 4;
@@ -45,7 +37,7 @@ void Watches::lay_out(std::uint32_t* counts) {
     Watch* at = pool_.get();
     for (std::size_t l = 0; l < lists; ++l) {
         begins_[l] = ends_[l] = at;
-        at += counts != nullptr ? counts[l] : initial_capacity(0);
+        at += counts[l];
         caps_[l] = at;
     }
     pool_used_ = total;

@@ -38,12 +38,11 @@ class Watches {
         ends_.resize(lit_count, nullptr);
         caps_.resize(lit_count, nullptr);
     }
-    // Lays the lists out in the pool with room for the entries counted and
-    // as much again, so that small searches never grow a list.
-    void layout();
-    // Lays the lists out for the clauses of `clauses` from cell `first` on
-    // and watches those of two or more literals by their first two, in
-    // clause order: the lists end as pushing each watch in turn leaves them.
+    // Lays the lists out in the pool for the clauses of `clauses` from cell
+    // `first` on, with room for their entries and as much again, so that
+    // small searches never grow a list; then watches those of two or more
+    // literals by their first two, in clause order: the lists end as pushing
+    // each watch in turn leaves them. Entries held before are dropped.
     void fill(const ClauseDB& clauses, std::size_t first);
 
     std::size_t size(Lit l) const {
@@ -159,8 +158,8 @@ class Watches {
         std::vector<std::uint32_t> used_;
     };
 
-    // `layout` for the entry counts in `counts` (null: none), which it
-    // overwrites.
+    // Lays the lists out for the entry counts in `counts`, which it
+    // overwrites with the capacities.
     void lay_out(std::uint32_t* counts);
     void grow(Lit l);
     void restore_separated(Watch* list, std::uint32_t n, std::uint32_t k);
