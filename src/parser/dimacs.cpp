@@ -119,7 +119,7 @@ struct Output {
         }
         close();
     }
-    void grow_ends() {
+    [[gnu::noinline]] void grow_ends() {
         const std::size_t n = count();
         ends->resize(2 * n + 16);
         end_out = ends->data() + n;
@@ -127,44 +127,86 @@ struct Output {
     }
 };
 
-// Clause lines in their common shape, while at least eleven bytes remain so
+// Clause lines in their common shape, while at least twelve bytes remain so
 // that no read needs a bound: an optional minus and at most nine digits
-// ending at a space or a line feed, which is taken with it; a line after it
-// that starts with a literal goes on here (and is counted in `line`).
-// Returns where it stopped: in the current line, or after its line feed with
-// `ended` set.
+// ending at a space or a line feed (or a carriage return and a line feed),
+// which is taken with it; a line after it that starts with a literal goes on
+// here (and is counted in `line`). Returns where it stopped: in the current
+// line, or after its line feed with `ended` set. Spaces before a token are
+// skipped here too; whatever else stops it is left to the general path.
 [[gnu::noinline]] const char* read_plain(const char* p, const char* safe_end, Output& o,
                                          std::uint64_t& line, bool& ended) {
     ended = false;
-    // The write position in a register, not behind `o`, across the loop.
+    // The write positions in registers, not behind `o`, across the loop.
     std::int32_t* out = o.out;
+    std::size_t* end_out = o.end_out;
+    // The digits at q, the first worth v: on return q is at the byte after
+    // them and d is that byte less '0'. False for ten digits or more.
+    const auto digits = [](const char*& q, std::uint32_t& v, std::uint32_t& d) {
+        // The second digit apart, the others in a loop: most literals have
+        // one or two.
+        d = static_cast<unsigned char>(q[1]) - unsigned{'0'};
+        if (d > 9) {
+            ++q;
+            return true;
+        }
+        v = 10 * v + d;
+        q += 2;
+        d = static_cast<unsigned char>(q[0]) - unsigned{'0'};
+        if (d > 9) return true;
+        const char* const last = q + 7;  // nine digits at most
+        do {
+            v = 10 * v + d;
+            ++q;
+            d = static_cast<unsigned char>(q[0]) - unsigned{'0'};
+        } while (d <= 9 && q != last);
+        return d > 9;
+    };
     while (p < safe_end) {
-        const unsigned negative = *p == '-' ? 1 : 0;
-        const char* const q = p + negative;
-        std::uint32_t v = static_cast<unsigned char>(q[0]) - unsigned{'0'};
-        if (v > 9) {
-            if (*p != ' ') break;
+        const char* q = p;
+        std::uint32_t v = static_cast<unsigned char>(*q) - unsigned{'0'};
+        std::uint32_t d = 0;
+        std::int32_t lit = 0;
+        // Each sign its own copy of the digits, so that a positive literal
+        // pays nothing for the sign.
+        if (v <= 9) {
+            if (!digits(q, v, d)) break;
+            lit = static_cast<std::int32_t>(v);
+        } else if (*q == '-') {
+            ++q;
+            v = static_cast<unsigned char>(*q) - unsigned{'0'};
+            if (v > 9 || !digits(q, v, d)) break;
+            lit = static_cast<std::int32_t>(0u - v);
+        } else if (*q == ' ') {
             ++p;
             continue;
-        }
-        // The other digits, unrolled, so that no count is kept.
-        unsigned i = 1;
-#pragma GCC unroll 8
-        for (; i < 9; ++i) {
-            const unsigned d = static_cast<unsigned char>(q[i]) - unsigned{'0'};
-            if (d > 9) break;
-            v = 10 * v + d;
-        }
-        const char after = q[i];
-        if (after != ' ' && after != '\n') break;
-        if (v != 0) {
-            *out++ = negative != 0 ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v);
         } else {
-            o.out = out;
-            o.close();
+            break;
         }
-        p = q + i + 1;
-        if (after == '\n') {
+        // q is at the separator, whose value less '0' is d: ' ' or '\n'
+        // (or '\r' then '\n').
+        const char* next = q + 1;
+        if (d != unsigned{' '} - unsigned{'0'}) {
+            if (d == unsigned{'\r'} - unsigned{'0'} && *next == '\n') {
+                ++next;
+                d = unsigned{'\n'} - unsigned{'0'};
+            } else if (d != unsigned{'\n'} - unsigned{'0'}) {
+                break;
+            }
+        }
+        p = next;
+        if (lit != 0) {
+            *out++ = lit;
+        } else {
+            if (end_out == o.end_room) [[unlikely]] {
+                o.end_out = end_out;
+                o.grow_ends();
+                end_out = o.end_out;
+            }
+            *end_out++ = static_cast<std::size_t>(out - o.lits);
+            o.open = out;
+        }
+        if (d == unsigned{'\n'} - unsigned{'0'}) {
             if (p >= safe_end ||
                 (static_cast<unsigned char>(*p) - unsigned{'0'} > 9 && *p != '-')) {
                 ended = true;
@@ -174,6 +216,7 @@ struct Output {
         }
     }
     o.out = out;
+    o.end_out = end_out;
     return p;
 }
 
@@ -201,7 +244,7 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
     // space too), so clause lines need no separate line split or trim.
     const char* p = text.data();
     const char* const end = p + text.size();
-    const char* const safe_end = text.size() > 10 ? end - 10 : p;
+    const char* const safe_end = text.size() > 11 ? end - 11 : p;
     std::uint64_t n = 0;  // number of the current line
     while (p < end) {
         ++n;

@@ -15,6 +15,8 @@ namespace nemox::py {
 constexpr std::size_t kCachedKeys = 256;  // "x0" to "x255"
 constexpr std::string_view kStatusWords[] = {"SAT",     "UNSAT",      "OPTIMAL",
                                              "FEASIBLE", "INFEASIBLE", "UNBOUNDED"};
+constexpr std::size_t kSat = 0;    // "SAT" in kStatusWords
+constexpr std::size_t kUnsat = 1;  // "UNSAT" in kStatusWords
 
 struct Strings {
     PyObject* status;
@@ -76,6 +78,33 @@ const Strings* strings() {
         if (!keep(s->keys[i] = key_string(i))) return nullptr;
     made = s.release();
     return made;
+}
+
+// The dict mapping "x0" to "x<n-1>" to `value`, n at most kCachedKeys;
+// made at the first model of n variables that asks for it and never changed
+// afterwards. Borrowed; null with a Python exception set when it cannot be
+// made.
+PyObject* uniform_model(const Strings& s, std::size_t n, bool value) {
+    // Made under the interpreter lock, like the strings.
+    static PyObject* made[2][kCachedKeys + 1] = {};
+    PyObject*& model = made[value ? 1 : 0][n];
+    if (model != nullptr) return model;
+    Ref dict(_PyDict_NewPresized(static_cast<Py_ssize_t>(n)));
+    if (dict.get() == nullptr) return nullptr;
+    for (std::size_t i = 0; i < n; ++i)
+        if (PyDict_SetItem(dict.get(), s.keys[i], value ? Py_True : Py_False) != 0) return nullptr;
+    model = dict.release();
+    return model;
+}
+
+// Whether the pairs are the variables 0, 1, ... in order, each a Bool, as
+// in every SAT model.
+bool boolean_in_order(const Assignment& assignment) {
+    std::uint64_t expected = 0;
+    for (const auto& [index, value] : assignment) {
+        if (index != expected++ || !std::holds_alternative<bool>(value)) return false;
+    }
+    return true;
 }
 
 // A new reference to the key "x<index>".
@@ -177,11 +206,15 @@ void ResultDict::insert(PyObject* key, Ref value) {
         throw PythonError{};
 }
 
+void ResultDict::set_status_word(std::size_t word) {
+    Py_INCREF(strings_->words[word]);
+    insert(strings_->status, Ref(strings_->words[word]));
+}
+
 void ResultDict::set_status(std::string_view status) {
     for (std::size_t i = 0; i < std::size(kStatusWords); ++i) {
         if (status == kStatusWords[i]) {
-            Py_INCREF(strings_->words[i]);
-            insert(strings_->status, Ref(strings_->words[i]));
+            set_status_word(i);
             return;
         }
     }
@@ -199,7 +232,7 @@ void ResultDict::set_objective(double objective) {
 
 PyObject* solver_result_to_py(const SolverResult& result) {
     ResultDict dict;
-    dict.set_status(result.status_word());
+    dict.set_status_word(result.is_sat() ? kSat : kUnsat);
     if (result.is_sat()) dict.set_model(result.assignment());
     return dict.release();
 }
@@ -207,6 +240,26 @@ PyObject* solver_result_to_py(const SolverResult& result) {
 PyObject* model_to_py(const Assignment& assignment) {
     const Strings* s = strings();
     if (s == nullptr) return nullptr;
+    if (assignment.size() <= kCachedKeys && boolean_in_order(assignment)) {
+        // A copy of the uniform model of the more common value shares its
+        // table layout and takes little more than a copy of it; then only
+        // the other values are set, each costing as much as an insertion.
+        const std::size_t n = assignment.size();
+        std::size_t trues = 0;
+        for (const auto& pair : assignment) trues += std::get<bool>(pair.second) ? 1 : 0;
+        const bool common = 2 * trues > n;
+        PyObject* model = uniform_model(*s, n, common);
+        if (model == nullptr) return nullptr;
+        Ref dict(PyDict_Copy(model));
+        if (dict.get() == nullptr) return nullptr;
+        PyObject* const other = common ? Py_False : Py_True;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (std::get<bool>(assignment[i].second) != common &&
+                PyDict_SetItem(dict.get(), s->keys[i], other) != 0)
+                return nullptr;
+        }
+        return dict.release();
+    }
     // Sized at once for the models whose keys are cached; a larger one grows
     // as usual, which keeps its memory per pair as the memory check counts it.
     Ref dict(assignment.size() <= kCachedKeys

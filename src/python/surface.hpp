@@ -63,6 +63,8 @@ class ResultDict {
   public:
     ResultDict();
     void set_status(std::string_view status);
+    // The status word at `word` of the cached ones.
+    void set_status_word(std::size_t word);
     void set_model(const Assignment& assignment);
     void set_objective(double objective);
     PyObject* release() noexcept { return dict_.release(); }

@@ -76,6 +76,50 @@ class ClauseDB {
         ++count_;
         return c;
     }
+    // Appends, into the room of the last `reserve`, the DIMACS clauses that
+    // end at `ends` (each clause from the end of the one before, the first
+    // from `begin`) over `dimacs`, up to the first of fewer than two
+    // literals. Returns how many it appended; `top` rises to the largest
+    // literal code met, UINT32_MAX for a literal 0.
+    std::size_t add_reserved_run(const std::int32_t* dimacs, std::span<const std::size_t> ends,
+                                 std::size_t begin, std::uint32_t& top) {
+        Lit* cell = arena_.get() + size_;
+        std::size_t room = reserved_ - size_;  // cells left
+        std::uint32_t largest = top;
+        std::size_t i = 0;
+        for (; i < ends.size(); ++i) {
+            const std::size_t end = ends[i];
+            const std::size_t length = end - begin;
+            if (length < 2) break;
+            if (length >= room) throw InternalFailure("clause beyond the room reserved");
+            room -= length + 1;
+            cell->code = static_cast<std::uint32_t>(length);
+            // The first three apart: most clauses are short, and a loop
+            // over them alone costs more than their conversion.
+            const std::int32_t* d = dimacs + begin;
+            const Lit a = lit_from_nonzero_dimacs(d[0]);
+            const Lit b = lit_from_nonzero_dimacs(d[1]);
+            cell[1] = a;
+            cell[2] = b;
+            largest = std::max(largest, std::max(a.code, b.code));
+            cell += 3;
+            if (length > 2) {
+                const Lit c = lit_from_nonzero_dimacs(d[2]);
+                *cell++ = c;
+                largest = std::max(largest, c.code);
+                for (d += 3; d != dimacs + end; ++d) {
+                    const Lit l = lit_from_nonzero_dimacs(*d);
+                    largest = std::max(largest, l.code);
+                    *cell++ = l;
+                }
+            }
+            begin = end;
+        }
+        top = largest;
+        size_ = static_cast<std::size_t>(cell - arena_.get());
+        count_ += i;
+        return i;
+    }
 
   private:
     // Room for a clause of `length` literals: its header written, the cells

@@ -47,8 +47,7 @@ void Solver::ensure_vars(std::uint64_t n) {
 
 // Forced inline: called for every clause loaded and learnt.
 [[gnu::always_inline]] inline void Solver::watch(ClauseRef c, std::span<const Lit> lits) {
-    // A two-literal clause repeats its second literal as the third.
-    const Watch w{c, lits[0], lits[1], lits.size() > 2 ? lits[2] : lits[1]};
+    const Watch w = make_watch(c, lits);
     watches_.push(lits[0], w);
     watches_.push(lits[1], w);
 }
@@ -86,40 +85,39 @@ void Solver::add_sized(std::span<const std::int32_t> dimacs) {
 }
 
 void Solver::load(const Cnf& problem) {
+    // Every clause goes straight to the arena in one pass, while it holds
+    // two literals or more: those need no table yet. Empty and unit clauses
+    // depend on the trail, which needs the tables sized first. The watch
+    // lists are laid out and filled from the arena at the end, in clause
+    // order; empty and unit clauses are not watched.
     const std::int32_t* const lits = problem.literals.data();
-    // The largest variable index; a 0 would wrap to UINT32_MAX, which no
-    // literal reaches.
-    std::uint32_t top = 0;
-    for (const std::int32_t d : problem.literals) top = std::max(top, magnitude(d) - 1);
-    if (top == UINT32_MAX) throw InternalFailure("DIMACS literal cannot be 0");
-    // Sized once for the largest variable; the watch pool laid out for the
-    // first two literals of every clause of two or more.
-    if (!problem.literals.empty()) ensure_vars(std::uint64_t{top} + 1);
-    // Every clause goes straight to the arena in one pass, the watches of
-    // those of two or more counted on the way; then the lists are laid out
-    // and filled from the arena in clause order. Empty and unit clauses
-    // depend on the trail, which watching does not touch.
+    const std::span<const std::size_t> ends(problem.clause_ends.data(), problem.clause_count());
+    if (clauses_.size() != 0) {
+        // Laying the lists out anew would drop the watches already there.
+        for (std::size_t i = 0; i < ends.size(); ++i) add_clause(problem.clause(i));
+        return;
+    }
     clauses_.reserve(problem.clause_count(), problem.literals.size());
     const std::size_t first = clauses_.cells();
-    std::size_t begin = 0;
-    for (const std::size_t end : problem.clause_ends) {
-        const std::span<const std::int32_t> clause(lits + begin, end - begin);
-        if (clause.size() >= 2) [[likely]] {
-            const std::span<const Lit> stored = clauses_.lits(clauses_.add_reserved(clause));
-            watches_.count(stored[0]);
-            watches_.count(stored[1]);
+    std::uint32_t top = 0;  // largest literal code
+    std::size_t i = clauses_.add_reserved_run(lits, ends, 0, top);
+    if (i < ends.size()) {
+        // The largest of all the clauses; a 0 gives UINT32_MAX.
+        for (const std::int32_t d : problem.literals)
+            top = std::max(top, lit_from_nonzero_dimacs(d).code);
+    }
+    if (top == UINT32_MAX) throw InternalFailure("DIMACS literal cannot be 0");
+    if (!problem.literals.empty()) ensure_vars(std::uint64_t{top >> 1} + 1);
+    for (std::size_t begin = i == 0 ? 0 : ends[i - 1]; i < ends.size(); ++i) {
+        const std::span<const std::int32_t> clause(lits + begin, ends[i] - begin);
+        if (clause.size() >= 2) {
+            clauses_.add_reserved(clause);
         } else {
             add_sized(clause);
         }
-        begin = end;
+        begin = ends[i];
     }
-    watches_.layout();
-    for (std::size_t at = first; at < clauses_.cells();) {
-        const ClauseRef c{static_cast<std::uint32_t>(at)};
-        const std::span<const Lit> stored = clauses_.lits(c);
-        if (stored.size() >= 2) watch(c, stored);
-        at += 1 + stored.size();
-    }
+    watches_.fill(clauses_, first);
 }
 
 // Each learnt clause is already a reverse-unit-propagation consequence: its

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
+#include <cstring>
 
 namespace nemox::sat {
 
@@ -15,31 +17,31 @@ void reserve_scratch(std::vector<std::uint32_t>& v, std::size_t n) {
 
 }  // namespace
 
-void Watches::layout() {
-    counts_.resize(begins_.size(), 0);
+void Watches::lay_out(std::uint32_t* counts) {
+    const std::size_t lists = begins_.size();
     // Small formulas get generous lists (learnt clauses pile up in a few of
     // them); large ones start tight to keep memory in proportion.
-    const bool small = begins_.size() <= 4096;
+    const bool small = lists <= 4096;
     auto initial_capacity = [small](std::uint32_t count) {
         return small ? std::max<std::uint32_t>(32, 2 * count)
                      : std::max<std::uint32_t>(2, count + count / 2);
     };
     std::size_t total = 0;
-    for (std::uint32_t& c : counts_) {
-        c = initial_capacity(c);
-        total += c;
+    for (std::size_t l = 0; l < lists; ++l) {
+        counts[l] = initial_capacity(counts[l]);
+        total += counts[l];
     }
     // Room for lists to grow before the pool must move.
     pool_capacity_ = small ? 2 * total : total + total / 4;
     pool_.reset(new Watch[pool_capacity_]);
-    pool_used_ = 0;
-    for (std::size_t l = 0; l < begins_.size(); ++l) {
-        begins_[l] = ends_[l] = pool_.get() + pool_used_;
-        pool_used_ += counts_[l];
-        caps_[l] = pool_.get() + pool_used_;
+    Watch* at = pool_.get();
+    for (std::size_t l = 0; l < lists; ++l) {
+        begins_[l] = ends_[l] = at;
+        at += counts[l];
+        caps_[l] = at;
     }
-    live_ = pool_used_;
-    counts_ = {};
+    pool_used_ = total;
+    live_ = total;
 }
 
 void Watches::grow(Lit l) {
@@ -68,6 +70,56 @@ void Watches::grow(Lit l) {
     caps_[l.code] = begin + capacity;
     live_ += capacity - old_capacity;
     pool_used_ += capacity;
+}
+
+// A watch copied whole from the arena needs its cells in clause order.
+static_assert(sizeof(Watch) == 4 * sizeof(Lit) && offsetof(Watch, lit0) == sizeof(Lit) &&
+              offsetof(Watch, lit1) == 2 * sizeof(Lit) && offsetof(Watch, lit2) == 3 * sizeof(Lit));
+
+void Watches::fill(const ClauseDB& clauses, std::size_t first) {
+    // The counts of small formulas on the stack, which spares an allocation
+    // per call.
+    constexpr std::size_t kStackLists = 1024;
+    const std::size_t lists = begins_.size();
+    std::uint32_t on_stack[kStackLists];
+    std::vector<std::uint32_t> on_heap;
+    std::uint32_t* counts = on_stack;
+    if (lists <= kStackLists) {
+        std::fill_n(on_stack, lists, 0);
+    } else {
+        on_heap.assign(lists, 0);
+        counts = on_heap.data();
+    }
+    const std::size_t last = clauses.cells();
+    for (std::size_t at = first; at < last;) {
+        const std::span<const Lit> lits = clauses.lits(ClauseRef{static_cast<std::uint32_t>(at)});
+        if (lits.size() >= 2) {
+            ++counts[lits[0].code];
+            ++counts[lits[1].code];
+        }
+        at += 1 + lits.size();
+    }
+    lay_out(counts);
+    // Laid out with room for every entry counted: no list grows here.
+    Watch** const ends = ends_.data();
+    for (std::size_t at = first; at < last;) {
+        const ClauseRef c{static_cast<std::uint32_t>(at)};
+        const std::span<const Lit> lits = clauses.lits(c);
+        if (lits.size() >= 2) {
+            Watch w;
+            if (lits.size() > 2) {
+                // The header and the first three literals, as they lie in
+                // the arena, with the reference in place of the header.
+                std::memcpy(&w, lits.data() - 1, sizeof w);
+                w.clause = c;
+            } else {
+                w = make_watch(c, lits);
+            }
+            *ends[lits[0].code]++ = w;
+            *ends[lits[1].code]++ = w;
+        }
+        at += 1 + lits.size();
+    }
 }
 
 Watches::PositionTable::Probe Watches::PositionTable::reset(std::size_t entries) {

@@ -19,6 +19,12 @@ struct Watch {
     Lit lit2;
 };
 
+// The watch of clause `c` of two or more literals `lits`: a two-literal
+// clause repeats its second literal as the third.
+inline Watch make_watch(ClauseRef c, std::span<const Lit> lits) {
+    return Watch{c, lits[0], lits[1], lits.size() > 2 ? lits[2] : lits[1]};
+}
+
 // Watch lists by literal code, all kept in one pool so that small solves do
 // not pay an allocation per list. During propagation every visited clause
 // either moves to another list or is the conflict, so a walk without conflict
@@ -32,14 +38,12 @@ class Watches {
         ends_.resize(lit_count, nullptr);
         caps_.resize(lit_count, nullptr);
     }
-    // Before `layout`: one more entry to come in the list of `l`.
-    void count(Lit l) {
-        if (counts_.size() < begins_.size()) counts_.resize(begins_.size(), 0);
-        ++counts_[l.code];
-    }
-    // Lays the lists out in the pool with room for the entries counted and
-    // as much again, so that small searches never grow a list.
-    void layout();
+    // Lays the lists out in the pool for the clauses of `clauses` from cell
+    // `first` on, with room for their entries and as much again, so that
+    // small searches never grow a list; then watches those of two or more
+    // literals by their first two, in clause order: the lists end as pushing
+    // each watch in turn leaves them. Entries held before are dropped.
+    void fill(const ClauseDB& clauses, std::size_t first);
 
     std::size_t size(Lit l) const {
         return static_cast<std::size_t>(ends_[l.code] - begins_[l.code]);
@@ -180,6 +184,9 @@ class Watches {
         std::vector<std::uint64_t> words_;
     };
 
+    // Lays the lists out for the entry counts in `counts`, which it
+    // overwrites with the capacities.
+    void lay_out(std::uint32_t* counts);
     void grow(Lit l);
     void restore(Lit l, std::uint32_t k);
     // Removes the first f entries when 2f <= n, unless two or more clauses
@@ -195,7 +202,6 @@ class Watches {
     std::vector<Watch*> begins_;
     std::vector<Watch*> ends_;
     std::vector<Watch*> caps_;
-    std::vector<std::uint32_t> counts_;  // entries announced before `layout`
     // Chunks of the lists, uninitialised beyond what the lists hold.
     std::unique_ptr<Watch[]> pool_;
     std::size_t pool_used_ = 0;

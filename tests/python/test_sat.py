@@ -94,6 +94,29 @@ def satisfies(text, model):
     return True
 
 
+def forced(values):
+    """A formula whose only model is `values`, one unit clause per variable."""
+    units = [f"{i + 1 if v else -(i + 1)} 0" for i, v in enumerate(values)]
+    return lines(f"p cnf {len(values)} {len(values)}", *units)
+
+
+@pytest.mark.parametrize("n", [0, 1, 2, 3, 20, 50, 255, 256, 257, 300])
+def test_models_of_every_mix_at_each_size(n):
+    rng = random.Random(n)
+    mixes = [[True] * n, [False] * n, [i % 2 == 0 for i in range(n)], [i < n // 3 for i in range(n)],
+             [rng.random() < 0.5 for _ in range(n)], [rng.random() < 0.9 for _ in range(n)]]
+    # Each size twice over, the caller changing every model it gets: no
+    # answer may depend on an earlier one or on what the caller did with it.
+    for _ in range(2):
+        for values in mixes:
+            model = nemox.solve_sat(forced(values))["model"]
+            assert list(model.items()) == [(f"x{i}", v) for i, v in enumerate(values)]
+            assert all(type(v) is bool for v in model.values())
+            for key in list(model):
+                model[key] = None
+            model["extra"] = 1
+
+
 def test_models_satisfy_random_formulas_and_repeat_exactly():
     rng = random.Random(5)
     for _ in range(200):

@@ -156,9 +156,13 @@ std::string read_line_by_line(const std::string& text) {
         if (!header) return line_no + "data before 'p cnf' header";
         for (const std::string& t : tokens) {
             const std::size_t sign = (t[0] == '+' || t[0] == '-') ? 1 : 0;
-            bool ok = t.size() > sign && t.size() - sign <= 12;
+            bool ok = t.size() > sign;
             for (std::size_t i = sign; ok && i < t.size(); ++i) ok = t[i] >= '0' && t[i] <= '9';
-            std::int64_t v = ok ? std::stoll(t.substr(sign)) : 0;
+            // Leading zeros do not count towards the range.
+            std::string digits = ok ? t.substr(sign) : "";
+            digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+            ok = ok && digits.size() <= 12;
+            std::int64_t v = ok ? std::stoll(digits) : 0;
             if (t[0] == '-') v = -v;
             if (!ok || v < INT32_MIN || v > INT32_MAX)
                 return line_no + "invalid literal '" + t + "'";
@@ -220,6 +224,50 @@ TEST(DimacsDifferential, TokensAtEveryOffsetOfTheShortcut) {
                 ASSERT_EQ(read_with_reader(text), read_line_by_line(text)) << "text: " << text;
             }
         }
+    }
+}
+
+// Texts in the shape of the SATLIB files with each kind of line end and
+// trailer, cut at every length, so that the end of the text falls at every
+// place of a token and of a line end in the clause-line shortcut.
+TEST(DimacsDifferential, SatlibShapesCutAtEveryLength) {
+    const std::vector<std::string> line_ends = {"\n", "\r\n", "\r", " \n", "\t\r\n", " \r\n"};
+    const std::vector<std::string> trailers = {"", "%\n0\n", "%\r\n0\r\n", "c end\n", "\n\n"};
+    const std::vector<std::string> lines = {
+        " 4 -18 19 0",   "3 18 -5 0",     "-5 -8 -15 0",   "+5 -0 007 0",  "12  -3\t4 0",
+        "-2147483648 2147483647 0",        "1 -1234567890 0",               "123456789 -987654321 0",
+        "0000000007 -0000000001 0",        "6 7",           "8 9 0 10 0",   "-11",
+        "0"};
+    for (const std::string& end : line_ends) {
+        for (const std::string& trailer : trailers) {
+            std::string text = "c like SATLIB" + end + "p cnf 20  91 " + end;
+            for (const std::string& line : lines) text += line + end;
+            text += trailer;
+            for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+                const std::string part = text.substr(0, cut);
+                ASSERT_EQ(read_with_reader(part), read_line_by_line(part)) << "text: " << part;
+            }
+        }
+    }
+}
+
+// One line of many literals in every written form, with runs of blanks.
+TEST(DimacsDifferential, LongLinesOfEveryForm) {
+    const std::vector<std::string> forms = {"0",  "-0",        "+0",          "00",  "7",
+                                            "-7", "+7",        "0007",        "-19", "20",
+                                            "-123456789",      "2147483647",  "-2147483648",
+                                            "1234567891",      "-0000000000012"};
+    const std::vector<std::string> blanks = {" ", " ", " ", "  ", "\t", " \t ", "\r"};
+    std::mt19937 rng(91);
+    for (int round = 0; round < 40; ++round) {
+        std::string text = "p cnf 5 5\n";
+        const int count = round % 4 == 0 ? 20000 : 500;
+        for (int i = 0; i < count; ++i) {
+            text += forms[rng() % forms.size()];
+            text += blanks[rng() % blanks.size()];
+        }
+        text += round % 2 == 0 ? "5 0\r\n" : "-5";
+        ASSERT_EQ(read_with_reader(text), read_line_by_line(text)) << "round " << round;
     }
 }
 

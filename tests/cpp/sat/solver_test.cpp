@@ -116,6 +116,28 @@ TEST(SatLoad, BranchFreeConversionMatchesTheChecked) {
 
 // Loading a whole formula at once stores, watches and assigns exactly what
 // adding its clauses one by one does.
+void expect_same_load(const Clauses& clauses, const std::string& name) {
+    Solver whole;
+    whole.load(to_cnf(clauses));
+    const Solver one_by_one = loaded(clauses);
+    ASSERT_EQ(whole.num_vars(), one_by_one.num_vars()) << name;
+    ASSERT_EQ(whole.clause_count(), one_by_one.clause_count()) << name;
+    for (std::size_t i = 0; i < whole.clause_count(); ++i)
+        EXPECT_EQ(clause_at(whole, i), clause_at(one_by_one, i)) << name << " clause " << i;
+    for (std::uint32_t v = 0; v < whole.num_vars(); ++v)
+        EXPECT_EQ(whole.var_value(Var{v}), one_by_one.var_value(Var{v})) << name << " var " << v;
+    for (std::uint32_t code = 0; code < 2 * whole.num_vars(); ++code) {
+        const auto a = whole.watch_list(Lit{code});
+        const auto b = one_by_one.watch_list(Lit{code});
+        EXPECT_EQ(clauses_in(whole, a), clauses_in(one_by_one, b)) << name << " literal " << code;
+        for (std::size_t j = 0; j < a.size() && j < b.size(); ++j) {
+            EXPECT_EQ(a[j].lit0, b[j].lit0) << name << " literal " << code;
+            EXPECT_EQ(a[j].lit1, b[j].lit1) << name << " literal " << code;
+            EXPECT_EQ(a[j].lit2, b[j].lit2) << name << " literal " << code;
+        }
+    }
+}
+
 TEST(SatLoad, WholeFormulaSameAsClauseByClause) {
     const std::vector<Clauses> cases = {
         {},
@@ -125,28 +147,67 @@ TEST(SatLoad, WholeFormulaSameAsClauseByClause) {
         {{3}, {3}, {1, 1}},
         {{1, -2, 3}, {}, {-3}, {2, 4, -1, 5, 6, -7, 8, 9, 10}, {4, 4}},
         {{5, -6}, {-5}, {6}, {1, 2, 3}, {-6, 1}},
+        // The largest variable only in a clause after the first unit, and
+        // only in the clauses before it.
+        {{1, 2}, {-1}, {2, 40}},
+        {{1, 40}, {-1}, {2, 3}},
+        {{-3000, 2999}, {3, -3000}},
     };
-    for (std::size_t k = 0; k < cases.size(); ++k) {
-        Solver whole;
-        whole.load(to_cnf(cases[k]));
-        const Solver one_by_one = loaded(cases[k]);
-        ASSERT_EQ(whole.num_vars(), one_by_one.num_vars()) << k;
-        ASSERT_EQ(whole.clause_count(), one_by_one.clause_count()) << k;
-        for (std::size_t i = 0; i < whole.clause_count(); ++i)
-            EXPECT_EQ(clause_at(whole, i), clause_at(one_by_one, i)) << k << " clause " << i;
-        for (std::uint32_t code = 0; code < 2 * whole.num_vars(); ++code) {
-            const auto a = whole.watch_list(Lit{code});
-            const auto b = one_by_one.watch_list(Lit{code});
-            EXPECT_EQ(clauses_in(whole, a), clauses_in(one_by_one, b)) << k << " literal " << code;
-            // The cached literals too.
-            for (std::size_t j = 0; j < std::min(a.size(), b.size()); ++j) {
-                EXPECT_TRUE(a[j].lit0 == b[j].lit0 && a[j].lit1 == b[j].lit1 &&
-                            a[j].lit2 == b[j].lit2)
-                    << k << " literal " << code << " entry " << j;
+    for (std::size_t k = 0; k < cases.size(); ++k) expect_same_load(cases[k], std::to_string(k));
+}
+
+// Empty and unit clauses at every place among longer ones: loading moves
+// from its run of long clauses to the clause-by-clause path at the first.
+TEST(SatLoad, ShortClausesAnywhereSameAsClauseByClause) {
+    std::mt19937 rng(515);
+    for (int round = 0; round < 3000; ++round) {
+        const int vars = 1 + static_cast<int>(rng() % 30);
+        const int count = static_cast<int>(rng() % 25);
+        Clauses clauses;
+        for (int i = 0; i < count; ++i) {
+            const unsigned kind = rng() % 10;
+            const int len = kind == 0 ? 0 : kind < 3 ? 1 : 2 + static_cast<int>(rng() % 5);
+            Clause c;
+            for (int j = 0; j < len; ++j) {
+                const int v = 1 + static_cast<int>(rng() % vars);
+                c.push_back(rng() % 2 ? v : -v);
             }
+            clauses.push_back(c);
         }
-        for (std::uint32_t v = 0; v < whole.num_vars(); ++v)
-            EXPECT_EQ(whole.var_value(Var{v}), one_by_one.var_value(Var{v})) << k << " var " << v;
+        expect_same_load(clauses, "round " + std::to_string(round));
+        if (HasFailure()) return;
+    }
+}
+
+// A formula loaded into a solver that already holds clauses keeps their
+// watches: the same as adding all the clauses one by one.
+TEST(SatLoad, AfterClausesAddedOneByOne) {
+    const Clauses before = {{1, -2}, {3}, {2, 3, -4}};
+    const Clauses after = {{-1, 4}, {}, {2, 5, 1}, {-3}};
+    Solver s = loaded(before);
+    s.load(to_cnf(after));
+    Clauses all = before;
+    all.insert(all.end(), after.begin(), after.end());
+    const Solver expected = loaded(all);
+    ASSERT_EQ(s.clause_count(), expected.clause_count());
+    for (std::size_t i = 0; i < s.clause_count(); ++i)
+        EXPECT_EQ(clause_at(s, i), clause_at(expected, i));
+    for (std::uint32_t code = 0; code < 2 * expected.num_vars(); ++code)
+        EXPECT_EQ(clauses_in(s, s.watch_list(Lit{code})),
+                  clauses_in(expected, expected.watch_list(Lit{code})))
+            << "literal " << code;
+}
+
+// A literal 0 breaks the reader's promise wherever it stands.
+TEST(SatLoad, ZeroLiteralIsAnInternalFailureAnywhere) {
+    const Clauses base = {{1, 2, 3}, {-1, 4}, {5}, {2, -3, 4, 6}};
+    for (std::size_t c = 0; c < base.size(); ++c) {
+        for (std::size_t j = 0; j < base[c].size(); ++j) {
+            Clauses clauses = base;
+            clauses[c][j] = 0;
+            Solver s;
+            EXPECT_THROW(s.load(to_cnf(clauses)), InternalFailure) << c << " " << j;
+        }
     }
 }
 
