@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -258,30 +259,41 @@ Clauses random_formula(std::mt19937& rng, int min_vars = 1, int max_vars = 40) {
 }
 
 // The decision order against a scan of the variables it holds: random
-// inserts, bumps of variables it does not hold (as analysis bumps assigned
-// ones), assignments and pops, on both of its forms (a bit set up to 64
-// variables, a heap beyond). Equal activities are common, so the tie rule is
-// exercised as well.
+// inserts of variables it does not hold, bumps of those (as analysis bumps
+// assigned ones) and pops, on both of its forms (a sorted array up to 64
+// variables, a heap beyond). Equal activities are common, +inf among them,
+// so the tie rule is exercised as well.
 TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
     std::mt19937 rng(99);
     for (const std::uint32_t n : {1u, 5u, 63u, 64u, 65u, 200u}) {
         std::vector<double> activity(n, 0.0);
-        VarOrder order(activity);
-        order.build_all(n);
-        std::vector<bool> held(n, true);
+        VarOrder order;
+        order.reset(n);
+        // Variables held from the start, added in a scrambled order.
+        std::vector<bool> held(n, false);
+        std::vector<std::uint32_t> start;
+        for (std::uint32_t v = 0; v < n; ++v) {
+            if (rng() % 4 != 0) start.push_back(v);
+        }
+        std::shuffle(start.begin(), start.end(), rng);
+        for (const std::uint32_t v : start) {
+            activity[v] = static_cast<double>(rng() % 3);
+            order.add(Var{v}, activity[v]);
+            held[v] = true;
+        }
+        order.ready();
         for (int step = 0; step < 20000; ++step) {
             const std::uint32_t v = rng() % n;
-            switch (rng() % 4) {
+            switch (rng() % 3) {
                 case 0:
-                    order.insert(Var{v});
+                    if (held[v]) break;
+                    order.insert(Var{v}, activity[v]);
                     held[v] = true;
                     break;
                 case 1:
-                    if (!held[v]) activity[v] += static_cast<double>(rng() % 3);
-                    break;
-                case 2:
-                    order.assigned(Var{v});
-                    held[v] = false;
+                    if (!held[v]) {
+                        activity[v] += rng() % 50 == 0 ? HUGE_VAL : static_cast<double>(rng() % 3);
+                    }
                     break;
                 default: {
                     std::uint32_t expected = n;
