@@ -47,35 +47,49 @@ class SortedOrder {
   public:
     static constexpr std::uint32_t kCapacity = 64;
 
-    void reset() { size_ = 0; }
-    bool empty() const { return size_ == 0; }
+    SortedOrder() = default;
+    // The end of the waiting variables points into the array: a copy takes
+    // its own.
+    SortedOrder(const SortedOrder& other) : entries_(other.entries_), top_(entries_.data() + other.size()) {}
+    SortedOrder& operator=(const SortedOrder& other) {
+        entries_ = other.entries_;
+        top_ = entries_.data() + other.size();
+        return *this;
+    }
+
+    void reset() { top_ = entries_.data() + 1; }
+    bool empty() const { return top_ == entries_.data() + 1; }
     // Not held, and not beyond the capacity.
     void insert(Var v, double activity) {
         // Activities are never negative, and the bits of non-negative doubles
         // (+inf included) order as the doubles do; the index breaks ties.
-        const Entry e = Entry{std::bit_cast<std::uint64_t>(activity), v.index};
-        std::uint32_t at = size_++;
-        while (at > 0 && before(e, entries_[at - 1])) {
-            entries_[at] = entries_[at - 1];
+        const Entry e{std::bit_cast<std::uint64_t>(activity), v.index};
+        Entry* at = top_++;
+        while (before(e, at[-1])) {
+            at[0] = at[-1];
             --at;
         }
-        entries_[at] = e;
+        *at = e;
     }
     // Not empty.
-    Var pop() { return Var{entries_[--size_].var}; }
+    Var pop() { return Var{(--top_)->var}; }
 
   private:
     struct Entry {
         std::uint64_t key;
         std::uint32_t var;
     };
+    std::size_t size() const { return static_cast<std::size_t>(top_ - entries_.data()); }
     // Whether `a` is decided after `b`.
     static bool before(const Entry& a, const Entry& b) {
         return a.key < b.key || (a.key == b.key && a.var < b.var);
     }
 
-    std::array<Entry, kCapacity> entries_;
-    std::uint32_t size_ = 0;
+    // From the second entry on, the waiting variables, the next decision
+    // last. The first entry is decided after no other, so that an insertion
+    // stops there without counting.
+    std::array<Entry, kCapacity + 1> entries_{};
+    Entry* top_ = entries_.data() + 1;  // after the last waiting variable
 };
 
 // The decision order: the variable of highest activity among those waiting,

@@ -223,7 +223,7 @@ bool Solver::scan_rest(ClauseRef c, Lit& to) const {
 // marked: its own literal in its reason is then bumped and passed over, and
 // it occurs in no later reason, since a reason's other literals were all
 // assigned before the entry it forced.
-void Solver::analyze(ClauseRef conflict, std::uint32_t& backjump_level) {
+[[gnu::always_inline]] inline void Solver::analyze(ClauseRef conflict, std::uint32_t& backjump_level) {
     const std::uint32_t level = trail_.level();
     const std::uint64_t mark = conflicts_;
     std::uint32_t counter = 0;
@@ -250,13 +250,16 @@ void Solver::analyze(ClauseRef conflict, std::uint32_t& backjump_level) {
     learnt_[0] = ~p;
 }
 
-void Solver::backjump(std::uint32_t level, Var reassigned) {
+[[gnu::always_inline]] inline void Solver::backjump(std::uint32_t level, Var reassigned) {
     if (level >= trail_.level()) return;
     const std::size_t s = trail_.start(level + 1);
     std::uint8_t* const values = lit_values_.data();
     const VarData* const vars = vars_.data();
-    for (std::size_t j = s; j < trail_.lits.size(); ++j) {
-        const Lit l = trail_.lits[j];
+    const Lit* const first = trail_.lits.begin() + s;
+    // Latest first: the decisions among them come back in the order they
+    // were taken, so each goes in above those that follow it.
+    for (const Lit* p = trail_.lits.end(); p != first;) {
+        const Lit l = *--p;
         set_states(values, l, kBothUndef);
         // The variable of the asserting literal is assigned again at once;
         // it rejoins the order when a later backjump frees it.
