@@ -50,10 +50,11 @@ class SortedOrder {
     SortedOrder() = default;
     // The end of the waiting variables points into the array: a copy takes
     // its own.
-    SortedOrder(const SortedOrder& other) : entries_(other.entries_), top_(entries_.data() + other.size()) {}
+    SortedOrder(const SortedOrder& other)
+        : entries_(other.entries_), top_(entries_.data() + other.top_offset()) {}
     SortedOrder& operator=(const SortedOrder& other) {
         entries_ = other.entries_;
-        top_ = entries_.data() + other.size();
+        top_ = entries_.data() + other.top_offset();
         return *this;
     }
 
@@ -79,7 +80,7 @@ class SortedOrder {
         std::uint64_t key;
         std::uint32_t var;
     };
-    std::size_t size() const { return static_cast<std::size_t>(top_ - entries_.data()); }
+    std::size_t top_offset() const { return static_cast<std::size_t>(top_ - entries_.data()); }
     // Whether `a` is decided after `b`.
     static bool before(const Entry& a, const Entry& b) {
         return a.key < b.key || (a.key == b.key && a.var < b.var);
@@ -129,9 +130,9 @@ class VarOrder {
             heap_.insert(v, activity);
         }
     }
-    // Not empty.
     Var pop() {
-        if (empty()) throw InternalFailure("no unassigned variable to decide");
+        if (small_ ? sorted_.empty() : heap_.empty()) [[unlikely]]
+            throw InternalFailure("no unassigned variable to decide");
         return small_ ? sorted_.pop() : heap_.pop();
     }
 
