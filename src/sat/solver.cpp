@@ -11,11 +11,12 @@ namespace nemox::sat {
 
 namespace {
 
-// Bytes per variable: literal states 2, level and reason 8, activity 8, heap
-// entry and position 20, seen 1, trail 4, two watch-list heads 48 and their
-// counts while loading 8; and the model's pair 48, built while the tables
-// still exist.
-constexpr double kBytesPerVar = 147;
+// Bytes per variable: literal states 2; activity, level, reason and mark 24;
+// trail entry and level start 8; learnt literal 4; two watch-list heads 48
+// and their counts while loading 8; beyond 64 variables the decision heap's
+// position 8 and entries up to 32, its growth doubling; and the model's pair
+// 48, built while the tables still exist.
+constexpr double kBytesPerVar = 182;
 
 std::uint32_t magnitude(std::int32_t d) {
     return d < 0 ? std::uint32_t{0} - static_cast<std::uint32_t>(d) : static_cast<std::uint32_t>(d);
@@ -199,7 +200,7 @@ bool Solver::scan_rest(ClauseRef c, Lit& to) const {
 // Forced inline: its two callers are the analysis loop. The variables
 // bumped are all assigned, so the decision order does not hear of it.
 [[gnu::always_inline]] inline void Solver::visit(ClauseRef c, std::uint32_t level,
-                                                 std::uint32_t& counter,
+                                                 std::uint32_t& counter, Lit*& tail,
                                                  std::uint32_t& backjump_level) {
     const double inc = var_inc_;
     const std::uint64_t mark = conflicts_;
@@ -212,7 +213,7 @@ bool Solver::scan_rest(ClauseRef c, Lit& to) const {
         if (d.level == level) {
             ++counter;
         } else {
-            learnt_.push_back(q);
+            *tail++ = q;
             backjump_level = std::max(backjump_level, d.level);
         }
     }
@@ -228,9 +229,10 @@ bool Solver::scan_rest(ClauseRef c, Lit& to) const {
     const std::uint64_t mark = conflicts_;
     std::uint32_t counter = 0;
     backjump_level = 0;
-    learnt_.truncate(0);
-    learnt_.push_back(Lit{0});  // slot for the asserting literal
-    visit(conflict, level, counter, backjump_level);
+    // The tail in a local, which the stores of the marks cannot reach.
+    Lit* const learnt = learnt_.data();
+    Lit* tail = learnt + 1;  // after the slot of the asserting literal
+    visit(conflict, level, counter, tail, backjump_level);
 
     // The entries marked at this level, from the last one down; those below
     // it are the learnt literals after the first.
@@ -245,9 +247,10 @@ bool Solver::scan_rest(ClauseRef c, Lit& to) const {
         if (--counter == 0) break;
         const ClauseRef reason = vars[p.var().index].reason;
         if (reason == kNoClause) throw InternalFailure("implied literal without a reason");
-        visit(reason, level, counter, backjump_level);
+        visit(reason, level, counter, tail, backjump_level);
     }
-    learnt_[0] = ~p;
+    learnt[0] = ~p;
+    learnt_.truncate(static_cast<std::size_t>(tail - learnt));
 }
 
 [[gnu::always_inline]] inline void Solver::backjump(std::uint32_t level, Var reassigned) {

@@ -96,8 +96,9 @@ class Solver {
     bool scan_rest(ClauseRef c, Lit& to) const;
     // First-UIP learning into `learnt_`, asserting literal first.
     void analyze(ClauseRef conflict, std::uint32_t& backjump_level);
-    // One clause of the analysis: bumps all, marks and sorts the new ones.
-    void visit(ClauseRef c, std::uint32_t level, std::uint32_t& counter,
+    // One clause of the analysis: bumps all, marks the new ones and counts
+    // those of `level` or appends them at `tail`.
+    void visit(ClauseRef c, std::uint32_t level, std::uint32_t& counter, Lit*& tail,
                std::uint32_t& backjump_level);
     // Undoes the levels above `level`; `reassigned` is about to be assigned.
     void backjump(std::uint32_t level, Var reassigned);
