@@ -61,16 +61,19 @@ class SortedOrder {
     void reset() { top_ = entries_.data() + 1; }
     bool empty() const { return top_ == entries_.data() + 1; }
     // Not held, and not beyond the capacity.
-    void insert(Var v, double activity) {
-        // Activities are never negative, and the bits of non-negative doubles
-        // (+inf included) order as the doubles do; the index breaks ties.
-        const Entry e{std::bit_cast<std::uint64_t>(activity), v.index};
-        Entry* at = top_++;
-        while (before(e, at[-1])) {
-            at[0] = at[-1];
-            --at;
+    void insert(Var v, double activity) { top_ = insert_below(top_, v, activity); }
+    // The variables of `first`..`last` but `skip`, none held, with their
+    // activities, the latest first: the decisions among them come back in
+    // the order they were taken, so each goes in above those after it.
+    template <class Activity>
+    void insert_all(const Lit* first, const Lit* last, Var skip, const Activity& activity) {
+        // The end in a local, which the stores into the array cannot reach.
+        Entry* top = top_;
+        for (const Lit* p = last; p != first;) {
+            const Var v = (--p)->var();
+            if (v != skip) top = insert_below(top, v, activity(v));
         }
-        *at = e;
+        top_ = top;
     }
     // Not empty.
     Var pop() { return Var{(--top_)->var}; }
@@ -80,6 +83,19 @@ class SortedOrder {
         std::uint64_t key;
         std::uint32_t var;
     };
+    // Inserts into the entries below `top`, returning the new end.
+    static Entry* insert_below(Entry* top, Var v, double activity) {
+        // Activities are never negative, and the bits of non-negative doubles
+        // (+inf included) order as the doubles do; the index breaks ties.
+        const Entry e{std::bit_cast<std::uint64_t>(activity), v.index};
+        Entry* at = top;
+        while (before(e, at[-1])) {
+            at[0] = at[-1];
+            --at;
+        }
+        *at = e;
+        return top + 1;
+    }
     std::size_t top_offset() const { return static_cast<std::size_t>(top_ - entries_.data()); }
     // Whether `a` is decided after `b`.
     static bool before(const Entry& a, const Entry& b) {
@@ -97,8 +113,8 @@ class SortedOrder {
 // ties to the highest index. The waiting variables are the unassigned ones,
 // and only assigned variables have their activity raised (conflict analysis
 // bumps the variables of falsified clauses), so the order never reorders a
-// waiting variable: one rejoins it through `insert` with its activity of the
-// moment. Up to 64 variables a sorted array, beyond that a heap.
+// waiting variable: one rejoins it through `insert_all` with its activity of
+// the moment. Up to 64 variables a sorted array, beyond that a heap.
 class VarOrder {
   public:
     // Empty, for variables 0..n-1.
@@ -122,12 +138,16 @@ class VarOrder {
         if (!small_) heap_.ready();
     }
     bool empty() const { return small_ ? sorted_.empty() : heap_.empty(); }
-    // `v` is not held.
-    void insert(Var v, double activity) {
+    // The variables of `first`..`last` but `skip`, none held, with their
+    // activities from `activity(Var)`: those a backjump frees.
+    template <class Activity>
+    void insert_all(const Lit* first, const Lit* last, Var skip, const Activity& activity) {
         if (small_) {
-            sorted_.insert(v, activity);
-        } else {
-            heap_.insert(v, activity);
+            sorted_.insert_all(first, last, skip, activity);
+            return;
+        }
+        for (const Lit* p = first; p != last; ++p) {
+            if (p->var() != skip) heap_.insert(p->var(), activity(p->var()));
         }
     }
     Var pop() {

@@ -259,15 +259,11 @@ bool Solver::scan_rest(ClauseRef c, Lit& to) const {
     std::uint8_t* const values = lit_values_.data();
     const VarData* const vars = vars_.data();
     const Lit* const first = trail_.lits.begin() + s;
-    // Latest first: the decisions among them come back in the order they
-    // were taken, so each goes in above those that follow it.
-    for (const Lit* p = trail_.lits.end(); p != first;) {
-        const Lit l = *--p;
-        set_states(values, l, kBothUndef);
-        // The variable of the asserting literal is assigned again at once;
-        // it rejoins the order when a later backjump frees it.
-        if (l.var() != reassigned) order_.insert(l.var(), vars[l.var().index].activity);
-    }
+    const Lit* const last = trail_.lits.end();
+    for (const Lit* p = first; p != last; ++p) set_states(values, *p, kBothUndef);
+    // The variable of the asserting literal is assigned again at once; it
+    // rejoins the order when a later backjump frees it.
+    order_.insert_all(first, last, reassigned, [vars](Var v) { return vars[v.index].activity; });
     trail_.lits.truncate(s);
     trail_.close_above(level);
     trail_.qhead = std::min(trail_.qhead, s);

@@ -259,8 +259,8 @@ Clauses random_formula(std::mt19937& rng, int min_vars = 1, int max_vars = 40) {
 }
 
 // The decision order against a scan of the variables it holds: random
-// inserts of variables it does not hold, bumps of those (as analysis bumps
-// assigned ones) and pops, on both of its forms (a sorted array up to 64
+// pairs of variables it does not hold freed together, one of them skipped,
+// bumps of those not held (as analysis bumps assigned ones) and pops, on both of its forms (a sorted array up to 64
 // variables, a heap beyond). Equal activities are common, +inf among them,
 // so the tie rule is exercised as well.
 TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
@@ -285,11 +285,18 @@ TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
         for (int step = 0; step < 20000; ++step) {
             const std::uint32_t v = rng() % n;
             switch (rng() % 3) {
-                case 0:
-                    if (held[v]) break;
-                    order.insert(Var{v}, activity[v]);
-                    held[v] = true;
+                case 0: {
+                    // Freed together, one of them assigned again at once.
+                    const std::uint32_t u = rng() % n;
+                    const Lit freed[] = {make_lit(Var{v}, true), make_lit(Var{u}, false)};
+                    const std::uint32_t skip = rng() % 2 ? v : u;
+                    if (held[v] || held[u]) break;
+                    order.insert_all(std::begin(freed), std::end(freed), Var{skip},
+                                     [&](Var w) { return activity[w.index]; });
+                    held[v] = held[u] = true;
+                    held[skip] = false;
                     break;
+                }
                 case 1:
                     if (!held[v]) {
                         activity[v] += rng() % 50 == 0 ? HUGE_VAL : static_cast<double>(rng() % 3);
