@@ -224,7 +224,8 @@ bool Solver::scan_rest(ClauseRef c, Lit& to) const {
 // marked: its own literal in its reason is then bumped and passed over, and
 // it occurs in no later reason, since a reason's other literals were all
 // assigned before the entry it forced.
-[[gnu::always_inline]] inline void Solver::analyze(ClauseRef conflict, std::uint32_t& backjump_level) {
+[[gnu::always_inline]] inline void Solver::analyze(ClauseRef conflict,
+                                                   std::uint32_t& backjump_level) {
     const std::uint32_t level = trail_.level();
     const std::uint64_t mark = conflicts_;
     std::uint32_t counter = 0;

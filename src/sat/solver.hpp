@@ -70,7 +70,7 @@ class Solver {
   private:
     // Everything analysis reads and writes of one variable, side by side.
     struct VarData {
-        double activity;     // decision score
+        double activity;      // decision score
         std::uint32_t level;  // while assigned
         ClauseRef reason;     // while assigned; kNoClause for a decision
         std::uint64_t mark;   // the number of the last conflict that saw it

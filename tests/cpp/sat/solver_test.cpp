@@ -260,9 +260,10 @@ Clauses random_formula(std::mt19937& rng, int min_vars = 1, int max_vars = 40) {
 
 // The decision order against a scan of the variables it holds: random
 // pairs of variables it does not hold freed together, one of them skipped,
-// bumps of those not held (as analysis bumps assigned ones) and pops, on both of its forms (a sorted array up to 64
-// variables, a heap beyond). Equal activities are common, +inf among them,
-// so the tie rule is exercised as well.
+// bumps of those not held (as analysis bumps assigned ones) and pops, on
+// both of its forms (a sorted array up to 64 variables, a heap beyond).
+// Equal activities are common, +inf among them, so the tie rule is
+// exercised as well.
 TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
     std::mt19937 rng(99);
     for (const std::uint32_t n : {1u, 5u, 63u, 64u, 65u, 200u}) {
