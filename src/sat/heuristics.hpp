@@ -151,7 +151,7 @@ class VarOrder {
         }
     }
     Var pop() {
-        if (small_ ? sorted_.empty() : heap_.empty()) [[unlikely]]
+        if (empty()) [[unlikely]]
             throw InternalFailure("no unassigned variable to decide");
         return small_ ? sorted_.pop() : heap_.pop();
     }
