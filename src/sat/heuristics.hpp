@@ -1,8 +1,8 @@
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
-#include <vector>
 
 #include "core/failure.hpp"
 #include "core/indexed_heap.hpp"
@@ -15,20 +15,13 @@ namespace nemox::sat {
 // activity never moves (see VarOrder), so the key it joined with stays true.
 class VarHeap {
   public:
-    explicit VarHeap(const std::vector<double>& activity) : activity_(activity) {}
-
-    void build_all(std::uint32_t n) {
-        heap_.reset(n);
-        for (std::uint32_t v = 0; v < n; ++v) heap_.append(v, activity_[v]);
-        heap_.heapify();
-    }
+    void reset(std::uint32_t n) { heap_.reset(n); }
+    // Before the search, in any order; `ready` puts them in order.
+    void add(Var v, double activity) { heap_.append(v.index, activity); }
+    void ready() { heap_.heapify(); }
     bool empty() const { return heap_.empty(); }
-    bool contains(Var v) const { return heap_.contains(v.index); }
-    void insert(Var v) {
-        if (!heap_.contains(v.index)) heap_.push(v.index, activity_[v.index]);
-    }
-    void remove(Var v) {
-        if (heap_.contains(v.index)) heap_.remove(v.index);
+    void insert(Var v, double activity) {
+        if (!heap_.contains(v.index)) heap_.push(v.index, activity);
     }
     Var pop() {
         const auto top = static_cast<std::uint32_t>(heap_.top());
@@ -42,97 +35,130 @@ class VarHeap {
             return a.key > b.key || (a.key == b.key && a.index > b.index);
         }
     };
-    const std::vector<double>& activity_;
     IndexedHeap<double, MoreActive> heap_;
+};
+
+// Up to 64 waiting variables kept sorted, the next decision last. Between
+// two conflicts only decisions assign, so the decisions after a conflict are
+// pops from the end; the variables a backjump frees are sorted back in, and
+// they go in near the end, since the variables just bumped are the most
+// active ones.
+class SortedOrder {
+  public:
+    static constexpr std::uint32_t kCapacity = 64;
+
+    SortedOrder() = default;
+    // The end of the waiting variables points into the array: a copy takes
+    // its own.
+    SortedOrder(const SortedOrder& other)
+        : entries_(other.entries_), top_(entries_.data() + other.top_offset()) {}
+    SortedOrder& operator=(const SortedOrder& other) {
+        entries_ = other.entries_;
+        top_ = entries_.data() + other.top_offset();
+        return *this;
+    }
+
+    void reset() { top_ = entries_.data() + 1; }
+    bool empty() const { return top_ == entries_.data() + 1; }
+    // Not held, and not beyond the capacity.
+    void insert(Var v, double activity) { top_ = insert_below(top_, v, activity); }
+    // The variables of `first`..`last` but `skip`, none held, with their
+    // activities, the latest first: the decisions among them come back in
+    // the order they were taken, so each goes in above those after it.
+    template <class Activity>
+    void insert_all(const Lit* first, const Lit* last, Var skip, const Activity& activity) {
+        // The end in a local, which the stores into the array cannot reach.
+        Entry* top = top_;
+        for (const Lit* p = last; p != first;) {
+            const Var v = (--p)->var();
+            if (v != skip) top = insert_below(top, v, activity(v));
+        }
+        top_ = top;
+    }
+    // Not empty.
+    Var pop() { return Var{(--top_)->var}; }
+
+  private:
+    struct Entry {
+        std::uint64_t key;
+        std::uint32_t var;
+    };
+    // Inserts into the entries below `top`, returning the new end.
+    static Entry* insert_below(Entry* top, Var v, double activity) {
+        // Activities are never negative, and the bits of non-negative doubles
+        // (+inf included) order as the doubles do; the index breaks ties.
+        const Entry e{std::bit_cast<std::uint64_t>(activity), v.index};
+        Entry* at = top;
+        while (before(e, at[-1])) {
+            at[0] = at[-1];
+            --at;
+        }
+        *at = e;
+        return top + 1;
+    }
+    std::size_t top_offset() const { return static_cast<std::size_t>(top_ - entries_.data()); }
+    // Whether `a` is decided after `b`.
+    static bool before(const Entry& a, const Entry& b) {
+        return a.key < b.key || (a.key == b.key && a.var < b.var);
+    }
+
+    // From the second entry on, the waiting variables, the next decision
+    // last. The first entry is decided after no other, so that an insertion
+    // stops there without counting.
+    std::array<Entry, kCapacity + 1> entries_{};
+    Entry* top_ = entries_.data() + 1;  // after the last waiting variable
 };
 
 // The decision order: the variable of highest activity among those waiting,
 // ties to the highest index. The waiting variables are the unassigned ones,
 // and only assigned variables have their activity raised (conflict analysis
 // bumps the variables of falsified clauses), so the order never reorders a
-// waiting variable: one rejoins it through `insert`. Up to 64 variables the waiting ones are a bit
-// set scanned at each pop, which costs less than keeping a heap in order
-// through every bump and backjump; beyond that, a heap.
+// waiting variable: one rejoins it through `insert_all` with its activity of
+// the moment. Up to 64 variables a sorted array, beyond that a heap.
 class VarOrder {
   public:
-    explicit VarOrder(const std::vector<double>& activity) : activity_(activity), heap_(activity) {}
-
-    void build_all(std::uint32_t n) {
-        small_ = n <= 64;
+    // Empty, for variables 0..n-1.
+    void reset(std::uint32_t n) {
+        small_ = n <= SortedOrder::kCapacity;
         if (small_) {
-            waiting_ = n == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
-            runner_up_ = kNoVar;
+            sorted_.reset();
         } else {
-            heap_.build_all(n);
+            heap_.reset(n);
         }
     }
-    bool empty() const { return small_ ? waiting_ == 0 : heap_.empty(); }
-    void insert(Var v) {
+    // Before the search, each variable at most once; then `ready`.
+    void add(Var v, double activity) {
         if (small_) {
-            waiting_ |= std::uint64_t{1} << v.index;
-            runner_up_ = kNoVar;
+            sorted_.insert(v, activity);
         } else {
-            heap_.insert(v);
+            heap_.add(v, activity);
         }
     }
-    // `v` was assigned without a pop: it leaves the order.
-    void assigned(Var v) {
-        if (!small_) {
-            heap_.remove(v);
+    void ready() {
+        if (!small_) heap_.ready();
+    }
+    bool empty() const { return small_ ? sorted_.empty() : heap_.empty(); }
+    // The variables of `first`..`last` but `skip`, none held, with their
+    // activities from `activity(Var)`: those a backjump frees.
+    template <class Activity>
+    void insert_all(const Lit* first, const Lit* last, Var skip, const Activity& activity) {
+        if (small_) {
+            sorted_.insert_all(first, last, skip, activity);
             return;
         }
-        waiting_ &= ~(std::uint64_t{1} << v.index);
-        if (runner_up_ == v.index) runner_up_ = kNoVar;
+        for (const Lit* p = first; p != last; ++p) {
+            if (p->var() != skip) heap_.insert(p->var(), activity(p->var()));
+        }
     }
-    // Not empty.
     Var pop() {
-        if (empty()) throw InternalFailure("no unassigned variable to decide");
-        if (!small_) return heap_.pop();
-        // Between two decisions without a conflict nothing but the first
-        // decision changes, so the runner-up of the last scan comes next.
-        if (runner_up_ != kNoVar) {
-            const std::uint32_t v = runner_up_;
-            runner_up_ = kNoVar;
-            waiting_ &= ~(std::uint64_t{1} << v);
-            return Var{v};
-        }
-        // The scan of the waiting variables in index order: a later one with
-        // an activity at least as high takes over.
-        std::uint64_t rest = waiting_;
-        std::uint32_t best = static_cast<std::uint32_t>(std::countr_zero(rest));
-        double best_activity = activity_[best];
-        // Below every activity, so that the first variable after `best` is
-        // the runner-up until a better one comes.
-        std::uint32_t second = kNoVar;
-        double second_activity = -1;
-        rest &= rest - 1;
-        while (rest != 0) {
-            const auto v = static_cast<std::uint32_t>(std::countr_zero(rest));
-            rest &= rest - 1;
-            const double a = activity_[v];
-            if (a >= best_activity) {
-                second = best;
-                second_activity = best_activity;
-                best = v;
-                best_activity = a;
-            } else if (a >= second_activity) {
-                second = v;
-                second_activity = a;
-            }
-        }
-        waiting_ &= ~(std::uint64_t{1} << best);
-        runner_up_ = second;
-        return Var{best};
+        if (empty()) [[unlikely]]
+            throw InternalFailure("no unassigned variable to decide");
+        return small_ ? sorted_.pop() : heap_.pop();
     }
 
   private:
-    static constexpr std::uint32_t kNoVar = UINT32_MAX;
-
-    const std::vector<double>& activity_;
     bool small_ = true;
-    std::uint64_t waiting_ = 0;
-    // The next pop's answer when nothing changed since the last scan.
-    std::uint32_t runner_up_ = kNoVar;
+    SortedOrder sorted_;
     VarHeap heap_;
 };
 

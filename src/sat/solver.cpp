@@ -1,7 +1,9 @@
 #include "sat/solver.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
+#include <cstring>
 
 #include "core/memory.hpp"
 
@@ -9,15 +11,24 @@ namespace nemox::sat {
 
 namespace {
 
-// Bytes per variable: literal states 2, level and reason 8, activity 8, heap
-// entry and position 20, seen 1, trail 4, two watch-list heads 48 and their
-// counts while loading 8; and the model's pair 48, built while the tables
-// still exist.
-constexpr double kBytesPerVar = 147;
+// Bytes per variable: literal states 2; activity, level, reason and mark 24;
+// trail entry and level start 8; learnt literal 4; two watch-list heads 48
+// and their counts while loading 8; beyond 64 variables the decision heap's
+// position 8 and entries up to 32, its growth doubling; and the model's pair
+// 48, built while the tables still exist.
+constexpr double kBytesPerVar = 182;
 
 std::uint32_t magnitude(std::int32_t d) {
     return d < 0 ? std::uint32_t{0} - static_cast<std::uint32_t>(d) : static_cast<std::uint32_t>(d);
 }
+
+// Both literal states of a variable in one store: the pair of bytes at the
+// even code, the positive literal's byte second (little-endian).
+static_assert(std::endian::native == std::endian::little);
+void set_states(std::uint8_t* values, Lit l, std::uint16_t pair) {
+    std::memcpy(values + (l.code & ~1u), &pair, sizeof pair);
+}
+constexpr std::uint16_t kBothUndef = Undef | Undef << 8;
 
 }  // namespace
 
@@ -28,9 +39,7 @@ void Solver::ensure_vars(std::uint64_t n) {
                    "machine has");
     num_vars_ = n;
     lit_values_.resize(2 * n, Undef);
-    vars_.resize(n, VarData{0, kNoClause});
-    activity_.resize(n, 0.0);
-    seen_.resize(n, 0);
+    vars_.resize(n, VarData{0.0, 0, kNoClause, 0});
     watches_.resize(2 * n);
     trail_.reserve(n);
     learnt_.reserve(n + 1);
@@ -39,9 +48,11 @@ void Solver::ensure_vars(std::uint64_t n) {
 // Forced inline: called from four places, which keeps the compiler from
 // inlining it by itself, and it runs at every decision and conflict.
 [[gnu::always_inline]] inline void Solver::assign(Lit l, ClauseRef reason) {
-    lit_values_[l.code] = True;
-    lit_values_[(~l).code] = False;
-    vars_[l.var().index] = VarData{trail_.level(), reason};
+    // True for the literal, False for its complement.
+    set_states(lit_values_.data(), l, static_cast<std::uint16_t>(1u << (8 * (l.code & 1u))));
+    VarData& d = vars_[l.var().index];
+    d.level = trail_.level();
+    d.reason = reason;
     trail_.lits.push_back(l);
 }
 
@@ -186,65 +197,72 @@ bool Solver::scan_rest(ClauseRef c, Lit& to) const {
 
 // Forced inline: its two callers are the analysis loop. The variables
 // bumped are all assigned, so the decision order does not hear of it.
-[[gnu::always_inline]] inline void Solver::visit(ClauseRef c, std::uint32_t skip,
-                                                 std::uint32_t level, std::uint32_t& counter,
+[[gnu::always_inline]] inline void Solver::visit(ClauseRef c, std::uint32_t level,
+                                                 std::uint32_t& counter, Lit*& tail,
                                                  std::uint32_t& backjump_level) {
     const double inc = var_inc_;
+    const std::uint64_t mark = conflicts_;
+    VarData* const vars = vars_.data();
     for (const Lit q : clauses_.lits(c)) {
-        const std::uint32_t v = q.var().index;
-        activity_[v] += inc;
-        if (v == skip || seen_[v]) continue;
-        seen_[v] = 1;
-        const std::uint32_t l = vars_[v].level;
-        if (l == level) {
+        VarData& d = vars[q.var().index];
+        d.activity += inc;
+        if (d.mark == mark) continue;
+        d.mark = mark;
+        if (d.level == level) {
             ++counter;
         } else {
-            learnt_.push_back(q);
-            backjump_level = std::max(backjump_level, l);
+            *tail++ = q;
+            backjump_level = std::max(backjump_level, d.level);
         }
     }
 }
 
-void Solver::analyze(ClauseRef conflict, std::uint32_t& backjump_level) {
+// A variable is marked by the number of the conflict, so the marks of the
+// last analysis need no clearing. The variable of each resolved entry stays
+// marked: its own literal in its reason is then bumped and passed over, and
+// it occurs in no later reason, since a reason's other literals were all
+// assigned before the entry it forced.
+[[gnu::always_inline]] inline void Solver::analyze(ClauseRef conflict,
+                                                   std::uint32_t& backjump_level) {
     const std::uint32_t level = trail_.level();
+    const std::uint64_t mark = conflicts_;
     std::uint32_t counter = 0;
     backjump_level = 0;
-    learnt_.truncate(0);
-    learnt_.push_back(Lit{0});  // slot for the asserting literal
-    visit(conflict, UINT32_MAX, level, counter, backjump_level);
+    // The tail in a local, which the stores of the marks cannot reach.
+    Lit* const learnt = learnt_.data();
+    Lit* tail = learnt + 1;  // after the slot of the asserting literal
+    visit(conflict, level, counter, tail, backjump_level);
 
-    // Every variable marked at this level is unmarked on the way down the
-    // trail; those below it are the learnt literals after the first.
+    // The entries marked at this level, from the last one down; those below
+    // it are the learnt literals after the first.
+    const VarData* const vars = vars_.data();
     std::size_t i = trail_.lits.size();
     Lit p{0};
     for (;;) {
         do {
             if (i == 0) throw InternalFailure("conflict analysis ran off the trail");
-            --i;
-        } while (!seen_[trail_.lits[i].var().index]);
-        p = trail_.lits[i];
-        const std::uint32_t v = p.var().index;
-        seen_[v] = 0;
+            p = trail_.lits[--i];
+        } while (vars[p.var().index].mark != mark);
         if (--counter == 0) break;
-        const ClauseRef reason = vars_[v].reason;
+        const ClauseRef reason = vars[p.var().index].reason;
         if (reason == kNoClause) throw InternalFailure("implied literal without a reason");
-        visit(reason, v, level, counter, backjump_level);
+        visit(reason, level, counter, tail, backjump_level);
     }
-    learnt_[0] = ~p;
-    for (std::size_t j = 1; j < learnt_.size(); ++j) seen_[learnt_[j].var().index] = 0;
+    learnt[0] = ~p;
+    learnt_.truncate(static_cast<std::size_t>(tail - learnt));
 }
 
-void Solver::backjump(std::uint32_t level, Var reassigned) {
+[[gnu::always_inline]] inline void Solver::backjump(std::uint32_t level, Var reassigned) {
     if (level >= trail_.level()) return;
     const std::size_t s = trail_.start(level + 1);
-    for (std::size_t j = s; j < trail_.lits.size(); ++j) {
-        const Lit l = trail_.lits[j];
-        lit_values_[l.code] = Undef;
-        lit_values_[(~l).code] = Undef;
-        // The variable of the asserting literal is assigned again at once;
-        // it rejoins the order when a later backjump frees it.
-        if (l.var() != reassigned) order_.insert(l.var());
-    }
+    std::uint8_t* const values = lit_values_.data();
+    const VarData* const vars = vars_.data();
+    const Lit* const first = trail_.lits.begin() + s;
+    const Lit* const last = trail_.lits.end();
+    for (const Lit* p = first; p != last; ++p) set_states(values, *p, kBothUndef);
+    // The variable of the asserting literal is assigned again at once; it
+    // rejoins the order when a later backjump frees it.
+    order_.insert_all(first, last, reassigned, [vars](Var v) { return vars[v.index].activity; });
     trail_.lits.truncate(s);
     trail_.close_above(level);
     trail_.qhead = std::min(trail_.qhead, s);
@@ -261,8 +279,12 @@ void Solver::backjump(std::uint32_t level, Var reassigned) {
 SolverResult Solver::solve() {
     // An empty clause in the input, or two contradicting units.
     if (has_empty_clause_) return prove_unsat();
-    order_.build_all(static_cast<std::uint32_t>(num_vars_));
-    for (const Lit l : trail_.lits) order_.assigned(l.var());
+    // The variables that loading left unassigned.
+    order_.reset(static_cast<std::uint32_t>(num_vars_));
+    for (std::uint32_t v = 0; v < num_vars_; ++v) {
+        if (lit_values_[2 * v] == Undef) order_.add(Var{v}, vars_[v].activity);
+    }
+    order_.ready();
     for (;;) {
         const ClauseRef conflict = propagate();
         if (conflict != kNoClause) {
@@ -277,7 +299,6 @@ SolverResult Solver::solve() {
             if (learnt_lits.size() >= 2) watch(learnt, learnt_lits);
             backjump(backjump_level, learnt_lits[0].var());
             assign(learnt_lits[0], learnt);
-            order_.assigned(learnt_lits[0].var());
             var_inc_ /= var_decay_;
             interrupt_.poll(static_cast<std::int64_t>(learnt_lits.size()) + 16, conflicts_);
             continue;

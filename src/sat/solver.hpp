@@ -26,7 +26,7 @@ class Solver {
     // `answer_bytes_per_var`: what the caller's form of the answer needs per
     // variable, counted in the memory check before the tables are allocated.
     explicit Solver(Interrupt interrupt = Interrupt(), double answer_bytes_per_var = 0)
-        : order_(activity_), interrupt_(interrupt), answer_bytes_per_var_(answer_bytes_per_var) {}
+        : interrupt_(interrupt), answer_bytes_per_var_(answer_bytes_per_var) {}
 
     // ---- Problem
     // Sizes the per-variable tables for variables 0..n-1 (never shrinks).
@@ -68,10 +68,12 @@ class Solver {
     std::uint64_t learnt_literals() const { return learnt_literals_; }
 
   private:
-    // Level and reason of an assigned variable, read together by analysis.
+    // Everything analysis reads and writes of one variable, side by side.
     struct VarData {
-        std::uint32_t level;
-        ClauseRef reason;
+        double activity;      // decision score
+        std::uint32_t level;  // while assigned
+        ClauseRef reason;     // while assigned; kNoClause for a decision
+        std::uint64_t mark;   // the number of the last conflict that saw it
     };
 
     // ---- Problem
@@ -94,8 +96,9 @@ class Solver {
     bool scan_rest(ClauseRef c, Lit& to) const;
     // First-UIP learning into `learnt_`, asserting literal first.
     void analyze(ClauseRef conflict, std::uint32_t& backjump_level);
-    // One clause of the analysis: bumps all, marks and sorts the new ones.
-    void visit(ClauseRef c, std::uint32_t skip, std::uint32_t level, std::uint32_t& counter,
+    // One clause of the analysis: bumps all, marks the new ones and counts
+    // those of `level` or appends them at `tail`.
+    void visit(ClauseRef c, std::uint32_t level, std::uint32_t& counter, Lit*& tail,
                std::uint32_t& backjump_level);
     // Undoes the levels above `level`; `reassigned` is about to be assigned.
     void backjump(std::uint32_t level, Var reassigned);
@@ -110,14 +113,12 @@ class Solver {
     Watches watches_;                       // watch lists by literal
     Trail trail_;                           // assignments and decision levels
     std::vector<std::uint8_t> lit_values_;  // LBool of every literal, both polarities in step
-    std::vector<VarData> vars_;             // level and reason of each assigned variable
-    std::vector<double> activity_;          // decision scores
+    std::vector<VarData> vars_;             // activity, level, reason and mark by variable
     VarOrder order_;                        // variables waiting for a decision
     double var_inc_ = 1.0;                  // current bump amount
     double var_decay_ = 0.95;               // var_inc_ is divided by it after each conflict
     std::uint64_t num_vars_ = 0;            // size of the per-variable tables
     bool has_empty_clause_ = false;         // an empty clause was stored
-    std::vector<std::uint8_t> seen_;        // analysis marks, cleared through learnt_
     FixedStack<Lit> learnt_;                // the clause being learnt
     ProofSink* proof_ = nullptr;            // where learnt clauses go, if anywhere
     std::vector<std::int32_t> proof_lits_;  // one proof clause in DIMACS literals

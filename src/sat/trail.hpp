@@ -27,6 +27,7 @@ class FixedStack {
     void push_back(T value) { data_[size_++] = value; }
     // Keeps the first `n` entries.
     void truncate(std::size_t n) { size_ = n; }
+    T* data() { return data_.get(); }
     const T* begin() const { return data_.get(); }
     const T* end() const { return data_.get() + size_; }
     std::span<const T> view() const { return {data_.get(), size_}; }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -319,30 +320,49 @@ Clauses random_formula(std::mt19937& rng, int min_vars = 1, int max_vars = 40) {
 }
 
 // The decision order against a scan of the variables it holds: random
-// inserts, bumps of variables it does not hold (as analysis bumps assigned
-// ones), assignments and pops, on both of its forms (a bit set up to 64
-// variables, a heap beyond). Equal activities are common, so the tie rule is
+// pairs of variables it does not hold freed together, one of them skipped,
+// bumps of those not held (as analysis bumps assigned ones) and pops, on
+// both of its forms (a sorted array up to 64 variables, a heap beyond).
+// Equal activities are common, +inf among them, so the tie rule is
 // exercised as well.
 TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
     std::mt19937 rng(99);
     for (const std::uint32_t n : {1u, 5u, 63u, 64u, 65u, 200u}) {
         std::vector<double> activity(n, 0.0);
-        VarOrder order(activity);
-        order.build_all(n);
-        std::vector<bool> held(n, true);
+        VarOrder order;
+        order.reset(n);
+        // Variables held from the start, added in a scrambled order.
+        std::vector<bool> held(n, false);
+        std::vector<std::uint32_t> start;
+        for (std::uint32_t v = 0; v < n; ++v) {
+            if (rng() % 4 != 0) start.push_back(v);
+        }
+        std::shuffle(start.begin(), start.end(), rng);
+        for (const std::uint32_t v : start) {
+            activity[v] = static_cast<double>(rng() % 3);
+            order.add(Var{v}, activity[v]);
+            held[v] = true;
+        }
+        order.ready();
         for (int step = 0; step < 20000; ++step) {
             const std::uint32_t v = rng() % n;
-            switch (rng() % 4) {
-                case 0:
-                    order.insert(Var{v});
-                    held[v] = true;
+            switch (rng() % 3) {
+                case 0: {
+                    // Freed together, one of them assigned again at once.
+                    const std::uint32_t u = rng() % n;
+                    const Lit freed[] = {make_lit(Var{v}, true), make_lit(Var{u}, false)};
+                    const std::uint32_t skip = rng() % 2 ? v : u;
+                    if (held[v] || held[u]) break;
+                    order.insert_all(std::begin(freed), std::end(freed), Var{skip},
+                                     [&](Var w) { return activity[w.index]; });
+                    held[v] = held[u] = true;
+                    held[skip] = false;
                     break;
+                }
                 case 1:
-                    if (!held[v]) activity[v] += static_cast<double>(rng() % 3);
-                    break;
-                case 2:
-                    order.assigned(Var{v});
-                    held[v] = false;
+                    if (!held[v]) {
+                        activity[v] += rng() % 50 == 0 ? HUGE_VAL : static_cast<double>(rng() % 3);
+                    }
                     break;
                 default: {
                     std::uint32_t expected = n;
@@ -421,10 +441,12 @@ TEST_P(SatFamilies, SameAnswersAsTheLiteralSearch) {
 // Every clause stored, learnt ones included, in the order stored, against
 // the literal search: the same database means the same decisions, conflicts
 // and analyses all along, not only the same final answer.
-void expect_same_clause_database(const Clauses& clauses, const std::string& where) {
+void expect_same_clause_database(const Clauses& clauses, const std::string& where,
+                                 std::uint64_t* conflicts = nullptr) {
     Solver fast;
     fast.load(to_cnf(clauses));
     const SolverResult answer = fast.solve();
+    if (conflicts != nullptr) *conflicts = fast.conflicts();
     reference::Solver literal;
     for (const auto& c : clauses) literal.add_clause(c);
     ASSERT_EQ(answer, literal.solve()) << where;
@@ -495,12 +517,9 @@ TEST(SatDifferential, SameAnswersAsTheLiteralSearch) {
 namespace nemox::sat {
 namespace {
 
-// Seven pigeons into six holes: about 29,000 conflicts, far
-// past the 13,838th, where the bump amount overflows to infinity and the tie
-// rule on equal (infinite) activities decides.
-// Unit clauses, empty ones and wide clauses past the bit-set order: the
+// Unit clauses, empty ones and wide clauses past the sorted order: the
 // units assigned while loading must never be decided.
-TEST(SatDifferential, SameClauseDatabaseWithUnitsPastTheBitSet) {
+TEST(SatDifferential, SameClauseDatabaseWithUnitsPastTheSortedOrder) {
     std::mt19937 rng(65);
     for (int round = 0; round < 400; ++round) {
         expect_same_clause_database(random_formula(rng, 60, 130), "round " + std::to_string(round));
@@ -508,8 +527,22 @@ TEST(SatDifferential, SameClauseDatabaseWithUnitsPastTheBitSet) {
     }
 }
 
-TEST(SatDifferential, SameAnswerPastActivityOverflow) {
-    const int holes = 6, pigeons = 7;
+// The same within it: units, empty clauses, duplicates and complementary
+// literals over 1 to 64 variables, the last 64 being the array's capacity.
+TEST(SatDifferential, SameClauseDatabaseWithUnitsInTheSortedOrder) {
+    std::mt19937 rng(64);
+    for (int round = 0; round < 1500; ++round) {
+        expect_same_clause_database(random_formula(rng, 1, 64), "round " + std::to_string(round));
+        if (HasFatalFailure()) return;
+    }
+}
+
+// p pigeons into p - 1 holes, and `extra` variables bound in pairs by (a b)
+// and (-a -b), which are decided first (highest indices at equal activity)
+// and take the formula past 64 variables, into the heap. The symmetry makes
+// equal activities common.
+Clauses pigeons(int pigeons, int extra) {
+    const int holes = pigeons - 1;
     auto var = [&](int p, int h) { return p * holes + h + 1; };
     Clauses clauses;
     for (int p = 0; p < pigeons; ++p) {
@@ -520,12 +553,33 @@ TEST(SatDifferential, SameAnswerPastActivityOverflow) {
     for (int h = 0; h < holes; ++h)
         for (int p1 = 0; p1 < pigeons; ++p1)
             for (int p2 = p1 + 1; p2 < pigeons; ++p2) clauses.push_back({-var(p1, h), -var(p2, h)});
-    Solver s;
-    s.load(to_cnf(clauses));
-    const SolverResult fast = s.solve();
-    EXPECT_GT(s.conflicts(), 13838u);
-    EXPECT_FALSE(fast.is_sat());
-    EXPECT_EQ(fast, solve_reference(clauses));
+    for (int k = 0; k + 1 < extra; k += 2) {
+        const int a = pigeons * holes + k + 1;
+        clauses.push_back({a, a + 1});
+        clauses.push_back({-a, -(a + 1)});
+    }
+    return clauses;
+}
+
+struct Pigeons {
+    int pigeons;
+    int extra;
+    std::uint64_t min_conflicts;
+};
+
+// Seven pigeons give about 29,000 conflicts, far past the 13,838th, where the
+// bump amount overflows to infinity and the tie rule on equal (infinite)
+// activities decides, in both forms of the decision order.
+TEST(SatDifferential, SameClauseDatabaseOnPigeonsPastActivityOverflow) {
+    for (const Pigeons& c : {Pigeons{5, 0, 50}, Pigeons{6, 0, 500}, Pigeons{6, 30, 500},
+                             Pigeons{7, 0, 13838}, Pigeons{7, 28, 13838}}) {
+        const std::string where =
+            std::to_string(c.pigeons) + " pigeons, " + std::to_string(c.extra) + " extra";
+        std::uint64_t conflicts = 0;
+        expect_same_clause_database(pigeons(c.pigeons, c.extra), where, &conflicts);
+        if (HasFatalFailure()) return;
+        EXPECT_GT(conflicts, c.min_conflicts) << where;
+    }
 }
 
 }  // namespace
