@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -64,39 +63,28 @@ class Watches {
         // reload the tables at every entry.
         Watch** const ends = ends_.data();
         Watch* const* const caps = caps_.data();
-        Watch* begin = begins_[f.code];
-        Watch* p = begin;
-        Watch* end = ends[f.code];
-        if (end - p >= kRunList) [[unlikely]] {
-            const std::size_t at = walk_runs(f, find);
-            begin = begins_[f.code];
-            p = begin + at;
-            end = ends[f.code];
-        } else {
-            for (; p != end; ++p) {
-                Lit to;
-                if (!find(*p, to)) [[unlikely]] {
-                    break;
-                }
-                Watch** const tail = ends + to.code;
-                if (*tail == caps[to.code]) [[unlikely]] {
-                    // Growing may move every list, this one included. The
-                    // list is named by its slot, so that the literal need not
-                    // be kept.
-                    const std::ptrdiff_t at = p - begin, n = end - begin;
-                    grow(Lit{static_cast<std::uint32_t>(tail - ends_.data())});
-                    begin = begins_[f.code];
-                    p = begin + at;
-                    end = begin + n;
-                }
-                *(*tail)++ = *p;
+        const Watch* begin = begins_[f.code];
+        const Watch* p = begin;
+        const Watch* end = ends[f.code];
+        for (; p != end; ++p) {
+            Lit to;
+            if (!find(*p, to)) [[unlikely]] {
+                // The rebuild rewrites the list: the clause is taken first.
+                const ClauseRef conflict = p->clause;
+                restore_after_conflict(f, static_cast<std::size_t>(p - begin));
+                return conflict;
             }
-        }
-        if (p != end) [[unlikely]] {
-            // The rebuild rewrites the list: the clause is taken first.
-            const ClauseRef conflict = p->clause;
-            restore_after_conflict(f, static_cast<std::size_t>(p - begin));
-            return conflict;
+            Watch** const tail = ends + to.code;
+            if (*tail == caps[to.code]) [[unlikely]] {
+                // Growing may move every list, this one included. The list
+                // is named by its slot, so that the literal need not be kept.
+                const std::ptrdiff_t at = p - begin, n = end - begin;
+                grow(Lit{static_cast<std::uint32_t>(tail - ends_.data())});
+                begin = begins_[f.code];
+                p = begin + at;
+                end = begin + n;
+            }
+            *(*tail)++ = *p;
         }
         ends[f.code] = begins_[f.code];
         return kNoClause;
@@ -105,71 +93,6 @@ class Watches {
     void restore_after_conflict(Lit l, std::size_t removed);
 
   private:
-    // Lists this long or longer are walked by runs of one destination,
-    // which saves more than its setup only when the runs are long.
-    static constexpr std::ptrdiff_t kRunList = 32;
-
-    // By runs: consecutive entries of a long list nearly always go to the
-    // same list, `cur`, whose end is kept as an offset from `p` while it
-    // stays the destination; `limit` stops the run where that list is full
-    // or the walk ends. The first entry finds no list open (`cur` is f,
-    // never a destination), so it takes the slow road through `limit`.
-    // Returns the place of the conflict entry in the list of `f`, or its
-    // length. Out of line, so that the walk of short lists keeps its
-    // registers; `find` copied, so that what it holds stays in registers.
-    template <class Find>
-    [[gnu::noinline]] std::size_t walk_runs(Lit f, const Find& find_ref) {
-        Find find = find_ref;
-        Watch** const ends = ends_.data();
-        Watch* const* const caps = caps_.data();
-        Watch* begin = begins_[f.code];
-        Watch* p = begin;
-        Watch* end = ends[f.code];
-        Lit cur = f;
-        std::ptrdiff_t shift = offset(p, end);
-        Watch* limit = begin;
-        // Closes the list of `cur` and opens that of `to`.
-        auto open = [&](Lit to) {
-            ends[cur.code] = at_offset(p, shift);
-            if (ends[to.code] == caps[to.code]) [[unlikely]] {
-                // Growing may move every list, this one included.
-                const std::ptrdiff_t at = p - begin, n = end - begin;
-                grow(to);
-                begin = begins_[f.code];
-                p = begin + at;
-                end = begin + n;
-            }
-            cur = to;
-            shift = offset(p, ends[to.code]);
-            limit = at_offset(p, std::min(offset(p, end), offset(ends[to.code], caps[to.code])));
-        };
-        for (;;) {
-            Lit to;
-            if (p == limit) [[unlikely]] {
-                // The end of the walk, or the destination is full or none.
-                if (p == end || !find(*p, to)) break;
-                open(to);
-            } else if (!find(*p, to)) [[unlikely]] {
-                break;
-            } else if (to != cur) [[unlikely]] {
-                open(to);
-            }
-            *at_offset(p, shift) = *p;
-            ++p;
-        }
-        ends[cur.code] = at_offset(p, shift);
-        return static_cast<std::size_t>(p - begin);
-    }
-
-    // The distance from `from` to `to` in bytes, and back: a store through
-    // it takes one instruction where an index of 16-byte entries takes two.
-    static std::ptrdiff_t offset(const Watch* from, const Watch* to) {
-        return reinterpret_cast<const char*>(to) - reinterpret_cast<const char*>(from);
-    }
-    static Watch* at_offset(Watch* from, std::ptrdiff_t bytes) {
-        return reinterpret_cast<Watch*>(reinterpret_cast<char*>(from) + bytes);
-    }
-
     static constexpr std::uint32_t kNone = UINT32_MAX;
     // Up to this many removals, or this many entries in the list when more
     // than half go, a rebuild searches directly, without a table.

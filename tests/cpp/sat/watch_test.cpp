@@ -157,8 +157,8 @@ TEST(SatWalk, SameAnswersAsTheLiteralSearchOnMixedLengths) {
 }
 
 // The whole clause database and every watch list, order and cached
-// literals included, against the literal search after it ends: lists long
-// enough to be walked by runs, and conflicts in the middle of them.
+// literals included, against the literal search after it ends: lists of
+// hundreds of entries, and conflicts in the middle of them.
 TEST(SatWalk, SameDatabaseAndListsAsTheLiteralSearchOnMixedLengths) {
     std::mt19937 rng(4711);
     std::size_t longest = 0;
@@ -198,7 +198,7 @@ TEST(SatWalk, SameDatabaseAndListsAsTheLiteralSearchOnMixedLengths) {
             longest = std::max(longest, list.size());
         }
     }
-    // Lists many times longer than the shortest walked by runs.
+    // The searches must fill some lists with learnt clauses.
     EXPECT_GE(longest, 200u);
 }
 
