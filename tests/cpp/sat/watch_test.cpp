@@ -7,6 +7,7 @@
 #include <numeric>
 #include <random>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "sat/clauses.hpp"
@@ -330,6 +331,52 @@ TEST(SatWalk, SameAnswersAsTheLiteralSearchOnMixedLengths) {
     EXPECT_GT(unsat, 200);
     EXPECT_LT(unsat, 800);
     EXPECT_GT(most_conflicts, 2000u);
+}
+
+// The whole clause database and every watch list, order and cached
+// literals included, against the literal search after it ends: lists of
+// hundreds of entries, and conflicts in the middle of them.
+TEST(SatWalk, SameDatabaseAndListsAsTheLiteralSearchOnMixedLengths) {
+    std::mt19937 rng(4711);
+    std::size_t longest = 0;
+    for (int round = 0; round < 300; ++round) {
+        const Clauses clauses = mixed_lengths(rng);
+        Solver s;
+        s.load(to_cnf(clauses));
+        const SolverResult fast = s.solve();
+        reference::Solver ref;
+        for (const auto& c : clauses) ref.add_clause(c);
+        ASSERT_EQ(fast, ref.solve()) << "round " << round;
+        const std::vector<ClauseRef> refs = s.clause_refs();
+        ASSERT_EQ(refs.size(), ref.clauses.size()) << "round " << round;
+        std::unordered_map<std::uint32_t, std::uint64_t> index;
+        std::vector<std::vector<Lit>> lits(refs.size());
+        for (std::size_t i = 0; i < refs.size(); ++i) {
+            index[refs[i].offset] = i;
+            for (const reference::Lit l : ref.clauses[i].lits)
+                lits[i].push_back(make_lit(Var{static_cast<std::uint32_t>(l.var)}, l.positive));
+            const auto got = s.clause(refs[i]);
+            ASSERT_EQ(std::vector<Lit>(got.begin(), got.end()), lits[i])
+                << "round " << round << " clause " << i;
+        }
+        ASSERT_EQ(ref.watches.size(), 2 * s.num_vars()) << "round " << round;
+        for (std::uint32_t code = 0; code < ref.watches.size(); ++code) {
+            const auto list = s.watch_list(Lit{code});
+            std::vector<std::uint64_t> got;
+            for (const Watch& w : list) {
+                const std::uint64_t i = index.at(w.clause.offset);
+                got.push_back(i);
+                const std::vector<Lit>& c = lits[i];
+                ASSERT_TRUE(w.lit0 == c[0] && w.lit1 == c[1] &&
+                            w.lit2 == c[std::min<std::size_t>(2, c.size() - 1)])
+                    << "round " << round << " literal " << code << " clause " << i;
+            }
+            ASSERT_EQ(got, ref.watches[code]) << "round " << round << " literal " << code;
+            longest = std::max(longest, list.size());
+        }
+    }
+    // The searches must fill some lists with learnt clauses.
+    EXPECT_GE(longest, 200u);
 }
 
 }  // namespace
