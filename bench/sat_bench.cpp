@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
                     static_cast<unsigned long long>(solver.decisions()),
                     static_cast<unsigned long long>(solver.conflicts()),
                     static_cast<unsigned long long>(solver.watch_visits()), read_s, load_s, solve_s,
-                    parsed.value().literals.size());
+                    parsed.value().literals().size());
         if (reference) {
             t0 = Clock::now();
             nemox::sat::reference::Solver ref;

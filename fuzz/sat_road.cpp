@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!parsed.ok()) return 0;
     const auto& p = parsed.value();
     std::int64_t largest = 0;
-    for (const std::int32_t lit : p.literals)
+    for (const std::int32_t lit : p.literals())
         largest = std::max(largest, std::abs(std::int64_t{lit}));
     if (largest > 24 || p.clause_count() > 120) return 0;
 

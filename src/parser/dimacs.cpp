@@ -95,21 +95,26 @@ const char* read_literal(const char* p, const char* end, std::int32_t& out) {
 }
 
 // Where the literals and clause ends go, written through raw pointers: the
-// literals have room enough from the start, the ends grow when needed.
+// literals have room enough from the start, the ends grow when needed (which
+// moves the literals too, being in the same block).
 struct Output {
+    sat::Cnf* cnf;
     std::int32_t* lits;
     std::int32_t* out;
-    decltype(sat::Cnf::clause_ends)* ends;
+    std::size_t* ends;
     std::size_t* end_out;   // where the next clause end goes
     std::size_t* end_room;  // the end of the room for clause ends
     std::int32_t* open;     // the open clause is [open, out)
 
+    explicit Output(sat::Cnf& c) : cnf(&c) { rebase(0, 0, 0); }
+
     bool clause_open() const { return out != open; }
-    std::size_t count() const { return static_cast<std::size_t>(end_out - ends->data()); }
+    std::size_t count() const { return static_cast<std::size_t>(end_out - ends); }
+    std::size_t written() const { return static_cast<std::size_t>(out - lits); }
     void close() {
         if (end_out == end_room) [[unlikely]]
             grow_ends();
-        *end_out++ = static_cast<std::size_t>(out - lits);
+        *end_out++ = written();
         open = out;
     }
     void take(std::int32_t lit) {
@@ -121,9 +126,19 @@ struct Output {
     }
     [[gnu::noinline]] void grow_ends() {
         const std::size_t n = count();
-        ends->resize(2 * n + 16);
-        end_out = ends->data() + n;
-        end_room = ends->data() + ends->size();
+        const std::size_t w = written();
+        const auto open_at = static_cast<std::size_t>(open - lits);
+        cnf->set_counts(n, w);
+        cnf->reserve(2 * n + 16, cnf->literal_room());
+        rebase(n, w, open_at);
+    }
+    void rebase(std::size_t n, std::size_t w, std::size_t open_at) {
+        lits = cnf->literals_data();
+        out = lits + w;
+        open = lits + open_at;
+        ends = cnf->ends_data();
+        end_out = ends + n;
+        end_room = ends + cnf->end_room();
     }
 };
 
@@ -194,18 +209,16 @@ struct Output {
                 break;
             }
         }
-        p = next;
         if (lit != 0) {
             *out++ = lit;
         } else {
-            if (end_out == o.end_room) [[unlikely]] {
-                o.end_out = end_out;
-                o.grow_ends();
-                end_out = o.end_out;
-            }
+            // The general path grows the room for ends.
+            if (end_out == o.end_room) [[unlikely]]
+                break;
             *end_out++ = static_cast<std::size_t>(out - o.lits);
             o.open = out;
         }
+        p = next;
         if (d == unsigned{'\n'} - unsigned{'0'}) {
             if (p >= safe_end ||
                 (static_cast<unsigned char>(*p) - unsigned{'0'} > 9 && *p != '-')) {
@@ -228,15 +241,9 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
     // A token takes at least two bytes with its separator (the last one at
     // least one), so the literals fit in half the text plus one; three-literal
     // clauses take at least eight bytes, so their ends rarely outgrow an
-    // eighth. Both are cut to size at the end.
-    problem.literals.resize(text.size() / 2 + 1);
-    problem.clause_ends.resize(text.size() / 8 + 1);
-    Output o{problem.literals.data(),
-             problem.literals.data(),
-             &problem.clause_ends,
-             problem.clause_ends.data(),
-             problem.clause_ends.data() + problem.clause_ends.size(),
-             problem.literals.data()};
+    // eighth. Only what was written is kept.
+    problem.reserve(text.size() / 8 + 1, text.size() / 2 + 1);
+    Output o(problem);
     bool header_seen = false;
 
     // One pass over the text: a line feed ends a line and every other white
@@ -308,11 +315,10 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
             o.take(lit);
         }
     }
-    const auto written = static_cast<std::size_t>(o.out - o.lits);
+    const std::size_t written = o.written();
     if (o.clause_open()) o.close();
     if (!header_seen) return Result::failure("missing 'p cnf' header");
-    problem.literals.resize(written);
-    problem.clause_ends.resize(o.count());
+    problem.set_counts(o.count(), written);
     return problem;
 }
 

@@ -101,24 +101,24 @@ void Solver::load(const Cnf& problem) {
     // depend on the trail, which needs the tables sized first. The watch
     // lists are laid out and filled from the arena at the end, in clause
     // order; empty and unit clauses are not watched.
-    const std::int32_t* const lits = problem.literals.data();
-    const std::span<const std::size_t> ends(problem.clause_ends.data(), problem.clause_count());
+    const std::int32_t* const lits = problem.literals().data();
+    const std::span<const std::size_t> ends = problem.clause_ends();
     if (clauses_.size() != 0) {
         // Laying the lists out anew would drop the watches already there.
         for (std::size_t i = 0; i < ends.size(); ++i) add_clause(problem.clause(i));
         return;
     }
-    clauses_.reserve(problem.clause_count(), problem.literals.size());
+    clauses_.reserve(problem.clause_count(), problem.literals().size());
     const std::size_t first = clauses_.cells();
     std::uint32_t top = 0;  // largest literal code
     std::size_t i = clauses_.add_reserved_run(lits, ends, 0, top);
     if (i < ends.size()) {
         // The largest of all the clauses; a 0 gives UINT32_MAX.
-        for (const std::int32_t d : problem.literals)
+        for (const std::int32_t d : problem.literals())
             top = std::max(top, lit_from_nonzero_dimacs(d).code);
     }
     if (top == UINT32_MAX) throw InternalFailure("DIMACS literal cannot be 0");
-    if (!problem.literals.empty()) ensure_vars(std::uint64_t{top >> 1} + 1);
+    if (!problem.literals().empty()) ensure_vars(std::uint64_t{top >> 1} + 1);
     for (std::size_t begin = i == 0 ? 0 : ends[i - 1]; i < ends.size(); ++i) {
         const std::span<const std::int32_t> clause(lits + begin, ends[i] - begin);
         if (clause.size() >= 2) {

@@ -17,10 +17,7 @@ namespace {
 sat::Cnf cnf_of(std::uint64_t vars, const std::vector<std::vector<std::int32_t>>& clauses) {
     sat::Cnf cnf;
     cnf.num_vars = vars;
-    for (const auto& c : clauses) {
-        cnf.literals.insert(cnf.literals.end(), c.begin(), c.end());
-        cnf.clause_ends.push_back(cnf.literals.size());
-    }
+    for (const auto& c : clauses) cnf.add_clause(c);
     return cnf;
 }
 

@@ -13,10 +13,7 @@ using Clauses = std::vector<Clause>;
 
 inline Cnf to_cnf(const Clauses& clauses) {
     Cnf p;
-    for (const Clause& c : clauses) {
-        p.literals.insert(p.literals.end(), c.begin(), c.end());
-        p.clause_ends.push_back(p.literals.size());
-    }
+    for (const Clause& c : clauses) p.add_clause(c);
     return p;
 }
 
