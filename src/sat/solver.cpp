@@ -158,7 +158,10 @@ SolverResult Solver::prove_unsat() {
 // on small formulas the call and the registers it saves cost as much as the
 // walk of a short list.
 [[gnu::always_inline]] inline ClauseRef Solver::walk(Lit f) {
+    // The visits counted before the walk, those after a conflict given back
+    // after it: the count need not be kept through the walk.
     const std::size_t n = watches_.size(f);
+    visits_ += n;
     interrupt_.poll(static_cast<std::int64_t>(n) + 1);
     // The first literal in clause order that is not false (f is false):
     // the cached ones decide most visits without reading the clause.
@@ -175,13 +178,10 @@ SolverResult Solver::prove_unsat() {
         }
         return true;
     });
-    if (conflict != kNoClause) [[unlikely]] {
-        // The entries before the conflict left the list.
-        visits_ += n - watches_.size(f) + 1;
-        return conflict;
-    }
-    visits_ += n;
-    return kNoClause;
+    // The entries before the conflict left the list; those after it stay.
+    if (conflict != kNoClause) [[unlikely]]
+        visits_ -= watches_.size(f) - 1;
+    return conflict;
 }
 
 ClauseRef Solver::propagate() {
@@ -262,7 +262,9 @@ bool Solver::scan_rest(ClauseRef c, Lit& to) const {
     return clauses_.close_room(static_cast<std::size_t>(tail - learnt));
 }
 
-[[gnu::always_inline]] inline void Solver::backjump(std::uint32_t level, Var reassigned) {
+template <class Order>
+[[gnu::always_inline]] inline void Solver::backjump(std::uint32_t level, Var reassigned,
+                                                    Order& order) {
     if (level >= trail_.level()) return;
     const std::size_t s = trail_.start(level + 1);
     std::uint16_t* const states = var_states_.data();
@@ -272,14 +274,17 @@ bool Solver::scan_rest(ClauseRef c, Lit& to) const {
     for (const Lit* p = first; p != last; ++p) set_states(states, *p, kBothUndef);
     // The variable of the asserting literal is assigned again at once; it
     // rejoins the order when a later backjump frees it.
-    order_.insert_all(first, last, reassigned, [vars](Var v) { return vars[v.index].activity; });
+    order.insert_all(first, last, reassigned, [vars](Var v) { return vars[v.index].activity; });
     trail_.lits.truncate(s);
     trail_.close_above(level);
 }
 
 // Forced inline: called once, at every decision.
-[[gnu::always_inline]] inline Lit Solver::decide() {
-    const Lit l = make_lit(order_.pop(), true);
+template <class Order>
+[[gnu::always_inline]] inline Lit Solver::decide(Order& order) {
+    if (order.empty()) [[unlikely]]
+        throw InternalFailure("no unassigned variable to decide");
+    const Lit l = make_lit(order.pop(), true);
     ++decisions_;
     trail_.new_level();
     assign(l, kNoClause);
@@ -295,6 +300,11 @@ SolverResult Solver::solve() {
         if (var_states_[v] == kBothUndef) order_.add(Var{v}, vars_[v].activity);
     }
     order_.ready();
+    return order_.small() ? search(order_.sorted()) : search(order_.heap());
+}
+
+template <class Order>
+SolverResult Solver::search(Order& order) {
     // The assignments of the loading; after them the queue holds one
     // assignment at a time, each walked as soon as it is made, so the queue
     // stays empty and the loop needs no head.
@@ -310,7 +320,7 @@ SolverResult Solver::solve() {
             if (proof_ != nullptr) prove(learnt_lits);
             learnt_literals_ += learnt_lits.size();
             if (learnt_lits.size() >= 2) watch(learnt, learnt_lits);
-            backjump(backjump_level, learnt_lits[0].var());
+            backjump(backjump_level, learnt_lits[0].var(), order);
             assign(learnt_lits[0], learnt);
             var_inc_ /= var_decay_;
             interrupt_.poll(static_cast<std::int64_t>(learnt_lits.size()) + 16, conflicts_);
@@ -323,7 +333,7 @@ SolverResult Solver::solve() {
                     model.append_new(v, var_states_[v] >> 8 == True);
                 return SolverResult::sat(std::move(model));
             }
-            made = decide();
+            made = decide(order);
         }
         conflict = walk(~made);
     }

@@ -109,10 +109,16 @@ class Solver {
     void visit(ClauseRef c, std::uint32_t level, std::uint32_t& counter, Lit*& tail,
                std::uint32_t& backjump_level);
     // Undoes the levels above `level`; `reassigned` is about to be assigned.
-    void backjump(std::uint32_t level, Var reassigned);
+    template <class Order>
+    void backjump(std::uint32_t level, Var reassigned, Order& order);
     // Assigns true to the most active unassigned variable at a new level,
     // and returns that literal.
-    Lit decide();
+    template <class Order>
+    Lit decide(Order& order);
+    // The search after the setup of `solve`, with the form of the decision
+    // order in use.
+    template <class Order>
+    SolverResult search(Order& order);
     // Hands a learnt clause to the proof sink.
     void prove(std::span<const Lit> lits);
     SolverResult prove_unsat();

@@ -344,6 +344,16 @@ TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
             held[v] = true;
         }
         order.ready();
+        // The form in use, as the search calls it.
+        const auto insert_all = [&](const Lit* first, const Lit* last, Var skip) {
+            const auto of = [&](Var w) { return activity[w.index]; };
+            if (order.small()) {
+                order.sorted().insert_all(first, last, skip, of);
+            } else {
+                order.heap().insert_all(first, last, skip, of);
+            }
+        };
+        const auto pop = [&] { return order.small() ? order.sorted().pop() : order.heap().pop(); };
         for (int step = 0; step < 20000; ++step) {
             const std::uint32_t v = rng() % n;
             switch (rng() % 3) {
@@ -353,8 +363,7 @@ TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
                     const Lit freed[] = {make_lit(Var{v}, true), make_lit(Var{u}, false)};
                     const std::uint32_t skip = rng() % 2 ? v : u;
                     if (held[v] || held[u]) break;
-                    order.insert_all(std::begin(freed), std::end(freed), Var{skip},
-                                     [&](Var w) { return activity[w.index]; });
+                    insert_all(std::begin(freed), std::end(freed), Var{skip});
                     held[v] = held[u] = true;
                     held[skip] = false;
                     break;
@@ -372,7 +381,7 @@ TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
                     }
                     ASSERT_EQ(order.empty(), expected == n) << "n " << n << " step " << step;
                     if (expected == n) break;
-                    ASSERT_EQ(order.pop(), Var{expected}) << "n " << n << " step " << step;
+                    ASSERT_EQ(pop(), Var{expected}) << "n " << n << " step " << step;
                     held[expected] = false;
                 }
             }
