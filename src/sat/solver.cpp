@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
-#include <cstring>
 
 #include "core/memory.hpp"
 
@@ -305,9 +304,9 @@ SolverResult Solver::solve() {
 
 template <class Order>
 SolverResult Solver::search(Order& order) {
-    // The assignments of the loading; after them the queue holds one
-    // assignment at a time, each walked as soon as it is made, so the queue
-    // stays empty and the loop needs no head.
+    // The assignments of the loading wait in the queue. Propagation assigns
+    // nothing, so after them each assignment is walked as soon as it is made
+    // and the loop needs no queue.
     ClauseRef conflict = propagate();
     for (;;) {
         Lit made;  // the assignment of this step

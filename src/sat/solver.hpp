@@ -95,8 +95,8 @@ class Solver {
     // Walks the watch list of `f`, which has just been made false; a
     // falsified clause, or kNoClause.
     ClauseRef walk(Lit f);
-    // Walks the watch lists of the literals made false that wait in the
-    // queue; a falsified clause, or kNoClause.
+    // Walks the watch lists of the literals made false by the assignments of
+    // the loading, which wait in the queue; a falsified clause, or kNoClause.
     ClauseRef propagate();
     // The first literal of `c` from index 3 on that is not false, into `to`;
     // false when there is none.
