@@ -31,6 +31,24 @@ class ClauseDB {
         for (const Lit l : lits) *cell++ = l;
         return ClauseRef{static_cast<std::uint32_t>(size_ - lits.size() - 1)};
     }
+    // Room after the last clause for a clause of up to `length` literals,
+    // which the caller writes in place and stores with `close_room`: a
+    // learnt clause is built where it is kept, without a copy. The cells
+    // after the last clause may move only here, not at `close_room`.
+    Lit* open_room(std::size_t length) {
+        if (size_ + length + 1 > capacity_) move_to(2 * size_ + length + 1);
+        return arena_.get() + size_ + 1;
+    }
+    // Stores the clause of `length` literals written at `open_room`.
+    ClauseRef close_room(std::size_t length) {
+        // References and lengths are 32-bit; kNoClause stays unused.
+        if (size_ + length + 1 >= UINT32_MAX) throw MemoryLimit("too many clauses");
+        const ClauseRef c{static_cast<std::uint32_t>(size_)};
+        arena_[size_].code = static_cast<std::uint32_t>(length);
+        size_ += length + 1;
+        ++count_;
+        return c;
+    }
     // Appends the DIMACS clause `dimacs`, converted literal by literal.
     ClauseRef add_dimacs(std::span<const std::int32_t> dimacs) {
         Lit* cell = open(dimacs.size());

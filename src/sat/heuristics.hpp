@@ -4,7 +4,6 @@
 #include <bit>
 #include <cstdint>
 
-#include "core/failure.hpp"
 #include "core/indexed_heap.hpp"
 #include "sat/literal.hpp"
 
@@ -23,6 +22,14 @@ class VarHeap {
     void insert(Var v, double activity) {
         if (!heap_.contains(v.index)) heap_.push(v.index, activity);
     }
+    // The variables of `first`..`last` but `skip`, with their activities.
+    template <class Activity>
+    void insert_all(const Lit* first, const Lit* last, Var skip, const Activity& activity) {
+        for (const Lit* p = first; p != last; ++p) {
+            if (p->var() != skip) insert(p->var(), activity(p->var()));
+        }
+    }
+    // Not empty.
     Var pop() {
         const auto top = static_cast<std::uint32_t>(heap_.top());
         heap_.remove(top);
@@ -138,23 +145,13 @@ class VarOrder {
         if (!small_) heap_.ready();
     }
     bool empty() const { return small_ ? sorted_.empty() : heap_.empty(); }
-    // The variables of `first`..`last` but `skip`, none held, with their
-    // activities from `activity(Var)`: those a backjump frees.
-    template <class Activity>
-    void insert_all(const Lit* first, const Lit* last, Var skip, const Activity& activity) {
-        if (small_) {
-            sorted_.insert_all(first, last, skip, activity);
-            return;
-        }
-        for (const Lit* p = first; p != last; ++p) {
-            if (p->var() != skip) heap_.insert(p->var(), activity(p->var()));
-        }
-    }
-    Var pop() {
-        if (empty()) [[unlikely]]
-            throw InternalFailure("no unassigned variable to decide");
-        return small_ ? sorted_.pop() : heap_.pop();
-    }
+    // The form in use, which the search calls directly, so as not to choose
+    // at every call: the sorted array when `small()`, else the heap. Both
+    // take the variables that a backjump frees through `insert_all` and
+    // give the next decision through `pop`.
+    bool small() const { return small_; }
+    SortedOrder& sorted() { return sorted_; }
+    VarHeap& heap() { return heap_; }
 
   private:
     bool small_ = true;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
-#include <cstring>
 
 #include "core/memory.hpp"
 
@@ -12,21 +11,22 @@ namespace nemox::sat {
 namespace {
 
 // Bytes per variable: literal states 2; activity, level, reason and mark 24;
-// trail entry and level start 8; learnt literal 4; two watch-list heads 48
-// and their counts while loading 8; beyond 64 variables the decision heap's
-// position 8 and entries up to 32, its growth doubling; and the model's pair
-// 48, built while the tables still exist.
+// trail entry and level start 8; the room of a learnt clause at the arena's
+// end 4; two watch-list heads 48 and their counts while loading 8; beyond 64
+// variables the decision heap's position 8 and entries up to 32, its growth
+// doubling; and the model's pair 48, built while the tables still exist.
 constexpr double kBytesPerVar = 182;
 
 std::uint32_t magnitude(std::int32_t d) {
     return d < 0 ? std::uint32_t{0} - static_cast<std::uint32_t>(d) : static_cast<std::uint32_t>(d);
 }
 
-// Both literal states of a variable in one store: the pair of bytes at the
-// even code, the positive literal's byte second (little-endian).
+// Both literal states of a variable in one store, the positive literal's
+// byte second (little-endian). A typed store: one through a byte pointer
+// would make the compiler reload every field of the solver after it.
 static_assert(std::endian::native == std::endian::little);
-void set_states(std::uint8_t* values, Lit l, std::uint16_t pair) {
-    std::memcpy(values + (l.code & ~1u), &pair, sizeof pair);
+void set_states(std::uint16_t* states, Lit l, std::uint16_t pair) {
+    states[l.var().index] = pair;
 }
 constexpr std::uint16_t kBothUndef = Undef | Undef << 8;
 
@@ -38,18 +38,17 @@ void Solver::ensure_vars(std::uint64_t n) {
                    "the largest variable index of this formula needs more memory than this "
                    "machine has");
     num_vars_ = n;
-    lit_values_.resize(2 * n, Undef);
+    var_states_.resize(n, kBothUndef);
     vars_.resize(n, VarData{0.0, 0, kNoClause, 0});
     watches_.resize(2 * n);
     trail_.reserve(n);
-    learnt_.reserve(n + 1);
 }
 
 // Forced inline: called from four places, which keeps the compiler from
 // inlining it by itself, and it runs at every decision and conflict.
 [[gnu::always_inline]] inline void Solver::assign(Lit l, ClauseRef reason) {
     // True for the literal, False for its complement.
-    set_states(lit_values_.data(), l, static_cast<std::uint16_t>(1u << (8 * (l.code & 1u))));
+    set_states(var_states_.data(), l, static_cast<std::uint16_t>(1u << (8 * (l.code & 1u))));
     VarData& d = vars_[l.var().index];
     d.level = trail_.level();
     d.reason = reason;
@@ -154,35 +153,40 @@ SolverResult Solver::prove_unsat() {
     return SolverResult::unsat();
 }
 
-// Forced inline: called once, by the search loop, at every decision and
-// conflict, almost always for a single literal; on small formulas the call
-// and the registers it saves cost as much as the walk of a short list.
-[[gnu::always_inline]] inline ClauseRef Solver::propagate() {
-    while (trail_.qhead < trail_.lits.size()) {
-        const Lit f = ~trail_.lits[trail_.qhead++];  // the literal made false
-        const std::size_t n = watches_.size(f);
-        interrupt_.poll(static_cast<std::int64_t>(n) + 1);
-        // The first literal in clause order that is not false (f is false):
-        // the cached ones decide most visits without reading the clause.
-        const std::uint8_t* const values = lit_values_.data();
-        const ClauseRef conflict = watches_.walk(f, [this, values](const Watch& w, Lit& to) {
-            if (values[w.lit0.code] != False) {
-                to = w.lit0;
-            } else if (values[w.lit1.code] != False) {
-                to = w.lit1;
-            } else if (values[w.lit2.code] != False) {
-                to = w.lit2;
-            } else {
-                return scan_rest(w.clause, to);
-            }
-            return true;
-        });
-        if (conflict != kNoClause) {
-            // The entries before the conflict left the list.
-            visits_ += n - watches_.size(f) + 1;
-            return conflict;
+// Forced inline: called by the search loop at every decision and conflict;
+// on small formulas the call and the registers it saves cost as much as the
+// walk of a short list.
+[[gnu::always_inline]] inline ClauseRef Solver::walk(Lit f) {
+    // The visits counted before the walk, those after a conflict given back
+    // after it: the count need not be kept through the walk.
+    const std::size_t n = watches_.size(f);
+    visits_ += n;
+    interrupt_.poll(static_cast<std::int64_t>(n) + 1);
+    // The first literal in clause order that is not false (f is false):
+    // the cached ones decide most visits without reading the clause.
+    const std::uint8_t* const values = lit_values();
+    const ClauseRef conflict = watches_.walk(f, [this, values](const Watch& w, Lit& to) {
+        if (values[w.lit0.code] != False) {
+            to = w.lit0;
+        } else if (values[w.lit1.code] != False) {
+            to = w.lit1;
+        } else if (values[w.lit2.code] != False) {
+            to = w.lit2;
+        } else {
+            return scan_rest(w.clause, to);
         }
-        visits_ += n;
+        return true;
+    });
+    // The entries before the conflict left the list; those after it stay.
+    if (conflict != kNoClause) [[unlikely]]
+        visits_ -= watches_.size(f) - 1;
+    return conflict;
+}
+
+ClauseRef Solver::propagate() {
+    while (trail_.qhead < trail_.lits.size()) {
+        const ClauseRef conflict = walk(~trail_.lits[trail_.qhead++]);
+        if (conflict != kNoClause) return conflict;
     }
     return kNoClause;
 }
@@ -225,14 +229,16 @@ bool Solver::scan_rest(ClauseRef c, Lit& to) const {
 // marked: its own literal in its reason is then bumped and passed over, and
 // it occurs in no later reason, since a reason's other literals were all
 // assigned before the entry it forced.
-[[gnu::always_inline]] inline void Solver::analyze(ClauseRef conflict,
-                                                   std::uint32_t& backjump_level) {
+[[gnu::always_inline]] inline ClauseRef Solver::analyze(ClauseRef conflict,
+                                                        std::uint32_t& backjump_level) {
     const std::uint32_t level = trail_.level();
     const std::uint64_t mark = conflicts_;
     std::uint32_t counter = 0;
     backjump_level = 0;
-    // The tail in a local, which the stores of the marks cannot reach.
-    Lit* const learnt = learnt_.data();
+    // The clause written where the database keeps it; a learnt clause
+    // holds each variable at most once. The tail in a local, which the
+    // stores of the marks cannot reach.
+    Lit* const learnt = clauses_.open_room(num_vars_);
     Lit* tail = learnt + 1;  // after the slot of the asserting literal
     visit(conflict, level, counter, tail, backjump_level);
 
@@ -252,31 +258,36 @@ bool Solver::scan_rest(ClauseRef c, Lit& to) const {
         visit(reason, level, counter, tail, backjump_level);
     }
     learnt[0] = ~p;
-    learnt_.truncate(static_cast<std::size_t>(tail - learnt));
+    return clauses_.close_room(static_cast<std::size_t>(tail - learnt));
 }
 
-[[gnu::always_inline]] inline void Solver::backjump(std::uint32_t level, Var reassigned) {
+template <class Order>
+[[gnu::always_inline]] inline void Solver::backjump(std::uint32_t level, Var reassigned,
+                                                    Order& order) {
     if (level >= trail_.level()) return;
     const std::size_t s = trail_.start(level + 1);
-    std::uint8_t* const values = lit_values_.data();
+    std::uint16_t* const states = var_states_.data();
     const VarData* const vars = vars_.data();
     const Lit* const first = trail_.lits.begin() + s;
     const Lit* const last = trail_.lits.end();
-    for (const Lit* p = first; p != last; ++p) set_states(values, *p, kBothUndef);
+    for (const Lit* p = first; p != last; ++p) set_states(states, *p, kBothUndef);
     // The variable of the asserting literal is assigned again at once; it
     // rejoins the order when a later backjump frees it.
-    order_.insert_all(first, last, reassigned, [vars](Var v) { return vars[v.index].activity; });
+    order.insert_all(first, last, reassigned, [vars](Var v) { return vars[v.index].activity; });
     trail_.lits.truncate(s);
     trail_.close_above(level);
-    trail_.qhead = std::min(trail_.qhead, s);
 }
 
 // Forced inline: called once, at every decision.
-[[gnu::always_inline]] inline void Solver::decide() {
-    const Var v = order_.pop();
+template <class Order>
+[[gnu::always_inline]] inline Lit Solver::decide(Order& order) {
+    if (order.empty()) [[unlikely]]
+        throw InternalFailure("no unassigned variable to decide");
+    const Lit l = make_lit(order.pop(), true);
     ++decisions_;
     trail_.new_level();
-    assign(make_lit(v, true), kNoClause);
+    assign(l, kNoClause);
+    return l;
 }
 
 SolverResult Solver::solve() {
@@ -285,35 +296,45 @@ SolverResult Solver::solve() {
     // The variables that loading left unassigned.
     order_.reset(static_cast<std::uint32_t>(num_vars_));
     for (std::uint32_t v = 0; v < num_vars_; ++v) {
-        if (lit_values_[2 * v] == Undef) order_.add(Var{v}, vars_[v].activity);
+        if (var_states_[v] == kBothUndef) order_.add(Var{v}, vars_[v].activity);
     }
     order_.ready();
+    return order_.small() ? search(order_.sorted()) : search(order_.heap());
+}
+
+template <class Order>
+SolverResult Solver::search(Order& order) {
+    // The assignments of the loading wait in the queue. Propagation assigns
+    // nothing, so after them each assignment is walked as soon as it is made
+    // and the loop needs no queue.
+    ClauseRef conflict = propagate();
     for (;;) {
-        const ClauseRef conflict = propagate();
+        Lit made;  // the assignment of this step
         if (conflict != kNoClause) {
             ++conflicts_;
             if (trail_.level() == 0) return prove_unsat();
             std::uint32_t backjump_level = 0;
-            analyze(conflict, backjump_level);
-            const std::span<const Lit> learnt_lits = learnt_.view();
+            const ClauseRef learnt = analyze(conflict, backjump_level);
+            const std::span<const Lit> learnt_lits = clauses_.lits(learnt);
             if (proof_ != nullptr) prove(learnt_lits);
             learnt_literals_ += learnt_lits.size();
-            const ClauseRef learnt = clauses_.add(learnt_lits);
             if (learnt_lits.size() >= 2) watch(learnt, learnt_lits);
-            backjump(backjump_level, learnt_lits[0].var());
+            backjump(backjump_level, learnt_lits[0].var(), order);
             assign(learnt_lits[0], learnt);
             var_inc_ /= var_decay_;
             interrupt_.poll(static_cast<std::int64_t>(learnt_lits.size()) + 16, conflicts_);
-            continue;
+            made = learnt_lits[0];
+        } else {
+            if (trail_.lits.size() == num_vars_) {
+                Assignment model;
+                model.reserve(num_vars_);
+                for (std::uint64_t v = 0; v < num_vars_; ++v)
+                    model.append_new(v, var_states_[v] >> 8 == True);
+                return SolverResult::sat(std::move(model));
+            }
+            made = decide(order);
         }
-        if (trail_.lits.size() == num_vars_) {
-            Assignment model;
-            model.reserve(num_vars_);
-            for (std::uint64_t v = 0; v < num_vars_; ++v)
-                model.append_new(v, lit_values_[2 * v + 1] == True);
-            return SolverResult::sat(std::move(model));
-        }
-        decide();
+        conflict = walk(~made);
     }
 }
 

@@ -85,43 +85,57 @@ class Solver {
     void add_empty();
 
     // ---- Solving
-    LBool value(Lit l) const { return static_cast<LBool>(lit_values_[l.code]); }
+    // The state of every literal by its code, read as bytes.
+    const std::uint8_t* lit_values() const {
+        return reinterpret_cast<const std::uint8_t*>(var_states_.data());
+    }
+    LBool value(Lit l) const { return static_cast<LBool>(lit_values()[l.code]); }
     // Makes `l` true at the current level.
     void assign(Lit l, ClauseRef reason);
-    // Walks the watch lists of the literals made false; a falsified clause,
-    // or kNoClause.
+    // Walks the watch list of `f`, which has just been made false; a
+    // falsified clause, or kNoClause.
+    ClauseRef walk(Lit f);
+    // Walks the watch lists of the literals made false by the assignments of
+    // the loading, which wait in the queue; a falsified clause, or kNoClause.
     ClauseRef propagate();
     // The first literal of `c` from index 3 on that is not false, into `to`;
     // false when there is none.
     bool scan_rest(ClauseRef c, Lit& to) const;
-    // First-UIP learning into `learnt_`, asserting literal first.
-    void analyze(ClauseRef conflict, std::uint32_t& backjump_level);
+    // First-UIP learning: stores the learnt clause, asserting literal first,
+    // and returns it.
+    ClauseRef analyze(ClauseRef conflict, std::uint32_t& backjump_level);
     // One clause of the analysis: bumps all, marks the new ones and counts
     // those of `level` or appends them at `tail`.
     void visit(ClauseRef c, std::uint32_t level, std::uint32_t& counter, Lit*& tail,
                std::uint32_t& backjump_level);
     // Undoes the levels above `level`; `reassigned` is about to be assigned.
-    void backjump(std::uint32_t level, Var reassigned);
-    // Assigns true to the most active unassigned variable at a new level.
-    void decide();
+    template <class Order>
+    void backjump(std::uint32_t level, Var reassigned, Order& order);
+    // Assigns true to the most active unassigned variable at a new level,
+    // and returns that literal.
+    template <class Order>
+    Lit decide(Order& order);
+    // The search after the setup of `solve`, with the form of the decision
+    // order in use.
+    template <class Order>
+    SolverResult search(Order& order);
     // Hands a learnt clause to the proof sink.
     void prove(std::span<const Lit> lits);
     SolverResult prove_unsat();
 
     // ---- State
-    ClauseDB clauses_;                      // input and learnt clauses
-    Watches watches_;                       // watch lists by literal
-    Trail trail_;                           // assignments and decision levels
-    std::vector<std::uint8_t> lit_values_;  // LBool of every literal, both polarities in step
-    std::vector<VarData> vars_;             // activity, level, reason and mark by variable
-    VarOrder order_;                        // variables waiting for a decision
-    double var_inc_ = 1.0;                  // current bump amount
-    double var_decay_ = 0.95;               // var_inc_ is divided by it after each conflict
-    std::uint64_t num_vars_ = 0;            // size of the per-variable tables
-    bool has_empty_clause_ = false;         // an empty clause was stored
-    FixedStack<Lit> learnt_;                // the clause being learnt
-    ProofSink* proof_ = nullptr;            // where learnt clauses go, if anywhere
-    std::vector<std::int32_t> proof_lits_;  // one proof clause in DIMACS literals
+    ClauseDB clauses_;                       // input and learnt clauses
+    Watches watches_;                        // watch lists by literal
+    Trail trail_;                            // assignments and decision levels
+    std::vector<std::uint16_t> var_states_;  // LBool of both literals of each variable
+    std::vector<VarData> vars_;              // activity, level, reason and mark by variable
+    VarOrder order_;                         // variables waiting for a decision
+    double var_inc_ = 1.0;                   // current bump amount
+    double var_decay_ = 0.95;                // var_inc_ is divided by it after each conflict
+    std::uint64_t num_vars_ = 0;             // size of the per-variable tables
+    bool has_empty_clause_ = false;          // an empty clause was stored
+    ProofSink* proof_ = nullptr;             // where learnt clauses go, if anywhere
+    std::vector<std::int32_t> proof_lits_;   // one proof clause in DIMACS literals
 
     // ---- Limits
     Interrupt interrupt_;          // polled in proportion to the work done

@@ -43,7 +43,7 @@ class FixedStack {
 struct Trail {
     FixedStack<Lit> lits;
     FixedStack<std::uint32_t> lim;  // start of each decision level above 0
-    std::size_t qhead = 0;          // next entry to propagate
+    std::size_t qhead = 0;          // next entry of the loading's to propagate
 
     // Room for `vars` variables in all.
     void reserve(std::size_t vars) {

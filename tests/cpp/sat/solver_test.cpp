@@ -344,6 +344,16 @@ TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
             held[v] = true;
         }
         order.ready();
+        // The form in use, as the search calls it.
+        const auto insert_all = [&](const Lit* first, const Lit* last, Var skip) {
+            const auto of = [&](Var w) { return activity[w.index]; };
+            if (order.small()) {
+                order.sorted().insert_all(first, last, skip, of);
+            } else {
+                order.heap().insert_all(first, last, skip, of);
+            }
+        };
+        const auto pop = [&] { return order.small() ? order.sorted().pop() : order.heap().pop(); };
         for (int step = 0; step < 20000; ++step) {
             const std::uint32_t v = rng() % n;
             switch (rng() % 3) {
@@ -353,8 +363,7 @@ TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
                     const Lit freed[] = {make_lit(Var{v}, true), make_lit(Var{u}, false)};
                     const std::uint32_t skip = rng() % 2 ? v : u;
                     if (held[v] || held[u]) break;
-                    order.insert_all(std::begin(freed), std::end(freed), Var{skip},
-                                     [&](Var w) { return activity[w.index]; });
+                    insert_all(std::begin(freed), std::end(freed), Var{skip});
                     held[v] = held[u] = true;
                     held[skip] = false;
                     break;
@@ -372,7 +381,7 @@ TEST(SatOrder, PopsTheMostActiveWaitingVariableHighestIndexOnTies) {
                     }
                     ASSERT_EQ(order.empty(), expected == n) << "n " << n << " step " << step;
                     if (expected == n) break;
-                    ASSERT_EQ(order.pop(), Var{expected}) << "n " << n << " step " << step;
+                    ASSERT_EQ(pop(), Var{expected}) << "n " << n << " step " << step;
                     held[expected] = false;
                 }
             }
@@ -579,6 +588,121 @@ TEST(SatDifferential, SameClauseDatabaseOnPigeonsPastActivityOverflow) {
         expect_same_clause_database(pigeons(c.pigeons, c.extra), where, &conflicts);
         if (HasFatalFailure()) return;
         EXPECT_GT(conflicts, c.min_conflicts) << where;
+    }
+}
+
+// The whole state after the search against the literal search: every
+// clause stored, every watch list with its order and cached literals, and
+// every variable's value.
+void expect_same_state(const Solver& fast, const reference::Solver& literal,
+                       const std::string& where) {
+    const std::vector<ClauseRef> refs = fast.clause_refs();
+    ASSERT_EQ(refs.size(), literal.clauses.size()) << where;
+    std::vector<std::vector<Lit>> lits(refs.size());
+    for (std::size_t i = 0; i < refs.size(); ++i) {
+        for (const reference::Lit l : literal.clauses[i].lits)
+            lits[i].push_back(lit(static_cast<std::uint32_t>(l.var), l.positive));
+        const auto got = fast.clause(refs[i]);
+        ASSERT_EQ(std::vector<Lit>(got.begin(), got.end()), lits[i]) << where << " clause " << i;
+    }
+    ASSERT_EQ(literal.watches.size(), 2 * fast.num_vars()) << where;
+    for (std::uint32_t code = 0; code < literal.watches.size(); ++code) {
+        const std::vector<std::size_t> order = clauses_in(fast, fast.watch_list(Lit{code}));
+        ASSERT_EQ(std::vector<std::uint64_t>(order.begin(), order.end()), literal.watches[code])
+            << where << " literal " << code;
+        for (const Watch& w : fast.watch_list(Lit{code})) {
+            const std::vector<Lit>& c =
+                lits[std::find(refs.begin(), refs.end(), w.clause) - refs.begin()];
+            ASSERT_TRUE(w.lit0 == c[0] && w.lit1 == c[1] &&
+                        w.lit2 == c[std::min<std::size_t>(2, c.size() - 1)])
+                << where << " literal " << code;
+        }
+    }
+    for (std::uint32_t v = 0; v < fast.num_vars(); ++v) {
+        ASSERT_EQ(static_cast<int>(fast.var_value(Var{v})), static_cast<int>(literal.assigns[v]))
+            << where << " variable " << v;
+    }
+}
+
+// Learnt clauses are built in the room after the last clause. Clauses added
+// one by one leave no room beyond them, so the first learnt clause moves the
+// arena, and later ones again as it fills; loaded at once, the arena has
+// room for as many literals again as the formula holds, and long searches
+// outgrow it. Units wait to be walked before the first decision, and wide
+// clauses give long learnt clauses.
+TEST(SatDifferential, SameStateWhenLearntClausesMoveTheArena) {
+    std::mt19937 rng(1208);
+    std::uint64_t most_learnt = 0;
+    int unsat = 0;
+    for (int round = 0; round < 600; ++round) {
+        // Random 3-SAT near the threshold for long searches, with units.
+        Clauses clauses = round % 10 == 0
+                              ? family_formula(Family{"hard", 40, 46, 4.1, 4.4, 0, 0, 1, 1, 0}, rng)
+                              : random_formula(rng, 1, round % 3 == 0 ? 90 : 30);
+        if (round % 10 == 0) clauses.push_back({static_cast<std::int32_t>(1 + rng() % 40)});
+        if (round % 2 == 0) {
+            // Wide clauses over many variables.
+            for (int i = 0; i < 6; ++i) {
+                Clause wide;
+                for (int j = 0; j < 12; ++j) {
+                    const int v = 1 + static_cast<int>(rng() % 60);
+                    wide.push_back(rng() % 2 ? v : -v);
+                }
+                clauses.push_back(wide);
+            }
+        }
+        const bool one_by_one = round % 4 < 2;
+        Solver fast = one_by_one ? loaded(clauses) : Solver();
+        if (!one_by_one) fast.load(to_cnf(clauses));
+        const SolverResult answer = fast.solve();
+        reference::Solver literal;
+        for (const auto& c : clauses) literal.add_clause(c);
+        const std::string where = "round " + std::to_string(round);
+        ASSERT_EQ(answer, literal.solve()) << where;
+        expect_same_state(fast, literal, where);
+        if (HasFatalFailure()) return;
+        most_learnt = std::max(most_learnt, fast.learnt_literals());
+        unsat += answer.is_sat() ? 0 : 1;
+    }
+    // Both answers, and searches long enough to move the arena many times.
+    EXPECT_GT(unsat, 60);
+    EXPECT_LT(unsat, 540);
+    EXPECT_GT(most_learnt, 2000u);
+}
+
+// With a period of one unit the interrupt checks at every poll: the search
+// polls once per list it walks (a walk after each decision and after each
+// analysed conflict) and once per analysed conflict. A formula without
+// units walks nothing before its first decision; an UNSAT answer ends at a
+// conflict it does not analyse.
+std::uint64_t g_checks = 0;
+bool count_check(std::uint64_t) {
+    ++g_checks;
+    return false;
+}
+bool stop_at_third(std::uint64_t) {
+    return ++g_checks == 3;
+}
+
+TEST(SatInterrupt, PollsAtEveryWalkAndConflict) {
+    std::mt19937 rng(77);
+    for (int round = 0; round < 200; ++round) {
+        Clauses clauses = random_formula(rng, 3, 40);
+        std::erase_if(clauses, [](const Clause& c) { return c.size() < 2; });
+        g_checks = 0;
+        Solver s(Interrupt(&count_check, 1));
+        s.load(to_cnf(clauses));
+        const SolverResult answer = s.solve();
+        const std::uint64_t analysed = s.conflicts() - (answer.is_sat() ? 0 : 1);
+        ASSERT_EQ(g_checks, s.decisions() + 2 * analysed) << "round " << round;
+        g_checks = 0;
+        Solver stopped(Interrupt(&stop_at_third, 1));
+        stopped.load(to_cnf(clauses));
+        if (s.decisions() + 2 * analysed >= 3) {
+            EXPECT_THROW(stopped.solve(), Interrupted) << "round " << round;
+        } else {
+            EXPECT_EQ(stopped.solve(), answer) << "round " << round;
+        }
     }
 }
 
