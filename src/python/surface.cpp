@@ -4,8 +4,8 @@
 #include <cstring>
 #include <iterator>
 #include <memory>
-#include <vector>
 #include <variant>
+#include <vector>
 
 namespace nemox::py {
 
@@ -13,7 +13,7 @@ namespace nemox::py {
 // hashes computed then) and never changed afterwards: a call neither builds
 // nor hashes them again.
 constexpr std::size_t kCachedKeys = 256;  // "x0" to "x255"
-constexpr std::string_view kStatusWords[] = {"SAT",     "UNSAT",      "OPTIMAL",
+constexpr std::string_view kStatusWords[] = {"SAT",      "UNSAT",      "OPTIMAL",
                                              "FEASIBLE", "INFEASIBLE", "UNBOUNDED"};
 constexpr std::size_t kSat = 0;    // "SAT" in kStatusWords
 constexpr std::size_t kUnsat = 1;  // "UNSAT" in kStatusWords
@@ -218,8 +218,9 @@ void ResultDict::set_status(std::string_view status) {
             return;
         }
     }
-    insert(strings_->status, Ref(PyUnicode_DecodeUTF8(
-                                 status.data(), static_cast<Py_ssize_t>(status.size()), "replace")));
+    insert(strings_->status,
+           Ref(PyUnicode_DecodeUTF8(status.data(), static_cast<Py_ssize_t>(status.size()),
+                                    "replace")));
 }
 
 void ResultDict::set_model(const Assignment& assignment) {

@@ -233,11 +233,19 @@ TEST(DimacsDifferential, TokensAtEveryOffsetOfTheShortcut) {
 TEST(DimacsDifferential, SatlibShapesCutAtEveryLength) {
     const std::vector<std::string> line_ends = {"\n", "\r\n", "\r", " \n", "\t\r\n", " \r\n"};
     const std::vector<std::string> trailers = {"", "%\n0\n", "%\r\n0\r\n", "c end\n", "\n\n"};
-    const std::vector<std::string> lines = {
-        " 4 -18 19 0",   "3 18 -5 0",     "-5 -8 -15 0",   "+5 -0 007 0",  "12  -3\t4 0",
-        "-2147483648 2147483647 0",        "1 -1234567890 0",               "123456789 -987654321 0",
-        "0000000007 -0000000001 0",        "6 7",           "8 9 0 10 0",   "-11",
-        "0"};
+    const std::vector<std::string> lines = {" 4 -18 19 0",
+                                            "3 18 -5 0",
+                                            "-5 -8 -15 0",
+                                            "+5 -0 007 0",
+                                            "12  -3\t4 0",
+                                            "-2147483648 2147483647 0",
+                                            "1 -1234567890 0",
+                                            "123456789 -987654321 0",
+                                            "0000000007 -0000000001 0",
+                                            "6 7",
+                                            "8 9 0 10 0",
+                                            "-11",
+                                            "0"};
     for (const std::string& end : line_ends) {
         for (const std::string& trailer : trailers) {
             std::string text = "c like SATLIB" + end + "p cnf 20  91 " + end;
@@ -253,10 +261,10 @@ TEST(DimacsDifferential, SatlibShapesCutAtEveryLength) {
 
 // One line of many literals in every written form, with runs of blanks.
 TEST(DimacsDifferential, LongLinesOfEveryForm) {
-    const std::vector<std::string> forms = {"0",  "-0",        "+0",          "00",  "7",
-                                            "-7", "+7",        "0007",        "-19", "20",
-                                            "-123456789",      "2147483647",  "-2147483648",
-                                            "1234567891",      "-0000000000012"};
+    const std::vector<std::string> forms = {
+        "0",          "-0",         "+0",          "00",         "7",
+        "-7",         "+7",         "0007",        "-19",        "20",
+        "-123456789", "2147483647", "-2147483648", "1234567891", "-0000000000012"};
     const std::vector<std::string> blanks = {" ", " ", " ", "  ", "\t", " \t ", "\r"};
     std::mt19937 rng(91);
     for (int round = 0; round < 40; ++round) {
