@@ -73,26 +73,12 @@ class ClauseDB {
     }
     // Room for `clauses` more clauses of `literals` literals in all, and as
     // much again for the clauses learnt later; checked once, so that
-    // `add_reserved` need not.
+    // `add_reserved_run` need not.
     void reserve(std::size_t clauses, std::size_t literals) {
         const std::size_t cells = size_ + clauses + literals;
         if (cells + 1 >= UINT32_MAX) throw MemoryLimit("too many clauses");
         if (cells > capacity_) move_to(2 * cells + 80);
         reserved_ = cells;
-    }
-    // Appends the DIMACS clause `dimacs`, nonzero literals, into the room of
-    // the last `reserve`.
-    ClauseRef add_reserved(std::span<const std::int32_t> dimacs) {
-        if (size_ + dimacs.size() + 1 > reserved_)
-            throw InternalFailure("clause beyond the room reserved");
-        Lit* const header = arena_.get() + size_;
-        header->code = static_cast<std::uint32_t>(dimacs.size());
-        for (std::size_t i = 0; i < dimacs.size(); ++i)
-            header[i + 1] = lit_from_nonzero_dimacs(dimacs[i]);
-        const ClauseRef c{static_cast<std::uint32_t>(size_)};
-        size_ += dimacs.size() + 1;
-        ++count_;
-        return c;
     }
     // Appends, into the room of the last `reserve`, the DIMACS clauses that
     // end at `ends` (each clause from the end of the one before, the first

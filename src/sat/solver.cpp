@@ -118,14 +118,10 @@ void Solver::load(const Cnf& problem) {
     }
     if (top == UINT32_MAX) throw InternalFailure("DIMACS literal cannot be 0");
     if (!problem.literals().empty()) ensure_vars(std::uint64_t{top >> 1} + 1);
-    for (std::size_t begin = i == 0 ? 0 : ends[i - 1]; i < ends.size(); ++i) {
-        const std::span<const std::int32_t> clause(lits + begin, ends[i] - begin);
-        if (clause.size() >= 2) {
-            clauses_.add_reserved(clause);
-        } else {
-            add_sized(clause);
-        }
-        begin = ends[i];
+    while (i < ends.size()) {
+        // An empty or unit clause, then the clauses of two or more after it.
+        add_sized(problem.clause(i++));
+        i += clauses_.add_reserved_run(lits, ends.subspan(i), ends[i - 1], top);
     }
     watches_.fill(clauses_, first);
 }
