@@ -49,7 +49,6 @@ constexpr const char* kResultTypeNames[] = {"SatResult", "LpResult", "MilpResult
 // with a Python exception set when it cannot be made; the next lookup tries
 // again.
 PyObject* result_types() {
-    // Made under the interpreter lock, which running the definitions keeps.
     static PyObject* made = nullptr;
     if (made != nullptr) return made;
     nemox::py::Ref ns(PyDict_New());
@@ -61,7 +60,9 @@ PyObject* result_types() {
         return nullptr;
     nemox::py::Ref done(PyRun_String(kResultTypes, Py_file_input, ns.get(), ns.get()));
     if (done.get() == nullptr) return nullptr;
-    made = ns.release();
+    // Running Python code lets other threads in: one of them may have made
+    // the types meanwhile, and every caller must get the same classes.
+    if (made == nullptr) made = ns.release();
     return made;
 }
 

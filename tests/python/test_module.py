@@ -240,6 +240,35 @@ def test_result_types_exist_at_run_time_and_type_check(tmp_path):
     assert "Success: no issues found" in out, out
 
 
+RACE_PROBE = """
+import sys, threading
+sys.setswitchinterval(1e-6)  # making the types runs Python code: threads switch inside
+import nemox
+barrier = threading.Barrier(8)
+seen = []
+def look():
+    barrier.wait()
+    seen.append(nemox.MilpResult)
+threads = [threading.Thread(target=look) for _ in range(8)]
+for t in threads:
+    t.start()
+for t in threads:
+    t.join()
+print(len({id(cls) for cls in seen}))
+"""
+
+
+def test_threads_looking_up_a_result_type_first_get_one_class():
+    run = subprocess.run([sys.executable, "-c", RACE_PROBE], capture_output=True, text=True)
+    assert run.stdout == "1\n", run.stdout + run.stderr
+
+
+def test_help_points_to_the_user_guide():
+    import pydoc
+
+    assert "docs/index.md" in pydoc.render_doc(nemox, renderer=pydoc.plaintext)
+
+
 @pytest.mark.parametrize("name", RESULT_TYPES)
 def test_result_types_are_the_typed_dicts_of_the_stub(name):
     stub = {}
