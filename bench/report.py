@@ -100,7 +100,7 @@ def sat_records(results):
 
 
 def region_machine(results):
-    return f"Python {results['lp']['python']}"
+    return f"{results['batch']['cores']} cores, Python {results['lp']['python']}"
 
 
 def region_sat_calls(results):
