@@ -14,7 +14,7 @@ if [ ! -e /usr/include/gtest/gtest.h ]; then
         sudo apt-get update -qq && sudo apt-get install -y -qq libgtest-dev >/dev/null
     fi
 fi
-"$PYTHON" -m pip install -q --disable-pip-version-check pytest mypy build "dask[distributed]"
+"$PYTHON" -m pip install -q --disable-pip-version-check pytest mypy build numpy "dask[distributed]"
 "$PYTHON" -m pip install -q --disable-pip-version-check .
 
 cmake -S . -B build/tests -DNEMOX_BUILD_TESTS=ON -DNEMOX_BUILD_MODULE=OFF -DNEMOX_WERROR=ON \

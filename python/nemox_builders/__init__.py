@@ -2,7 +2,8 @@
 
 Each builder numbers the caller's variables the way its format requires,
 writes the text (`text()`), calls the module (`solve()`) and returns the
-answer with the model keyed by the caller's names.
+answer with the model keyed by the caller's names. The user guide is
+docs/index.md in the source tree (docs/builders.md for these builders).
 """
 
 from .cnf import CnfAnswer, CnfBuilder, Lit

@@ -8,9 +8,13 @@ V = TypeVar("V")
 
 
 def check_new(index: Mapping[str, int], name: object) -> None:
-    """Refuses a name that is not a str or is declared already."""
+    """Refuses a name that is not a str, is empty or is declared already.
+    Names never reach the text (variables are written x0, x1, ...), so any
+    other str is fine."""
     if not isinstance(name, str):
         raise TypeError(f"a variable name must be a str, got {name!r}")
+    if not name:
+        raise ValueError("a variable name must not be empty")
     if name in index:
         raise ValueError(f"variable {name!r} is declared twice")
 

@@ -15,10 +15,10 @@ from typing import Dict, List, Literal, Mapping, Optional, Tuple, Union
 import nemox
 
 from ._names import by_name, check_new
-from ._numbers import Number, is_number, lp_number
+from ._numbers import Number, NumberLike, as_number, is_number, lp_number
 
 Relation = Literal["<=", ">=", "="]
-Terms = Mapping[str, Number]
+Terms = Mapping[str, NumberLike]
 
 
 class LinExpr:
@@ -26,20 +26,23 @@ class LinExpr:
 
     __slots__ = ("terms", "constant")
     __hash__ = None  # type: ignore[assignment]  # == builds a constraint
+    # numpy scalars and arrays then leave `2 * x`, `3 >= x` to the methods here.
+    __array_ufunc__ = None
 
-    def __init__(self, terms: Optional[Terms] = None, constant: Number = 0) -> None:
-        self.terms: Dict[str, Number] = dict(terms or {})
-        self.constant: Number = constant
+    def __init__(self, terms: Optional[Terms] = None, constant: NumberLike = 0) -> None:
+        # numpy scalars become Python numbers here: no fixed-width arithmetic later.
+        self.terms: Dict[str, Number] = {name: as_number(c) for name, c in (terms or {}).items()}
+        self.constant: Number = as_number(constant)
 
     @staticmethod
-    def of(value: Union[LinExpr, Number]) -> LinExpr:
+    def of(value: Union[LinExpr, NumberLike]) -> LinExpr:
         if isinstance(value, LinExpr):
             return value
         if not is_number(value):
             raise TypeError(f"cannot use {value!r} in a linear expression")
         return LinExpr(constant=value)
 
-    def __add__(self, other: Union[LinExpr, Number]) -> LinExpr:
+    def __add__(self, other: Union[LinExpr, NumberLike]) -> LinExpr:
         other = LinExpr.of(other)
         terms = dict(self.terms)
         for name, coeff in other.terms.items():
@@ -51,23 +54,24 @@ class LinExpr:
     def __neg__(self) -> LinExpr:
         return self * -1
 
-    def __sub__(self, other: Union[LinExpr, Number]) -> LinExpr:
+    def __sub__(self, other: Union[LinExpr, NumberLike]) -> LinExpr:
         return self + (-LinExpr.of(other))
 
-    def __rsub__(self, other: Union[LinExpr, Number]) -> LinExpr:
+    def __rsub__(self, other: Union[LinExpr, NumberLike]) -> LinExpr:
         return LinExpr.of(other) + (-self)
 
-    def __mul__(self, factor: Number) -> LinExpr:
+    def __mul__(self, factor: NumberLike) -> LinExpr:
         if not is_number(factor):
             return NotImplemented
-        return LinExpr({n: c * factor for n, c in self.terms.items()}, self.constant * factor)
+        f = as_number(factor)
+        return LinExpr({n: c * f for n, c in self.terms.items()}, self.constant * f)
 
     __rmul__ = __mul__
 
-    def __le__(self, other: Union[LinExpr, Number]) -> Constraint:
+    def __le__(self, other: Union[LinExpr, NumberLike]) -> Constraint:
         return Constraint(self - other, "<=")
 
-    def __ge__(self, other: Union[LinExpr, Number]) -> Constraint:
+    def __ge__(self, other: Union[LinExpr, NumberLike]) -> Constraint:
         return Constraint(self - other, ">=")
 
     def __eq__(self, other: object) -> Constraint:  # type: ignore[override]
@@ -86,6 +90,14 @@ class Constraint:
 
     expr: LinExpr
     relation: Relation
+
+    def __bool__(self) -> bool:
+        # `1 <= x <= 2` is `(1 <= x) and (x <= 2)`: without this it would
+        # keep only the second half, silently.
+        raise TypeError(
+            "a constraint has no truth value: add each side of a chained comparison "
+            "separately, b.add(1 <= x) and b.add(x <= 2), instead of b.add(1 <= x <= 2)"
+        )
 
 
 @dataclass(frozen=True)
@@ -117,17 +129,17 @@ class LpBuilder:
         self._integer.append(bool(integer))
         return LinExpr({name: 1})
 
-    def minimize(self, objective: Union[LinExpr, Terms, Number]) -> None:
+    def minimize(self, objective: Union[LinExpr, Terms, NumberLike]) -> None:
         self._sense, self._objective = "min", self._expr(objective)
 
-    def maximize(self, objective: Union[LinExpr, Terms, Number]) -> None:
+    def maximize(self, objective: Union[LinExpr, Terms, NumberLike]) -> None:
         self._sense, self._objective = "max", self._expr(objective)
 
     def add(
         self,
         constraint: Union[Constraint, LinExpr, Terms],
         relation: Optional[Relation] = None,
-        rhs: Number = 0,
+        rhs: NumberLike = 0,
     ) -> None:
         """Adds `constraint` (from a comparison) or `terms relation rhs`."""
         if isinstance(constraint, Constraint):
@@ -139,7 +151,7 @@ class LpBuilder:
         else:
             if relation not in ("<=", ">=", "="):
                 raise ValueError(f"relation must be '<=', '>=' or '=', got {relation!r}")
-            expr, rel, bound = self._expr(constraint), relation, rhs
+            expr, rel, bound = self._expr(constraint), relation, as_number(rhs)
         self._check(expr)
         lp_number(bound)
         self._constraints.append((expr, rel, bound))
@@ -175,7 +187,7 @@ class LpBuilder:
         assert objective is None or isinstance(objective, float)
         return LpAnswer(str(raw["status"]), values, objective, dict(raw))
 
-    def _expr(self, value: Union[LinExpr, Terms, Number]) -> LinExpr:
+    def _expr(self, value: Union[LinExpr, Terms, NumberLike]) -> LinExpr:
         expr = LinExpr(value) if isinstance(value, Mapping) else LinExpr.of(value)
         self._check(expr)
         return expr

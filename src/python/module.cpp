@@ -3,13 +3,90 @@
 
 namespace {
 
+// The result types of the stub, so that annotations naming them also hold at
+// run time. Kept in step with nemox.pyi.
+constexpr const char* kResultTypes = R"py(from typing import Dict, Literal, TypedDict, Union
+
+class _SatStatus(TypedDict):
+    status: Literal["SAT", "UNSAT"]
+
+class SatResult(_SatStatus, total=False):
+    """"model" is present when "status" is "SAT"."""
+
+    model: Dict[str, bool]
+
+class _LpStatus(TypedDict):
+    status: Literal["OPTIMAL", "INFEASIBLE", "UNBOUNDED"]
+
+class LpResult(_LpStatus, total=False):
+    """"model" and "objective" are present when "status" is "OPTIMAL"."""
+
+    model: Dict[str, Union[int, float]]
+    objective: float
+
+class _MilpStatus(TypedDict):
+    status: Literal["OPTIMAL", "FEASIBLE", "INFEASIBLE", "UNBOUNDED", "UNKNOWN (resource limit)"]
+
+class MilpResult(_MilpStatus, total=False):
+    """"model" is present for "OPTIMAL" and "FEASIBLE", "objective" for "OPTIMAL"."""
+
+    model: Dict[str, Union[int, float]]
+    objective: float
+
+class _CpStatus(TypedDict):
+    status: Literal["SAT", "UNSAT"]
+
+class CpResult(_CpStatus, total=False):
+    """"model" is present when "status" is "SAT"."""
+
+    model: Dict[str, int]
+)py";
+
+constexpr const char* kResultTypeNames[] = {"SatResult", "LpResult", "MilpResult", "CpResult"};
+
+// The namespace holding the result types, made at the first lookup of one and
+// kept for the life of the process, like the exception class; borrowed. Null
+// with a Python exception set when it cannot be made; the next lookup tries
+// again.
+PyObject* result_types() {
+    static PyObject* made = nullptr;
+    if (made != nullptr) return made;
+    nemox::py::Ref ns(PyDict_New());
+    if (ns.get() == nullptr) return nullptr;
+    // __name__ makes "nemox" the classes' __module__, where they are looked up.
+    nemox::py::Ref name(PyUnicode_FromString("nemox"));
+    if (name.get() == nullptr || PyDict_SetItemString(ns.get(), "__name__", name.get()) != 0 ||
+        PyDict_SetItemString(ns.get(), "__builtins__", PyEval_GetBuiltins()) != 0)
+        return nullptr;
+    nemox::py::Ref done(PyRun_String(kResultTypes, Py_file_input, ns.get(), ns.get()));
+    if (done.get() == nullptr) return nullptr;
+    // Running Python code lets other threads in: one of them may have made
+    // the types meanwhile, and every caller must get the same classes.
+    if (made == nullptr) made = ns.release();
+    return made;
+}
+
 // Module-level __getattr__: `nemox.InternalError` can be named (in an except
-// clause, say) before any call has failed, without being created at import.
+// clause, say) before any call has failed, without being created at import;
+// the result types are made on first use too, so that neither adds a module
+// attribute nor costs the import anything.
 PyObject* module_getattr(PyObject* module, PyObject* name) {
-    if (PyUnicode_Check(name) && PyUnicode_CompareWithASCIIString(name, "InternalError") == 0) {
-        PyObject* cls = nemox::py::internal_error_class();
-        Py_XINCREF(cls);
-        return cls;
+    if (PyUnicode_Check(name)) {
+        if (PyUnicode_CompareWithASCIIString(name, "InternalError") == 0) {
+            PyObject* cls = nemox::py::internal_error_class();
+            Py_XINCREF(cls);
+            return cls;
+        }
+        for (const char* type_name : kResultTypeNames) {
+            if (PyUnicode_CompareWithASCIIString(name, type_name) != 0) continue;
+            PyObject* ns = result_types();
+            if (ns == nullptr) return nullptr;
+            if (PyObject* cls = PyDict_GetItemString(ns, type_name)) {
+                Py_INCREF(cls);
+                return cls;
+            }
+            break;
+        }
     }
     PyErr_Format(PyExc_AttributeError, "module '%s' has no attribute '%S'",
                  PyModule_GetName(module), name);
@@ -29,7 +106,11 @@ PyMethodDef methods[] = {
     {"solve_cp_text", NEMOX_FASTCALL(nemox::py::solve_cp_text), METH_FASTCALL | METH_KEYWORDS,
      "solve_cp_text(input)\n--\n\nSolve a CP problem from text."},
     {"__getattr__", module_getattr, METH_O,
-     "__getattr__($module, name, /)\n--\n\nLooks up InternalError, created on first use."},
+     "__getattr__($module, name, /)\n--\n\nLooks up InternalError and the result types SatResult, "
+     "LpResult,\n"
+     "MilpResult and CpResult, each created on first use.\n\n"
+     "The user guide is docs/index.md in the source tree; the companion\n"
+     "package nemox_builders writes the texts from named variables."},
     {nullptr, nullptr, 0, nullptr},
 };
 

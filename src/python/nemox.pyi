@@ -1,4 +1,9 @@
-"""Python module: `nemox`."""
+"""Python module: `nemox`.
+
+The user guide is docs/index.md in the source tree; nemox_builders writes
+the texts from named variables. The result types below exist at run time
+too (made on first use), so annotations naming them can be evaluated.
+"""
 
 from typing import Dict, Literal, TypedDict, Union
 

@@ -4,12 +4,14 @@ exactly the module's answer on the same model written by hand with x0, x1,
 
 import math
 import random
+from decimal import Decimal
 from fractions import Fraction
 
 import pytest
 
 import nemox
-from nemox_builders import CnfBuilder, CpBuilder, LpBuilder
+from lp_oracle import from_f64, parse_number
+from nemox_builders import CnfBuilder, CpBuilder, Lit, LpBuilder
 from nemox_builders._numbers import lp_number
 
 # Names that the text formats would misread if written as they are.
@@ -157,6 +159,7 @@ def test_number_text_reads_back_as_the_same_double():
         (lambda b: b.add({"a": True}, "<=", 1), TypeError),
         (lambda b: b.maximize("a"), TypeError),
         (lambda b: b.var(3), TypeError),
+        (lambda b: b.var(""), ValueError),
         (lambda b: b.add(b.var("c") <= 1, "<="), TypeError),
         (lambda b: b.add(b.var("d") <= 1, rhs=2), TypeError),
     ],
@@ -166,6 +169,130 @@ def test_lp_builder_refuses_what_it_cannot_write(action, error):
     b.var("a")
     with pytest.raises(error):
         action(b)
+
+
+def test_a_comparison_is_a_constraint_not_a_truth_value():
+    b = LpBuilder()
+    x, y = b.var("x"), b.var("y")
+    b.maximize(x + y)
+    # Python reads `1 <= x <= 2` as `(1 <= x) and (x <= 2)`: it must not
+    # quietly become the second half.
+    for chained in (lambda: b.add(1 <= x <= 2), lambda: b.add(x <= y <= 3), lambda: b.add(0 == x == y)):
+        with pytest.raises(TypeError, match="separately"):
+            chained()
+    for constraint in (x == 3, 3 == x, x == y, x >= 1, 2 <= x, x + 1 == y):
+        with pytest.raises(TypeError):
+            bool(constraint)
+    with pytest.raises(TypeError):
+        x in [y]  # membership compares with ==
+    assert b.text() == "max x0 + x1\n"  # the refused ones added nothing
+    b.add(x == 3)
+    b.add(1 <= y)
+    b.add(y <= 2)
+    assert b.solve().values == {"x": 3, "y": 2}
+    # Literals compare as values and stay usable as keys.
+    cnf = CnfBuilder()
+    p = cnf.var("p")
+    assert {p: "p", ~p: "not p"}[Lit("p")] == "p" and len({p, ~p, Lit("p", True)}) == 2
+
+
+def test_numpy_scalars_are_numbers_like_the_python_ones():
+    np = __import__("numpy")  # installed by the test command; missing it is a failure
+    scalars = [np.int8(-3), np.int16(300), np.int32(-70000), np.int64(2**62), np.uint8(7), np.uint64(2**63),
+               np.float16(0.5), np.float32(0.25), np.float64(0.1), np.float64(-2.5e-7)]
+    for value in scalars:
+        plain = float(value) if isinstance(value, np.floating) else int(value)
+        texts = []
+        for v in (value, plain):
+            b = LpBuilder()
+            x, y = b.var("x"), b.var("y")
+            b.minimize(v * x + y * v + v)
+            b.add(x * v - v <= v)
+            b.add({"x": v, "y": 1}, ">=", v)
+            b.add(v >= y)  # numpy's own comparison defers to the expression
+            texts.append(b.text())
+        assert texts[0] == texts[1], value
+    # Python ints underneath: no 64-bit wrap-around in the arithmetic.
+    b = LpBuilder()
+    big = b.var("x") * np.int64(2**62) * 4
+    assert big.terms == {"x": 2**64} and type(big.terms["x"]) is int
+    c = CpBuilder()
+    c.var("a", np.int64(-5), np.uint16(9))
+    c.le("a", "a", np.int32(0))
+    c.linear({"a": np.int8(2)}, ">=", np.int64(3))
+    assert c.solve().values == {"a": 2}
+    for refused in (np.bool_(True), np.float64(np.nan), np.float32(np.inf)):
+        with pytest.raises((TypeError, ValueError)):
+            LpBuilder().minimize(refused)
+    with pytest.raises(TypeError):
+        CpBuilder().var("f", np.float64(1.0), 2)
+
+
+@pytest.mark.parametrize(
+    "value, text",
+    [
+        (Fraction(1, 8), "0.125"),
+        (Fraction(-7, 4), "-1.75"),
+        (Fraction(10, 5), "2.0"),
+        (Fraction(123456789, 10**9), "0.123456789"),
+        (Decimal("0.000000001"), "0.000000001"),
+        (Decimal("-12.5"), "-12.5"),
+        (Decimal("1E+3"), "1000.0"),
+        (2**53, "9007199254740992"),
+        (2**70, str(2**70)),
+        (-(10**20), "-" + str(10**20)),
+        (0.1, "0.1"),  # a float is written as repr shows it
+        (1e-10, "0.0000000001"),  # ... and the reader rounds it to a multiple of 1e-9
+    ],
+)
+def test_numbers_the_text_holds_are_written_as_they_are(value, text):
+    assert lp_number(value) == text
+
+
+@pytest.mark.parametrize(
+    "value",
+    [
+        Fraction(1, 3),
+        Fraction(1, 2 * 10**9),
+        Decimal("0.1234567891"),
+        2**53 + 1,  # read as the double 2**53
+        10**30,
+        Fraction(2**61 + 1, 2),  # its nearest doubles are integers
+        Decimal("NaN"),
+        Decimal("-Infinity"),
+        float("nan"),
+        float("-inf"),
+    ],
+)
+def test_numbers_the_text_cannot_hold_are_refused(value):
+    b = LpBuilder()
+    x = b.var("x")
+    for use in (lambda: b.add(x <= value), lambda: b.minimize(value * x), lambda: b.add({"x": 1}, "=", value)):
+        with pytest.raises(ValueError):
+            use()
+    assert b.text() == "min 0*x0\n"
+
+
+def test_exact_numbers_are_accepted_exactly_when_the_reader_gives_them_back():
+    rng = random.Random(11)
+    accepted = refused = 0
+    for _ in range(3000):
+        places = rng.randint(0, 12)
+        value = Fraction(rng.randint(-(10**16), 10**16) // 10 ** rng.randint(0, 15), 10**places)
+        if rng.random() < 0.2:
+            value = Decimal(value.numerator) / Decimal(value.denominator)
+        try:
+            text = lp_number(value)
+        except ValueError:
+            refused += 1
+            q = Fraction(value)
+            # Refused only what no text holds: a step finer than 1e-9, or an
+            # integer or a large value past the doubles' precision.
+            assert (q * 10**9).denominator != 1 or abs(q) >= 10**6, value
+            continue
+        accepted += 1
+        assert from_f64(parse_number(text)) == Fraction(value), (value, text)
+    assert accepted > 1000 and refused > 500
 
 
 def test_empty_lp_builder_answers_like_the_empty_text():
@@ -261,6 +388,8 @@ def test_random_named_cp_matches_the_text_with_names(seed):
         (lambda b: b.var("a", 0, 1), ValueError),
         (lambda b: b.var("big", 0, 2**63), ValueError),
         (lambda b: b.var("f", 0.5, 2), TypeError),
+        (lambda b: b.var("", 0, 2), ValueError),
+        (lambda b: b.var("t", True, 2), TypeError),
         (lambda b: b.eq("a", "nobody"), KeyError),
         (lambda b: b.linear({}, "=", 0), ValueError),
         (lambda b: b.linear({"a": 1}, "<", 0), ValueError),
@@ -315,6 +444,7 @@ def test_random_named_cnf_matches_the_numbered_text(seed):
     "action, error",
     [
         (lambda b: b.var("p"), ValueError),
+        (lambda b: b.var(""), ValueError),
         (lambda b: b.add_clause("q"), KeyError),
         (lambda b: b.add_clause(1), TypeError),
     ],

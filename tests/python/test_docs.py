@@ -3,6 +3,7 @@
 blocks command by command with their output. Links and images must exist."""
 
 import doctest
+import importlib.util
 import os
 import re
 import shutil
@@ -39,6 +40,30 @@ def workdir(tmp_path, monkeypatch):
     monkeypatch.chdir(tmp_path)
     monkeypatch.setattr("sys.path", list(__import__("sys").path))
     return tmp_path
+
+
+def bench_report():
+    spec = importlib.util.spec_from_file_location("bench_report", REPO / "bench" / "report.py")
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    return module
+
+
+def test_figures_are_the_ones_the_committed_results_give():
+    report = bench_report()
+    results = report.load(REPO / "bench" / "results")
+    quoted = set()
+    for page in report.pages(REPO):
+        text = page.read_text()
+        names = report.regions_in(text)
+        assert text.count("<!-- figures:") == text.count("<!-- /figures:") == len(names), f"{page.name}: unclosed region"
+        assert report.rewrite(text, results) == text, f"{page.name} differs from bench/results: python3 bench/report.py"
+        quoted |= set(names)
+    assert quoted == set(report.REGIONS)
+    # The check sees a new result: the README's LP latency follows the file.
+    results["lp"]["latency"][0]["seconds"] *= 3
+    readme = (REPO / "README.md").read_text()
+    assert report.rewrite(readme, results) != readme
 
 
 def test_the_pages_exist_and_the_readme_links_them():

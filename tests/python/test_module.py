@@ -1,6 +1,8 @@
 import subprocess
 import sys
 import textwrap
+import typing
+from pathlib import Path
 
 import pytest
 
@@ -200,7 +202,92 @@ def test_internal_error_is_reachable_by_name_before_any_failure():
     assert run.stdout == "ok\n", run.stderr
 
 
-@pytest.mark.parametrize("name", ["InternalErrors", "internalerror", "ValueError", "x0", "__wrapped__"])
+RESULT_TYPES = ["SatResult", "LpResult", "MilpResult", "CpResult"]
+STUB = Path(__file__).resolve().parents[2] / "src" / "python" / "nemox.pyi"
+
+# Annotations that name the result types, as user code writes them: checked by
+# mypy and run by the interpreter, which evaluates them.
+ANNOTATED = """
+from typing import Dict, Union, get_type_hints
+import nemox
+from nemox import CpResult, LpResult, MilpResult, SatResult
+
+def model_size(r: SatResult) -> int:
+    return len(r.get("model", {}))
+
+def objective(r: Union[LpResult, MilpResult]) -> float:
+    return r.get("objective", 0.0)
+
+def values(r: CpResult) -> Dict[str, int]:
+    return r.get("model", {})
+
+answers: Dict[str, "nemox.SatResult"] = {"one": nemox.solve_sat("p cnf 1 1\\n1 0\\n")}
+assert model_size(answers["one"]) == 1
+assert objective(nemox.solve_milp_text("max x0\\nx0 <= 2\\n")) == 2.0
+assert values(nemox.solve_cp_text("var a 4 5\\n")) == {"x0": 4}
+hints = {**get_type_hints(model_size), **get_type_hints(objective)}
+assert hints["r"] == Union[LpResult, MilpResult] and hints["return"] is float
+assert get_type_hints(values)["r"] is nemox.CpResult
+print("ok")
+"""
+
+
+def test_result_types_exist_at_run_time_and_type_check(tmp_path):
+    # A fresh process: the types are made on first use, not at import.
+    run = subprocess.run([sys.executable, "-c", ANNOTATED], capture_output=True, text=True)
+    assert run.stdout == "ok\n", run.stderr
+    out = run_mypy(tmp_path, ANNOTATED)
+    assert "Success: no issues found" in out, out
+
+
+RACE_PROBE = """
+import sys, threading
+sys.setswitchinterval(1e-6)  # making the types runs Python code: threads switch inside
+import nemox
+barrier = threading.Barrier(8)
+seen = []
+def look():
+    barrier.wait()
+    seen.append(nemox.MilpResult)
+threads = [threading.Thread(target=look) for _ in range(8)]
+for t in threads:
+    t.start()
+for t in threads:
+    t.join()
+print(len({id(cls) for cls in seen}))
+"""
+
+
+def test_threads_looking_up_a_result_type_first_get_one_class():
+    run = subprocess.run([sys.executable, "-c", RACE_PROBE], capture_output=True, text=True)
+    assert run.stdout == "1\n", run.stdout + run.stderr
+
+
+def test_help_points_to_the_user_guide():
+    import pydoc
+
+    assert "docs/index.md" in pydoc.render_doc(nemox, renderer=pydoc.plaintext)
+
+
+@pytest.mark.parametrize("name", RESULT_TYPES)
+def test_result_types_are_the_typed_dicts_of_the_stub(name):
+    stub = {}
+    exec(compile(STUB.read_text(), str(STUB), "exec"), stub)
+    expected, actual = stub[name], getattr(nemox, name)
+    assert actual is getattr(nemox, name)  # made once
+    assert (actual.__module__, actual.__qualname__) == ("nemox", name)
+    assert typing.get_type_hints(actual) == typing.get_type_hints(expected)
+    assert actual.__required_keys__ == expected.__required_keys__ == {"status"}
+    assert actual.__optional_keys__ == expected.__optional_keys__
+    assert actual.__doc__ == expected.__doc__
+    # A TypedDict builds plain dicts: the answers are instances of nothing new.
+    assert actual(status="SAT") == {"status": "SAT"}
+    assert name not in vars(nemox) and name not in dir(nemox)
+
+
+@pytest.mark.parametrize(
+    "name", ["InternalErrors", "internalerror", "ValueError", "x0", "__wrapped__", "SatResults", "_SatStatus", "satresult"]
+)
 def test_other_missing_attributes_stay_attribute_errors(name):
     with pytest.raises(AttributeError) as info:
         getattr(nemox, name)
