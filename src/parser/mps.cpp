@@ -433,7 +433,8 @@ N exact(double v) {
 template <class N>
 class Builder {
   public:
-    Builder(const Raw& raw, Interrupt& interrupt) : raw_(raw), file_(raw.file), interrupt_(interrupt) {}
+    Builder(const Raw& raw, Interrupt& interrupt)
+        : raw_(raw), file_(raw.file), interrupt_(interrupt) {}
 
     LinearSystemT<N> build(std::vector<MpsColumn>& columns) {
         columns.clear();

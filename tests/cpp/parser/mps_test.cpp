@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/interrupt.hpp"
-
 #include "lp/solver.hpp"
 #include "parser/lp_format.hpp"
 
@@ -72,8 +71,8 @@ const SameSystemCase kSameSystem[] = {
      "NAME\nROWS\n N obj\nCOLUMNS\n MARKER 'MARKER' 'INTORG'\n a obj 1\n b obj 1\n"
      " MARKER 'MARKER' 'INTEND'\n c obj 1\n d obj 1\nBOUNDS\n LO bnd a -0.5\n UP bnd a 3\n"
      " FX bnd b -2.5\n LI bnd c -1.5\n LI bnd d -2\nENDATA\n",
-     "min x0 + x1 + x2 + x3 - 1 - 3 - 2 - 2\nint x0\nint x1\nint x2\nint x3\nx0 >= 0.5\nx0 <= 4\nx1 = 0.5\n"
-     "x2 >= 0.5\n"},
+     "min x0 + x1 + x2 + x3 - 1 - 3 - 2 - 2\nint x0\nint x1\nint x2\nint x3\n"
+     "x0 >= 0.5\nx0 <= 4\nx1 = 0.5\nx2 >= 0.5\n"},
     {"maximisation, a second objective row ignored, second sets skipped",
      "NAME\nOBJSENSE\n    MAX\nROWS\n N obj\n N other\n L r1\nCOLUMNS\n a obj 1 other 5\n"
      " a r1 1\nRHS\n rhs r1 2\n rhs2 r1 9\nBOUNDS\n UP b1 a 1\n UP b2 a 7\nENDATA\n",
@@ -162,8 +161,7 @@ TEST(MpsReader, ErrorsNameTheLine) {
         {"NAME\nROWS\n N obj\n", "missing ENDATA"},
         {"NAME\nOBJSENSE\n SIDEWAYS\nENDATA\n", "line 3: bad objective sense SIDEWAYS"},
         {"NAME\nROWS\n N obj\n L r\nCOLUMNS\n a obj 1 r inf\nENDATA\n", "line 6: bad number inf"},
-        {"NAME\nROWS\n N obj\nCOLUMNS\n a obj -INFINITY\nENDATA\n",
-         "line 5: bad number -INFINITY"},
+        {"NAME\nROWS\n N obj\nCOLUMNS\n a obj -INFINITY\nENDATA\n", "line 5: bad number -INFINITY"},
         {"NAME\nROWS\n N obj\n L r\nCOLUMNS\n a r 1\nRHS\n rhs r 1e400\nENDATA\n",
          "line 8: bad number 1e400"},
         {"NAME\nROWS\n N obj\nCOLUMNS\n a obj 1\nRHS\n rhs obj -inf\nENDATA\n",
@@ -223,10 +221,9 @@ TEST(MpsReader, ColumnValuesUndoTheShiftsAndSplits) {
     const auto values = column_values(model, r.assignment, solver.exact_values());
     using linear::BigInt;
     using linear::BigRational;
-    EXPECT_EQ(values, (std::vector<BigRational>{BigRational(BigInt(-4), BigInt(1)),
-                                                BigRational(BigInt(-5), BigInt(2)),
-                                                BigRational(BigInt(-333333333),
-                                                            BigInt(1000000000))}));
+    EXPECT_EQ(values, (std::vector<BigRational>{
+                          BigRational(BigInt(-4), BigInt(1)), BigRational(BigInt(-5), BigInt(2)),
+                          BigRational(BigInt(-333333333), BigInt(1000000000))}));
 }
 
 TEST(MpsReader, ReadingPollsTheInterrupt) {

@@ -98,8 +98,8 @@ TEST(MpsRoad, IntegerColumnsTakeIntegerValuesAndTheRelaxationKeepsTheBound) {
         const std::string text = one_column(c.sense, c.column, c.bounds);
         SCOPED_TRACE(text);
         for (const bool integers : {true, false}) {
-            const auto answer = solve_mps(text, integers, parser::MpsFormat::Free, Interrupt(),
-                                          nullptr, &verify);
+            const auto answer =
+                solve_mps(text, integers, parser::MpsFormat::Free, Interrupt(), nullptr, &verify);
             ASSERT_TRUE(answer.ok()) << answer.error();
             EXPECT_EQ(answer.value().result.text(), integers ? c.milp : c.lp);
         }
@@ -111,12 +111,12 @@ TEST(MpsRoad, VerificationChecksTheFileAndCatchesAPlantedAnswer) {
     const Verification plant{true};
     for (const bool integers : {false, true}) {
         SCOPED_TRACE(integers);
-        EXPECT_TRUE(solve_mps(kModel, integers, parser::MpsFormat::Free, Interrupt(), nullptr,
-                              &verify)
-                        .ok());
-        EXPECT_THROW(solve_mps(kModel, integers, parser::MpsFormat::Free, Interrupt(), nullptr,
-                               &plant),
-                     WrongAnswer);
+        EXPECT_TRUE(
+            solve_mps(kModel, integers, parser::MpsFormat::Free, Interrupt(), nullptr, &verify)
+                .ok());
+        EXPECT_THROW(
+            solve_mps(kModel, integers, parser::MpsFormat::Free, Interrupt(), nullptr, &plant),
+            WrongAnswer);
     }
 }
 

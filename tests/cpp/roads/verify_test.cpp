@@ -219,16 +219,25 @@ TEST(Verify, MpsAnswersAgainstTheFile) {
     const std::vector<MpsCase> cases = {
         {"right", {q(0), q(-1)}, 8, true, std::nullopt},
         {"both sides of the range", {q(3), q(1)}, 15, true, std::nullopt},
-        {"below the lower bound", {q(-1), q(0)}, 9, false,
+        {"below the lower bound",
+         {q(-1), q(0)},
+         9,
+         false,
          "the value of column a is below its lower bound"},
-        {"above the upper bound", {q(4), q(0)}, 14, false,
+        {"above the upper bound",
+         {q(4), q(0)},
+         14,
+         false,
          "the value of column a is above its upper bound"},
         {"not integral", {q(1, 2), q(0)}, 10.5, true, "the value of column a is not an integer"},
         {"integrality only for milp", {q(1, 2), q(0)}, 10.5, false, std::nullopt},
         {"row over its side", {q(3), q(3, 2)}, 16, false, "the model breaks row cap"},
         {"range's low side", {q(0), q(-2)}, 6, false, "the model breaks row bal"},
         {"range's high side", {q(0), q(3, 2)}, 13, false, "the model breaks row bal"},
-        {"objective without the constant", {q(0), q(-1)}, -2, false,
+        {"objective without the constant",
+         {q(0), q(-1)},
+         -2,
+         false,
          "the objective is not the one the model gives"},
     };
     for (const MpsCase& c : cases) {
@@ -250,9 +259,9 @@ TEST(Verify, MpsAnswersAgainstTheFile) {
     const std::vector<linear::BigRational> other = {q(0), q(-1, 2)};
     EXPECT_EQ(mps_answer_error(model.value(), LpResult::feasible(a), other, false),
               "the reported value of column b is not its exact value");
-    EXPECT_EQ(mps_answer_error(model.value(), LpResult::feasible(a), std::span(right).first(1),
-                               false),
-              "the model does not have one value per column of the file");
+    EXPECT_EQ(
+        mps_answer_error(model.value(), LpResult::feasible(a), std::span(right).first(1), false),
+        "the model does not have one value per column of the file");
 }
 
 }  // namespace
