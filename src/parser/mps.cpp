@@ -441,8 +441,11 @@ class Builder {
         for (std::size_t j = 0; j < file_.columns.size(); ++j) {
             const MpsFileColumn& c = file_.columns[j];
             const std::uint64_t v = system_.new_variable();
-            MpsColumn out{raw_.column_names[j], v, std::nullopt, 0, c.is_integer};
-            if (std::isinf(c.lower)) {
+            MpsColumn out{raw_.column_names[j], v, std::nullopt, 0, false, c.is_integer};
+            if (std::isinf(c.lower) && c.is_integer && !std::isinf(c.upper)) {
+                out.reflected = true;
+                out.shift = std::ceil(c.upper);
+            } else if (std::isinf(c.lower)) {
                 out.negative = 0;  // numbered below, after every column
             } else if (c.lower < 0) {
                 out.shift = c.is_integer ? std::floor(c.lower) : c.lower;
@@ -463,11 +466,10 @@ class Builder {
     }
 
   private:
-    // Terms of column j times a, with x = shift + x[var] - x[negative];
-    // returns what the shift adds to the constant.
+    // Terms of column j times a; returns what the shift adds to the constant.
     N add_column(LinearExprT<N>& e, const MpsColumn& c, double a) {
         const N coeff = exact<N>(a);
-        e.terms.push_back({coeff, c.var});
+        e.terms.push_back({c.reflected ? -coeff : coeff, c.var});
         if (c.negative) e.terms.push_back({-coeff, *c.negative});
         return c.shift != 0 ? coeff * exact<N>(c.shift) : N{};
     }
@@ -525,6 +527,11 @@ class Builder {
             system_.add_constraint(LinearConstraintT<N>{std::move(e), std::nullopt, op});
         };
         const bool upper = !std::isinf(col.upper);
+        if (c.reflected) {
+            // x = shift - x[var] <= upper
+            if (c.shift != col.upper) add(CmpOp::Ge, exact<N>(c.shift) - exact<N>(col.upper));
+            return;
+        }
         if (c.negative) {
             if (upper) add(CmpOp::Le, exact<N>(col.upper));
             return;
@@ -608,7 +615,7 @@ std::vector<linear::BigRational> column_values(const MpsModel& model, const Assi
     std::vector<BigRational> out;
     out.reserve(model.columns.size());
     for (const MpsColumn& c : model.columns) {
-        BigRational v = value_of(c.var);
+        BigRational v = c.reflected ? -value_of(c.var) : value_of(c.var);
         if (c.negative) v = v - value_of(*c.negative);
         if (c.shift != 0) v = v + BigRational::from_f64(c.shift);
         out.push_back(std::move(v));

@@ -44,12 +44,17 @@ struct MpsFile {
     std::vector<MpsFileColumn> columns;
 };
 
-// Where a column of the file went in the system: x = shift + x[var] - x[negative].
+// Where a column of the file went in the system: x = shift + x[var] -
+// x[negative], or x = shift - x[var] when `reflected`.
 struct MpsColumn {
     std::string name;
     std::uint64_t var = 0;
     std::optional<std::uint64_t> negative;  // free below: split into two parts
-    double shift = 0;                       // a negative lower bound, moved to 0
+    double shift = 0;  // a negative lower bound moved to 0, or where a reflected column starts
+    // An integer column bounded above only, counted down from its upper
+    // bound: two integer parts of a split would leave branch and bound an
+    // endless ray of equal differences.
+    bool reflected = false;
     bool is_integer = false;
 };
 
@@ -60,8 +65,8 @@ struct MpsColumn {
 // the bounds as rows, column by column. Every number enters as from_f64 of
 // the double the text denotes. The objective's constant is minus the
 // right-hand side of the objective row, plus what the shifts move into it.
-// An integer column's shift is rounded down to an integer, so that its
-// values stay integral; the fraction left over is a lower-bound row.
+// An integer column's shift is rounded to an integer, so that its values
+// stay integral; the fraction left over is a bound row.
 struct MpsModel {
     std::string name;
     linear::ExactSystem system;

@@ -73,6 +73,11 @@ const SameSystemCase kSameSystem[] = {
      " FX bnd b -2.5\n LI bnd c -1.5\n LI bnd d -2\nENDATA\n",
      "min x0 + x1 + x2 + x3 - 1 - 3 - 2 - 2\nint x0\nint x1\nint x2\nint x3\n"
      "x0 >= 0.5\nx0 <= 4\nx1 = 0.5\nx2 >= 0.5\n"},
+    {"integer columns bounded above only count down from the bound",
+     "NAME\nROWS\n N obj\n L r\nCOLUMNS\n MARKER 'MARKER' 'INTORG'\n a obj 1 r 1\n b obj 1\n"
+     " MARKER 'MARKER' 'INTEND'\nRHS\n rhs r 4\nBOUNDS\n MI bnd a\n UP bnd a 2\n"
+     " UP bnd b -1.5\nENDATA\n",
+     "min -x0 - x1 + 2 - 1\nint x0\nint x1\n-x0 + 2 <= 4\nx1 >= 0.5\n"},
     {"maximisation, a second objective row ignored, second sets skipped",
      "NAME\nOBJSENSE\n    MAX\nROWS\n N obj\n N other\n L r1\nCOLUMNS\n a obj 1 other 5\n"
      " a r1 1\nRHS\n rhs r1 2\n rhs2 r1 9\nBOUNDS\n UP b1 a 1\n UP b2 a 7\nENDATA\n",

@@ -90,6 +90,11 @@ TEST(MpsRoad, IntegerColumnsTakeIntegerValuesAndTheRelaxationKeepsTheBound) {
          "OPTIMAL (obj=0.5)\nModel: [x0 -> 0.5]"},
         {"MAX", plain, " LI b x -7.25\n UP b x 4.5\n", "OPTIMAL (obj=4)\nModel: [x0 -> 4]",
          "OPTIMAL (obj=4.5)\nModel: [x0 -> 4.5]"},
+        {"MAX", plain, " UI b x -1.5\n", "OPTIMAL (obj=-2)\nModel: [x0 -> -2]",
+         "OPTIMAL (obj=-1.5)\nModel: [x0 -> -1.5]"},
+        {"MAX", integer, " MI b x\n UP b x -0.5\n", "OPTIMAL (obj=-1)\nModel: [x0 -> -1]",
+         "OPTIMAL (obj=-0.5)\nModel: [x0 -> -0.5]"},
+        {"MIN", integer, " MI b x\n UP b x 3\n", "UNBOUNDED", "UNBOUNDED"},
         {"MAX", plain, " BV b x\n", "OPTIMAL (obj=1)\nModel: [x0 -> 1]",
          "OPTIMAL (obj=1)\nModel: [x0 -> 1]"},
     };
