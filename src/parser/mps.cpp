@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 #include "parser/lp_format.hpp"
@@ -22,33 +23,14 @@ using linear::Sense;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kInfiniteBound = 1e30;
 
-struct Row {
-    std::string name;
-    char type;  // 'E', 'L', 'G'
-    double rhs = 0;
-    std::optional<double> range;
-};
-
-struct Column {
-    std::string name;
-    std::vector<std::pair<std::size_t, double>> entries;  // (row, value)
-    double cost = 0;
-    double lower = 0;
-    double upper = kInfinity;
-    bool lower_set = false;
-    bool is_integer = false;
-};
-
 // The file read into rows and columns of doubles, before any conversion.
 struct Raw {
     std::string name;
-    bool maximize = false;
     std::optional<std::string> objective;
-    double objective_rhs = 0;
-    std::vector<Row> rows;
-    std::vector<Column> columns;
+    MpsFile file;
     std::unordered_map<std::string, std::size_t> row_index;
     std::unordered_map<std::string, std::size_t> column_index;
+    std::vector<std::string> column_names;
     std::size_t nonzeros = 0;
 };
 
@@ -90,7 +72,8 @@ std::vector<std::string_view> fixed_fields(std::string_view line) {
 
 class Reader {
   public:
-    Reader(std::string_view text, MpsFormat format) : text_(text), format_(format) {}
+    Reader(std::string_view text, MpsFormat format, Interrupt& interrupt)
+        : text_(text), format_(format), interrupt_(interrupt) {}
 
     Raw read() {
         enum class Section { None, Rows, Columns, Rhs, Ranges, Bounds, Objsense, End };
@@ -100,6 +83,7 @@ class Reader {
             std::size_t eol = text_.find('\n', pos);
             if (eol == std::string_view::npos) eol = text_.size();
             std::string_view line = text_.substr(pos, eol - pos);
+            interrupt_.poll(static_cast<std::int64_t>(eol - pos) + 1);
             pos = eol + 1;
             ++line_;
             if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -171,17 +155,36 @@ class Reader {
         return format_ == MpsFormat::Free ? split_blanks(line) : fixed_fields(line);
     }
 
+    // The words inf, infinity and nan in any case, or what the LP text reads.
+    static std::optional<double> any_number(std::string_view text) {
+        std::string_view body = text;
+        const bool negative = !body.empty() && body.front() == '-';
+        if (!body.empty() && (body.front() == '-' || body.front() == '+')) body.remove_prefix(1);
+        const auto is = [body](std::string_view word) {
+            if (body.size() != word.size()) return false;
+            for (std::size_t i = 0; i < word.size(); ++i) {
+                if ((body[i] | 0x20) != word[i]) return false;
+            }
+            return true;
+        };
+        if (is("inf") || is("infinity")) return negative ? -kInfinity : kInfinity;
+        if (is("nan")) return std::numeric_limits<double>::quiet_NaN();
+        return parse_lp_number(text);
+    }
+
+    // Outside BOUNDS a value must be finite: a saturated infinity would be a
+    // problem nobody wrote.
     double number(std::string_view text) const {
-        const auto v = parse_lp_number(text);
-        if (!v || std::isnan(*v)) fail("bad number " + std::string(text));
+        const auto v = any_number(text);
+        if (!v || !std::isfinite(*v)) fail("bad number " + std::string(text));
         return *v;
     }
 
     void sense(std::string_view word) {
         if (word == "MAX" || word == "MAXIMIZE") {
-            raw_.maximize = true;
+            raw_.file.maximize = true;
         } else if (word == "MIN" || word == "MINIMIZE") {
-            raw_.maximize = false;
+            raw_.file.maximize = false;
         } else {
             fail("bad objective sense " + std::string(word));
         }
@@ -207,14 +210,16 @@ class Reader {
         if (type == "N") {
             if (!raw_.objective) {
                 raw_.objective = key;
+                raw_.file.has_objective = true;
             } else {
                 free_rows_[key] = 1;  // further objective rows are ignored
             }
             return;
         }
         if (type != "E" && type != "L" && type != "G") fail("bad row type " + std::string(type));
-        raw_.row_index.emplace(key, raw_.rows.size());
-        raw_.rows.push_back({key, type[0], 0, std::nullopt});
+        raw_.row_index.emplace(key, raw_.file.rows.size());
+        raw_.file.rows.push_back({key, type[0], 0, std::nullopt});
+        row_stamp_.push_back(kNoColumn);
     }
 
     // (row name, value) pairs of a COLUMNS, RHS or RANGES line after its
@@ -266,22 +271,41 @@ class Reader {
         const Pairs p = pairs(line, false);
         const std::string name(p.lead);
         if (name.empty()) fail("a column needs a name");
-        auto [it, added] = raw_.column_index.emplace(name, raw_.columns.size());
-        if (added) raw_.columns.push_back({name, {}, 0, 0, kInfinity, false, integer_});
-        Column& col = raw_.columns[it->second];
+        auto [it, added] = raw_.column_index.emplace(name, raw_.file.columns.size());
+        const std::size_t j = it->second;
+        if (added) {
+            raw_.file.columns.push_back({{}, 0, 0, kInfinity, integer_});
+            raw_.column_names.push_back(name);
+            lower_set_.push_back(false);
+            cost_set_.push_back(false);
+        } else if (j != current_column_ && !reopened_.contains(j)) {
+            // The row stamps only hold for the column being read: a column
+            // met again later keeps its rows in a set.
+            auto& rows = reopened_[j];
+            for (const auto& e : raw_.file.columns[j].entries) rows.insert(e.first);
+        }
+        current_column_ = j;
+        MpsFileColumn& col = raw_.file.columns[j];
+        const auto second = [&](const std::string& row) {
+            fail("second entry of column " + name + " in row " + row);
+        };
         for (const auto& [row, text] : p.pairs) {
             const double v = number(text);
             const std::string key(row);
             if (raw_.objective && key == *raw_.objective) {
+                if (cost_set_[j]) second(key);
+                cost_set_[j] = true;
                 col.cost = v;
                 continue;
             }
             if (free_rows_.contains(key)) continue;
             const auto r = raw_.row_index.find(key);
             if (r == raw_.row_index.end()) fail("unknown row " + key);
-            for (const auto& e : col.entries) {
-                if (e.first == r->second) fail("second entry of column " + name + " in row " + key);
-            }
+            const auto reopened = reopened_.find(j);
+            if (reopened != reopened_.end() ? !reopened->second.insert(r->second).second
+                                            : row_stamp_[r->second] == j)
+                second(key);
+            row_stamp_[r->second] = j;
             if (v != 0) {
                 col.entries.emplace_back(r->second, v);
                 ++raw_.nonzeros;
@@ -303,16 +327,16 @@ class Reader {
             const std::string key(row);
             if (raw_.objective && key == *raw_.objective) {
                 if (ranges) fail("a range on the objective row");
-                raw_.objective_rhs = v;
+                raw_.file.objective_rhs = v;
                 continue;
             }
             if (free_rows_.contains(key)) continue;
             const auto r = raw_.row_index.find(key);
             if (r == raw_.row_index.end()) fail("unknown row " + key);
             if (ranges) {
-                raw_.rows[r->second].range = v;
+                raw_.file.rows[r->second].range = v;
             } else {
-                raw_.rows[r->second].rhs = v;
+                raw_.file.rows[r->second].rhs = v;
             }
         }
     }
@@ -341,36 +365,38 @@ class Reader {
         if (!first_set(bound_set_, set)) return;
         const auto it = raw_.column_index.find(std::string(column));
         if (it == raw_.column_index.end()) fail("unknown column " + std::string(column));
-        Column& col = raw_.columns[it->second];
+        MpsFileColumn& col = raw_.file.columns[it->second];
+        std::vector<bool>::reference lower_set = lower_set_[it->second];
         const auto bound = [&]() {
             if (value.empty()) fail("missing bound value");
-            const double v = number(value);
-            return v >= kInfiniteBound ? kInfinity : v <= -kInfiniteBound ? -kInfinity : v;
+            const auto v = any_number(value);
+            if (!v || std::isnan(*v)) fail("bad number " + std::string(value));
+            return *v >= kInfiniteBound ? kInfinity : *v <= -kInfiniteBound ? -kInfinity : *v;
         };
         if (type == "UP" || type == "UI") {
             col.upper = bound();
-            if (col.upper < 0 && !col.lower_set && col.lower == 0) col.lower = -kInfinity;
+            if (col.upper < 0 && !lower_set && col.lower == 0) col.lower = -kInfinity;
             col.is_integer = col.is_integer || type == "UI";
         } else if (type == "LO" || type == "LI") {
             col.lower = bound();
-            col.lower_set = true;
+            lower_set = true;
             col.is_integer = col.is_integer || type == "LI";
         } else if (type == "FX") {
             col.lower = col.upper = bound();
-            col.lower_set = true;
+            lower_set = true;
         } else if (type == "FR") {
             col.lower = -kInfinity;
             col.upper = kInfinity;
-            col.lower_set = true;
+            lower_set = true;
         } else if (type == "MI") {
             col.lower = -kInfinity;
-            col.lower_set = true;
+            lower_set = true;
         } else if (type == "PL") {
             col.upper = kInfinity;
         } else if (type == "BV") {
             col.lower = 0;
             col.upper = 1;
-            col.lower_set = true;
+            lower_set = true;
             col.is_integer = true;
         } else {
             fail("bad bound type " + std::string(type));
@@ -379,12 +405,23 @@ class Reader {
         if (std::isinf(col.upper) && col.upper < 0) fail("upper bound of -infinity");
     }
 
+    static constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+
     std::string_view text_;
     MpsFormat format_;
+    Interrupt& interrupt_;
     std::uint64_t line_ = 0;
     bool integer_ = false;
     Raw raw_;
     std::unordered_map<std::string, char> free_rows_;
+    // By column: a LO, LI, FX, FR, MI or BV bound has set the lower bound;
+    // an objective entry was read.
+    std::vector<bool> lower_set_, cost_set_;
+    // By row: the last column with an entry in it, so that a second entry
+    // of the column being read is found in constant time.
+    std::vector<std::size_t> row_stamp_;
+    std::size_t current_column_ = kNoColumn;
+    std::unordered_map<std::size_t, std::unordered_set<std::size_t>> reopened_;
     std::optional<std::string> rhs_set_, range_set_, bound_set_;
 };
 
@@ -396,17 +433,22 @@ N exact(double v) {
 template <class N>
 class Builder {
   public:
-    explicit Builder(const Raw& raw) : raw_(raw) {}
+    Builder(const Raw& raw, Interrupt& interrupt)
+        : raw_(raw), file_(raw.file), interrupt_(interrupt) {}
 
     LinearSystemT<N> build(std::vector<MpsColumn>& columns) {
         columns.clear();
-        for (const Column& c : raw_.columns) {
+        for (std::size_t j = 0; j < file_.columns.size(); ++j) {
+            const MpsFileColumn& c = file_.columns[j];
             const std::uint64_t v = system_.new_variable();
-            MpsColumn out{c.name, v, std::nullopt, 0, c.is_integer};
-            if (std::isinf(c.lower)) {
+            MpsColumn out{raw_.column_names[j], v, std::nullopt, 0, false, c.is_integer};
+            if (std::isinf(c.lower) && c.is_integer && !std::isinf(c.upper)) {
+                out.reflected = true;
+                out.shift = std::ceil(c.upper);
+            } else if (std::isinf(c.lower)) {
                 out.negative = 0;  // numbered below, after every column
             } else if (c.lower < 0) {
-                out.shift = c.lower;
+                out.shift = c.is_integer ? std::floor(c.lower) : c.lower;
             }
             columns.push_back(std::move(out));
         }
@@ -418,41 +460,41 @@ class Builder {
             }
         }
         objective(columns);
-        for (const Row& row : raw_.rows) {
-            const std::size_t r = static_cast<std::size_t>(&row - raw_.rows.data());
-            constraint_rows(row, r, columns);
-        }
-        for (std::size_t j = 0; j < columns.size(); ++j) bound_rows(raw_.columns[j], columns[j]);
+        for (std::size_t r = 0; r < file_.rows.size(); ++r) constraint_rows(r, columns);
+        for (std::size_t j = 0; j < columns.size(); ++j) bound_rows(file_.columns[j], columns[j]);
         return std::move(system_);
     }
 
   private:
-    // Terms of column j times a, with x = shift + x[var] - x[negative];
-    // returns what the shift adds to the constant.
+    // Terms of column j times a; returns what the shift adds to the constant.
     N add_column(LinearExprT<N>& e, const MpsColumn& c, double a) {
         const N coeff = exact<N>(a);
-        e.terms.push_back({coeff, c.var});
+        e.terms.push_back({c.reflected ? -coeff : coeff, c.var});
         if (c.negative) e.terms.push_back({-coeff, *c.negative});
         return c.shift != 0 ? coeff * exact<N>(c.shift) : N{};
     }
 
     void objective(const std::vector<MpsColumn>& columns) {
-        if (!raw_.objective) return;
+        if (!file_.has_objective) return;
         LinearExprT<N> e;
-        e.constant = -exact<N>(raw_.objective_rhs);
+        e.constant = -exact<N>(file_.objective_rhs);
         for (std::size_t j = 0; j < columns.size(); ++j) {
-            if (raw_.columns[j].cost != 0)
-                e.constant = e.constant + add_column(e, columns[j], raw_.columns[j].cost);
+            interrupt_.poll();
+            if (file_.columns[j].cost != 0)
+                e.constant = e.constant + add_column(e, columns[j], file_.columns[j].cost);
         }
         e.canonicalise();
-        system_.set_objective(raw_.maximize ? Sense::Maximize : Sense::Minimize, std::move(e));
+        system_.set_objective(file_.maximize ? Sense::Maximize : Sense::Minimize, std::move(e));
     }
 
-    void constraint_rows(const Row& row, std::size_t r, const std::vector<MpsColumn>& columns) {
+    void constraint_rows(std::size_t r, const std::vector<MpsColumn>& columns) {
+        const MpsRow& row = file_.rows[r];
         LinearExprT<N> lhs;
         N shift{};
         // Entries by row: columns hold them, so gather this row's ones.
-        for (const auto& [j, a] : by_row()[r]) shift = shift + add_column(lhs, columns[j], a);
+        const auto& entries = by_row()[r];
+        interrupt_.poll(static_cast<std::int64_t>(entries.size()) + 1);
+        for (const auto& [j, a] : entries) shift = shift + add_column(lhs, columns[j], a);
         lhs.canonicalise();
         const N rhs = exact<N>(row.rhs);
         const auto add = [&](CmpOp op, const N& bound) {
@@ -475,7 +517,7 @@ class Builder {
         add(CmpOp::Le, high);
     }
 
-    void bound_rows(const Column& col, const MpsColumn& c) {
+    void bound_rows(const MpsFileColumn& col, const MpsColumn& c) {
         const auto add = [&](CmpOp op, const N& bound) {
             LinearExprT<N> e;
             e.terms.push_back({N(linear::Rational::one()), c.var});
@@ -485,15 +527,24 @@ class Builder {
             system_.add_constraint(LinearConstraintT<N>{std::move(e), std::nullopt, op});
         };
         const bool upper = !std::isinf(col.upper);
+        if (c.reflected) {
+            // x = shift - x[var] <= upper
+            if (c.shift != col.upper) add(CmpOp::Ge, exact<N>(c.shift) - exact<N>(col.upper));
+            return;
+        }
         if (c.negative) {
             if (upper) add(CmpOp::Le, exact<N>(col.upper));
             return;
         }
         if (c.shift != 0) {
-            // x = lower + x[var], so the upper bound is on upper - lower.
-            if (!upper) return;
-            const N span = exact<N>(col.upper) - exact<N>(col.lower);
-            add(col.upper == col.lower ? CmpOp::Eq : CmpOp::Le, span);
+            // x = shift + x[var]: the bounds are on x - shift.
+            const N base = exact<N>(c.shift);
+            if (upper && col.upper == col.lower) {
+                add(CmpOp::Eq, exact<N>(col.upper) - base);
+                return;
+            }
+            if (c.shift != col.lower) add(CmpOp::Ge, exact<N>(col.lower) - base);
+            if (upper) add(CmpOp::Le, exact<N>(col.upper) - base);
             return;
         }
         if (upper && col.upper == col.lower) {
@@ -505,91 +556,69 @@ class Builder {
     }
 
     const std::vector<std::vector<std::pair<std::size_t, double>>>& by_row() {
-        if (rows_.empty() && !raw_.rows.empty()) {
-            rows_.resize(raw_.rows.size());
-            for (std::size_t j = 0; j < raw_.columns.size(); ++j) {
-                for (const auto& [r, a] : raw_.columns[j].entries) rows_[r].emplace_back(j, a);
+        if (rows_.empty() && !file_.rows.empty()) {
+            rows_.resize(file_.rows.size());
+            for (std::size_t j = 0; j < file_.columns.size(); ++j) {
+                for (const auto& [r, a] : file_.columns[j].entries) rows_[r].emplace_back(j, a);
             }
         }
         return rows_;
     }
 
     const Raw& raw_;
+    const MpsFile& file_;
+    Interrupt& interrupt_;
     LinearSystemT<N> system_;
     std::vector<std::vector<std::pair<std::size_t, double>>> rows_;
 };
 
-// The double of a reported value.
-double as_double(const Value& v) {
-    if (const auto* i = std::get_if<std::int64_t>(&v)) return static_cast<double>(*i);
-    if (const auto* d = std::get_if<double>(&v)) return *d;
-    if (const auto* b = std::get_if<bool>(&v)) return *b ? 1.0 : 0.0;
-    return nearest_double(std::get<BigInteger>(v));
-}
-
-bool is_zero(const Value& v) {
-    if (const auto* i = std::get_if<std::int64_t>(&v)) return *i == 0;
-    if (const auto* d = std::get_if<double>(&v)) return *d == 0;
-    return false;
-}
-
-}  // namespace
-
-Expected<MpsModel> read_mps(std::string_view text, MpsFormat format) {
+Expected<MpsModel> read_as(std::string_view text, MpsFormat format, Interrupt& interrupt) {
     Raw raw;
     try {
-        raw = Reader(text, format).read();
+        raw = Reader(text, format, interrupt).read();
     } catch (const Failure& f) {
         return Expected<MpsModel>::failure(f.message);
     }
     MpsModel model;
     model.name = raw.name;
-    model.rows = raw.rows.size();
+    model.rows = raw.file.rows.size();
     model.nonzeros = raw.nonzeros;
     try {
-        model.system.small = Builder<linear::Rational>(raw).build(model.columns);
+        model.system.small = Builder<linear::Rational>(raw, interrupt).build(model.columns);
     } catch (const linear::Overflow&) {
         model.system.small.reset();
-        model.system.big = Builder<linear::BigRational>(raw).build(model.columns);
+        model.system.big = Builder<linear::BigRational>(raw, interrupt).build(model.columns);
     }
+    model.file = std::move(raw.file);
     return model;
 }
 
-Assignment column_values(const MpsModel& model, const Assignment& solution) {
-    std::unordered_map<std::uint64_t, const Value*> by_var;
-    for (const auto& [var, value] : solution) by_var.emplace(var, &value);
-    const auto value_of = [&](std::uint64_t var) -> Value {
+}  // namespace
+
+Expected<MpsModel> read_mps(std::string_view text, MpsFormat format, Interrupt interrupt) {
+    auto model = read_as(text, format, interrupt);
+    if (model.ok() || format == MpsFormat::Fixed) return model;
+    auto fixed = read_as(text, MpsFormat::Fixed, interrupt);
+    return fixed.ok() ? std::move(fixed) : std::move(model);
+}
+
+std::vector<linear::BigRational> column_values(const MpsModel& model, const Assignment& solution,
+                                               std::span<const linear::BigRational> exact) {
+    using linear::BigRational;
+    std::unordered_map<std::uint64_t, const BigRational*> by_var;
+    for (std::size_t i = 0; i < solution.size() && i < exact.size(); ++i)
+        by_var.emplace(solution[i].first, &exact[i]);
+    const auto value_of = [&](std::uint64_t var) {
         const auto it = by_var.find(var);
-        return it == by_var.end() ? Value(std::int64_t{0}) : *it->second;
+        return it == by_var.end() ? BigRational() : *it->second;
     };
-    Assignment out;
+    std::vector<BigRational> out;
     out.reserve(model.columns.size());
-    for (std::size_t j = 0; j < model.columns.size(); ++j) {
-        const MpsColumn& c = model.columns[j];
-        Value v = value_of(c.var);
-        if (c.negative) {
-            // At a vertex at most one of the two parts is positive.
-            const Value neg = value_of(*c.negative);
-            if (!is_zero(neg)) {
-                const auto* i = std::get_if<std::int64_t>(&neg);
-                if (is_zero(v) && i != nullptr && *i != std::numeric_limits<std::int64_t>::min()) {
-                    v = -*i;
-                } else {
-                    v = as_double(v) - as_double(neg);
-                }
-            }
-        }
-        if (c.shift != 0) {
-            const auto* i = std::get_if<std::int64_t>(&v);
-            const double s = c.shift;
-            if (i != nullptr && s == std::trunc(s) && std::fabs(s) < 0x1p52 &&
-                std::llabs(*i) < (std::int64_t{1} << 52)) {
-                v = *i + static_cast<std::int64_t>(s);
-            } else {
-                v = as_double(v) + s;
-            }
-        }
-        out.append_new(j, std::move(v));
+    for (const MpsColumn& c : model.columns) {
+        BigRational v = c.reflected ? -value_of(c.var) : value_of(c.var);
+        if (c.negative) v = v - value_of(*c.negative);
+        if (c.shift != 0) v = v + BigRational::from_f64(c.shift);
+        out.push_back(std::move(v));
     }
     return out;
 }

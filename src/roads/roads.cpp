@@ -1,6 +1,7 @@
 #include "roads/roads.hpp"
 
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -114,11 +115,14 @@ Counters lp_counters(const lp::SolveStats& s, bool big_reading) {
 
 // An LP (the relaxation) or a MILP (by branch and bound) of a system read
 // from text; with `verify`, its answer is checked against the system in
-// exact arithmetic.
+// exact arithmetic. `exact_out`, when given, receives the exact value of
+// each pair of the answer's model.
 LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt interrupt, Counters* c,
-                      const Verification* verify) {
+                      const Verification* verify,
+                      std::vector<linear::BigRational>* exact_out = nullptr) {
     std::vector<linear::BigRational> exact;
-    std::vector<linear::BigRational>* exact_of = verify != nullptr ? &exact : nullptr;
+    const bool keep = verify != nullptr || exact_out != nullptr;
+    std::vector<linear::BigRational>* exact_of = keep ? &exact : nullptr;
     LpResult result;
     if (integers) {
         milp::SearchStats search;
@@ -137,7 +141,7 @@ LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt inte
     } else {
         const bool big_reading = system.big.has_value();
         lp::LpSolver solver(interrupt);
-        solver.keep_exact_values(verify != nullptr);
+        solver.keep_exact_values(keep);
         // The check reads the system afterwards; otherwise the solver may take it.
         if (verify != nullptr) {
             solver.load(system);
@@ -163,7 +167,23 @@ LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt inte
         if (auto error = lp_answer_error(system, result, exact, integers))
             throw WrongAnswer(*error);
     }
+    if (exact_out != nullptr) *exact_out = std::move(exact);
     return result;
+}
+
+// A first column value that the file's bounds rule out where it has one;
+// otherwise one moved by 1, which its rows or its cost then contradict.
+void plant_in_columns(const parser::MpsModel& model, std::vector<linear::BigRational>& values) {
+    if (values.empty()) return;
+    const parser::MpsFileColumn& c = model.file.columns[0];
+    const linear::BigRational one(linear::BigInt(1), linear::BigInt(1));
+    if (!std::isinf(c.upper)) {
+        values[0] = linear::BigRational::from_f64(c.upper) + one;
+    } else if (!std::isinf(c.lower)) {
+        values[0] = linear::BigRational::from_f64(c.lower) - one;
+    } else {
+        values[0] = values[0] + one;
+    }
 }
 
 }  // namespace
@@ -208,11 +228,30 @@ Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt, Stats*
 
 Expected<MpsAnswer> solve_mps(std::string_view text, bool integers, parser::MpsFormat format,
                               Interrupt interrupt, Stats* stats, const Verification* verify) {
-    const auto read = [format](std::string_view t) { return parser::read_mps(t, format); };
+    const auto read = [format, interrupt](std::string_view t) {
+        return parser::read_mps(t, format, interrupt);
+    };
     return road<MpsAnswer>(text, stats, read, [&](parser::MpsModel& model, Counters* c) {
-        LpResult result = solve_system(model.system, integers, interrupt, c, verify);
-        if (result.has_assignment())
-            result.assignment = parser::column_values(model, result.assignment);
+        // The system is checked as any other; a planted fault goes into the
+        // file's column values instead, for the check against the file.
+        const Verification system_check;
+        std::vector<linear::BigRational> exact;
+        LpResult result = solve_system(model.system, integers, interrupt, c,
+                                       verify != nullptr ? &system_check : nullptr, &exact);
+        if (result.has_assignment()) {
+            std::vector<linear::BigRational> values =
+                parser::column_values(model, result.assignment, exact);
+            if (verify != nullptr && verify->plant_wrong_answer) plant_in_columns(model, values);
+            Assignment by_column;
+            by_column.reserve(values.size());
+            for (std::size_t j = 0; j < values.size(); ++j)
+                by_column.append_new(j, lp::to_value(values[j]));
+            result.assignment = std::move(by_column);
+            if (verify != nullptr) {
+                if (auto error = mps_answer_error(model, result, values, integers))
+                    throw WrongAnswer(*error);
+            }
+        }
         MpsAnswer answer{std::move(result), {}};
         answer.names.reserve(model.columns.size());
         for (const auto& col : model.columns) answer.names.push_back(col.name);

@@ -1,6 +1,7 @@
 #include "roads/verify.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <type_traits>
@@ -158,6 +159,58 @@ std::optional<std::string> lp_answer_error(const linear::ExactSystem& system,
     if (!result.has_assignment()) return std::nullopt;
     return system.small ? lp_error(*system.small, result, exact, integers)
                         : lp_error(*system.big, result, exact, integers);
+}
+
+std::optional<std::string> mps_answer_error(const parser::MpsModel& model, const LpResult& result,
+                                            std::span<const linear::BigRational> exact,
+                                            bool integers) {
+    using linear::BigRational;
+    if (!result.has_assignment()) return std::nullopt;
+    const parser::MpsFile& file = model.file;
+    const auto column = [&](const char* before, std::size_t j, const char* after) {
+        return std::string(before) + model.columns[j].name + after;
+    };
+    if (exact.size() != file.columns.size() || result.assignment.size() != file.columns.size())
+        return std::string("the model does not have one value per column of the file");
+    std::vector<BigRational> sums(file.rows.size());
+    BigRational objective = -BigRational::from_f64(file.objective_rhs);
+    for (std::size_t j = 0; j < file.columns.size(); ++j) {
+        const parser::MpsFileColumn& c = file.columns[j];
+        const BigRational& x = exact[j];
+        const auto& [index, reported] = result.assignment[j];
+        if (index != j || !(reported == lp::to_value(x)))
+            return column("the reported value of column ", j, " is not its exact value");
+        if (!std::isinf(c.lower) && x < BigRational::from_f64(c.lower))
+            return column("the value of column ", j, " is below its lower bound");
+        if (!std::isinf(c.upper) && BigRational::from_f64(c.upper) < x)
+            return column("the value of column ", j, " is above its upper bound");
+        if (integers && c.is_integer && !x.is_integer())
+            return column("the value of column ", j, " is not an integer");
+        for (const auto& [r, a] : c.entries) sums[r] = sums[r] + BigRational::from_f64(a) * x;
+        if (c.cost != 0) objective = objective + BigRational::from_f64(c.cost) * x;
+    }
+    for (std::size_t r = 0; r < file.rows.size(); ++r) {
+        const parser::MpsRow& row = file.rows[r];
+        const BigRational rhs = BigRational::from_f64(row.rhs);
+        // The sides of the row: its type alone, or the range's width on
+        // the side its type (and, for E rows, its sign) gives.
+        std::optional<BigRational> low, high;
+        if (row.type != 'L') low = rhs;
+        if (row.type != 'G') high = rhs;
+        if (row.range && *row.range != 0) {
+            const BigRational width = BigRational::from_f64(std::fabs(*row.range));
+            if (row.type == 'L' || (row.type == 'E' && *row.range < 0)) {
+                low = rhs - width;
+            } else {
+                high = rhs + width;
+            }
+        }
+        if ((low && sums[r] < *low) || (high && *high < sums[r]))
+            return "the model breaks row " + row.name;
+    }
+    if (result.kind == LpResult::Kind::Optimal && objective.to_f64() != result.objective)
+        return std::string("the objective is not the one the model gives");
+    return std::nullopt;
 }
 
 }  // namespace nemox::roads

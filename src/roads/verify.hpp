@@ -9,6 +9,7 @@
 #include "cp/model.hpp"
 #include "linear/big_rational.hpp"
 #include "linear/system.hpp"
+#include "parser/mps.hpp"
 #include "sat/cnf.hpp"
 
 // Checks of an answer against the problem it answers, in exact arithmetic:
@@ -31,5 +32,15 @@ std::optional<std::string> lp_answer_error(const linear::ExactSystem& system,
                                            const LpResult& result,
                                            std::span<const linear::BigRational> exact,
                                            bool integers);
+
+// An MPS answer by column of the file, `exact` the exact value of each
+// column in column order, checked against the file itself rather than its
+// rewritten system: every value reported as it reads and within the file's
+// bounds, integral on the file's integer columns with `integers`, every row
+// (with its range) holding, and an optimal objective equal to the one the
+// values give with the file's constant.
+std::optional<std::string> mps_answer_error(const parser::MpsModel& model, const LpResult& result,
+                                            std::span<const linear::BigRational> exact,
+                                            bool integers);
 
 }  // namespace nemox::roads

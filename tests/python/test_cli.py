@@ -502,3 +502,66 @@ def test_mps_files_answer_under_their_column_names(tmp_path):
     assert done.returncode == 1 and done.stderr.startswith(f"{bad}:5: ")
     done = run("sat", "--mps", afiro)
     assert done.returncode == 2 and "--mps and --fixed-mps need the lp or milp subcommand" in done.stderr
+
+
+def mps_one_column(bounds: str, marker: bool = True, rhs: str = "5") -> str:
+    column = " x obj 1 r 1\n"
+    if marker:
+        column = " M 'MARKER' 'INTORG'\n" + column + " M 'MARKER' 'INTEND'\n"
+    return f"NAME T\nROWS\n N obj\n L r\nCOLUMNS\n{column}RHS\n rhs r {rhs}\nBOUNDS\n{bounds}ENDATA\n"
+
+
+# (kind, MPS text, answer): integer columns keep integral values whatever
+# their lower bound, the relaxation keeps the bound as written, and infinite
+# bounds mean none.
+MPS_ANSWERS = [
+    ("milp", mps_one_column(" LO b x -0.5\n"), {"status": "OPTIMAL", "model": {"x": 0}, "objective": 0.0}),
+    ("lp", mps_one_column(" LO b x -0.5\n"), {"status": "OPTIMAL", "model": {"x": -0.5}, "objective": -0.5}),
+    ("milp", mps_one_column(" FX b x -2.5\n"), {"status": "INFEASIBLE"}),
+    ("milp", mps_one_column(" LI b x -1.5\n", marker=False),
+     {"status": "OPTIMAL", "model": {"x": -1}, "objective": -1.0}),
+    ("lp", mps_one_column(" LI b x -1.5\n", marker=False),
+     {"status": "OPTIMAL", "model": {"x": -1.5}, "objective": -1.5}),
+    ("lp", mps_one_column(" MI b x\n UP b x INF\n").replace("NAME T", "NAME T\nOBJSENSE\n MAX"),
+     {"status": "OPTIMAL", "model": {"x": 5}, "objective": 5.0}),
+    ("lp", mps_one_column(" LO b x -1e400\n"), {"status": "UNBOUNDED"}),
+]
+
+
+@pytest.mark.parametrize("kind, text, answer", MPS_ANSWERS,
+                         ids=[kind + "-" + text.split("BOUNDS")[1].split()[0] + text.split("BOUNDS")[1].split()[-2]
+                              for kind, text, _ in MPS_ANSWERS])
+def test_mps_answers_the_file_as_written(kind, text, answer, tmp_path):
+    path = tmp_path / "model.mps"
+    path.write_text(text)
+    done = run(kind, "--json", "--verify", path)
+    assert done.returncode == 0, done.stderr
+    assert json.loads(done.stdout) == answer
+
+
+def test_mps_non_finite_values_and_fixed_files(tmp_path):
+    # Outside BOUNDS an infinite value is an error with its line.
+    for value in ("inf", "1e400", "-Infinity"):
+        path = tmp_path / "bad.mps"
+        path.write_text(mps_one_column("", rhs=value))
+        done = run("lp", path)
+        assert (done.returncode, done.stdout) == (1, "")
+        assert done.stderr == f"{path}:10: bad number {value}\n"
+    # Row names with blanks: read as fixed MPS once free reading fails.
+    forplan = NETLIB / "forplan.mps"
+    assert forplan.is_file()
+    done = run("lp", "--json", "--verify", forplan)
+    assert done.returncode == 0, done.stderr
+    answer = json.loads(done.stdout)
+    assert answer["status"] == "OPTIMAL" and "DEDO3 11" in answer["model"]
+    assert run("lp", "--json", "--fixed-mps", "-", stdin=forplan.read_text()).stdout == done.stdout
+
+
+def test_verify_checks_mps_values_against_the_file():
+    planted = dict(os.environ, NEMOX_PLANT_WRONG_ANSWER="1")
+    for kind in ("lp", "milp"):
+        caught = subprocess.run([str(COMMAND), kind, "--verify", str(NETLIB / "afiro.mps")],
+                                capture_output=True, text=True, env=planted)
+        assert (caught.returncode, caught.stdout) == (4, "")
+        assert caught.stderr.endswith("wrong answer caught by --verify: "
+                                      "the value of column X01 is below its lower bound\n")

@@ -4,7 +4,9 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
+#include "core/interrupt.hpp"
 #include "lp/solver.hpp"
 #include "parser/lp_format.hpp"
 
@@ -61,6 +63,21 @@ const SameSystemCase kSameSystem[] = {
      "NAME\nROWS\n N obj\n L r1\nCOLUMNS\n a obj 1 r1 1\nRHS\n rhs r1 5\nBOUNDS\n UP bnd a -1\n"
      "ENDATA\n",
      "min x0 - x1\nx0 - x1 <= 5\nx0 - x1 <= -1\n"},
+    {"infinite and huge bounds mean none",
+     "NAME\nROWS\n N obj\nCOLUMNS\n a obj 1\n b obj 1\n c obj 1\n d obj 1\nBOUNDS\n UP bnd a inf\n"
+     " UP bnd b 1e400\n LO bnd c -Infinity\n UP bnd c 1e30\n LO bnd d -1e30\n UP bnd d 2\nENDATA\n",
+     "min x0 + x1 + x2 + x3 - x4 - x5\nx3 - x5 <= 2\n"},
+    {"integer columns shift by whole numbers, the fraction as a row",
+     "NAME\nROWS\n N obj\nCOLUMNS\n MARKER 'MARKER' 'INTORG'\n a obj 1\n b obj 1\n"
+     " MARKER 'MARKER' 'INTEND'\n c obj 1\n d obj 1\nBOUNDS\n LO bnd a -0.5\n UP bnd a 3\n"
+     " FX bnd b -2.5\n LI bnd c -1.5\n LI bnd d -2\nENDATA\n",
+     "min x0 + x1 + x2 + x3 - 1 - 3 - 2 - 2\nint x0\nint x1\nint x2\nint x3\n"
+     "x0 >= 0.5\nx0 <= 4\nx1 = 0.5\nx2 >= 0.5\n"},
+    {"integer columns bounded above only count down from the bound",
+     "NAME\nROWS\n N obj\n L r\nCOLUMNS\n MARKER 'MARKER' 'INTORG'\n a obj 1 r 1\n b obj 1\n"
+     " MARKER 'MARKER' 'INTEND'\nRHS\n rhs r 4\nBOUNDS\n MI bnd a\n UP bnd a 2\n"
+     " UP bnd b -1.5\nENDATA\n",
+     "min -x0 - x1 + 2 - 1\nint x0\nint x1\n-x0 + 2 <= 4\nx1 >= 0.5\n"},
     {"maximisation, a second objective row ignored, second sets skipped",
      "NAME\nOBJSENSE\n    MAX\nROWS\n N obj\n N other\n L r1\nCOLUMNS\n a obj 1 other 5\n"
      " a r1 1\nRHS\n rhs r1 2\n rhs2 r1 9\nBOUNDS\n UP b1 a 1\n UP b2 a 7\nENDATA\n",
@@ -101,8 +118,15 @@ TEST(MpsReader, FixedFormatReadsNamesWithBlanks) {
     EXPECT_EQ(model.columns[0].name, "X ONE");
     EXPECT_EQ(model.columns[1].name, "X TWO");
     EXPECT_EQ(*model.system.small, lp("min x0 - x1\n2*x0 + x1 <= 4\nx1 <= 3\n"));
-    // Read as free MPS the blanks split the names: the line has too many fields.
-    EXPECT_FALSE(read_mps(fixed, MpsFormat::Free).ok());
+    // As free MPS the blanks split the names and the lines have too many
+    // fields; such a text is then read as fixed.
+    const MpsModel fallback = read(fixed, MpsFormat::Free);
+    EXPECT_EQ(fallback.columns[0].name, "X ONE");
+    EXPECT_EQ(*fallback.system.small, *model.system.small);
+    // Failing both ways, the free reading's message is the one given.
+    const auto both = read_mps(fixed.substr(0, fixed.size() - 7));
+    ASSERT_FALSE(both.ok());
+    EXPECT_EQ(both.error(), "line 4: a row needs a type and a name");
 }
 
 TEST(MpsReader, IntegerMarkersAndBounds) {
@@ -141,6 +165,25 @@ TEST(MpsReader, ErrorsNameTheLine) {
         {" L r1\n", "line 1: data outside a section"},
         {"NAME\nROWS\n N obj\n", "missing ENDATA"},
         {"NAME\nOBJSENSE\n SIDEWAYS\nENDATA\n", "line 3: bad objective sense SIDEWAYS"},
+        {"NAME\nROWS\n N obj\n L r\nCOLUMNS\n a obj 1 r inf\nENDATA\n", "line 6: bad number inf"},
+        {"NAME\nROWS\n N obj\nCOLUMNS\n a obj -INFINITY\nENDATA\n", "line 5: bad number -INFINITY"},
+        {"NAME\nROWS\n N obj\n L r\nCOLUMNS\n a r 1\nRHS\n rhs r 1e400\nENDATA\n",
+         "line 8: bad number 1e400"},
+        {"NAME\nROWS\n N obj\nCOLUMNS\n a obj 1\nRHS\n rhs obj -inf\nENDATA\n",
+         "line 7: bad number -inf"},
+        {"NAME\nROWS\n N obj\n L r\nCOLUMNS\n a r 1\nRANGES\n rng r Inf\nENDATA\n",
+         "line 8: bad number Inf"},
+        {"NAME\nROWS\n N obj\nCOLUMNS\n a obj 1\nBOUNDS\n UP bnd a nan\nENDATA\n",
+         "line 7: bad number nan"},
+        {"NAME\nROWS\n N obj\nCOLUMNS\n a obj 1\nBOUNDS\n LO bnd a inf\nENDATA\n",
+         "line 7: lower bound of +infinity"},
+        {"NAME\nROWS\n N obj\nCOLUMNS\n a obj 1\n a obj 2\nENDATA\n",
+         "line 6: second entry of column a in row obj"},
+        {"NAME\nROWS\n L r\nCOLUMNS\n a r 0\n a r 2\nENDATA\n",
+         "line 6: second entry of column a in row r"},
+        // A column met again after another one.
+        {"NAME\nROWS\n L r\n L s\nCOLUMNS\n a r 1\n b r 1 s 1\n a s 1\n a r 2\nENDATA\n",
+         "line 9: second entry of column a in row r"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -169,17 +212,42 @@ TEST(MpsReader, BigValuesAreReadExactly) {
 }
 
 TEST(MpsReader, ColumnValuesUndoTheShiftsAndSplits) {
-    // min a + b with a in [-4, 6] free of rows, b free with b >= -2.5 by a row.
+    // min a + b + c with a in [-4, 6] free of rows, b free with b >= -2.5
+    // by a row, c >= -1/3 as its double reads (to nine places).
     const MpsModel model = read(
-        "NAME\nROWS\n N obj\n G r\nCOLUMNS\n a obj 1\n b obj 1 r 1\nRHS\n rhs r -2.5\n"
-        "BOUNDS\n LO bnd a -4\n UP bnd a 6\n FR bnd b\nENDATA\n");
+        "NAME\nROWS\n N obj\n G r\nCOLUMNS\n a obj 1\n b obj 1 r 1\n c obj 1\n"
+        "RHS\n rhs r -2.5\nBOUNDS\n LO bnd a -4\n UP bnd a 6\n FR bnd b\n"
+        " LO bnd c -0.3333333333\nENDATA\n");
     lp::LpSolver solver;
+    solver.keep_exact_values(true);
     solver.load(model.system);
     const LpResult r = solver.solve();
     ASSERT_EQ(r.kind, LpResult::Kind::Optimal);
-    EXPECT_EQ(r.objective, -6.5);
-    const Assignment values = column_values(model, r.assignment);
-    EXPECT_EQ(values.text(), "[x0 -> -4, x1 -> -2.5]");
+    const auto values = column_values(model, r.assignment, solver.exact_values());
+    using linear::BigInt;
+    using linear::BigRational;
+    EXPECT_EQ(values, (std::vector<BigRational>{
+                          BigRational(BigInt(-4), BigInt(1)), BigRational(BigInt(-5), BigInt(2)),
+                          BigRational(BigInt(-333333333), BigInt(1000000000))}));
+}
+
+TEST(MpsReader, ReadingPollsTheInterrupt) {
+    // One column over many rows, the shape that once took time quadratic
+    // in the column's length.
+    std::string text = "NAME\nROWS\n N obj\n";
+    const int n = 20000;
+    for (int i = 0; i < n; ++i) text += " L r" + std::to_string(i) + "\n";
+    text += "COLUMNS\n";
+    for (int i = 0; i < n; ++i) text += " x r" + std::to_string(i) + " 1\n";
+    text += "ENDATA\n";
+    const MpsModel model = read(text);
+    EXPECT_EQ(model.nonzeros, static_cast<std::size_t>(n));
+
+    static int polls;
+    polls = 0;
+    const Interrupt stop_at_third([](std::uint64_t) { return ++polls == 3; }, 1000);
+    EXPECT_THROW(read_mps(text, MpsFormat::Free, stop_at_third), Interrupted);
+    EXPECT_EQ(polls, 3);
 }
 
 }  // namespace

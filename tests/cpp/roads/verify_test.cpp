@@ -10,6 +10,7 @@
 
 #include "lp/solver.hpp"
 #include "parser/lp_format.hpp"
+#include "parser/mps.hpp"
 
 namespace nemox::roads {
 namespace {
@@ -197,6 +198,70 @@ TEST(Verify, LpAnswersBeyondSixtyFourBits) {
         const std::vector<linear::BigRational> exact = {q(1), x1};
         EXPECT_EQ(lp_answer_error(system.value(), LpResult::optimal(a, 1.0), exact, false), error);
     }
+}
+
+struct MpsCase {
+    const char* name;
+    std::vector<linear::BigRational> values;
+    double objective;
+    bool integers;
+    std::optional<std::string> error;
+};
+
+TEST(Verify, MpsAnswersAgainstTheFile) {
+    // a integer in [-0.5, 3], b free; cap: a + b <= 4; bal: b in [-1, 1]
+    // (E row, negative range); objective a + 2b + 10.
+    auto model = parser::read_mps(
+        "NAME\nROWS\n N obj\n L cap\n E bal\nCOLUMNS\n M 'MARKER' 'INTORG'\n a obj 1 cap 1\n"
+        " M 'MARKER' 'INTEND'\n b obj 2 cap 1\n b bal 1\nRHS\n rhs obj -10 cap 4\n rhs bal 1\n"
+        "RANGES\n rng bal -2\nBOUNDS\n LO bnd a -0.5\n UP bnd a 3\n FR bnd b\nENDATA\n");
+    ASSERT_TRUE(model.ok()) << model.error();
+    const std::vector<MpsCase> cases = {
+        {"right", {q(0), q(-1)}, 8, true, std::nullopt},
+        {"both sides of the range", {q(3), q(1)}, 15, true, std::nullopt},
+        {"below the lower bound",
+         {q(-1), q(0)},
+         9,
+         false,
+         "the value of column a is below its lower bound"},
+        {"above the upper bound",
+         {q(4), q(0)},
+         14,
+         false,
+         "the value of column a is above its upper bound"},
+        {"not integral", {q(1, 2), q(0)}, 10.5, true, "the value of column a is not an integer"},
+        {"integrality only for milp", {q(1, 2), q(0)}, 10.5, false, std::nullopt},
+        {"row over its side", {q(3), q(3, 2)}, 16, false, "the model breaks row cap"},
+        {"range's low side", {q(0), q(-2)}, 6, false, "the model breaks row bal"},
+        {"range's high side", {q(0), q(3, 2)}, 13, false, "the model breaks row bal"},
+        {"objective without the constant",
+         {q(0), q(-1)},
+         -2,
+         false,
+         "the objective is not the one the model gives"},
+    };
+    for (const MpsCase& c : cases) {
+        Assignment a;
+        for (std::size_t j = 0; j < c.values.size(); ++j)
+            a.append_new(j, lp::to_value(c.values[j]));
+        EXPECT_EQ(mps_answer_error(model.value(), LpResult::optimal(a, c.objective), c.values,
+                                   c.integers),
+                  c.error)
+            << c.name;
+    }
+    // A feasible answer has no objective to check; reported values must be
+    // the exact ones, one per column.
+    Assignment a;
+    a.append_new(0, std::int64_t{0});
+    a.append_new(1, std::int64_t{-1});
+    const std::vector<linear::BigRational> right = {q(0), q(-1)};
+    EXPECT_EQ(mps_answer_error(model.value(), LpResult::feasible(a), right, true), std::nullopt);
+    const std::vector<linear::BigRational> other = {q(0), q(-1, 2)};
+    EXPECT_EQ(mps_answer_error(model.value(), LpResult::feasible(a), other, false),
+              "the reported value of column b is not its exact value");
+    EXPECT_EQ(
+        mps_answer_error(model.value(), LpResult::feasible(a), std::span(right).first(1), false),
+        "the model does not have one value per column of the file");
 }
 
 }  // namespace
