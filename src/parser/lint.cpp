@@ -264,57 +264,57 @@ std::vector<Warning> lint_dimacs(std::string_view text) {
     std::vector<Warning> warnings;
     const char* const begin = text.data();
     const char* const end = begin + text.size();
-
-    // Carriage returns before a line feed are common (one a line), lone
-    // ones rare: blocks without one are passed over by a loop that the
-    // compiler vectorises. One at the very end of the text is trimmed away.
-    LineCounter cr_lines(begin);
-    std::uint64_t warned = 0;
-    const char* const last = end - (begin < end ? 1 : 0);
-    for (const char* p = find(begin, end, '\r'); p != nullptr && p < last;) {
-        const char* const block_end = p + std::min<std::ptrdiff_t>(4096, last - p);
-        unsigned lone = 0;
-        for (const char* q = p; q < block_end; ++q) lone |= (q[0] == '\r') & (q[1] != '\n');
-        for (const char* q = p; lone != 0 && q < block_end; ++q) {
-            if (q[0] != '\r' || q[1] == '\n') continue;
-            const std::uint64_t line = cr_lines.line_of(q);
-            if (line == warned) continue;
-            warned = line;
-            warnings.push_back(
-                {line, "carriage return inside a line: it is read as a blank, not as a line end"});
+    LineCounter lines(begin);
+    std::uint64_t cr_warned = 0;
+    bool marker_seen = false;
+    // Clause lines hold none of the bytes looked for but the carriage return
+    // of a CR LF end: whole blocks are passed over by one loop that the
+    // compiler vectorises, and only the blocks with one are looked at closely.
+    constexpr std::ptrdiff_t kBlock = 4096;
+    for (const char* block = begin; block < end; block += kBlock) {
+        const char* const block_end = block + std::min(kBlock, end - block);
+        // The last byte of the text has no successor to look at.
+        const char* const scan_end = block_end == end ? end - 1 : block_end;
+        unsigned interesting = scan_end < block_end ? (*scan_end == 'p') | (*scan_end == '%') : 0;
+        for (const char* q = block; q < scan_end; ++q) {
+            const char c = *q;
+            interesting |=
+                static_cast<unsigned>(((c == '\r') & (q[1] != '\n')) | (c == 'p') | (c == '%'));
         }
-        p = block_end;
+        if (interesting == 0) continue;
+        for (const char* q = block; q < block_end; ++q) {
+            const char c = *q;
+            if (c == '\r') {
+                // One at the very end of the text is trimmed away.
+                if (q + 1 == end || q[1] == '\n') continue;
+                const std::uint64_t line = lines.line_of(q);
+                if (line == cr_warned) continue;
+                cr_warned = line;
+                warnings.push_back({line,
+                                    "carriage return inside a line: it is read as a blank, "
+                                    "not as a line end"});
+            } else if (c == 'p' && starts_line(begin, q)) {
+                Tokenizer tokens(
+                    std::string_view(q, static_cast<std::size_t>(line_end(q, end) - q)));
+                std::string_view t, second;
+                int count = 0;
+                while (tokens.next(t)) {
+                    if (++count == 2) second = t;
+                }
+                if (count > 4 && second == "cnf") {
+                    warnings.push_back({lines.line_of(q),
+                                        "the problem line has tokens after its "
+                                        "two counts: they are ignored"});
+                }
+            } else if (c == '%' && !marker_seen && starts_line(begin, q)) {
+                marker_seen = true;
+                warnings.push_back({lines.line_of(q),
+                                    "'%' ends the clauses of SATLIB files, but not in this "
+                                    "format: it is read as a literal (--satlib drops this line "
+                                    "and all after it)"});
+            }
+        }
     }
-
-    LineCounter p_lines(begin);
-    for (const char* p = begin; (p = find(p, end, 'p')) != nullptr;) {
-        if (!starts_line(begin, p)) {
-            ++p;
-            continue;
-        }
-        const char* const eol = line_end(p, end);
-        Tokenizer tokens(std::string_view(p, static_cast<std::size_t>(eol - p)));
-        std::string_view t, second;
-        int count = 0;
-        while (tokens.next(t)) {
-            if (++count == 2) second = t;
-        }
-        if (count > 4 && second == "cnf") {
-            warnings.push_back({p_lines.line_of(p),
-                                "the problem line has tokens after its two "
-                                "counts: they are ignored"});
-        }
-        p = eol;
-    }
-
-    if (const char* marker = satlib_marker(begin, end)) {
-        LineCounter counter(begin);
-        warnings.push_back({counter.line_of(marker),
-                            "'%' ends the clauses of SATLIB files, but not in this format: it is "
-                            "read as a literal (--satlib drops this line and all after it)"});
-    }
-    std::stable_sort(warnings.begin(), warnings.end(),
-                     [](const Warning& a, const Warning& b) { return a.line < b.line; });
     return warnings;
 }
 

@@ -17,7 +17,7 @@ struct Warning {
 // LP text, in line order, at most one warning per cause and line.
 std::vector<Warning> lint_lp(std::string_view text);
 
-// DIMACS CNF text, in line order. Costs a few byte scans of the text.
+// DIMACS CNF text, in line order. Costs about one byte scan of the text.
 std::vector<Warning> lint_dimacs(std::string_view text);
 
 // The text before its SATLIB end marker (the first line that starts with

@@ -75,7 +75,7 @@ TEST(LintDimacs, WarnsAndStaysQuiet) {
         {"c p cnf 1 1 x\np cnf 1 1\n1 0\n", {}},
         {"p cnf 1 1\n1 0\n%\n0\n", {{3, "SATLIB"}}},
         {"p cnf 1 1\nc 50% done\n1 0\n", {}},
-        {"p cnf 1 1 x\r2\n%\n", {{1, "carriage return"}, {1, "tokens after"}, {2, "SATLIB"}}},
+        {"p cnf 1 1 x\r2\n%\n", {{1, "tokens after"}, {1, "carriage return"}, {2, "SATLIB"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
