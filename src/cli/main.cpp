@@ -101,10 +101,11 @@ warnings:
   FILE:LINE: warning: ... on standard error where a text reads without
   error but almost surely does not mean what it says: in LP text a name
   that is not x0, x1, ... (each mention makes a new variable), 2x0 for
-  2*x0, an int line that marks nothing, a second objective line, a
-  constraint on a line that starts with c (a comment), signs in a row,
-  a carriage return inside a line; in DIMACS tokens after the counts of
-  the problem line, a carriage return inside a line, a SATLIB % line.
+  2*x0, a signed exponent (1e-5 splits at its -), an int line that marks
+  nothing, a second objective line, a constraint on a line that starts
+  with c (a comment), signs in a row, a carriage return inside a line; in
+  DIMACS tokens after the counts of the problem line, a carriage return
+  inside a line, a SATLIB % line.
 
 Ctrl-C stops every running solve; each is reported undecided.
 
@@ -590,7 +591,7 @@ class Console {
 }  // namespace
 
 int main(int argc, char** argv) {
-    struct sigaction sa{};
+    struct sigaction sa {};
     sa.sa_handler = on_sigint;
     sigemptyset(&sa.sa_mask);
     sigaction(SIGINT, &sa, nullptr);

@@ -106,7 +106,14 @@ class LpLint {
     }
 
   private:
-    enum Cause : unsigned { kName = 1, kProduct = 2, kOrder = 4, kEmptyStar = 8, kSigns = 16 };
+    enum Cause : unsigned {
+        kName = 1,
+        kProduct = 2,
+        kOrder = 4,
+        kEmptyStar = 8,
+        kSigns = 16,
+        kExponent = 32
+    };
 
     void add(std::uint64_t line, std::string text) { warnings_.push_back({line, std::move(text)}); }
 
@@ -167,7 +174,18 @@ class LpLint {
                 variable(name, once);
                 return;
             }
-            if (contains_alphabetic(t)) variable(t, once);
+            if (!contains_alphabetic(t)) return;
+            // "1e-5" is the name "1e" and a term 5: the sign splits it.
+            if (end < text.size() && (t.back() == 'e' || t.back() == 'E') &&
+                t.find_first_not_of("0123456789.") == t.size() - 1 && t.size() > 1) {
+                ++next_var_;
+                once(kExponent, "a sign splits a term, exponents included: " +
+                                    quoted(text.substr(start, end + 1 - start)) + " is the name " +
+                                    quoted(t) +
+                                    " and a new term; write the number without an exponent");
+                return;
+            }
+            variable(t, once);
         };
         for (std::size_t i = 0; i < text.size(); ++i) {
             const char c = text[i];
@@ -197,8 +215,8 @@ class LpLint {
         const char first = name[0];
         if ((first >= '0' && first <= '9') || first == '.') {
             once(kProduct, quoted(name) +
-                               " is a name, not a product (a coefficient needs '*', "
-                               "as in 2*x0): each mention makes a new variable");
+                               " is a name, not a number or a product (a coefficient needs "
+                               "'*', as in 2*x0): each mention makes a new variable");
             return;
         }
         once(kName,

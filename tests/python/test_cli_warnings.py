@@ -38,9 +38,10 @@ LP_WARNINGS = [
     ("max 3*x + 2*y\nx + y <= 4\n",
      [(1, "'x' is not a name of the form x0, x1, ...: each mention makes a new variable"),
       (2, "'x' is not a name of the form x0, x1, ...: each mention makes a new variable")]),
-    ("max 2x0\nx0 <= 1\n", [(1, "'2x0' is a name, not a product (a coefficient needs '*', as in "
-                                "2*x0): each mention makes a new variable")]),
-    ("max x0\n2 x0 <= 1\n", [(2, "'2 x0' is a name, not a product")]),
+    ("max 2x0\nx0 <= 1\n", [(1, "'2x0' is a name, not a number or a product (a coefficient needs '*', "
+                                "as in 2*x0): each mention makes a new variable")]),
+    ("max x0\n2 x0 <= 1\n", [(2, "'2 x0' is a name, not a number or a product")]),
+    ("max x0\n1e-5*x0 <= 1\n", [(2, "a sign splits a term, exponents included: '1e-' is the name '1e'")]),
     ("max x0 + x1\nint x0 x1\nx0 + x1 <= 1\n", [(2, "'x0 x1' is read as one name")]),
     ("max x0\nint x0;\nx0 <= 1\n", [(2, "'x0;' is not a variable")]),
     ("max x0\nint x1\nx0 + x1 <= 1\n", [(2, "the objective does not mention 'x1'")]),

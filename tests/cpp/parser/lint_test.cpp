@@ -26,8 +26,10 @@ TEST(LintLp, WarnsWhereTheTextMeansSomethingElse) {
     const Case cases[] = {
         {"max 3*x + 2*y\nx + y <= 4\n",
          {{1, "'x' is not a name of the form x0"}, {2, "'x' is not a name of the form x0"}}},
-        {"max 2x0\n", {{1, "'2x0' is a name, not a product"}}},
-        {"max x0\n2 x0 <= 3\n", {{2, "'2 x0' is a name, not a product"}}},
+        {"max 2x0\n", {{1, "'2x0' is a name, not a number or a product"}}},
+        {"max x0\n1e-5*x0 <= 1\n", {{2, "'1e-' is the name '1e' and a new term"}}},
+        {"max x0\nx0 + 1e5 <= 1\n", {{2, "'1e5' is a name, not a number"}}},
+        {"max x0\n2 x0 <= 3\n", {{2, "'2 x0' is a name, not a number or a product"}}},
         {"max x0 + x1\nint x0 x1\n", {{2, "'x0 x1' is read as one name"}}},
         {"max x0\nint x0;\n", {{2, "'x0;' is not a variable"}}},
         {"max x0\nint x1\nx1 <= 2\n", {{2, "the objective does not mention 'x1'"}}},
