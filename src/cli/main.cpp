@@ -32,6 +32,7 @@
 #include "cli/output.hpp"
 #include "core/failure.hpp"
 #include "core/interrupt.hpp"
+#include "parser/lint.hpp"
 #include "roads/roads.hpp"
 
 namespace {
@@ -79,6 +80,10 @@ options:
                       pivots (lp) or nodes (milp, cp) so far, their rate and
                       the elapsed time (the default when standard error is
                       a terminal); erased at the end
+  --strict            treat warnings as errors: a file with one gets no
+                      answer (exit status 1, as for a malformed text)
+  --satlib            sat: drop the line that starts with % and all after
+                      it, the end marker of SATLIB files
   -h, --help          print this text and exit
   --version           print the version and exit
 
@@ -91,6 +96,16 @@ output:
   (c file: NAME for sat, == NAME == otherwise). With --json and several
   files a file that has no answer prints {"file": NAME, "error": MESSAGE}
   in its place, so that lines and files pair up.
+
+warnings:
+  FILE:LINE: warning: ... on standard error where a text reads without
+  error but almost surely does not mean what it says: in LP text a name
+  that is not x0, x1, ... (each mention makes a new variable), 2x0 for
+  2*x0, a signed exponent (1e-5 splits at its -), an int line that marks
+  nothing, a second objective line, a constraint on a line that starts
+  with c (a comment), signs in a row, a carriage return inside a line; in
+  DIMACS tokens after the counts of the problem line, a carriage return
+  inside a line, a SATLIB % line.
 
 Ctrl-C stops every running solve; each is reported undecided.
 
@@ -115,6 +130,8 @@ struct Options {
     bool summary = false;
     bool verify = false;
     bool progress = false;
+    bool strict = false;
+    bool satlib = false;
     std::optional<parser::MpsFormat> mps;  // every input is MPS
     std::optional<long> memory_limit_mb;
     unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
@@ -241,6 +258,10 @@ Options parse_options(int argc, char** argv) {
             o.mps = parser::MpsFormat::Fixed;
         } else if (a == "--verify") {
             o.verify = true;
+        } else if (a == "--strict") {
+            o.strict = true;
+        } else if (a == "--satlib") {
+            o.satlib = true;
         } else if (a == "--progress") {
             o.progress = true;
         } else if (a == "--proof") {
@@ -249,6 +270,7 @@ Options parse_options(int argc, char** argv) {
             usage_error("unknown option '" + a + "'");
         }
     }
+    if (o.satlib && o.kind != Kind::Sat) usage_error("--satlib needs the sat subcommand");
     if (o.inputs.empty()) usage_error("no FILE given (use - for standard input)");
     if (o.mps && o.kind != Kind::Lp && o.kind != Kind::Milp)
         usage_error("--mps and --fixed-mps need the lp or milp subcommand");
@@ -324,11 +346,44 @@ std::string stats_lines(const roads::Stats& stats) {
 
 Outcome solve(const Options& o, const Input& in);
 
+// SATLIB files end their clauses with a line "%", which --satlib honours.
+std::string_view text_to_read(const Options& o, const std::string& text) {
+    return o.satlib ? parser::drop_satlib_trailer(text) : std::string_view(text);
+}
+
+// The warnings about a text, as FILE:LINE: warning: ... lines, or as the
+// errors that make the file go without an answer under --strict.
+std::string warning_lines(const Options& o, const std::string& file, std::string_view text,
+                          std::string& first_error) {
+    const bool lp_text =
+        (o.kind == Kind::Lp || o.kind == Kind::Milp) && !o.mps && !file.ends_with(".mps");
+    if (o.kind != Kind::Sat && !lp_text) return {};
+    const std::vector<parser::Warning> warnings =
+        o.kind == Kind::Sat ? parser::lint_dimacs(text) : parser::lint_lp(text);
+    std::string out;
+    for (const parser::Warning& w : warnings) {
+        const std::string line = file + ":" + std::to_string(w.line) + ": ";
+        if (o.strict && first_error.empty()) first_error = line + w.text;
+        out += line + (o.strict ? "" : "warning: ") + w.text + "\n";
+    }
+    return out;
+}
+
 // One file: its answer, with the status word and wall-clock time kept for
 // the summary.
 Outcome solve_one(const Options& o, const Input& in) {
     const auto start = Clock::now();
-    Outcome r = solve(o, in);
+    std::string strict_error;
+    const std::string warnings =
+        in.text ? warning_lines(o, in.name, text_to_read(o, *in.text), strict_error) : "";
+    Outcome r;
+    if (strict_error.empty()) {
+        r = solve(o, in);
+    } else {
+        r.error = std::move(strict_error);
+        r.status = kInputError;
+    }
+    r.err.insert(0, warnings);
     r.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     return r;
 }
@@ -359,7 +414,7 @@ Outcome solve(const Options& o, const Input& in) {
                                                  std::chrono::duration<double>(*o.time_limit))
                             : Clock::time_point::max();
     const Interrupt interrupt(&should_stop);
-    const std::string_view text = *in.text;
+    const std::string_view text = text_to_read(o, *in.text);
     roads::Stats stats;
     roads::Stats* stats_of = o.stats ? &stats : nullptr;
     const roads::Verification verification{o.plant_wrong_answer};
@@ -389,7 +444,7 @@ Outcome solve(const Options& o, const Input& in) {
                 return r;
             }
             if (!result.ok()) {
-                fail(kInputError, located_message(in.name, result.error()), true);
+                fail(kInputError, located_message(in.name, result.read_error()), true);
                 return r;
             }
             if (o.json) {
@@ -410,7 +465,7 @@ Outcome solve(const Options& o, const Input& in) {
                 const auto answer =
                     roads::solve_mps(text, integers, *mps, interrupt, stats_of, verify);
                 if (!answer.ok()) {
-                    fail(kInputError, located_message(in.name, answer.error()), true);
+                    fail(kInputError, located_message(in.name, answer.read_error()), true);
                     return r;
                 }
                 const auto& [result, names] = answer.value();
@@ -420,7 +475,7 @@ Outcome solve(const Options& o, const Input& in) {
                 const auto result = integers ? roads::solve_milp(text, interrupt, stats_of, verify)
                                              : roads::solve_lp(text, interrupt, stats_of, verify);
                 if (!result.ok()) {
-                    fail(kInputError, located_message(in.name, result.error()), true);
+                    fail(kInputError, located_message(in.name, result.read_error()), true);
                     return r;
                 }
                 r.out = o.json ? lp_json(result.value()) + "\n" : lp_text(result.value());

@@ -206,9 +206,17 @@ std::string json_string(std::string_view text) {
     return out + "\"";
 }
 
-std::string located_message(std::string_view file, std::string_view message) {
-    std::string out(file);
+std::string located_message(std::string_view file, const ReadError& error) {
+    std::string_view message = error.message;
     constexpr std::string_view kLine = "line ";
+    std::string out(file);
+    if (error.line) {
+        // Some messages name their line in their own text: print it once.
+        const std::string prefix = std::string(kLine) + std::to_string(*error.line) + ": ";
+        if (message.starts_with(prefix)) message.remove_prefix(prefix.size());
+        return out + ":" + std::to_string(*error.line) + ": " + std::string(message);
+    }
+    // The MPS reader names its line in the text only.
     if (message.starts_with(kLine)) {
         const std::size_t colon = message.find(": ");
         const std::string_view number = message.substr(kLine.size(), colon - kLine.size());

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/expected.hpp"
 #include "core/lp_result.hpp"
 #include "core/solver_result.hpp"
 
@@ -37,8 +38,8 @@ std::string lp_text(const LpResult& result, const std::vector<std::string>* name
 // byte that is not part of valid UTF-8 replaced by U+FFFD.
 std::string json_string(std::string_view text);
 
-// A reader's message as FILE:LINE: message when it names a line, else
+// A reader's message as FILE:LINE: message when it concerns a line, else
 // FILE: message.
-std::string located_message(std::string_view file, std::string_view message);
+std::string located_message(std::string_view file, const ReadError& error);
 
 }  // namespace nemox::cli

@@ -48,7 +48,9 @@ class CpReader {
             Tokenizer tokenizer(line);
             std::string_view token;
             while (tokenizer.next(token)) tokens_.push_back(token);
-            if (!statement()) return Result::failure(std::move(error_));
+            // Every message carries its line as data, also those whose text
+            // does not name it.
+            if (!statement()) return Result::failure(std::move(error_), lines_.number());
         }
         name_index_.clear();
         return Result(std::move(problem_));

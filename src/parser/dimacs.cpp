@@ -275,17 +275,17 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
             while (count < 4 && tokens.next(t[count])) ++count;
             if (count < 4 || t[1] != "cnf") {
                 return Result::failure(
-                    line_message(n, "invalid problem line, expected 'p cnf <vars> <clauses>'"));
+                    line_message(n, "invalid problem line, expected 'p cnf <vars> <clauses>'"), n);
             }
             std::uint64_t vars = 0;
             std::uint64_t clauses = 0;
             if (!parse_count(t[2], vars))
-                return Result::failure(line_message(n, "invalid variable count"));
+                return Result::failure(line_message(n, "invalid variable count"), n);
             if (!parse_count(t[3], clauses))
-                return Result::failure(line_message(n, "invalid clause count"));
+                return Result::failure(line_message(n, "invalid clause count"), n);
             if (o.clause_open()) {
                 return Result::failure(
-                    line_message(n, "clause before problem header not terminated"));
+                    line_message(n, "clause before problem header not terminated"), n);
             }
             problem.num_vars = vars;
             problem.num_clauses = clauses;
@@ -293,7 +293,7 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
             continue;
         }
 
-        if (!header_seen) return Result::failure(line_message(n, "data before 'p cnf' header"));
+        if (!header_seen) return Result::failure(line_message(n, "data before 'p cnf' header"), n);
         for (;;) {
             // The common shape first; the general path takes what it leaves.
             bool ended = false;
@@ -310,7 +310,7 @@ Expected<sat::Cnf> parse_dimacs(std::string_view text) {
             p = read_literal(p, end, lit);
             if (p == nullptr) {
                 return Result::failure(
-                    line_message_quoting(n, "invalid literal ", token_at(start, end)));
+                    line_message_quoting(n, "invalid literal ", token_at(start, end)), n);
             }
             o.take(lit);
         }

@@ -68,7 +68,28 @@ bool is_alphabetic(std::uint32_t cp) {
     return it != std::begin(kAlphabetic) && cp <= (it - 1)->hi;
 }
 
-// The canonical name "x<index>" as an index, if `name` is one.
+std::string_view strip_trailing_semicolons(std::string_view s) {
+    while (!s.empty() && s.back() == ';') s.remove_suffix(1);
+    return s;
+}
+
+// A number of the text that can be the value it says: an infinity or NaN
+// would stand for a problem nobody wrote, so it is as malformed as a typo.
+std::optional<double> finite_number(std::string_view text) {
+    const auto v = parse_lp_number(text);
+    if (!v || !std::isfinite(*v)) return std::nullopt;
+    return v;
+}
+
+struct Pending {
+    std::string_view left;
+    CmpOp op;
+    double value;
+    std::uint64_t line;
+};
+
+}  // namespace
+
 std::optional<std::uint64_t> canonical_index(std::string_view name) {
     if (name.size() < 2 || name[0] != 'x') return std::nullopt;
     const std::string_view digits = name.substr(1);
@@ -78,19 +99,6 @@ std::optional<std::uint64_t> canonical_index(std::string_view name) {
     if (res.ec != std::errc() || res.ptr != digits.data() + digits.size()) return std::nullopt;
     return index;
 }
-
-std::string_view strip_trailing_semicolons(std::string_view s) {
-    while (!s.empty() && s.back() == ';') s.remove_suffix(1);
-    return s;
-}
-
-struct Pending {
-    std::string_view left;
-    CmpOp op;
-    double value;
-};
-
-}  // namespace
 
 std::optional<double> parse_lp_number(std::string_view text) {
     std::size_t i = 0;
@@ -218,15 +226,16 @@ Expected<LinearExprT<N>> parse_expr(std::string_view text, LinearSystemT<N>& sys
         const std::string_view t = trim(token.text);
         if (t.empty()) continue;
         if (const auto slash = t.find('/'); slash != std::string_view::npos) {
-            const auto num = parse_lp_number(trim(t.substr(0, slash)));
+            const auto num = finite_number(trim(t.substr(0, slash)));
             if (!num) return Expected<Expr>::failure("bad num in " + std::string(t));
-            const auto den = parse_lp_number(trim(t.substr(slash + 1)));
-            if (!den) return Expected<Expr>::failure("bad den in " + std::string(t));
+            const auto den = finite_number(trim(t.substr(slash + 1)));
+            if (!den || !std::isfinite(*num / *den))
+                return Expected<Expr>::failure("bad den in " + std::string(t));
             N c = N::from_f64(*num / *den);
             if (token.sign < 0) c = -c;
             result.constant = result.constant + c;
         } else if (const auto star = t.find('*'); star != std::string_view::npos) {
-            const auto coeff = parse_lp_number(trim(t.substr(0, star)));
+            const auto coeff = finite_number(trim(t.substr(0, star)));
             if (!coeff) return Expected<Expr>::failure("bad coeff in " + std::string(t));
             const std::uint64_t v = get_var(t.substr(star + 1), system);
             N c = N::from_f64(*coeff * token.sign);
@@ -236,7 +245,7 @@ Expected<LinearExprT<N>> parse_expr(std::string_view text, LinearSystemT<N>& sys
             result.terms.push_back(
                 {N(token.sign > 0 ? linear::Rational::one() : -linear::Rational::one()), v});
         } else {
-            const auto value = parse_lp_number(t);
+            const auto value = finite_number(t);
             if (!value) return Expected<Expr>::failure("bad constant in " + std::string(t));
             result.constant = result.constant + N::from_f64(token.sign * *value);
         }
@@ -248,7 +257,12 @@ Expected<LinearExprT<N>> parse_expr(std::string_view text, LinearSystemT<N>& sys
 template <class N>
 Expected<LinearSystemT<N>> parse_lp(std::string_view text) {
     using System = LinearSystemT<N>;
-    std::optional<std::pair<Sense, std::string_view>> objective_line;
+    struct Objective {
+        Sense sense;
+        std::string_view text;
+        std::uint64_t line;
+    };
+    std::optional<Objective> objective_line;
     std::vector<std::string_view> integer_names;
     std::vector<Pending> pending;
 
@@ -260,8 +274,8 @@ Expected<LinearSystemT<N>> parse_lp(std::string_view text) {
         if (line[0] == '#' || line[0] == 'c') continue;
         if (line == "end") break;
         if (line.starts_with("min ") || line.starts_with("max ")) {
-            objective_line.emplace(line[1] == 'i' ? Sense::Minimize : Sense::Maximize,
-                                   strip_trailing_semicolons(line.substr(4)));
+            objective_line = Objective{line[1] == 'i' ? Sense::Minimize : Sense::Maximize,
+                                       strip_trailing_semicolons(line.substr(4)), lines.number()};
             continue;
         }
         if (line.starts_with("int ")) {
@@ -278,21 +292,22 @@ Expected<LinearSystemT<N>> parse_lp(std::string_view text) {
             op = CmpOp::Eq;
             len = 1;
         } else {
-            return Expected<System>::failure("line " + std::to_string(lines.number()) +
-                                             ": bad syntax: " + std::string(line));
+            return Expected<System>::failure(
+                line_message(lines.number(), "bad syntax: " + std::string(line)), lines.number());
         }
         const std::string_view left = trim(line.substr(0, at));
         const std::string_view right = trim(strip_trailing_semicolons(trim(line.substr(at + len))));
-        const auto value = parse_lp_number(right);
-        if (!value) return Expected<System>::failure("bad number: " + std::string(right));
-        pending.push_back({left, op, *value});
+        const auto value = finite_number(right);
+        if (!value)
+            return Expected<System>::failure("bad number: " + std::string(right), lines.number());
+        pending.push_back({left, op, *value, lines.number()});
     }
 
     System system;
     if (objective_line) {
-        auto expr = parse_expr(objective_line->second, system);
-        if (!expr.ok()) return Expected<System>::failure(expr.error());
-        system.set_objective(objective_line->first, std::move(expr.value()));
+        auto expr = parse_expr(objective_line->text, system);
+        if (!expr.ok()) return Expected<System>::failure(expr.error(), objective_line->line);
+        system.set_objective(objective_line->sense, std::move(expr.value()));
     }
     for (const std::string_view name : integer_names) {
         const auto index = canonical_index(name);
@@ -300,7 +315,7 @@ Expected<LinearSystemT<N>> parse_lp(std::string_view text) {
     }
     for (const Pending& p : pending) {
         auto expr = parse_expr(p.left, system);
-        if (!expr.ok()) return Expected<System>::failure(expr.error());
+        if (!expr.ok()) return Expected<System>::failure(expr.error(), p.line);
         LinearExprT<N> folded =
             std::move(expr.value()) - LinearExprT<N>::constant_expr(N::from_f64(p.value));
         system.add_constraint(LinearConstraintT<N>{std::move(folded), std::nullopt, p.op});
@@ -311,12 +326,12 @@ Expected<LinearSystemT<N>> parse_lp(std::string_view text) {
 Expected<linear::ExactSystem> read_lp_text(std::string_view text) {
     try {
         auto small = parse_lp<linear::Rational>(text);
-        if (!small.ok()) return Expected<linear::ExactSystem>::failure(small.error());
+        if (!small.ok()) return Expected<linear::ExactSystem>::failure(small.read_error());
         return linear::ExactSystem{std::move(small.value()), std::nullopt};
     } catch (const linear::Overflow&) {
     }
     auto big = parse_lp<linear::BigRational>(text);
-    if (!big.ok()) return Expected<linear::ExactSystem>::failure(big.error());
+    if (!big.ok()) return Expected<linear::ExactSystem>::failure(big.read_error());
     return linear::ExactSystem{std::nullopt, std::move(big.value())};
 }
 

@@ -13,6 +13,9 @@ namespace nemox::parser {
 // optional exponent, or inf / infinity / nan), read as the nearest double.
 std::optional<double> parse_lp_number(std::string_view text);
 
+// The index that a canonical name "x<index>" spells, if `name` is one.
+std::optional<std::uint64_t> canonical_index(std::string_view name);
+
 // True when `text` holds a character with the Unicode Alphabetic property.
 bool contains_alphabetic(std::string_view text);
 

@@ -39,7 +39,7 @@ template <class Result, class Read, class Solve>
 Expected<Result> road(std::string_view text, Stats* stats, Read read, Solve solve) {
     const auto start = stats != nullptr ? Clock::now() : Clock::time_point{};
     auto parsed = read(text);
-    if (!parsed.ok()) return Expected<Result>::failure(parsed.error());
+    if (!parsed.ok()) return Expected<Result>::failure(parsed.read_error());
     const double read_seconds = stats != nullptr ? seconds_since(start) : 0.0;
     auto record_times = [&] {
         if (stats != nullptr) {

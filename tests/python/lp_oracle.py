@@ -60,9 +60,11 @@ NUMBER = re.compile(r"[+-]?(?:(?i:inf|infinity|nan)|(?:[0-9]+\.?[0-9]*|\.[0-9]+)
 
 
 def parse_number(text: str) -> Optional[float]:
+    """The number's double, or None for what is not a finite number."""
     if not NUMBER.fullmatch(text):
         return None
-    return float(text)
+    value = float(text)
+    return value if math.isfinite(value) else None
 
 
 def saturate(v: float) -> int:
@@ -177,10 +179,9 @@ def parse_expr(text: str, system: System):
             den = parse_number(trim(den_s))
             if den is None:
                 raise ParseError("bad den in " + t)
-            try:
-                q = num / den
-            except ZeroDivisionError:
-                q = math.nan if num == 0 or math.isnan(num) else math.copysign(math.inf, num) * math.copysign(1.0, den)
+            q = num / den if den != 0 else math.nan
+            if not math.isfinite(q):
+                raise ParseError("bad den in " + t)
             c = from_f64(q)
             if sign < 0:
                 c = -c

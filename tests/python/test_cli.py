@@ -113,7 +113,7 @@ def test_text_forms_state_the_module_answer(kind, text):
     ("sat", "p cnf 1 1\n1 x 0\n", "{}:2: invalid literal 'x'"),
     ("sat", "", "{}: missing 'p cnf' header"),
     ("lp", "max x0\nx0 + x1 < 4\n", "{}:2: bad syntax: x0 + x1 < 4"),
-    ("milp", "max x0\nx0 <= bad\n", "{}: bad number: bad"),
+    ("milp", "max x0\nx0 <= bad\n", "{}:2: bad number: bad"),
     ("cp", "var x 0 3\neq x z\n", "{}:2: unknown variable 'z'"),
 ])
 def test_reader_messages_name_file_and_line(kind, text, message, tmp_path):

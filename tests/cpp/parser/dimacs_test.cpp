@@ -34,6 +34,13 @@ TEST_P(DimacsFailures, Message) {
     const auto r = parse_dimacs(GetParam().text);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error(), GetParam().message);
+    // The line a message names travels beside it as data.
+    const std::string& m = GetParam().message;
+    if (m.starts_with("line ")) {
+        EXPECT_EQ(r.error_line(), std::stoull(m.substr(5)));
+    } else {
+        EXPECT_EQ(r.error_line(), std::nullopt);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -92,26 +92,55 @@ TEST(LpFormat, MarksAndCreationOrder) {
     EXPECT_EQ(constant.value().next_var, 3u);
 }
 
-TEST(LpFormat, Messages) {
+TEST(LpFormat, MessagesAndTheirLines) {
     struct Case {
-        const char* text;
-        const char* message;
+        std::string text;
+        std::string message;
+        std::uint64_t line;  // of the constraint or objective whose text failed
     };
+    const std::string huge = "1" + std::string(400, '0');
+    const std::string tiny = "0." + std::string(299, '0') + "1";
     const Case cases[] = {
-        {"\n\nx0 + x1 < 4", "line 3: bad syntax: x0 + x1 < 4"},
-        {"x0 == 3", "bad number: = 3"},
-        {"x0 <=", "bad number: "},
-        {"x0 + . <= 1", "bad constant in ."},
-        {"x0 + 2/ <= 1", "bad den in 2/"},
-        {"2.5.1*x0 <= 3", "bad coeff in 2.5.1*x0"},
-        {"max 2.5.1*x0\nx0 <= y", "bad number: y"},
+        {"\n\nx0 + x1 < 4", "line 3: bad syntax: x0 + x1 < 4", 3},
+        {"x0 == 3", "bad number: = 3", 1},
+        {"x0 <=", "bad number: ", 1},
+        {"x0 + . <= 1", "bad constant in .", 1},
+        {"x0 + 2/ <= 1", "bad den in 2/", 1},
+        {"2.5.1*x0 <= 3", "bad coeff in 2.5.1*x0", 1},
+        {"max 2.5.1*x0\nx0 <= y", "bad number: y", 2},
+        {"# c\n\nmax 2.5.1*x0\nx0 <= 1", "bad coeff in 2.5.1*x0", 3},
+        {"max x0\nx0 <= 1\n\nx0 + 1/ >= 0\nx0 + . >= 0", "bad den in 1/", 4},
+        // Numbers whose double is not finite stand for no problem anyone wrote.
+        {"x0 <= inf", "bad number: inf", 1},
+        {"x0 <= -INFINITY", "bad number: -INFINITY", 1},
+        {"x0 <= NaN;", "bad number: NaN", 1},
+        {"x0 <= 1e400", "bad number: 1e400", 1},
+        {"x0 >= -" + huge, "bad number: -" + huge, 1},
+        {"\nx0 + 1/0 <= 1", "bad den in 1/0", 2},
+        {"x0 - 0/0 <= 1", "bad den in 0/0", 1},
+        // A '-' splits a term, so a tiny denominator is written out.
+        {"x0 + 1e300/" + tiny + " <= 1", "bad den in 1e300/" + tiny, 1},
+        {"x0 + 1/inf <= 1", "bad den in 1/inf", 1},
+        {"x0 + inf/2 <= 1", "bad num in inf/2", 1},
+        {"x0 + 1e999/2 <= 1", "bad num in 1e999/2", 1},
+        {"max nan*x0", "bad coeff in nan*x0", 1},
+        {"x0 - Inf * x1 <= 1", "bad coeff in Inf * x1", 1},
+        {"1e400*x0 <= 1", "bad coeff in 1e400*x0", 1},
+        {"x0 + " + huge + " <= 1", "bad constant in " + huge, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         const auto parsed = read_lp_text(c.text);
         ASSERT_FALSE(parsed.ok());
         EXPECT_EQ(parsed.error(), c.message);
+        EXPECT_EQ(parsed.error_line(), c.line);
     }
+}
+
+TEST(LpFormat, TinyAndLargeFiniteNumbersStillRead) {
+    const auto parsed =
+        read_lp_text("x0 <= 1e-999\n1e308*x0 + 1e-300/1e300 >= -1.7976931348623157e308");
+    ASSERT_TRUE(parsed.ok()) << parsed.error();
 }
 
 TEST(LpFormat, RandomBytesNeverCrash) {
