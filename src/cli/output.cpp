@@ -216,15 +216,6 @@ std::string located_message(std::string_view file, const ReadError& error) {
         if (message.starts_with(prefix)) message.remove_prefix(prefix.size());
         return out + ":" + std::to_string(*error.line) + ": " + std::string(message);
     }
-    // The MPS reader names its line in the text only.
-    if (message.starts_with(kLine)) {
-        const std::size_t colon = message.find(": ");
-        const std::string_view number = message.substr(kLine.size(), colon - kLine.size());
-        if (colon != std::string_view::npos && !number.empty() &&
-            number.find_first_not_of("0123456789") == std::string_view::npos) {
-            return out + ":" + std::string(number) + ": " + std::string(message.substr(colon + 2));
-        }
-    }
     return out + ": " + std::string(message);
 }
 

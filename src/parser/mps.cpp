@@ -36,8 +36,9 @@ struct Raw {
 
 class Failure {
   public:
-    explicit Failure(std::string message) : message(std::move(message)) {}
-    std::string message;
+    explicit Failure(std::string message, std::optional<std::uint64_t> line = std::nullopt)
+        : error{std::move(message), line} {}
+    ReadError error;
 };
 
 std::string_view trim(std::string_view s) {
@@ -148,7 +149,7 @@ class Reader {
 
   private:
     [[noreturn]] void fail(const std::string& message) const {
-        throw Failure("line " + std::to_string(line_) + ": " + message);
+        throw Failure("line " + std::to_string(line_) + ": " + message, line_);
     }
 
     std::vector<std::string_view> fields(std::string_view line) const {
@@ -577,7 +578,7 @@ Expected<MpsModel> read_as(std::string_view text, MpsFormat format, Interrupt& i
     try {
         raw = Reader(text, format, interrupt).read();
     } catch (const Failure& f) {
-        return Expected<MpsModel>::failure(f.message);
+        return Expected<MpsModel>::failure(f.error);
     }
     MpsModel model;
     model.name = raw.name;
