@@ -169,9 +169,10 @@ def test_many_files_answer_in_input_order(jobs, tmp_path):
     listing.write_text("".join(f"{p}\n" for p in reversed(paths)))
     by_directory = run("sat", "-j", jobs, "--json", folder)
     by_list = run("sat", "-j", jobs, "--json", f"@{listing}")
-    answers = [json.dumps(nemox.solve_sat(t)) for t in texts[:-1]]
+    # Every line names its file, the module's dict after it.
+    answers = [json.dumps({"file": str(p), **nemox.solve_sat(t)}) for p, t in zip(paths, texts[:-1])]
     # One malformed file: the others are answered, the run says so, and the
-    # file keeps its line so that lines and files pair up.
+    # file keeps its line.
     error = f"{paths[-1]}:2: invalid literal 'x'"
     error_line = json.dumps({"file": str(paths[-1]), "error": error})
     assert by_directory.stdout.splitlines() == answers + [error_line]
@@ -209,26 +210,88 @@ def sigint_is_caught(pid: int) -> bool:
     return int(caught.split()[1], 16) & (1 << (signal.SIGINT - 1)) != 0
 
 
+def wait_until_open(child, path):
+    """Until the command has `path` open: from then on that file is started."""
+    deadline = time.monotonic() + 60
+    while not any(os.path.realpath(f"/proc/{child.pid}/fd/{fd}") == str(path)
+                  for fd in os.listdir(f"/proc/{child.pid}/fd")):
+        assert child.poll() is None and time.monotonic() < deadline
+        time.sleep(0.01)
+
+
 @pytest.mark.parametrize("kind, text, report", UNDECIDED, ids=[u[0] for u in UNDECIDED])
-def test_ctrl_c_ends_the_run_with_the_same_report(kind, text, report, tmp_path):
-    path = tmp_path / "long.txt"
-    path.write_text(text)
-    child = subprocess.Popen([str(COMMAND), kind, path, path], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                             text=True)
+def test_ctrl_c_keeps_answers_and_exits_130(kind, text, report, tmp_path):
+    done_path, fifo, later = tmp_path / "done.txt", tmp_path / "long.txt", tmp_path / "later.txt"
+    quick = next(t for k, t in CASES if k == kind)
+    done_path.write_text(quick)
+    later.write_text(quick)
+    os.mkfifo(fifo)
+    # One at a time: the first file is answered, the second runs forever, the
+    # third never starts.
+    child = subprocess.Popen([str(COMMAND), kind, "-j", "1", "--summary", done_path, fifo, later],
+                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
     try:
-        # Send it only once the handler is in place, whatever the machine's speed.
-        deadline = time.monotonic() + 60
-        while not sigint_is_caught(child.pid):
-            assert time.monotonic() < deadline
-            time.sleep(0.01)
+        # Opening a FIFO for writing waits for its reader: the second file is started.
+        with open(fifo, "w") as writer:
+            writer.write(text)
+        assert sigint_is_caught(child.pid)
         child.send_signal(signal.SIGINT)
         out, err = child.communicate(timeout=60)
     finally:
         child.kill()
-    header = "c file: " if kind == "sat" else "== "
-    tail = "" if kind == "sat" else " =="
-    assert out == f"{header}{path}{tail}\n{report}" * 2
-    assert (child.returncode, err) == (0, "")
+    header = (lambda p: f"c file: {p}\n") if kind == "sat" else (lambda p: f"== {p} ==\n")
+    answer = run(kind, done_path).stdout
+    assert out == header(done_path) + answer + header(fifo) + report
+    rows = [line.split()[:2] for line in err.splitlines()[1:-1]]
+    assert rows == [[str(done_path), nemox_word(kind, quick)], [str(fifo), "UNKNOWN"], [str(later), "not"]]
+    assert err.splitlines()[-1] == "nemox: interrupted; 1 of 3 files not started"
+    assert child.returncode == 130
+
+
+def nemox_word(kind, text):
+    return FUNCTIONS[kind](text)["status"]
+
+
+def test_reading_sees_ctrl_c_and_the_time_limit(tmp_path):
+    # A FIFO nobody writes to waits for data that never comes: Ctrl-C ends it.
+    fifo = tmp_path / "silent.cnf"
+    os.mkfifo(fifo)
+    child = subprocess.Popen([str(COMMAND), "sat", fifo], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                             text=True)
+    try:
+        wait_until_open(child, fifo)
+        child.send_signal(signal.SIGINT)
+        out, err = child.communicate(timeout=60)
+    finally:
+        child.kill()
+    assert (child.returncode, out, err) == (130, "s UNKNOWN\n", "")
+    # The time limit covers reading: the FIFO again, and standard input kept open.
+    reader, writer = os.pipe()
+    try:
+        for args in ([fifo], ["-"]):
+            done = subprocess.run([str(COMMAND), "sat", "--time-limit", "0.3", *map(str, args)], stdin=reader,
+                                  capture_output=True, text=True, timeout=60)
+            assert (done.returncode, done.stdout, done.stderr) == (0, "s UNKNOWN\n", "")
+    finally:
+        os.close(reader)
+        os.close(writer)
+
+
+def test_endless_input_ends_by_a_limit():
+    # Zeros without end on standard input: the time limit or the memory limit
+    # ends the read, whichever comes first on this machine; both are reported.
+    child = subprocess.Popen([str(COMMAND), "sat", "--time-limit", "0.5", "--memory-limit", "300", "-"],
+                             stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    zeros = bytes(1 << 20)
+    try:
+        while True:
+            child.stdin.write(zeros)
+    except BrokenPipeError:
+        pass
+    finally:
+        out, err = child.communicate(timeout=60)
+    assert (child.returncode, out, err) in [
+        (0, b"s UNKNOWN\n", b""), (3, b"", b"nemox: -: out of memory while reading\n")]
 
 
 def rup_refutation(clauses, proof) -> bool:
@@ -459,7 +522,7 @@ def test_error_lines_are_json_whatever_the_file_name(tmp_path):
     first, second, third = map(json.loads, lines)
     assert first == {"file": str(name), "error": f"{name}: No such file or directory"}
     assert second["file"].endswith("\ufffd.cnf") and "\ufffd" in second["error"]
-    assert third == {"status": "SAT", "model": {"x0": True}}
+    assert third == {"file": str(good), "status": "SAT", "model": {"x0": True}}
 
 
 def test_verify_passes_random_lp_and_milp_answers(tmp_path):
