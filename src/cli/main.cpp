@@ -330,15 +330,16 @@ Options parse_options(int argc, char** argv) {
     return o;
 }
 
-// A directory's regular files and unreadable subdirectories, recursively;
-// links to directories are not followed (no loops).
+// A directory's regular files, dangling links and unreadable subdirectories,
+// recursively; links to directories are not followed (no loops).
 void walk(const fs::path& dir, std::vector<Entry>& found) {
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code kind;
         if (it->is_directory(kind) && !it->is_symlink(kind)) {
             walk(it->path(), found);
-        } else if (it->is_regular_file(kind)) {
+        } else if (it->is_regular_file(kind) || (it->is_symlink(kind) && !it->exists(kind))) {
+            // A dangling link is reported when it cannot be read.
             found.push_back({it->path().string(), std::nullopt});
         }
     }

@@ -748,11 +748,14 @@ def test_an_unreadable_subdirectory_does_not_end_the_walk(tmp_path):
             deep = deep / ("d" * 200)
     finally:
         os.close(fd)
+    # A dangling link is reported at its place too.
+    (top / "b.cnf").symlink_to(tmp_path / "nowhere")
     done = run("sat", "--json", top)
     lines = [json.loads(line) for line in done.stdout.splitlines()]
-    assert [line["file"] for line in lines] == [str(top / "a.cnf"), str(deep), str(top / "z.cnf")]
-    assert lines[1]["error"] == f"{deep}: File name too long"
-    assert [line.get("status") for line in lines] == ["SAT", None, "SAT"]
+    assert [line["file"] for line in lines] == [str(top / n) for n in ("a.cnf", "b.cnf")] + [str(deep), str(top / "z.cnf")]
+    assert [line.get("error") for line in lines[1:3]] == [f"{top / 'b.cnf'}: No such file or directory",
+                                                         f"{deep}: File name too long"]
+    assert [line.get("status") for line in lines] == ["SAT", None, None, "SAT"]
     assert done.returncode == 1
 
 
