@@ -277,6 +277,7 @@ def test_reading_sees_ctrl_c_and_the_time_limit(tmp_path):
         os.close(writer)
 
 
+@pytest.mark.skipif(SANITIZED, reason="an instrumented process cannot run under a small memory limit")
 def test_endless_input_ends_by_a_limit():
     # Zeros without end on standard input: the time limit or the memory limit
     # ends the read, whichever comes first on this machine; both are reported.
@@ -687,7 +688,8 @@ def test_standard_input_is_read_once(args, tmp_path):
     (["-j2"], ["-j", "2"]),
     (["--jobs=2"], ["--jobs", "2"]),
     (["--time-limit=5"], ["--time-limit", "5"]),
-    (["--memory-limit=2000"], ["--memory-limit", "2000"]),
+    pytest.param(["--memory-limit=2000"], ["--memory-limit", "2000"],
+                 marks=pytest.mark.skipif(SANITIZED, reason="an instrumented process cannot run under a memory limit")),
     (["--proof={proof}"], ["--proof", "{proof}"]),
 ])
 def test_options_take_their_value_joined(joined, spaced, tmp_path):
