@@ -169,9 +169,10 @@ def test_many_files_answer_in_input_order(jobs, tmp_path):
     listing.write_text("".join(f"{p}\n" for p in reversed(paths)))
     by_directory = run("sat", "-j", jobs, "--json", folder)
     by_list = run("sat", "-j", jobs, "--json", f"@{listing}")
-    answers = [json.dumps(nemox.solve_sat(t)) for t in texts[:-1]]
+    # Every line names its file, the module's dict after it.
+    answers = [json.dumps({"file": str(p), **nemox.solve_sat(t)}) for p, t in zip(paths, texts[:-1])]
     # One malformed file: the others are answered, the run says so, and the
-    # file keeps its line so that lines and files pair up.
+    # file keeps its line.
     error = f"{paths[-1]}:2: invalid literal 'x'"
     error_line = json.dumps({"file": str(paths[-1]), "error": error})
     assert by_directory.stdout.splitlines() == answers + [error_line]
@@ -209,26 +210,89 @@ def sigint_is_caught(pid: int) -> bool:
     return int(caught.split()[1], 16) & (1 << (signal.SIGINT - 1)) != 0
 
 
+def wait_until_open(child, path):
+    """Until the command has `path` open: from then on that file is started."""
+    deadline = time.monotonic() + 60
+    while not any(os.path.realpath(f"/proc/{child.pid}/fd/{fd}") == str(path)
+                  for fd in os.listdir(f"/proc/{child.pid}/fd")):
+        assert child.poll() is None and time.monotonic() < deadline
+        time.sleep(0.01)
+
+
 @pytest.mark.parametrize("kind, text, report", UNDECIDED, ids=[u[0] for u in UNDECIDED])
-def test_ctrl_c_ends_the_run_with_the_same_report(kind, text, report, tmp_path):
-    path = tmp_path / "long.txt"
-    path.write_text(text)
-    child = subprocess.Popen([str(COMMAND), kind, path, path], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                             text=True)
+def test_ctrl_c_keeps_answers_and_exits_130(kind, text, report, tmp_path):
+    done_path, fifo, later = tmp_path / "done.txt", tmp_path / "long.txt", tmp_path / "later.txt"
+    quick = next(t for k, t in CASES if k == kind)
+    done_path.write_text(quick)
+    later.write_text(quick)
+    os.mkfifo(fifo)
+    # One at a time: the first file is answered, the second runs forever, the
+    # third never starts.
+    child = subprocess.Popen([str(COMMAND), kind, "-j", "1", "--summary", done_path, fifo, later],
+                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
     try:
-        # Send it only once the handler is in place, whatever the machine's speed.
-        deadline = time.monotonic() + 60
-        while not sigint_is_caught(child.pid):
-            assert time.monotonic() < deadline
-            time.sleep(0.01)
+        # Opening a FIFO for writing waits for its reader: the second file is started.
+        with open(fifo, "w") as writer:
+            writer.write(text)
+        assert sigint_is_caught(child.pid)
         child.send_signal(signal.SIGINT)
         out, err = child.communicate(timeout=60)
     finally:
         child.kill()
-    header = "c file: " if kind == "sat" else "== "
-    tail = "" if kind == "sat" else " =="
-    assert out == f"{header}{path}{tail}\n{report}" * 2
-    assert (child.returncode, err) == (0, "")
+    header = (lambda p: f"c file: {p}\n") if kind == "sat" else (lambda p: f"== {p} ==\n")
+    answer = run(kind, done_path).stdout
+    assert out == header(done_path) + answer + header(fifo) + report
+    rows = [line.split()[:2] for line in err.splitlines()[1:-1]]
+    assert rows == [[str(done_path), nemox_word(kind, quick)], [str(fifo), "UNKNOWN"], [str(later), "not"]]
+    assert err.splitlines()[-1] == "nemox: interrupted; 1 of 3 files not started"
+    assert child.returncode == 130
+
+
+def nemox_word(kind, text):
+    return FUNCTIONS[kind](text)["status"]
+
+
+def test_reading_sees_ctrl_c_and_the_time_limit(tmp_path):
+    # A FIFO nobody writes to waits for data that never comes: Ctrl-C ends it.
+    fifo = tmp_path / "silent.cnf"
+    os.mkfifo(fifo)
+    child = subprocess.Popen([str(COMMAND), "sat", fifo], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                             text=True)
+    try:
+        wait_until_open(child, fifo)
+        child.send_signal(signal.SIGINT)
+        out, err = child.communicate(timeout=60)
+    finally:
+        child.kill()
+    assert (child.returncode, out, err) == (130, "s UNKNOWN\n", "")
+    # The time limit covers reading: the FIFO again, and standard input kept open.
+    reader, writer = os.pipe()
+    try:
+        for args in ([fifo], ["-"]):
+            done = subprocess.run([str(COMMAND), "sat", "--time-limit", "0.3", *map(str, args)], stdin=reader,
+                                  capture_output=True, text=True, timeout=60)
+            assert (done.returncode, done.stdout, done.stderr) == (0, "s UNKNOWN\n", "")
+    finally:
+        os.close(reader)
+        os.close(writer)
+
+
+@pytest.mark.skipif(SANITIZED, reason="an instrumented process cannot run under a small memory limit")
+def test_endless_input_ends_by_a_limit():
+    # Zeros without end on standard input: the time limit or the memory limit
+    # ends the read, whichever comes first on this machine; both are reported.
+    child = subprocess.Popen([str(COMMAND), "sat", "--time-limit", "0.5", "--memory-limit", "300", "-"],
+                             stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    zeros = bytes(1 << 20)
+    try:
+        while True:
+            child.stdin.write(zeros)
+    except BrokenPipeError:
+        pass
+    finally:
+        out, err = child.communicate(timeout=60)
+    assert (child.returncode, out, err) in [
+        (0, b"s UNKNOWN\n", b""), (3, b"", b"nemox: -: out of memory while reading\n")]
 
 
 def rup_refutation(clauses, proof) -> bool:
@@ -459,7 +523,7 @@ def test_error_lines_are_json_whatever_the_file_name(tmp_path):
     first, second, third = map(json.loads, lines)
     assert first == {"file": str(name), "error": f"{name}: No such file or directory"}
     assert second["file"].endswith("\ufffd.cnf") and "\ufffd" in second["error"]
-    assert third == {"status": "SAT", "model": {"x0": True}}
+    assert third == {"file": str(good), "status": "SAT", "model": {"x0": True}}
 
 
 def test_verify_passes_random_lp_and_milp_answers(tmp_path):
@@ -565,3 +629,343 @@ def test_verify_checks_mps_values_against_the_file():
         assert (caught.returncode, caught.stdout) == (4, "")
         assert caught.stderr.endswith("wrong answer caught by --verify: "
                                       "the value of column X01 is below its lower bound\n")
+
+
+@pytest.mark.skipif(SANITIZED, reason="an instrumented process cannot run under a small memory limit")
+@pytest.mark.parametrize("limit, status, stdout, stderr", [
+    ("200", 0, "status: OPTIMAL\nobjective: 1\nx0 = 1\n", ""),
+    ("60", 3, "", "nemox: {}: out of memory while reading\n"),
+], ids=["fits", "too-large"])
+def test_reading_never_cuts_the_text_short(limit, status, stdout, stderr, tmp_path):
+    # 100 MB whose last line lowers the optimum from 5 to 1: read in full, or
+    # refused; never answered without its end.
+    path = tmp_path / "big.lp"
+    path.write_text("max x0\nx0 <= 5\n" + "\n" * (100 << 20) + "x0 <= 1\n")
+    done = run("lp", "--memory-limit", limit, path)
+    assert (done.returncode, done.stdout, done.stderr) == (status, stdout, stderr.format(path))
+
+
+@pytest.mark.skipif(SANITIZED, reason="an instrumented process cannot run under a small memory limit")
+@pytest.mark.parametrize("args", [["--memory-limit", mb] for mb in ("1", "5", "10")]
+                         + [["-j", "64", "--memory-limit", "100"]])
+def test_small_memory_limits_answer_or_say_so(args, tmp_path):
+    # Too little room for a worker's stack, or for anything: an answer or an
+    # out-of-memory message, never an abort.
+    paths = []
+    for i in range(64 if "-j" in args else 1):
+        paths.append(tmp_path / f"f{i}.cnf")
+        paths[-1].write_text("p cnf 1 1\n1 0\n")
+    done = run("sat", *args, *paths)
+    answer = "".join(("c file: %s\n" % p if len(paths) > 1 else "") + "s SATISFIABLE\nv 1 0\n" for p in paths)
+    if done.returncode == 3:
+        assert done.stdout == "" and done.stderr.startswith("nemox: ") and "out of memory" in done.stderr
+    else:
+        assert (done.returncode, done.stdout, done.stderr) == (0 if len(paths) > 1 else 10, answer, "")
+
+
+@pytest.mark.skipif(SANITIZED, reason="an instrumented process cannot run under a small memory limit")
+def test_memory_limit_on_standard_input():
+    done = run("sat", "--memory-limit", "600", "-", stdin="c" * (700 << 20))
+    assert (done.returncode, done.stdout, done.stderr) == (3, "", "nemox: -: out of memory while reading\n")
+
+
+@pytest.mark.parametrize("limit", ["1e10", "1e300", "9223372036.9"])
+def test_time_limits_beyond_the_clock_never_expire(limit):
+    # Solves in well under a second, but only after the first checks of the clock.
+    done = run("sat", "--time-limit", limit, "-", stdin=long_calls.pigeonhole_cnf(7))
+    assert (done.returncode, done.stdout) == (20, "s UNSATISFIABLE\n")
+
+
+def test_failed_writes_to_standard_output_are_reported(tmp_path):
+    full = Path("/dev/full")
+    assert full.exists(), "this test needs /dev/full (Linux)"
+    path = tmp_path / "a.cnf"
+    path.write_text("p cnf 1 1\n1 0\n")
+    for args in (["sat", path], ["sat", "--json", path, path], ["--help"]):
+        with open(full, "w") as out:
+            done = subprocess.run([str(COMMAND), *map(str, args)], stdout=out, stderr=subprocess.PIPE, text=True)
+        assert (done.returncode, done.stderr) == (1, "nemox: standard output: No space left on device\n")
+    # A reader that has gone: killed by SIGPIPE as the standard tools are, or,
+    # with SIGPIPE ignored, a quiet 141.
+    for ignore, status in ((False, -signal.SIGPIPE), (True, 141)):
+        reader, writer = os.pipe()
+        os.close(reader)
+        done = subprocess.run([str(COMMAND), "sat", path], stdout=writer, stderr=subprocess.PIPE,
+                              preexec_fn=(lambda: signal.signal(signal.SIGPIPE, signal.SIG_IGN)) if ignore else None)
+        os.close(writer)
+        assert (done.returncode, done.stderr) == (status, b"")
+
+
+def test_proof_never_overwrites_or_leaves_a_file(tmp_path):
+    unsat = tmp_path / "ph.cnf"
+    unsat.write_text(long_calls.pigeonhole_cnf(3))
+    original = unsat.read_text()
+    alias = tmp_path / "alias.cnf"
+    os.link(unsat, alias)
+    # The input under its own name, another name of it, or as standard input.
+    for proof, source in ((unsat, unsat), (alias, unsat), (tmp_path / "." / "ph.cnf", "-")):
+        with open(unsat) as stdin:
+            done = subprocess.run([str(COMMAND), "sat", "--proof", str(proof), str(source)], stdin=stdin,
+                                  capture_output=True, text=True)
+        assert done.returncode == 2 and "is an input; the proof would overwrite it" in done.stderr
+    assert unsat.read_text() == original
+    # Only an unsatisfiable answer writes the proof; a proof already there stays as it was.
+    proof = tmp_path / "proof.drat"
+    for text, status in (("p cnf 1 1\n1 0\n", 10), ("p cnf 1 1\n1 x 0\n", 1)):
+        done = run("sat", "--proof", proof, "-", stdin=text)
+        assert done.returncode == status and not proof.exists()
+        proof.write_text("earlier\n")
+        assert run("sat", "--proof", proof, "-", stdin=text).returncode == status
+        assert proof.read_text() == "earlier\n"
+        proof.unlink()
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["alias.cnf", "ph.cnf"]
+    assert run("sat", f"--proof={proof}", unsat).returncode == 20 and proof.read_text().endswith("0\n")
+
+
+def test_ctrl_c_leaves_no_proof(tmp_path):
+    fifo = tmp_path / "long.cnf"
+    os.mkfifo(fifo)
+    child = subprocess.Popen([str(COMMAND), "sat", "--proof", tmp_path / "proof.drat", fifo],
+                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+    try:
+        with open(fifo, "w") as writer:
+            writer.write(long_calls.SAT)
+        child.send_signal(signal.SIGINT)
+        out, err = child.communicate(timeout=60)
+    finally:
+        child.kill()
+    assert (child.returncode, out, err) == (130, "s UNKNOWN\n", "")
+    assert [p.name for p in tmp_path.iterdir()] == ["long.cnf"]
+
+
+@pytest.mark.parametrize("args", [["-", "-"], ["-j", "2", "-", "-"], ["-", "@{list}"], ["@-", "-"]])
+def test_standard_input_is_read_once(args, tmp_path):
+    listing = tmp_path / "list"
+    listing.write_text("-\n")
+    done = run("sat", *[a.format(list=listing) for a in args], stdin="p cnf 1 1\n1 0\n")
+    assert (done.returncode, done.stdout) == (2, "")
+    assert done.stderr.startswith("nemox: standard input (-) can be read only once\n")
+
+
+@pytest.mark.parametrize("joined, spaced", [
+    (["-j2"], ["-j", "2"]),
+    (["--jobs=2"], ["--jobs", "2"]),
+    (["--time-limit=5"], ["--time-limit", "5"]),
+    pytest.param(["--memory-limit=2000"], ["--memory-limit", "2000"],
+                 marks=pytest.mark.skipif(SANITIZED, reason="an instrumented process cannot run under a memory limit")),
+    (["--proof={proof}"], ["--proof", "{proof}"]),
+])
+def test_options_take_their_value_joined(joined, spaced, tmp_path):
+    path = tmp_path / "ph.cnf"
+    path.write_text(long_calls.pigeonhole_cnf(3))
+    proof = tmp_path / "proof.drat"
+    outputs = []
+    for args in (joined, spaced):
+        done = run("sat", *[a.format(proof=proof) for a in args], path)
+        outputs.append((done.returncode, done.stdout, done.stderr))
+    assert outputs[0] == outputs[1] == (20, "s UNSATISFIABLE\n", "")
+
+
+@pytest.mark.parametrize("args, message", [
+    (["--json=yes"], "option --json takes no value"),
+    (["--jobs="], "needs a number of jobs"),
+    (["-jx"], "needs a number of jobs"),
+    (["--time-limit="], "--time-limit needs a positive number"),
+    (["--proof="], "--proof needs a file name"),
+])
+def test_joined_values_are_checked(args, message):
+    done = run("sat", *args, "-", stdin="p cnf 0 0\n")
+    assert done.returncode == 2 and message in done.stderr and done.stdout == ""
+
+
+def test_lists_and_directories_keep_argument_order(tmp_path):
+    good = tmp_path / "a.lp"
+    good.write_text("max x0\nx0 <= 2\n")
+    folder = tmp_path / "dir"
+    folder.mkdir()
+    (folder / "b.lp").write_text("max x0\nx0 <= 3\n")
+    # A directory named in a list is expanded like one named on the command line.
+    listing = tmp_path / "list"
+    listing.write_text(f"{folder}\n{good}\n")
+    missing = tmp_path / "missing"
+    done = run("lp", "--json", good, f"@{missing}", f"@{listing}", good)
+    lines = [json.loads(line) for line in done.stdout.splitlines()]
+    assert [line["file"] for line in lines] == [str(good), str(missing), str(folder / "b.lp"), str(good), str(good)]
+    assert [line.get("objective") for line in lines] == [2.0, None, 3.0, 2.0, 2.0]
+    assert lines[1]["error"] == f"{missing}: No such file or directory"
+    assert done.returncode == 1 and done.stderr == f"nemox: {missing}: No such file or directory\n"
+
+
+def test_an_unreadable_subdirectory_does_not_end_the_walk(tmp_path):
+    # A path too long to open is unreadable even for root.
+    top = tmp_path / "top"
+    top.mkdir()
+    for name in ("a.cnf", "z.cnf"):
+        (top / name).write_text("p cnf 1 1\n1 0\n")
+    fd = os.open(top, os.O_RDONLY)
+    deep = top
+    try:
+        while len(str(deep)) <= 4200:
+            os.mkdir("d" * 200, dir_fd=fd)
+            inner = os.open("d" * 200, os.O_RDONLY, dir_fd=fd)
+            os.close(fd)
+            fd = inner
+            deep = deep / ("d" * 200)
+    finally:
+        os.close(fd)
+    # A dangling link is reported at its place too.
+    (top / "b.cnf").symlink_to(tmp_path / "nowhere")
+    done = run("sat", "--json", top)
+    lines = [json.loads(line) for line in done.stdout.splitlines()]
+    assert [line["file"] for line in lines] == [str(top / n) for n in ("a.cnf", "b.cnf")] + [str(deep), str(top / "z.cnf")]
+    assert [line.get("error") for line in lines[1:3]] == [f"{top / 'b.cnf'}: No such file or directory",
+                                                         f"{deep}: File name too long"]
+    assert [line.get("status") for line in lines] == ["SAT", None, None, "SAT"]
+    assert done.returncode == 1
+
+
+def gzip_member(data: bytes, level=9, name=None, extra=None, comment=None, header_crc=False) -> bytes:
+    """A gzip member with the optional header fields that Python's gzip module does not write."""
+    import gzip
+    import struct
+    import zlib
+    flags = (2 if header_crc else 0) | (4 if extra else 0) | (8 if name else 0) | (16 if comment else 0)
+    header = b"\x1f\x8b\x08" + bytes([flags]) + b"\0\0\0\0\0\xff"
+    if extra:
+        header += struct.pack("<H", len(extra)) + extra
+    if name:
+        header += name + b"\0"
+    if comment:
+        header += comment + b"\0"
+    if header_crc:
+        header += struct.pack("<H", zlib.crc32(header) & 0xFFFF)
+    body = gzip.compress(data, level)[10:]  # Python's own header is the plain ten bytes
+    return header + body
+
+
+@pytest.fixture(scope="module")
+def long_cnf():
+    # Long enough for dynamic blocks with long-distance matches; unit
+    # propagation makes every variable true, which satisfies the rest.
+    import random
+    rng = random.Random(3)
+    rows = ["1 0"] + [f"-{i} {i + 1} 0" for i in range(1, 3000)]
+    rows += [f"{rng.randint(1, 3000)} -{rng.randint(1, 3000)} {rng.randint(1, 3000)} 0" for _ in range(3000)]
+    return f"p cnf 3000 {len(rows)}\n{chr(10).join(rows)}\n".encode()
+
+
+def gzip_variants(data: bytes):
+    import gzip
+    half = len(data) // 2
+    return {
+        "stored": gzip.compress(data, 0),
+        "fast": gzip.compress(data, 1),
+        "best": gzip.compress(data, 9),
+        "members": gzip.compress(data[:half]) + gzip.compress(b"") + gzip.compress(data[half:], 0),
+        "header-fields": gzip_member(data, name=b"ph.cnf", extra=b"ab\x02\0xy", comment=b"pigeons", header_crc=True),
+    }
+
+
+@pytest.mark.parametrize("variant", ["stored", "fast", "best", "members", "header-fields"])
+def test_gzip_inputs_are_decompressed(variant, long_cnf, tmp_path):
+    data = gzip_variants(long_cnf)[variant]
+    want = run("sat", "-", stdin=long_cnf.decode())
+    # By name, by the magic bytes alone, and on standard input.
+    named, unnamed = tmp_path / "ph.cnf.gz", tmp_path / "ph.cnf"
+    named.write_bytes(data)
+    unnamed.write_bytes(data)
+    for args, stdin in (([named], None), ([unnamed], None), (["-"], data)):
+        done = subprocess.run([str(COMMAND), "sat", *map(str, args)], input=stdin, capture_output=True)
+        assert (done.returncode, done.stdout.decode(), done.stderr) == (want.returncode, want.stdout, b"")
+
+
+def test_gzip_formats_follow_the_name_without_gz(tmp_path):
+    import gzip
+    afiro = NETLIB / "afiro.mps"
+    want = run("lp", "--json", afiro).stdout
+    # A file compressed by another program, and one compressed here.
+    assert run("lp", "--json", NETLIB / "afiro.mps.gz").stdout == want
+    ours = tmp_path / "afiro.mps.gz"
+    ours.write_bytes(gzip.compress(afiro.read_bytes()))
+    assert run("lp", "--json", ours).stdout == want
+    for kind, text in (("lp", CASES[3][1]), ("milp", CASES[12][1]), ("cp", CASES[15][1])):
+        path = tmp_path / f"model.{kind}.gz"
+        path.write_bytes(gzip.compress(text.encode()))
+        assert run(kind, "--json", path).stdout == json.dumps(FUNCTIONS[kind](text)) + "\n"
+
+
+def corruptions(data: bytes):
+    import struct
+    body_end = len(data) - 8
+    flip = lambda i: data[:i] + bytes([data[i] ^ 0x01]) + data[i + 1:]
+    return {
+        "empty after magic": data[:2],
+        "cut in the header": data[:7],
+        "cut in the data": data[:len(data) // 2],
+        "cut in the trailer": data[:-3],
+        "CRC-32": flip(body_end),
+        "length": flip(body_end + 4),
+        "method": data[:2] + b"\x07" + data[3:],
+        "reserved flags": data[:3] + b"\xe0" + data[4:],
+        "block type 3": data[:10] + bytes([data[10] | 0x06]) + data[11:],
+        "trailing bytes": data + b"junk",
+        "length of a stored block": data[:10] + b"\x01\x05\x00\x05\x00" + data[15:],
+        # A fixed block whose first code copies from distance 1 of nothing.
+        "distance too far": gzip_raw(b"\x03\x02\x00"),
+    }
+
+
+def gzip_raw(deflate: bytes) -> bytes:
+    return b"\x1f\x8b\x08\0\0\0\0\0\0\xff" + deflate + bytes(8)
+
+
+CORRUPTIONS = {
+    "empty after magic": "unexpected end of data",
+    "cut in the header": "unexpected end of data",
+    "cut in the data": "unexpected end of data",
+    "cut in the trailer": "unexpected end of data",
+    "CRC-32": "CRC-32 check failed",
+    "length": "length check failed",
+    "method": "unknown compression method",
+    "reserved flags": "reserved header flags set",
+    "block type 3": "invalid block type",
+    "trailing bytes": "not in gzip format",
+    "length of a stored block": "stored block length check failed",
+    "distance too far": "distance too far back",
+}
+
+
+@pytest.mark.parametrize("kind", list(CORRUPTIONS))
+def test_corrupt_gzip_is_an_error(kind, long_cnf, tmp_path):
+    import gzip
+    data = (gzip.compress(long_cnf[:300], 0) if kind == "length of a stored block"
+            else gzip.compress(long_cnf, 6))
+    path = tmp_path / "bad.cnf.gz"
+    path.write_bytes(corruptions(data)[kind])
+    done = run("sat", path)
+    assert (done.returncode, done.stdout, done.stderr) == (
+        1, "", f"nemox: {path}: corrupt gzip data: {CORRUPTIONS[kind]}\n")
+
+
+def test_random_damage_to_gzip_never_crashes(long_cnf, tmp_path):
+    import gzip
+    import random
+    rng = random.Random(7)
+    sources = list(gzip_variants(long_cnf[:20000]).values())
+    folder = tmp_path / "damaged"
+    folder.mkdir()
+    for i in range(300):
+        data = bytearray(rng.choice(sources))
+        for _ in range(rng.randint(1, 3)):
+            at = rng.randrange(len(data))
+            if rng.random() < 0.5:
+                data[at] ^= 1 << rng.randrange(8)
+            else:
+                data[at:at + rng.randint(1, 40)] = rng.randbytes(rng.randint(0, 40))
+        (folder / f"f{i:03d}.cnf.gz").write_bytes(bytes(data))
+    done = run("sat", "--json", "--time-limit", "20", folder)
+    lines = [json.loads(line) for line in done.stdout.splitlines()]
+    assert done.returncode in (0, 1) and len(lines) == 300
+    errors = [line["error"].split(": ", 1)[1] for line in lines if "error" in line]
+    assert len(errors) > 250 and all(e.startswith(("corrupt gzip data: ", "data before", "invalid", "missing", "line"))
+                                     or re.match(r"\d+: ", e) for e in errors)
