@@ -104,7 +104,8 @@ def test_strict_turns_warnings_into_errors(tmp_path):
     done = run("lp", "--strict", "--json", bad, good)
     lines = done.stdout.splitlines()
     assert done.returncode == 1 and json.loads(lines[0])["error"].startswith(f"{bad}:1: ")
-    assert json.loads(lines[1]) == {"status": "OPTIMAL", "model": {"x0": 4}, "objective": 4.0}
+    assert json.loads(lines[1]) == {"file": str(good), "status": "OPTIMAL", "model": {"x0": 4},
+                                    "objective": 4.0}
     assert run("lp", "--strict", good).returncode == 0
     assert "--strict" in run("--help").stdout
 
