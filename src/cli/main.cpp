@@ -54,7 +54,8 @@ options:
                       same text, as JSON, one object per line
   --time-limit SECS   stop each solve after SECS seconds of wall-clock time
                       and report it undecided (s UNKNOWN, or the status
-                      "UNKNOWN (resource limit)")
+                      "UNKNOWN (resource limit)"); milp with a solution
+                      found by then reports it as FEASIBLE
   -j N, --jobs N      solve N files at once (default: the number of cores)
   --stats             after each answer, what the solve did as "c NAME: VALUE"
                       lines (on standard error with --json): reading and
@@ -86,7 +87,8 @@ output:
   sat                 s SATISFIABLE with v lines of literals ending with 0,
                       s UNSATISFIABLE, or s UNKNOWN
   lp, milp, cp        the status, the objective where there is one, and the
-                      nonzero values, one per line
+                      nonzero values, one per line; a milp FEASIBLE also
+                      gives its bound (the best objective left open)
   With several files each answer is headed by a line naming its file
   (c file: NAME for sat, == NAME == otherwise). With --json and several
   files a file that has no answer prints {"file": NAME, "error": MESSAGE}
@@ -164,6 +166,11 @@ extern "C" void on_sigint(int) {
 bool should_stop(std::uint64_t progress) {
     if (slot != nullptr) slot->progress.store(progress, std::memory_order_relaxed);
     return interrupted.load(std::memory_order_relaxed) || Clock::now() >= deadline;
+}
+
+// A search that the time limit ends keeps its best solution so far.
+bool keep_incumbent() {
+    return !interrupted.load(std::memory_order_relaxed);
 }
 
 [[noreturn]] void usage_error(const std::string& message) {
@@ -407,8 +414,8 @@ Outcome solve(const Options& o, const Input& in) {
                       : (in.name.ends_with(".mps") ? std::optional(parser::MpsFormat::Free)
                                                    : std::nullopt);
             if (mps) {
-                const auto answer =
-                    roads::solve_mps(text, integers, *mps, interrupt, stats_of, verify);
+                const auto answer = roads::solve_mps(text, integers, *mps, interrupt, stats_of,
+                                                     verify, &keep_incumbent);
                 if (!answer.ok()) {
                     fail(kInputError, located_message(in.name, answer.error()), true);
                     return r;
@@ -417,8 +424,9 @@ Outcome solve(const Options& o, const Input& in) {
                 r.out = o.json ? lp_json(result, &names) + "\n" : lp_text(result, &names);
                 r.word = result.status();
             } else {
-                const auto result = integers ? roads::solve_milp(text, interrupt, stats_of, verify)
-                                             : roads::solve_lp(text, interrupt, stats_of, verify);
+                const auto result =
+                    integers ? roads::solve_milp(text, interrupt, stats_of, verify, &keep_incumbent)
+                             : roads::solve_lp(text, interrupt, stats_of, verify);
                 if (!result.ok()) {
                     fail(kInputError, located_message(in.name, result.error()), true);
                     return r;

@@ -116,7 +116,7 @@ Counters lp_counters(const lp::SolveStats& s, bool big_reading) {
 // from text; with `verify`, its answer is checked against the system in
 // exact arithmetic.
 LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt interrupt, Counters* c,
-                      const Verification* verify) {
+                      const Verification* verify, milp::KeepIncumbent keep = nullptr) {
     std::vector<linear::BigRational> exact;
     std::vector<linear::BigRational>* exact_of = verify != nullptr ? &exact : nullptr;
     LpResult result;
@@ -126,7 +126,7 @@ LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt inte
             c,
             [&] {
                 return milp::branch_and_bound(system, interrupt, &search,
-                                              lp::LpSolver::Engine::Automatic, exact_of);
+                                              lp::LpSolver::Engine::Automatic, exact_of, keep);
             },
             [&]() -> Counters {
                 return {{"nodes examined", search.examined},
@@ -199,18 +199,20 @@ Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt, Stats* s
 }
 
 Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt, Stats* stats,
-                              const Verification* verify) {
-    return road<LpResult>(text, stats, parser::read_lp_text,
-                          [&](linear::ExactSystem& system, Counters* c) {
-                              return solve_system(system, true, interrupt, c, verify);
-                          });
+                              const Verification* verify, bool (*keep_incumbent)()) {
+    return road<LpResult>(
+        text, stats, parser::read_lp_text, [&](linear::ExactSystem& system, Counters* c) {
+            return solve_system(system, true, interrupt, c, verify, keep_incumbent);
+        });
 }
 
 Expected<MpsAnswer> solve_mps(std::string_view text, bool integers, parser::MpsFormat format,
-                              Interrupt interrupt, Stats* stats, const Verification* verify) {
+                              Interrupt interrupt, Stats* stats, const Verification* verify,
+                              bool (*keep_incumbent)()) {
     const auto read = [format](std::string_view t) { return parser::read_mps(t, format); };
     return road<MpsAnswer>(text, stats, read, [&](parser::MpsModel& model, Counters* c) {
-        LpResult result = solve_system(model.system, integers, interrupt, c, verify);
+        LpResult result =
+            solve_system(model.system, integers, interrupt, c, verify, keep_incumbent);
         if (result.has_assignment())
             result.assignment = parser::column_values(model, result.assignment);
         MpsAnswer answer{std::move(result), {}};
