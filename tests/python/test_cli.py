@@ -207,8 +207,8 @@ def milp_with_a_slow_up_child() -> str:
     """The root and its down child take a few pivots, and the down child is
     integral: an incumbent at once. Its up child (x0 >= 1) forces x2 >= 0.5,
     which wakes a dense nine-decimal block of 200 rows, homogeneous in x2 so
-    that the root and the down child meet it at zero: that one LP runs for
-    more than ten minutes here."""
+    that the root and the down child meet it at zero: that one LP had not
+    ended after 400 seconds here."""
     import lp_gen
 
     block = lp_gen.random_lp(__import__("random").Random(3), 200, 200, "dec9", density=1.0, ops=("<=", ">="))
