@@ -57,7 +57,8 @@ options:
                       same text, as JSON, one object per line
   --time-limit SECS   stop each file after SECS seconds of wall-clock time,
                       reading included, and report it undecided (s UNKNOWN,
-                      or the status "UNKNOWN (resource limit)")
+                      or the status "UNKNOWN (resource limit)"); milp with a
+                      solution found by then reports it as FEASIBLE
   -j N, --jobs N      solve N files at once (default: the number of cores)
   --stats             after each answer, what the solve did as "c NAME: VALUE"
                       lines (on standard error with --json): reading and
@@ -96,7 +97,8 @@ output:
   sat                 s SATISFIABLE with v lines of literals ending with 0,
                       s UNSATISFIABLE, or s UNKNOWN
   lp, milp, cp        the status, the objective where there is one, and the
-                      nonzero values, one per line
+                      nonzero values, one per line; a milp FEASIBLE also
+                      gives its bound (the best objective left open)
   With several files each answer is headed by a line naming its file
   (c file: NAME for sat, == NAME == otherwise). With --json and several
   files every line names its file: {"file": NAME, ...} before the keys of
@@ -239,6 +241,11 @@ int write_all(int fd, std::string_view data) {
         write_all(STDERR_FILENO, message);
     }
     std::_Exit(error == EPIPE ? kBrokenPipe : kInputError);
+}
+
+// A search that the time limit ends keeps its best solution so far.
+bool keep_incumbent() {
+    return !stopping();
 }
 
 [[noreturn]] void usage_error(const std::string& message) {
@@ -639,8 +646,8 @@ Outcome solve(const Options& o, const std::string& name, std::string_view text) 
                     : (format_name(name).ends_with(".mps") ? std::optional(parser::MpsFormat::Free)
                                                            : std::nullopt);
             if (mps) {
-                const auto answer =
-                    roads::solve_mps(text, integers, *mps, interrupt, stats_of, verify);
+                const auto answer = roads::solve_mps(text, integers, *mps, interrupt, stats_of,
+                                                     verify, &keep_incumbent);
                 if (!answer.ok()) {
                     fail(kInputError, located_message(name, answer.read_error()), true);
                     return r;
@@ -649,8 +656,9 @@ Outcome solve(const Options& o, const std::string& name, std::string_view text) 
                 r.out = o.json ? lp_json(result, &names) + "\n" : lp_text(result, &names);
                 r.word = result.status();
             } else {
-                const auto result = integers ? roads::solve_milp(text, interrupt, stats_of, verify)
-                                             : roads::solve_lp(text, interrupt, stats_of, verify);
+                const auto result =
+                    integers ? roads::solve_milp(text, interrupt, stats_of, verify, &keep_incumbent)
+                             : roads::solve_lp(text, interrupt, stats_of, verify);
                 if (!result.ok()) {
                     fail(kInputError, located_message(name, result.read_error()), true);
                     return r;

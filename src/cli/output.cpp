@@ -148,8 +148,11 @@ std::string cp_text(const SolverResult* result) {
 
 std::string lp_text(const LpResult& result, const std::vector<std::string>* names) {
     std::string out = "status: " + result.status() + "\n";
-    if (result.kind == LpResult::Kind::Optimal)
+    if (result.kind == LpResult::Kind::Optimal || result.kind == LpResult::Kind::Feasible)
         out += "objective: " + format_double(result.objective) + "\n";
+    // How far the unproven search could still have gone.
+    if (result.kind == LpResult::Kind::Feasible)
+        out += "bound: " + format_double(result.bound) + "\n";
     if (result.has_assignment()) out += nonzero_values(result.assignment, names);
     return out;
 }

@@ -14,13 +14,18 @@ struct LpResult {
 
     Kind kind = Kind::Infeasible;
     Assignment assignment;                                    // Optimal, Feasible
-    double objective = 0.0;                                   // Optimal
+    double objective = 0.0;                                   // Optimal, Feasible
     UnknownReason reason{UnknownReason::Kind::Internal, {}};  // Unknown
+    // Feasible from branch and bound: the best objective an open node could
+    // still reach (the objective itself when none could beat it).
+    double bound = 0.0;
 
     static LpResult optimal(Assignment a, double objective) {
         return {Kind::Optimal, std::move(a), objective, {}};
     }
-    static LpResult feasible(Assignment a) { return {Kind::Feasible, std::move(a), 0.0, {}}; }
+    static LpResult feasible(Assignment a, double objective = 0.0, double bound = 0.0) {
+        return {Kind::Feasible, std::move(a), objective, {}, bound};
+    }
     static LpResult infeasible() { return {Kind::Infeasible, {}, 0.0, {}}; }
     static LpResult unbounded() { return {Kind::Unbounded, {}, 0.0, {}}; }
     static LpResult unknown(UnknownReason r) { return {Kind::Unknown, {}, 0.0, std::move(r)}; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <type_traits>
 
 #include "lp/fraction_free.hpp"
 #include "lp/revised.hpp"
@@ -98,7 +99,8 @@ struct Run {
     Interrupt& interrupt;
     SolveStats& stats;
     std::vector<PivotStep>* trace;
-    std::vector<BigRational>* exact;  // the answer's exact values, when wanted
+    std::vector<BigRational>* exact;     // the answer's exact values, when wanted
+    std::vector<Rational>* exact_small;  // the same from a 64-bit tableau
 };
 
 template <class Tab>
@@ -261,7 +263,15 @@ std::optional<LpResult> run_phases(Tab& tab, const Layout& layout, Run& run) {
 
 template <class Tab, class N>
 LpResult read_answer(const Tab& tab, const LinearSystemT<N>& system, const Layout& layout,
-                     const std::vector<ColumnLabel>& labels, std::vector<BigRational>* exact) {
+                     const std::vector<ColumnLabel>& labels, const Run& run) {
+    using Number = decltype(tab.value_of(0));
+    constexpr bool small = std::is_same_v<Number, Rational>;
+    std::vector<Number>* exact = nullptr;
+    if constexpr (small) {
+        exact = run.exact_small;
+    } else {
+        exact = run.exact;
+    }
     const std::size_t n = layout.n;
     Assignment assignment;
     assignment.reserve(n);
@@ -278,7 +288,7 @@ LpResult read_answer(const Tab& tab, const LinearSystemT<N>& system, const Layou
     for (std::size_t k = 0; k < n; ++k) {
         if (row_of[k] == 0) {
             assignment.append_new(labels[k].id, std::int64_t{0});
-            if (exact != nullptr) exact->emplace_back();
+            if (exact != nullptr) exact->push_back(Number(Rational::zero()));
         } else {
             const auto v = tab.value_of(k);
             assignment.append_new(labels[k].id, to_value(v));
@@ -318,7 +328,7 @@ LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConst
         run.stats.update_seconds = rs.update_seconds;
     }
     if (result) return std::move(*result);
-    return read_answer(tab, system, layout, labels, run.exact);
+    return read_answer(tab, system, layout, labels, run);
 }
 
 // The dense tableau wins on small problems (no factorization, no pricing
@@ -332,9 +342,15 @@ bool prefer_revised(std::size_t variables, std::size_t constraints) {
 
 }  // namespace
 
+std::vector<BigRational> LpSolver::exact_values() const {
+    if (exact_small_.empty()) return exact_;
+    return {exact_small_.begin(), exact_small_.end()};
+}
+
 LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
     stats_ = {};
     exact_.clear();
+    exact_small_.clear();
     if (!system_ && !big_system_)
         return LpResult::unknown(UnknownReason::internal("no system loaded"));
     const std::size_t n = system_ ? system_->variables.size() : big_system_->variables.size();
@@ -356,7 +372,8 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
     };
     if (revised) {
         // Integers of any size from the start: no gcd, no overflow to redo.
-        Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr};
+        Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr,
+                keep_exact_ ? &exact_small_ : nullptr};
         LpResult r =
             system_ ? run_simplex<RevisedTableau, Rational>(*system_, extra, run, column_labels_)
                     : run_simplex<RevisedTableau, BigRational>(*big_system_, widen_extra(), run,
@@ -366,7 +383,8 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
     }
     const std::size_t trace_start = trace_ != nullptr ? trace_->size() : 0;
     if (system_ && arithmetic_ == Arithmetic::Automatic) {
-        Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr};
+        Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr,
+                keep_exact_ ? &exact_small_ : nullptr};
         try {
             return run_simplex<Tableau<Rational>, Rational>(*system_, extra, run, column_labels_);
         } catch (const linear::Overflow&) {
@@ -377,13 +395,37 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
         if (trace_ != nullptr) trace_->resize(trace_start);
     }
     stats_.big = true;
-    Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr};
+    Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr,
+            keep_exact_ ? &exact_small_ : nullptr};
     const linear::BigLinearSystem& big = widen_all();
     const std::span<const LinearConstraintT<BigRational>> extra_span(big_extra);
     if (arithmetic_ == Arithmetic::BigFractions) {
         return run_simplex<Tableau<BigRational>, BigRational>(big, extra_span, run, column_labels_);
     }
     return run_simplex<FractionFreeTableau, BigRational>(big, extra_span, run, column_labels_);
+}
+
+LpResult LpSolver::solve_with(std::span<const LinearConstraintT<BigRational>> extra) {
+    stats_ = {};
+    exact_.clear();
+    exact_small_.clear();
+    if (!system_ && !big_system_)
+        return LpResult::unknown(UnknownReason::internal("no system loaded"));
+    std::optional<linear::BigLinearSystem> widened;
+    if (system_) widened = linear::widen(*system_);
+    const linear::BigLinearSystem& big = system_ ? *widened : *big_system_;
+    const std::size_t m = big.constraints.size() + extra.size();
+    Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr, nullptr};
+    if (engine_ == Engine::Revised ||
+        (engine_ == Engine::Automatic && prefer_revised(big.variables.size(), m))) {
+        LpResult r = run_simplex<RevisedTableau, BigRational>(big, extra, run, column_labels_);
+        stats_.big = stats_.max_bits > 63;
+        return r;
+    }
+    stats_.big = true;
+    if (arithmetic_ == Arithmetic::BigFractions)
+        return run_simplex<Tableau<BigRational>, BigRational>(big, extra, run, column_labels_);
+    return run_simplex<FractionFreeTableau, BigRational>(big, extra, run, column_labels_);
 }
 
 }  // namespace nemox::lp

@@ -84,9 +84,11 @@ class LpSolver {
         }
     }
 
-    LpResult solve() { return solve_with({}); }
+    LpResult solve() { return solve_with(std::span<const linear::LinearConstraint>{}); }
     // Solves the loaded system with `extra` constraints appended after its own.
     LpResult solve_with(std::span<const linear::LinearConstraint> extra);
+    // The same with extra constraints beyond 64 bits: solved in big integers.
+    LpResult solve_with(std::span<const linear::LinearConstraintT<linear::BigRational>> extra);
 
     void set_arithmetic(Arithmetic a) { arithmetic_ = a; }
     void set_interrupt(Interrupt interrupt) { interrupt_ = interrupt; }
@@ -97,8 +99,13 @@ class LpSolver {
 
     // Keeps the exact value of each variable of an optimal answer, in the
     // order of its model, for checking the answer against the problem.
+    // Values of a 64-bit solve stay 64-bit fractions until asked for, so
+    // that keeping them costs no allocation.
     void keep_exact_values(bool keep) { keep_exact_ = keep; }
-    const std::vector<linear::BigRational>& exact_values() const { return exact_; }
+    std::vector<linear::BigRational> exact_values() const;
+    linear::BigRational exact_value(std::size_t k) const {
+        return exact_small_.empty() ? exact_[k] : linear::BigRational(exact_small_[k]);
+    }
 
     const std::vector<ColumnLabel>& column_labels() const { return column_labels_; }
     const SolveStats& stats() const { return stats_; }
@@ -114,6 +121,7 @@ class LpSolver {
     std::vector<PivotStep>* trace_ = nullptr;
     bool keep_exact_ = false;
     std::vector<linear::BigRational> exact_;
+    std::vector<linear::Rational> exact_small_;
 };
 
 // The exact value of a variable as reported: Int when integral (beyond 64

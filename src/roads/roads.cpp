@@ -119,10 +119,11 @@ Counters lp_counters(const lp::SolveStats& s, bool big_reading) {
 // each pair of the answer's model.
 LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt interrupt, Counters* c,
                       const Verification* verify,
-                      std::vector<linear::BigRational>* exact_out = nullptr) {
+                      std::vector<linear::BigRational>* exact_out = nullptr,
+                      milp::KeepIncumbent keep_incumbent = nullptr) {
     std::vector<linear::BigRational> exact;
-    const bool keep = verify != nullptr || exact_out != nullptr;
-    std::vector<linear::BigRational>* exact_of = keep ? &exact : nullptr;
+    const bool keep_exact = verify != nullptr || exact_out != nullptr;
+    std::vector<linear::BigRational>* exact_of = keep_exact ? &exact : nullptr;
     LpResult result;
     if (integers) {
         milp::SearchStats search;
@@ -130,7 +131,8 @@ LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt inte
             c,
             [&] {
                 return milp::branch_and_bound(system, interrupt, &search,
-                                              lp::LpSolver::Engine::Automatic, exact_of);
+                                              lp::LpSolver::Engine::Automatic, exact_of,
+                                              keep_incumbent);
             },
             [&]() -> Counters {
                 return {{"nodes examined", search.examined},
@@ -141,7 +143,7 @@ LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt inte
     } else {
         const bool big_reading = system.big.has_value();
         lp::LpSolver solver(interrupt);
-        solver.keep_exact_values(keep);
+        solver.keep_exact_values(keep_exact);
         // The check reads the system afterwards; otherwise the solver may take it.
         if (verify != nullptr) {
             solver.load(system);
@@ -219,15 +221,16 @@ Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt, Stats* s
 }
 
 Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt, Stats* stats,
-                              const Verification* verify) {
-    return road<LpResult>(text, stats, parser::read_lp_text,
-                          [&](linear::ExactSystem& system, Counters* c) {
-                              return solve_system(system, true, interrupt, c, verify);
-                          });
+                              const Verification* verify, bool (*keep_incumbent)()) {
+    return road<LpResult>(
+        text, stats, parser::read_lp_text, [&](linear::ExactSystem& system, Counters* c) {
+            return solve_system(system, true, interrupt, c, verify, nullptr, keep_incumbent);
+        });
 }
 
 Expected<MpsAnswer> solve_mps(std::string_view text, bool integers, parser::MpsFormat format,
-                              Interrupt interrupt, Stats* stats, const Verification* verify) {
+                              Interrupt interrupt, Stats* stats, const Verification* verify,
+                              bool (*keep_incumbent)()) {
     const auto read = [format, interrupt](std::string_view t) {
         return parser::read_mps(t, format, interrupt);
     };
@@ -236,8 +239,9 @@ Expected<MpsAnswer> solve_mps(std::string_view text, bool integers, parser::MpsF
         // file's column values instead, for the check against the file.
         const Verification system_check;
         std::vector<linear::BigRational> exact;
-        LpResult result = solve_system(model.system, integers, interrupt, c,
-                                       verify != nullptr ? &system_check : nullptr, &exact);
+        LpResult result =
+            solve_system(model.system, integers, interrupt, c,
+                         verify != nullptr ? &system_check : nullptr, &exact, keep_incumbent);
         if (result.has_assignment()) {
             std::vector<linear::BigRational> values =
                 parser::column_values(model, result.assignment, exact);

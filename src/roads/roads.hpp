@@ -42,9 +42,12 @@ Expected<SolverResult> solve_sat(std::string_view text, Interrupt interrupt = In
 // LP text, its continuous relaxation solved once.
 Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt = Interrupt(),
                             Stats* stats = nullptr, const Verification* verify = nullptr);
-// LP text with integer variables, by branch and bound.
+// LP text with integer variables, by branch and bound. `keep_incumbent`,
+// when given, is asked whether an interrupt that ends a search with an
+// incumbent hands it out as FEASIBLE instead of abandoning the call.
 Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt = Interrupt(),
-                              Stats* stats = nullptr, const Verification* verify = nullptr);
+                              Stats* stats = nullptr, const Verification* verify = nullptr,
+                              bool (*keep_incumbent)() = nullptr);
 // An MPS model: its LP relaxation (`integers` false) or its MILP. The
 // answer's model is by column of the file (index j: the j-th column), its
 // objective includes the file's objective constant.
@@ -55,7 +58,8 @@ struct MpsAnswer {
 Expected<MpsAnswer> solve_mps(std::string_view text, bool integers,
                               parser::MpsFormat format = parser::MpsFormat::Free,
                               Interrupt interrupt = Interrupt(), Stats* stats = nullptr,
-                              const Verification* verify = nullptr);
+                              const Verification* verify = nullptr,
+                              bool (*keep_incumbent)() = nullptr);
 // CP text.
 Expected<SolverResult> solve_cp(std::string_view text, Interrupt interrupt = Interrupt(),
                                 Stats* stats = nullptr, const Verification* verify = nullptr);

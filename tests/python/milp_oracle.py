@@ -1,7 +1,9 @@
 """A literal transcription of the branch and bound over the LP transcription."""
 from __future__ import annotations
 
+import copy
 import math
+from fractions import Fraction
 from typing import List, Optional, Tuple
 
 import lp_oracle
@@ -61,41 +63,40 @@ class InsertionOrderHeap:
         return key, index
 
 
-def as_double(value) -> float:
-    if isinstance(value, bool):
-        return 1.0 if value else 0.0
-    try:
-        return float(value)
-    except OverflowError:
-        return math.inf if value > 0 else -math.inf
-
-
 def integral(model: dict, integer_vars) -> bool:
-    for v in integer_vars:
-        x = model.get(f"x{v}")
-        if x is None:
-            return False
-        x = as_double(x)
-        if math.isnan(x) or not abs(x - lp_oracle.round_half_away(x)) < 1e-8:
-            return False
-    return True
+    """Exact: the LP reports a value as an int exactly when it is an integer."""
+    return all(type(model.get(f"x{v}")) is int for v in integer_vars)
 
 
 def solve_milp_text(text: str, heap_class=SpecHeap, stats: Optional[dict] = None) -> dict:
     system = lp_oracle.parse(text)
     integer_vars = [v for v in range(system.next_var) if system.integer[v]]
+    if not integer_vars:
+        return lp_oracle.result_dict(lp_oracle.simplex(system))
+    result = search(system, integer_vars, heap_class, stats)
+    if result["status"] != "UNBOUNDED":
+        return result
+    # An unbounded relaxation: the same search without the objective decides
+    # whether any integral point exists.
+    plain = copy.copy(system)
+    plain.objective = None
+    found = search(plain, integer_vars, heap_class, stats)
+    return {"status": "UNBOUNDED"} if "model" in found else found
 
+
+def search(system, integer_vars, heap_class, stats: Optional[dict]) -> dict:
     def solve(bounds):
         extra = []
         for var, lower, upper in bounds:
             if lower is not None:
-                extra.append(({var: lp_oracle.Fraction(1)}, -lower, ">="))
+                extra.append(({var: Fraction(1)}, -lower, ">="))
             if upper is not None:
-                extra.append(({var: lp_oracle.Fraction(1)}, -upper, "<="))
-        return lp_oracle.result_dict(lp_oracle.simplex(system, extra))
+                extra.append(({var: Fraction(1)}, -upper, "<="))
+        outcome = lp_oracle.simplex(system, extra)
+        return lp_oracle.result_dict(outcome), (outcome[1] if outcome[0] == "OPTIMAL" else None)
 
-    root = solve([])
-    if not integer_vars or root["status"] != "OPTIMAL" or integral(root["model"], integer_vars):
+    root, root_values = solve([])
+    if root["status"] != "OPTIMAL" or integral(root["model"], integer_vars):
         return root
     minimize = system.objective is not None and system.objective[0] == "min"
     best = math.inf if minimize else -math.inf
@@ -103,24 +104,23 @@ def solve_milp_text(text: str, heap_class=SpecHeap, stats: Optional[dict] = None
     nodes: List[Tuple[Optional[float], list]] = []
     heap = heap_class()
 
-    def branch(model, key, bound, parent_bounds):
+    def branch(model, values, key, bound, parent_bounds):
         for v in integer_vars:
             x = model.get(f"x{v}")
-            if x is None:
+            if x is None or type(x) is int:
                 continue
-            x = as_double(x)
-            if 1e-10 < x - math.floor(x) < 0.9999999999:
-                nodes.append((bound, parent_bounds + [(v, None, lp_oracle.from_f64(float(math.floor(x))))]))
-                heap.push(key, len(nodes) - 1)
-                nodes.append((bound, parent_bounds + [(v, lp_oracle.from_f64(float(math.ceil(x))), None)]))
-                heap.push(key, len(nodes) - 1)
-                return
+            down = Fraction(math.floor(values[v]))
+            nodes.append((bound, parent_bounds + [(v, None, down)]))
+            heap.push(key, len(nodes) - 1)
+            nodes.append((bound, parent_bounds + [(v, down + 1, None)]))
+            heap.push(key, len(nodes) - 1)
+            return
 
     def pruned(bound) -> bool:
         b = bound if bound is not None else (-math.inf if minimize else math.inf)
         return (b >= best) if minimize else (best >= b)
 
-    branch(root["model"], root["objective"], None, [])
+    branch(root["model"], root_values, root["objective"], None, [])
     counter = 0
     left_open = []
     while True:
@@ -136,14 +136,14 @@ def solve_milp_text(text: str, heap_class=SpecHeap, stats: Optional[dict] = None
         bound, bounds = nodes[entry[1]]
         if pruned(bound):
             continue
-        result = solve(bounds)
+        result, values = solve(bounds)
         if result["status"] != "OPTIMAL":
             continue
         if integral(result["model"], integer_vars):
             if (result["objective"] < best) if minimize else (result["objective"] > best):
                 best, incumbent = result["objective"], dict(result["model"])
             continue
-        branch(result["model"], result["objective"], result["objective"], bounds)
+        branch(result["model"], values, result["objective"], result["objective"], bounds)
     if stats is not None:
         stats["examined"] = counter
         stats["created"] = len(nodes)

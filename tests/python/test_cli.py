@@ -102,6 +102,10 @@ def test_text_forms_state_the_module_answer(kind, text):
     if "objective" in want:
         assert float(rest[0].removeprefix("objective: ")) == want["objective"]
         rest = rest[1:]
+    if want["status"] == "FEASIBLE":
+        # The text adds what the dict leaves out of an unproven answer.
+        assert rest[0].startswith("objective: ") and rest[1].startswith("bound: ")
+        rest = rest[2:]
     values = dict(line.split(" = ") for line in rest)
     expected = {k: v for k, v in model.items() if v != 0}
     assert list(values) == list(expected)
@@ -202,6 +206,45 @@ def test_time_limit_reports_undecided(kind, text, report, tmp_path):
     assert time.perf_counter() - start < 60
     assert json.loads(run(kind, "--json", "--time-limit", "0.2", path).stdout) == \
         {"status": "UNKNOWN (resource limit)"}
+
+
+def milp_with_a_slow_up_child() -> str:
+    """The root and its down child take a few pivots, and the down child is
+    integral: an incumbent at once. Its up child (x0 >= 1) forces x2 >= 0.5,
+    which wakes a dense nine-decimal block of 200 rows, homogeneous in x2 so
+    that the root and the down child meet it at zero: that one LP had not
+    ended after 400 seconds here."""
+    import lp_gen
+
+    block = lp_gen.random_lp(__import__("random").Random(3), 200, 200, "dec9", density=1.0, ops=("<=", ">="))
+    lines = ["max -2*x0 - 3*x1 + 0*x2", "int x0", "2*x0 + x1 >= 1", "x0 - x2 <= 0.5"]
+    for row in block.splitlines()[1:]:
+        lhs, op, rhs = re.fullmatch(r"(.*) (<=|>=) (\S+)", row).groups()
+        sign = 1 if op == "<=" else -1
+        terms = [(float(c), f"x{int(v[1:]) + 3}") for c, v in (t.split("*") for t in lhs.split(" + "))]
+        terms.append((-float(rhs), "x2"))
+        lines.append(" + ".join(f"{sign * c:.9f}*{v}" for c, v in terms) + " <= 0")
+    return "\n".join(lines) + "\n"
+
+
+def test_time_limit_keeps_the_milp_incumbent(tmp_path):
+    path = tmp_path / "slow.lp"
+    path.write_text(milp_with_a_slow_up_child())
+    done = run("milp", "--time-limit", "1", path)
+    # The up child is the only open node: its key, the root's objective, is the bound.
+    assert (done.returncode, done.stdout, done.stderr) == (0, "status: FEASIBLE\nobjective: -3\nbound: -1\nx1 = 1\n", "")
+    done = run("milp", "--json", "--time-limit", "1", path)
+    assert done.stdout == json.dumps({"status": "FEASIBLE", "model": {f"x{i}": int(i == 1) for i in range(203)}}) + "\n"
+
+
+def test_node_limit_feasible_text_gives_objective_and_bound():
+    text = "max " + " + ".join(f"x{i}" for i in range(6)) + "\n" + "".join(f"int x{i}\n" for i in range(6)) \
+        + " + ".join(f"2*x{i}" for i in range(6)) + " <= 11\n"
+    expected = nemox.solve_milp_text(text)
+    assert expected["status"] == "FEASIBLE"
+    values = "".join(f"{k} = {v}\n" for k, v in expected["model"].items() if v)
+    assert run("milp", "-", stdin=text).stdout == "status: FEASIBLE\nobjective: 5\nbound: 5.5\n" + values
+    assert json.loads(run("milp", "--json", "-", stdin=text).stdout) == expected
 
 
 def sigint_is_caught(pid: int) -> bool:

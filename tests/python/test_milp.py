@@ -220,3 +220,26 @@ def test_alarm_interrupts_a_long_search() -> None:
 
     assert_alarm_interrupts(lambda: nemox.solve_milp_text(MILP), after=0.2, within=30)
     assert solve("min x0", "int x0", "2*x0 >= 3")["model"] == {"x0": 2}
+
+
+@pytest.mark.parametrize("text, expected", [
+    # Within 1e-8 of an integer without being one: branched, not accepted.
+    ("min x0\nint x0\nx0 >= 1.000000005\n", {"status": "OPTIMAL", "model": {"x0": 2}, "objective": 2.0}),
+    ("max x0\nint x0\nx0 <= 2.999999999\n", {"status": "OPTIMAL", "model": {"x0": 2}, "objective": 2.0}),
+    ("max x0 + x1\nint x0\nint x1\nx0 + x1 <= 4.000000003\nx0 - x1 <= 0.5\n",
+     {"status": "OPTIMAL", "model": {"x0": 2, "x1": 2}, "objective": 4.0}),
+    # Split at the exact floor and ceiling of 10^20 / 3, beyond 64 bits.
+    ("min x0\nint x0\n3*x0 >= 1e20\n",
+     {"status": "OPTIMAL", "model": {"x0": 10**20 // 3 + 1}, "objective": 1e20 / 3}),
+    ("max x0\nint x0\n3*x0 <= 1e20\n", {"status": "OPTIMAL", "model": {"x0": 10**20 // 3}, "objective": 1e20 / 3}),
+    # An unbounded relaxation: unbounded only with an integral point.
+    ("max x0 + 0*x1\nint x1\n2*x1 = 1\n", {"status": "INFEASIBLE"}),
+    ("max x0 + 0*x1\nint x1\n2*x1 >= 1\n", {"status": "UNBOUNDED"}),
+    ("min 0 - x0 + 0*x1 + 0*x2\nint x1\nint x2\n3*x1 - 3*x2 = 1\nx1 <= 4\n", {"status": "INFEASIBLE"}),
+    ("max x0 + " + " + ".join(f"0*x{i}" for i in range(1, 7)) + "\n" + "".join(f"int x{i}\n" for i in range(1, 7))
+     + " + ".join(f"2*x{i}" for i in range(1, 7)) + " = 11\n", {"status": "UNKNOWN (resource limit)"}),
+])
+def test_exact_integrality_and_unbounded_relaxations(text: str, expected: dict) -> None:
+    result = nemox.solve_milp_text(text)
+    assert list(result.items()) == list(expected.items())
+    assert milp_oracle.solve_milp_text(text) == expected
