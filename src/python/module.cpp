@@ -1,46 +1,10 @@
 #include "python/roads.hpp"
 #include "python/surface.hpp"
+// kStubText: nemox.pyi, whose text the module runs to make the result types
+// it declares, so that annotations naming them hold at run time too.
+#include "stub_text.hpp"
 
 namespace {
-
-// The result types of the stub, so that annotations naming them also hold at
-// run time. Kept in step with nemox.pyi.
-constexpr const char* kResultTypes = R"py(from typing import Dict, Literal, TypedDict, Union
-
-class _SatStatus(TypedDict):
-    status: Literal["SAT", "UNSAT"]
-
-class SatResult(_SatStatus, total=False):
-    """"model" is present when "status" is "SAT"."""
-
-    model: Dict[str, bool]
-
-class _LpStatus(TypedDict):
-    status: Literal["OPTIMAL", "INFEASIBLE", "UNBOUNDED"]
-
-class LpResult(_LpStatus, total=False):
-    """"model" and "objective" are present when "status" is "OPTIMAL"."""
-
-    model: Dict[str, Union[int, float]]
-    objective: float
-
-class _MilpStatus(TypedDict):
-    status: Literal["OPTIMAL", "FEASIBLE", "INFEASIBLE", "UNBOUNDED", "UNKNOWN (resource limit)"]
-
-class MilpResult(_MilpStatus, total=False):
-    """"model" is present for "OPTIMAL" and "FEASIBLE", "objective" for "OPTIMAL"."""
-
-    model: Dict[str, Union[int, float]]
-    objective: float
-
-class _CpStatus(TypedDict):
-    status: Literal["SAT", "UNSAT"]
-
-class CpResult(_CpStatus, total=False):
-    """"model" is present when "status" is "SAT"."""
-
-    model: Dict[str, int]
-)py";
 
 constexpr const char* kResultTypeNames[] = {"SatResult", "LpResult", "MilpResult", "CpResult"};
 
@@ -58,7 +22,7 @@ PyObject* result_types() {
     if (name.get() == nullptr || PyDict_SetItemString(ns.get(), "__name__", name.get()) != 0 ||
         PyDict_SetItemString(ns.get(), "__builtins__", PyEval_GetBuiltins()) != 0)
         return nullptr;
-    nemox::py::Ref done(PyRun_String(kResultTypes, Py_file_input, ns.get(), ns.get()));
+    nemox::py::Ref done(PyRun_String(kStubText, Py_file_input, ns.get(), ns.get()));
     if (done.get() == nullptr) return nullptr;
     // Running Python code lets other threads in: one of them may have made
     // the types meanwhile, and every caller must get the same classes.
