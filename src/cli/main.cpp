@@ -415,17 +415,26 @@ std::vector<Entry> expand(const std::vector<std::string>& inputs) {
     return entries;
 }
 
-// Two readers of standard input would split its text between them.
-bool reads_standard_input_twice(const std::vector<std::string>& inputs,
-                                const std::vector<Entry>& entries) {
-    const auto lists = std::count(inputs.begin(), inputs.end(), "@-");
-    const auto files = std::count_if(entries.begin(), entries.end(),
-                                     [](const Entry& e) { return !e.error && e.path == "-"; });
-    return lists + files > 1;
-}
-
 bool same_file(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Two readers of standard input would split its text between them. A stream
+// (a pipe, a FIFO, a terminal) is standard input also under another name
+// such as /dev/stdin; a file or a device like /dev/null can be read twice.
+bool reads_standard_input_twice(const std::vector<std::string>& inputs,
+                                const std::vector<Entry>& entries) {
+    struct stat in{};
+    const bool stream = fstat(STDIN_FILENO, &in) == 0 &&
+                        (S_ISFIFO(in.st_mode) || S_ISSOCK(in.st_mode) || isatty(STDIN_FILENO) == 1);
+    auto is_stdin = [&](const Entry& e) {
+        if (e.error) return false;
+        if (e.path == "-") return true;
+        struct stat st{};
+        return stream && stat(e.path.c_str(), &st) == 0 && same_file(st, in);
+    };
+    const auto lists = std::count(inputs.begin(), inputs.end(), "@-");
+    return lists + std::count_if(entries.begin(), entries.end(), is_stdin) > 1;
 }
 
 // Whether writing the proof would overwrite an input (the same file under
@@ -513,8 +522,8 @@ std::string_view text_to_read(const Options& o, std::string_view text) {
 // errors that make the file go without an answer under --strict.
 std::string warning_lines(const Options& o, const std::string& file, std::string_view text,
                           std::string& first_error) {
-    const bool lp_text =
-        (o.kind == Kind::Lp || o.kind == Kind::Milp) && !o.mps && !format_name(file).ends_with(".mps");
+    const bool lp_text = (o.kind == Kind::Lp || o.kind == Kind::Milp) && !o.mps &&
+                         !format_name(file).ends_with(".mps");
     if (o.kind != Kind::Sat && !lp_text) return {};
     const std::vector<parser::Warning> warnings =
         o.kind == Kind::Sat ? parser::lint_dimacs(text) : parser::lint_lp(text);

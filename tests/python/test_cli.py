@@ -781,13 +781,24 @@ def test_ctrl_c_leaves_no_proof(tmp_path):
     assert [p.name for p in tmp_path.iterdir()] == ["long.cnf"]
 
 
-@pytest.mark.parametrize("args", [["-", "-"], ["-j", "2", "-", "-"], ["-", "@{list}"], ["@-", "-"]])
+@pytest.mark.parametrize("args", [["-", "-"], ["-j", "2", "-", "-"], ["-", "@{list}"], ["@-", "-"],
+                                  ["-", "/dev/stdin"]])
 def test_standard_input_is_read_once(args, tmp_path):
     listing = tmp_path / "list"
     listing.write_text("-\n")
     done = run("sat", *[a.format(list=listing) for a in args], stdin="p cnf 1 1\n1 0\n")
     assert (done.returncode, done.stdout) == (2, "")
     assert done.stderr.startswith("nemox: standard input (-) can be read only once\n")
+
+
+def test_a_file_on_standard_input_may_also_be_named(tmp_path):
+    # Only a stream is split between two readers; a file is read twice whole.
+    path = tmp_path / "one.cnf"
+    path.write_text("p cnf 1 1\n1 0\n")
+    with path.open() as stdin:
+        done = subprocess.run([str(COMMAND), "sat", "-", path, "/dev/stdin"], stdin=stdin,
+                              capture_output=True, text=True, timeout=120)
+    assert done.returncode == 0 and done.stdout.count("s SATISFIABLE") == 3
 
 
 @pytest.mark.parametrize("joined, spaced", [
