@@ -163,6 +163,7 @@ struct Entry {
 };
 
 struct Outcome {
+    std::string warnings;  // on standard error before the answer: they are about the text
     std::string out;
     std::string err;
     std::string error;  // why there is no answer, without the command's name
@@ -586,7 +587,7 @@ Outcome solve_one(const Options& o, const Entry& entry) {
                     r.error = std::move(strict_error);
                     r.status = kInputError;
                 }
-                r.err.insert(0, warnings);
+                r.warnings = warnings;
             }
         } catch (const Interrupted&) {
             r = interrupted_outcome(o);
@@ -720,9 +721,10 @@ class Console {
     }
 
     // The errno of a failed write to standard output, or 0.
-    int print(const std::string& out, const std::string& err) {
+    int print(const std::string& before, const std::string& out, const std::string& err) {
         const std::lock_guard lock(mutex_);
         erase();
+        write_all(STDERR_FILENO, before);
         const int error = write_all(STDOUT_FILENO, out);
         write_all(STDERR_FILENO, err);
         return error;
@@ -889,7 +891,7 @@ int run(const Options& o) {
         } else {
             out += r.out;
         }
-        write_error = console.print(out, r.err);
+        write_error = console.print(r.warnings, out, r.err);
         if (!several) {
             status = r.status;
         } else if (r.status == kInputError || r.status == kInternal || r.status == kWrongAnswer) {

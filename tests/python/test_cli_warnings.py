@@ -2,10 +2,11 @@
 reader message placed at FILE:LINE, warnings where the text reads but
 almost surely means something else, --strict and --satlib."""
 import json
+import subprocess
 
 import pytest
 
-from test_cli import FUNCTIONS, run
+from test_cli import COMMAND, FUNCTIONS, run
 
 
 @pytest.mark.parametrize("kind, text, line, message", [
@@ -123,3 +124,16 @@ def test_satlib_trailer(tmp_path):
     assert (done.returncode, done.stderr) == (10, "")
     assert done.stdout == "s SATISFIABLE\nv -1 2 0\n"
     assert run("lp", "--satlib", path).returncode == 2
+
+
+def test_warnings_come_before_the_answer_they_concern(tmp_path):
+    # With both streams on one terminal or log, a file's warnings head its answer.
+    first, second = tmp_path / "a.lp", tmp_path / "b.lp"
+    first.write_text("max x0\nx0 <= 1\n")
+    second.write_text("max x\nx0 <= 1\n")
+    done = subprocess.run([str(COMMAND), "lp", "-j", "1", str(first), str(second)],
+                          stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, timeout=120)
+    lines = done.stdout.splitlines()
+    warning = next(i for i, line in enumerate(lines) if ": warning: " in line)
+    assert lines[warning].startswith(f"{second}:1: warning: 'x' is not a name")
+    assert lines[warning + 1] == f"== {second} =="
