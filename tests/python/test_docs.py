@@ -43,9 +43,9 @@ def workdir(tmp_path, monkeypatch):
 
 
 def bench_report():
-    spec = importlib.util.spec_from_file_location("bench_report", REPO / "bench" / "report.py")
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("bench_report", REPO / "bench" / "report.py")
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 
