@@ -10,6 +10,7 @@
 #include "core/interrupt.hpp"
 #include "core/lp_result.hpp"
 #include "linear/system.hpp"
+#include "lp/certificate.hpp"
 
 namespace nemox::lp {
 
@@ -107,6 +108,11 @@ class LpSolver {
         return exact_small_.empty() ? exact_[k] : linear::BigRational(exact_small_[k]);
     }
 
+    // Keeps what proves the answer of the following solves (see
+    // certificate.hpp), when the answer is Optimal, Infeasible or Unbounded.
+    void keep_certificate(bool keep) { keep_certificate_ = keep; }
+    const std::optional<Certificate>& certificate() const { return certificate_; }
+
     const std::vector<ColumnLabel>& column_labels() const { return column_labels_; }
     const SolveStats& stats() const { return stats_; }
 
@@ -122,6 +128,8 @@ class LpSolver {
     bool keep_exact_ = false;
     std::vector<linear::BigRational> exact_;
     std::vector<linear::Rational> exact_small_;
+    bool keep_certificate_ = false;
+    std::optional<Certificate> certificate_;
 };
 
 // The exact value of a variable as reported: Int when integral (beyond 64
