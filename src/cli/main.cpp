@@ -862,7 +862,9 @@ int run(const Options& o) {
         if (r == nullptr) return line + "\"error\": \"not started\"}\n";
         if (!r->certificate.empty()) return line + r->certificate.substr(1) + "\n";
         if (r->out.empty()) return line + "\"error\": " + json_string(r->error) + "}\n";
-        return line + "\"status\": " + json_string(r->word) + ", \"proves\": \"nothing\"}\n";
+        // Only a solve cut short has an answer without a certificate.
+        return line + "\"status\": " + json_string(undecided_status()) +
+               ", \"proves\": \"nothing\"}\n";
     };
     const unsigned workers =
         std::min<std::size_t>(o.jobs, std::max<std::size_t>(entries.size(), 1));
