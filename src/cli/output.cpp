@@ -263,6 +263,19 @@ std::string certificate_json(const LpResult& result, const roads::LpCertificate&
         out += ", \"rhs\": " + number_json(-con.expr.constant) + "}";
     }
     out += "]";
+    if (!c.columns.empty()) {
+        out += ", \"columns\": [";
+        for (std::size_t j = 0; j < c.columns.size(); ++j) {
+            const roads::LpCertificate::Column& col = c.columns[j];
+            out += j > 0 ? ", " : "";
+            out += "{\"name\": " + json_string(col.name) + ", \"var\": " + std::to_string(col.var);
+            out += ", \"negative\": " +
+                   (col.negative ? std::to_string(*col.negative) : std::string("null"));
+            out += ", \"shift\": " + number_json(col.shift);
+            out += col.reflected ? ", \"reflected\": true}" : ", \"reflected\": false}";
+        }
+        out += "]";
+    }
     const auto field = [&](const char* key, const std::vector<linear::BigRational>& v) {
         out += ", \"";
         out += key;

@@ -298,10 +298,16 @@ void name_mps(LpCertificate& cert, const parser::MpsModel& model) {
         position.emplace(cert.system.variables[k], k);
     std::unordered_map<std::uint64_t, std::string> column_of;
     for (const parser::MpsColumn& col : model.columns) {
-        cert.variable_names.at(position.at(col.var)) = col.name;
+        LpCertificate::Column& out = cert.columns.emplace_back();
+        out.name = col.name;
+        out.var = position.at(col.var);
+        out.shift = linear::BigRational::from_f64(col.shift);
+        out.reflected = col.reflected;
+        cert.variable_names.at(out.var) = col.name;
         column_of.emplace(col.var, col.name);
         if (col.negative) {
-            cert.variable_names.at(position.at(*col.negative)) = col.name + "-";
+            out.negative = position.at(*col.negative);
+            cert.variable_names.at(*out.negative) = col.name + "-";
             column_of.emplace(*col.negative, col.name);
         }
     }

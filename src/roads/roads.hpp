@@ -58,6 +58,16 @@ struct LpCertificate {
     std::optional<lp::Certificate> answer;
     std::optional<lp::Certificate> relaxation;
     std::vector<linear::BigRational> point;
+    // MPS: where each column of the file went, by variable position: its
+    // value is shift + x[var] - x[negative], or shift - x[var] when reflected.
+    struct Column {
+        std::string name;
+        std::size_t var = 0;
+        std::optional<std::size_t> negative;
+        linear::BigRational shift;
+        bool reflected = false;
+    };
+    std::vector<Column> columns;
 };
 
 // DIMACS CNF. `answer_bytes_per_var`: what the caller's form of the model

@@ -137,10 +137,11 @@ TEST(RoadCertificates, WrongCertificatesByHand) {
 }
 
 TEST(RoadCertificates, MpsNamesOfVariablesAndRows) {
-    // b free (split in two parts), a ranged row, bounds as rows.
+    // a from -1 (shifted), b free (split in two parts), a ranged row, bounds as rows.
     const char* const text =
         "NAME T\nROWS\n N cost\n G lo\n L hi\nCOLUMNS\n a cost 2 lo 1\n b cost 3 lo 1\n b hi 1\n"
-        "RHS\n rhs lo -3.5 hi 4\nRANGES\n rng hi 6\nBOUNDS\n UP bnd a 5\n FR bnd b\nENDATA\n";
+        "RHS\n rhs lo -3.5 hi 4\nRANGES\n rng hi 6\nBOUNDS\n LO bnd a -1\n UP bnd a 5\n FR bnd "
+        "b\nENDATA\n";
     LpCertificate cert;
     const Verification verify;
     const auto answer = solve_mps(text, false, parser::MpsFormat::Free, Interrupt(), nullptr,
@@ -148,6 +149,11 @@ TEST(RoadCertificates, MpsNamesOfVariablesAndRows) {
     ASSERT_TRUE(answer.ok()) << answer.error();
     EXPECT_EQ(cert.variable_names, (std::vector<std::string>{"a", "b", "b-"}));
     EXPECT_EQ(cert.row_names, (std::vector<std::string>{"lo", "hi", "hi", "a bound"}));
+    ASSERT_EQ(cert.columns.size(), 2u);
+    EXPECT_EQ(cert.columns[0].shift, q(-1));
+    EXPECT_EQ(cert.columns[1].name, "b");
+    EXPECT_EQ(cert.columns[1].var, 1u);
+    EXPECT_EQ(cert.columns[1].negative, std::optional<std::size_t>(2));
     EXPECT_EQ(certificate_error(answer.value().result, cert), std::nullopt);
 }
 
