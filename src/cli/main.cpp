@@ -963,7 +963,10 @@ int run(const Options& o) {
     }
     if (write_error != 0) abandoned.store(true);
     for (std::thread& t : threads) t.join();
-    if (write_error != 0) exit_after_write_failure(write_error);
+    if (write_error != 0) {
+        certificates.reset();  // the exit skips destructors: no temporary file left behind
+        exit_after_write_failure(write_error);
+    }
     if (certificates && !certificates->commit()) {
         std::cerr << "nemox: " << *o.certificate
                   << ": the certificate could not be written: " << std::strerror(errno) << "\n";

@@ -87,10 +87,16 @@ def test_destinations_that_cannot_take_it(tmp_path):
         assert run(*args, problem).returncode == 2
 
 
-def test_an_earlier_file_is_replaced_whole(tmp_path):
+def test_an_earlier_file_is_replaced_whole_or_kept(tmp_path):
     problem, cert = tmp_path / "p.lp", tmp_path / "c.json"
     problem.write_text(PLAN)
     cert.write_text("earlier\n")
+    # Standard output fails: the run ends without touching the certificate.
+    with open("/dev/full", "w") as out:
+        done = subprocess.run([str(COMMAND), "lp", "--certificate", str(cert), str(problem)], stdout=out,
+                              stderr=subprocess.PIPE, text=True)
+    assert done.returncode == 1 and cert.read_text() == "earlier\n"
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["c.json", "p.lp"]
     assert run("lp", "--certificate", cert, problem).returncode == 0
     assert [c["proves"] for c in lines(cert)] == ["optimality"]
 
