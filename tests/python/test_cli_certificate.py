@@ -85,6 +85,7 @@ def test_destinations_that_cannot_take_it(tmp_path):
     assert stat.S_ISCHR(os.stat("/dev/full").st_mode)
     for args in (["sat", "--certificate", "c.json"], ["lp", "--certificate", ""]):
         assert run(*args, problem).returncode == 2
+    assert "--certificate FILE" in run("--help").stdout
 
 
 def test_an_earlier_file_is_replaced_whole_or_kept(tmp_path):
