@@ -143,7 +143,8 @@ bool unique_optimum(const StandardForm& form, RevisedTableau& tab, const FormInf
 
 std::optional<DirectAnswer> certify_basis(const StandardForm& form, const FormInfo& info,
                                           const std::vector<std::size_t>& basis,
-                                          std::uint64_t max_pivots, Interrupt& interrupt) {
+                                          std::uint64_t max_pivots, Interrupt& interrupt,
+                                          const CertificateCheck& accepts) {
     std::unique_ptr<RevisedTableau> tab = form.load(basis);
     if (!tab) return std::nullopt;
     const std::size_t m = tab->num_constraints();
@@ -158,8 +159,18 @@ std::optional<DirectAnswer> certify_basis(const StandardForm& form, const FormIn
         interrupt.poll(tab->step_work());
         return answer.pivots < max_pivots;
     };
+    const auto infeasible = [&]() {
+        answer.kind = DirectAnswer::Kind::Infeasible;
+        answer.certificate.kind = Certificate::Kind::Infeasible;
+        answer.certificate.multipliers = multipliers(*tab, info, false);
+        return accepts(answer.certificate);
+    };
     if (artificial_positive) {
         tab->begin_phase1(info.artificial);
+        // The prices of the basis as they stand are usually the proof
+        // already; checking it costs less than pricing every column of
+        // zero phase-1 cost exactly.
+        if (infeasible()) return answer;
         for (;;) {
             const auto col = tab->find_entering(&info.artificial);
             if (!col) break;
@@ -169,10 +180,8 @@ std::optional<DirectAnswer> certify_basis(const StandardForm& form, const FormIn
             ++answer.pivots;
         }
         if (!tab->objective_is_zero()) {
-            answer.kind = DirectAnswer::Kind::Infeasible;
-            answer.certificate.kind = Certificate::Kind::Infeasible;
-            answer.certificate.multipliers = multipliers(*tab, info, false);
-            return answer;
+            if (answer.pivots > 0 && infeasible()) return answer;
+            return std::nullopt;
         }
         tab->end_phase1();
     }
@@ -195,6 +204,7 @@ std::optional<DirectAnswer> certify_basis(const StandardForm& form, const FormIn
                 if (b < info.variables) ray[b] = -alpha[r];
             }
             answer.certificate.ray = std::move(ray);
+            if (!accepts(answer.certificate)) return std::nullopt;
             return answer;
         }
         if (!pivot_budget()) return std::nullopt;
@@ -206,6 +216,7 @@ std::optional<DirectAnswer> certify_basis(const StandardForm& form, const FormIn
     answer.certificate.kind = Certificate::Kind::Optimal;
     answer.certificate.primal = variable_values(*tab, info.variables);
     answer.certificate.multipliers = multipliers(*tab, info, minimise);
+    if (!accepts(answer.certificate)) return std::nullopt;
     answer.tableau = std::move(tab);
     return answer;
 }

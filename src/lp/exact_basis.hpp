@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <tuple>
@@ -79,9 +80,12 @@ struct DirectAnswer {
 // optimal face (the others held at zero), and the vertex is the only
 // optimal point when that maximum is zero. Nothing
 // when the basis is singular, has a negative value, or the pivots run out.
-// The certificate is built but not checked: the caller checks it.
+// An answer comes only with a certificate that `accepts` (the exact check
+// against the problem itself) takes.
+using CertificateCheck = std::function<bool(const Certificate&)>;
 std::optional<DirectAnswer> certify_basis(const StandardForm& form, const FormInfo& info,
                                           const std::vector<std::size_t>& basis,
-                                          std::uint64_t max_pivots, Interrupt& interrupt);
+                                          std::uint64_t max_pivots, Interrupt& interrupt,
+                                          const CertificateCheck& accepts);
 
 }  // namespace nemox::lp

@@ -356,11 +356,15 @@ std::optional<LpResult> answer_directly(const Problem<N>& problem, std::size_t e
         info.objective = objective->first == Sense::Maximize ? FormInfo::Objective::Maximize
                                                              : FormInfo::Objective::Minimize;
     }
+    std::optional<linear::BigLinearSystem> checked;
+    const auto accepts = [&](const Certificate& c) {
+        if (!checked) checked = checked_system(problem);
+        return !certificate_error(*checked, c);
+    };
     std::optional<DirectAnswer> answer =
-        certify_basis(form, info, guess.basis, 20 + problem.size() / 10, run.interrupt);
-    const bool checked = answer && !certificate_error(checked_system(problem), answer->certificate);
+        certify_basis(form, info, guess.basis, 20 + problem.size() / 10, run.interrupt, accepts);
     run.stats.certify_seconds = seconds_since(certify_start);
-    if (!checked) return std::nullopt;
+    if (!answer) return std::nullopt;
     run.stats.direct = true;
     run.stats.revised = true;
     run.stats.pivots = answer->pivots;

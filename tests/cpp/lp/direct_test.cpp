@@ -245,6 +245,10 @@ StandardForm two_rows(const Rational& c0, const Rational& c1) {
     return form;
 }
 
+bool accept_all(const Certificate&) {
+    return true;
+}
+
 FormInfo two_rows_info() {
     FormInfo info;
     info.variables = 2;
@@ -260,6 +264,9 @@ TEST(CertifyBasis, PlantedBases) {
     Interrupt interrupt;
     const StandardForm form = two_rows(Rational(1, 1), Rational(1, 1));
     const FormInfo info = two_rows_info();
+    const linear::BigLinearSystem system =
+        as_big(read("max x0 + x1\nx0 + 2*x1 <= 4\n3*x0 + x1 <= 6\n"));
+    const auto checks = [&](const Certificate& c) { return !certificate_error(system, c); };
     struct Case {
         std::vector<std::size_t> basis;
         std::uint64_t pivots;
@@ -280,7 +287,7 @@ TEST(CertifyBasis, PlantedBases) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.basis) + " " + std::to_string(c.pivots));
-        const auto answer = certify_basis(form, info, c.basis, c.pivots, interrupt);
+        const auto answer = certify_basis(form, info, c.basis, c.pivots, interrupt, checks);
         ASSERT_EQ(answer.has_value(), c.answered);
         if (!answer) continue;
         EXPECT_EQ(answer->kind, DirectAnswer::Kind::Optimal);
@@ -291,13 +298,28 @@ TEST(CertifyBasis, PlantedBases) {
     }
 }
 
+// The check has the last word: a certificate it refuses gives no answer,
+// whatever the basis.
+TEST(CertifyBasis, RefusedCertificateGivesNoAnswer) {
+    Interrupt interrupt;
+    const StandardForm form = two_rows(Rational(1, 1), Rational(1, 1));
+    int asked = 0;
+    const auto refuse = [&](const Certificate&) {
+        ++asked;
+        return false;
+    };
+    EXPECT_FALSE(certify_basis(form, two_rows_info(), {0, 1}, 5, interrupt, refuse));
+    EXPECT_FALSE(certify_basis(form, two_rows_info(), {2, 3}, 5, interrupt, refuse));
+    EXPECT_EQ(asked, 2);
+}
+
 // An optimal basis whose optimum is not the only one: x0 + 2 x1 is
 // parallel to the first row, so the whole edge is optimal.
 TEST(CertifyBasis, OptimalButNotUnique) {
     Interrupt interrupt;
     const StandardForm form = two_rows(Rational(1, 1), Rational(2, 1));
-    EXPECT_FALSE(certify_basis(form, two_rows_info(), {0, 1}, 0, interrupt));
-    EXPECT_FALSE(certify_basis(form, two_rows_info(), {0, 1}, 5, interrupt));
+    EXPECT_FALSE(certify_basis(form, two_rows_info(), {0, 1}, 0, interrupt, accept_all));
+    EXPECT_FALSE(certify_basis(form, two_rows_info(), {0, 1}, 5, interrupt, accept_all));
 }
 
 // A singular basis: two copies of one column.
@@ -318,7 +340,7 @@ TEST(CertifyBasis, SingularBasis) {
     info.artificial.assign(3, 0);
     info.flipped.assign(2, 0);
     EXPECT_EQ(form.load({0, 1}), nullptr);
-    EXPECT_FALSE(certify_basis(form, info, {0, 1}, 5, interrupt));
+    EXPECT_FALSE(certify_basis(form, info, {0, 1}, 5, interrupt, accept_all));
 }
 
 std::string slurp(const std::string& path) {
