@@ -182,6 +182,18 @@ class Simplex {
         });
         std::vector<std::size_t> dependent;
         for (const std::size_t r : order) {
+            const std::size_t col = basis_[r];
+            if (count(col) == 1 && eta_row_.empty()) {
+                // Only unit etas so far: a unit column needs no solve.
+                const std::size_t k = p_.col_start[col];
+                const std::size_t i = p_.row_index[k];
+                if (!row_used[i] && std::fabs(value_[k]) > kSingularTol) {
+                    row_used[i] = 1;
+                    perm_[r] = i;
+                    etas_.push_back({i, value_[k], eta_row_.size(), eta_row_.size()});
+                    continue;
+                }
+            }
             load(basis_[r]);
             ftran(w_);
             double biggest = 0;
