@@ -1,7 +1,7 @@
 // Reads an MPS model on standard input, solves its LP relaxation and prints
 // one JSON object of figures. With --system it prints the linear system
-// instead (doubles), for solving the same model elsewhere; --big, --dense and
-// --revised choose the arithmetic and the engine.
+// instead (doubles), for solving the same model elsewhere; --big, --dense,
+// --revised and --direct choose the arithmetic and the engine.
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
     if (option == "--big") solver.set_arithmetic(nemox::lp::LpSolver::Arithmetic::BigFractions);
     if (option == "--dense") solver.set_engine(nemox::lp::LpSolver::Engine::Dense);
     if (option == "--revised") solver.set_engine(nemox::lp::LpSolver::Engine::Revised);
+    if (option == "--direct") solver.set_engine(nemox::lp::LpSolver::Engine::Direct);
     solver.load(std::move(model.system));
     const auto start = std::chrono::steady_clock::now();
     const nemox::LpResult r = solver.solve();
@@ -93,7 +94,8 @@ int main(int argc, char** argv) {
         "\"bits\": %llu, \"big\": %s, \"revised\": %s, \"refactorizations\": %llu, "
         "\"exact_prices\": %llu, \"eta_nonzeros\": %llu, \"time_refactor\": %.4f, \"time_btran\": "
         "%.4f, "
-        "\"time_pricing\": %.4f, \"time_ftran\": %.4f, \"time_update\": %.4f}\n",
+        "\"time_pricing\": %.4f, \"time_ftran\": %.4f, \"time_update\": %.4f, \"direct\": %s, "
+        "\"float_pivots\": %llu, \"time_float\": %.4f, \"time_certify\": %.4f}\n",
         model.rows, cols, model.nonzeros, system_rows, r.status().c_str(), r.objective,
         static_cast<unsigned long long>(st.pivots),
         static_cast<unsigned long long>(st.phase1_pivots), seconds,
@@ -101,6 +103,7 @@ int main(int argc, char** argv) {
         st.revised ? "true" : "false", static_cast<unsigned long long>(st.refactorizations),
         static_cast<unsigned long long>(st.exact_prices),
         static_cast<unsigned long long>(st.eta_nonzeros), st.refactor_seconds, st.btran_seconds,
-        st.pricing_seconds, st.ftran_seconds, st.update_seconds);
+        st.pricing_seconds, st.ftran_seconds, st.update_seconds, st.direct ? "true" : "false",
+        static_cast<unsigned long long>(st.float_pivots), st.float_seconds, st.certify_seconds);
     return 0;
 }

@@ -469,6 +469,42 @@ RevisedTableau::Bounds RevisedTableau::price_bounds(std::size_t j) const {
     return {sum - error, sum + error};
 }
 
+std::vector<RevisedTableau::Number> RevisedTableau::prices() {
+    compute_prices();
+    const BigInt scale = d() * (phase1_ ? BigInt(1) : gamma2_);
+    std::vector<Number> out(m_);
+    for (std::size_t i = 0; i < m_; ++i) {
+        if (!y_[i].is_zero()) out[i] = BigRational(y_[i], scale);
+    }
+    return out;
+}
+
+int RevisedTableau::reduced_cost_sign(std::size_t col) {
+    if (col >= num_vars_) throw InternalFailure("tableau index out of range");
+    if (position_[col] != kNoColumn) return 0;
+    compute_prices();
+    const Bounds b = price_bounds(col);
+    if (b.lower > 0) return 1;
+    if (b.upper < 0) return -1;
+    return sign_of(reduced_cost(col));
+}
+
+int RevisedTableau::value_sign(std::size_t row) const {
+    check_row(row);
+    if (row == 0) throw InternalFailure("tableau index out of range");
+    return sign_of(x_[row - 1]);
+}
+
+std::vector<RevisedTableau::Number> RevisedTableau::column(std::size_t col) {
+    if (col >= num_vars_) throw InternalFailure("tableau index out of range");
+    entering_column(col);
+    // alpha_r = D s_col (B^-1 A_col)_r / s_basis(r): the columns are scaled.
+    const BigInt den = d() * scale(col);
+    std::vector<Number> out(m_);
+    for (const std::size_t r : alpha_nz_) out[r] = BigRational(alpha_[r] * scale(basis_[r]), den);
+    return out;
+}
+
 std::optional<std::size_t> RevisedTableau::find_entering(const std::vector<char>* excluded,
                                                          bool bland) {
     compute_prices();

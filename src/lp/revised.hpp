@@ -73,6 +73,14 @@ class RevisedTableau {
                                         bool bland = false);
     void pivot(std::size_t row, std::size_t col);
 
+    // Reading a basis loaded with set_basis before seal(), to check it: the
+    // exact prices of the phase by constraint row (row - 1), the signs of a
+    // reduced cost and of a basic value, and B^-1 A_col by row (row - 1).
+    std::vector<Number> prices();
+    int reduced_cost_sign(std::size_t col);
+    int value_sign(std::size_t row) const;
+    std::vector<Number> column(std::size_t col);
+
     Number objective_value() const;
     bool objective_is_zero() const;
     bool rhs_is_zero(std::size_t row) const;

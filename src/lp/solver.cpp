@@ -1,9 +1,12 @@
 #include "lp/solver.hpp"
 
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <type_traits>
 
+#include "lp/exact_basis.hpp"
+#include "lp/floating.hpp"
 #include "lp/fraction_free.hpp"
 #include "lp/revised.hpp"
 #include "lp/tableau.hpp"
@@ -103,6 +106,7 @@ struct Run {
     std::vector<Rational>* exact_small;  // the same from a 64-bit tableau
     std::optional<Certificate>* certificate = nullptr;  // what proves the answer, when wanted
     std::size_t entering = 0;                           // the last entering column
+    bool direct = false;  // may answer without the pivots (see answer_directly)
 };
 
 template <class Tab>
@@ -410,11 +414,83 @@ LpResult read_answer(const Tab& tab, const LinearSystemT<N>& system, const Layou
     return LpResult::optimal(std::move(assignment), objective);
 }
 
+template <class N>
+linear::BigLinearSystem checked_system(const Problem<N>& problem) {
+    linear::BigLinearSystem big;
+    if constexpr (std::is_same_v<N, Rational>) {
+        big = linear::widen(problem.system());
+    } else {
+        big = problem.system();
+    }
+    for (std::size_t i = problem.system().constraints.size(); i < problem.size(); ++i) {
+        if constexpr (std::is_same_v<N, Rational>) {
+            big.constraints.push_back(linear::widen(problem[i]));
+        } else {
+            big.constraints.push_back(problem[i]);
+        }
+    }
+    return big;
+}
+
+// A floating-point simplex finds a final basis fast; the exact engine
+// loaded with it finishes and proves the answer. Only answers that every
+// pivot sequence reaches are given this way, and only when their
+// certificate checks against the problem itself; otherwise nothing, and
+// the pivot rules run as always.
+template <class N>
+std::optional<LpResult> answer_directly(const Problem<N>& problem, std::size_t e, Run& run,
+                                        std::vector<ColumnLabel>& labels) {
+    const auto start = std::chrono::steady_clock::now();
+    const auto seconds_since = [](std::chrono::steady_clock::time_point t) {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
+    };
+    StandardForm form(problem.system().variables.size() + e, problem.size());
+    const Layout layout = fill(form, problem, e, labels);
+    const FloatOutcome guess = float_simplex(form.to_float(layout.artificial), run.interrupt);
+    run.stats.float_pivots = guess.pivots;
+    run.stats.float_seconds = seconds_since(start);
+    if (guess.kind == FloatOutcome::Kind::Failed) return std::nullopt;
+    const auto certify_start = std::chrono::steady_clock::now();
+    FormInfo info;
+    info.variables = layout.n;
+    info.artificial = layout.artificial;
+    info.flipped.resize(problem.size());
+    for (std::size_t i = 0; i < problem.size(); ++i)
+        info.flipped[i] = problem[i].expr.constant.is_positive() ? 1 : 0;
+    if (const auto& objective = problem.system().objective) {
+        info.objective = objective->first == Sense::Maximize ? FormInfo::Objective::Maximize
+                                                             : FormInfo::Objective::Minimize;
+    }
+    std::optional<linear::BigLinearSystem> checked;
+    const auto accepts = [&](const Certificate& c) {
+        if (!checked) checked = checked_system(problem);
+        return !certificate_error(*checked, c);
+    };
+    std::optional<DirectAnswer> answer =
+        certify_basis(form, info, guess.basis, 20 + problem.size() / 10, run.interrupt, accepts);
+    run.stats.certify_seconds = seconds_since(certify_start);
+    if (!answer) return std::nullopt;
+    run.stats.direct = true;
+    run.stats.revised = true;
+    run.stats.pivots = answer->pivots;
+    LpResult result = answer->kind == DirectAnswer::Kind::Infeasible ? LpResult::infeasible()
+                      : answer->kind == DirectAnswer::Kind::Unbounded
+                          ? LpResult::unbounded()
+                          : read_answer(*answer->tableau, problem.system(), layout, labels, run);
+    if (run.certificate != nullptr) *run.certificate = std::move(answer->certificate);
+    return result;
+}
+
 template <class Tab, class N>
 LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConstraintT<N>> extra,
                      Run& run, std::vector<ColumnLabel>& labels) {
     const Problem<N> problem(system, extra);
     const std::size_t e = extra_columns(problem);
+    if constexpr (std::is_same_v<Tab, RevisedTableau>) {
+        if (run.direct) {
+            if (auto answer = answer_directly(problem, e, run, labels)) return std::move(*answer);
+        }
+    }
     Tab tab(system.variables.size() + e, problem.size());
     if constexpr (requires { tab.set_interrupt(&run.interrupt); })
         tab.set_interrupt(&run.interrupt);
@@ -463,8 +539,8 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
     const std::size_t n = system_ ? system_->variables.size() : big_system_->variables.size();
     const std::size_t m =
         (system_ ? system_->constraints.size() : big_system_->constraints.size()) + extra.size();
-    const bool revised =
-        engine_ == Engine::Revised || (engine_ == Engine::Automatic && prefer_revised(n, m));
+    const bool revised = engine_ == Engine::Revised || engine_ == Engine::Direct ||
+                         (engine_ == Engine::Automatic && prefer_revised(n, m));
     std::optional<linear::BigLinearSystem> widened;
     std::vector<LinearConstraintT<BigRational>> big_extra;
     const auto widen_extra = [&]() {
@@ -481,6 +557,8 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
         // Integers of any size from the start: no gcd, no overflow to redo.
         Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr,
                 keep_exact_ ? &exact_small_ : nullptr};
+        run.direct =
+            engine_ == Engine::Direct || (engine_ == Engine::Automatic && trace_ == nullptr);
         run.certificate = keep_certificate_ ? &certificate_ : nullptr;
         LpResult r =
             system_ ? run_simplex<RevisedTableau, Rational>(*system_, extra, run, column_labels_)
@@ -528,8 +606,9 @@ LpResult LpSolver::solve_with(std::span<const LinearConstraintT<BigRational>> ex
     const linear::BigLinearSystem& big = system_ ? *widened : *big_system_;
     const std::size_t m = big.constraints.size() + extra.size();
     Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr, nullptr};
+    run.direct = engine_ == Engine::Direct || (engine_ == Engine::Automatic && trace_ == nullptr);
     run.certificate = keep_certificate_ ? &certificate_ : nullptr;
-    if (engine_ == Engine::Revised ||
+    if (engine_ == Engine::Revised || engine_ == Engine::Direct ||
         (engine_ == Engine::Automatic && prefer_revised(big.variables.size(), m))) {
         LpResult r = run_simplex<RevisedTableau, BigRational>(big, extra, run, column_labels_);
         stats_.big = stats_.max_bits > 63;

@@ -1,5 +1,10 @@
 #pragma once
 
+// Contract: every answer is the one the pivot rules below give, bit for bit.
+// The only answers found another way are those no choice of pivots can
+// change (infeasible, unbounded, an optimal point that is the only optimal
+// one), and only once an exact certificate proves them.
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -34,6 +39,11 @@ struct SolveStats {
     // Where the factorized engine's time went, in seconds.
     double refactor_seconds = 0, btran_seconds = 0, pricing_seconds = 0, ftran_seconds = 0,
            update_seconds = 0;
+    // An answer certified directly (see LpSolver): the floating-point
+    // simplex's pivots and seconds, and the seconds of the exact check.
+    bool direct = false;
+    std::uint64_t float_pivots = 0;
+    double float_seconds = 0, certify_seconds = 0;
 };
 
 // One pivot as made: for comparing engines step by step.
@@ -63,9 +73,14 @@ class LpSolver {
         BigFractions,  // normalised big fractions only
     };
 
-    // Which engine makes the pivots: both make the same ones. Automatic
-    // takes the dense tableau for small problems, where it is faster.
-    enum class Engine { Automatic, Dense, Revised };
+    // Which engine makes the pivots: both make the same ones. Direct first
+    // tries to answer without them: a floating-point simplex finds a final
+    // basis, and the answer is taken from it only when no choice of pivots
+    // can change it and its exact certificate checks; otherwise the
+    // factorized engine runs. Automatic takes the dense tableau for small
+    // problems, where it is faster, and Direct for the others unless a
+    // trace is recorded.
+    enum class Engine { Automatic, Dense, Revised, Direct };
 
     explicit LpSolver(Interrupt interrupt = Interrupt()) : interrupt_(interrupt) {}
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "core/interrupt.hpp"
+#include "lp/tableau.hpp"
+
+namespace nemox::lp {
+
+// The driver's standard form in doubles: A x = b, x >= 0, b >= 0, the
+// matrix by sparse columns, maximising cost x. Every row has a unit column
+// in `basis`, the driver's starting basis (slack or artificial).
+struct FloatProblem {
+    std::size_t rows = 0;
+    std::size_t cols = 0;
+    std::vector<std::size_t> col_start;  // cols + 1 entries
+    std::vector<std::size_t> row_index;
+    std::vector<double> value;
+    std::vector<double> rhs;
+    std::vector<double> cost;
+    std::vector<char> artificial;
+    std::vector<std::size_t> basis;  // by row
+};
+
+// Where a floating-point simplex ended. Its basis is only a guess, to be
+// checked exactly: the doubles may have gone wrong anywhere.
+struct FloatOutcome {
+    enum class Kind { Optimal, Infeasible, Unbounded, Failed };
+    Kind kind = Kind::Failed;
+    std::vector<std::size_t> basis;  // m columns, any order
+    std::uint64_t pivots = 0;
+};
+
+// Two-phase primal simplex in doubles: a product-form factorization of the
+// basis refreshed every few dozen updates, Dantzig pricing on the scaled
+// problem, a two-pass ratio test with tolerances. Artificial columns never
+// enter, and those left basic stay at zero in phase 2. Gives up (Failed) on
+// a singular basis it cannot repair or after too many pivots.
+FloatOutcome float_simplex(const FloatProblem& problem, Interrupt& interrupt);
+
+}  // namespace nemox::lp
