@@ -2,8 +2,9 @@
 """Instruction counts of the exact LP driver on Netlib models under callgrind,
 for two builds of the driver side by side (this machine has no hardware
 counters, and wall-clock time is noisy with the cores shared): the whole solve
-and the share of the big-integer unit. Figures go to
-bench/results/netlib_instructions.json.
+and the share of the big-integer unit; and the seconds of each build outside
+valgrind, best of three runs taken in turns, so that both meet the same load.
+Figures go to bench/results/netlib_instructions.json.
 
 Usage:
   nice -n 10 python3 bench/netlib_instructions.py --before PATH [--driver PATH] [MODEL ...]
@@ -47,6 +48,16 @@ def count(driver, text):
     return total, arithmetic, answer
 
 
+def paired_seconds(before, after, text, runs=3):
+    """Best seconds of each driver, the runs alternating."""
+    best = [float("inf"), float("inf")]
+    for _ in range(runs):
+        for i, driver in enumerate((before, after)):
+            done = subprocess.run([str(driver)], input=text, capture_output=True, text=True, check=True)
+            best[i] = min(best[i], json.loads(done.stdout)["seconds"])
+    return best
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--before", required=True, help="the driver to compare against")
@@ -55,17 +66,21 @@ def main():
     ap.add_argument("models", nargs="*", default=MODELS)
     args = ap.parse_args()
     rows = []
-    print(f"{'model':10} {'before':>15} {'after':>15} {'ratio':>6} {'arith. before':>14} {'arith. after':>13}")
+    print(f"{'model':10} {'before':>15} {'after':>15} {'ratio':>6} {'arith. before':>14} {'arith. after':>13} "
+          f"{'s before':>9} {'s after':>8}")
     for name in args.models:
         text = gzip.decompress((DATA / f"{name}.mps.gz").read_bytes()).decode()
         before, before_arith, old = count(args.before, text)
         after, after_arith, new = count(args.driver, text)
         same = all(old[k] == new[k] for k in ("status", "objective", "pivots"))
+        seconds_before, seconds_after = paired_seconds(args.before, args.driver, text)
         rows.append({"model": name, "instructions_before": before, "instructions_after": after,
                      "arithmetic_before": before_arith, "arithmetic_after": after_arith,
+                     "seconds_before": seconds_before, "seconds_after": seconds_after,
                      "pivots": new["pivots"], "bits": new["bits"], "same_answer_and_pivots": same})
         print(f"{name:10} {before:15,} {after:15,} {before / after:6.2f} {before_arith / before:13.0%} "
-              f"{after_arith / after:13.0%}{'' if same else '  ANSWERS DIFFER'}", flush=True)
+              f"{after_arith / after:13.0%} {seconds_before:9.3f} {seconds_after:8.3f}"
+              f"{'' if same else '  ANSWERS DIFFER'}", flush=True)
     args.out.write_text(json.dumps({"benchmark": "netlib_instructions", "models": rows}, indent=1) + "\n")
 
 
