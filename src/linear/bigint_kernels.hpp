@@ -16,7 +16,8 @@ namespace nemox::linear::kernels {
 
 using Limb = std::uint64_t;
 
-enum class Kernel { Portable, Mulq, Mulx };
+// Adx: as Mulx, with the additions of addmul_1 on two carry chains (adcx, adox).
+enum class Kernel { Portable, Mulq, Mulx, Adx };
 
 inline bool has_mulx() {
 #if defined(__x86_64__)
@@ -30,10 +31,22 @@ inline bool has_mulx() {
 #endif
 }
 
+inline bool has_adx() {
+#if defined(__x86_64__)
+    static const bool yes = [] {
+        __builtin_cpu_init();
+        return has_mulx() && __builtin_cpu_supports("adx") != 0;
+    }();
+    return yes;
+#else
+    return false;
+#endif
+}
+
 // Whether this processor runs kernel k.
 inline bool available(Kernel k) {
 #if defined(__x86_64__)
-    return k != Kernel::Mulx || has_mulx();
+    return k == Kernel::Adx ? has_adx() : k != Kernel::Mulx || has_mulx();
 #else
     return k == Kernel::Portable;
 #endif
@@ -144,6 +157,37 @@ NEMOX_KERNEL(mul_1, NEMOX_MULX_SET, NEMOX_MULQ_SET, mul_1_tail)
 NEMOX_KERNEL(addmul_1, NEMOX_MULX_ADD, NEMOX_MULQ_ADD, addmul_1_tail)
 NEMOX_KERNEL(submul_1, NEMOX_MULX_SUB, NEMOX_MULQ_SUB, submul_1_tail)
 
+#if defined(__x86_64__)
+// r += a * m on two independent carry chains: adcx adds the high half of the
+// previous product, adox the limb of r, so neither waits for the other.
+// Each block starts with both flags clear and folds them into its carry.
+#define NEMOX_ADX_STEP(off, carry, hi)  \
+    "mulxq " off "(%[a]), %[lo], %[" hi \
+    "]\n\t"                             \
+    "adcxq %[" carry                    \
+    "], %[lo]\n\t"                      \
+    "adoxq " off                        \
+    "(%[r]), %[lo]\n\t"                 \
+    "movq %[lo], " off "(%[r])\n\t"
+template <>
+[[gnu::always_inline]] inline Limb addmul_1<Kernel::Adx>(Limb* r, const Limb* a, std::size_t n,
+                                                         Limb m) {
+    Limb carry = 0, lo, hi, zero;
+    std::size_t j = 0;
+    for (; j + 4 <= n; j += 4) {
+        __asm__("xorl %k[z], %k[z]\n\t" NEMOX_ADX_STEP("0", "c", "h") NEMOX_ADX_STEP("8", "h", "c")
+                    NEMOX_ADX_STEP("16", "c", "h") NEMOX_ADX_STEP("24", "h", "c")
+                "adcxq %[z], %[c]\n\t"
+                "adoxq %[z], %[c]\n\t"
+                : [c] "+&r"(carry), [lo] "=&r"(lo), [h] "=&r"(hi), [z] "=&r"(zero)
+                : [a] "r"(a + j), [r] "r"(r + j), "d"(m)
+                : "cc", "memory");
+    }
+    return addmul_1_tail(r + j, a + j, n - j, m, carry);
+}
+#undef NEMOX_ADX_STEP
+#endif
+
 #undef NEMOX_KERNEL
 #undef NEMOX_MULQ_SUB
 #undef NEMOX_MULQ_ADD
@@ -158,6 +202,7 @@ NEMOX_KERNEL(submul_1, NEMOX_MULX_SUB, NEMOX_MULQ_SUB, submul_1_tail)
 template <class Body>
 [[gnu::always_inline]] inline auto with_kernels(Body&& body) {
 #if defined(__x86_64__)
+    if (has_adx()) return body.template operator()<Kernel::Adx>();
     return has_mulx() ? body.template operator()<Kernel::Mulx>()
                       : body.template operator()<Kernel::Mulq>();
 #else

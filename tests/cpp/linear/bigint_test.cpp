@@ -158,7 +158,7 @@ TEST(BigIntKernels, EachKernelAgainstTheReference) {
     std::mt19937_64 rng(23);
     const std::uint64_t multipliers[] = {0, 1, ~std::uint64_t{0}, std::uint64_t{1} << 63};
     int ran = 0;
-    for (const Kernel k : {Kernel::Portable, Kernel::Mulq, Kernel::Mulx}) {
+    for (const Kernel k : {Kernel::Portable, Kernel::Mulq, Kernel::Mulx, Kernel::Adx}) {
         if (!kernels::available(k)) continue;
         ++ran;
         for (std::size_t n = 0; n <= 41; ++n) {
@@ -182,6 +182,9 @@ TEST(BigIntKernels, EachKernelAgainstTheReference) {
                     case Kernel::Mulx:
                         c = kernels::mul_1<Kernel::Mulx>(out.data(), a.data(), n, m);
                         break;
+                    case Kernel::Adx:
+                        c = kernels::mul_1<Kernel::Adx>(out.data(), a.data(), n, m);
+                        break;
                 }
                 // mul: out + c B^n = a m
                 ASSERT_EQ(ref_add(ref_of_limbs(out.data(), n), ref_shifted(ref_of_limbs(&c, 1), n)),
@@ -197,6 +200,9 @@ TEST(BigIntKernels, EachKernelAgainstTheReference) {
                     case Kernel::Mulx:
                         c = kernels::addmul_1<Kernel::Mulx>(out.data(), a.data(), n, m);
                         break;
+                    case Kernel::Adx:
+                        c = kernels::addmul_1<Kernel::Adx>(out.data(), a.data(), n, m);
+                        break;
                 }
                 // addmul: out + c B^n = r + a m
                 ASSERT_EQ(ref_add(ref_of_limbs(out.data(), n), ref_shifted(ref_of_limbs(&c, 1), n)),
@@ -211,6 +217,9 @@ TEST(BigIntKernels, EachKernelAgainstTheReference) {
                         break;
                     case Kernel::Mulx:
                         c = kernels::submul_1<Kernel::Mulx>(out.data(), a.data(), n, m);
+                        break;
+                    case Kernel::Adx:
+                        c = kernels::submul_1<Kernel::Adx>(out.data(), a.data(), n, m);
                         break;
                 }
                 // submul: out - c B^n = r - a m
