@@ -1,144 +1,228 @@
 #!/usr/bin/env python3
-"""Exact LP on the Netlib models in bench/data/netlib: rows, columns,
-nonzeros, pivots, time and the largest number (bits) of each solve, the
-objective against the published optimum, and scipy's HiGHS (floating point)
-on the same linear system for scale. Figures also go to
-bench/results/netlib.json.
+"""Exact LP on the Netlib models, side by side with HiGHS (highspy, floating
+point, default options) in one run.
+
+Per model: rows, columns and nonzeros, nemox's seconds, pivots, largest number
+(bits), where its exact time goes (the driver's time parts) and whether the
+answer was certified directly; HiGHS's seconds (best of three) and simplex
+iterations; their ratio; the status; the objective against the published
+optimum (bench/data/netlib/optima.csv) compared at the digits it is published
+with. Feasible models come from bench/data/netlib, the infeasible ones from
+--infeasible. Models above --max-rows are listed with HiGHS's figures only,
+unless --all. Figures go to bench/results/netlib.json.
 
 Usage:
   cmake -S . -B build/bench -DNEMOX_BUILD_BENCH=ON -DNEMOX_BUILD_MODULE=OFF \\
         -DNEMOX_BUILD_CLI=OFF -DCMAKE_BUILD_TYPE=Release
   cmake --build build/bench --target nemox_lp_netlib
-  python3 bench/lp_netlib.py [--timeout SECONDS] [--driver PATH] [MODEL ...]
-(scipy is needed for the comparison only.)
+  nice -n 10 python3 bench/lp_netlib.py [--timeout 60] [--driver PATH] [--out FILE]
+        [--extra DIR] [--infeasible DIR] [--all] [MODEL ...]
+(pip install highspy: for the benchmark only.)
 """
 import argparse
 import csv
 import gzip
 import json
-import statistics
+import math
+import os
+import platform
 import subprocess
+import sys
+import tempfile
 import time
+from decimal import Decimal
 from pathlib import Path
+
+import highspy
 
 ROOT = Path(__file__).resolve().parent.parent
 DATA = ROOT / "bench" / "data" / "netlib"
+INFEASIBLE = ROOT / "bench" / "data" / "netlib_infeasible"
 RESULTS = ROOT / "bench" / "results" / "netlib.json"
-# Published without the objective constant that the file gives (see README).
+# Published without the objective constant that the file gives (see the data note).
 WITHOUT_CONSTANT = {"e226"}
-
-try:
-    import numpy as np
-    from scipy.optimize import linprog
-    from scipy.sparse import csr_matrix
-except ImportError:  # the comparison is optional
-    linprog = None
+# The ratio summary counts models of at least this many rows.
+SUMMARY_ROWS = 100
 
 
 def optima():
+    """name -> published optimum, as its text (its digits say how it was rounded)."""
     with open(DATA / "optima.csv") as f:
         rows = [r for r in csv.reader(f) if r and not r[0].startswith("#")]
-    return {name: float(value) for name, value in rows[1:]}
+    return {name: value for name, value in rows[1:]}
 
 
-def run_driver(driver, text, option, timeout):
+def agrees(value, published):
+    """Whether `value` rounds to `published` at the significant digits it is printed with."""
+    if value is None or not math.isfinite(value):
+        return False
+    exact = Decimal(published)
+    digits = len(exact.as_tuple().digits)
+    if exact == 0:
+        return abs(value) < 10.0 ** exact.as_tuple().exponent / 2
+    return f"{Decimal(repr(value)):.{digits - 1}E}" == f"{exact:.{digits - 1}E}"
+
+
+def models_in(directory):
+    return {p.name[: -len(".mps.gz")]: p for p in sorted(Path(directory).glob("*.mps.gz"))}
+
+
+def highs_run(path):
+    """HiGHS on the MPS file: (rows, cols, nonzeros, best seconds of three, iterations,
+    status, objective). The file's objective constant is part of the objective."""
+    with tempfile.TemporaryDirectory() as tmp:
+        mps = Path(tmp) / path.name[: -len(".gz")]
+        mps.write_bytes(gzip.decompress(path.read_bytes()))
+        h = highspy.Highs()
+        h.setOptionValue("output_flag", False)
+        h.setOptionValue("time_limit", 60.0)
+        if h.readModel(str(mps)) == highspy.HighsStatus.kError:
+            raise RuntimeError(f"HiGHS cannot read {path.name}")
+    best = math.inf
+    for _ in range(3):
+        h.clearSolver()
+        start = time.perf_counter()
+        h.run()
+        best = min(best, time.perf_counter() - start)
+    info = h.getInfo()
+    status = h.modelStatusToString(h.getModelStatus())
+    objective = info.objective_function_value if h.getModelStatus() == highspy.HighsModelStatus.kOptimal else None
+    return {"rows": h.getNumRow(), "cols": h.getNumCol(), "nonzeros": h.getNumNz(), "highs_seconds": best,
+            "highs_iterations": info.simplex_iteration_count, "highs_status": status,
+            "highs_objective": objective}
+
+
+def run_driver(driver, text, timeout, option=None):
+    """The driver's figures, or None when it gives no answer within `timeout`."""
     args = [str(driver)] + ([option] if option else [])
-    done = subprocess.run(args, input=text, capture_output=True, timeout=timeout, text=True)
+    try:
+        done = subprocess.run(args, input=text, capture_output=True, timeout=timeout, text=True)
+    except subprocess.TimeoutExpired:
+        return None
     if done.returncode != 0:
-        raise RuntimeError(done.stderr.strip())
+        return {"status": "error: " + (done.stderr.strip() or f"exit {done.returncode}")}
     return json.loads(done.stdout)
 
 
-def highs_seconds(system):
-    """Best of three linprog calls on the system; (seconds, objective)."""
-    n = system["variables"]
-    sign = -1.0 if system["maximize"] else 1.0
-    c = np.zeros(n)
-    for var, coeff in system["cost"]:
-        c[var] = sign * coeff
-    groups = {"<=": ([], [], [], []), ">=": ([], [], [], []), "=": ([], [], [], [])}
-    for row in system["rows"]:
-        data, cols, ptr, rhs = groups[row["op"]]
-        ptr.append(len(data))
-        flip = -1.0 if row["op"] == ">=" else 1.0
-        for var, coeff in row["terms"]:
-            cols.append(var)
-            data.append(flip * coeff)
-        rhs.append(flip * row["rhs"])
+def objective_constant(driver, text):
+    return json.loads(subprocess.run([str(driver), "--system"], input=text, capture_output=True, text=True,
+                                     check=True).stdout)["constant"]
 
-    def matrix(group):
-        data, cols, ptr, rhs = group
-        if not rhs:
-            return None, None
-        return csr_matrix((data, cols, ptr + [len(data)]), shape=(len(rhs), n)), np.array(rhs)
 
-    le = [matrix(groups["<="]), matrix(groups[">="])]
-    a_ub = [m for m, _ in le if m is not None]
-    b_ub = [b for _, b in le if b is not None]
-    kw = {"c": c, "bounds": (0, None), "method": "highs"}
-    if a_ub:
-        from scipy.sparse import vstack
-        kw.update(A_ub=vstack(a_ub).tocsr(), b_ub=np.concatenate(b_ub))
-    a_eq, b_eq = matrix(groups["="])
-    if a_eq is not None:
-        kw.update(A_eq=a_eq, b_eq=b_eq)
-    best, result = float("inf"), None
-    for _ in range(3):
-        start = time.perf_counter()
-        result = linprog(**kw)
-        best = min(best, time.perf_counter() - start)
-    objective = sign * result.fun + system["constant"] if result.status == 0 else None
-    return best, objective
+def nemox_run(driver, path, name, timeout):
+    text = gzip.decompress(path.read_bytes()).decode()
+    f = run_driver(driver, text, timeout)
+    if f is None:
+        return {"status": "timeout", "seconds": None}
+    if "seconds" not in f:
+        return {"status": f["status"], "seconds": None}
+    row = {k: f[k] for k in ("status", "seconds", "pivots", "phase1_pivots", "bits", "objective")}
+    row["engine"] = "factorized" if f["revised"] else "dense"
+    row["big"] = f["big"]
+    row["certified"] = f.get("certified")
+    row["time_parts"] = {k[len("time_"):]: f[k] for k in f if k.startswith("time_")}
+    if name in WITHOUT_CONSTANT and f["status"] == "OPTIMAL":
+        row["objective_without_constant"] = f["objective"] - objective_constant(driver, text)
+    return row
+
+
+def geomean(values):
+    return math.exp(sum(math.log(v) for v in values) / len(values)) if values else None
+
+
+def summary(models, timeout):
+    answered = [m for m in models if m["seconds"] is not None and m["status"] in ("OPTIMAL", "INFEASIBLE")]
+    big = [m for m in answered if m["set"] == "feasible" and m["rows"] >= SUMMARY_ROWS and m["ratio"]]
+    attempted_big = [m for m in models if m["set"] == "feasible" and m["rows"] >= SUMMARY_ROWS and not m["skipped"]]
+    unanswered = [m["model"] for m in models if not m["skipped"] and m not in answered]
+    worst = max(big, key=lambda m: m["ratio"], default=None)
+    # Unanswered models counted at the timeout: a lower bound for the mean.
+    bounded = [m["ratio"] if m in big else timeout / m["highs_seconds"] for m in attempted_big]
+    wrong = [m["model"] for m in answered if m["set"] == "feasible" and m.get("agrees") is False]
+    return {
+        "attempted": sum(not m["skipped"] for m in models),
+        "answered": len(answered),
+        "unanswered": unanswered,
+        "skipped": [m["model"] for m in models if m["skipped"]],
+        "objective_mismatches": wrong,
+        "infeasible_answered": sum(m["set"] == "infeasible" and m["status"] == "INFEASIBLE" for m in answered),
+        "infeasible_attempted": sum(m["set"] == "infeasible" and not m["skipped"] for m in models),
+        "summary_rows": SUMMARY_ROWS,
+        "geomean_ratio": geomean([m["ratio"] for m in big]),
+        "geomean_models": len(big),
+        "geomean_ratio_timeouts_at_limit": geomean(bounded),
+        "worst_ratio": worst["ratio"] if worst else None,
+        "worst_model": worst["model"] if worst else None,
+    }
 
 
 def main():
     ap = argparse.ArgumentParser()
-    ap.add_argument("--timeout", type=float, default=120.0)
+    ap.add_argument("--timeout", type=float, default=60.0, help="seconds per model for nemox")
     ap.add_argument("--driver", default=str(ROOT / "build" / "bench" / "nemox_lp_netlib"))
+    ap.add_argument("--out", type=Path, default=RESULTS)
+    ap.add_argument("--extra", type=Path, help="more feasible models (e.g. the larger ones)")
+    ap.add_argument("--infeasible", type=Path, default=INFEASIBLE)
+    ap.add_argument("--max-rows", type=int, default=1000)
+    ap.add_argument("--all", action="store_true", help="run nemox on models above --max-rows too")
     ap.add_argument("models", nargs="*")
     args = ap.parse_args()
+    if not Path(args.driver).is_file():
+        sys.exit(f"no driver at {args.driver}: build it first (see the usage above)")
+    if not args.infeasible.is_dir():
+        sys.exit(f"no infeasible models at {args.infeasible}: give --infeasible DIR")
     published = optima()
-    names = args.models or list(published)
-    figures = []
-    head = (f"{'model':9} {'rows':>5} {'cols':>5} {'nnz':>6} {'pivots':>6} {'seconds':>9} "
-            f"{'bits':>5} {'objective':>18} {'rel.err':>8} {'HiGHS s':>8} {'ratio':>7}")
-    print(head)
-    for name in names:
-        text = gzip.decompress((DATA / f"{name}.mps.gz").read_bytes()).decode()
-        system = run_driver(args.driver, text, "--system", args.timeout)
-        try:
-            f = run_driver(args.driver, text, None, args.timeout)
-        except subprocess.TimeoutExpired:
-            f = None
-        highs, highs_objective = highs_seconds(system) if linprog else (None, None)
-        optimum = published[name]
-        row = {"model": name, "optimum": optimum, "highs_seconds": highs,
-               "highs_objective": highs_objective}
-        if f is None:
-            row.update(rows=None, cols=None, nonzeros=None, pivots=None, seconds=None,
-                       bits=None, objective=None, rel_error=None, status="timeout")
-            print(f"{name:9} no answer within {args.timeout:.0f} s; HiGHS {highs}")
-        else:
-            objective = f["objective"]
-            compared = objective - system["constant"] if name in WITHOUT_CONSTANT else objective
-            rel = abs(compared - optimum) / max(1.0, abs(optimum))
-            row.update(rows=f["rows"], cols=f["cols"], nonzeros=f["nonzeros"], pivots=f["pivots"],
-                       seconds=f["seconds"], bits=f["bits"], objective=objective, rel_error=rel,
-                       status=f["status"], engine="factorized" if f["revised"] else "dense",
-                       big=f["big"], exact_prices=f["exact_prices"],
-                       time_parts={k[5:]: f[k] for k in f if k.startswith("time_")})
-            ratio = f["seconds"] / highs if highs else float("nan")
-            print(f"{name:9} {f['rows']:5} {f['cols']:5} {f['nonzeros']:6} {f['pivots']:6} "
-                  f"{f['seconds']:9.4f} {f['bits']:5} {objective:18.10g} {rel:8.1e} "
-                  f"{highs if highs else float('nan'):8.4f} {ratio:7.1f}")
-        figures.append(row)
-    RESULTS.parent.mkdir(parents=True, exist_ok=True)
-    RESULTS.write_text(json.dumps(figures, indent=1) + "\n")
-    ratios = [r["seconds"] / r["highs_seconds"] for r in figures
-              if r["seconds"] is not None and r["highs_seconds"]]
-    answered = sum(r["seconds"] is not None for r in figures)
-    print(f"answered {answered} of {len(figures)}; median time ratio to HiGHS "
-          f"{statistics.median(ratios):.1f}" if ratios else f"answered {answered} of {len(figures)}")
+    feasible = models_in(args.extra) if args.extra else {}
+    feasible.update(models_in(DATA))
+    sets = [("feasible", n, p) for n, p in sorted(feasible.items())]
+    sets += [("infeasible", n, p) for n, p in sorted(models_in(args.infeasible).items())]
+    if args.models:
+        sets = [s for s in sets if s[1] in args.models]
+    models = []
+    print(f"{'model':10} {'set':4} {'rows':>5} {'cols':>5} {'nnz':>6} {'pivots':>6} {'seconds':>8} "
+          f"{'HiGHS s':>8} {'iter':>5} {'ratio':>7} {'status':10} agrees")
+    for kind, name, path in sets:
+        row = {"model": name, "set": kind}
+        row.update(highs_run(path))
+        row["skipped"] = row["rows"] > args.max_rows and not args.all
+        row.update({"status": "skipped", "seconds": None} if row["skipped"]
+                   else nemox_run(args.driver, path, name, args.timeout))
+        row["ratio"] = row["seconds"] / row["highs_seconds"] if row["seconds"] is not None else None
+        if kind == "feasible":
+            row["optimum"] = float(published[name]) if name in published else None
+            if name in published and row["status"] == "OPTIMAL":
+                value = row.get("objective_without_constant", row["objective"])
+                row["agrees"] = agrees(value, published[name])
+                row["rel_error"] = abs(value - row["optimum"]) / max(1.0, abs(row["optimum"]))
+            if name in published and row["highs_objective"] is not None:
+                constant = row["objective"] - row["objective_without_constant"] \
+                    if "objective_without_constant" in row else 0.0
+                row["highs_agrees"] = agrees(row["highs_objective"] - constant, published[name])
+        models.append(row)
+        seconds = f"{row['seconds']:8.3f}" if row["seconds"] is not None else f"{'-':>8}"
+        ratio = f"{row['ratio']:7.1f}" if row["ratio"] is not None else f"{'-':>7}"
+        print(f"{name:10} {kind[:4]:4} {row['rows']:5} {row['cols']:5} {row['nonzeros']:6} "
+              f"{row.get('pivots') or '-':>6} {seconds} {row['highs_seconds']:8.4f} {row['highs_iterations']:5} "
+              f"{ratio} {row['status'][:10]:10} {row.get('agrees', '')}", flush=True)
+    result = {
+        "benchmark": "netlib",
+        "driver": os.path.relpath(args.driver, ROOT) if args.driver.startswith(str(ROOT)) else args.driver,
+        "timeout": args.timeout,
+        "highs": highspy.Highs().version(),
+        "machine": {"cores": os.cpu_count(), "python": platform.python_version()},
+        "summary": summary(models, args.timeout),
+        "models": models,
+    }
+    args.out.parent.mkdir(parents=True, exist_ok=True)
+    args.out.write_text(json.dumps(result, indent=1) + "\n")
+    s = result["summary"]
+    print(f"answered {s['answered']} of {s['attempted']} (unanswered: {', '.join(s['unanswered']) or 'none'}); "
+          f"objective mismatches: {', '.join(s['objective_mismatches']) or 'none'}; infeasible "
+          f"{s['infeasible_answered']} of {s['infeasible_attempted']}")
+    if s["geomean_ratio"]:
+        print(f"over {s['geomean_models']} models of at least {SUMMARY_ROWS} rows: geometric mean of the time "
+              f"ratio to HiGHS {s['geomean_ratio']:.1f} ({s['geomean_ratio_timeouts_at_limit']:.1f} counting "
+              f"unanswered ones at the timeout), worst {s['worst_ratio']:.0f} ({s['worst_model']})")
 
 
 if __name__ == "__main__":

@@ -4,7 +4,8 @@ under bench/results/ (matplotlib, installed for the benchmarks only):
 
   latency.png   per-call latency next to the peers, every file's "latency" rows
   scaling.png   time per solve against size, one panel per road ("scaling" rows)
-  netlib.png    the Netlib LP table (netlib.json)
+  netlib.png    Netlib: nemox time against HiGHS time per model (netlib.json,
+                and netlib_before.json where present, drawn fainter)
 
 A road's file is either an object with "latency" and "scaling" lists, or a
 list of rows {"case", "nemox_seconds", PEER: seconds or null, ...} (the SAT
@@ -30,8 +31,7 @@ import matplotlib.pyplot as plt  # noqa: E402
 
 HERE = Path(__file__).resolve().parent
 ROADS = ["sat", "lp", "milp", "cp"]
-NETLIB_KEYS = ["model", "rows", "cols", "nonzeros", "pivots", "seconds", "bits", "objective", "optimum",
-               "rel_error", "highs_seconds"]
+NETLIB_KEYS = ["model", "set", "status", "seconds", "highs_seconds", "skipped"]
 
 
 class Malformed(Exception):
@@ -114,11 +114,15 @@ def load_netlib(path):
         data = json.loads(path.read_text())
     except json.JSONDecodeError as e:
         raise Malformed(f"{path}: not JSON ({e})") from None
-    if not isinstance(data, list) or not data:
-        raise Malformed(f"{path}: expected a non-empty list of models")
-    for i, row in enumerate(data):
+    if not isinstance(data, dict) or not isinstance(data.get("models"), list) or not data["models"]:
+        raise Malformed(f"{path}: expected an object with a non-empty list of models")
+    positive(data.get("timeout"), f"{path}: timeout")
+    for i, row in enumerate(data["models"]):
         if not isinstance(row, dict) or set(NETLIB_KEYS) - set(row):
-            raise Malformed(f"{path}: entry {i} must have the keys {', '.join(NETLIB_KEYS)}")
+            raise Malformed(f"{path}: models[{i}] must have the keys {', '.join(NETLIB_KEYS)}")
+        positive(row["highs_seconds"], f"{path}: models[{i}].highs_seconds")
+        if row["seconds"] is not None:
+            positive(row["seconds"], f"{path}: models[{i}].seconds")
     return data
 
 
@@ -165,16 +169,46 @@ def plot_scaling(by_road, out):
     plt.close(fig)
 
 
-def plot_netlib(models, out):
-    head = ["model", "rows", "cols", "nonzeros", "pivots", "seconds", "bits", "rel. error", "HiGHS s"]
-    cells = [[m["model"], m["rows"], m["cols"], m["nonzeros"], m["pivots"], f"{m['seconds']:.3g}", m["bits"],
-              f"{m['rel_error']:.1e}", f"{m['highs_seconds']:.3g}"] for m in models]
-    fig, ax = plt.subplots(figsize=(9, 0.6 + 0.3 * len(cells)))
-    ax.axis("off")
-    table = ax.table(cellText=cells, colLabels=head, loc="center")
-    table.auto_set_font_size(False)
-    table.set_fontsize(8)
-    ax.set_title("Netlib LP models: exact simplex against HiGHS")
+def netlib_points(data):
+    """(HiGHS seconds, nemox seconds or the timeout, answered) of the models nemox ran."""
+    limit = data["timeout"]
+    return [(m["highs_seconds"], m["seconds"] if m["seconds"] is not None else limit, m["seconds"] is not None,
+             m["set"]) for m in data["models"] if not m["skipped"]]
+
+
+def plot_netlib(data, out, before=None):
+    limit = data["timeout"]
+    fig, ax = plt.subplots(figsize=(7.5, 6))
+    if before is not None:
+        pts = netlib_points(before)
+        ax.scatter([p[0] for p in pts], [p[1] for p in pts], s=14, facecolors="none", edgecolors="0.7",
+                   label="before (same models)")
+    pts = netlib_points(data)
+    styles = {("feasible", True): ("o", "tab:blue", "feasible, answered"),
+              ("infeasible", True): ("s", "tab:green", "infeasible, answered"),
+              ("feasible", False): ("^", "tab:red", f"feasible, no answer in {limit:g} s"),
+              ("infeasible", False): ("v", "tab:orange", f"infeasible, no answer in {limit:g} s")}
+    for (kind, answered), (marker, colour, label) in styles.items():
+        sel = [p for p in pts if p[3] == kind and p[2] == answered]
+        if sel:
+            ax.scatter([p[0] for p in sel], [p[1] for p in sel], s=22, marker=marker, color=colour, label=label)
+    xs = [p[0] for p in pts] + ([p[0] for p in netlib_points(before)] if before else [])
+    lo, hi = min(xs) / 2, max(xs) * 2
+    ymin = min(min(p[1] for p in pts), lo) / 2
+    for ratio in (1, 10, 100, 1000):
+        ax.plot([lo, hi], [lo * ratio, hi * ratio], color="0.5", lw=0.8, ls="--" if ratio > 1 else "-")
+        x = min(hi, limit / ratio) / 1.6
+        if x > lo:
+            ax.text(x, x * ratio * 1.15, f"{ratio:,}x", fontsize=8, color="0.35", ha="right")
+    ax.axhline(limit, color="tab:red", lw=0.6, ls=":")
+    ax.set_xscale("log")
+    ax.set_yscale("log")
+    ax.set_xlim(lo, hi)
+    ax.set_ylim(ymin, limit * 2)
+    ax.set_xlabel("HiGHS seconds (floating point)")
+    ax.set_ylabel("nemox seconds (exact)")
+    ax.set_title("Netlib LP models: exact simplex against HiGHS, one point per model")
+    ax.legend(fontsize=8, loc="lower right")
     fig.tight_layout()
     fig.savefig(out, dpi=110)
     plt.close(fig)
@@ -199,6 +233,8 @@ def main(argv=None):
                 by_road[road] = scaling
         netlib_path = args.results / "netlib.json"
         netlib = load_netlib(netlib_path) if netlib_path.exists() else None
+        before_path = args.results / "netlib_before.json"
+        netlib_before = load_netlib(before_path) if netlib and before_path.exists() else None
     except Malformed as e:
         print(f"plots.py: malformed results file: {e}", file=sys.stderr)
         return 1
@@ -212,7 +248,7 @@ def main(argv=None):
     if netlib is None:
         skipped.append("netlib.json")
     else:
-        plot_netlib(netlib, args.out / "netlib.png")
+        plot_netlib(netlib, args.out / "netlib.png", netlib_before)
         made.append("netlib.png")
     print("made: " + (", ".join(made) or "nothing"))
     if skipped:

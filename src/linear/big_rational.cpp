@@ -51,13 +51,16 @@ BigRational operator+(const BigRational& a, const BigRational& b) {
         return BigRational(a.num_ + b.num_, a.den_, BigRational::Raw{});
     const BigInt g = BigInt::gcd(a.den_, b.den_);
     if (g.is_one()) {
-        return BigRational(a.num_ * b.den_ + b.num_ * a.den_, a.den_ * b.den_, BigRational::Raw{});
+        BigInt n = a.num_ * b.den_;
+        BigInt::addmul_into(n, b.num_, a.den_);
+        return BigRational(std::move(n), a.den_ * b.den_, BigRational::Raw{});
     }
     const ExactDivisor gd(g);
     BigInt a_rest, b_rest;  // a.den / g, b.den / g
     BigInt::divexact_into(a_rest, a.den_, gd);
     BigInt::divexact_into(b_rest, b.den_, gd);
-    BigInt t = a.num_ * b_rest + b.num_ * a_rest;
+    BigInt t = a.num_ * b_rest;
+    BigInt::addmul_into(t, b.num_, a_rest);
     if (t.is_zero()) return BigRational();
     const BigInt g2 = BigInt::gcd(t, g);
     if (g2.is_one()) return BigRational(std::move(t), a_rest * b.den_, BigRational::Raw{});

@@ -44,7 +44,9 @@ class BigRational {
         return a.num_ == b.num_ && a.den_ == b.den_;
     }
     friend std::strong_ordering operator<=>(const BigRational& a, const BigRational& b) {
-        const int c = compare(a.num_ * b.den_, b.num_ * a.den_);
+        BigInt diff = a.num_ * b.den_;
+        BigInt::submul_into(diff, b.num_, a.den_);
+        const int c = diff.sign();
         return c < 0 ? std::strong_ordering::less
                      : (c > 0 ? std::strong_ordering::greater : std::strong_ordering::equal);
     }

@@ -5,12 +5,19 @@
 
 #include "core/big_integer.hpp"
 #include "core/failure.hpp"
+#include "linear/bigint_kernels.hpp"
 
 namespace nemox::linear {
 
 namespace {
 
 using Limbs = std::vector<std::uint64_t>;
+using kernels::addmul_1;
+using kernels::Kernel;
+using kernels::Limb;
+using kernels::mul_1;
+using kernels::submul_1;
+using kernels::with_kernels;
 
 int compare_mag(const Limbs& a, const Limbs& b) {
     if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
@@ -71,6 +78,73 @@ void sub_mag(Limbs& out, const Limbs& a, const Limbs& b) {
         unsigned long long d;
         borrow = static_cast<unsigned char>(__builtin_usubll_overflow(a[i], borrow, &d));
         out[i] = d;
+    }
+    while (!out.empty() && out.back() == 0) out.pop_back();
+}
+
+// r[0..na+nb) = a * b, na >= nb >= 1; r aliases neither.
+void mul_mag(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb) {
+    with_kernels([&]<Kernel X>() {
+        r[na] = mul_1<X>(r, a, na, b[0]);
+        for (std::size_t i = 1; i < nb; ++i) r[na + i] = addmul_1<X>(r + i, a, na, b[i]);
+    });
+}
+
+// r[0..width) +/-= x * y row by row, carries kept within the width; whether
+// a borrow left the top (the result went below zero, in two's complement).
+bool mul_add_rows(Limb* r, std::size_t width, const Limb* x, std::size_t nx, const Limb* y,
+                  std::size_t ny, bool add) {
+    return with_kernels([&]<Kernel X>() {
+        bool wrapped = false;
+        for (std::size_t i = 0; i < ny; ++i) {
+            Limb c = add ? addmul_1<X>(r + i, x, nx, y[i]) : submul_1<X>(r + i, x, nx, y[i]);
+            for (std::size_t k = i + nx; c != 0 && k < width; ++k) {
+                const Limb v = r[k];
+                r[k] = add ? v + c : v - c;
+                c = add ? r[k] < c : v < c;
+            }
+            wrapped = wrapped || c != 0;
+        }
+        return wrapped;
+    });
+}
+
+// Hensel division from the low end of r[0..nq) by the odd d[0..nd): the
+// quotient is exact, so only its own limbs of the dividend are ever needed,
+// and each quotient limb takes the place of the dividend limb it cancels.
+void hensel_rows(Limb* r, std::size_t nq, const Limb* d, std::size_t nd, Limb inverse) {
+    with_kernels([&]<Kernel X>() {
+        for (std::size_t i = 0; i < nq; ++i) {
+            const Limb qi = r[i] * inverse;
+            if (qi == 0) continue;
+            const std::size_t stop = std::min(nd, nq - i);
+            Limb borrow = submul_1<X>(r + i, d, stop, qi);
+            for (std::size_t k = i + stop; k < nq && borrow != 0; ++k) {
+                const Limb v = r[k];
+                r[k] = v - borrow;
+                borrow = v < borrow;
+            }
+            r[i] = qi;
+        }
+    });
+}
+
+// out = a >> bits on magnitudes, trimmed, in one pass; out does not alias a.
+void shifted_copy(Limbs& out, const Limbs& a, std::size_t bits) {
+    const std::size_t limbs = bits / 64, rem = bits % 64;
+    if (limbs >= a.size()) {
+        out.clear();
+        return;
+    }
+    const std::size_t n = a.size() - limbs;
+    out.resize(n);
+    const Limb* src = a.data() + limbs;
+    if (rem == 0) {
+        std::copy(src, src + n, out.data());
+    } else {
+        for (std::size_t i = 0; i + 1 < n; ++i)
+            out[i] = (src[i] >> rem) | (src[i + 1] << (64 - rem));
+        out[n - 1] = src[n - 1] >> rem;
     }
     while (!out.empty() && out.back() == 0) out.pop_back();
 }
@@ -210,21 +284,46 @@ void BigInt::mul_into(BigInt& out, const BigInt& a, const BigInt& b) {
         out = std::move(tmp);
         return;
     }
-    out.mag_.assign(na + nb, 0);
-    std::uint64_t* o = out.mag_.data();
-    const std::uint64_t* pa = a.mag_.data();
-    const std::uint64_t* pb = b.mag_.data();
-    for (std::size_t i = 0; i < na; ++i) {
-        std::uint64_t carry = 0;
-        const std::uint64_t ai = pa[i];
-        for (std::size_t j = 0; j < nb; ++j) {
-            const UWide t = static_cast<UWide>(ai) * pb[j] + o[i + j] + carry;
-            o[i + j] = static_cast<std::uint64_t>(t);
-            carry = static_cast<std::uint64_t>(t >> 64);
-        }
-        o[i + nb] = carry;
+    out.mag_.resize(na + nb);
+    // The longer operand runs in the inner loop: fewer, longer rows.
+    if (na >= nb) {
+        mul_mag(out.mag_.data(), a.mag_.data(), na, b.mag_.data(), nb);
+    } else {
+        mul_mag(out.mag_.data(), b.mag_.data(), nb, a.mag_.data(), na);
     }
     out.neg_ = neg;
+    out.trim();
+}
+
+void BigInt::mul_add_signed(BigInt& out, const BigInt& a, const BigInt& b, bool subtract) {
+    if (a.mag_.empty() || b.mag_.empty()) return;
+    if (&out == &a || &out == &b || out.mag_.empty()) {
+        BigInt p;
+        mul_into(p, a, b);
+        add_signed(out, out, p, p.neg_ != subtract);
+        return;
+    }
+    const bool product_neg = (a.neg_ != b.neg_) != subtract;
+    const Limbs& x = a.mag_.size() >= b.mag_.size() ? a.mag_ : b.mag_;
+    const Limbs& y = a.mag_.size() >= b.mag_.size() ? b.mag_ : a.mag_;
+    const std::size_t nx = x.size(), ny = y.size();
+    // Row i of the product lands on limbs i .. i + nx and carries above;
+    // the width bounds the result, so a carry never leaves it.
+    const bool same = out.neg_ == product_neg;
+    const std::size_t width = std::max(out.mag_.size(), nx + ny) + (same ? 1 : 0);
+    out.mag_.resize(width, 0);
+    Limb* r = out.mag_.data();
+    if (mul_add_rows(r, width, x.data(), nx, y.data(), ny, same)) {
+        // The product was the larger: the limbs hold its excess in two's
+        // complement (the value only falls, so it crossed zero once).
+        Limb carry = 1;
+        for (std::size_t k = 0; k < width; ++k) {
+            const Limb v = ~r[k] + carry;
+            carry = v < carry;
+            r[k] = v;
+        }
+        out.neg_ = !out.neg_;
+    }
     out.trim();
 }
 
@@ -236,6 +335,7 @@ std::size_t BigInt::trailing_zero_bits() const {
 }
 
 void BigInt::shift_right(std::size_t bits) {
+    if (bits == 0) return;
     const std::size_t limbs = bits / 64, rem = bits % 64;
     if (limbs >= mag_.size()) {
         set_zero();
@@ -281,8 +381,11 @@ void BigInt::divexact_into(BigInt& out, const BigInt& a, const BigInt& d) {
 
 void BigInt::divexact_into(BigInt& out, const BigInt& a, const ExactDivisor& d) {
     const bool neg = a.neg_ != d.negative;
-    if (&out != &a) out.mag_.assign(a.mag_.begin(), a.mag_.end());
-    out.shift_right(d.shift);
+    if (&out != &a) {
+        shifted_copy(out.mag_, a.mag_, d.shift);
+    } else {
+        out.shift_right(d.shift);
+    }
     const std::size_t nd = d.odd.mag_.size();
     if (out.mag_.size() < nd) {
         out.set_zero();
@@ -293,34 +396,8 @@ void BigInt::divexact_into(BigInt& out, const BigInt& a, const ExactDivisor& d) 
         out.trim();
         return;
     }
-    // Hensel division from the low end: the quotient is exact, so only its
-    // own limbs of the dividend are ever needed, and each quotient limb takes
-    // the place of the dividend limb it cancels.
     const std::size_t nq = out.mag_.size() - nd + 1;
-    std::uint64_t* pr = out.mag_.data();
-    const std::uint64_t* pd = d.odd.mag_.data();
-    for (std::size_t i = 0; i < nq; ++i) {
-        const std::uint64_t qi = pr[i] * d.inverse;
-        if (qi == 0) continue;
-        std::uint64_t carry = 0;  // of qi * d
-        unsigned char borrow = 0;
-        const std::size_t stop = std::min(nd, nq - i);
-        std::size_t j = 0;
-        for (; j < stop; ++j) {
-            const UWide t = static_cast<UWide>(qi) * pd[j] + carry;
-            carry = static_cast<std::uint64_t>(t >> 64);
-            unsigned long long s;
-            borrow = sub_borrow(pr[i + j], static_cast<std::uint64_t>(t), borrow, s);
-            pr[i + j] = s;
-        }
-        for (std::size_t k = i + j; k < nq && (carry != 0 || borrow != 0); ++k) {
-            unsigned long long s;
-            borrow = sub_borrow(pr[k], carry, borrow, s);
-            pr[k] = s;
-            carry = 0;
-        }
-        pr[i] = qi;
-    }
+    hensel_rows(out.mag_.data(), nq, d.odd.mag_.data(), nd, d.inverse);
     out.mag_.resize(nq);
     out.neg_ = neg;
     out.trim();

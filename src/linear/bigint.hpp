@@ -51,6 +51,14 @@ class BigInt {
     static void add_into(BigInt& out, const BigInt& a, const BigInt& b);
     static void sub_into(BigInt& out, const BigInt& a, const BigInt& b);
     static void mul_into(BigInt& out, const BigInt& a, const BigInt& b);
+    // out += a * b and out -= a * b, the product added row by row into out's
+    // limbs instead of being formed apart.
+    static void addmul_into(BigInt& out, const BigInt& a, const BigInt& b) {
+        mul_add_signed(out, a, b, false);
+    }
+    static void submul_into(BigInt& out, const BigInt& a, const BigInt& b) {
+        mul_add_signed(out, a, b, true);
+    }
     // out = a / d where d divides a exactly and d is not zero.
     static void divexact_into(BigInt& out, const BigInt& a, const BigInt& d);
     static void divexact_into(BigInt& out, const BigInt& a, const ExactDivisor& d);
@@ -105,6 +113,7 @@ class BigInt {
   private:
     friend struct ExactDivisor;
     static void add_signed(BigInt& out, const BigInt& a, const BigInt& b, bool b_neg);
+    static void mul_add_signed(BigInt& out, const BigInt& a, const BigInt& b, bool subtract);
     void trim() {
         while (!mag_.empty() && mag_.back() == 0) mag_.pop_back();
         if (mag_.empty()) neg_ = false;

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <vector>
 
 #include "core/big_integer.hpp"
 #include "linear/big_rational.hpp"
+#include "linear/bigint_kernels.hpp"
 
 namespace nemox::linear {
 namespace {
@@ -55,6 +57,220 @@ class Limbs {
 
 BigInt abs_of(const BigInt& v) {
     return v.is_negative() ? -v : v;
+}
+
+// A slow reference in 32-bit limbs, written apart from the 64-bit code it
+// checks: sign and magnitude, least significant limb first, no leading zeros.
+struct Ref {
+    bool neg = false;
+    std::vector<std::uint32_t> mag;
+    friend bool operator==(const Ref&, const Ref&) = default;
+};
+
+void trim(Ref& r) {
+    while (!r.mag.empty() && r.mag.back() == 0) r.mag.pop_back();
+    if (r.mag.empty()) r.neg = false;
+}
+
+Ref ref_of_limbs(const std::uint64_t* limbs, std::size_t n, bool neg = false) {
+    Ref r{neg, {}};
+    for (std::size_t i = 0; i < n; ++i) {
+        r.mag.push_back(static_cast<std::uint32_t>(limbs[i]));
+        r.mag.push_back(static_cast<std::uint32_t>(limbs[i] >> 32));
+    }
+    trim(r);
+    return r;
+}
+
+Ref ref_of(const BigInt& v) {
+    return ref_of_limbs(v.magnitude().data(), v.magnitude().size(), v.is_negative());
+}
+
+int ref_cmp_mag(const Ref& a, const Ref& b) {
+    if (a.mag.size() != b.mag.size()) return a.mag.size() < b.mag.size() ? -1 : 1;
+    for (std::size_t i = a.mag.size(); i-- > 0;)
+        if (a.mag[i] != b.mag[i]) return a.mag[i] < b.mag[i] ? -1 : 1;
+    return 0;
+}
+
+Ref ref_mul(const Ref& a, const Ref& b) {
+    Ref r{a.neg != b.neg, std::vector<std::uint32_t>(a.mag.size() + b.mag.size(), 0)};
+    for (std::size_t i = 0; i < a.mag.size(); ++i) {
+        std::uint64_t carry = 0;
+        for (std::size_t j = 0; j < b.mag.size(); ++j) {
+            carry += static_cast<std::uint64_t>(a.mag[i]) * b.mag[j] + r.mag[i + j];
+            r.mag[i + j] = static_cast<std::uint32_t>(carry);
+            carry >>= 32;
+        }
+        r.mag[i + b.mag.size()] = static_cast<std::uint32_t>(carry);
+    }
+    trim(r);
+    return r;
+}
+
+Ref ref_add(const Ref& a, const Ref& b) {
+    const bool same = a.neg == b.neg;
+    const bool a_larger = ref_cmp_mag(a, b) >= 0;
+    const Ref& hi = a_larger ? a : b;
+    const Ref& lo = a_larger ? b : a;
+    Ref r{same ? a.neg : hi.neg, {}};
+    std::int64_t carry = 0;
+    for (std::size_t i = 0; i < hi.mag.size(); ++i) {
+        const std::int64_t l = i < lo.mag.size() ? lo.mag[i] : 0;
+        carry += static_cast<std::int64_t>(hi.mag[i]) + (same ? l : -l);
+        r.mag.push_back(static_cast<std::uint32_t>(carry));
+        carry = carry >> 32;  // arithmetic: a borrow is -1
+    }
+    if (carry != 0) r.mag.push_back(static_cast<std::uint32_t>(carry));
+    trim(r);
+    return r;
+}
+
+Ref ref_neg(Ref r) {
+    if (!r.mag.empty()) r.neg = !r.neg;
+    return r;
+}
+
+Ref ref_shifted(Ref r, std::size_t limbs64) {  // r * 2^(64 * limbs64)
+    if (!r.mag.empty()) r.mag.insert(r.mag.begin(), 2 * limbs64, 0);
+    return r;
+}
+
+// Limbs where carries and borrows hide: zeros, all ones, the top bit alone.
+std::uint64_t awkward_limb(std::mt19937_64& rng) {
+    switch (rng() % 5) {
+        case 0:
+            return 0;
+        case 1:
+            return ~std::uint64_t{0};
+        case 2:
+            return std::uint64_t{1} << 63;
+        default:
+            return rng();
+    }
+}
+
+using kernels::Kernel;
+
+// Every kernel this processor runs, on every length across the four-limb
+// blocks: what it leaves in r and the limb it returns make up a * m exactly.
+TEST(BigIntKernels, EachKernelAgainstTheReference) {
+    std::mt19937_64 rng(23);
+    const std::uint64_t multipliers[] = {0, 1, ~std::uint64_t{0}, std::uint64_t{1} << 63};
+    int ran = 0;
+    for (const Kernel k : {Kernel::Portable, Kernel::Mulq, Kernel::Mulx, Kernel::Adx}) {
+        if (!kernels::available(k)) continue;
+        ++ran;
+        for (std::size_t n = 0; n <= 41; ++n) {
+            for (int trial = 0; trial < 40; ++trial) {
+                std::vector<std::uint64_t> a(n), r(n);
+                for (auto& v : a) v = awkward_limb(rng);
+                for (auto& v : r) v = awkward_limb(rng);
+                const std::uint64_t m = trial < 4 ? multipliers[trial] : awkward_limb(rng);
+                const Ref product = ref_mul(ref_of_limbs(a.data(), n), ref_of_limbs(&m, 1));
+                const Ref before = ref_of_limbs(r.data(), n);
+                SCOPED_TRACE(testing::Message() << "kernel " << static_cast<int>(k) << " n=" << n);
+                auto out = r;
+                std::uint64_t c = 0;
+                switch (k) {
+                    case Kernel::Portable:
+                        c = kernels::mul_1<Kernel::Portable>(out.data(), a.data(), n, m);
+                        break;
+                    case Kernel::Mulq:
+                        c = kernels::mul_1<Kernel::Mulq>(out.data(), a.data(), n, m);
+                        break;
+                    case Kernel::Mulx:
+                        c = kernels::mul_1<Kernel::Mulx>(out.data(), a.data(), n, m);
+                        break;
+                    case Kernel::Adx:
+                        c = kernels::mul_1<Kernel::Adx>(out.data(), a.data(), n, m);
+                        break;
+                }
+                // mul: out + c B^n = a m
+                ASSERT_EQ(ref_add(ref_of_limbs(out.data(), n), ref_shifted(ref_of_limbs(&c, 1), n)),
+                          product);
+                out = r;
+                switch (k) {
+                    case Kernel::Portable:
+                        c = kernels::addmul_1<Kernel::Portable>(out.data(), a.data(), n, m);
+                        break;
+                    case Kernel::Mulq:
+                        c = kernels::addmul_1<Kernel::Mulq>(out.data(), a.data(), n, m);
+                        break;
+                    case Kernel::Mulx:
+                        c = kernels::addmul_1<Kernel::Mulx>(out.data(), a.data(), n, m);
+                        break;
+                    case Kernel::Adx:
+                        c = kernels::addmul_1<Kernel::Adx>(out.data(), a.data(), n, m);
+                        break;
+                }
+                // addmul: out + c B^n = r + a m
+                ASSERT_EQ(ref_add(ref_of_limbs(out.data(), n), ref_shifted(ref_of_limbs(&c, 1), n)),
+                          ref_add(before, product));
+                out = r;
+                switch (k) {
+                    case Kernel::Portable:
+                        c = kernels::submul_1<Kernel::Portable>(out.data(), a.data(), n, m);
+                        break;
+                    case Kernel::Mulq:
+                        c = kernels::submul_1<Kernel::Mulq>(out.data(), a.data(), n, m);
+                        break;
+                    case Kernel::Mulx:
+                        c = kernels::submul_1<Kernel::Mulx>(out.data(), a.data(), n, m);
+                        break;
+                    case Kernel::Adx:
+                        c = kernels::submul_1<Kernel::Adx>(out.data(), a.data(), n, m);
+                        break;
+                }
+                // submul: out - c B^n = r - a m
+                ASSERT_EQ(ref_add(ref_of_limbs(out.data(), n), product),
+                          ref_add(before, ref_shifted(ref_of_limbs(&c, 1), n)));
+            }
+        }
+    }
+    EXPECT_GE(ran, 1);
+}
+
+// The operations against the reference, on sizes from one limb to past the
+// largest numbers the exact simplex meets, with signs mixed so that sums
+// cross zero and cancel exactly.
+TEST(BigIntProperty, ArithmeticAgainstTheReference) {
+    Limbs gen(29);
+    for (int k = 0; k < 1500; ++k) {
+        const std::size_t top = k % 3 == 0 ? 80 : 24;
+        const BigInt a = gen.value(1, top), b = gen.value(1, top);
+        BigInt c = gen.value(1, top);
+        if (k % 7 == 0) c = a * b;  // c - a * b cancels to zero
+        if (k % 11 == 0) c = BigInt();
+        const Ref ra = ref_of(a), rb = ref_of(b), rc = ref_of(c);
+        const Ref product = ref_mul(ra, rb);
+        ASSERT_EQ(ref_of(a * b), product);
+        ASSERT_EQ(ref_of(a + b), ref_add(ra, rb));
+        ASSERT_EQ(ref_of(a - b), ref_add(ra, ref_neg(rb)));
+        BigInt acc = c;
+        BigInt::addmul_into(acc, a, b);
+        ASSERT_EQ(ref_of(acc), ref_add(rc, product));
+        acc = c;
+        BigInt::submul_into(acc, a, b);
+        ASSERT_EQ(ref_of(acc), ref_add(rc, ref_neg(product)));
+        // The accumulator as an operand of its own product.
+        acc = a;
+        BigInt::submul_into(acc, acc, b);
+        ASSERT_EQ(ref_of(acc), ref_add(ra, ref_neg(product)));
+        acc = b;
+        BigInt::addmul_into(acc, a, acc);
+        ASSERT_EQ(ref_of(acc), ref_add(rb, product));
+        // Exact division of a product by either factor, the divisor with
+        // factors of two as well.
+        const BigInt d = b * Limbs::pow2(static_cast<int>(gen.next() % 130));
+        const BigInt ad = a * d;
+        ASSERT_EQ(ref_of(ad), ref_mul(ra, ref_of(d)));
+        ASSERT_EQ(BigInt::divexact(ad, d), a);
+        ASSERT_EQ(BigInt::divexact(ad, a), d);
+        BigInt in_place = ad;
+        BigInt::divexact_into(in_place, in_place, ExactDivisor(d));
+        ASSERT_EQ(in_place, a);
+    }
 }
 
 TEST(BigIntProperty, RingIdentitiesAndGcd) {
