@@ -119,7 +119,7 @@ def nemox_run(driver, path, name, timeout):
     row = {k: f[k] for k in ("status", "seconds", "pivots", "phase1_pivots", "bits", "objective")}
     row["engine"] = "factorized" if f["revised"] else "dense"
     row["big"] = f["big"]
-    row["certified"] = f.get("certified")
+    row["certified"] = f.get("direct")
     row["time_parts"] = {k[len("time_"):]: f[k] for k in f if k.startswith("time_")}
     if name in WITHOUT_CONSTANT and f["status"] == "OPTIMAL":
         row["objective_without_constant"] = f["objective"] - objective_constant(driver, text)
