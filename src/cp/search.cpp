@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -11,6 +12,8 @@ std::optional<Assignment> CpSolver::search() {
     if (engine_.has_empty()) return std::nullopt;
     if (!propagate_all()) return std::nullopt;
     if (order_.empty()) return fixed_assignment();
+    const bool refuting = refuter_.active();
+    if (refuting && !refuter_.start(engine_.domains())) return std::nullopt;
 
     // One frame per open node: its branching variable, the next value to try
     // and the trail length that restores the node's domains. The value list
@@ -23,6 +26,7 @@ std::optional<Assignment> CpSolver::search() {
         std::int64_t next;
         std::int64_t last;
         std::size_t mark;
+        std::size_t refuter_mark;
         bool done;
         std::uint32_t failures = 0;  // values in a row that failed in propagation
         Wide retry_at;               // the next value at which to look for a run
@@ -33,17 +37,35 @@ std::optional<Assignment> CpSolver::search() {
     const auto open_node = [&] {
         const VarIndex x = order_.top();
         const Domain d = engine_.domain(x);
-        stack.push_back(Frame{x, d.lo, d.hi, engine_.trail().size(), false, 0, d.lo});
+        stack.push_back(
+            Frame{x, d.lo, d.hi, engine_.trail().size(), refuter_.mark(), false, 0, d.lo});
     };
     open_node();
     while (!stack.empty()) {
         Frame& f = stack.back();
         undo_to(f.mark);
+        if (refuting) refuter_.undo_to(f.refuter_mark);
         if (f.done) {
             stack.pop_back();
             continue;
         }
         const VarIndex x = f.var;
+        if (refuting) {
+            // Values the refuter removed at this node each close at once.
+            const Wide next = refuter_.next_value(x, f.next);
+            if (next > f.next) {
+                const auto closed =
+                    static_cast<std::uint64_t>(std::min<Wide>(next, Wide{f.last} + 1) - f.next);
+                stats.nodes += closed;
+                stats.failures += closed;
+                stats.refuted += closed;
+                if (next > f.last) {
+                    stack.pop_back();
+                    continue;
+                }
+                f.next = static_cast<std::int64_t>(next);
+            }
+        }
         if (f.failures >= 2 && f.next >= f.retry_at && Wide{f.last} - f.next >= 16) {
             const Wide passed = engine_.failing_run(x, f.next, f.last);
             if (passed == 0) {
@@ -67,6 +89,7 @@ std::optional<Assignment> CpSolver::search() {
         }
         ++stats.nodes;
         engine_.open_node();
+        refuter_.open_node();
         engine_.interrupt().poll(1, stats.nodes);
         engine_.assign(x, v);
         if (!engine_.propagate()) {
@@ -75,11 +98,24 @@ std::optional<Assignment> CpSolver::search() {
             continue;
         }
         f.failures = 0;
+        if (refuting && !refute_node(f.mark)) {
+            ++stats.failures;
+            ++stats.refuted;
+            continue;
+        }
         sync_order();
         if (order_.empty()) return fixed_assignment();
         open_node();
     }
     return std::nullopt;
+}
+
+bool CpSolver::refute_node(std::size_t mark) {
+    for (std::size_t i = mark; i < engine_.trail().size(); ++i) {
+        const VarIndex x = engine_.trail()[i].var;
+        if (!refuter_.narrow(x, engine_.domain(x))) return false;
+    }
+    return refuter_.propagate();
 }
 
 }  // namespace nemox::cp

@@ -5,7 +5,8 @@
 
 namespace nemox::cp {
 
-CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt) : engine_(problem, interrupt) {
+CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt, unsigned refute_rules)
+    : engine_(problem, interrupt), refuter_(engine_.net(), engine_.domains(), refute_rules) {
     order_.reset(engine_.domains());
 }
 
@@ -39,8 +40,9 @@ void CpSolver::sync_order() {
     synced_ = engine_.trail().size();
 }
 
-SolverResult solve_cp(const CpProblem& problem, Interrupt interrupt, CpStats* stats) {
-    CpSolver solver(problem, interrupt);
+SolverResult solve_cp(const CpProblem& problem, Interrupt interrupt, CpStats* stats,
+                      unsigned refute_rules) {
+    CpSolver solver(problem, interrupt, refute_rules);
     std::optional<Assignment> found;
     try {
         if (solver.propagate_all()) {

@@ -226,9 +226,15 @@ bool search_agrees(const CpProblem& p, const std::string& text, std::uint64_t bu
         return false;
     }
     ++(expected->is_sat() ? tally.sat : tally.unsat);
+    // Without the refuter, node for node; with it, the same answer from at
+    // most as many nodes.
+    CpStats plain;
+    const SolverResult alone = solve_cp(p, Interrupt(), &plain, 0);
+    EXPECT_EQ(describe(alone), describe(*expected)) << text;
+    EXPECT_EQ(plain.nodes, oracle_nodes) << text;
     const SolverResult got = solve_cp(p, Interrupt(), &stats);
     EXPECT_EQ(describe(got), describe(*expected)) << text;
-    EXPECT_EQ(stats.nodes, oracle_nodes) << text;
+    EXPECT_LE(stats.nodes, oracle_nodes) << text;
     return true;
 }
 
