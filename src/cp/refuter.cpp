@@ -39,6 +39,140 @@ Refuter::Refuter(const Network& net, const std::vector<Domain>& root, unsigned r
             active_ = true;
     }
     if (!knapsacks_.empty()) active_ = true;
+    if ((rules_ & kMatching) != 0) find_cliques(root);
+}
+
+// Values that are pairwise unequal by Neq alone are all different too;
+// checked as one, they get the matching that pairs of them never see. A Neq
+// may meet a variable defined as another plus a constant (u = q + k, a unit
+// sum), so it is read as one between views: x + a != y + b. A clique of
+// views is grown from each pair that no earlier clique covers, taking of
+// each later variable the view that keeps the most candidates open.
+void Refuter::find_cliques(const std::vector<Domain>& root) {
+    const std::size_t n = root.size();
+    const auto small = [&](VarIndex x) { return Wide{root[x].hi} - root[x].lo < kAllDiffBits; };
+    // u = base + offset, from the first unit sum that defines u by an
+    // earlier variable.
+    std::vector<VarIndex> base(n);
+    std::vector<Wide> shift(n, 0);
+    for (VarIndex x = 0; x < n; ++x) base[x] = x;
+    for (const Propagator& p : net_.propagators) {
+        if (p.kind != PropKind::Linear || !p.unit_pair || p.rel != LinearRel::Eq) continue;
+        const std::int64_t c0 = net_.coeffs[p.begin];
+        if (c0 == net_.coeffs[p.begin + 1]) continue;
+        VarIndex u = net_.vars[p.begin];
+        VarIndex q = net_.vars[p.begin + 1];
+        Wide k = Wide{p.constant} * c0;  // u - q = k
+        if (u < q) {
+            std::swap(u, q);
+            k = -k;
+        }
+        if (base[u] == u && base[q] == q && small(q)) {
+            base[u] = q;
+            shift[u] = k;
+        }
+    }
+    struct Edge {
+        VarIndex x, y;  // x < y: x != y + d
+        Wide d;
+        bool operator<(const Edge& o) const {
+            return x != o.x ? x < o.x : (y != o.y ? y < o.y : d < o.d);
+        }
+        bool operator==(const Edge& o) const { return x == o.x && y == o.y && d == o.d; }
+    };
+    std::vector<Edge> edges;
+    for (const Propagator& p : net_.propagators) {
+        if (p.kind != PropKind::Neq) continue;
+        const VarIndex a = net_.vars[p.begin];
+        const VarIndex b = net_.vars[p.begin + 1];
+        VarIndex x = base[a];
+        VarIndex y = base[b];
+        if (x == y || !small(x) || !small(y)) continue;
+        // x + sa != y + sb
+        Wide d = shift[b] - shift[a];
+        if (x > y) {
+            std::swap(x, y);
+            d = -d;
+        }
+        edges.push_back(Edge{x, y, d});
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    const auto find = [&](VarIndex x, Wide ox, VarIndex y, Wide oy) -> std::ptrdiff_t {
+        // x + ox != y + oy
+        Edge e = x < y ? Edge{x, y, oy - ox} : Edge{y, x, ox - oy};
+        const auto it = std::lower_bound(edges.begin(), edges.end(), e);
+        return it != edges.end() && *it == e ? it - edges.begin() : -1;
+    };
+    std::vector<char> covered(edges.size(), 0);
+    std::vector<std::pair<VarIndex, Wide>> members;
+    std::vector<std::pair<VarIndex, Wide>> open;
+    clique_begin_.push_back(0);
+    for (std::size_t s = 0; s < edges.size() && clique_begin_.size() <= n; ++s) {
+        if (covered[s] != 0) continue;
+        const VarIndex x = edges[s].x;
+        members.assign({{x, 0}, {edges[s].y, edges[s].d}});
+        // The views of later variables that x's pairs offer.
+        open.clear();
+        for (std::size_t e = s + 1; e < edges.size() && edges[e].x == x; ++e) {
+            if (edges[e].y != edges[s].y) open.emplace_back(edges[e].y, edges[e].d);
+        }
+        const auto fits = [&](const std::pair<VarIndex, Wide>& v) {
+            for (std::size_t i = 1; i < members.size(); ++i) {
+                if (members[i].first == v.first ||
+                    find(members[i].first, members[i].second, v.first, v.second) < 0)
+                    return false;
+            }
+            return true;
+        };
+        std::erase_if(open, [&](const auto& v) { return !fits(v); });
+        while (!open.empty() && members.size() < kAllDiffPositions) {
+            // Among the views of the lowest open variable, the one that
+            // leaves the most views open.
+            const VarIndex z = open.front().first;
+            std::size_t best = 0;
+            std::ptrdiff_t best_left = -1;
+            for (std::size_t i = 0; i < open.size() && open[i].first == z; ++i) {
+                std::ptrdiff_t left = 0;
+                for (const auto& v : open) {
+                    if (v.first != z && find(z, open[i].second, v.first, v.second) >= 0) ++left;
+                }
+                if (left > best_left) {
+                    best_left = left;
+                    best = i;
+                }
+            }
+            const std::pair<VarIndex, Wide> chosen = open[best];
+            members.push_back(chosen);
+            std::erase_if(open, [&](const auto& v) {
+                return v.first == z || find(z, chosen.second, v.first, v.second) < 0;
+            });
+        }
+        if (members.size() < 3) continue;
+        for (std::size_t i = 0; i < members.size(); ++i) {
+            for (std::size_t j = i + 1; j < members.size(); ++j) {
+                const std::ptrdiff_t e =
+                    find(members[i].first, members[i].second, members[j].first, members[j].second);
+                if (e >= 0) covered[static_cast<std::size_t>(e)] = 1;
+            }
+            clique_vars_.push_back(members[i].first);
+            clique_offsets_.push_back(members[i].second);
+        }
+        clique_begin_.push_back(clique_vars_.size());
+    }
+    const std::size_t count = clique_begin_.size() - 1;
+    if (count == 0) return;
+    const auto first = static_cast<std::uint32_t>(net_.propagators.size());
+    clique_watch_begin_.assign(n + 1, 0);
+    for (const VarIndex x : clique_vars_) ++clique_watch_begin_[x + 1];
+    for (std::size_t x = 0; x < n; ++x) clique_watch_begin_[x + 1] += clique_watch_begin_[x];
+    clique_watches_.resize(clique_vars_.size());
+    std::vector<std::size_t> fill(clique_watch_begin_.begin(), clique_watch_begin_.end() - 1);
+    for (std::size_t c = 0; c < count; ++c) {
+        for (std::size_t i = clique_begin_[c]; i < clique_begin_[c + 1]; ++i)
+            clique_watches_[fill[clique_vars_[i]]++] = first + static_cast<std::uint32_t>(c);
+    }
+    queued_.resize(net_.propagators.size() + count, 0);
 }
 
 // Pairs of sums over the same 0/1 variables, one bounding nonnegative
@@ -127,7 +261,7 @@ bool Refuter::start(const std::vector<Domain>& domains) {
     stamp_.assign(domains.size(), 0);
     trail_.clear();
     saved_bits_.clear();
-    for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) {
+    for (std::uint32_t k = 0; k < queued_.size(); ++k) {
         queued_[k] = 1;
         queue_.push_back(k);
     }
@@ -155,7 +289,7 @@ bool Refuter::narrow(VarIndex x, const Domain& d) {
 bool Refuter::propagate() {
     // Enough for every rule a few times over; stopping early only leaves
     // values in, which proves nothing either way.
-    const std::uint64_t budget = runs_ + 64 + 4 * net_.propagators.size();
+    const std::uint64_t budget = runs_ + 64 + 4 * queued_.size();
     bool ok = true;
     while (queue_head_ < queue_.size()) {
         const std::uint32_t k = queue_[queue_head_++];
@@ -241,6 +375,13 @@ void Refuter::record(VarIndex x) {
 void Refuter::changed(VarIndex x) {
     for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
         const std::uint32_t k = net_.watches[i];
+        if (queued_[k]) continue;
+        queued_[k] = 1;
+        queue_.push_back(k);
+    }
+    if (clique_watch_begin_.empty()) return;
+    for (std::size_t i = clique_watch_begin_[x]; i < clique_watch_begin_[x + 1]; ++i) {
+        const std::uint32_t k = clique_watches_[i];
         if (queued_[k]) continue;
         queued_[k] = 1;
         queue_.push_back(k);
@@ -363,6 +504,12 @@ bool Refuter::follow(VarIndex x, VarIndex y, Wide off, bool flip) {
 // ---- the rules ----------------------------------------------------------
 
 bool Refuter::run(std::uint32_t k) {
+    if (k >= net_.propagators.size()) {
+        const std::size_t c = k - net_.propagators.size();
+        return run_all_diff(clique_vars_.data() + clique_begin_[c],
+                            clique_offsets_.data() + clique_begin_[c],
+                            clique_begin_[c + 1] - clique_begin_[c]);
+    }
     const Propagator& p = net_.propagators[k];
     if (p.begin == p.end) return true;
     const VarIndex a = net_.vars[p.begin];
@@ -390,7 +537,7 @@ bool Refuter::run(std::uint32_t k) {
             }
             return true;
         case PropKind::AllDiff:
-            return run_all_diff(p);
+            return run_all_diff(net_.vars.data() + p.begin, nullptr, p.end - p.begin);
     }
     return true;
 }
@@ -474,14 +621,13 @@ bool Refuter::run_knapsack(const Knapsack& s) {
     return need <= 0;
 }
 
-bool Refuter::run_all_diff(const Propagator& p) {
-    const std::size_t m = p.end - p.begin;
-    const VarIndex* vars = net_.vars.data() + p.begin;
-    Wide base = doms_[vars[0]].lo;
-    Wide top = doms_[vars[0]].hi;
+bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_t m) {
+    const auto off = [&](std::size_t i) { return offsets == nullptr ? Wide{0} : offsets[i]; };
+    Wide base = doms_[vars[0]].lo + off(0);
+    Wide top = doms_[vars[0]].hi + off(0);
     for (std::size_t i = 1; i < m; ++i) {
-        base = std::min<Wide>(base, doms_[vars[i]].lo);
-        top = std::max<Wide>(top, doms_[vars[i]].hi);
+        base = std::min<Wide>(base, doms_[vars[i]].lo + off(i));
+        top = std::max<Wide>(top, doms_[vars[i]].hi + off(i));
     }
     if (top - base + 1 > kAllDiffBits || m > kAllDiffPositions) {
         // Too wide for value sets: fixed values go from the others.
@@ -489,9 +635,9 @@ bool Refuter::run_all_diff(const Propagator& p) {
         for (std::size_t i = 0; i < m; ++i) {
             const Dom& d = doms_[vars[i]];
             if (d.lo != d.hi) continue;
-            const std::int64_t value = d.lo;
+            const Wide value = d.lo + off(i);
             for (std::size_t j = 0; j < m; ++j) {
-                if (j != i && !remove(vars[j], value)) return false;
+                if (j != i && !remove(vars[j], value - off(j))) return false;
             }
         }
         return true;
@@ -502,7 +648,8 @@ bool Refuter::run_all_diff(const Propagator& p) {
     std::uint64_t* before = masks_.data() + m * words;
     for (std::size_t i = 0; i < m; ++i) {
         for (std::size_t w = 0; w < words; ++w)
-            mask[i * words + w] = before[i * words + w] = window(vars[i], base + 64 * Wide(w));
+            mask[i * words + w] = before[i * words + w] =
+                window(vars[i], base + 64 * Wide(w) - off(i));
     }
     const auto count = [&](const std::uint64_t* s) {
         int n = 0;
@@ -611,7 +758,7 @@ bool Refuter::run_all_diff(const Propagator& p) {
     for (std::size_t i = 0; i < m; ++i) {
         for (std::size_t w = 0; w < words; ++w) {
             const std::uint64_t now = mask[i * words + w];
-            if (now != before[i * words + w] && !keep(vars[i], base + 64 * Wide(w), now))
+            if (now != before[i * words + w] && !keep(vars[i], base + 64 * Wide(w) - off(i), now))
                 return false;
         }
     }

@@ -98,9 +98,11 @@ class Refuter {
     bool run(std::uint32_t k);
     bool run_neq(VarIndex a, VarIndex b);
     bool run_linear(const Propagator& p);
-    bool run_all_diff(const Propagator& p);
+    // Values vars[i] + offsets[i] pairwise different (no offsets: 0).
+    bool run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_t m);
     bool run_knapsack(const Knapsack& s);
     void find_knapsacks(const std::vector<Domain>& root);
+    void find_cliques(const std::vector<Domain>& root);
 
     const Network& net_;
     unsigned rules_;
@@ -118,6 +120,13 @@ class Refuter {
     std::vector<char> queued_;
     std::uint32_t running_ = ~std::uint32_t{0};
     std::uint64_t runs_ = 0;
+
+    // Cliques of Neq over views x + offset, checked like AllDiffs; numbered after the propagators.
+    std::vector<VarIndex> clique_vars_;
+    std::vector<Wide> clique_offsets_;
+    std::vector<std::size_t> clique_begin_;
+    std::vector<std::size_t> clique_watch_begin_;  // by variable, into clique_watches_
+    std::vector<std::uint32_t> clique_watches_;
 
     std::vector<Knapsack> knapsacks_;
     std::vector<std::vector<std::uint32_t>> knapsacks_of_;  // by propagator
