@@ -7,6 +7,12 @@ Every answer is checked: a model must satisfy every constraint, and an
 repository root after building (the C++ counter tool is compiled here):
 
     python3 bench/cp.py [--quick] [--speed] [--instructions] [--source DIR] [--json FILE]
+    python3 bench/cp.py --record | --families [--json FILE]
+
+--record writes the answers, nodes and times of the module as it stands on
+the instance families (bench/results/cp_answers.json); --families runs them
+again, checks every answer against that record, and sets them beside
+CP-SAT with one worker and beside the recorded figures, per family.
 
 --speed runs only the search and convergence figures (queens 20-32, the 95
 Sudokus, a correlated knapsack, x + y = 10 and x - y = 4 at growing widths)
@@ -628,11 +634,86 @@ def record(json_path: Path) -> None:
     print(f"written: {json_path}")
 
 
+def families_run(json_path: Path, limit: float) -> None:
+    """Every family instance through the module (within `limit` seconds),
+    its answer checked against the one recorded before the refuter, nodes
+    from the counting tool, and CP-SAT with one worker in the same run."""
+    tool = build_stats_tool()
+    before = {r["name"]: r for r in json.loads(ANSWERS.read_text())}
+    peer = available("ortools")
+    rows = []
+    print(f"{'instance':30} {'status':6} {'nodes before':>12} {'nodes now':>10} {'before':>12} {'now':>12}"
+          f" {'CP-SAT':>12}")
+    for family, name, text in families():
+        old = before[name]
+        result, spent = limited_call(text, limit)
+        row = {"family": family, "name": name, "status": None, "seconds": None, "nodes": None,
+               "before_seconds": old["seconds"], "before_nodes": old["nodes"], "CP-SAT": None}
+        if result is not None:
+            model = list(result["model"].values()) if result["status"] == "SAT" else None
+            if model is not None:
+                check(text, model)
+            if old["status"] is not None:
+                assert (result["status"], model) == (old["status"], old["model"]), f"{name}: answer changed"
+            row["status"] = result["status"]
+            row["seconds"] = spent if spent >= 0.05 else per_call(text, 0.2)[1]
+            row["nodes"] = stats(tool, text, False)["nodes"]
+        if peer:
+            answers, took = timed_many("CP-SAT", [text], limit)
+            if answers and answers[0] != "skip":
+                if answers[0] is not None:
+                    check(text, answers[0])
+                if row["status"] is not None:
+                    assert (answers[0] is None) == (row["status"] == "UNSAT"), f"{name}: CP-SAT disagrees"
+                row["CP-SAT"] = took
+        rows.append(row)
+        print(f"{name:30} {row['status'] or '-':6} {str(old['nodes'] if old['nodes'] is not None else '-'):>12}"
+              f" {str(row['nodes'] if row['nodes'] is not None else '-'):>10} {fmt_s(old['seconds']):>12}"
+              f" {fmt_s(row['seconds']):>12} {fmt_s(row['CP-SAT']):>12}", flush=True)
+    json_path.parent.mkdir(parents=True, exist_ok=True)
+    json_path.write_text(json.dumps({"limit": limit, "rows": rows}, indent=0) + "\n")
+    print(f"written: {json_path}")
+    summary(rows, limit)
+
+
+def summary(rows: list, limit: float) -> None:
+    """Per family: instances answered before and now, summed times, CP-SAT;
+    the geometric-mean speed-up over the instances that took 10 ms or more
+    before (an instance without an answer before counts at the limit, so
+    its ratio is a lower bound)."""
+    print(f"\n{'family':16} {'answered before':>15} {'now':>5} {'time before':>12} {'now':>12} {'CP-SAT':>12}"
+          f" {'slower than CP-SAT':>18}")
+    ratios = []
+    for family in dict.fromkeys(r["family"] for r in rows):
+        rs = [r for r in rows if r["family"] == family]
+        both = [r for r in rs if r["before_seconds"] is not None and r["seconds"] is not None]
+        t_before = sum(r["before_seconds"] for r in both)
+        t_now = sum(r["seconds"] for r in both)
+        peers = [r["CP-SAT"] for r in rs if r["CP-SAT"] is not None]
+        slower = sum(1 for r in rs if r["CP-SAT"] is not None and (r["seconds"] is None or r["seconds"] > r["CP-SAT"]))
+        print(f"{family:16} {sum(r['before_seconds'] is not None for r in rs):>9}/{len(rs):<5}"
+              f" {sum(r['seconds'] is not None for r in rs):>5} {fmt_s(t_before):>12} {fmt_s(t_now):>12}"
+              f" {fmt_s(sum(peers) if peers else None):>12} {slower:>18}")
+        for r in rs:
+            old = r["before_seconds"] if r["before_seconds"] is not None else limit
+            if old >= 0.01 and r["seconds"] is not None:
+                ratios.append(old / r["seconds"])
+    if ratios:
+        import math
+        mean = math.exp(sum(math.log(x) for x in ratios) / len(ratios))
+        print(f"\ngeometric-mean speed-up over {len(ratios)} instances that took >= 10 ms before "
+              f"(and answer now): {mean:.1f}x")
+
+
 def main() -> None:
     if sys.argv[1:2] == ["--peer"]:
         run_peer(sys.argv[2], sys.argv[3])
         return
     quick = "--quick" in sys.argv
+    if "--families" in sys.argv:
+        families_run(Path(sys.argv[sys.argv.index("--json") + 1]) if "--json" in sys.argv
+                     else ROOT / "bench" / "results" / "cp_families.json", RECORD_LIMIT)
+        return
     if "--record" in sys.argv:
         record(Path(sys.argv[sys.argv.index("--json") + 1]) if "--json" in sys.argv else ANSWERS)
         return

@@ -27,8 +27,13 @@ int popcount(std::uint64_t w) {
 
 }  // namespace
 
-Refuter::Refuter(const Network& net, const std::vector<Domain>& root, unsigned rules)
-    : net_(net), rules_(rules), queued_(net.propagators.size(), 0) {
+Refuter::Refuter(const Network& net, unsigned rules) : net_(net), rules_(rules) {}
+
+// The rules that apply, found from the domains after the root propagation
+// (the store stays within them), so that a problem that the root decides
+// never pays for them.
+void Refuter::prepare(const std::vector<Domain>& root) {
+    queued_.assign(net_.propagators.size(), 0);
     if (rules_ == 0) return;
     if ((rules_ & kKnapsack) != 0) find_knapsacks(root);
     // Holes come only from Neq, AllDiff and the knapsack bound; without them
@@ -39,7 +44,7 @@ Refuter::Refuter(const Network& net, const std::vector<Domain>& root, unsigned r
             active_ = true;
     }
     if (!knapsacks_.empty()) active_ = true;
-    if ((rules_ & kMatching) != 0) find_cliques(root);
+    if (active_ && (rules_ & kMatching) != 0) find_cliques(root);
 }
 
 // Values that are pairwise unequal by Neq alone are all different too;
@@ -245,6 +250,8 @@ void Refuter::find_knapsacks(const std::vector<Domain>& root) {
 }
 
 bool Refuter::start(const std::vector<Domain>& domains) {
+    prepare(domains);
+    if (!active_) return true;
     doms_.assign(domains.size(), Dom{});
     bits_.clear();
     for (VarIndex x = 0; x < domains.size(); ++x) {

@@ -29,13 +29,14 @@ inline constexpr unsigned kAllRefuteRules = kForwardCheck | kMatching | kSumHole
 // support below the parent), and an undo restores it from its own trail.
 class Refuter {
   public:
-    Refuter(const Network& net, const std::vector<Domain>& root, unsigned rules);
+    Refuter(const Network& net, unsigned rules);
 
-    // Whether some rule can do more than the search's own propagation.
-    bool active() const { return active_; }
-
-    // The root: every variable from `domains`, every rule once.
+    // The root: every variable from `domains`, every rule once; false when
+    // that shows that there is no solution.
     bool start(const std::vector<Domain>& domains);
+    // After start: whether some rule can do more than the search's own
+    // propagation (if not, the store is not kept).
+    bool active() const { return active_; }
     // A new node: its first change of each variable is recorded.
     void open_node() { ++node_; }
     std::size_t mark() const { return trail_.size(); }
@@ -101,6 +102,7 @@ class Refuter {
     // Values vars[i] + offsets[i] pairwise different (no offsets: 0).
     bool run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_t m);
     bool run_knapsack(const Knapsack& s);
+    void prepare(const std::vector<Domain>& root);
     void find_knapsacks(const std::vector<Domain>& root);
     void find_cliques(const std::vector<Domain>& root);
 

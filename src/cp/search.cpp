@@ -12,8 +12,8 @@ std::optional<Assignment> CpSolver::search() {
     if (engine_.has_empty()) return std::nullopt;
     if (!propagate_all()) return std::nullopt;
     if (order_.empty()) return fixed_assignment();
+    if (!refuter_.start(engine_.domains())) return std::nullopt;
     const bool refuting = refuter_.active();
-    if (refuting && !refuter_.start(engine_.domains())) return std::nullopt;
 
     // One frame per open node: its branching variable, the next value to try
     // and the trail length that restores the node's domains. The value list

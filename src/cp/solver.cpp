@@ -6,7 +6,7 @@
 namespace nemox::cp {
 
 CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt, unsigned refute_rules)
-    : engine_(problem, interrupt), refuter_(engine_.net(), engine_.domains(), refute_rules) {
+    : engine_(problem, interrupt), refuter_(engine_.net(), refute_rules) {
     order_.reset(engine_.domains());
 }
 
