@@ -457,7 +457,7 @@ def available(module: str) -> bool:
 
 def build_stats_tool(source: Path = ROOT) -> Path:
     out = Path(tempfile.gettempdir()) / f"nemox_cp_stats_{abs(hash(str(source)))}"
-    sources = [ROOT / "bench" / "cp_stats.cpp", source / "tests" / "cpp" / "cp" / "oracle.cpp",
+    sources = [source / "bench" / "cp_stats.cpp", source / "tests" / "cpp" / "cp" / "oracle.cpp",
                source / "src" / "parser" / "cp_format.cpp"]
     sources += sorted((source / "src" / "cp").glob("*.cpp")) + sorted((source / "src" / "core").glob("*.cpp"))
     # The flags of the release build, so that counts match the module's code.

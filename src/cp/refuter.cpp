@@ -249,7 +249,7 @@ void Refuter::find_knapsacks(const std::vector<Domain>& root) {
     }
 }
 
-bool Refuter::start(const std::vector<Domain>& domains) {
+bool Refuter::start(const std::vector<Domain>& domains, bool full) {
     prepare(domains);
     if (!active_) return true;
     doms_.assign(domains.size(), Dom{});
@@ -272,7 +272,7 @@ bool Refuter::start(const std::vector<Domain>& domains) {
         queued_[k] = 1;
         queue_.push_back(k);
     }
-    return propagate();
+    return full ? propagate() : propagate(queued_.size());
 }
 
 void Refuter::undo_to(std::size_t mark) {
@@ -293,10 +293,10 @@ bool Refuter::narrow(VarIndex x, const Domain& d) {
     return raise(x, d.lo) && lower(x, d.hi);
 }
 
-bool Refuter::propagate() {
-    // Enough for every rule a few times over; stopping early only leaves
-    // values in, which proves nothing either way.
-    const std::uint64_t budget = runs_ + 64 + 4 * queued_.size();
+// Stopping after `budget` runs only leaves values in, which proves nothing
+// either way.
+bool Refuter::propagate(std::uint64_t budget) {
+    budget += runs_;
     bool ok = true;
     while (queue_head_ < queue_.size()) {
         const std::uint32_t k = queue_[queue_head_++];

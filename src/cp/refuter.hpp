@@ -31,9 +31,10 @@ class Refuter {
   public:
     Refuter(const Network& net, unsigned rules);
 
-    // The root: every variable from `domains`, every rule once; false when
-    // that shows that there is no solution.
-    bool start(const std::vector<Domain>& domains);
+    // The root: every variable from `domains`, then the rules to their
+    // fixpoint, or (not `full`) each rule once; false when that shows that
+    // there is no solution.
+    bool start(const std::vector<Domain>& domains, bool full);
     // After start: whether some rule can do more than the search's own
     // propagation (if not, the store is not kept).
     bool active() const { return active_; }
@@ -45,7 +46,8 @@ class Refuter {
     bool narrow(VarIndex x, const Domain& d);
     // Runs the rules woken since the last call; false: the node holds no
     // solution. Stops early (true) after a budget of runs per node.
-    bool propagate();
+    bool propagate() { return propagate(64 + 4 * queued_.size()); }
+    bool propagate(std::uint64_t budget);
 
     // The least value of x from v on, or x's hi + 1 when there is none.
     Wide next_value(VarIndex x, Wide v) const;

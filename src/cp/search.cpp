@@ -12,8 +12,12 @@ std::optional<Assignment> CpSolver::search() {
     if (engine_.has_empty()) return std::nullopt;
     if (!propagate_all()) return std::nullopt;
     if (order_.empty()) return fixed_assignment();
-    if (!refuter_.start(engine_.domains())) return std::nullopt;
-    const bool refuting = refuter_.active();
+    // The refuter closes a pigeonhole at the root at once; below, it pays
+    // only on searches that run long, so it joins the path after
+    // refute_after_ nodes (small models never wait for it).
+    if (!refuter_.start(engine_.domains(), refute_after_ == 0)) return std::nullopt;
+    bool refuting = refuter_.active() && refute_after_ == 0;
+    bool waiting = refuter_.active() && refute_after_ != 0;
 
     // One frame per open node: its branching variable, the next value to try
     // and the trail length that restores the node's domains. The value list
@@ -44,6 +48,23 @@ std::optional<Assignment> CpSolver::search() {
     while (!stack.empty()) {
         Frame& f = stack.back();
         undo_to(f.mark);
+        if (waiting && stats.nodes >= refute_after_) {
+            waiting = false;
+            refuting = true;
+            // The store, still at the root, follows the open frames down.
+            std::vector<std::size_t> marks;
+            for (const Frame& g : stack) marks.push_back(g.mark);
+            std::vector<std::size_t> refuter_marks;
+            const std::size_t open = join_path(marks, refuter_marks);
+            for (std::size_t k = 0; k < refuter_marks.size(); ++k)
+                stack[k].refuter_mark = refuter_marks[k];
+            if (open < stack.size()) {
+                // The child being searched below frame open - 1 holds nothing.
+                ++stats.refuted;
+                stack.resize(open);
+                continue;
+            }
+        }
         if (refuting) refuter_.undo_to(f.refuter_mark);
         if (f.done) {
             stack.pop_back();
@@ -116,6 +137,31 @@ bool CpSolver::refute_node(std::size_t mark) {
         if (!refuter_.narrow(x, engine_.domain(x))) return false;
     }
     return refuter_.propagate();
+}
+
+// The engine's trail holds the changes below each open frame, each entry
+// with the domain before it; a variable's domain after an entry is the one
+// its next entry saw, or its current one.
+std::size_t CpSolver::join_path(const std::vector<std::size_t>& marks,
+                                std::vector<std::size_t>& refuter_marks) {
+    const auto& trail = engine_.trail();
+    const std::size_t first = marks.front();
+    std::vector<Domain> after(trail.size() - first);
+    std::vector<Domain> later(engine_.domains());
+    for (std::size_t j = trail.size(); j-- > first;) {
+        after[j - first] = later[trail[j].var];
+        later[trail[j].var] = trail[j].old;
+    }
+    refuter_marks.assign(1, refuter_.mark());
+    for (std::size_t k = 1; k < marks.size(); ++k) {
+        refuter_.open_node();
+        bool ok = true;
+        for (std::size_t j = marks[k - 1]; j < marks[k] && ok; ++j)
+            ok = refuter_.narrow(trail[j].var, after[j - first]);
+        if (!ok || !refuter_.propagate()) return k;
+        refuter_marks.push_back(refuter_.mark());
+    }
+    return marks.size();
 }
 
 }  // namespace nemox::cp

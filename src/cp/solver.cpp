@@ -5,8 +5,11 @@
 
 namespace nemox::cp {
 
-CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt, unsigned refute_rules)
-    : engine_(problem, interrupt), refuter_(engine_.net(), refute_rules) {
+CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt, unsigned refute_rules,
+                   std::uint64_t refute_after)
+    : engine_(problem, interrupt),
+      refuter_(engine_.net(), refute_rules),
+      refute_after_(refute_after) {
     order_.reset(engine_.domains());
 }
 
@@ -41,8 +44,8 @@ void CpSolver::sync_order() {
 }
 
 SolverResult solve_cp(const CpProblem& problem, Interrupt interrupt, CpStats* stats,
-                      unsigned refute_rules) {
-    CpSolver solver(problem, interrupt, refute_rules);
+                      unsigned refute_rules, std::uint64_t refute_after) {
+    CpSolver solver(problem, interrupt, refute_rules, refute_after);
     std::optional<Assignment> found;
     try {
         if (solver.propagate_all()) {

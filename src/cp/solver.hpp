@@ -17,6 +17,9 @@
 
 namespace nemox::cp {
 
+// Nodes of the plain search before the refuter joins it.
+inline constexpr std::uint64_t kRefuteAfter = 256;
+
 // The search over one problem's engine: first-fail branching, values in
 // increasing order, depth first, undo by the engine's trail.
 //
@@ -38,8 +41,11 @@ namespace nemox::cp {
 // counts as one node.
 class CpSolver {
   public:
+    // The refuter follows the search from `refute_after` nodes on (0: from
+    // the root).
     explicit CpSolver(const CpProblem& problem, Interrupt interrupt = Interrupt(),
-                      unsigned refute_rules = kAllRefuteRules);
+                      unsigned refute_rules = kAllRefuteRules,
+                      std::uint64_t refute_after = kRefuteAfter);
 
     const std::vector<Domain>& domains() const { return engine_.domains(); }
     const std::vector<Propagator>& propagators() const { return engine_.net().propagators; }
@@ -63,9 +69,15 @@ class CpSolver {
     // The refuter narrowed to the domains changed since `mark` and run;
     // false when it shows that the node holds no solution.
     bool refute_node(std::size_t mark);
+    // Brings the refuter's store from the root down the open frames, whose
+    // trail marks are `marks`, noting its mark for each; the number of
+    // frames whose node it does not refute.
+    std::size_t join_path(const std::vector<std::size_t>& marks,
+                          std::vector<std::size_t>& refuter_marks);
 
     Engine engine_;
     Refuter refuter_;
+    std::uint64_t refute_after_;
     // In step with the domains of the trail's first synced_ entries.
     BranchOrder order_;
     std::size_t synced_ = 0;
@@ -73,6 +85,7 @@ class CpSolver {
 
 // Entry flow after parsing: build, propagate, search.
 SolverResult solve_cp(const CpProblem& problem, Interrupt interrupt = Interrupt(),
-                      CpStats* stats = nullptr, unsigned refute_rules = kAllRefuteRules);
+                      CpStats* stats = nullptr, unsigned refute_rules = kAllRefuteRules,
+                      std::uint64_t refute_after = kRefuteAfter);
 
 }  // namespace nemox::cp

@@ -212,6 +212,8 @@ void compare_one(const std::string& text, Tally& tally) {
     ++(expected->is_sat() ? tally.sat : tally.unsat);
     const SolverResult got = solve_cp(p);
     ASSERT_EQ(describe(got), describe(*expected)) << text;
+    const SolverResult from_root = solve_cp(p, Interrupt(), nullptr, kAllRefuteRules, 0);
+    ASSERT_EQ(describe(from_root), describe(*expected)) << text;
 }
 
 // Solves `p` with the oracle (within `budget` nodes) and with the solver and
@@ -232,7 +234,11 @@ bool search_agrees(const CpProblem& p, const std::string& text, std::uint64_t bu
     const SolverResult alone = solve_cp(p, Interrupt(), &plain, 0);
     EXPECT_EQ(describe(alone), describe(*expected)) << text;
     EXPECT_EQ(plain.nodes, oracle_nodes) << text;
-    const SolverResult got = solve_cp(p, Interrupt(), &stats);
+    CpStats late;
+    const SolverResult joined = solve_cp(p, Interrupt(), &late, kAllRefuteRules, 5);
+    EXPECT_EQ(describe(joined), describe(*expected)) << text;
+    EXPECT_LE(late.nodes, oracle_nodes) << text;
+    const SolverResult got = solve_cp(p, Interrupt(), &stats, kAllRefuteRules, 0);
     EXPECT_EQ(describe(got), describe(*expected)) << text;
     EXPECT_LE(stats.nodes, oracle_nodes) << text;
     return true;
@@ -757,11 +763,15 @@ TEST_P(CpRefuterFamilies, SameAnswersFromFewerNodes) {
             continue;
         }
         ++(expected->is_sat() ? tally.sat : tally.unsat);
-        CpStats stats;
-        const SolverResult got = solve_cp(parsed.value(), Interrupt(), &stats);
-        ASSERT_EQ(describe(got), describe(*expected)) << text;
-        ASSERT_LE(stats.nodes, oracle_nodes) << text;
-        if (stats.nodes < oracle_nodes) ++shortened;
+        // From the root, and joining the search after a few nodes.
+        for (const std::uint64_t after : {0, 3}) {
+            CpStats stats;
+            const SolverResult got =
+                solve_cp(parsed.value(), Interrupt(), &stats, kAllRefuteRules, after);
+            ASSERT_EQ(describe(got), describe(*expected)) << text;
+            ASSERT_LE(stats.nodes, oracle_nodes) << text;
+            if (after == 0 && stats.nodes < oracle_nodes) ++shortened;
+        }
     }
     EXPECT_GT(tally.sat, runs / 20);
     EXPECT_GT(tally.unsat, runs / 20);
