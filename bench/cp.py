@@ -7,6 +7,12 @@ Every answer is checked: a model must satisfy every constraint, and an
 repository root after building (the C++ counter tool is compiled here):
 
     python3 bench/cp.py [--quick] [--speed] [--instructions] [--source DIR] [--json FILE]
+    python3 bench/cp.py --record | --families [--json FILE]
+
+--record writes the answers, nodes and times of the module as it stands on
+the instance families (bench/results/cp_answers.json); --families runs them
+again, checks every answer against that record, and sets them beside
+CP-SAT with one worker and beside the recorded figures, per family.
 
 --speed runs only the search and convergence figures (queens 20-32, the 95
 Sudokus, a correlated knapsack, x + y = 10 and x - y = 4 at growing widths)
@@ -142,6 +148,138 @@ def free_bits(n: int) -> str:
 def permutation(n: int) -> str:
     """One allDiff over n variables of n values: n search nodes, each fixing one."""
     return "\n".join([f"var p{i} 0 {n - 1}" for i in range(n)] + ["allDiff " + " ".join(f"p{i}" for i in range(n))])
+
+
+def data_lines(name: str) -> list:
+    path = ROOT / "bench" / "data" / "cp" / name
+    return [line.strip() for line in path.read_text().splitlines() if line.strip() and not line.startswith(("#", "c "))]
+
+
+def magic_square(n: int) -> str:
+    """Values 1..n*n all different, every row, column and both diagonals summing alike."""
+    total = n * (n * n + 1) // 2
+    lines = [f"var m{i} 1 {n * n}" for i in range(n * n)]
+    lines.append("allDiff " + " ".join(f"m{i}" for i in range(n * n)))
+    groups = [[r * n + c for c in range(n)] for r in range(n)] + [[r * n + c for r in range(n)] for c in range(n)]
+    groups += [[i * n + i for i in range(n)], [i * n + n - 1 - i for i in range(n)]]
+    lines += ["linear " + " ".join(f"1 m{i}" for i in g) + f" {total} eq" for g in groups]
+    return "\n".join(lines)
+
+
+GOLOMB_OPTIMUM = {2: 1, 3: 3, 4: 6, 5: 11, 6: 17, 7: 25, 8: 34, 9: 44, 10: 55, 11: 72}
+
+
+def golomb(n: int, length: int) -> str:
+    """Marks 0 = x0 < x1 < ... < x(n-1) <= length, all pairwise differences distinct."""
+    lines = ["var x0 0 0"] + [f"var x{i} 1 {length}" for i in range(1, n)]
+    lines += [f"lt x{i} x{i + 1}" for i in range(n - 1)]
+    diffs = []
+    for i in range(n):
+        for j in range(i + 1, n):
+            lines += [f"var d{i}_{j} 1 {length}", f"linear 1 d{i}_{j} -1 x{j} 1 x{i} 0 eq"]
+            diffs.append(f"d{i}_{j}")
+    lines.append("allDiff " + " ".join(diffs))
+    return "\n".join(lines)
+
+
+def jobshops() -> dict:
+    """name -> (optimal makespan, jobs as [(machine, duration), ...])."""
+    shops, name = {}, None
+    for line in data_lines("jobshop.txt"):
+        t = line.split()
+        if t[0] == "instance":
+            name = t[1]
+            shops[name] = (int(t[2]), [])
+        else:
+            nums = list(map(int, t))
+            shops[name][1].append(list(zip(nums[0::2], nums[1::2])))
+    return shops
+
+
+def jobshop(jobs: list, horizon: int) -> str:
+    """Every operation ends by the horizon; jobs in order; one operation at a
+    time per machine, by an order variable and big-M sums."""
+    lines, ops = [], {}
+    for j, job in enumerate(jobs):
+        for k, (machine, dur) in enumerate(job):
+            lines.append(f"var s{j}_{k} 0 {horizon - dur}")
+            ops.setdefault(machine, []).append((f"s{j}_{k}", dur))
+            if k:
+                lines.append(f"le s{j}_{k - 1} s{j}_{k} {-job[k - 1][1]}")
+    for machine, on in sorted(ops.items()):
+        for a in range(len(on)):
+            for b in range(a + 1, len(on)):
+                (sa, da), (sb, db) = on[a], on[b]
+                o = f"o{sa}_{sb}"
+                lines.append(f"var {o} 0 1")  # 1: a before b
+                lines.append(f"linear 1 {sa} -1 {sb} {horizon} {o} {horizon - da} le")
+                lines.append(f"linear 1 {sb} -1 {sa} {-horizon} {o} {-db} le")
+    return "\n".join(lines)
+
+
+def colouring(name: str, colours: int) -> str:
+    lines, edges = [], set()
+    for line in data_lines(name):
+        t = line.split()
+        if t[0] == "p":
+            lines += [f"var c{i} 0 {colours - 1}" for i in range(1, int(t[2]) + 1)]
+        elif t[0] == "e":
+            a, b = sorted((int(t[1]), int(t[2])))
+            edges.add((a, b))
+    lines += [f"neq c{a} c{b}" for a, b in sorted(edges)]
+    return "\n".join(lines)
+
+
+CHROMATIC = {"myciel3.col": 4, "myciel4.col": 5, "myciel5.col": 6, "queen5_5.col": 5, "queen6_6.col": 7,
+             "queen7_7.col": 7, "queen8_8.col": 9}
+
+
+def cryptarithm(words: list, result: str) -> str:
+    """Letters to distinct digits, no leading zero, sum of the words = result."""
+    letters = sorted(set("".join(words) + result))
+    leading = {w[0] for w in words + [result]}
+    lines = [f"var {c} {1 if c in leading else 0} 9" for c in letters]
+    lines.append("allDiff " + " ".join(letters))
+    coeff = dict.fromkeys(letters, 0)
+    for w in words:
+        for i, c in enumerate(reversed(w)):
+            coeff[c] += 10**i
+    for i, c in enumerate(reversed(result)):
+        coeff[c] -= 10**i
+    lines.append("linear " + " ".join(f"{coeff[c]} {c}" for c in letters if coeff[c]) + " 0 eq")
+    return "\n".join(lines)
+
+
+CRYPTARITHMS = [(["SEND", "MORE"], "MONEY"), (["DONALD", "GERALD"], "ROBERT"),
+                (["CROSS", "ROADS"], "DANGER"), (["BASE", "BALL"], "GAMES")]
+
+
+def pigeonhole(n: int) -> str:
+    """n variables over n - 1 values, all different: no solution."""
+    return permutation(n).replace(f" 0 {n - 1}", f" 0 {n - 2}")
+
+
+def families() -> list:
+    """(family, instance name, text) of the benchmark families, in order."""
+    out = [("queens", f"queens {n}", queens(n)) for n in (8, 10, 12, 16, 20, 24, 28, 32, 37, 40, 45, 50, 60)]
+    for list_name, family in (("sudoku_easy50.txt", "sudoku easy50"), ("sudoku_top95.txt", "sudoku top95"),
+                              ("sudoku_hardest.txt", "sudoku hardest")):
+        path = "cp/" + list_name if list_name == "sudoku_easy50.txt" else list_name
+        out += [(family, f"{family} #{i}", sudoku(p)) for i, p in enumerate(sudoku_puzzles(path))]
+    out += [("magic", f"magic {n}", magic_square(n)) for n in range(3, 9)]
+    for n in range(4, 12):
+        out.append(("golomb", f"golomb {n} at {GOLOMB_OPTIMUM[n]}", golomb(n, GOLOMB_OPTIMUM[n])))
+        if n <= 9:
+            out.append(("golomb", f"golomb {n} at {GOLOMB_OPTIMUM[n] - 1}", golomb(n, GOLOMB_OPTIMUM[n] - 1)))
+    out += [("knapsack", f"knapsack {n}", knapsack(n, 7)) for n in (10, 20, 30, 40, 50, 60)]
+    for name, (best, jobs) in jobshops().items():
+        out += [("jobshop", f"{name} at {h}", jobshop(jobs, h)) for h in (best, best - 1)]
+    for name, k in CHROMATIC.items():
+        out.append(("colouring", f"{name[:-4]} {k} colours", colouring(name, k)))
+        out.append(("colouring", f"{name[:-4]} {k - 1} colours", colouring(name, k - 1)))
+    out += [("cryptarithm", "+".join(w) + "=" + r, cryptarithm(w, r)) for w, r in CRYPTARITHMS]
+    out += [("pigeonhole", f"pigeonhole {n}", pigeonhole(n)) for n in (8, 12, 20, 50)]
+    return out
 
 
 # ---- a tiny reader for the generated texts (names are unique here) ----------
@@ -319,7 +457,7 @@ def available(module: str) -> bool:
 
 def build_stats_tool(source: Path = ROOT) -> Path:
     out = Path(tempfile.gettempdir()) / f"nemox_cp_stats_{abs(hash(str(source)))}"
-    sources = [ROOT / "bench" / "cp_stats.cpp", source / "tests" / "cpp" / "cp" / "oracle.cpp",
+    sources = [source / "bench" / "cp_stats.cpp", source / "tests" / "cpp" / "cp" / "oracle.cpp",
                source / "src" / "parser" / "cp_format.cpp"]
     sources += sorted((source / "src" / "cp").glob("*.cpp")) + sorted((source / "src" / "core").glob("*.cpp"))
     # The flags of the release build, so that counts match the module's code.
@@ -468,11 +606,117 @@ def speed(quick: bool, counting: bool, source: Path, json_path: Path) -> None:
     print(f"written: {json_path}")
 
 
+RECORD_LIMIT = 10.0  # seconds per call when recording answers
+ANSWERS = ROOT / "bench" / "results" / "cp_answers.json"
+
+
+def record(json_path: Path) -> None:
+    """Answers (status and model), nodes and times of the module as it stands,
+    per family instance; instances without an answer within the limit are
+    kept with status null."""
+    tool = build_stats_tool()
+    rows = []
+    for family, name, text in families():
+        result, spent = limited_call(text, RECORD_LIMIT)
+        row = {"family": family, "name": name, "status": None, "model": None, "seconds": None, "nodes": None}
+        if result is not None:
+            if result["status"] == "SAT":
+                check(text, list(result["model"].values()))
+                row["model"] = list(result["model"].values())
+            row["status"] = result["status"]
+            row["seconds"] = spent if spent >= 0.05 else per_call(text, 0.2)[1]
+            row["nodes"] = stats(tool, text, False)["nodes"]
+        rows.append(row)
+        print(f"{name:32} {row['status'] or '-':6} {row['nodes'] if row['nodes'] is not None else '-':>10} "
+              f"{fmt_s(row['seconds'])}", flush=True)
+    json_path.parent.mkdir(parents=True, exist_ok=True)
+    json_path.write_text(json.dumps(rows, indent=0) + "\n")
+    print(f"written: {json_path}")
+
+
+def families_run(json_path: Path, limit: float) -> None:
+    """Every family instance through the module (within `limit` seconds),
+    its answer checked against the one recorded before the refuter, nodes
+    from the counting tool, and CP-SAT with one worker in the same run."""
+    tool = build_stats_tool()
+    before = {r["name"]: r for r in json.loads(ANSWERS.read_text())}
+    peer = available("ortools")
+    rows = []
+    print(f"{'instance':30} {'status':6} {'nodes before':>12} {'nodes now':>10} {'before':>12} {'now':>12}"
+          f" {'CP-SAT':>12}")
+    for family, name, text in families():
+        old = before[name]
+        result, spent = limited_call(text, limit)
+        row = {"family": family, "name": name, "status": None, "seconds": None, "nodes": None,
+               "before_seconds": old["seconds"], "before_nodes": old["nodes"], "CP-SAT": None}
+        if result is not None:
+            model = list(result["model"].values()) if result["status"] == "SAT" else None
+            if model is not None:
+                check(text, model)
+            if old["status"] is not None:
+                assert (result["status"], model) == (old["status"], old["model"]), f"{name}: answer changed"
+            row["status"] = result["status"]
+            row["seconds"] = spent if spent >= 0.05 else per_call(text, 0.2)[1]
+            row["nodes"] = stats(tool, text, False)["nodes"]
+        if peer:
+            answers, took = timed_many("CP-SAT", [text], limit)
+            if answers and answers[0] != "skip":
+                if answers[0] is not None:
+                    check(text, answers[0])
+                if row["status"] is not None:
+                    assert (answers[0] is None) == (row["status"] == "UNSAT"), f"{name}: CP-SAT disagrees"
+                row["CP-SAT"] = took
+        rows.append(row)
+        print(f"{name:30} {row['status'] or '-':6} {str(old['nodes'] if old['nodes'] is not None else '-'):>12}"
+              f" {str(row['nodes'] if row['nodes'] is not None else '-'):>10} {fmt_s(old['seconds']):>12}"
+              f" {fmt_s(row['seconds']):>12} {fmt_s(row['CP-SAT']):>12}", flush=True)
+    json_path.parent.mkdir(parents=True, exist_ok=True)
+    json_path.write_text(json.dumps({"limit": limit, "rows": rows}, indent=0) + "\n")
+    print(f"written: {json_path}")
+    summary(rows, limit)
+
+
+def summary(rows: list, limit: float) -> None:
+    """Per family: instances answered before and now, summed times, CP-SAT;
+    the geometric-mean speed-up over the instances that took 10 ms or more
+    before (an instance without an answer before counts at the limit, so
+    its ratio is a lower bound)."""
+    print(f"\n{'family':16} {'answered before':>15} {'now':>5} {'time before':>12} {'now':>12} {'CP-SAT':>12}"
+          f" {'slower than CP-SAT':>18}")
+    ratios = []
+    for family in dict.fromkeys(r["family"] for r in rows):
+        rs = [r for r in rows if r["family"] == family]
+        both = [r for r in rs if r["before_seconds"] is not None and r["seconds"] is not None]
+        t_before = sum(r["before_seconds"] for r in both)
+        t_now = sum(r["seconds"] for r in both)
+        peers = [r["CP-SAT"] for r in rs if r["CP-SAT"] is not None]
+        slower = sum(1 for r in rs if r["CP-SAT"] is not None and (r["seconds"] is None or r["seconds"] > r["CP-SAT"]))
+        print(f"{family:16} {sum(r['before_seconds'] is not None for r in rs):>9}/{len(rs):<5}"
+              f" {sum(r['seconds'] is not None for r in rs):>5} {fmt_s(t_before):>12} {fmt_s(t_now):>12}"
+              f" {fmt_s(sum(peers) if peers else None):>12} {slower:>18}")
+        for r in rs:
+            old = r["before_seconds"] if r["before_seconds"] is not None else limit
+            if old >= 0.01 and r["seconds"] is not None:
+                ratios.append(old / r["seconds"])
+    if ratios:
+        import math
+        mean = math.exp(sum(math.log(x) for x in ratios) / len(ratios))
+        print(f"\ngeometric-mean speed-up over {len(ratios)} instances that took >= 10 ms before "
+              f"(and answer now): {mean:.1f}x")
+
+
 def main() -> None:
     if sys.argv[1:2] == ["--peer"]:
         run_peer(sys.argv[2], sys.argv[3])
         return
     quick = "--quick" in sys.argv
+    if "--families" in sys.argv:
+        families_run(Path(sys.argv[sys.argv.index("--json") + 1]) if "--json" in sys.argv
+                     else ROOT / "bench" / "results" / "cp_families.json", RECORD_LIMIT)
+        return
+    if "--record" in sys.argv:
+        record(Path(sys.argv[sys.argv.index("--json") + 1]) if "--json" in sys.argv else ANSWERS)
+        return
     if "--speed" in sys.argv:
         source = Path(sys.argv[sys.argv.index("--source") + 1]) if "--source" in sys.argv else ROOT
         json_path = (Path(sys.argv[sys.argv.index("--json") + 1]) if "--json" in sys.argv

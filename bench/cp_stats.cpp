@@ -1,9 +1,11 @@
 // Runs one CP text through the solver and, on request, through the plain
 // oracle of the tests; prints counts and times as one line of JSON.
+// --rules N limits the refuter to the rules of the bits N (0: none).
 // Built and driven by bench/cp.py.
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -32,7 +34,13 @@ int main(int argc, char** argv) {
     std::stringstream buf;
     buf << in.rdbuf();
     const std::string text = buf.str();
-    const bool with_oracle = argc > 2 && std::strcmp(argv[2], "--oracle") == 0;
+    bool with_oracle = false;
+    unsigned rules = cp::kAllRefuteRules;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--oracle") == 0) with_oracle = true;
+        if (std::strcmp(argv[i], "--rules") == 0 && i + 1 < argc)
+            rules = static_cast<unsigned>(std::atoi(argv[++i]));
+    }
 
     auto t0 = std::chrono::steady_clock::now();
     auto parsed = parser::parse_cp(text);
@@ -41,11 +49,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     cp::CpStats stats;
-    const SolverResult mine = cp::solve_cp(parsed.value(), Interrupt(), &stats);
+    const SolverResult mine = cp::solve_cp(parsed.value(), Interrupt(), &stats, rules);
     const double mine_s = seconds_since(t0);
-    std::printf("{\"status\": \"%s\", \"nodes\": %llu, \"runs\": %llu, \"seconds\": %.6f",
-                mine.status_word(), static_cast<unsigned long long>(stats.nodes),
-                static_cast<unsigned long long>(stats.propagator_runs), mine_s);
+    std::printf(
+        "{\"status\": \"%s\", \"nodes\": %llu, \"refuted\": %llu, \"runs\": %llu, "
+        "\"seconds\": %.6f, \"model\": \"%s\"",
+        mine.status_word(), static_cast<unsigned long long>(stats.nodes),
+        static_cast<unsigned long long>(stats.refuted),
+        static_cast<unsigned long long>(stats.propagator_runs), mine_s,
+        mine.is_sat() ? mine.assignment().text().c_str() : "");
     if (with_oracle) {
         t0 = std::chrono::steady_clock::now();
         const auto op = cp::oracle::parse(text);

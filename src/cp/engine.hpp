@@ -16,6 +16,7 @@ namespace nemox::cp {
 struct CpStats {
     std::uint64_t nodes = 0;            // values tried by the search
     std::uint64_t failures = 0;         // of them, those that failed in propagation
+    std::uint64_t refuted = 0;          // of those, the ones that only the refuter closed
     std::uint64_t propagator_runs = 0;  // applications of one propagator
 };
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -11,6 +12,12 @@ std::optional<Assignment> CpSolver::search() {
     if (engine_.has_empty()) return std::nullopt;
     if (!propagate_all()) return std::nullopt;
     if (order_.empty()) return fixed_assignment();
+    // The refuter closes a pigeonhole at the root at once; below, it pays
+    // only on searches that run long, so it joins the path after
+    // refute_after_ nodes (small models never wait for it).
+    if (!refuter_.start(engine_.domains(), refute_after_ == 0)) return std::nullopt;
+    bool refuting = refuter_.active() && refute_after_ == 0;
+    bool waiting = refuter_.active() && refute_after_ != 0;
 
     // One frame per open node: its branching variable, the next value to try
     // and the trail length that restores the node's domains. The value list
@@ -23,6 +30,7 @@ std::optional<Assignment> CpSolver::search() {
         std::int64_t next;
         std::int64_t last;
         std::size_t mark;
+        std::size_t refuter_mark;
         bool done;
         std::uint32_t failures = 0;  // values in a row that failed in propagation
         Wide retry_at;               // the next value at which to look for a run
@@ -33,17 +41,52 @@ std::optional<Assignment> CpSolver::search() {
     const auto open_node = [&] {
         const VarIndex x = order_.top();
         const Domain d = engine_.domain(x);
-        stack.push_back(Frame{x, d.lo, d.hi, engine_.trail().size(), false, 0, d.lo});
+        stack.push_back(
+            Frame{x, d.lo, d.hi, engine_.trail().size(), refuter_.mark(), false, 0, d.lo});
     };
     open_node();
     while (!stack.empty()) {
         Frame& f = stack.back();
         undo_to(f.mark);
+        if (waiting && stats.nodes >= refute_after_) {
+            waiting = false;
+            refuting = true;
+            // The store, still at the root, follows the open frames down.
+            std::vector<std::size_t> marks;
+            for (const Frame& g : stack) marks.push_back(g.mark);
+            std::vector<std::size_t> refuter_marks;
+            const std::size_t open = join_path(marks, refuter_marks);
+            for (std::size_t k = 0; k < refuter_marks.size(); ++k)
+                stack[k].refuter_mark = refuter_marks[k];
+            if (open < stack.size()) {
+                // The child being searched below frame open - 1 holds nothing.
+                ++stats.refuted;
+                stack.resize(open);
+                continue;
+            }
+        }
+        if (refuting) refuter_.undo_to(f.refuter_mark);
         if (f.done) {
             stack.pop_back();
             continue;
         }
         const VarIndex x = f.var;
+        if (refuting) {
+            // Values the refuter removed at this node each close at once.
+            const Wide next = refuter_.next_value(x, f.next);
+            if (next > f.next) {
+                const auto closed =
+                    static_cast<std::uint64_t>(std::min<Wide>(next, Wide{f.last} + 1) - f.next);
+                stats.nodes += closed;
+                stats.failures += closed;
+                stats.refuted += closed;
+                if (next > f.last) {
+                    stack.pop_back();
+                    continue;
+                }
+                f.next = static_cast<std::int64_t>(next);
+            }
+        }
         if (f.failures >= 2 && f.next >= f.retry_at && Wide{f.last} - f.next >= 16) {
             const Wide passed = engine_.failing_run(x, f.next, f.last);
             if (passed == 0) {
@@ -67,6 +110,7 @@ std::optional<Assignment> CpSolver::search() {
         }
         ++stats.nodes;
         engine_.open_node();
+        refuter_.open_node();
         engine_.interrupt().poll(1, stats.nodes);
         engine_.assign(x, v);
         if (!engine_.propagate()) {
@@ -75,11 +119,49 @@ std::optional<Assignment> CpSolver::search() {
             continue;
         }
         f.failures = 0;
+        if (refuting && !refute_node(f.mark)) {
+            ++stats.failures;
+            ++stats.refuted;
+            continue;
+        }
         sync_order();
         if (order_.empty()) return fixed_assignment();
         open_node();
     }
     return std::nullopt;
+}
+
+bool CpSolver::refute_node(std::size_t mark) {
+    for (std::size_t i = mark; i < engine_.trail().size(); ++i) {
+        const VarIndex x = engine_.trail()[i].var;
+        if (!refuter_.narrow(x, engine_.domain(x))) return false;
+    }
+    return refuter_.propagate();
+}
+
+// The engine's trail holds the changes below each open frame, each entry
+// with the domain before it; a variable's domain after an entry is the one
+// its next entry saw, or its current one.
+std::size_t CpSolver::join_path(const std::vector<std::size_t>& marks,
+                                std::vector<std::size_t>& refuter_marks) {
+    const auto& trail = engine_.trail();
+    const std::size_t first = marks.front();
+    std::vector<Domain> after(trail.size() - first);
+    std::vector<Domain> later(engine_.domains());
+    for (std::size_t j = trail.size(); j-- > first;) {
+        after[j - first] = later[trail[j].var];
+        later[trail[j].var] = trail[j].old;
+    }
+    refuter_marks.assign(1, refuter_.mark());
+    for (std::size_t k = 1; k < marks.size(); ++k) {
+        refuter_.open_node();
+        bool ok = true;
+        for (std::size_t j = marks[k - 1]; j < marks[k] && ok; ++j)
+            ok = refuter_.narrow(trail[j].var, after[j - first]);
+        if (!ok || !refuter_.propagate()) return k;
+        refuter_marks.push_back(refuter_.mark());
+    }
+    return marks.size();
 }
 
 }  // namespace nemox::cp

@@ -5,7 +5,11 @@
 
 namespace nemox::cp {
 
-CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt) : engine_(problem, interrupt) {
+CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt, unsigned refute_rules,
+                   std::uint64_t refute_after)
+    : engine_(problem, interrupt),
+      refuter_(engine_.net(), refute_rules),
+      refute_after_(refute_after) {
     order_.reset(engine_.domains());
 }
 
@@ -39,8 +43,9 @@ void CpSolver::sync_order() {
     synced_ = engine_.trail().size();
 }
 
-SolverResult solve_cp(const CpProblem& problem, Interrupt interrupt, CpStats* stats) {
-    CpSolver solver(problem, interrupt);
+SolverResult solve_cp(const CpProblem& problem, Interrupt interrupt, CpStats* stats,
+                      unsigned refute_rules, std::uint64_t refute_after) {
+    CpSolver solver(problem, interrupt, refute_rules, refute_after);
     std::optional<Assignment> found;
     try {
         if (solver.propagate_all()) {

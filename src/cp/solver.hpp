@@ -13,14 +13,39 @@
 #include "cp/engine.hpp"
 #include "cp/model.hpp"
 #include "cp/propagator.hpp"
+#include "cp/refuter.hpp"
 
 namespace nemox::cp {
 
+// Nodes of the plain search before the refuter joins it.
+inline constexpr std::uint64_t kRefuteAfter = 256;
+
 // The search over one problem's engine: first-fail branching, values in
 // increasing order, depth first, undo by the engine's trail.
+//
+// What it must reproduce, step for step: the first solution of the plain
+// depth-first search over interval domains, in which every node propagates
+// the rules of rules.hpp to their fixpoint, branches on the unfixed variable
+// of fewest values (ties to the lowest index) and tries its values upwards;
+// or no solution. The branching variable and its values come from those
+// domains only, so the order in which subtrees are visited is fixed by them.
+//
+// What may differ: how a subtree without a solution is found to be empty.
+// The refuter (refuter.hpp) keeps a stronger store beside the domains and may
+// close a node whose subtree it proves empty; the plain search would have
+// visited that subtree, found nothing and gone on to the next value, so the
+// first solution, or its absence, is the same. It never writes the domains
+// the search branches on: a narrower domain there would change the order.
+// A run of values that the engine's probe shows to fail is passed over for
+// the same reason. Only the node count falls; a value closed that way still
+// counts as one node.
 class CpSolver {
   public:
-    explicit CpSolver(const CpProblem& problem, Interrupt interrupt = Interrupt());
+    // The refuter follows the search from `refute_after` nodes on (0: from
+    // the root).
+    explicit CpSolver(const CpProblem& problem, Interrupt interrupt = Interrupt(),
+                      unsigned refute_rules = kAllRefuteRules,
+                      std::uint64_t refute_after = kRefuteAfter);
 
     const std::vector<Domain>& domains() const { return engine_.domains(); }
     const std::vector<Propagator>& propagators() const { return engine_.net().propagators; }
@@ -41,8 +66,18 @@ class CpSolver {
     // since the last sync; a failed node is undone before it would count.
     void sync_order();
     void undo_to(std::size_t mark);
+    // The refuter narrowed to the domains changed since `mark` and run;
+    // false when it shows that the node holds no solution.
+    bool refute_node(std::size_t mark);
+    // Brings the refuter's store from the root down the open frames, whose
+    // trail marks are `marks`, noting its mark for each; the number of
+    // frames whose node it does not refute.
+    std::size_t join_path(const std::vector<std::size_t>& marks,
+                          std::vector<std::size_t>& refuter_marks);
 
     Engine engine_;
+    Refuter refuter_;
+    std::uint64_t refute_after_;
     // In step with the domains of the trail's first synced_ entries.
     BranchOrder order_;
     std::size_t synced_ = 0;
@@ -50,6 +85,7 @@ class CpSolver {
 
 // Entry flow after parsing: build, propagate, search.
 SolverResult solve_cp(const CpProblem& problem, Interrupt interrupt = Interrupt(),
-                      CpStats* stats = nullptr);
+                      CpStats* stats = nullptr, unsigned refute_rules = kAllRefuteRules,
+                      std::uint64_t refute_after = kRefuteAfter);
 
 }  // namespace nemox::cp

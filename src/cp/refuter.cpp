@@ -1,0 +1,775 @@
+#include "cp/refuter.hpp"
+
+#include <algorithm>
+#include <map>
+
+namespace nemox::cp {
+
+namespace {
+
+// Domains up to this many values keep their holes, a bit each.
+constexpr Wide kMaxBits = 2048;
+// An AllDiff is checked by its values when they span at most this many.
+constexpr Wide kAllDiffBits = 256;
+constexpr std::size_t kAllDiffPositions = 256;
+// floor_div by -1 would overflow here.
+constexpr Wide kLeast = -(((Wide{1} << 126) - 1) * 2) - 2;
+
+// Bits lo..hi of a word, 0 <= lo <= hi <= 63.
+std::uint64_t bit_range(Wide lo, Wide hi) {
+    const std::uint64_t upto = hi == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << (hi + 1)) - 1;
+    return upto & (~std::uint64_t{0} << lo);
+}
+
+int popcount(std::uint64_t w) {
+    return __builtin_popcountll(w);
+}
+
+}  // namespace
+
+Refuter::Refuter(const Network& net, unsigned rules) : net_(net), rules_(rules) {}
+
+// The rules that apply, found from the domains after the root propagation
+// (the store stays within them), so that a problem that the root decides
+// never pays for them.
+void Refuter::prepare(const std::vector<Domain>& root) {
+    queued_.assign(net_.propagators.size(), 0);
+    if (rules_ == 0) return;
+    if ((rules_ & kKnapsack) != 0) find_knapsacks(root);
+    // Holes come only from Neq, AllDiff and the knapsack bound; without them
+    // the store would repeat the search's own bounds.
+    for (const Propagator& p : net_.propagators) {
+        if (p.kind == PropKind::Neq && (rules_ & kForwardCheck) != 0) active_ = true;
+        if (p.kind == PropKind::AllDiff && (rules_ & (kForwardCheck | kMatching)) != 0)
+            active_ = true;
+    }
+    if (!knapsacks_.empty()) active_ = true;
+    if (active_ && (rules_ & kMatching) != 0) find_cliques(root);
+}
+
+// Values that are pairwise unequal by Neq alone are all different too;
+// checked as one, they get the matching that pairs of them never see. A Neq
+// may meet a variable defined as another plus a constant (u = q + k, a unit
+// sum), so it is read as one between views: x + a != y + b. A clique of
+// views is grown from each pair that no earlier clique covers, taking of
+// each later variable the view that keeps the most candidates open.
+void Refuter::find_cliques(const std::vector<Domain>& root) {
+    const std::size_t n = root.size();
+    const auto small = [&](VarIndex x) { return Wide{root[x].hi} - root[x].lo < kAllDiffBits; };
+    // u = base + offset, from the first unit sum that defines u by an
+    // earlier variable.
+    std::vector<VarIndex> base(n);
+    std::vector<Wide> shift(n, 0);
+    for (VarIndex x = 0; x < n; ++x) base[x] = x;
+    for (const Propagator& p : net_.propagators) {
+        if (p.kind != PropKind::Linear || !p.unit_pair || p.rel != LinearRel::Eq) continue;
+        const std::int64_t c0 = net_.coeffs[p.begin];
+        if (c0 == net_.coeffs[p.begin + 1]) continue;
+        VarIndex u = net_.vars[p.begin];
+        VarIndex q = net_.vars[p.begin + 1];
+        Wide k = Wide{p.constant} * c0;  // u - q = k
+        if (u < q) {
+            std::swap(u, q);
+            k = -k;
+        }
+        if (base[u] == u && base[q] == q && small(q)) {
+            base[u] = q;
+            shift[u] = k;
+        }
+    }
+    struct Edge {
+        VarIndex x, y;  // x < y: x != y + d
+        Wide d;
+        bool operator<(const Edge& o) const {
+            return x != o.x ? x < o.x : (y != o.y ? y < o.y : d < o.d);
+        }
+        bool operator==(const Edge& o) const { return x == o.x && y == o.y && d == o.d; }
+    };
+    std::vector<Edge> edges;
+    for (const Propagator& p : net_.propagators) {
+        if (p.kind != PropKind::Neq) continue;
+        const VarIndex a = net_.vars[p.begin];
+        const VarIndex b = net_.vars[p.begin + 1];
+        VarIndex x = base[a];
+        VarIndex y = base[b];
+        if (x == y || !small(x) || !small(y)) continue;
+        // x + sa != y + sb
+        Wide d = shift[b] - shift[a];
+        if (x > y) {
+            std::swap(x, y);
+            d = -d;
+        }
+        edges.push_back(Edge{x, y, d});
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    const auto find = [&](VarIndex x, Wide ox, VarIndex y, Wide oy) -> std::ptrdiff_t {
+        // x + ox != y + oy
+        Edge e = x < y ? Edge{x, y, oy - ox} : Edge{y, x, ox - oy};
+        const auto it = std::lower_bound(edges.begin(), edges.end(), e);
+        return it != edges.end() && *it == e ? it - edges.begin() : -1;
+    };
+    std::vector<char> covered(edges.size(), 0);
+    std::vector<std::pair<VarIndex, Wide>> members;
+    std::vector<std::pair<VarIndex, Wide>> open;
+    clique_begin_.push_back(0);
+    for (std::size_t s = 0; s < edges.size() && clique_begin_.size() <= n; ++s) {
+        if (covered[s] != 0) continue;
+        const VarIndex x = edges[s].x;
+        members.assign({{x, 0}, {edges[s].y, edges[s].d}});
+        // The views of later variables that x's pairs offer.
+        open.clear();
+        for (std::size_t e = s + 1; e < edges.size() && edges[e].x == x; ++e) {
+            if (edges[e].y != edges[s].y) open.emplace_back(edges[e].y, edges[e].d);
+        }
+        const auto fits = [&](const std::pair<VarIndex, Wide>& v) {
+            for (std::size_t i = 1; i < members.size(); ++i) {
+                if (members[i].first == v.first ||
+                    find(members[i].first, members[i].second, v.first, v.second) < 0)
+                    return false;
+            }
+            return true;
+        };
+        std::erase_if(open, [&](const auto& v) { return !fits(v); });
+        while (!open.empty() && members.size() < kAllDiffPositions) {
+            // Among the views of the lowest open variable, the one that
+            // leaves the most views open.
+            const VarIndex z = open.front().first;
+            std::size_t best = 0;
+            std::ptrdiff_t best_left = -1;
+            for (std::size_t i = 0; i < open.size() && open[i].first == z; ++i) {
+                std::ptrdiff_t left = 0;
+                for (const auto& v : open) {
+                    if (v.first != z && find(z, open[i].second, v.first, v.second) >= 0) ++left;
+                }
+                if (left > best_left) {
+                    best_left = left;
+                    best = i;
+                }
+            }
+            const std::pair<VarIndex, Wide> chosen = open[best];
+            members.push_back(chosen);
+            std::erase_if(open, [&](const auto& v) {
+                return v.first == z || find(z, chosen.second, v.first, v.second) < 0;
+            });
+        }
+        if (members.size() < 3) continue;
+        for (std::size_t i = 0; i < members.size(); ++i) {
+            for (std::size_t j = i + 1; j < members.size(); ++j) {
+                const std::ptrdiff_t e =
+                    find(members[i].first, members[i].second, members[j].first, members[j].second);
+                if (e >= 0) covered[static_cast<std::size_t>(e)] = 1;
+            }
+            clique_vars_.push_back(members[i].first);
+            clique_offsets_.push_back(members[i].second);
+        }
+        clique_begin_.push_back(clique_vars_.size());
+    }
+    const std::size_t count = clique_begin_.size() - 1;
+    if (count == 0) return;
+    const auto first = static_cast<std::uint32_t>(net_.propagators.size());
+    clique_watch_begin_.assign(n + 1, 0);
+    for (const VarIndex x : clique_vars_) ++clique_watch_begin_[x + 1];
+    for (std::size_t x = 0; x < n; ++x) clique_watch_begin_[x + 1] += clique_watch_begin_[x];
+    clique_watches_.resize(clique_vars_.size());
+    std::vector<std::size_t> fill(clique_watch_begin_.begin(), clique_watch_begin_.end() - 1);
+    for (std::size_t c = 0; c < count; ++c) {
+        for (std::size_t i = clique_begin_[c]; i < clique_begin_[c + 1]; ++i)
+            clique_watches_[fill[clique_vars_[i]]++] = first + static_cast<std::uint32_t>(c);
+    }
+    queued_.resize(net_.propagators.size() + count, 0);
+}
+
+// Pairs of sums over the same 0/1 variables, one bounding nonnegative
+// weights from above and one nonnegative values from below.
+void Refuter::find_knapsacks(const std::vector<Domain>& root) {
+    struct Form {
+        std::uint32_t k;
+        bool negate;
+    };
+    std::map<std::vector<VarIndex>, std::pair<std::vector<Form>, std::vector<Form>>> by_vars;
+    for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) {
+        const Propagator& p = net_.propagators[k];
+        if (p.kind != PropKind::Linear || p.big_begin != p.end || p.end - p.begin < 2) continue;
+        bool binary = true;
+        bool pos = true;
+        bool neg = true;
+        for (std::size_t i = p.begin; i < p.end; ++i) {
+            const Domain d = root[net_.vars[i]];
+            binary = binary && d.lo >= 0 && d.hi <= 1;
+            pos = pos && net_.coeffs[i] > 0;
+            neg = neg && net_.coeffs[i] < 0;
+        }
+        if (!binary || (!pos && !neg)) continue;
+        std::vector<VarIndex> vars(net_.vars.begin() + static_cast<std::ptrdiff_t>(p.begin),
+                                   net_.vars.begin() + static_cast<std::ptrdiff_t>(p.end));
+        std::sort(vars.begin(), vars.end());
+        auto& [caps, needs] = by_vars[vars];
+        // sum c x <= rhs with c > 0 bounds weights; sum c x >= rhs bounds values.
+        const bool le = p.rel != LinearRel::Ge;
+        const bool ge = p.rel != LinearRel::Le;
+        if ((le && pos) || (ge && neg)) caps.push_back(Form{k, neg});
+        if ((ge && pos) || (le && neg)) needs.push_back(Form{k, neg});
+    }
+    knapsacks_of_.assign(net_.propagators.size(), {});
+    for (const auto& [vars, forms] : by_vars) {
+        for (const Form& cap : forms.first) {
+            for (const Form& need : forms.second) {
+                if (cap.k == need.k) continue;
+                const Propagator& pc = net_.propagators[cap.k];
+                const Propagator& pv = net_.propagators[need.k];
+                Knapsack s{cap.k,
+                           need.k,
+                           cap.negate ? -Wide{pc.constant} : Wide{pc.constant},
+                           need.negate ? -Wide{pv.constant} : Wide{pv.constant},
+                           {},
+                           {},
+                           {}};
+                std::map<VarIndex, std::int64_t> value;
+                for (std::size_t i = pv.begin; i < pv.end; ++i)
+                    value[net_.vars[i]] = need.negate ? -net_.coeffs[i] : net_.coeffs[i];
+                std::vector<std::pair<std::int64_t, VarIndex>> items;
+                for (std::size_t i = pc.begin; i < pc.end; ++i)
+                    items.emplace_back(cap.negate ? -net_.coeffs[i] : net_.coeffs[i], net_.vars[i]);
+                // Best value per weight first.
+                std::sort(items.begin(), items.end(), [&](const auto& a, const auto& b) {
+                    return Wide{value[a.second]} * b.first > Wide{value[b.second]} * a.first;
+                });
+                for (const auto& [w, x] : items) {
+                    s.items.push_back(x);
+                    s.weight.push_back(w);
+                    s.value.push_back(value[x]);
+                }
+                const auto at = static_cast<std::uint32_t>(knapsacks_.size());
+                knapsacks_of_[cap.k].push_back(at);
+                knapsacks_of_[need.k].push_back(at);
+                knapsacks_.push_back(std::move(s));
+            }
+        }
+    }
+}
+
+bool Refuter::start(const std::vector<Domain>& domains, bool full) {
+    prepare(domains);
+    if (!active_) return true;
+    doms_.assign(domains.size(), Dom{});
+    bits_.clear();
+    for (VarIndex x = 0; x < domains.size(); ++x) {
+        Dom& d = doms_[x];
+        d.lo = domains[x].lo;
+        d.hi = domains[x].hi;
+        const Wide width = Wide{d.hi} - d.lo + 1;
+        if (width <= 1 || width > kMaxBits) continue;
+        d.base = d.lo;
+        d.at = static_cast<std::uint32_t>(bits_.size());
+        d.words = static_cast<std::uint32_t>((width + 63) / 64);
+        bits_.resize(bits_.size() + d.words, ~std::uint64_t{0});
+    }
+    stamp_.assign(domains.size(), 0);
+    trail_.clear();
+    saved_bits_.clear();
+    for (std::uint32_t k = 0; k < queued_.size(); ++k) {
+        queued_[k] = 1;
+        queue_.push_back(k);
+    }
+    return full ? propagate() : propagate(queued_.size());
+}
+
+void Refuter::undo_to(std::size_t mark) {
+    while (trail_.size() > mark) {
+        const Saved& s = trail_.back();
+        Dom& d = doms_[s.x];
+        d.lo = s.lo;
+        d.hi = s.hi;
+        std::copy(saved_bits_.begin() + static_cast<std::ptrdiff_t>(s.bits_at),
+                  saved_bits_.begin() + static_cast<std::ptrdiff_t>(s.bits_at + d.words),
+                  bits_.begin() + d.at);
+        saved_bits_.resize(s.bits_at);
+        trail_.pop_back();
+    }
+}
+
+bool Refuter::narrow(VarIndex x, const Domain& d) {
+    return raise(x, d.lo) && lower(x, d.hi);
+}
+
+// Stopping after `budget` runs only leaves values in, which proves nothing
+// either way.
+bool Refuter::propagate(std::uint64_t budget) {
+    budget += runs_;
+    bool ok = true;
+    while (queue_head_ < queue_.size()) {
+        const std::uint32_t k = queue_[queue_head_++];
+        queued_[k] = 0;
+        if (runs_ >= budget) continue;
+        ++runs_;
+        running_ = k;
+        if (!run(k)) {
+            ok = false;
+            break;
+        }
+    }
+    for (std::size_t i = queue_head_; i < queue_.size(); ++i) queued_[queue_[i]] = 0;
+    queue_.clear();
+    queue_head_ = 0;
+    running_ = ~std::uint32_t{0};
+    return ok;
+}
+
+// ---- the store ----------------------------------------------------------
+
+std::uint64_t Refuter::word(const Dom& d, Wide q) const {
+    return q < 0 || q >= d.words ? 0 : bits_[d.at + static_cast<std::size_t>(q)];
+}
+
+std::uint64_t Refuter::window(VarIndex x, Wide v0) const {
+    const Dom& d = doms_[x];
+    const Wide lo = std::max<Wide>(d.lo, v0);
+    const Wide hi = std::min<Wide>(d.hi, v0 + 63);
+    if (lo > hi) return 0;
+    const std::uint64_t range = bit_range(lo - v0, hi - v0);
+    if (d.words == 0) return range;
+    const Wide o = v0 - d.base;
+    const Wide q = floor_div(o, 64);
+    const int r = static_cast<int>(o - 64 * q);
+    std::uint64_t w = word(d, q) >> r;
+    if (r != 0) w |= word(d, q + 1) << (64 - r);
+    return w & range;
+}
+
+bool Refuter::contains(VarIndex x, Wide v) const {
+    const Dom& d = doms_[x];
+    if (v < d.lo || v > d.hi) return false;
+    if (d.words == 0) return true;
+    const auto o = static_cast<std::size_t>(v - d.base);
+    return ((bits_[d.at + o / 64] >> (o % 64)) & 1) != 0;
+}
+
+Wide Refuter::next_value(VarIndex x, Wide v) const {
+    const Dom& d = doms_[x];
+    if (v < d.lo) v = d.lo;
+    if (v > d.hi) return Wide{d.hi} + 1;
+    if (d.words == 0) return v;
+    // hi is held, so the scan ends by it.
+    auto o = static_cast<std::size_t>(v - d.base);
+    std::size_t q = o / 64;
+    std::uint64_t w = bits_[d.at + q] & (~std::uint64_t{0} << (o % 64));
+    while (w == 0) w = bits_[d.at + ++q];
+    return d.base + static_cast<Wide>(q * 64 + static_cast<std::size_t>(__builtin_ctzll(w)));
+}
+
+Wide Refuter::prev_value(VarIndex x, Wide v) const {
+    const Dom& d = doms_[x];
+    if (v > d.hi) v = d.hi;
+    if (v < d.lo) return Wide{d.lo} - 1;
+    if (d.words == 0) return v;
+    auto o = static_cast<std::size_t>(v - d.base);
+    std::size_t q = o / 64;
+    const unsigned r = static_cast<unsigned>(o % 64);
+    std::uint64_t w = bits_[d.at + q] & (r == 63 ? ~std::uint64_t{0} : (std::uint64_t{2} << r) - 1);
+    while (w == 0) w = bits_[d.at + --q];
+    return d.base + static_cast<Wide>(q * 64 + 63 - static_cast<std::size_t>(__builtin_clzll(w)));
+}
+
+void Refuter::record(VarIndex x) {
+    if (stamp_[x] == node_) return;
+    stamp_[x] = node_;
+    const Dom& d = doms_[x];
+    trail_.push_back(Saved{x, d.lo, d.hi, saved_bits_.size()});
+    saved_bits_.insert(saved_bits_.end(), bits_.begin() + d.at, bits_.begin() + d.at + d.words);
+}
+
+void Refuter::changed(VarIndex x) {
+    for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
+        const std::uint32_t k = net_.watches[i];
+        if (queued_[k]) continue;
+        queued_[k] = 1;
+        queue_.push_back(k);
+    }
+    if (clique_watch_begin_.empty()) return;
+    for (std::size_t i = clique_watch_begin_[x]; i < clique_watch_begin_[x + 1]; ++i) {
+        const std::uint32_t k = clique_watches_[i];
+        if (queued_[k]) continue;
+        queued_[k] = 1;
+        queue_.push_back(k);
+    }
+}
+
+bool Refuter::raise(VarIndex x, Wide v) {
+    Dom& d = doms_[x];
+    if (v <= d.lo) return true;
+    if (v > d.hi) return false;
+    record(x);
+    d.lo = static_cast<std::int64_t>(next_value(x, v));
+    changed(x);
+    return true;
+}
+
+bool Refuter::lower(VarIndex x, Wide v) {
+    Dom& d = doms_[x];
+    if (v >= d.hi) return true;
+    if (v < d.lo) return false;
+    record(x);
+    d.hi = static_cast<std::int64_t>(prev_value(x, v));
+    changed(x);
+    return true;
+}
+
+bool Refuter::remove(VarIndex x, Wide v) {
+    Dom& d = doms_[x];
+    if (!contains(x, v)) return true;
+    if (d.lo == d.hi) return false;
+    if (d.words == 0) {
+        if (v == d.lo) return raise(x, v + 1);
+        if (v == d.hi) return lower(x, v - 1);
+        return true;
+    }
+    record(x);
+    const auto o = static_cast<std::size_t>(v - d.base);
+    bits_[d.at + o / 64] &= ~(std::uint64_t{1} << (o % 64));
+    if (v == d.lo) d.lo = static_cast<std::int64_t>(next_value(x, v + 1));
+    if (v == d.hi) d.hi = static_cast<std::int64_t>(prev_value(x, v - 1));
+    changed(x);
+    return true;
+}
+
+bool Refuter::keep(VarIndex x, Wide v0, std::uint64_t keep) {
+    const std::uint64_t gone = window(x, v0) & ~keep;
+    if (gone == 0) return true;
+    Dom& d = doms_[x];
+    if (d.words == 0) {
+        // Only runs at the ends can go.
+        Wide lo = d.lo;
+        while (lo <= d.hi && lo - v0 < 64 && lo >= v0 && ((gone >> (lo - v0)) & 1) != 0) ++lo;
+        Wide hi = d.hi;
+        while (hi >= lo && hi >= v0 && hi - v0 < 64 && ((gone >> (hi - v0)) & 1) != 0) --hi;
+        return raise(x, lo) && lower(x, hi);
+    }
+    record(x);
+    const Wide o = v0 - d.base;
+    const Wide q = floor_div(o, 64);
+    const int r = static_cast<int>(o - 64 * q);
+    if (q >= 0) bits_[d.at + static_cast<std::size_t>(q)] &= ~(gone << r);
+    if (r != 0 && q + 1 < d.words)
+        bits_[d.at + static_cast<std::size_t>(q + 1)] &= ~(gone >> (64 - r));
+    changed(x);
+    return refit(x);
+}
+
+// After bits were cleared: lo and hi on held values again, or empty.
+bool Refuter::refit(VarIndex x) {
+    Dom& d = doms_[x];
+    const auto held = [&](Wide v) {
+        const auto o = static_cast<std::size_t>(v - d.base);
+        return ((bits_[d.at + o / 64] >> (o % 64)) & 1) != 0;
+    };
+    if (!held(d.lo)) {
+        // Scan by words: the upper end may be gone too.
+        auto o = static_cast<std::size_t>(d.lo - d.base);
+        const auto last = static_cast<std::size_t>(d.hi - d.base);
+        std::size_t q = o / 64;
+        std::uint64_t w = bits_[d.at + q] & (~std::uint64_t{0} << (o % 64));
+        while (w == 0 && q < last / 64) w = bits_[d.at + ++q];
+        if (w == 0) return false;
+        o = q * 64 + static_cast<std::size_t>(__builtin_ctzll(w));
+        if (o > last) return false;
+        d.lo = static_cast<std::int64_t>(d.base + static_cast<Wide>(o));
+    }
+    if (!held(d.hi)) d.hi = static_cast<std::int64_t>(prev_value(x, d.hi));
+    return true;
+}
+
+bool Refuter::follow(VarIndex x, VarIndex y, Wide off, bool flip) {
+    const Dom& d = doms_[x];
+    if (!flip) {
+        if (d.words == 0) {
+            const Wide lo = next_value(y, Wide{d.lo} - off);
+            const Wide hi = prev_value(y, Wide{d.hi} - off);
+            return raise(x, lo + off) && lower(x, hi + off);
+        }
+        const std::int64_t base = d.base;
+        const Wide first = floor_div(Wide{d.lo} - base, 64);
+        const Wide last = floor_div(Wide{d.hi} - base, 64);
+        for (Wide q = first; q <= last; ++q) {
+            const Wide v0 = base + 64 * q;
+            if (!keep(x, v0, window(y, v0 - off))) return false;
+        }
+        return true;
+    }
+    if (d.words == 0) {
+        const Wide w_hi = prev_value(y, off - d.lo);
+        const Wide w_lo = next_value(y, off - d.hi);
+        if (w_hi < doms_[y].lo || w_lo > doms_[y].hi) return false;
+        return raise(x, off - w_hi) && lower(x, off - w_lo);
+    }
+    for (Wide v = d.lo; v <= doms_[x].hi; v = next_value(x, v + 1)) {
+        if (!contains(y, off - v) && !remove(x, v)) return false;
+    }
+    return true;
+}
+
+// ---- the rules ----------------------------------------------------------
+
+bool Refuter::run(std::uint32_t k) {
+    if (k >= net_.propagators.size()) {
+        const std::size_t c = k - net_.propagators.size();
+        return run_all_diff(clique_vars_.data() + clique_begin_[c],
+                            clique_offsets_.data() + clique_begin_[c],
+                            clique_begin_[c + 1] - clique_begin_[c]);
+    }
+    const Propagator& p = net_.propagators[k];
+    if (p.begin == p.end) return true;
+    const VarIndex a = net_.vars[p.begin];
+    const VarIndex b = p.end - p.begin >= 2 ? net_.vars[p.begin + 1] : a;
+    const bool sums = (rules_ & kSumHoles) != 0;
+    switch (p.kind) {
+        case PropKind::Eq:
+            return !sums || a == b || (follow(a, b, 0, false) && follow(b, a, 0, false));
+        case PropKind::Neq:
+            return (rules_ & kForwardCheck) == 0 || a == b || run_neq(a, b);
+        case PropKind::Lt:
+            return !sums || a == b ||
+                   (lower(a, Wide{doms_[b].hi} - 1) && raise(b, Wide{doms_[a].lo} + 1));
+        case PropKind::Le:
+            return !sums || a == b ||
+                   (lower(a, Wide{doms_[b].hi} + p.constant) &&
+                    raise(b, Wide{doms_[a].lo} - p.constant));
+        case PropKind::Linear:
+            if (p.big_begin != p.end) return true;
+            if (sums && !run_linear(p)) return false;
+            if (!knapsacks_of_.empty()) {
+                for (const std::uint32_t s : knapsacks_of_[k]) {
+                    if (!run_knapsack(knapsacks_[s])) return false;
+                }
+            }
+            return true;
+        case PropKind::AllDiff:
+            return run_all_diff(net_.vars.data() + p.begin, nullptr, p.end - p.begin);
+    }
+    return true;
+}
+
+bool Refuter::run_neq(VarIndex a, VarIndex b) {
+    if (doms_[a].lo == doms_[a].hi && !remove(b, doms_[a].lo)) return false;
+    if (doms_[b].lo == doms_[b].hi && !remove(a, doms_[b].lo)) return false;
+    return true;
+}
+
+bool Refuter::run_linear(const Propagator& p) {
+    const std::int64_t* c = net_.coeffs.data();
+    const VarIndex* v = net_.vars.data();
+    if (p.unit_pair && p.rel == LinearRel::Eq) {
+        // c0 x + c1 y = r with unit coefficients: y is a shift or a mirror of x.
+        const VarIndex x = v[p.begin];
+        const VarIndex y = v[p.begin + 1];
+        const Wide r = Wide{p.constant} * c[p.begin];
+        if (c[p.begin] != c[p.begin + 1]) return follow(x, y, r, false) && follow(y, x, -r, false);
+        return follow(x, y, r, true) && follow(y, x, r, true);
+    }
+    Wide least = 0;
+    Wide most = 0;
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        const Dom& d = doms_[v[i]];
+        const Wide lo = Wide{c[i]} * (c[i] > 0 ? d.lo : d.hi);
+        const Wide hi = Wide{c[i]} * (c[i] > 0 ? d.hi : d.lo);
+        if (__builtin_add_overflow(least, lo, &least) || __builtin_add_overflow(most, hi, &most))
+            return true;
+    }
+    const Wide rhs = p.constant;
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        const Dom& d = doms_[v[i]];
+        const Wide ci = c[i];
+        const Wide lo = ci * (ci > 0 ? d.lo : d.hi);
+        const Wide hi = ci * (ci > 0 ? d.hi : d.lo);
+        // What the other terms leave for this one; a bound past 128 bits
+        // is left out.
+        Wide others;
+        Wide room;
+        if (p.rel != LinearRel::Ge && !__builtin_sub_overflow(least, lo, &others) &&
+            !__builtin_sub_overflow(rhs, others, &room) && room != kLeast) {
+            // ci x <= room
+            if (ci > 0 ? !lower(v[i], floor_div(room, ci)) : !raise(v[i], ceil_div(room, ci)))
+                return false;
+        }
+        if (p.rel != LinearRel::Le && !__builtin_sub_overflow(most, hi, &others) &&
+            !__builtin_sub_overflow(rhs, others, &room) && room != kLeast) {
+            // ci x >= room
+            if (ci > 0 ? !raise(v[i], ceil_div(room, ci)) : !lower(v[i], floor_div(room, ci)))
+                return false;
+        }
+    }
+    return true;
+}
+
+// The fractional relaxation: the best value packed within the capacity
+// left, items taken whole by value per weight and the last one in part.
+bool Refuter::run_knapsack(const Knapsack& s) {
+    Wide room = s.capacity;
+    Wide need = s.need;
+    for (std::size_t i = 0; i < s.items.size(); ++i) {
+        const Dom& d = doms_[s.items[i]];
+        if (d.lo == 1) {
+            room -= s.weight[i];
+            need -= s.value[i];
+        }
+    }
+    if (room < 0) return false;
+    for (std::size_t i = 0; i < s.items.size() && need > 0; ++i) {
+        const Dom& d = doms_[s.items[i]];
+        if (d.lo != 0 || d.hi != 1) continue;
+        if (s.weight[i] <= room) {
+            room -= s.weight[i];
+            need -= s.value[i];
+        } else {
+            need -= floor_div(Wide{s.value[i]} * room, s.weight[i]);
+            break;
+        }
+    }
+    return need <= 0;
+}
+
+bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_t m) {
+    const auto off = [&](std::size_t i) { return offsets == nullptr ? Wide{0} : offsets[i]; };
+    Wide base = doms_[vars[0]].lo + off(0);
+    Wide top = doms_[vars[0]].hi + off(0);
+    for (std::size_t i = 1; i < m; ++i) {
+        base = std::min<Wide>(base, doms_[vars[i]].lo + off(i));
+        top = std::max<Wide>(top, doms_[vars[i]].hi + off(i));
+    }
+    if (top - base + 1 > kAllDiffBits || m > kAllDiffPositions) {
+        // Too wide for value sets: fixed values go from the others.
+        if ((rules_ & kForwardCheck) == 0 || m > kAllDiffPositions) return true;
+        for (std::size_t i = 0; i < m; ++i) {
+            const Dom& d = doms_[vars[i]];
+            if (d.lo != d.hi) continue;
+            const Wide value = d.lo + off(i);
+            for (std::size_t j = 0; j < m; ++j) {
+                if (j != i && !remove(vars[j], value - off(j))) return false;
+            }
+        }
+        return true;
+    }
+    const auto words = static_cast<std::size_t>((top - base + 64) / 64);
+    masks_.assign(2 * m * words, 0);
+    std::uint64_t* mask = masks_.data();
+    std::uint64_t* before = masks_.data() + m * words;
+    for (std::size_t i = 0; i < m; ++i) {
+        for (std::size_t w = 0; w < words; ++w)
+            mask[i * words + w] = before[i * words + w] =
+                window(vars[i], base + 64 * Wide(w) - off(i));
+    }
+    const auto count = [&](const std::uint64_t* s) {
+        int n = 0;
+        for (std::size_t w = 0; w < words; ++w) n += popcount(s[w]);
+        return n;
+    };
+
+    if ((rules_ & kForwardCheck) != 0) {
+        // Fixed positions take their values from all others, until no new
+        // position gets fixed.
+        std::uint64_t taken[kAllDiffBits / 64] = {};
+        seen_.assign(m, 0);
+        for (bool again = true; again;) {
+            again = false;
+            for (std::size_t i = 0; i < m; ++i) {
+                const std::uint64_t* s = mask + i * words;
+                if (seen_[i] != 0 || count(s) != 1) continue;
+                seen_[i] = 1;
+                again = true;
+                for (std::size_t w = 0; w < words; ++w) {
+                    if ((taken[w] & s[w]) != 0) return false;
+                    taken[w] |= s[w];
+                }
+            }
+            if (!again) break;
+            for (std::size_t i = 0; i < m; ++i) {
+                if (seen_[i] != 0) continue;
+                std::uint64_t* s = mask + i * words;
+                for (std::size_t w = 0; w < words; ++w) s[w] &= ~taken[w];
+                if (count(s) == 0) return false;
+            }
+        }
+    }
+
+    if ((rules_ & kMatching) != 0) {
+        // A value for every position (a matching), else no solution: this
+        // closes pigeonholes and every Hall set at once.
+        const std::size_t values = words * 64;
+        owner_.assign(values + m, -1);  // by value; then by position: its value
+        std::int32_t* by_value = owner_.data();
+        std::int32_t* of_pos = owner_.data() + values;
+        std::uint64_t visited[kAllDiffBits / 64] = {};
+        const auto augment = [&](auto&& self, std::size_t i) -> bool {
+            const std::uint64_t* s = mask + i * words;
+            for (std::size_t w = 0; w < words; ++w) {
+                std::uint64_t open = s[w] & ~visited[w];
+                while (open != 0) {
+                    const int bit = __builtin_ctzll(open);
+                    open &= open - 1;
+                    visited[w] |= std::uint64_t{1} << bit;
+                    const std::size_t value = w * 64 + static_cast<std::size_t>(bit);
+                    const std::int32_t holder = by_value[value];
+                    if (holder < 0 || self(self, static_cast<std::size_t>(holder))) {
+                        by_value[value] = static_cast<std::int32_t>(i);
+                        of_pos[i] = static_cast<std::int32_t>(value);
+                        return true;
+                    }
+                }
+            }
+            return false;
+        };
+        for (std::size_t i = 0; i < m; ++i) {
+            // A free value first: most positions match without a search.
+            const std::uint64_t* s = mask + i * words;
+            bool done = false;
+            for (std::size_t w = 0; w < words && !done; ++w) {
+                std::uint64_t open = s[w];
+                while (open != 0) {
+                    const int bit = __builtin_ctzll(open);
+                    open &= open - 1;
+                    const std::size_t value = w * 64 + static_cast<std::size_t>(bit);
+                    if (by_value[value] < 0) {
+                        by_value[value] = static_cast<std::int32_t>(i);
+                        of_pos[i] = static_cast<std::int32_t>(value);
+                        done = true;
+                        break;
+                    }
+                }
+            }
+            if (done) continue;
+            std::fill(visited, visited + words, 0);
+            if (!augment(augment, i)) return false;
+        }
+        // When the positions use up every value, a value that only one
+        // position can take is that position's.
+        std::uint64_t once[kAllDiffBits / 64] = {};
+        std::uint64_t twice[kAllDiffBits / 64] = {};
+        for (std::size_t i = 0; i < m; ++i) {
+            for (std::size_t w = 0; w < words; ++w) {
+                twice[w] |= once[w] & mask[i * words + w];
+                once[w] |= mask[i * words + w];
+            }
+        }
+        if (static_cast<std::size_t>(count(once)) == m) {
+            for (std::size_t i = 0; i < m; ++i) {
+                std::uint64_t* s = mask + i * words;
+                std::uint64_t only[kAllDiffBits / 64] = {};
+                for (std::size_t w = 0; w < words; ++w) only[w] = s[w] & once[w] & ~twice[w];
+                const int n = count(only);
+                if (n > 1) return false;
+                if (n == 1) std::copy(only, only + words, s);
+            }
+        }
+    }
+
+    for (std::size_t i = 0; i < m; ++i) {
+        for (std::size_t w = 0; w < words; ++w) {
+            const std::uint64_t now = mask[i * words + w];
+            if (now != before[i * words + w] && !keep(vars[i], base + 64 * Wide(w) - off(i), now))
+                return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace nemox::cp

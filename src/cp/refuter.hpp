@@ -1,0 +1,142 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "cp/model.hpp"
+#include "cp/propagator.hpp"
+
+namespace nemox::cp {
+
+// Rules the refuter may apply, as bits; 0 turns it off.
+enum RefuteRule : unsigned {
+    kForwardCheck = 1,  // Neq and AllDiff remove a fixed value anywhere in the others
+    kMatching = 2,      // AllDiff: a value for every position, values needed by one position
+    kSumHoles = 4,      // Eq, Lt, Le and Linear bounds that skip missing values
+    kKnapsack = 8,      // a 0/1 sum bounded by a capacity over the same variables
+};
+inline constexpr unsigned kAllRefuteRules = kForwardCheck | kMatching | kSumHoles | kKnapsack;
+
+// A second store of the search's domains, with holes, narrowed by rules
+// stronger than the search's own propagation. It only ever answers whether
+// a node can still hold a solution: every value it removes belongs to no
+// solution below the node, so a node whose store empties holds none. It
+// never writes the domains the search branches on.
+//
+// The store follows the search down a path: a child starts from its
+// parent's store narrowed to its own domains (both only lose values without
+// support below the parent), and an undo restores it from its own trail.
+class Refuter {
+  public:
+    Refuter(const Network& net, unsigned rules);
+
+    // The root: every variable from `domains`, then the rules to their
+    // fixpoint, or (not `full`) each rule once; false when that shows that
+    // there is no solution.
+    bool start(const std::vector<Domain>& domains, bool full);
+    // After start: whether some rule can do more than the search's own
+    // propagation (if not, the store is not kept).
+    bool active() const { return active_; }
+    // A new node: its first change of each variable is recorded.
+    void open_node() { ++node_; }
+    std::size_t mark() const { return trail_.size(); }
+    void undo_to(std::size_t mark);
+    // x's domain in the search is now d, inside what it was at the parent.
+    bool narrow(VarIndex x, const Domain& d);
+    // Runs the rules woken since the last call; false: the node holds no
+    // solution. Stops early (true) after a budget of runs per node.
+    bool propagate() { return propagate(64 + 4 * queued_.size()); }
+    bool propagate(std::uint64_t budget);
+
+    // The least value of x from v on, or x's hi + 1 when there is none.
+    Wide next_value(VarIndex x, Wide v) const;
+
+    std::uint64_t runs() const { return runs_; }
+
+  private:
+    struct Dom {
+        std::int64_t lo = 0;
+        std::int64_t hi = 0;
+        std::int64_t base = 0;    // value of bit 0
+        std::uint32_t at = 0;     // first word in bits_
+        std::uint32_t words = 0;  // 0: an interval without holes
+    };
+    struct Saved {
+        VarIndex x;
+        std::int64_t lo;
+        std::int64_t hi;
+        std::size_t bits_at;  // its words in saved_bits_
+    };
+    // A Linear over 0/1 variables with nonnegative weights bounded above,
+    // and one over the same variables with nonnegative values bounded
+    // below: their items by value per weight, best first.
+    struct Knapsack {
+        std::uint32_t capacity_of;  // propagator
+        std::uint32_t value_of;
+        Wide capacity;
+        Wide need;
+        std::vector<VarIndex> items;
+        std::vector<std::int64_t> weight;
+        std::vector<std::int64_t> value;
+    };
+
+    bool contains(VarIndex x, Wide v) const;
+    Wide prev_value(VarIndex x, Wide v) const;
+    // Bit i: x holds v0 + i.
+    std::uint64_t window(VarIndex x, Wide v0) const;
+    std::uint64_t word(const Dom& d, Wide q) const;
+
+    void record(VarIndex x);
+    void changed(VarIndex x);
+    bool raise(VarIndex x, Wide v);
+    bool lower(VarIndex x, Wide v);
+    bool remove(VarIndex x, Wide v);
+    // Keeps of x's values v0..v0+63 those whose bit is set in `keep`.
+    bool keep(VarIndex x, Wide v0, std::uint64_t keep);
+    bool refit(VarIndex x);
+    // x keeps the values v with y holding v - off (flip: off - v).
+    bool follow(VarIndex x, VarIndex y, Wide off, bool flip);
+
+    bool run(std::uint32_t k);
+    bool run_neq(VarIndex a, VarIndex b);
+    bool run_linear(const Propagator& p);
+    // Values vars[i] + offsets[i] pairwise different (no offsets: 0).
+    bool run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_t m);
+    bool run_knapsack(const Knapsack& s);
+    void prepare(const std::vector<Domain>& root);
+    void find_knapsacks(const std::vector<Domain>& root);
+    void find_cliques(const std::vector<Domain>& root);
+
+    const Network& net_;
+    unsigned rules_;
+    bool active_ = false;
+    std::vector<Dom> doms_;
+    std::vector<std::uint64_t> bits_;
+
+    std::vector<Saved> trail_;
+    std::vector<std::uint64_t> saved_bits_;
+    std::vector<std::uint64_t> stamp_;
+    std::uint64_t node_ = 1;
+
+    std::vector<std::uint32_t> queue_;
+    std::size_t queue_head_ = 0;
+    std::vector<char> queued_;
+    std::uint32_t running_ = ~std::uint32_t{0};
+    std::uint64_t runs_ = 0;
+
+    // Cliques of Neq over views x + offset, checked like AllDiffs; numbered after the propagators.
+    std::vector<VarIndex> clique_vars_;
+    std::vector<Wide> clique_offsets_;
+    std::vector<std::size_t> clique_begin_;
+    std::vector<std::size_t> clique_watch_begin_;  // by variable, into clique_watches_
+    std::vector<std::uint32_t> clique_watches_;
+
+    std::vector<Knapsack> knapsacks_;
+    std::vector<std::vector<std::uint32_t>> knapsacks_of_;  // by propagator
+    std::vector<std::uint64_t> masks_;                      // AllDiff scratch
+    std::vector<std::int32_t> owner_;
+    std::vector<std::uint64_t> seen_;
+};
+
+}  // namespace nemox::cp
