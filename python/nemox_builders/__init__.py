@@ -1,23 +1,28 @@
 """Builders for the four text formats of `nemox` over named variables.
 
 Each builder numbers the caller's variables the way its format requires,
-writes the text (`text()`), calls the module (`solve()`) and returns the
-answer with the model keyed by the caller's names. The user guide is
-docs/index.md in the source tree (docs/builders.md for these builders).
+writes the text (`text()`), solves (`solve()`, with the interpreter lock
+released and an optional time limit) and returns the answer with the model
+keyed by the caller's names. The user guide is docs/index.md in the source
+tree (docs/builders.md for these builders).
 """
 
-from .cnf import CnfAnswer, CnfBuilder, Lit
-from .cp import CpAnswer, CpBuilder
-from .lp import Constraint, LinExpr, LpAnswer, LpBuilder
+from .cnf import CnfAnswer, CnfBuilder, Lit, SatStatus
+from .cp import CpAnswer, CpBuilder, CpStatus
+from .lp import Constraint, ConstraintKey, LinExpr, LpAnswer, LpBuilder, LpStatus
 
 __all__ = [
     "CnfAnswer",
     "CnfBuilder",
     "Constraint",
+    "ConstraintKey",
     "CpAnswer",
     "CpBuilder",
+    "CpStatus",
     "LinExpr",
     "Lit",
     "LpAnswer",
     "LpBuilder",
+    "LpStatus",
+    "SatStatus",
 ]
