@@ -12,8 +12,9 @@ solves to the same answer.
 The solver's columns are non-negative. A variable with the default bounds
 (0 and none) is one column; a lower bound above 0 and an upper bound are
 constraints after the caller's; a negative lower bound shifts the column
-(x = lb + c, lb rounded up for an integer variable); a free variable is
-the difference of two columns.
+(x = lb + c, lb rounded up for an integer variable), and an upper bound
+without a lower one reflects it (x = ub - c, ub rounded down). A variable
+without any bound is the difference of two columns.
 """
 
 from __future__ import annotations
@@ -158,12 +159,20 @@ class _Columns:
         self.of: List[List[Tuple[int, int]]] = []
         self.offset: List[Exact] = []
         self.integer: List[bool] = []
-        for lb, is_int in zip(builder._lower, builder._integer):
+        # Whether the upper bound is the column's own (x = ub - column).
+        self.reflected: List[bool] = []
+        for lb, ub, is_int in zip(builder._lower, builder._upper, builder._integer):
             first = len(self.integer)
-            if lb is None:
+            self.reflected.append(lb is None and ub is not None)
+            if lb is None and ub is None:
                 self.of.append([(first, 1), (first + 1, -1)])
                 self.integer += [is_int, is_int]
                 self.offset.append(0)
+            elif lb is None:
+                assert ub is not None
+                self.of.append([(first, -1)])
+                self.integer.append(is_int)
+                self.offset.append(math.floor(ub) if is_int else ub)
             else:
                 self.of.append([(first, 1)])
                 self.integer.append(is_int)
@@ -301,7 +310,8 @@ class LpBuilder(Registry):
             value = columns.offset[var] + sum(sign * column_value[c] for c, sign in columns.of[var])
             exact_values[name] = Fraction(value)
             # As the module gives it where one column is the variable.
-            single = columns.of[var][0][0] if len(columns.of[var]) == 1 and columns.offset[var] == 0 else None
+            (column, sign), *others = columns.of[var]
+            single = column if not others and sign == 1 and columns.offset[var] == 0 else None
             key = f"x{single}"
             values[name] = model[key] if single is not None and key in model else _plain(exact_values[name])
         exact_objective = obj_constant + sum((c * column_value[i] for i, c in obj_terms.items()), Fraction(0))
@@ -319,7 +329,7 @@ class LpBuilder(Registry):
             if lb is not None and lb > 0:
                 terms, constant = columns.lowered(single, self._index)
                 rows.append(_Row(terms, ">=", lb - constant, ("lb", name)))
-            if ub is not None:
+            if ub is not None and not columns.reflected[var]:
                 terms, constant = columns.lowered(single, self._index)
                 rows.append(_Row(terms, "<=", ub - constant, ("ub", name)))
         return rows
