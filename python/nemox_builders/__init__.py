@@ -7,6 +7,11 @@ keyed by the caller's names. The user guide is docs/index.md in the source
 tree (docs/builders.md for these builders).
 """
 
+from pkgutil import extend_path
+
+# The native part may sit in a build tree's nemox_builders/ beside these sources.
+__path__ = extend_path(__path__, __name__)
+
 from .cnf import CnfAnswer, CnfBuilder, Lit, SatStatus
 from .cp import CpAnswer, CpBuilder, CpStatus
 from .lp import Constraint, ConstraintKey, LinExpr, LpAnswer, LpBuilder, LpStatus

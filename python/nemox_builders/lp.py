@@ -294,9 +294,9 @@ class LpBuilder(Registry):
         columns = _Columns(self)
         obj_terms, obj_constant = columns.lowered(self._objective, self._index)
         rows = self._rows(columns)
-        raw, objective, bound, pairs = _native.solve_lp(
-            _model_text(self._sense, columns, obj_terms, obj_constant, rows), integers, seconds, min(node_limit, 2**64 - 1)
-        )
+        model_text = _model_text(self._sense, columns, obj_terms, obj_constant, rows)
+        limit = min(node_limit, 2**64 - 1)
+        raw, objective, bound, pairs = _native.solve_lp(model_text, integers, seconds, limit)
         status = cast(LpStatus, raw["status"])
         model = cast(Dict[str, Union[int, float]], raw.get("model", {}))
         if not pairs:
