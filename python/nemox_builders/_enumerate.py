@@ -3,7 +3,7 @@ first at once, later ones many per call, each call without the lock."""
 
 from __future__ import annotations
 
-from typing import Dict, Iterator, Optional, TypeVar
+from typing import Dict, Iterator, List, Optional, TypeVar, cast
 
 from . import _native
 from ._limits import Deadline
@@ -25,7 +25,7 @@ def _batches(enumeration: object, limit: Optional[int], deadline: Deadline) -> I
     handed, batch = 0, 1
     while limit is None or handed < limit:
         count = batch if limit is None else min(batch, limit - handed)
-        found = _native.next_solutions(enumeration, count, deadline.remaining())
+        found = cast(List[Dict[str, V]], _native.next_solutions(enumeration, count, deadline.remaining()))
         yield from found
         handed += len(found)
         if len(found) < count:

@@ -68,8 +68,8 @@ class CnfBuilder(Registry):
         """Every model exactly once (at most `limit`), the first one `solve()`'s,
         over the variables `solve()` reports. TimeoutError when the time limit
         (for the whole iteration) ends it."""
-        found = _enumerate.models(_native.sat_solutions(self.text()), limit, time_limit)
-        return (self._by_name(cast(Dict[str, bool], model)) for model in found)
+        found: Iterator[Dict[str, bool]] = _enumerate.models(_native.sat_solutions(self.text()), limit, time_limit)
+        return (self._by_name(model) for model in found)
 
     def _dimacs(self, lit: Union[Lit, str]) -> int:
         if isinstance(lit, str):

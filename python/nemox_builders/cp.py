@@ -108,8 +108,8 @@ class CpBuilder(Registry):
         the objective plays no part), the first one `solve()`'s without an
         objective. TimeoutError when the time limit (for the whole
         iteration) ends it."""
-        found = _enumerate.models(_native.cp_solutions(self.text()), limit, time_limit)
-        return (self._by_name(cast(Dict[str, int], model)) for model in found)
+        found: Iterator[Dict[str, int]] = _enumerate.models(_native.cp_solutions(self.text()), limit, time_limit)
+        return (self._by_name(model) for model in found)
 
     def _optimise(self, deadline: Deadline, sense: str, goal: List[Tuple[int, int]]) -> CpAnswer:
         """Successive solves, each asking for a strictly better objective than

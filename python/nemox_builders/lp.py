@@ -228,7 +228,10 @@ class LpBuilder(Registry):
         self._sense, self._objective = "max", self._expr(objective)
 
     @overload
-    def add(self, constraint: Constraint, name: Optional[str] = None) -> ConstraintKey: ...
+    def add(self, constraint: Constraint, name: Optional[str] = None, /) -> ConstraintKey: ...
+
+    @overload
+    def add(self, constraint: Constraint, *, name: Optional[str] = None) -> ConstraintKey: ...
 
     @overload
     def add(
