@@ -228,19 +228,19 @@ class LpBuilder(Registry):
         self._sense, self._objective = "max", self._expr(objective)
 
     @overload
-    def add(self, constraint: Constraint, name: Optional[str] = None, /) -> ConstraintKey: ...
+    def add(self, constraint: Constraint, name: Optional[str] = None, /) -> None: ...
 
     @overload
-    def add(self, constraint: Constraint, *, name: Optional[str] = None) -> ConstraintKey: ...
+    def add(self, constraint: Constraint, *, name: Optional[str] = None) -> None: ...
 
     @overload
     def add(
         self, constraint: Union[LinExpr, Terms], relation: Relation, rhs: NumberLike = 0, name: Optional[str] = None
     ) -> ConstraintKey: ...
 
-    def add(self, constraint: object, relation: object = None, rhs: object = _NO_RHS, name: object = None) -> ConstraintKey:
-        """Adds `constraint` (from a comparison) or `terms relation rhs`, and
-        returns its key in `duals` and `farkas`: `name`, else its position."""
+    def add(self, constraint: object, relation: object = None, rhs: object = _NO_RHS, name: object = None) -> None:
+        """Adds `constraint` (from a comparison) or `terms relation rhs`; its
+        key in `duals` and `farkas` is `name`, else its position among the added."""
         if isinstance(constraint, Constraint):
             if relation is not None and relation not in _RELATIONS and rhs is _NO_RHS and name is None:
                 relation, name = None, relation
@@ -264,7 +264,6 @@ class LpBuilder(Registry):
             key = name
         self._keys[key] = len(self._constraints)
         self._constraints.append((expr, rel, bound, key))
-        return key
 
     def text(self) -> str:
         """The LP text of the same model: column i is x{i}, all created by

