@@ -236,7 +236,7 @@ class LpBuilder(Registry):
     @overload
     def add(
         self, constraint: Union[LinExpr, Terms], relation: Relation, rhs: NumberLike = 0, name: Optional[str] = None
-    ) -> ConstraintKey: ...
+    ) -> None: ...
 
     def add(self, constraint: object, relation: object = None, rhs: object = _NO_RHS, name: object = None) -> None:
         """Adds `constraint` (from a comparison) or `terms relation rhs`; its
