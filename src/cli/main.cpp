@@ -76,10 +76,17 @@ options:
                       *.mps are read so anyway); values are then reported
                       under the file's column names
   --fixed-mps         the same in fixed columns (names that hold blanks)
+  --certificate FILE  lp, milp: write what proves each answer to FILE, one
+                      line of JSON per input in argument order, exact
+                      numbers as "p" or "p/q" strings (see
+                      docs/certificates.md); FILE is replaced at the end of
+                      the run, never may be an input
   --verify            check each answer against its problem in exact
                       arithmetic before printing it: every clause, every
-                      constraint, bound and integrality; a wrong answer is
-                      never printed (exit status 4)
+                      constraint, bound and integrality, and for lp and
+                      milp the certificate of the answer (an lp OPTIMAL is
+                      then proven optimal); a wrong answer is never
+                      printed (exit status 4)
   --progress          while a solve runs longer than a second, keep one
                       line on standard error with its conflicts (sat),
                       pivots (lp) or nodes (milp, cp) so far, their rate and
@@ -140,6 +147,7 @@ struct Options {
     bool json = false;
     std::optional<double> time_limit;
     std::optional<std::string> proof;
+    std::optional<std::string> certificate;
     bool stats = false;
     bool summary = false;
     bool verify = false;
@@ -150,9 +158,10 @@ struct Options {
     std::optional<long> memory_limit_mb;
     unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::string> inputs;
-    // Set only by the tests (NEMOX_PLANT_WRONG_ANSWER=1), to see --verify
-    // catch a wrong answer.
+    // Set only by the tests (NEMOX_PLANT_WRONG_ANSWER=1, or =certificate
+    // for a wrong certificate of a right answer), to see --verify catch it.
     bool plant_wrong_answer = false;
+    bool plant_wrong_certificate = false;
 };
 
 // One argument's share of the work: a file to solve, or why a path named
@@ -166,6 +175,7 @@ struct Outcome {
     std::string warnings;  // on standard error before the answer: they are about the text
     std::string out;
     std::string err;
+    std::string certificate;  // JSON, with --certificate
     std::string error;  // why there is no answer, without the command's name
     int status = 0;
     std::string word = "error";  // the answer's status, for the summary
@@ -344,6 +354,9 @@ Options parse_options(int argc, char** argv) {
         } else if (a == "--proof") {
             o.proof = value_of();
             if (o.proof->empty()) usage_error("--proof needs a file name");
+        } else if (a == "--certificate") {
+            o.certificate = value_of();
+            if (o.certificate->empty()) usage_error("--certificate needs a file name");
         } else {
             usage_error("unknown option '" + a + "'");
         }
@@ -355,6 +368,9 @@ Options parse_options(int argc, char** argv) {
         usage_error("--mps and --fixed-mps need the lp or milp subcommand");
     const char* plant = std::getenv("NEMOX_PLANT_WRONG_ANSWER");
     o.plant_wrong_answer = plant != nullptr && std::string_view(plant) == "1";
+    o.plant_wrong_certificate = plant != nullptr && std::string_view(plant) == "certificate";
+    if (o.certificate && o.kind != Kind::Lp && o.kind != Kind::Milp)
+        usage_error("--certificate needs the lp or milp subcommand");
     if (o.proof && (o.kind != Kind::Sat || o.inputs.size() != 1))
         usage_error("--proof needs the sat subcommand and exactly one FILE");
     return o;
@@ -438,8 +454,8 @@ bool reads_standard_input_twice(const std::vector<std::string>& inputs,
     return lists + std::count_if(entries.begin(), entries.end(), is_stdin) > 1;
 }
 
-// Whether writing the proof would overwrite an input (the same file under
-// any name, standard input included).
+// Whether writing the proof (or certificate) would overwrite an input (the
+// same file under any name, standard input included).
 bool proof_is_an_input(const std::string& proof, const std::vector<std::string>& inputs,
                        const std::vector<Entry>& entries) {
     struct stat target{};
@@ -463,10 +479,21 @@ bool proof_is_an_input(const std::string& proof, const std::vector<std::string>&
 
 // The proof goes to a temporary file beside its destination and takes the
 // destination's name only for an unsatisfiable answer: no other outcome
-// leaves a file behind or touches one that was there.
+// leaves a file behind or touches one that was there. A destination that
+// is not a regular file (a device, a pipe) is written as it is: renaming
+// over it would replace the device node or the pipe itself.
 class ProofFile {
   public:
     explicit ProofFile(const std::string& destination) : destination_(destination) {
+        struct stat st{};
+        if (stat(destination.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            if (S_ISDIR(st.st_mode)) {
+                errno = EISDIR;
+                return;
+            }
+            file_ = std::fopen(destination.c_str(), "w");
+            return;
+        }
         fs::path dir = fs::path(destination).parent_path();
         if (dir.empty()) dir = ".";
         temporary_ = (dir / ("." + fs::path(destination).filename().string() + ".XXXXXX")).string();
@@ -491,7 +518,9 @@ class ProofFile {
     bool commit() {
         const int closed = std::fclose(file_);
         file_ = nullptr;
-        if (closed != 0 || rename(temporary_.c_str(), destination_.c_str()) != 0) return false;
+        if (closed != 0) return false;
+        if (temporary_.empty()) return true;
+        if (rename(temporary_.c_str(), destination_.c_str()) != 0) return false;
         temporary_.clear();
         return true;
     }
@@ -610,7 +639,9 @@ Outcome solve(const Options& o, const std::string& name, std::string_view text) 
     const Interrupt interrupt(&should_stop);
     roads::Stats stats;
     roads::Stats* stats_of = o.stats ? &stats : nullptr;
-    const roads::Verification verification{o.plant_wrong_answer};
+    const roads::Verification verification{o.plant_wrong_answer, o.plant_wrong_certificate};
+    roads::LpCertificate certificate;
+    roads::LpCertificate* certificate_of = o.certificate ? &certificate : nullptr;
     const roads::Verification* verify = o.verify ? &verification : nullptr;
     auto add_stats = [&] {
         if (o.stats) (o.json ? r.err : r.out) += stats_lines(stats);
@@ -657,7 +688,7 @@ Outcome solve(const Options& o, const std::string& name, std::string_view text) 
                                                            : std::nullopt);
             if (mps) {
                 const auto answer = roads::solve_mps(text, integers, *mps, interrupt, stats_of,
-                                                     verify, &keep_incumbent);
+                                                     verify, &keep_incumbent, certificate_of);
                 if (!answer.ok()) {
                     fail(kInputError, located_message(name, answer.read_error()), true);
                     return r;
@@ -665,16 +696,21 @@ Outcome solve(const Options& o, const std::string& name, std::string_view text) 
                 const auto& [result, names] = answer.value();
                 r.out = o.json ? lp_json(result, &names) + "\n" : lp_text(result, &names);
                 r.word = result.status();
+                if (certificate_of != nullptr)
+                    r.certificate = certificate_json(result, certificate);
             } else {
                 const auto result =
-                    integers ? roads::solve_milp(text, interrupt, stats_of, verify, &keep_incumbent)
-                             : roads::solve_lp(text, interrupt, stats_of, verify);
+                    integers ? roads::solve_milp(text, interrupt, stats_of, verify, &keep_incumbent,
+                                                 certificate_of)
+                             : roads::solve_lp(text, interrupt, stats_of, verify, certificate_of);
                 if (!result.ok()) {
                     fail(kInputError, located_message(name, result.read_error()), true);
                     return r;
                 }
                 r.out = o.json ? lp_json(result.value()) + "\n" : lp_text(result.value());
                 r.word = result.value().status();
+                if (certificate_of != nullptr)
+                    r.certificate = certificate_json(result.value(), certificate);
             }
         }
         add_stats();
@@ -806,6 +842,30 @@ int run(const Options& o) {
             usage_error("--proof " + *o.proof + " is an input; the proof would overwrite it");
     }
     const bool several = entries.size() > 1;
+    if (o.certificate && proof_is_an_input(*o.certificate, o.inputs, entries))
+        usage_error("--certificate " + *o.certificate +
+                    " is an input; the certificate would overwrite it");
+    // Opened before any solve, so that a destination that cannot be written
+    // costs no work; it takes its name at the end, all lines written.
+    std::optional<ProofFile> certificates;
+    if (o.certificate) {
+        certificates.emplace(*o.certificate);
+        if (certificates->get() == nullptr) {
+            std::cerr << "nemox: " << *o.certificate << ": " << std::strerror(errno) << "\n";
+            return kInputError;
+        }
+    }
+    // One line per input: its certificate, or why it has none.
+    auto certificate_line = [&](const std::string& file, const Outcome* r) {
+        std::string line = "{";
+        if (several) line += "\"file\": " + json_string(file) + ", ";
+        if (r == nullptr) return line + "\"error\": \"not started\"}\n";
+        if (!r->certificate.empty()) return line + r->certificate.substr(1) + "\n";
+        if (r->out.empty()) return line + "\"error\": " + json_string(r->error) + "}\n";
+        // Only a solve cut short has an answer without a certificate.
+        return line + "\"status\": " + json_string(undecided_status()) +
+               ", \"proves\": \"nothing\"}\n";
+    };
     const unsigned workers =
         std::min<std::size_t>(o.jobs, std::max<std::size_t>(entries.size(), 1));
     std::vector<Slot> slots(workers);
@@ -877,10 +937,13 @@ int run(const Options& o) {
             // Ctrl-C came before this file was started: it has no answer to print.
             summary.emplace_back("not started", 0.0);
             ++not_started;
+            if (certificates)
+                std::fputs(certificate_line(path, nullptr).c_str(), certificates->get());
             continue;
         }
         const Outcome& r = *done;
         summary.emplace_back(r.word, r.seconds);
+        if (certificates) std::fputs(certificate_line(path, &r).c_str(), certificates->get());
         std::string out;
         if (several && !o.json && !r.out.empty())
             out = (o.kind == Kind::Sat ? "c file: " + path : "== " + path + " ==") + "\n";
@@ -900,7 +963,15 @@ int run(const Options& o) {
     }
     if (write_error != 0) abandoned.store(true);
     for (std::thread& t : threads) t.join();
-    if (write_error != 0) exit_after_write_failure(write_error);
+    if (write_error != 0) {
+        certificates.reset();  // the exit skips destructors: no temporary file left behind
+        exit_after_write_failure(write_error);
+    }
+    if (certificates && !certificates->commit()) {
+        std::cerr << "nemox: " << *o.certificate
+                  << ": the certificate could not be written: " << std::strerror(errno) << "\n";
+        status = std::max(status, kInputError);
+    }
     if (o.summary) {
         std::size_t width = 4;
         for (const Entry& e : entries) width = std::max(width, e.path.size());

@@ -4,7 +4,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <unordered_map>
 #include <variant>
+
+#include "lp/certificate.hpp"
 
 namespace nemox::cli {
 
@@ -155,6 +158,150 @@ std::string lp_text(const LpResult& result, const std::vector<std::string>* name
         out += "bound: " + format_double(result.bound) + "\n";
     if (result.has_assignment()) out += nonzero_values(result.assignment, names);
     return out;
+}
+
+namespace {
+
+std::string number_json(const linear::BigRational& v) {
+    std::string out = "\"" + v.numerator().to_string();
+    if (!v.is_integer()) out += "/" + v.denominator().to_string();
+    return out + "\"";
+}
+
+std::string numbers_json(const std::vector<linear::BigRational>& values) {
+    std::string out = "[";
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (k > 0) out += ", ";
+        out += number_json(values[k]);
+    }
+    return out + "]";
+}
+
+// Terms as [position of the variable, coefficient] pairs.
+std::string terms_json(const linear::LinearExprT<linear::BigRational>& e,
+                       const std::unordered_map<std::uint64_t, std::size_t>& position) {
+    std::string out = "[";
+    for (std::size_t k = 0; k < e.terms.size(); ++k) {
+        if (k > 0) out += ", ";
+        out += "[" + std::to_string(position.at(e.terms[k].var)) + ", " +
+               number_json(e.terms[k].coeff) + "]";
+    }
+    return out + "]";
+}
+
+// What the certificate shows, once its numbers are checked.
+const char* proves(const LpResult& result, const roads::LpCertificate& c) {
+    using Kind = lp::Certificate::Kind;
+    const auto is = [](const std::optional<lp::Certificate>& p, Kind k) {
+        return p && p->kind == k;
+    };
+    switch (result.kind) {
+        case LpResult::Kind::Optimal:
+        case LpResult::Kind::Feasible:
+            if (!c.integers) return is(c.answer, Kind::Optimal) ? "optimality" : "nothing";
+            if (!is(c.relaxation, Kind::Optimal)) return "a feasible point";
+            return result.kind == LpResult::Kind::Optimal &&
+                           lp::objective_at(c.system, c.point) ==
+                               lp::objective_at(c.system, c.relaxation->primal)
+                       ? "optimality"
+                       : "a feasible point and a bound";
+        case LpResult::Kind::Infeasible:
+            return is(c.answer, Kind::Infeasible) ? "infeasibility" : "nothing";
+        case LpResult::Kind::Unbounded:
+            return is(c.answer, Kind::Unbounded) ? "unboundedness" : "nothing";
+        default:
+            return "nothing";
+    }
+}
+
+}  // namespace
+
+std::string certificate_json(const LpResult& result, const roads::LpCertificate& c) {
+    using Kind = lp::Certificate::Kind;
+    const linear::BigLinearSystem& system = c.system;
+    std::unordered_map<std::uint64_t, std::size_t> position;
+    for (std::size_t k = 0; k < system.variables.size(); ++k)
+        position.emplace(system.variables[k], k);
+    std::string out = "{\"status\": " + json_string(result.status());
+    out += ", \"problem\": \"";
+    out += c.integers ? "milp" : "lp";
+    out += "\", \"proves\": \"";
+    out += proves(result, c);
+    out += "\", \"variables\": [";
+    for (std::size_t k = 0; k < c.variable_names.size(); ++k)
+        out += (k > 0 ? ", " : "") + json_string(c.variable_names[k]);
+    out += "]";
+    if (c.integers) {
+        out += ", \"integer\": [";
+        bool first = true;
+        for (std::size_t k = 0; k < system.variables.size(); ++k) {
+            if (!system.var_info.at(system.variables[k]).is_integer) continue;
+            out += (first ? "" : ", ") + std::to_string(k);
+            first = false;
+        }
+        out += "]";
+    }
+    out += ", \"objective\": ";
+    if (system.objective) {
+        out += "{\"sense\": \"";
+        out += system.objective->first == linear::Sense::Maximize ? "max" : "min";
+        out += "\", \"terms\": " + terms_json(system.objective->second, position) +
+               ", \"constant\": " + number_json(system.objective->second.constant) + "}";
+    } else {
+        out += "null";
+    }
+    out += ", \"rows\": [";
+    for (std::size_t i = 0; i < system.constraints.size(); ++i) {
+        const auto& con = system.constraints[i];
+        const std::string& name = i < c.row_names.size() ? c.row_names[i] : std::string();
+        out += i > 0 ? ", " : "";
+        out += "{\"name\": " + (name.empty() ? std::string("null") : json_string(name));
+        out += ", \"terms\": " + terms_json(con.expr, position);
+        out += con.op == linear::CmpOp::Le   ? ", \"op\": \"<=\""
+               : con.op == linear::CmpOp::Ge ? ", \"op\": \">=\""
+                                             : ", \"op\": \"=\"";
+        out += ", \"rhs\": " + number_json(-con.expr.constant) + "}";
+    }
+    out += "]";
+    if (!c.columns.empty()) {
+        out += ", \"columns\": [";
+        for (std::size_t j = 0; j < c.columns.size(); ++j) {
+            const roads::LpCertificate::Column& col = c.columns[j];
+            out += j > 0 ? ", " : "";
+            out += "{\"name\": " + json_string(col.name) + ", \"var\": " + std::to_string(col.var);
+            out += ", \"negative\": " +
+                   (col.negative ? std::to_string(*col.negative) : std::string("null"));
+            out += ", \"shift\": " + number_json(col.shift);
+            out += col.reflected ? ", \"reflected\": true}" : ", \"reflected\": false}";
+        }
+        out += "]";
+    }
+    const auto field = [&](const char* key, const std::vector<linear::BigRational>& v) {
+        out += ", \"";
+        out += key;
+        out += "\": " + numbers_json(v);
+    };
+    const std::optional<lp::Certificate>& answer = c.answer;
+    if (c.integers && result.has_assignment()) {
+        field("primal", c.point);
+        if (c.relaxation && c.relaxation->kind == Kind::Optimal)
+            field("duals", c.relaxation->multipliers);
+    } else if (answer) {
+        switch (answer->kind) {
+            case Kind::Optimal:
+                field("primal", answer->primal);
+                field("duals", answer->multipliers);
+                break;
+            case Kind::Infeasible:
+                field("farkas", answer->multipliers);
+                break;
+            case Kind::Unbounded:
+                field("primal", answer->primal);
+                field("ray", answer->ray);
+                break;
+        }
+    }
+    return out + "}";
 }
 
 std::string json_string(std::string_view text) {

@@ -7,6 +7,7 @@
 #include "core/expected.hpp"
 #include "core/lp_result.hpp"
 #include "core/solver_result.hpp"
+#include "roads/roads.hpp"
 
 // How the command writes answers: the module's dictionaries as JSON, the
 // SAT-competition lines, and a short text for people.
@@ -33,6 +34,11 @@ std::string sat_competition(const SolverResult* result);
 // Status, objective where there is one, and the nonzero values, a line each.
 std::string cp_text(const SolverResult* result);
 std::string lp_text(const LpResult& result, const std::vector<std::string>* names = nullptr);
+
+// The certificate of an LP or MILP answer as one line of JSON: the problem
+// it is about, its exact numbers as strings ("p", or "p/q" in lowest terms),
+// and what it proves (docs/certificates.md).
+std::string certificate_json(const LpResult& result, const roads::LpCertificate& certificate);
 
 // A JSON string: quotes, backslashes and control characters escaped, each
 // byte that is not part of valid UTF-8 replaced by U+FFFD.

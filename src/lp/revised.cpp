@@ -432,9 +432,13 @@ void RevisedTableau::compute_prices() {
     prices_valid_ = true;
 }
 
-// D gamma scale_j times the reduced cost of column j.
 BigInt RevisedTableau::reduced_cost(std::size_t j) {
     ++stats_.exact_prices;
+    return scaled_reduced_cost(j);
+}
+
+// D gamma scale_j times the reduced cost of column j.
+BigInt RevisedTableau::scaled_reduced_cost(std::size_t j) {
     BigInt out;
     BigInt::mul_into(out, cost(j), d());
     for (std::size_t k = col_start_[j]; k < col_start_[j + 1]; ++k) {
@@ -581,6 +585,22 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
         eta_value_.size() > 2 * nonzeros_after_refactor_ + 2 * m_ + values_.size()) {
         refactor();
     }
+}
+
+RevisedTableau::Number RevisedTableau::at(std::size_t row, std::size_t col) {
+    check_row(row);
+    if (col >= num_vars_) throw InternalFailure("tableau index out of range");
+    if (row == 0) {
+        compute_prices();
+        return BigRational(scaled_reduced_cost(col),
+                           d() * (phase1_ ? BigInt(1) : gamma2_) * scale(col));
+    }
+    // D B^-1 of the scaled column, by position; the basic column's scale
+    // and the entering one's come back out.
+    if (alpha_col_ != col) entering_column(col);
+    const BigInt& a = alpha_[row - 1];
+    if (a.is_zero()) return Number();
+    return BigRational(a * scale(basis_[row - 1]), d() * scale(col));
 }
 
 bool RevisedTableau::objective_is_zero() const {

@@ -77,6 +77,10 @@ class RevisedTableau {
     bool objective_is_zero() const;
     bool rhs_is_zero(std::size_t row) const;
     Number value_of(std::size_t col) const;
+    // An entry of the dense tableau's layout, computed on demand: row 0 the
+    // reduced cost of `col` under the phase's costs, row i its entry in
+    // row i (no right-hand side). Leaves the pivot rules' state as it is.
+    Number at(std::size_t row, std::size_t col);
 
     // Phase 1 maximises minus the sum of the artificial columns.
     void begin_phase1(const std::vector<char>& artificial);
@@ -127,6 +131,7 @@ class RevisedTableau {
     void refactor();
     void compute_prices();
     BigInt reduced_cost(std::size_t j);
+    BigInt scaled_reduced_cost(std::size_t j);
     Bounds price_bounds(std::size_t j) const;
     const BigInt& scale(std::size_t j) const {
         return col_scale_[j].is_zero() ? one_ : col_scale_[j];

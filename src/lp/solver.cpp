@@ -101,6 +101,8 @@ struct Run {
     std::vector<PivotStep>* trace;
     std::vector<BigRational>* exact;     // the answer's exact values, when wanted
     std::vector<Rational>* exact_small;  // the same from a 64-bit tableau
+    std::optional<Certificate>* certificate = nullptr;  // what proves the answer, when wanted
+    std::size_t entering = 0;                           // the last entering column
 };
 
 template <class Tab>
@@ -122,6 +124,7 @@ PhaseEnd run_phase(Tab& tab, int phase, const std::vector<char>* excluded,
         run.interrupt.poll(work, run.stats.pivots);
         const auto col = tab.find_entering(excluded, bland);
         if (!col) return PhaseEnd::Optimal;
+        run.entering = *col;
         const auto leaving = tab.find_leaving(*col, protect, bland);
         if (!leaving) return PhaseEnd::NoLeaving;
         const bool degenerate = tab.rhs_is_zero(leaving->row);
@@ -244,20 +247,123 @@ Layout fill(Tab& tab, const Problem<N>& problem, std::size_t e, std::vector<Colu
     return layout;
 }
 
+// Certificates, read from the final tableau. Row r holds constraint r - 1
+// times s_r (-1 when its right-hand side was negative) and started with a
+// unit basic column u_r, its slack or artificial. Row 0 is the phase's costs
+// minus the row prices times the columns, so the price of row r is
+// cost(u_r) - d(u_r), whichever columns are basic now.
+
+template <class N>
+std::vector<std::size_t> unit_columns(const Problem<N>& problem, std::size_t n) {
+    std::vector<std::size_t> unit;
+    unit.reserve(problem.size());
+    std::size_t c = n;
+    for (std::size_t i = 0; i < problem.size(); ++i) {
+        const auto& con = problem[i];
+        const bool flip = con.expr.constant.is_positive();
+        const bool two = con.op == CmpOp::Ge || (con.op == CmpOp::Le && flip);
+        unit.push_back(two ? c + 1 : c);
+        c += two ? 2 : 1;
+    }
+    return unit;
+}
+
+// The multiplier of every constraint: its row's price, undoing the flip;
+// negated for a minimisation, which the tableau ran as a maximisation.
+template <class Tab, class N>
+std::vector<BigRational> constraint_multipliers(Tab& tab, const Problem<N>& problem,
+                                                const Layout& layout, bool phase1, bool negate) {
+    const std::vector<std::size_t> unit = unit_columns(problem, layout.n);
+    std::vector<BigRational> y;
+    y.reserve(unit.size());
+    for (std::size_t i = 0; i < unit.size(); ++i) {
+        BigRational price = -BigRational(tab.at(0, unit[i]));
+        if (phase1 && layout.artificial[unit[i]]) price = price - BigRational(Rational::one());
+        const bool flip = problem[i].expr.constant.is_positive();
+        y.push_back(flip != negate ? -price : std::move(price));
+    }
+    return y;
+}
+
+// The row in which each variable is basic, 0 for none.
+template <class Tab>
+std::vector<std::size_t> basic_rows(const Tab& tab, std::size_t n) {
+    std::vector<std::size_t> row_of(n, 0);
+    for (std::size_t i = 1; i <= tab.num_constraints(); ++i) {
+        const std::size_t b = tab.basis(i);
+        if (b < n && row_of[b] == 0) row_of[b] = i;
+    }
+    return row_of;
+}
+
+template <class Tab>
+std::vector<BigRational> basic_point(const Tab& tab, std::size_t n) {
+    const std::vector<std::size_t> row_of = basic_rows(tab, n);
+    std::vector<BigRational> x(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        if (row_of[k] != 0) x[k] = BigRational(tab.value_of(k));
+    }
+    return x;
+}
+
+template <class Tab, class N>
+Certificate optimal_certificate(Tab& tab, const Problem<N>& problem, const Layout& layout) {
+    const auto& objective = problem.system().objective;
+    const bool minimize = objective && objective->first == Sense::Minimize;
+    Certificate c{Certificate::Kind::Optimal, basic_point(tab, layout.n), {}, {}};
+    c.multipliers = constraint_multipliers(tab, problem, layout, false, minimize);
+    return c;
+}
+
+// Phase 1 ended above zero: its prices prove that no point has all
+// artificial columns at zero.
+template <class Tab, class N>
+Certificate farkas_certificate(Tab& tab, const Problem<N>& problem, const Layout& layout) {
+    return {Certificate::Kind::Infeasible,
+            {},
+            constraint_multipliers(tab, problem, layout, true, false),
+            {}};
+}
+
+// No row limits the entering column: the basic point and the direction in
+// which that column grows, the basic columns following.
+template <class Tab>
+Certificate unbounded_certificate(Tab& tab, std::size_t n, std::size_t col) {
+    std::vector<BigRational> ray(n);
+    for (std::size_t i = 1; i <= tab.num_constraints(); ++i) {
+        const std::size_t b = tab.basis(i);
+        if (b < n) ray[b] = -BigRational(tab.at(i, col));
+    }
+    if (col < n) ray[col] = BigRational(Rational::one());
+    return {Certificate::Kind::Unbounded, basic_point(tab, n), {}, std::move(ray)};
+}
+
 // Phase 1 when there are artificial columns, then phase 2; nothing when
 // the answer is already known (infeasible or unbounded).
-template <class Tab>
-std::optional<LpResult> run_phases(Tab& tab, const Layout& layout, Run& run) {
+template <class Tab, class N>
+std::optional<LpResult> run_phases(Tab& tab, const Problem<N>& problem, const Layout& layout,
+                                   Run& run) {
     if (layout.any_artificial) {
         tab.begin_phase1(layout.artificial);
+        // No leaving row in phase 1 would be a ray along which minus the sum
+        // of the artificials, never positive, grows: it cannot happen, and
+        // leaves no certificate.
         if (run_phase(tab, 1, nullptr, nullptr, run) == PhaseEnd::NoLeaving)
             return LpResult::infeasible();
-        if (!tab.objective_is_zero()) return LpResult::infeasible();
+        if (!tab.objective_is_zero()) {
+            if (run.certificate != nullptr)
+                *run.certificate = farkas_certificate(tab, problem, layout);
+            return LpResult::infeasible();
+        }
         tab.end_phase1();
     }
     if (run_phase(tab, 2, &layout.artificial, layout.any_artificial ? &layout.artificial : nullptr,
-                  run) == PhaseEnd::NoLeaving)
+                  run) == PhaseEnd::NoLeaving) {
+        if (run.certificate != nullptr)
+            *run.certificate = unbounded_certificate(tab, layout.n, run.entering);
         return LpResult::unbounded();
+    }
+    if (run.certificate != nullptr) *run.certificate = optimal_certificate(tab, problem, layout);
     return std::nullopt;
 }
 
@@ -313,7 +419,7 @@ LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConst
     if constexpr (requires { tab.set_interrupt(&run.interrupt); })
         tab.set_interrupt(&run.interrupt);
     const Layout layout = fill(tab, problem, e, labels);
-    std::optional<LpResult> result = run_phases(tab, layout, run);
+    std::optional<LpResult> result = run_phases(tab, problem, layout, run);
     if constexpr (requires { tab.revised_stats(); }) {
         run.stats.revised = true;
         run.stats.refactorizations = tab.revised_stats().refactorizations;
@@ -351,6 +457,7 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
     stats_ = {};
     exact_.clear();
     exact_small_.clear();
+    certificate_.reset();
     if (!system_ && !big_system_)
         return LpResult::unknown(UnknownReason::internal("no system loaded"));
     const std::size_t n = system_ ? system_->variables.size() : big_system_->variables.size();
@@ -374,6 +481,7 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
         // Integers of any size from the start: no gcd, no overflow to redo.
         Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr,
                 keep_exact_ ? &exact_small_ : nullptr};
+        run.certificate = keep_certificate_ ? &certificate_ : nullptr;
         LpResult r =
             system_ ? run_simplex<RevisedTableau, Rational>(*system_, extra, run, column_labels_)
                     : run_simplex<RevisedTableau, BigRational>(*big_system_, widen_extra(), run,
@@ -385,6 +493,7 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
     if (system_ && arithmetic_ == Arithmetic::Automatic) {
         Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr,
                 keep_exact_ ? &exact_small_ : nullptr};
+        run.certificate = keep_certificate_ ? &certificate_ : nullptr;
         try {
             return run_simplex<Tableau<Rational>, Rational>(*system_, extra, run, column_labels_);
         } catch (const linear::Overflow&) {
@@ -392,11 +501,13 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
         // Exact values outgrew 64 bits: the same rules from the start, in
         // big integers, give the same pivots and the exact answer.
         stats_ = {};
+        certificate_.reset();
         if (trace_ != nullptr) trace_->resize(trace_start);
     }
     stats_.big = true;
     Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr,
             keep_exact_ ? &exact_small_ : nullptr};
+    run.certificate = keep_certificate_ ? &certificate_ : nullptr;
     const linear::BigLinearSystem& big = widen_all();
     const std::span<const LinearConstraintT<BigRational>> extra_span(big_extra);
     if (arithmetic_ == Arithmetic::BigFractions) {
@@ -409,6 +520,7 @@ LpResult LpSolver::solve_with(std::span<const LinearConstraintT<BigRational>> ex
     stats_ = {};
     exact_.clear();
     exact_small_.clear();
+    certificate_.reset();
     if (!system_ && !big_system_)
         return LpResult::unknown(UnknownReason::internal("no system loaded"));
     std::optional<linear::BigLinearSystem> widened;
@@ -416,6 +528,7 @@ LpResult LpSolver::solve_with(std::span<const LinearConstraintT<BigRational>> ex
     const linear::BigLinearSystem& big = system_ ? *widened : *big_system_;
     const std::size_t m = big.constraints.size() + extra.size();
     Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr, nullptr};
+    run.certificate = keep_certificate_ ? &certificate_ : nullptr;
     if (engine_ == Engine::Revised ||
         (engine_ == Engine::Automatic && prefer_revised(big.variables.size(), m))) {
         LpResult r = run_simplex<RevisedTableau, BigRational>(big, extra, run, column_labels_);

@@ -109,7 +109,9 @@ class LpSolver {
     }
 
     // Keeps what proves the answer of the following solves (see
-    // certificate.hpp), when the answer is Optimal, Infeasible or Unbounded.
+    // certificate.hpp), when the answer is Optimal, Infeasible or Unbounded;
+    // its multipliers cover the `extra` constraints after the system's own.
+    // Read from the final tableau, in big numbers; nothing when not asked.
     void keep_certificate(bool keep) { keep_certificate_ = keep; }
     const std::optional<Certificate>& certificate() const { return certificate_; }
 

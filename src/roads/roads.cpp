@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <variant>
 
@@ -113,19 +114,107 @@ Counters lp_counters(const lp::SolveStats& s, bool big_reading) {
     return c;
 }
 
+// A certificate that can no longer be right, whatever the problem.
+void spoil(lp::Certificate& c) {
+    switch (c.kind) {
+        case lp::Certificate::Kind::Optimal:
+            if (c.primal.empty()) {
+                c.multipliers.emplace_back();
+            } else {
+                c.primal[0] = linear::BigRational(linear::BigInt(-1), linear::BigInt(1));
+            }
+            break;
+        case lp::Certificate::Kind::Infeasible:
+            for (auto& y : c.multipliers) y = -y;
+            break;
+        case lp::Certificate::Kind::Unbounded:
+            for (auto& d : c.ray) d = -d;
+            break;
+    }
+}
+
+// The system as the certificate states it, its variables named as the
+// answers name them.
+void describe(LpCertificate& cert, const linear::ExactSystem& system, bool integers) {
+    cert = LpCertificate{};
+    cert.system = system.small ? linear::widen(*system.small) : *system.big;
+    cert.integers = integers;
+    cert.variable_names.reserve(cert.system.variables.size());
+    for (const std::uint64_t v : cert.system.variables) {
+        std::string name = "x";
+        name += std::to_string(v);
+        cert.variable_names.push_back(std::move(name));
+    }
+    cert.row_names.assign(cert.system.constraints.size(), std::string());
+}
+
+// The exact values of a model, by the position of its variables in the system.
+std::vector<linear::BigRational> by_variable(const linear::BigLinearSystem& system,
+                                             const Assignment& model,
+                                             const std::vector<linear::BigRational>& exact) {
+    std::unordered_map<std::uint64_t, std::size_t> position;
+    for (std::size_t k = 0; k < system.variables.size(); ++k)
+        position.emplace(system.variables[k], k);
+    std::vector<linear::BigRational> out(system.variables.size());
+    for (std::size_t i = 0; i < model.size() && i < exact.size(); ++i) {
+        const auto it = position.find(model[i].first);
+        if (it != position.end()) out[it->second] = exact[i];
+    }
+    return out;
+}
+
+// The MILP's certificate besides its incumbent: the root relaxation's, and
+// for an unbounded answer an integral point (the same search without the
+// objective finds it) with the relaxation's ray.
+void certify_milp(LpCertificate& cert, const linear::ExactSystem& system, const LpResult& result,
+                  Interrupt interrupt) {
+    if (result.kind == LpResult::Kind::Infeasible && cert.relaxation &&
+        cert.relaxation->kind == lp::Certificate::Kind::Infeasible) {
+        cert.answer = cert.relaxation;
+    }
+    if (result.kind != LpResult::Kind::Unbounded || !cert.relaxation ||
+        cert.relaxation->kind != lp::Certificate::Kind::Unbounded)
+        return;
+    linear::ExactSystem feasibility = system;
+    if (feasibility.small) feasibility.small->objective.reset();
+    if (feasibility.big) feasibility.big->objective.reset();
+    std::vector<linear::BigRational> exact;
+    const LpResult point = milp::branch_and_bound(feasibility, interrupt, nullptr,
+                                                  lp::LpSolver::Engine::Automatic, &exact);
+    if (point.kind != LpResult::Kind::Optimal) return;
+    cert.answer = lp::Certificate{lp::Certificate::Kind::Unbounded,
+                                  by_variable(cert.system, point.assignment, exact),
+                                  {},
+                                  cert.relaxation->ray};
+}
+
 // An LP (the relaxation) or a MILP (by branch and bound) of a system read
 // from text; with `verify`, its answer is checked against the system in
-// exact arithmetic. `exact_out`, when given, receives the exact value of
-// each pair of the answer's model.
+// exact arithmetic, its certificate too. `exact_out`, when given, receives
+// the exact value of each pair of the answer's model; `certificate` what
+// proves the answer.
 LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt interrupt, Counters* c,
                       const Verification* verify,
                       std::vector<linear::BigRational>* exact_out = nullptr,
-                      milp::KeepIncumbent keep_incumbent = nullptr) {
+                      milp::KeepIncumbent keep_incumbent = nullptr,
+                      LpCertificate* certificate = nullptr) {
     std::vector<linear::BigRational> exact;
-    const bool keep_exact = verify != nullptr || exact_out != nullptr;
+    LpCertificate checked;
+    LpCertificate* cert =
+        certificate != nullptr ? certificate : (verify != nullptr ? &checked : nullptr);
+    if (cert != nullptr) describe(*cert, system, integers);
+    const bool keep_exact = verify != nullptr || exact_out != nullptr || cert != nullptr;
     std::vector<linear::BigRational>* exact_of = keep_exact ? &exact : nullptr;
     LpResult result;
     if (integers) {
+        if (cert != nullptr) {
+            // The root as the search solves it, once more to keep its proof.
+            lp::LpSolver root(interrupt);
+            root.keep_certificate(true);
+            root.load(system);
+            root.solve();
+            cert->relaxation = root.certificate();
+        }
         milp::SearchStats search;
         result = counted(
             c,
@@ -144,6 +233,7 @@ LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt inte
         const bool big_reading = system.big.has_value();
         lp::LpSolver solver(interrupt);
         solver.keep_exact_values(keep_exact);
+        solver.keep_certificate(cert != nullptr);
         // The check reads the system afterwards; otherwise the solver may take it.
         if (verify != nullptr) {
             solver.load(system);
@@ -154,6 +244,16 @@ LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt inte
             c, [&] { return solver.solve(); },
             [&] { return lp_counters(solver.stats(), big_reading); });
         exact = solver.exact_values();
+        if (cert != nullptr) cert->answer = solver.certificate();
+    }
+    if (cert != nullptr) {
+        if (integers) certify_milp(*cert, system, result, interrupt);
+        if (result.has_assignment() && integers)
+            cert->point = by_variable(cert->system, result.assignment, exact);
+        if (verify != nullptr && verify->plant_wrong_certificate) {
+            if (cert->answer) spoil(*cert->answer);
+            if (cert->relaxation) spoil(*cert->relaxation);
+        }
     }
     if (verify != nullptr) {
         if (verify->plant_wrong_answer && result.has_assignment() && !exact.empty()) {
@@ -168,6 +268,7 @@ LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt inte
         }
         if (auto error = lp_answer_error(system, result, exact, integers))
             throw WrongAnswer(*error);
+        if (auto error = certificate_error(result, *cert)) throw WrongAnswer(*error);
     }
     if (exact_out != nullptr) *exact_out = std::move(exact);
     return result;
@@ -185,6 +286,40 @@ void plant_in_columns(const parser::MpsModel& model, std::vector<linear::BigRati
         values[0] = linear::BigRational::from_f64(c.lower) - one;
     } else {
         values[0] = values[0] + one;
+    }
+}
+
+// An MPS system's variables and rows by the file's names: a column's part
+// below zero as "NAME-" (the column is its first part minus that), a row
+// with a range as two rows of its name, a bound as a row named by its column.
+void name_mps(LpCertificate& cert, const parser::MpsModel& model) {
+    std::unordered_map<std::uint64_t, std::size_t> position;
+    for (std::size_t k = 0; k < cert.system.variables.size(); ++k)
+        position.emplace(cert.system.variables[k], k);
+    std::unordered_map<std::uint64_t, std::string> column_of;
+    for (const parser::MpsColumn& col : model.columns) {
+        LpCertificate::Column& out = cert.columns.emplace_back();
+        out.name = col.name;
+        out.var = position.at(col.var);
+        out.shift = linear::BigRational::from_f64(col.shift);
+        out.reflected = col.reflected;
+        cert.variable_names.at(out.var) = col.name;
+        column_of.emplace(col.var, col.name);
+        if (col.negative) {
+            out.negative = position.at(*col.negative);
+            cert.variable_names.at(*out.negative) = col.name + "-";
+            column_of.emplace(*col.negative, col.name);
+        }
+    }
+    std::size_t i = 0;
+    for (const parser::MpsRow& row : model.file.rows) {
+        const bool two = row.range && !(row.type == 'E' && *row.range == 0);
+        for (int side = 0; side < (two ? 2 : 1) && i < cert.row_names.size(); ++side)
+            cert.row_names[i++] = row.name;
+    }
+    for (; i < cert.row_names.size(); ++i) {
+        const auto& terms = cert.system.constraints[i].expr.terms;
+        if (!terms.empty()) cert.row_names[i] = column_of.at(terms.front().var) + " bound";
     }
 }
 
@@ -213,35 +348,39 @@ Expected<SolverResult> solve_sat(std::string_view text, Interrupt interrupt,
 }
 
 Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt, Stats* stats,
-                            const Verification* verify) {
-    return road<LpResult>(text, stats, parser::read_lp_text,
-                          [&](linear::ExactSystem& system, Counters* c) {
-                              return solve_system(system, false, interrupt, c, verify);
-                          });
+                            const Verification* verify, LpCertificate* certificate) {
+    return road<LpResult>(
+        text, stats, parser::read_lp_text, [&](linear::ExactSystem& system, Counters* c) {
+            return solve_system(system, false, interrupt, c, verify, nullptr, nullptr, certificate);
+        });
 }
 
 Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt, Stats* stats,
-                              const Verification* verify, bool (*keep_incumbent)()) {
-    return road<LpResult>(
-        text, stats, parser::read_lp_text, [&](linear::ExactSystem& system, Counters* c) {
-            return solve_system(system, true, interrupt, c, verify, nullptr, keep_incumbent);
-        });
+                              const Verification* verify, bool (*keep_incumbent)(),
+                              LpCertificate* certificate) {
+    return road<LpResult>(text, stats, parser::read_lp_text,
+                          [&](linear::ExactSystem& system, Counters* c) {
+                              return solve_system(system, true, interrupt, c, verify, nullptr,
+                                                  keep_incumbent, certificate);
+                          });
 }
 
 Expected<MpsAnswer> solve_mps(std::string_view text, bool integers, parser::MpsFormat format,
                               Interrupt interrupt, Stats* stats, const Verification* verify,
-                              bool (*keep_incumbent)()) {
+                              bool (*keep_incumbent)(), LpCertificate* certificate) {
     const auto read = [format, interrupt](std::string_view t) {
         return parser::read_mps(t, format, interrupt);
     };
     return road<MpsAnswer>(text, stats, read, [&](parser::MpsModel& model, Counters* c) {
         // The system is checked as any other; a planted fault goes into the
         // file's column values instead, for the check against the file.
-        const Verification system_check;
+        const Verification system_check{false,
+                                        verify != nullptr && verify->plant_wrong_certificate};
         std::vector<linear::BigRational> exact;
-        LpResult result =
-            solve_system(model.system, integers, interrupt, c,
-                         verify != nullptr ? &system_check : nullptr, &exact, keep_incumbent);
+        LpResult result = solve_system(model.system, integers, interrupt, c,
+                                       verify != nullptr ? &system_check : nullptr, &exact,
+                                       keep_incumbent, certificate);
+        if (certificate != nullptr) name_mps(*certificate, model);
         if (result.has_assignment()) {
             std::vector<linear::BigRational> values =
                 parser::column_values(model, result.assignment, exact);

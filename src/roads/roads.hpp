@@ -10,6 +10,9 @@
 #include "core/interrupt.hpp"
 #include "core/lp_result.hpp"
 #include "core/solver_result.hpp"
+#include "linear/big_rational.hpp"
+#include "linear/system.hpp"
+#include "lp/certificate.hpp"
 #include "parser/mps.hpp"
 #include "sat/proof.hpp"
 
@@ -31,6 +34,40 @@ struct Verification {
     // Spoils the answer before the check, so that tests can watch the check
     // catch it.
     bool plant_wrong_answer = false;
+    // Spoils the LP certificate instead, leaving the answer right.
+    bool plant_wrong_certificate = false;
+};
+
+// What proves an LP or MILP answer, in exact numbers, about `system` (the
+// problem as read: every number as the reader took it, an MPS file as its
+// system of non-negative variables). Vectors follow its variables and
+// constraints.
+// - LP: `answer` proves the answer (OPTIMAL, INFEASIBLE, UNBOUNDED).
+// - MILP: `relaxation` is the root relaxation's certificate. Its duals bound
+//   every point, integral or not, so an incumbent meeting that bound is
+//   optimal; its Farkas multipliers prove the MILP infeasible. `point` is
+//   the incumbent, in the system's variables. An UNBOUNDED answer is proven
+//   by `answer`: an integral point and the relaxation's ray (a rational ray,
+//   scaled to integers, keeps the point integral). An infeasibility found
+//   by branching, or a node limit, is proven by nothing here.
+struct LpCertificate {
+    linear::BigLinearSystem system;
+    std::vector<std::string> variable_names;
+    std::vector<std::string> row_names;  // empty where the problem names none
+    bool integers = false;               // a MILP: the marked variables are integral
+    std::optional<lp::Certificate> answer;
+    std::optional<lp::Certificate> relaxation;
+    std::vector<linear::BigRational> point;
+    // MPS: where each column of the file went, by variable position: its
+    // value is shift + x[var] - x[negative], or shift - x[var] when reflected.
+    struct Column {
+        std::string name;
+        std::size_t var = 0;
+        std::optional<std::size_t> negative;
+        linear::BigRational shift;
+        bool reflected = false;
+    };
+    std::vector<Column> columns;
 };
 
 // DIMACS CNF. `answer_bytes_per_var`: what the caller's form of the model
@@ -39,15 +76,18 @@ struct Verification {
 Expected<SolverResult> solve_sat(std::string_view text, Interrupt interrupt = Interrupt(),
                                  double answer_bytes_per_var = 0, sat::ProofSink* proof = nullptr,
                                  Stats* stats = nullptr, const Verification* verify = nullptr);
-// LP text, its continuous relaxation solved once.
+// LP text, its continuous relaxation solved once. `certificate`, when
+// given, receives what proves the answer; with `verify` that is checked too.
 Expected<LpResult> solve_lp(std::string_view text, Interrupt interrupt = Interrupt(),
-                            Stats* stats = nullptr, const Verification* verify = nullptr);
+                            Stats* stats = nullptr, const Verification* verify = nullptr,
+                            LpCertificate* certificate = nullptr);
 // LP text with integer variables, by branch and bound. `keep_incumbent`,
 // when given, is asked whether an interrupt that ends a search with an
 // incumbent hands it out as FEASIBLE instead of abandoning the call.
 Expected<LpResult> solve_milp(std::string_view text, Interrupt interrupt = Interrupt(),
                               Stats* stats = nullptr, const Verification* verify = nullptr,
-                              bool (*keep_incumbent)() = nullptr);
+                              bool (*keep_incumbent)() = nullptr,
+                              LpCertificate* certificate = nullptr);
 // An MPS model: its LP relaxation (`integers` false) or its MILP. The
 // answer's model is by column of the file (index j: the j-th column), its
 // objective includes the file's objective constant.
@@ -59,7 +99,8 @@ Expected<MpsAnswer> solve_mps(std::string_view text, bool integers,
                               parser::MpsFormat format = parser::MpsFormat::Free,
                               Interrupt interrupt = Interrupt(), Stats* stats = nullptr,
                               const Verification* verify = nullptr,
-                              bool (*keep_incumbent)() = nullptr);
+                              bool (*keep_incumbent)() = nullptr,
+                              LpCertificate* certificate = nullptr);
 // CP text.
 Expected<SolverResult> solve_cp(std::string_view text, Interrupt interrupt = Interrupt(),
                                 Stats* stats = nullptr, const Verification* verify = nullptr);

@@ -213,4 +213,65 @@ std::optional<std::string> mps_answer_error(const parser::MpsModel& model, const
     return std::nullopt;
 }
 
+std::optional<std::string> certificate_error(const LpResult& result,
+                                             const LpCertificate& certificate) {
+    using Kind = lp::Certificate::Kind;
+    const linear::BigLinearSystem& system = certificate.system;
+    const auto proves = [&](const std::optional<lp::Certificate>& proof, Kind kind,
+                            const char* what) -> std::optional<std::string> {
+        if (!proof || proof->kind != kind) return std::string("there is no certificate of ") + what;
+        if (auto error = lp::certificate_error(system, *proof))
+            return std::string("the certificate of ") + what + " fails: " + *error;
+        return std::nullopt;
+    };
+    if (!certificate.integers) {
+        switch (result.kind) {
+            case LpResult::Kind::Optimal:
+                return proves(certificate.answer, Kind::Optimal, "optimality");
+            case LpResult::Kind::Infeasible:
+                return proves(certificate.answer, Kind::Infeasible, "infeasibility");
+            case LpResult::Kind::Unbounded:
+                return proves(certificate.answer, Kind::Unbounded, "unboundedness");
+            default:
+                return std::nullopt;
+        }
+    }
+    if (certificate.relaxation) {
+        if (auto error = lp::certificate_error(system, *certificate.relaxation))
+            return "the root relaxation's certificate fails: " + *error;
+    }
+    switch (result.kind) {
+        case LpResult::Kind::Optimal:
+        case LpResult::Kind::Feasible: {
+            // The incumbent's own values are checked with the answer; here,
+            // that no point beats the bound that the root's duals prove.
+            if (!certificate.relaxation || certificate.relaxation->kind != Kind::Optimal)
+                return std::string("there is no certificate of the root relaxation's bound");
+            if (certificate.point.size() != system.variables.size())
+                return std::string("the incumbent does not have one value per variable");
+            const linear::BigRational bound =
+                lp::objective_at(system, certificate.relaxation->primal);
+            const linear::BigRational value = lp::objective_at(system, certificate.point);
+            const bool maximize =
+                system.objective && system.objective->first == linear::Sense::Maximize;
+            if (maximize ? bound < value : value < bound)
+                return std::string("the incumbent beats the root relaxation's bound");
+            return std::nullopt;
+        }
+        case LpResult::Kind::Unbounded: {
+            if (auto error = proves(certificate.answer, Kind::Unbounded, "unboundedness"))
+                return error;
+            const std::vector<linear::BigRational>& x = certificate.answer->primal;
+            for (std::size_t k = 0; k < x.size(); ++k) {
+                if (system.var_info.at(system.variables[k]).is_integer && !x[k].is_integer())
+                    return key("the point of the certificate is not integral in ",
+                               system.variables[k]);
+            }
+            return std::nullopt;
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace nemox::roads

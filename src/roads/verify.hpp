@@ -10,6 +10,7 @@
 #include "linear/big_rational.hpp"
 #include "linear/system.hpp"
 #include "parser/mps.hpp"
+#include "roads/roads.hpp"
 #include "sat/cnf.hpp"
 
 // Checks of an answer against the problem it answers, in exact arithmetic:
@@ -42,5 +43,13 @@ std::optional<std::string> lp_answer_error(const linear::ExactSystem& system,
 std::optional<std::string> mps_answer_error(const parser::MpsModel& model, const LpResult& result,
                                             std::span<const linear::BigRational> exact,
                                             bool integers);
+
+// The certificate of an LP or MILP answer (see LpCertificate), checked
+// exactly against its system: nothing when it proves what it claims for
+// `result`. An OPTIMAL LP answer is then proven optimal, an INFEASIBLE or
+// UNBOUNDED one proven so; a MILP incumbent is checked against the root's
+// bound, which it may not beat.
+std::optional<std::string> certificate_error(const LpResult& result,
+                                             const LpCertificate& certificate);
 
 }  // namespace nemox::roads

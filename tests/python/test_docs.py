@@ -4,11 +4,13 @@ blocks command by command with their output. Links and images must exist."""
 
 import doctest
 import importlib.util
+import json
 import os
 import re
 import shutil
 import subprocess
 import sysconfig
+from fractions import Fraction
 from pathlib import Path
 
 import pytest
@@ -116,3 +118,58 @@ def test_console_examples(page, line, code, workdir):
         run = subprocess.run(["bash", "-c", command], capture_output=True, text=True, cwd=workdir, env=env)
         assert run.returncode in (0, 10, 20), (command, run.stderr)
         assert run.stdout.rstrip("\n") == expected, command
+
+
+def certificate_checker():
+    """The checker of docs/certificates.md, as a reader would copy it."""
+    text = (DOCS / "certificates.md").read_text()
+    code = next(m.group(2) for m in FENCE.finditer(text) if m.group(1) == "python" and "def check" in m.group(2))
+    namespace = {}
+    exec(code, namespace)
+    return namespace["check"]
+
+
+def spoiled(c):
+    """The certificate with a number changed so that it proves nothing."""
+    c = json.loads(json.dumps(c))
+    if "farkas" in c:
+        c["farkas"] = [str(-Fraction(v)) for v in c["farkas"]]
+    elif "ray" in c:
+        c["ray"] = [str(-Fraction(v)) for v in c["ray"]]
+    else:
+        c["primal"][0] = "-1"
+    return c
+
+
+def test_the_certificate_checker_accepts_what_the_command_writes(tmp_path):
+    import random
+
+    import lp_gen
+    check = certificate_checker()
+    rng = random.Random(11)
+    for kind in ("lp", "milp"):
+        folder = tmp_path / kind
+        folder.mkdir()
+        for i in range(60):
+            n = rng.randint(2, 7)
+            text = lp_gen.random_lp(rng, n, rng.randint(1, 6), rng.choice(["int", "dec2", "dec9"]))
+            if kind == "milp":
+                text += "".join(f"int x{v}\n" for v in range(0, n, 2))
+            (folder / f"m{i:02d}.lp").write_text(text)
+        inputs = [folder, REPO / "examples" / "plan.mps"]
+        inputs += [REPO / "bench" / "data" / "netlib_infeasible" / f"{m}.mps.gz" for m in ("galenet", "itest6")]
+        cert = tmp_path / f"{kind}.json"
+        done = subprocess.run([str(COMMAND_DIR / "nemox"), kind, "--verify", "--certificate", str(cert),
+                               *map(str, inputs)], capture_output=True, text=True)
+        assert done.returncode == 0, done.stderr
+        proven = []
+        for line in cert.read_text().splitlines():
+            c = json.loads(line)
+            assert check(c) == c["proves"], c["file"]
+            if c["proves"] != "nothing":
+                with pytest.raises(AssertionError):
+                    check(spoiled(c))
+            proven.append(c["proves"])
+        assert len(proven) == 63
+        assert {"infeasibility", "unboundedness"} <= set(proven)
+        assert "optimality" in proven if kind == "lp" else "a feasible point and a bound" in proven

@@ -31,17 +31,43 @@ struct Outcome {
     std::vector<PivotStep> trace;
     std::vector<ColumnLabel> labels;
     SolveStats stats;
+    std::optional<Certificate> certificate;
+    std::vector<BigRational> exact;
 };
 
-Outcome run(const linear::ExactSystem& system, Engine engine, Arithmetic arithmetic) {
+Outcome run(const linear::ExactSystem& system, Engine engine, Arithmetic arithmetic,
+            bool certify = false) {
     LpSolver solver;
     solver.set_engine(engine);
     solver.set_arithmetic(arithmetic);
+    solver.keep_certificate(certify);
+    solver.keep_exact_values(certify);
     std::vector<PivotStep> trace;
     solver.set_trace(&trace);
     solver.load(system);
     LpResult result = solver.solve();
-    return {std::move(result), std::move(trace), solver.column_labels(), solver.stats()};
+    return {std::move(result), std::move(trace),     solver.column_labels(),
+            solver.stats(),    solver.certificate(), solver.exact_values()};
+}
+
+// A definite answer carries what proves it, about the values it reports.
+void expect_proven(const linear::ExactSystem& system, const Outcome& o) {
+    using Kind = LpResult::Kind;
+    const Kind kind = o.result.kind;
+    if (kind != Kind::Optimal && kind != Kind::Infeasible && kind != Kind::Unbounded) {
+        EXPECT_FALSE(o.certificate.has_value());
+        return;
+    }
+    ASSERT_TRUE(o.certificate.has_value());
+    const Certificate::Kind expected = kind == Kind::Optimal      ? Certificate::Kind::Optimal
+                                       : kind == Kind::Infeasible ? Certificate::Kind::Infeasible
+                                                                  : Certificate::Kind::Unbounded;
+    EXPECT_EQ(o.certificate->kind, expected);
+    const linear::BigLinearSystem big = system.small ? linear::widen(*system.small) : *system.big;
+    EXPECT_EQ(certificate_error(big, *o.certificate), std::nullopt);
+    if (kind == Kind::Optimal) {
+        EXPECT_EQ(o.certificate->primal, o.exact);
+    }
 }
 
 // Random problems of several shapes; every shape is meant to reach a
@@ -169,12 +195,16 @@ class Generator {
 
 void expect_same_run(const linear::ExactSystem& system, Arithmetic arithmetic, int& bland_runs,
                      int& big_runs) {
-    const Outcome dense = run(system, Engine::Dense, arithmetic);
-    const Outcome revised = run(system, Engine::Revised, arithmetic);
+    const Outcome dense = run(system, Engine::Dense, arithmetic, true);
+    const Outcome revised = run(system, Engine::Revised, arithmetic, true);
     ASSERT_FALSE(dense.stats.revised);
     ASSERT_TRUE(revised.stats.revised);
     ASSERT_EQ(dense.trace, revised.trace);
     ASSERT_EQ(dense.result, revised.result);
+    expect_proven(system, dense);
+    expect_proven(system, revised);
+    // The same final basis: the same prices, point and ray.
+    EXPECT_EQ(dense.certificate, revised.certificate);
     ASSERT_EQ(dense.labels, revised.labels);
     ASSERT_EQ(dense.stats.phase1_pivots, revised.stats.phase1_pivots);
     for (const PivotStep& s : dense.trace) {
@@ -196,7 +226,7 @@ class SameRunTest : public ::testing::TestWithParam<ShapeCase> {};
 TEST_P(SameRunTest, SamePivotsAsTheDenseTableau) {
     const ShapeCase c = GetParam();
     Generator gen(1000 + static_cast<std::uint64_t>(c.shape));
-    int bland = 0, big = 0, optimal = 0;
+    int bland = 0, big = 0, optimal = 0, infeasible = 0, unbounded = 0;
     for (int k = 0; k < c.count; ++k) {
         const std::string text = gen.lp(c.shape);
         SCOPED_TRACE(text);
@@ -204,11 +234,20 @@ TEST_P(SameRunTest, SamePivotsAsTheDenseTableau) {
         expect_same_run(system, Arithmetic::Automatic, bland, big);
         if (k % 4 == 0) expect_same_run(system, Arithmetic::BigFractions, bland, big);
         if (HasFatalFailure()) return;
+        // Keeping nothing changes nothing.
         const LpResult r = run(system, Engine::Revised, Arithmetic::Automatic).result;
+        ASSERT_EQ(r, run(system, Engine::Dense, Arithmetic::Automatic, true).result);
         optimal += r.kind == LpResult::Kind::Optimal;
+        infeasible += r.kind == LpResult::Kind::Infeasible;
+        unbounded += r.kind == LpResult::Kind::Unbounded;
     }
     // Each shape must reach what it is there for.
     EXPECT_GT(optimal, c.count / 10);
+    // Every kind of certificate is met (equalities through a point are feasible).
+    EXPECT_GT(unbounded, 0);
+    if (c.shape != Shape::Equalities) {
+        EXPECT_GT(infeasible, 0);
+    }
     if (c.shape == Shape::HugeValues) {
         EXPECT_GT(big, c.count / 2);
     }
