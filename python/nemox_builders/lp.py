@@ -298,9 +298,12 @@ class LpBuilder(Registry):
         rows = self._rows(columns)
         model_text = _model_text(self._sense, columns, obj_terms, obj_constant, rows)
         limit = min(node_limit, 2**64 - 1)
-        raw, objective, bound, pairs = _native.solve_lp(model_text, integers, seconds, limit)
+        raw, objective, bound, pairs, multipliers = _native.solve_lp(model_text, integers, seconds, limit)
         status = cast(LpStatus, raw["status"])
         model = cast(Dict[str, Union[int, float]], raw.get("model", {}))
+        by_row = {row.key: Fraction(num, den) for row, (num, den) in zip(rows, multipliers)} if multipliers else None
+        if status == "INFEASIBLE":
+            return LpAnswer(status, {}, objective, raw, bound=bound, farkas=by_row)
         if not pairs:
             return LpAnswer(status, {}, objective, raw, bound=bound)
         column_value = [Fraction(0)] * columns.count
@@ -317,7 +320,8 @@ class LpBuilder(Registry):
             key = f"x{single}"
             values[name] = model[key] if single is not None and key in model else _plain(exact_values[name])
         exact_objective = obj_constant + sum((c * column_value[i] for i, c in obj_terms.items()), Fraction(0))
-        return LpAnswer(status, values, objective, raw, exact_values, Fraction(exact_objective), bound)
+        duals = by_row if status == "OPTIMAL" else None
+        return LpAnswer(status, values, objective, raw, exact_values, Fraction(exact_objective), bound, duals)
 
     def _rows(self, columns: _Columns) -> List[_Row]:
         """The caller's constraints, then the bounds that are not the columns' own."""

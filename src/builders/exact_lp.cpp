@@ -171,9 +171,13 @@ ExactAnswer solve_exact(const linear::ExactSystem& system, bool integers, Interr
     }
     lp::LpSolver solver(interrupt);
     solver.keep_exact_values(true);
+    solver.keep_certificate(true);
     solver.load(system);
     answer.result = solver.solve();
     if (answer.result.has_assignment()) answer.values = solver.exact_values();
+    const auto& certificate = solver.certificate();
+    if (certificate && certificate->kind != lp::Certificate::Kind::Unbounded)
+        answer.multipliers = certificate->multipliers;
     return answer;
 }
 

@@ -32,10 +32,15 @@ struct ExactAnswer {
     LpResult result;
     // The exact value of each pair of the result's model, in its order.
     std::vector<linear::BigRational> values;
+    // An LP's multiplier of each constraint, in the system's order (see
+    // lp/certificate.hpp): its duals when Optimal, Farkas multipliers when
+    // Infeasible; empty otherwise and for a MILP.
+    std::vector<linear::BigRational> multipliers;
 };
 
 // The same solve as the LP and MILP roads (with `node_limit` 1000 and no
-// `keep`, the same answers), keeping the exact values of the answer.
+// `keep`, the same answers), keeping the exact values of the answer and,
+// for an LP, its multipliers.
 ExactAnswer solve_exact(const linear::ExactSystem& system, bool integers, Interrupt interrupt,
                         std::uint64_t node_limit, milp::KeepIncumbent keep);
 

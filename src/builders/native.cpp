@@ -100,8 +100,24 @@ PyObject* solve_cp(PyObject*, PyObject* args) {
         });
 }
 
-// (dict as the module's, objective or None, bound or None, exact values as
-// (numerator, denominator) pairs in model order).
+// A list of (numerator, denominator) pairs.
+PyObject* fractions_to_py(const std::vector<linear::BigRational>& values) {
+    Ref list(PyList_New(static_cast<Py_ssize_t>(values.size())));
+    if (list.get() == nullptr) return nullptr;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        Ref num(int_to_py(values[i].numerator()));
+        Ref den(int_to_py(values[i].denominator()));
+        if (num.get() == nullptr || den.get() == nullptr) return nullptr;
+        PyObject* pair = PyTuple_Pack(2, num.get(), den.get());
+        if (pair == nullptr) return nullptr;
+        PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), pair);
+    }
+    return list.release();
+}
+
+// (dict as the module's, objective or None, bound or None, exact values in
+// model order, multipliers in constraint order), the numbers as
+// (numerator, denominator) pairs.
 PyObject* solve_lp(PyObject*, PyObject* args) {
     PyObject* arg = nullptr;
     int integers = 0;
@@ -125,18 +141,13 @@ PyObject* solve_lp(PyObject*, PyObject* args) {
             Ref objective(r.has_assignment() ? PyFloat_FromDouble(r.objective) : new_none());
             const double bound = r.kind == LpResult::Kind::Feasible ? r.bound : r.objective;
             Ref bound_py(r.has_assignment() ? PyFloat_FromDouble(bound) : new_none());
-            Ref values(PyList_New(static_cast<Py_ssize_t>(answer.values.size())));
-            if (objective.get() == nullptr || bound_py.get() == nullptr || values.get() == nullptr)
+            Ref values(fractions_to_py(answer.values));
+            Ref multipliers(fractions_to_py(answer.multipliers));
+            if (objective.get() == nullptr || bound_py.get() == nullptr ||
+                values.get() == nullptr || multipliers.get() == nullptr)
                 return nullptr;
-            for (std::size_t i = 0; i < answer.values.size(); ++i) {
-                Ref num(int_to_py(answer.values[i].numerator()));
-                Ref den(int_to_py(answer.values[i].denominator()));
-                if (num.get() == nullptr || den.get() == nullptr) return nullptr;
-                PyObject* pair = PyTuple_Pack(2, num.get(), den.get());
-                if (pair == nullptr) return nullptr;
-                PyList_SET_ITEM(values.get(), static_cast<Py_ssize_t>(i), pair);
-            }
-            return PyTuple_Pack(4, dict.get(), objective.get(), bound_py.get(), values.get());
+            return PyTuple_Pack(5, dict.get(), objective.get(), bound_py.get(), values.get(),
+                                multipliers.get());
         });
 }
 
@@ -225,7 +236,7 @@ PyMethodDef methods[] = {
      "solve_cp(text, seconds, /)\n--\n\nsolve_cp_text of the module, without the lock."},
     {"solve_lp", solve_lp, METH_VARARGS,
      "solve_lp(model, integers, seconds, node_limit, /)\n--\n\n"
-     "An exact model: (dict, objective, bound, exact values)."},
+     "An exact model: (dict, objective, bound, exact values, multipliers)."},
     {"sat_solutions", sat_solutions, METH_O,
      "sat_solutions(text, /)\n--\n\nAn enumeration of the models of DIMACS text."},
     {"cp_solutions", cp_solutions, METH_O,

@@ -360,3 +360,74 @@ def test_type_check_of_the_builders_answers(tmp_path):
     # Exactly the misspelt status is reported: the statuses are typed as literals.
     assert "Found 1 error" in out, out
     assert "Non-overlapping equality check" in out and "OPTMAL" in out
+
+
+def random_certified_lp(rng):
+    """Non-negative variables, some with an upper bound (a row of its own),
+    random exact rows; a mix of optimal, infeasible and unbounded models."""
+    n = rng.randint(1, 4)
+    b = LpBuilder()
+    ubs = {}
+    for i in range(n):
+        ub = rng.choice([None, None, rng.randint(0, 6)])
+        b.var(f"v{i}", ub=ub)
+        if ub is not None:
+            ubs[f"v{i}"] = ub
+    coeff = lambda: Fraction(rng.randint(-6, 6), rng.choice([1, 2, 5]))  # noqa: E731
+    rows = {}
+    for k in range(rng.randint(1, 5)):
+        terms = {f"v{i}": coeff() for i in range(n)}
+        rel, rhs = rng.choice(["<=", ">=", "="]), coeff()
+        name = f"r{k}" if rng.random() < 0.5 else None
+        b.add(terms, rel, rhs, name=name)
+        rows[name if name is not None else k] = (terms, rel, rhs)
+    for name, ub in ubs.items():
+        rows[("ub", name)] = ({name: 1}, "<=", ub)
+    objective = {f"v{i}": coeff() for i in range(n)}
+    sense = rng.choice(["min", "max"])
+    (b.minimize if sense == "min" else b.maximize)(objective)
+    return b, [f"v{i}" for i in range(n)], rows, objective, sense
+
+
+def sign_allowed(y, rel, maximise):
+    """The sign a multiplier may take on its row: maximising (and for Farkas
+    multipliers) >= 0 on "<=" and <= 0 on ">=", minimising the reverse."""
+    if rel == "=":
+        return True
+    return y >= 0 if (rel == "<=") == maximise else y <= 0
+
+
+@pytest.mark.parametrize("seed", range(4))
+def test_duals_prove_optimality_and_farkas_multipliers_prove_infeasibility(seed):
+    rng = random.Random(400 + seed)
+    seen = set()
+    for _ in range(80):
+        b, names, rows, objective, sense = random_certified_lp(rng)
+        answer = b.solve()
+        seen.add(answer.status)
+        if answer.status == "OPTIMAL":
+            y = answer.duals
+            assert answer.farkas is None and set(y) == set(rows)
+            maximise = sense == "max"
+            assert all(sign_allowed(y[k], rel, maximise) for k, (_, rel, _) in rows.items())
+            # Reduced costs c - sum y_i a_i: <= 0 maximising, >= 0 minimising.
+            for v in names:
+                reduced = objective.get(v, 0) - sum(y[k] * t.get(v, 0) for k, (t, _, _) in rows.items())
+                assert reduced <= 0 if maximise else reduced >= 0, (v, reduced)
+            # Strong duality: the primal optimum equals the dual objective.
+            assert answer.exact_objective == sum(y[k] * rhs for k, (_, _, rhs) in rows.items())
+        elif answer.status == "INFEASIBLE":
+            y = answer.farkas
+            assert answer.duals is None and set(y) == set(rows)
+            assert all(sign_allowed(y[k], rel, True) for k, (_, rel, _) in rows.items())
+            for v in names:
+                assert sum(y[k] * t.get(v, 0) for k, (t, _, _) in rows.items()) >= 0
+            assert sum(y[k] * rhs for k, (_, _, rhs) in rows.items()) < 0
+        else:
+            assert answer.duals is None and answer.farkas is None
+    assert {"OPTIMAL", "INFEASIBLE", "UNBOUNDED"} <= seen
+
+
+def test_a_milp_answer_has_no_multipliers():
+    answer = knapsack().solve_milp(node_limit=10**6)
+    assert answer.status == "OPTIMAL" and answer.duals is None and answer.farkas is None
