@@ -204,6 +204,8 @@ class LpBuilder(Registry):
         self._objective = LinExpr()
         self._constraints: List[Tuple[LinExpr, Relation, Exact, ConstraintKey]] = []
         self._keys: Dict[ConstraintKey, int] = {}
+        # The lowered model of the last solve, until the model changes.
+        self._lowered: Optional[Tuple[_Columns, Dict[int, Exact], Exact, List[_Row], str]] = None
 
     def var(
         self,
@@ -216,16 +218,17 @@ class LpBuilder(Registry):
         low = None if lb is None else exact(lb)
         high = None if ub is None else exact(ub)
         self._declare(name)
+        self._lowered = None
         self._lower.append(low)
         self._upper.append(high)
         self._integer.append(bool(integer))
         return LinExpr({name: 1})
 
     def minimize(self, objective: Union[LinExpr, Terms, NumberLike]) -> None:
-        self._sense, self._objective = "min", self._expr(objective)
+        self._sense, self._objective, self._lowered = "min", self._expr(objective), None
 
     def maximize(self, objective: Union[LinExpr, Terms, NumberLike]) -> None:
-        self._sense, self._objective = "max", self._expr(objective)
+        self._sense, self._objective, self._lowered = "max", self._expr(objective), None
 
     @overload
     def add(self, constraint: Constraint, name: Optional[str] = None, /) -> None: ...
@@ -264,6 +267,7 @@ class LpBuilder(Registry):
             key = name
         self._keys[key] = len(self._constraints)
         self._constraints.append((expr, rel, bound, key))
+        self._lowered = None
 
     def text(self) -> str:
         """The LP text of the same model: column i is x{i}, all created by
@@ -293,10 +297,13 @@ class LpBuilder(Registry):
 
     def _solve(self, integers: bool, time_limit: Optional[float], node_limit: int) -> LpAnswer:
         seconds = Deadline(time_limit).remaining()
-        columns = _Columns(self)
-        obj_terms, obj_constant = columns.lowered(self._objective, self._index)
-        rows = self._rows(columns)
-        model_text = _model_text(self._sense, columns, obj_terms, obj_constant, rows)
+        if self._lowered is None:
+            columns = _Columns(self)
+            obj_terms, obj_constant = columns.lowered(self._objective, self._index)
+            rows = self._rows(columns)
+            text = _model_text(self._sense, columns, obj_terms, obj_constant, rows)
+            self._lowered = (columns, obj_terms, obj_constant, rows, text)
+        columns, obj_terms, obj_constant, rows, model_text = self._lowered
         limit = min(node_limit, 2**64 - 1)
         raw, objective, bound, pairs, multipliers = _native.solve_lp(model_text, integers, seconds, limit)
         status = cast(LpStatus, raw["status"])
@@ -312,13 +319,16 @@ class LpBuilder(Registry):
         exact_values: Dict[str, Fraction] = {}
         values: Dict[str, Union[int, float]] = {}
         for var, name in enumerate(self._names):
+            (column, sign), *others = columns.of[var]
+            key = f"x{column}"
+            if not others and sign == 1 and columns.offset[var] == 0 and key in model:
+                # The column is the variable: as the module gives it.
+                exact_values[name] = column_value[column]
+                values[name] = model[key]
+                continue
             value = columns.offset[var] + sum(sign * column_value[c] for c, sign in columns.of[var])
             exact_values[name] = Fraction(value)
-            # As the module gives it where one column is the variable.
-            (column, sign), *others = columns.of[var]
-            single = column if not others and sign == 1 and columns.offset[var] == 0 else None
-            key = f"x{single}"
-            values[name] = model[key] if single is not None and key in model else _plain(exact_values[name])
+            values[name] = _plain(exact_values[name])
         exact_objective = obj_constant + sum((c * column_value[i] for i, c in obj_terms.items()), Fraction(0))
         duals = by_row if status == "OPTIMAL" else None
         return LpAnswer(status, values, objective, raw, exact_values, Fraction(exact_objective), bound, duals)
@@ -331,13 +341,11 @@ class LpBuilder(Registry):
             rows.append(_Row(terms, rel, rhs - constant, key))
         for var, name in enumerate(self._names):
             lb, ub = self._lower[var], self._upper[var]
-            single = LinExpr({name: 1})
+            terms = {c: sign for c, sign in columns.of[var]}
             if lb is not None and lb > 0:
-                terms, constant = columns.lowered(single, self._index)
-                rows.append(_Row(terms, ">=", lb - constant, ("lb", name)))
+                rows.append(_Row(terms, ">=", lb - columns.offset[var], ("lb", name)))
             if ub is not None and not columns.reflected[var]:
-                terms, constant = columns.lowered(single, self._index)
-                rows.append(_Row(terms, "<=", ub - constant, ("ub", name)))
+                rows.append(_Row(terms, "<=", ub - columns.offset[var], ("ub", name)))
         return rows
 
     def _expr(self, value: Union[LinExpr, Terms, NumberLike]) -> LinExpr:
@@ -355,13 +363,15 @@ def _plain(value: Fraction) -> Union[int, float]:
     return value.numerator if value.denominator == 1 else float(value)
 
 
+def _hex(q: Exact) -> str:
+    return f"{q:x} 1" if isinstance(q, int) else f"{q.numerator:x} {q.denominator:x}"
+
+
 def _hex_terms(terms: Mapping[int, Exact], constant: Exact) -> Iterator[str]:
     yield format(len(terms), "x")
     for column, coeff in terms.items():
-        q = Fraction(coeff)
-        yield f"{column:x} {q.numerator:x} {q.denominator:x}"
-    c = Fraction(constant)
-    yield f"{c.numerator:x} {c.denominator:x}"
+        yield f"{column:x} {_hex(coeff)}"
+    yield _hex(constant)
 
 
 def _model_text(

@@ -431,3 +431,19 @@ def test_duals_prove_optimality_and_farkas_multipliers_prove_infeasibility(seed)
 def test_a_milp_answer_has_no_multipliers():
     answer = knapsack().solve_milp(node_limit=10**6)
     assert answer.status == "OPTIMAL" and answer.duals is None and answer.farkas is None
+
+
+def test_every_change_after_a_solve_is_in_the_next_solve():
+    b = LpBuilder()
+    x = b.var("x")
+    b.maximize(x)
+    b.add(x <= 4)
+    steps = [b.solve().exact_objective]
+    b.add(x <= 3)
+    steps.append(b.solve().exact_objective)
+    b.var("y", ub=Fraction(1, 2))
+    b.maximize({"x": 1, "y": 1})
+    steps.append(b.solve().exact_objective)
+    b.minimize({"x": 1, "y": -1})
+    steps.append(b.solve().exact_objective)
+    assert steps == [4, 3, Fraction(7, 2), Fraction(-1, 2)]
