@@ -12,8 +12,10 @@ from typing import TYPE_CHECKING, SupportsFloat, SupportsIndex, Union, cast
 if TYPE_CHECKING:  # typing has it from 3.10 on
     from typing import TypeGuard
 
-# What the builders keep: every accepted number becomes one of these.
+# What as_number gives: the caller's number as a plain Python one.
 Number = Union[int, float, Fraction]
+# What the LP builder keeps: every number exactly as the solver takes it.
+Exact = Union[int, Fraction]
 # What they accept: any real number, numpy scalars included (type checkers
 # do not see the registration with the `numbers` ABCs, hence the protocols).
 NumberLike = Union[int, float, Fraction, Decimal, SupportsIndex, SupportsFloat]
@@ -48,6 +50,18 @@ def as_number(value: object) -> Number:
     if not math.isfinite(as_float):
         raise ValueError(f"a coefficient or bound must be finite, got {value!r}")
     return as_float
+
+
+def exact(value: object) -> Exact:
+    """The exact value the LP solve takes for `value`: an int, Fraction or
+    Decimal as it is, a float as the LP text reads it (rounded to the nearest
+    multiple of 1e-9), so that a model solves alike with and without the text."""
+    number = as_number(value)
+    if isinstance(number, float):
+        number = _read_back(number)
+    if isinstance(number, Fraction) and number.denominator == 1:
+        return number.numerator
+    return number
 
 
 def _read_back(v: float) -> Fraction:

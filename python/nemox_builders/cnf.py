@@ -9,11 +9,13 @@ the answer, and any value of it satisfies the formula.
 from __future__ import annotations
 
 from dataclasses import dataclass, field
-from typing import Dict, List, Union
+from typing import Dict, Iterator, List, Literal, Optional, Union, cast
 
-import nemox
+from . import _enumerate, _native
+from ._limits import Deadline
+from ._names import Registry
 
-from ._names import by_name, check_new
+SatStatus = Literal["SAT", "UNSAT"]
 
 
 @dataclass(frozen=True)
@@ -31,51 +33,48 @@ class Lit:
 class CnfAnswer:
     """The module's answer with the model keyed by the caller's names."""
 
-    status: str
+    status: SatStatus
     values: Dict[str, bool]
     raw: Dict[str, object] = field(repr=False)
 
 
-@dataclass(eq=False)
-class CnfBuilder:
+class CnfBuilder(Registry):
     """Collects named Boolean variables and clauses; writes DIMACS CNF."""
 
-    _names: List[str] = field(default_factory=list, init=False)
-    _index: Dict[str, int] = field(default_factory=dict, init=False)
-    _clauses: List[List[int]] = field(default_factory=list, init=False)
+    def __init__(self) -> None:
+        super().__init__()
+        self._clauses: List[List[int]] = []
 
     def var(self, name: str) -> Lit:
-        check_new(self._index, name)
-        self._index[name] = len(self._names)
-        self._names.append(name)
-        return Lit(name)
+        return Lit(self._declare(name))
 
     def add_clause(self, *literals: Union[Lit, str]) -> None:
         """At least one literal true; a str is the positive literal of that name.
         No literal at all makes the formula unsatisfiable."""
         self._clauses.append([self._dimacs(lit) for lit in literals])
 
-    @property
-    def names(self) -> List[str]:
-        return list(self._names)
-
     def text(self) -> str:
         lines = [f"p cnf {len(self._names)} {len(self._clauses)}"]
         lines += [" ".join(map(str, clause + [0])) for clause in self._clauses]
         return "\n".join(lines) + "\n"
 
-    def solve(self) -> CnfAnswer:
-        raw = nemox.solve_sat(self.text())
-        model = raw.get("model", {})
-        values = by_name(self._names, model)
-        return CnfAnswer(raw["status"], values, dict(raw))
+    def solve(self, *, time_limit: Optional[float] = None) -> CnfAnswer:
+        """The module's answer; TimeoutError when the time limit ends the search."""
+        raw = _native.solve_sat(self.text(), Deadline(time_limit).remaining())
+        values = self._by_name(cast(Dict[str, bool], raw.get("model", {})))
+        return CnfAnswer(cast(SatStatus, raw["status"]), values, dict(raw))
+
+    def solutions(self, limit: Optional[int] = None, *, time_limit: Optional[float] = None) -> Iterator[Dict[str, bool]]:
+        """Every model exactly once (at most `limit`), the first one `solve()`'s,
+        over the variables `solve()` reports. TimeoutError when the time limit
+        (for the whole iteration) ends it."""
+        found: Iterator[Dict[str, bool]] = _enumerate.models(_native.sat_solutions(self.text()), limit, time_limit)
+        return (self._by_name(model) for model in found)
 
     def _dimacs(self, lit: Union[Lit, str]) -> int:
         if isinstance(lit, str):
             lit = Lit(lit)
         if not isinstance(lit, Lit):
             raise TypeError(f"a literal is a Lit or a variable name, got {lit!r}")
-        if lit.name not in self._index:
-            raise KeyError(f"unknown variable {lit.name!r}: declare it with var() first")
-        number = self._index[lit.name] + 1
+        number = self._position(lit.name) + 1
         return number if lit.positive else -number

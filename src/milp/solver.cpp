@@ -118,14 +118,16 @@ std::pair<BoundValue, BoundValue> floor_and_ceil(const BigRational& q) {
 class Search {
   public:
     Search(const linear::ExactSystem& problem, Interrupt interrupt, SearchStats& stats,
-           lp::LpSolver::Engine engine, std::vector<linear::BigRational>* exact, KeepIncumbent keep)
+           lp::LpSolver::Engine engine, std::vector<linear::BigRational>* exact, KeepIncumbent keep,
+           std::uint64_t node_limit)
         : problem_(problem),
           solver_(interrupt),
           interrupt_(interrupt),
           stats_(stats),
           engine_(engine),
           exact_(exact),
-          keep_(keep) {
+          keep_(keep),
+          node_limit_(node_limit) {
         solver_.set_engine(engine);
         // Branching reads the exact value of the variable it splits.
         solver_.keep_exact_values(true);
@@ -164,7 +166,7 @@ class Search {
         } else {
             plain.big->objective.reset();
         }
-        Search inner(plain, interrupt_, stats_, engine_, nullptr, keep_);
+        Search inner(plain, interrupt_, stats_, engine_, nullptr, keep_, node_limit_);
         const LpResult found = inner.run();
         if (found.has_assignment()) return LpResult::unbounded();
         return found;
@@ -178,7 +180,7 @@ class Search {
         std::vector<NodeHeap::Entry> open;  // what the search left unexamined
         try {
             while (auto entry = heap_.pop()) {
-                if (counter >= kNodeLimit) {
+                if (counter >= node_limit_) {
                     open.push_back(*entry);
                     break;
                 }
@@ -195,7 +197,7 @@ class Search {
             return LpResult::feasible(std::move(*incumbent_), best_, best_open(open));
         }
         if (!incumbent_) {
-            if (counter >= kNodeLimit)
+            if (counter >= node_limit_)
                 return LpResult::unknown({UnknownReason::Kind::ResourceLimit, {}});
             return LpResult::infeasible();
         }
@@ -335,6 +337,7 @@ class Search {
     lp::LpSolver::Engine engine_;
     std::vector<linear::BigRational>* exact_;  // the incumbent's exact values, when wanted
     KeepIncumbent keep_;
+    std::uint64_t node_limit_;
     std::vector<std::uint64_t> integer_vars_;
     bool minimize_ = false;
     std::vector<Node> nodes_;
@@ -348,9 +351,11 @@ class Search {
 
 LpResult branch_and_bound(const linear::ExactSystem& problem, Interrupt interrupt,
                           SearchStats* stats, lp::LpSolver::Engine engine,
-                          std::vector<linear::BigRational>* exact, KeepIncumbent keep) {
+                          std::vector<linear::BigRational>* exact, KeepIncumbent keep,
+                          std::uint64_t node_limit) {
     SearchStats local;
-    Search search(problem, interrupt, stats != nullptr ? *stats : local, engine, exact, keep);
+    Search search(problem, interrupt, stats != nullptr ? *stats : local, engine, exact, keep,
+                  node_limit);
     return search.run();
 }
 

@@ -65,7 +65,7 @@ struct SearchStats {
 using KeepIncumbent = bool (*)();
 
 // Branch and bound over the LP solver: open nodes by their parent's LP
-// objective, down child first, at most 1000 examined nodes. A value is
+// objective, down child first, at most `node_limit` (1000) examined nodes. A value is
 // integral when its exact value is an integer; branching takes the first
 // integer variable that is not, at the floor and ceiling of its exact value.
 // An incumbent is Optimal unless the limit left open a node that could still
@@ -78,6 +78,6 @@ LpResult branch_and_bound(const linear::ExactSystem& problem, Interrupt interrup
                           SearchStats* stats = nullptr,
                           lp::LpSolver::Engine engine = lp::LpSolver::Engine::Automatic,
                           std::vector<linear::BigRational>* exact = nullptr,
-                          KeepIncumbent keep = nullptr);
+                          KeepIncumbent keep = nullptr, std::uint64_t node_limit = kNodeLimit);
 
 }  // namespace nemox::milp

@@ -1,4 +1,4 @@
-#include "python/roads.hpp"
+#include "python/functions.hpp"
 #include "python/surface.hpp"
 // kStubText: nemox.pyi, whose text the module runs to make the result types
 // it declares, so that annotations naming them hold at run time too.

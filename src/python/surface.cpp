@@ -238,6 +238,14 @@ PyObject* solver_result_to_py(const SolverResult& result) {
     return dict.release();
 }
 
+PyObject* lp_result_to_py(const LpResult& result) {
+    ResultDict dict;
+    dict.set_status(result.status());
+    if (result.has_assignment()) dict.set_model(result.assignment);
+    if (result.kind == LpResult::Kind::Optimal) dict.set_objective(result.objective);
+    return dict.release();
+}
+
 PyObject* model_to_py(const Assignment& assignment) {
     const Strings* s = strings();
     if (s == nullptr) return nullptr;

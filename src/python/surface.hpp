@@ -13,6 +13,7 @@
 #include "core/assignment.hpp"
 #include "core/failure.hpp"
 #include "core/interrupt.hpp"
+#include "core/lp_result.hpp"
 #include "core/solver_result.hpp"
 
 namespace nemox::py {
@@ -80,6 +81,9 @@ PyObject* model_to_py(const Assignment& assignment);
 
 // The SAT and CP result dictionary: status, then the model when satisfied.
 PyObject* solver_result_to_py(const SolverResult& result);
+
+// The LP and MILP result dictionary: status, then model, then objective.
+PyObject* lp_result_to_py(const LpResult& result);
 
 // Runs one call's body and turns every C++ failure into a Python exception.
 template <class Body>

@@ -258,16 +258,26 @@ def test_numbers_the_text_holds_are_written_as_they_are(value, text):
         2**53 + 1,  # read as the double 2**53
         10**30,
         Fraction(2**61 + 1, 2),  # its nearest doubles are integers
-        Decimal("NaN"),
-        Decimal("-Infinity"),
-        float("nan"),
-        float("-inf"),
     ],
 )
-def test_numbers_the_text_cannot_hold_are_refused(value):
+def test_numbers_the_text_cannot_hold_are_solved_exactly_and_not_written(value):
     b = LpBuilder()
     x = b.var("x")
-    for use in (lambda: b.add(x <= value), lambda: b.minimize(value * x), lambda: b.add({"x": 1}, "=", value)):
+    b.maximize(x)
+    b.add(x <= value)
+    answer = b.solve()
+    assert answer.status == "OPTIMAL"
+    assert answer.exact_values == {"x": Fraction(value)} and answer.exact_objective == Fraction(value)
+    with pytest.raises(ValueError, match="cannot hold"):
+        b.text()
+
+
+@pytest.mark.parametrize("value", [Decimal("NaN"), Decimal("-Infinity"), float("nan"), float("-inf")])
+def test_numbers_that_are_not_finite_are_refused(value):
+    b = LpBuilder()
+    x = b.var("x")
+    for use in (lambda: b.add(x <= value), lambda: b.minimize(value * x), lambda: b.add({"x": 1}, "=", value),
+                lambda: b.var("y", lb=value), lambda: b.var("z", ub=value)):
         with pytest.raises(ValueError):
             use()
     assert b.text() == "min 0*x0\n"

@@ -23,6 +23,7 @@ b = LpBuilder()
 b.maximize(b.var("bread"))
 b.add({"bread": 2}, "<=", 3)
 assert b.solve().values == {"bread": 1.5}
+assert len(list(CpBuilder().solutions())) == 1
 command = os.path.join(sysconfig.get_path("scripts"), "nemox")
 run = subprocess.run([command, "sat", "-"], input="p cnf 1 1\n1 0\n", capture_output=True, text=True)
 assert run.returncode == 10 and run.stdout.startswith("s SATISFIABLE"), run
@@ -42,6 +43,8 @@ def test_wheel_installs_and_runs_in_a_fresh_venv(tmp_path):
     (wheel,) = dist.glob("*.whl")
     names = zipfile.ZipFile(wheel).namelist()
     assert "nemox_builders/py.typed" in names and "nemox-stubs/__init__.pyi" in names
+    assert "nemox_builders/_native.pyi" in names
+    assert any(n.startswith("nemox_builders/_native.") and n.endswith(".so") for n in names), names
     # The licence shipped is the one the metadata declares.
     (licence,) = [n for n in names if n.endswith(".dist-info/licenses/LICENSE")]
     metadata = zipfile.ZipFile(wheel).read(next(n for n in names if n.endswith(".dist-info/METADATA"))).decode()
