@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstddef>
+#include <limits>
 #include <type_traits>
 
 #include "lp/exact_basis.hpp"
@@ -102,12 +103,17 @@ struct Run {
     Interrupt& interrupt;
     SolveStats& stats;
     std::vector<PivotStep>* trace;
-    std::vector<BigRational>* exact;     // the answer's exact values, when wanted
-    std::vector<Rational>* exact_small;  // the same from a 64-bit tableau
+    std::vector<BigRational>* exact;                    // the answer's exact values, when wanted
+    std::vector<Rational>* exact_small;                 // the same from a 64-bit tableau
     std::optional<Certificate>* certificate = nullptr;  // what proves the answer, when wanted
     std::size_t entering = 0;                           // the last entering column
-    bool direct = false;  // may answer without the pivots (see answer_directly)
+    bool direct = false;            // may answer without the pivots (see answer_directly)
+    bool short_path_first = false;  // before a direct attempt, a few pivots of the path
+    std::uint64_t pivot_cap = std::numeric_limits<std::uint64_t>::max();
 };
+
+// Thrown when a run reaches its pivot cap: the short path it tried was not enough.
+struct PivotCapReached {};
 
 template <class Tab>
 std::int64_t step_work(const Tab& tab) {
@@ -138,6 +144,7 @@ PhaseEnd run_phase(Tab& tab, int phase, const std::vector<char>* excluded,
         tab.pivot(leaving->row, *col);
         ++run.stats.pivots;
         if (phase == 1) ++run.stats.phase1_pivots;
+        if (run.stats.pivots >= run.pivot_cap) throw PivotCapReached{};
         if (!bland && degenerate && guard.repeated_after(leaving->row, *col)) bland = true;
     }
 }
@@ -487,6 +494,17 @@ LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConst
     const Problem<N> problem(system, extra);
     const std::size_t e = extra_columns(problem);
     if constexpr (std::is_same_v<Tab, RevisedTableau>) {
+        if (run.direct && run.short_path_first) {
+            // A path of a few pivots is cheaper than any certificate: try it first.
+            Run short_run = run;
+            short_run.direct = false;
+            short_run.pivot_cap = 16 + problem.size() / 16;
+            try {
+                return run_simplex<Tab, N>(system, extra, short_run, labels);
+            } catch (const PivotCapReached&) {
+            }
+            run.stats = {};
+        }
         if (run.direct) {
             if (auto answer = answer_directly(problem, e, run, labels)) return std::move(*answer);
         }
@@ -559,6 +577,7 @@ LpResult LpSolver::solve_with(std::span<const linear::LinearConstraint> extra) {
                 keep_exact_ ? &exact_small_ : nullptr};
         run.direct =
             engine_ == Engine::Direct || (engine_ == Engine::Automatic && trace_ == nullptr);
+        run.short_path_first = engine_ == Engine::Automatic;
         run.certificate = keep_certificate_ ? &certificate_ : nullptr;
         LpResult r =
             system_ ? run_simplex<RevisedTableau, Rational>(*system_, extra, run, column_labels_)
@@ -607,6 +626,7 @@ LpResult LpSolver::solve_with(std::span<const LinearConstraintT<BigRational>> ex
     const std::size_t m = big.constraints.size() + extra.size();
     Run run{interrupt_, stats_, trace_, keep_exact_ ? &exact_ : nullptr, nullptr};
     run.direct = engine_ == Engine::Direct || (engine_ == Engine::Automatic && trace_ == nullptr);
+    run.short_path_first = engine_ == Engine::Automatic;
     run.certificate = keep_certificate_ ? &certificate_ : nullptr;
     if (engine_ == Engine::Revised || engine_ == Engine::Direct ||
         (engine_ == Engine::Automatic && prefer_revised(big.variables.size(), m))) {

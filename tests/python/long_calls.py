@@ -41,7 +41,8 @@ MILP = "".join(f"int x{v}\n" for v in range(60)) + lp_gen.random_lp(
 CP = "\n".join([f"var v{i} {I64_MIN} {I64_MAX}" for i in range(200)]
                 + [f"lt v{i} v{(i + 1) % 200}" for i in range(200)]) + "\n"
 
-# Sixteen values for seventeen variables: bounds reasoning cannot see it, and
-# every hole more multiplies the search by about ten (10 holes: 2 s here).
-CP_SEARCH = "\n".join([f"var p{i} 0 15" for i in range(17)]
-                       + ["allDiff " + " ".join(f"p{i}" for i in range(17))]) + "\n"
+# Forty 0/1 variables whose doubled sum must be odd: neither bounds nor
+# holes see the parity, so every branch fails only when all are fixed
+# (26 variables: 2 s here, each two more about four times that).
+CP_SEARCH = "\n".join([f"var p{i} 0 1" for i in range(40)]
+                       + ["linear " + " ".join(f"2 p{i}" for i in range(40)) + " 41 eq"]) + "\n"

@@ -36,11 +36,11 @@ def pigeonhole():
 
 
 def crowded_cp():
-    """17 variables, 16 values, all different: hopeless for bounds reasoning."""
+    """Forty 0/1 variables whose doubled sum is odd: a search that cannot end."""
     m = CpBuilder()
-    for i in range(17):
-        m.var(f"p{i}", 0, 15)
-    m.all_different([f"p{i}" for i in range(17)])
+    for i in range(40):
+        m.var(f"p{i}", 0, 1)
+    m.linear({f"p{i}": 2 for i in range(40)}, "=", 41)
     return m
 
 
@@ -198,16 +198,15 @@ def test_time_limit_keeps_the_milp_incumbent_with_its_bound():
 
 
 def test_time_limit_keeps_the_cp_incumbent():
-    """z = 0 is found at once; z = 1 forces 17 variables into 16 values."""
+    """z = 0 is found at once; z = 1 makes the doubled sum of forty 0/1 variables odd."""
     m = CpBuilder()
     m.var("z", 0, 1)
-    for i in range(17):
-        m.var(f"p{i}", 0, 16)
-        m.linear({f"p{i}": 1, "z": 16}, "<=", 31)
-    m.all_different([f"p{i}" for i in range(17)])
+    for i in range(40):
+        m.var(f"p{i}", 0, 1)
+    m.linear({**{f"p{i}": 2 for i in range(40)}, "z": -1}, "=", 40)
     m.maximize({"z": 1})
     answer = m.solve(time_limit=1)
     assert (answer.status, answer.objective, answer.values["z"]) == ("FEASIBLE", 0, 0)
-    assert len({answer.values[f"p{i}"] for i in range(17)}) == 17
+    assert sum(answer.values[f"p{i}"] for i in range(40)) == 20
     with pytest.raises(TimeoutError):
         crowded_cp().solve(time_limit=0)
