@@ -176,7 +176,7 @@ struct Outcome {
     std::string out;
     std::string err;
     std::string certificate;  // JSON, with --certificate
-    std::string error;  // why there is no answer, without the command's name
+    std::string error;        // why there is no answer, without the command's name
     int status = 0;
     std::string word = "error";  // the answer's status, for the summary
     double seconds = 0;
