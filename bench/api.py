@@ -286,6 +286,56 @@ def threads(rows, quick):
                          "cpu_seconds_per_solve": min(cpu[count])})
 
 
+class _Recorded:
+    """Stands in for the native part: hands back the answer recorded for
+    the same arguments, so that a solve through it costs only the builder's
+    own Python work, all of it with the lock held."""
+
+    def __init__(self, native):
+        self.native, self.answers = native, {}
+
+    def __getattr__(self, name):
+        def call(*args):
+            key = (name, args[0], name == "solve_lp" and args[1])  # not the seconds left
+            if key not in self.answers:
+                self.answers[key] = getattr(self.native, name)(*args)
+            return self.answers[key]
+
+        return call
+
+
+def lock_share(quick):
+    """Per builder solve of the thread cases, the time of the whole solve and
+    of its Python side alone (the native answer recorded): that share holds
+    the lock, which bounds what a second thread can add, 1 / (share + (1 -
+    share) / 2). The native part's own conversion of its answer holds it too
+    and is not counted, so the share is a lower bound."""
+    import nemox_builders.cnf as cnf_module
+    import nemox_builders.cp as cp_module
+    import nemox_builders.lp as lp_module
+
+    modules = (cnf_module, cp_module, lp_module)
+    native = lp_module._native
+    out = {}
+    for name, solve in thread_cases(quick):
+        if "reference" in name:
+            continue
+        whole = per_call(lambda _: solve(), None, min_time=0.5 if quick else 1.0)
+        recorded = _Recorded(native)
+        for module in modules:
+            module._native = recorded
+        try:
+            solve()
+            python_side = per_call(lambda _: solve(), None)
+        finally:
+            for module in modules:
+                module._native = native
+        share = python_side / whole
+        out[name] = {"solve_seconds": whole, "python_side_seconds": python_side, "share": share,
+                     "two_thread_bound": 1 / (share + (1 - share) / 2)}
+    return out
+
+
 def scaling_ratios(scaling):
     """Best rate on 2 threads over best rate on 1, per case."""
     best = {}
@@ -330,8 +380,12 @@ def main():
     speedups = scaling_ratios(scaling)
     for name, ratio in speedups.items():
         print(f"2 threads / 1 thread  {name:<26} {ratio:5.2f}x")
+    shares = lock_share(args.quick)
+    for name, row in shares.items():
+        print(f"lock held {name:<20} {row['python_side_seconds'] * 1e6:8.0f} of {row['solve_seconds'] * 1e6:8.0f} us"
+              f" ({row['share']:.1%}), 2 threads at most {row['two_thread_bound']:.2f}x")
     write_results("api", latency, scaling, ratios=ratios(latency, scaling), thread_speedup=speedups,
-                  quick=args.quick)
+                  lock_share=shares, quick=args.quick)
 
 
 if __name__ == "__main__":
