@@ -7,7 +7,9 @@ enumerating tools a user would try instead, in one run:
 - the exact LP through Fractions against pplpy's MIP_Problem, pycddlib's
   exact LP and sympy's rational simplex, on small and mid-size models (every
   tool's optimum checked equal to ours);
-- thread scaling: the same solves on 1 and 2 threads.
+- thread scaling: the same LP, MILP, CP and SAT solves on 1 and 2 threads,
+  beside a reference that certainly runs without the lock, measured in the
+  same run (on a shared machine it shows what two threads could gain then).
 
     python3 bench/api.py [--quick]
 
@@ -15,6 +17,7 @@ Writes bench/results/api.json. Peers that are not installed are reported as
 missing. Every instance has a time limit, so a run stays short.
 """
 import argparse
+import hashlib
 import random
 import sys
 import threading
@@ -210,25 +213,136 @@ def enumeration(rows, quick):
                      "per_second": count / seconds})
 
 
-def threads(rows, quick):
-    """The same LP solves split over 1 and 2 threads."""
-    problem = random_exact_lp(random.Random(7), 40, 40)
-    lp = builder_of(*problem)
-    solves = 8 if quick else 16
-    for count in (1, 2):
-        def work(k):
-            for _ in range(k):
-                lp.solve()
+def sat_builder(nvars, ratio, seed):
+    text = random_3cnf(random.Random(seed), nvars, int(ratio * nvars))
+    f = CnfBuilder()
+    lits = [f.var(f"v{i}") for i in range(nvars)]
+    for line in text.splitlines()[1:]:
+        f.add_clause(*(lits[abs(t) - 1] if t > 0 else ~lits[abs(t) - 1] for t in map(int, line.split()[:-1])))
+    return f
 
-        start = time.perf_counter()
-        workers = [threading.Thread(target=work, args=(solves // count,)) for _ in range(count)]
-        for w in workers:
-            w.start()
-        for w in workers:
-            w.join()
-        seconds = time.perf_counter() - start
-        rows.append({"series": "LP 40x40 solves", "size": count, "seconds": seconds, "solves": solves,
-                     "per_second": solves / seconds})
+
+def thread_cases(quick):
+    """Solves of a few milliseconds each, and a reference that certainly runs
+    without the lock (hashing a large buffer): on a machine shared with
+    other work, two threads gain only what the scheduler gives the process,
+    and the reference shows how much that was during the same run."""
+    lp = builder_of(*random_exact_lp(random.Random(7), 80, 80))
+    milp = builder_of(*random_exact_lp(random.Random(8), 12, 12), integer=True)
+    cp = queens(20)
+    sat = sat_builder(60, 4.26, 3)
+    data = bytes(8 << 20)
+    return [
+        ("LP 80x80", lambda: lp.solve()),
+        ("MILP 12x12", lambda: milp.solve_milp()),
+        ("CP 20 queens", lambda: cp.solve()),
+        ("SAT 3-CNF 60 vars", lambda: sat.solve()),
+        ("sha256 8 MB (reference)", lambda: hashlib.sha256(data).digest()),
+    ]
+
+
+def timed_run(solve, solves, count):
+    """`solves` calls split over `count` threads: wall seconds and the CPU
+    seconds of each thread."""
+    cpu = [0.0] * count
+
+    def work(i, k):
+        start = time.thread_time()
+        for _ in range(k):
+            solve()
+        cpu[i] = time.thread_time() - start
+
+    start = time.perf_counter()
+    workers = [threading.Thread(target=work, args=(i, solves // count)) for i in range(count)]
+    for w in workers:
+        w.start()
+    for w in workers:
+        w.join()
+    return time.perf_counter() - start, cpu
+
+
+def threads(rows, quick):
+    """The same solves on 1 and 2 threads, alternated, best of several
+    repeats with their spread, and the CPU time per solve of each thread."""
+    repeats = 3 if quick else 5
+    target = 0.3 if quick else 1.0  # seconds of one thread's work per repeat
+    for name, solve in thread_cases(quick):
+        solve()
+        start = time.thread_time()
+        solve()
+        once = max(time.thread_time() - start, 1e-4)
+        solves = max(8, 2 * round(target / once / 2))
+        rates = {1: [], 2: []}
+        cpu = {1: [], 2: []}
+        for _ in range(repeats):
+            for count in (1, 2):
+                seconds, per_thread = timed_run(solve, solves, count)
+                rates[count].append(solves / seconds)
+                cpu[count].append(sum(per_thread) / solves)
+        for count in (1, 2):
+            rows.append({"series": f"threads {name}", "size": count, "solves": solves, "repeats": repeats,
+                         "per_second": max(rates[count]), "per_second_min": min(rates[count]),
+                         "seconds": solves / max(rates[count]),
+                         "cpu_seconds_per_solve": min(cpu[count])})
+
+
+class _Recorded:
+    """Stands in for the native part: hands back the answer recorded for
+    the same arguments, so that a solve through it costs only the builder's
+    own Python work, all of it with the lock held."""
+
+    def __init__(self, native):
+        self.native, self.answers = native, {}
+
+    def __getattr__(self, name):
+        def call(*args):
+            key = (name, args[0], name == "solve_lp" and args[1])  # not the seconds left
+            if key not in self.answers:
+                self.answers[key] = getattr(self.native, name)(*args)
+            return self.answers[key]
+
+        return call
+
+
+def lock_share(quick):
+    """Per builder solve of the thread cases, the time of the whole solve and
+    of its Python side alone (the native answer recorded): that share holds
+    the lock, which bounds what a second thread can add, 1 / (share + (1 -
+    share) / 2). The native part's own conversion of its answer holds it too
+    and is not counted, so the share is a lower bound."""
+    import nemox_builders.cnf as cnf_module
+    import nemox_builders.cp as cp_module
+    import nemox_builders.lp as lp_module
+
+    modules = (cnf_module, cp_module, lp_module)
+    native = lp_module._native
+    out = {}
+    for name, solve in thread_cases(quick):
+        if "reference" in name:
+            continue
+        whole = per_call(lambda _: solve(), None, min_time=0.5 if quick else 1.0)
+        recorded = _Recorded(native)
+        for module in modules:
+            module._native = recorded
+        try:
+            solve()
+            python_side = per_call(lambda _: solve(), None)
+        finally:
+            for module in modules:
+                module._native = native
+        share = python_side / whole
+        out[name] = {"solve_seconds": whole, "python_side_seconds": python_side, "share": share,
+                     "two_thread_bound": 1 / (share + (1 - share) / 2)}
+    return out
+
+
+def scaling_ratios(scaling):
+    """Best rate on 2 threads over best rate on 1, per case."""
+    best = {}
+    for row in scaling:
+        if row["series"].startswith("threads "):
+            best.setdefault(row["series"][len("threads "):], {})[row["size"]] = row["per_second"]
+    return {name: rates[2] / rates[1] for name, rates in best.items() if 1 in rates and 2 in rates}
 
 
 def ratios(latency, scaling):
@@ -244,7 +358,7 @@ def ratios(latency, scaling):
     for row in scaling:
         rates.setdefault((row["series"].split(" ")[0], row["size"]), {})[row["series"]] = row["per_second"]
     for (kind, size), series in rates.items():
-        if len(series) > 1:
+        if kind != "threads" and len(series) > 1:
             out[f"{kind} {size} solutions per second"] = series
     return out
 
@@ -263,7 +377,15 @@ def main():
     for row in scaling:
         extra = {k: v for k, v in row.items() if k not in ("series", "size", "seconds")}
         print(f"{row['series']:<28} {row['size']:>3} {row['seconds']:8.3f} s  {extra}")
-    write_results("api", latency, scaling, ratios=ratios(latency, scaling), quick=args.quick)
+    speedups = scaling_ratios(scaling)
+    for name, ratio in speedups.items():
+        print(f"2 threads / 1 thread  {name:<26} {ratio:5.2f}x")
+    shares = lock_share(args.quick)
+    for name, row in shares.items():
+        print(f"lock held {name:<20} {row['python_side_seconds'] * 1e6:8.0f} of {row['solve_seconds'] * 1e6:8.0f} us"
+              f" ({row['share']:.1%}), 2 threads at most {row['two_thread_bound']:.2f}x")
+    write_results("api", latency, scaling, ratios=ratios(latency, scaling), thread_speedup=speedups,
+                  lock_share=shares, quick=args.quick)
 
 
 if __name__ == "__main__":

@@ -43,7 +43,10 @@ class CnfBuilder(Registry):
 
     def __init__(self) -> None:
         super().__init__()
-        self._clauses: List[List[int]] = []
+        # Each clause's DIMACS line, written once: a solve writes the text
+        # with the lock held, and formatting every number again at each
+        # solve cost more than joining the lines.
+        self._clause_lines: List[str] = []
 
     def var(self, name: str) -> Lit:
         return Lit(self._declare(name))
@@ -51,12 +54,11 @@ class CnfBuilder(Registry):
     def add_clause(self, *literals: Union[Lit, str]) -> None:
         """At least one literal true; a str is the positive literal of that name.
         No literal at all makes the formula unsatisfiable."""
-        self._clauses.append([self._dimacs(lit) for lit in literals])
+        numbers = [self._dimacs(lit) for lit in literals]
+        self._clause_lines.append("".join(f"{n} " for n in numbers) + "0\n")
 
     def text(self) -> str:
-        lines = [f"p cnf {len(self._names)} {len(self._clauses)}"]
-        lines += [" ".join(map(str, clause + [0])) for clause in self._clauses]
-        return "\n".join(lines) + "\n"
+        return f"p cnf {len(self._names)} {len(self._clause_lines)}\n" + "".join(self._clause_lines)
 
     def solve(self, *, time_limit: Optional[float] = None) -> CnfAnswer:
         """The module's answer; TimeoutError when the time limit ends the search."""

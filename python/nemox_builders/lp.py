@@ -329,9 +329,9 @@ class LpBuilder(Registry):
             value = columns.offset[var] + sum(sign * column_value[c] for c, sign in columns.of[var])
             exact_values[name] = Fraction(value)
             values[name] = _plain(exact_values[name])
-        exact_objective = obj_constant + sum((c * column_value[i] for i, c in obj_terms.items()), Fraction(0))
+        exact_objective = _dot(obj_terms, column_value, obj_constant)
         duals = by_row if status == "OPTIMAL" else None
-        return LpAnswer(status, values, objective, raw, exact_values, Fraction(exact_objective), bound, duals)
+        return LpAnswer(status, values, objective, raw, exact_values, exact_objective, bound, duals)
 
     def _rows(self, columns: _Columns) -> List[_Row]:
         """The caller's constraints, then the bounds that are not the columns' own."""
@@ -361,6 +361,22 @@ class LpBuilder(Registry):
 def _plain(value: Fraction) -> Union[int, float]:
     """An exact value as the module reports one: int when integral, else the nearest float."""
     return value.numerator if value.denominator == 1 else float(value)
+
+
+def _dot(terms: Mapping[int, Exact], values: List[Fraction], constant: Exact) -> Fraction:
+    """constant + sum of coeff * value, in integers: the lock is held meanwhile,
+    and Fraction arithmetic per term costs more than the solve of a small model."""
+    num, den = constant.numerator, constant.denominator
+    for column, coeff in terms.items():
+        value = values[column]
+        term_num, term_den = coeff.numerator * value.numerator, coeff.denominator * value.denominator
+        if term_den == den:
+            num += term_num
+        else:
+            g = math.gcd(den, term_den)
+            num = num * (term_den // g) + term_num * (den // g)
+            den = den // g * term_den
+    return Fraction(num, den)
 
 
 def _hex(q: Exact) -> str:

@@ -259,11 +259,28 @@ PyModuleDef module_def = {
     nullptr,
 };
 
+// The module's exception class, taken at import; kept for the life of the
+// process, as the module keeps it.
+PyObject* module_internal_error = nullptr;
+
+bool init_internal_error() {
+    if (module_internal_error != nullptr) return true;
+    Ref nemox(PyImport_ImportModule("nemox"));
+    if (nemox.get() == nullptr) return false;
+    module_internal_error = PyObject_GetAttrString(nemox.get(), "InternalError");
+    return module_internal_error != nullptr;
+}
+
 }  // namespace
 
 }  // namespace nemox::builders
 
+PyObject* nemox::py::internal_error_class() {
+    return nemox::builders::module_internal_error;
+}
+
 PyMODINIT_FUNC PyInit__native(void) {
-    if (!nemox::builders::init_released()) return nullptr;
+    if (!nemox::builders::init_released() || !nemox::builders::init_internal_error())
+        return nullptr;
     return PyModule_Create(&nemox::builders::module_def);
 }

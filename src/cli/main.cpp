@@ -158,10 +158,6 @@ struct Options {
     std::optional<long> memory_limit_mb;
     unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::string> inputs;
-    // Set only by the tests (NEMOX_PLANT_WRONG_ANSWER=1, or =certificate
-    // for a wrong certificate of a right answer), to see --verify catch it.
-    bool plant_wrong_answer = false;
-    bool plant_wrong_certificate = false;
 };
 
 // One argument's share of the work: a file to solve, or why a path named
@@ -366,9 +362,6 @@ Options parse_options(int argc, char** argv) {
     if (o.inputs.empty()) usage_error("no FILE given (use - for standard input)");
     if (o.mps && o.kind != Kind::Lp && o.kind != Kind::Milp)
         usage_error("--mps and --fixed-mps need the lp or milp subcommand");
-    const char* plant = std::getenv("NEMOX_PLANT_WRONG_ANSWER");
-    o.plant_wrong_answer = plant != nullptr && std::string_view(plant) == "1";
-    o.plant_wrong_certificate = plant != nullptr && std::string_view(plant) == "certificate";
     if (o.certificate && o.kind != Kind::Lp && o.kind != Kind::Milp)
         usage_error("--certificate needs the lp or milp subcommand");
     if (o.proof && (o.kind != Kind::Sat || o.inputs.size() != 1))
@@ -639,7 +632,7 @@ Outcome solve(const Options& o, const std::string& name, std::string_view text) 
     const Interrupt interrupt(&should_stop);
     roads::Stats stats;
     roads::Stats* stats_of = o.stats ? &stats : nullptr;
-    const roads::Verification verification{o.plant_wrong_answer, o.plant_wrong_certificate};
+    const roads::Verification verification;
     roads::LpCertificate certificate;
     roads::LpCertificate* certificate_of = o.certificate ? &certificate : nullptr;
     const roads::Verification* verify = o.verify ? &verification : nullptr;

@@ -98,6 +98,15 @@ PyObject* the_module = nullptr;
 
 }  // namespace
 
+PyObject* nemox::py::internal_error_class() {
+    // Created once per process, on first use; deliberately never released.
+    static PyObject* cls = PyErr_NewExceptionWithDoc(
+        "nemox.InternalError",
+        "A broken internal invariant abandoned the call; the module stays usable.",
+        PyExc_BaseException, nullptr);
+    return cls;
+}
+
 PyMODINIT_FUNC PyInit_nemox(void) {
     if (PyInterpreterState_Get() != PyInterpreterState_Main()) {
         PyErr_SetString(PyExc_ImportError, "nemox does not support sub-interpreters");

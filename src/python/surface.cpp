@@ -134,15 +134,6 @@ PyObject* new_value(const Value& value) {
 
 }  // namespace
 
-PyObject* internal_error_class() {
-    // Created once per process, on first use; deliberately never released.
-    static PyObject* cls = PyErr_NewExceptionWithDoc(
-        "nemox.InternalError",
-        "A broken internal invariant abandoned the call; the module stays usable.",
-        PyExc_BaseException, nullptr);
-    return cls;
-}
-
 bool take_input(const char* function, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames,
                 std::string_view& text) {
     const Py_ssize_t nkw = kwnames != nullptr ? PyTuple_GET_SIZE(kwnames) : 0;

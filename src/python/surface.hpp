@@ -44,8 +44,10 @@ class Ref {
 bool take_input(const char* function, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames,
                 std::string_view& text);
 
-// The internal-failure exception class (derived from BaseException),
-// created on first use; borrowed. Null with a Python exception set.
+// The internal-failure exception class (derived from BaseException);
+// borrowed. Null with a Python exception set. The module defines it; the
+// companion package's native part, which shares this surface, hands out the
+// module's class, so that one `except nemox.InternalError` catches both.
 PyObject* internal_error_class();
 
 // Sets the internal-failure exception (derived from BaseException).

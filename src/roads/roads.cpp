@@ -1,10 +1,8 @@
 #include "roads/roads.hpp"
 
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <functional>
-#include <limits>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -72,30 +70,10 @@ auto counted(Counters* counters, Solve solve, Count count) {
     }
 }
 
-// The first value changed so that the answer can no longer be right for
-// the problems the tests plant it in.
-SolverResult planted(const SolverResult& result, const cp::CpProblem* cp) {
-    if (!result.is_sat() || result.assignment().empty()) return result;
-    Assignment a = result.assignment();
-    const auto& [index, value] = a[0];
-    if (const bool* b = std::get_if<bool>(&value)) {
-        a.set(index, !*b);
-    } else if (cp != nullptr && index < cp->vars.size()) {
-        const cp::VarDecl& d = cp->vars[index];
-        if (d.max < std::numeric_limits<std::int64_t>::max()) {
-            a.set(index, d.max + 1);
-        } else if (d.min > std::numeric_limits<std::int64_t>::min()) {
-            a.set(index, d.min - 1);
-        }
-    }
-    return SolverResult::sat(std::move(a));
-}
-
 void check(const Verification* verify, SolverResult& result,
-           const std::function<std::optional<std::string>(const SolverResult&)>& error_of,
-           const cp::CpProblem* cp = nullptr) {
+           const std::function<std::optional<std::string>(const SolverResult&)>& error_of) {
     if (verify == nullptr) return;
-    if (verify->plant_wrong_answer) result = planted(result, cp);
+    if (verify->before_answer_check) verify->before_answer_check(result);
     if (auto error = error_of(result)) throw WrongAnswer(*error);
 }
 
@@ -112,25 +90,6 @@ Counters lp_counters(const lp::SolveStats& s, bool big_reading) {
         c.emplace_back("largest number bits", s.max_bits);
     }
     return c;
-}
-
-// A certificate that can no longer be right, whatever the problem.
-void spoil(lp::Certificate& c) {
-    switch (c.kind) {
-        case lp::Certificate::Kind::Optimal:
-            if (c.primal.empty()) {
-                c.multipliers.emplace_back();
-            } else {
-                c.primal[0] = linear::BigRational(linear::BigInt(-1), linear::BigInt(1));
-            }
-            break;
-        case lp::Certificate::Kind::Infeasible:
-            for (auto& y : c.multipliers) y = -y;
-            break;
-        case lp::Certificate::Kind::Unbounded:
-            for (auto& d : c.ray) d = -d;
-            break;
-    }
 }
 
 // The system as the certificate states it, its variables named as the
@@ -250,43 +209,17 @@ LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt inte
         if (integers) certify_milp(*cert, system, result, interrupt);
         if (result.has_assignment() && integers)
             cert->point = by_variable(cert->system, result.assignment, exact);
-        if (verify != nullptr && verify->plant_wrong_certificate) {
-            if (cert->answer) spoil(*cert->answer);
-            if (cert->relaxation) spoil(*cert->relaxation);
-        }
+        if (verify != nullptr && verify->before_certificate_check)
+            verify->before_certificate_check(*cert);
     }
     if (verify != nullptr) {
-        if (verify->plant_wrong_answer && result.has_assignment() && !exact.empty()) {
-            // A negative first value: wrong for every problem.
-            exact[0] = linear::BigRational(linear::BigInt(-1), linear::BigInt(1));
-            Assignment spoiled;
-            for (std::size_t i = 0; i < result.assignment.size(); ++i) {
-                spoiled.append_new(result.assignment[i].first,
-                                   i == 0 ? Value{std::int64_t{-1}} : result.assignment[i].second);
-            }
-            result.assignment = std::move(spoiled);
-        }
+        if (verify->before_lp_check) verify->before_lp_check(result, exact);
         if (auto error = lp_answer_error(system, result, exact, integers))
             throw WrongAnswer(*error);
         if (auto error = certificate_error(result, *cert)) throw WrongAnswer(*error);
     }
     if (exact_out != nullptr) *exact_out = std::move(exact);
     return result;
-}
-
-// A first column value that the file's bounds rule out where it has one;
-// otherwise one moved by 1, which its rows or its cost then contradict.
-void plant_in_columns(const parser::MpsModel& model, std::vector<linear::BigRational>& values) {
-    if (values.empty()) return;
-    const parser::MpsFileColumn& c = model.file.columns[0];
-    const linear::BigRational one(linear::BigInt(1), linear::BigInt(1));
-    if (!std::isinf(c.upper)) {
-        values[0] = linear::BigRational::from_f64(c.upper) + one;
-    } else if (!std::isinf(c.lower)) {
-        values[0] = linear::BigRational::from_f64(c.lower) - one;
-    } else {
-        values[0] = values[0] + one;
-    }
 }
 
 // An MPS system's variables and rows by the file's names: a column's part
@@ -372,10 +305,11 @@ Expected<MpsAnswer> solve_mps(std::string_view text, bool integers, parser::MpsF
         return parser::read_mps(t, format, interrupt);
     };
     return road<MpsAnswer>(text, stats, read, [&](parser::MpsModel& model, Counters* c) {
-        // The system is checked as any other; a planted fault goes into the
-        // file's column values instead, for the check against the file.
-        const Verification system_check{false,
-                                        verify != nullptr && verify->plant_wrong_certificate};
+        // The system is checked as any other, but its answer is spoiled, if
+        // at all, in the file's column values, for the check against the file.
+        Verification system_check;
+        if (verify != nullptr)
+            system_check.before_certificate_check = verify->before_certificate_check;
         std::vector<linear::BigRational> exact;
         LpResult result = solve_system(model.system, integers, interrupt, c,
                                        verify != nullptr ? &system_check : nullptr, &exact,
@@ -384,7 +318,8 @@ Expected<MpsAnswer> solve_mps(std::string_view text, bool integers, parser::MpsF
         if (result.has_assignment()) {
             std::vector<linear::BigRational> values =
                 parser::column_values(model, result.assignment, exact);
-            if (verify != nullptr && verify->plant_wrong_answer) plant_in_columns(model, values);
+            if (verify != nullptr && verify->before_mps_check)
+                verify->before_mps_check(model, values);
             Assignment by_column;
             by_column.reserve(values.size());
             for (std::size_t j = 0; j < values.size(); ++j)
@@ -414,9 +349,8 @@ Expected<SolverResult> solve_cp(std::string_view text, Interrupt interrupt, Stat
                             {"failures", search.failures},
                             {"propagator runs", search.propagator_runs}};
                 });
-            check(
-                verify, result, [&](const SolverResult& r) { return cp_answer_error(problem, r); },
-                &problem);
+            check(verify, result,
+                  [&](const SolverResult& r) { return cp_answer_error(problem, r); });
             return result;
         });
 }

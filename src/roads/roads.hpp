@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,14 +29,21 @@ struct Stats {
     std::vector<std::pair<std::string, std::uint64_t>> counters;
 };
 
+struct LpCertificate;
+
 // Asks a road to check its answer against the problem before handing it
 // out (see verify.hpp); a wrong one throws WrongAnswer.
 struct Verification {
-    // Spoils the answer before the check, so that tests can watch the check
-    // catch it.
-    bool plant_wrong_answer = false;
-    // Spoils the LP certificate instead, leaving the answer right.
-    bool plant_wrong_certificate = false;
+    // Called on what is about to be checked, so that a test can spoil it and
+    // watch the check catch it; the product sets none. SAT and CP answers:
+    std::function<void(SolverResult&)> before_answer_check;
+    // LP and MILP answers, with the exact value of each pair of the model:
+    std::function<void(LpResult&, std::vector<linear::BigRational>&)> before_lp_check;
+    // MPS answers, as the values of the file's columns:
+    std::function<void(const parser::MpsModel&, std::vector<linear::BigRational>&)>
+        before_mps_check;
+    // LP and MILP certificates:
+    std::function<void(LpCertificate&)> before_certificate_check;
 };
 
 // What proves an LP or MILP answer, in exact numbers, about `system` (the

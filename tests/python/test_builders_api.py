@@ -447,3 +447,13 @@ def test_every_change_after_a_solve_is_in_the_next_solve():
     b.minimize({"x": 1, "y": -1})
     steps.append(b.solve().exact_objective)
     assert steps == [4, 3, Fraction(7, 2), Fraction(-1, 2)]
+
+
+@pytest.mark.parametrize("model", ["1 sideways 0 0 0 1 0", "2 min 0 1 7 1 1 0 1 0"])
+def test_the_packages_internal_failure_is_the_modules_exception(model):
+    # A model only the package writes, broken: a sense that does not exist,
+    # a column beyond the model's.
+    from nemox_builders import _native
+
+    with pytest.raises(nemox.InternalError, match="exact model"):
+        _native.solve_lp(model, False, -1.0, 0)
