@@ -27,6 +27,31 @@ int popcount(std::uint64_t w) {
 
 }  // namespace
 
+bool all_diffs_fit(const Network& net, const std::vector<Domain>& domains) {
+    const Domain* dom = domains.data();
+    const VarIndex* vars = net.vars.data();
+    for (const Propagator& p : net.propagators) {
+        if (p.kind != PropKind::AllDiff || p.end - p.begin < 2) continue;
+        // The span is widened until it holds enough values, most often early;
+        // no domain is empty here, so hi - lo is exact in 64 unsigned bits.
+        const std::uint64_t need = p.end - p.begin - 1;
+        std::int64_t lo = dom[vars[p.begin]].lo;
+        std::int64_t hi = dom[vars[p.begin]].hi;
+        const auto width = [&] {
+            return static_cast<std::uint64_t>(hi) - static_cast<std::uint64_t>(lo);
+        };
+        bool fits = width() >= need;
+        for (std::size_t i = p.begin + 1; i < p.end && !fits; ++i) {
+            const Domain& d = dom[vars[i]];
+            lo = d.lo < lo ? d.lo : lo;
+            hi = d.hi > hi ? d.hi : hi;
+            fits = width() >= need;
+        }
+        if (!fits) return false;
+    }
+    return true;
+}
+
 Refuter::Refuter(const Network& net, unsigned rules) : net_(net), rules_(rules) {}
 
 // The rules that apply, found from the domains after the root propagation
