@@ -826,5 +826,21 @@ TEST(CpRefuter, HallSetClosedWhenTheRefuterJoins) {
     EXPECT_GT(plain.nodes, 4096u);
 }
 
+// x, y over 1..2 and z, u over 1..4 under one AllDiff leave z and u only
+// 3 and 4, which a second AllDiff with v over 3..4 cannot give all three:
+// closed at the root, although each AllDiff alone has a matching.
+TEST(CpRefuter, ValuesOfAHallSetLeaveTheOthers) {
+    const auto parsed = parser::parse_cp(
+        "var x 1 2\nvar y 1 2\nvar z 1 4\nvar u 1 4\nvar v 3 4\n"
+        "allDiff x y z u\nallDiff z u v\n");
+    ASSERT_TRUE(parsed.ok());
+    CpStats stats;
+    EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &stats, kAllRefuteRules, 0).is_sat());
+    EXPECT_EQ(stats.nodes, 0u);
+    CpStats plain;
+    EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &plain, 0).is_sat());
+    EXPECT_GT(plain.nodes, 0u);
+}
+
 }  // namespace
 }  // namespace nemox::cp
