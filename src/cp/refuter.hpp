@@ -12,7 +12,7 @@ namespace nemox::cp {
 // Rules the refuter may apply, as bits; 0 turns it off.
 enum RefuteRule : unsigned {
     kForwardCheck = 1,  // Neq and AllDiff remove a fixed value anywhere in the others
-    kMatching = 2,      // AllDiff: a value for every position, values needed by one position
+    kMatching = 2,      // AllDiff: a value for every position, values no such matching uses
     kSumHoles = 4,      // Eq, Lt, Le and Linear bounds that skip missing values
     kKnapsack = 8,      // a 0/1 sum bounded by a capacity over the same variables
 };
