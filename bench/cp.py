@@ -8,11 +8,16 @@ repository root after building (the C++ counter tool is compiled here):
 
     python3 bench/cp.py [--quick] [--speed] [--instructions] [--source DIR] [--json FILE]
     python3 bench/cp.py --record | --families [--json FILE]
+    python3 bench/cp.py --small-calls [--source DIR]
 
 --record writes the answers, nodes and times of the module as it stands on
 the instance families (bench/results/cp_answers.json); --families runs them
 again, checks every answer against that record, and sets them beside
 CP-SAT with one worker and beside the recorded figures, per family.
+
+--small-calls counts the instructions of a few small models under
+callgrind, to compare two trees (--source) where a change must not cost
+the calls that end quickly.
 
 --speed runs only the search and convergence figures (queens 20-32, the 95
 Sudokus, a correlated knapsack, x + y = 10 and x - y = 4 at growing widths)
@@ -705,6 +710,21 @@ def summary(rows: list, limit: float) -> None:
               f"(and answer now): {mean:.1f}x")
 
 
+def small_calls(source: Path) -> None:
+    """Instructions of reading and solving small models (queens 8-12, easy
+    and two top95 Sudokus), with the counting tool built from `source`:
+    run once per tree to set two states side by side."""
+    tool = build_stats_tool(source)
+    easy = sudoku_puzzles("cp/sudoku_easy50.txt")
+    top95 = sudoku_puzzles("sudoku_top95.txt")
+    cases = [(f"queens {n}", queens(n)) for n in (8, 10, 12)]
+    cases += [(f"sudoku easy50 #{i}", sudoku(easy[i])) for i in range(0, 50, 7)]
+    cases += [(f"sudoku top95 #{i}", sudoku(top95[i])) for i in (0, 1)]
+    print(f"{'instance':20} {'nodes':>6} {'instructions':>13}")
+    for name, text in cases:
+        print(f"{name:20} {stats(tool, text, False)['nodes']:6d} {instructions(tool, text):13,d}", flush=True)
+
+
 def main() -> None:
     if sys.argv[1:2] == ["--peer"]:
         run_peer(sys.argv[2], sys.argv[3])
@@ -716,6 +736,9 @@ def main() -> None:
         return
     if "--record" in sys.argv:
         record(Path(sys.argv[sys.argv.index("--json") + 1]) if "--json" in sys.argv else ANSWERS)
+        return
+    if "--small-calls" in sys.argv:
+        small_calls(Path(sys.argv[sys.argv.index("--source") + 1]) if "--source" in sys.argv else ROOT)
         return
     if "--speed" in sys.argv:
         source = Path(sys.argv[sys.argv.index("--source") + 1]) if "--source" in sys.argv else ROOT

@@ -27,6 +27,31 @@ int popcount(std::uint64_t w) {
 
 }  // namespace
 
+bool all_diffs_fit(const Network& net, const std::vector<Domain>& domains) {
+    const Domain* dom = domains.data();
+    const VarIndex* vars = net.vars.data();
+    for (const Propagator& p : net.propagators) {
+        if (p.kind != PropKind::AllDiff || p.end - p.begin < 2) continue;
+        // The span is widened until it holds enough values, most often early;
+        // no domain is empty here, so hi - lo is exact in 64 unsigned bits.
+        const std::uint64_t need = p.end - p.begin - 1;
+        std::int64_t lo = dom[vars[p.begin]].lo;
+        std::int64_t hi = dom[vars[p.begin]].hi;
+        const auto width = [&] {
+            return static_cast<std::uint64_t>(hi) - static_cast<std::uint64_t>(lo);
+        };
+        bool fits = width() >= need;
+        for (std::size_t i = p.begin + 1; i < p.end && !fits; ++i) {
+            const Domain& d = dom[vars[i]];
+            lo = d.lo < lo ? d.lo : lo;
+            hi = d.hi > hi ? d.hi : hi;
+            fits = width() >= need;
+        }
+        if (!fits) return false;
+    }
+    return true;
+}
+
 Refuter::Refuter(const Network& net, unsigned rules) : net_(net), rules_(rules) {}
 
 // The rules that apply, found from the domains after the root propagation
@@ -739,6 +764,63 @@ bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_
             if (done) continue;
             std::fill(visited, visited + words, 0);
             if (!augment(augment, i)) return false;
+        }
+        if (m <= 64) {
+            // A value of another position's is kept only if that position
+            // can then move on: along positions that can take each other's
+            // values to one that can take a free value, or round back.
+            std::uint64_t free_values[kAllDiffBits / 64] = {};
+            for (std::size_t i = 0; i < m; ++i) {
+                for (std::size_t w = 0; w < words; ++w) free_values[w] |= mask[i * words + w];
+            }
+            for (std::size_t i = 0; i < m; ++i) {
+                const auto v = static_cast<std::size_t>(of_pos[i]);
+                free_values[v / 64] &= ~(std::uint64_t{1} << (v % 64));
+            }
+            std::uint64_t next[64];  // i -> j: i can take j's value
+            std::uint64_t escapes = 0;
+            for (std::size_t i = 0; i < m; ++i) {
+                next[i] = 0;
+                for (std::size_t j = 0; j < m; ++j) {
+                    const auto v = static_cast<std::size_t>(of_pos[j]);
+                    if (j != i && ((mask[i * words + v / 64] >> (v % 64)) & 1) != 0)
+                        next[i] |= std::uint64_t{1} << j;
+                }
+                for (std::size_t w = 0; w < words; ++w) {
+                    if ((mask[i * words + w] & free_values[w]) != 0)
+                        escapes |= std::uint64_t{1} << i;
+                }
+            }
+            // Positions from which a free value is reached.
+            for (bool grew = true; grew;) {
+                grew = false;
+                for (std::size_t i = 0; i < m; ++i) {
+                    if ((escapes >> i & 1) == 0 && (next[i] & escapes) != 0) {
+                        escapes |= std::uint64_t{1} << i;
+                        grew = true;
+                    }
+                }
+            }
+            std::uint64_t reach[64];
+            for (std::size_t i = 0; i < m; ++i) {
+                std::uint64_t seen = next[i];
+                for (std::uint64_t todo = seen; todo != 0;) {
+                    const int j = __builtin_ctzll(todo);
+                    todo &= todo - 1;
+                    const std::uint64_t fresh = next[j] & ~seen;
+                    seen |= fresh;
+                    todo |= fresh;
+                }
+                reach[i] = seen;
+            }
+            for (std::size_t i = 0; i < m; ++i) {
+                for (std::uint64_t out = next[i] & ~escapes; out != 0; out &= out - 1) {
+                    const int j = __builtin_ctzll(out);
+                    if ((reach[j] >> i & 1) != 0) continue;
+                    const auto v = static_cast<std::size_t>(of_pos[j]);
+                    mask[i * words + v / 64] &= ~(std::uint64_t{1} << (v % 64));
+                }
+            }
         }
         // When the positions use up every value, a value that only one
         // position can take is that position's.

@@ -12,7 +12,7 @@ namespace nemox::cp {
 // Rules the refuter may apply, as bits; 0 turns it off.
 enum RefuteRule : unsigned {
     kForwardCheck = 1,  // Neq and AllDiff remove a fixed value anywhere in the others
-    kMatching = 2,      // AllDiff: a value for every position, values needed by one position
+    kMatching = 2,      // AllDiff: a value for every position, values no such matching uses
     kSumHoles = 4,      // Eq, Lt, Le and Linear bounds that skip missing values
     kKnapsack = 8,      // a 0/1 sum bounded by a capacity over the same variables
 };
@@ -27,6 +27,11 @@ inline constexpr unsigned kAllRefuteRules = kForwardCheck | kMatching | kSumHole
 // The store follows the search down a path: a child starts from its
 // parent's store narrowed to its own domains (both only lose values without
 // support below the parent), and an undo restores it from its own trail.
+// Whether every AllDiff of `net` has at least as many values in the span
+// of its `domains` as it has positions; false (a pigeonhole) proves that
+// there is no solution.
+bool all_diffs_fit(const Network& net, const std::vector<Domain>& domains);
+
 class Refuter {
   public:
     Refuter(const Network& net, unsigned rules);
@@ -35,6 +40,7 @@ class Refuter {
     // fixpoint, or (not `full`) each rule once; false when that shows that
     // there is no solution.
     bool start(const std::vector<Domain>& domains, bool full);
+    unsigned rules() const { return rules_; }
     // After start: whether some rule can do more than the search's own
     // propagation (if not, the store is not kept).
     bool active() const { return active_; }

@@ -12,12 +12,21 @@ std::optional<Assignment> CpSolver::search() {
     if (engine_.has_empty()) return std::nullopt;
     if (!propagate_all()) return std::nullopt;
     if (order_.empty()) return fixed_assignment();
-    // The refuter closes a pigeonhole at the root at once; below, it pays
-    // only on searches that run long, so it joins the path after
-    // refute_after_ nodes (small models never wait for it).
-    if (!refuter_.start(engine_.domains(), refute_after_ == 0)) return std::nullopt;
-    bool refuting = refuter_.active() && refute_after_ == 0;
-    bool waiting = refuter_.active() && refute_after_ != 0;
+    // The refuter pays only on searches that run long, so it is built and
+    // joins the path after refute_after_ nodes; small models never wait for
+    // it. A pigeonhole AllDiff is closed at the root by a check that needs
+    // no store (the store's matching finds every other Hall set when it
+    // joins).
+    bool refuting = false;
+    bool waiting = false;
+    if (refute_after_ == 0) {
+        if (!refuter_.start(engine_.domains(), true)) return std::nullopt;
+        refuting = refuter_.active();
+    } else if (refuter_.rules() != 0) {
+        if ((refuter_.rules() & kMatching) != 0 && !all_diffs_fit(engine_.net(), engine_.domains()))
+            return std::nullopt;
+        waiting = true;
+    }
 
     // One frame per open node: its branching variable, the next value to try
     // and the trail length that restores the node's domains. The value list
@@ -50,12 +59,12 @@ std::optional<Assignment> CpSolver::search() {
         undo_to(f.mark);
         if (waiting && stats.nodes >= refute_after_) {
             waiting = false;
-            refuting = true;
-            // The store, still at the root, follows the open frames down.
+            // The store starts at the root and follows the open frames down.
             std::vector<std::size_t> marks;
             for (const Frame& g : stack) marks.push_back(g.mark);
             std::vector<std::size_t> refuter_marks;
             const std::size_t open = join_path(marks, refuter_marks);
+            refuting = refuter_.active();
             for (std::size_t k = 0; k < refuter_marks.size(); ++k)
                 stack[k].refuter_mark = refuter_marks[k];
             if (open < stack.size()) {
@@ -152,6 +161,9 @@ std::size_t CpSolver::join_path(const std::vector<std::size_t>& marks,
         after[j - first] = later[trail[j].var];
         later[trail[j].var] = trail[j].old;
     }
+    // `later` now holds the root's domains.
+    if (!refuter_.start(later, false)) return 0;
+    if (!refuter_.active()) return marks.size();
     refuter_marks.assign(1, refuter_.mark());
     for (std::size_t k = 1; k < marks.size(); ++k) {
         refuter_.open_node();

@@ -69,9 +69,10 @@ class CpSolver {
     // The refuter narrowed to the domains changed since `mark` and run;
     // false when it shows that the node holds no solution.
     bool refute_node(std::size_t mark);
-    // Brings the refuter's store from the root down the open frames, whose
-    // trail marks are `marks`, noting its mark for each; the number of
-    // frames whose node it does not refute.
+    // Starts the refuter's store at the root and brings it down the open
+    // frames, whose trail marks are `marks`, noting its mark for each; the
+    // number of frames whose node it does not refute (all of them when the
+    // refuter has nothing to add).
     std::size_t join_path(const std::vector<std::size_t>& marks,
                           std::vector<std::size_t>& refuter_marks);
 

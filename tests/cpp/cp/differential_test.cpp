@@ -802,5 +802,45 @@ TEST(CpRefuter, PigeonholeClosedAtTheRoot) {
     }
 }
 
+// A Hall set inside a wider AllDiff (six positions over five values, and a
+// seventh over 0..20) is not a pigeonhole of the whole list: the root lets
+// it through, and the refuter, built when it joins, closes the root then.
+// Six free variables of four values come first in the branching, so the
+// plain search meets the Hall set once for each of their 4^6 assignments.
+TEST(CpRefuter, HallSetClosedWhenTheRefuterJoins) {
+    CpProblem p;
+    AllDiffCon all;
+    for (int i = 0; i < 7; ++i) {
+        p.vars.push_back(VarDecl{"h", 0, i < 6 ? 4 : 20});
+        all.vars.push_back(static_cast<VarIndex>(i));
+    }
+    for (int i = 0; i < 6; ++i) p.vars.push_back(VarDecl{"f", 0, 3});
+    p.constraints.emplace_back(all);
+    for (const std::uint64_t after : {std::uint64_t{0}, std::uint64_t{7}, kRefuteAfter}) {
+        CpStats stats;
+        EXPECT_FALSE(solve_cp(p, Interrupt(), &stats, kAllRefuteRules, after).is_sat()) << after;
+        EXPECT_EQ(stats.nodes, after) << after;
+    }
+    CpStats plain;
+    EXPECT_FALSE(solve_cp(p, Interrupt(), &plain, 0).is_sat());
+    EXPECT_GT(plain.nodes, 4096u);
+}
+
+// x, y over 1..2 and z, u over 1..4 under one AllDiff leave z and u only
+// 3 and 4, which a second AllDiff with v over 3..4 cannot give all three:
+// closed at the root, although each AllDiff alone has a matching.
+TEST(CpRefuter, ValuesOfAHallSetLeaveTheOthers) {
+    const auto parsed = parser::parse_cp(
+        "var x 1 2\nvar y 1 2\nvar z 1 4\nvar u 1 4\nvar v 3 4\n"
+        "allDiff x y z u\nallDiff z u v\n");
+    ASSERT_TRUE(parsed.ok());
+    CpStats stats;
+    EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &stats, kAllRefuteRules, 0).is_sat());
+    EXPECT_EQ(stats.nodes, 0u);
+    CpStats plain;
+    EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &plain, 0).is_sat());
+    EXPECT_GT(plain.nodes, 0u);
+}
+
 }  // namespace
 }  // namespace nemox::cp
