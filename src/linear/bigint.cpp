@@ -297,10 +297,16 @@ void BigInt::mul_into(BigInt& out, const BigInt& a, const BigInt& b) {
 
 void BigInt::mul_add_signed(BigInt& out, const BigInt& a, const BigInt& b, bool subtract) {
     if (a.mag_.empty() || b.mag_.empty()) return;
-    if (&out == &a || &out == &b || out.mag_.empty()) {
+    if (&out == &a || &out == &b) {
         BigInt p;
         mul_into(p, a, b);
         add_signed(out, out, p, p.neg_ != subtract);
+        return;
+    }
+    if (out.mag_.empty()) {
+        // Into out's own storage: a zero keeps the capacity it had.
+        mul_into(out, a, b);
+        if (subtract) out.negate();
         return;
     }
     const bool product_neg = (a.neg_ != b.neg_) != subtract;

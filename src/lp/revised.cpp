@@ -286,8 +286,7 @@ void RevisedTableau::ftran() {
             lift(i, k - 1);
             // (w_i * P - f_i * t) / D_{k-1}
             BigInt::mul_into(t1_, work_[i], pivot);
-            BigInt::mul_into(t2_, eta_value_[q], t);
-            BigInt::sub_into(t1_, t1_, t2_);
+            BigInt::submul_into(t1_, eta_value_[q], t);
             BigInt::divexact_into(work_[i], t1_, divisors_[k - 1]);
             level_[i] = k;
         }
@@ -421,9 +420,7 @@ void RevisedTableau::compute_prices() {
         BigInt::mul_into(t1_, y_[e.row], dets_[k - 1]);
         for (std::size_t q = e.begin; q < e.end; ++q) {
             const BigInt& w = y_[eta_row_[q]];
-            if (w.is_zero()) continue;
-            BigInt::mul_into(t2_, eta_value_[q], w);
-            BigInt::sub_into(t1_, t1_, t2_);
+            if (!w.is_zero()) BigInt::submul_into(t1_, eta_value_[q], w);
         }
         BigInt::divexact_into(y_[e.row], t1_, divisors_[k]);
     }
@@ -443,9 +440,7 @@ BigInt RevisedTableau::scaled_reduced_cost(std::size_t j) {
     BigInt::mul_into(out, cost(j), d());
     for (std::size_t k = col_start_[j]; k < col_start_[j + 1]; ++k) {
         const BigInt& y = y_[rows_[k]];
-        if (y.is_zero()) continue;
-        BigInt::mul_into(t1_, y, values_[k]);
-        BigInt::sub_into(out, out, t1_);
+        if (!y.is_zero()) BigInt::submul_into(out, y, values_[k]);
     }
     return out;
 }
@@ -534,8 +529,7 @@ std::optional<std::size_t> RevisedTableau::find_entering(const std::vector<char>
         if (best) {
             // r / s_j > best / s_best, both over the same D gamma.
             BigInt::mul_into(t1_, r, scale(*best));
-            BigInt::mul_into(t2_, best_value, scale(j));
-            BigInt::sub_into(t1_, t1_, t2_);
+            BigInt::submul_into(t1_, best_value, scale(j));
             if (sign_of(t1_) <= 0) continue;
         }
         best = j;
@@ -600,10 +594,7 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
         if (k == r) continue;
         if (x_[k].is_zero() && alpha_[k].is_zero()) continue;
         BigInt::mul_into(t1_, x_[k], p);
-        if (!alpha_[k].is_zero() && !xr.is_zero()) {
-            BigInt::mul_into(t2_, alpha_[k], xr);
-            BigInt::sub_into(t1_, t1_, t2_);
-        }
+        BigInt::submul_into(t1_, alpha_[k], xr);
         BigInt::divexact_into(x_[k], t1_, div);
         note_bits(x_[k]);
     }
