@@ -88,11 +88,7 @@ class LpSolver {
         system_.reset();
     }
     void load(linear::ExactSystem system) {
-        if (system.small) {
-            load(std::move(*system.small));
-        } else {
-            load(std::move(*system.big));
-        }
+        std::visit([&](auto& s) { load(std::move(s)); }, system);
     }
 
     LpResult solve() { return solve_with(std::span<const linear::LinearConstraint>{}); }
