@@ -53,6 +53,11 @@ class Factorization {
     std::size_t position_of(std::size_t row) const { return position_of_row_[row]; }
     const BigInt& det() const { return dets_.back(); }
     const linear::ExactDivisor& det_divisor() const { return divisors_.back(); }
+    // Since the last refactorization, the determinant of each basis met is
+    // that of the level it was current at: det_at(level()) is det().
+    std::size_t level() const { return dets_.size() - 1; }
+    const BigInt& det_at(std::size_t level) const { return dets_[level]; }
+    const linear::ExactDivisor& divisor_at(std::size_t level) const { return divisors_[level]; }
     std::size_t updates() const { return updates_; }
     std::size_t nonzeros() const { return eta_value_.size(); }
     std::size_t nonzeros_after_refactor() const { return nonzeros_after_refactor_; }

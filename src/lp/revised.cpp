@@ -185,6 +185,7 @@ void RevisedTableau::seal() {
     }
     lu_.ftran();
     x_.assign(m_, BigInt());
+    x_level_.assign(m_, lu_.level());
     for (std::size_t r = 0; r < m_; ++r) {
         x_[r] = lu_.work(lu_.row_of(r));
         note_bits(x_[r]);
@@ -260,12 +261,14 @@ void RevisedTableau::entering_column(std::size_t col) {
 void RevisedTableau::refactor() {
     const Timer timer(stats_.refactor_seconds);
     ++stats_.refactorizations;
+    for (std::size_t r = 0; r < x_.size(); ++r) lift_value(r);
     const BigInt old_d = d();
     lu_.refactor(columns(), basis_);
     // The same basis has the same determinant up to its sign.
     if (!x_.empty() && d().sign() != old_d.sign()) {
         for (BigInt& v : x_) v.negate();
     }
+    std::fill(x_level_.begin(), x_level_.end(), lu_.level());
     stats_.max_bits = std::max(stats_.max_bits, lu_.max_bits());
     stats_.eta_nonzeros = lu_.nonzeros();
     alpha_col_ = kNoColumn;
@@ -347,7 +350,7 @@ int RevisedTableau::reduced_cost_sign(std::size_t col) {
 int RevisedTableau::value_sign(std::size_t row) const {
     check_row(row);
     if (row == 0) throw InternalFailure("tableau index out of range");
-    return sign_of(x_[row - 1]);
+    return x_[row - 1].sign() * lu_.det_at(x_level_[row - 1]).sign();
 }
 
 std::vector<RevisedTableau::Number> RevisedTableau::column(std::size_t col) {
@@ -424,6 +427,8 @@ std::optional<Leaving> RevisedTableau::find_leaving(std::size_t col,
             better = true;
         } else {
             // x_r / a_r against x_b / a_b: D cancels, and a_r a_b > 0.
+            lift_value(r);
+            lift_value(best);
             BigInt::mul_into(t1_, x_[r], alpha_[best]);
             BigInt::mul_into(t2_, x_[best], alpha_[r]);
             const int c = compare(t1_, t2_);
@@ -448,11 +453,13 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
     const BigInt p = alpha_[r];
     if (p.is_zero()) throw InternalFailure("pivot value is zero");
     // Integer-preserving update of D x: x_k <- (x_k p - a_k x_r) / D.
+    // Rows the column misses keep their values, and their scale for now.
     const ExactDivisor& div = lu_.det_divisor();
+    lift_value(r);
     const BigInt xr = x_[r];
-    for (std::size_t k = 0; k < m_; ++k) {
+    for (const std::size_t k : alpha_nz_) {
         if (k == r) continue;
-        if (x_[k].is_zero() && alpha_[k].is_zero()) continue;
+        lift_value(k);
         BigInt::mul_into(t1_, x_[k], p);
         BigInt::submul_into(t1_, alpha_[k], xr);
         BigInt::divexact_into(x_[k], t1_, div);
@@ -460,6 +467,7 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
     }
     lu_.update(lu_.row_of(r));
     if (!(d() == p)) throw InternalFailure("factorization out of step");
+    for (const std::size_t k : alpha_nz_) x_level_[k] = lu_.level();
     stats_.max_bits = std::max(stats_.max_bits, lu_.max_bits());
     position_[basis_[r]] = kNoColumn;
     basis_[r] = col;
@@ -493,13 +501,30 @@ bool RevisedTableau::objective_is_zero() const {
     return objective_value().is_zero();
 }
 
+// D_level x to D x: exact, since every basis's determinant times the
+// value is an integer (Cramer's rule) and the value did not change.
+BigInt RevisedTableau::lifted_value(std::size_t r) const {
+    if (x_level_[r] == lu_.level() || x_[r].is_zero()) return x_[r];
+    return BigInt::divexact(x_[r] * d(), lu_.det_at(x_level_[r]));
+}
+
+void RevisedTableau::lift_value(std::size_t r) {
+    if (x_level_[r] == lu_.level()) return;
+    if (!x_[r].is_zero()) {
+        BigInt::mul_into(t1_, x_[r], d());
+        BigInt::divexact_into(x_[r], t1_, lu_.divisor_at(x_level_[r]));
+        note_bits(x_[r]);
+    }
+    x_level_[r] = lu_.level();
+}
+
 RevisedTableau::Number RevisedTableau::objective_value() const {
     // rhs0 - sum c_b x_b, with c'_b = gamma s_b c_b and x'_b = x_b beta D / s_b.
     BigInt sum;
     for (std::size_t r = 0; r < m_; ++r) {
         const BigInt& c = cost(basis_[r]);
         if (c.is_zero() || x_[r].is_zero()) continue;
-        sum = sum + c * x_[r];
+        sum = sum + c * lifted_value(r);
     }
     const Number start = phase1_ ? Number() : rhs0_;
     if (sum.is_zero()) return start;
@@ -515,7 +540,7 @@ RevisedTableau::Number RevisedTableau::value_of(std::size_t col) const {
     for (std::size_t r = 0; r < m_; ++r) {
         if (basis_[r] == col) {
             if (x_[r].is_zero()) return Number();
-            return BigRational(x_[r] * scale(col), d() * beta_);
+            return BigRational(x_[r] * scale(col), lu_.det_at(x_level_[r]) * beta_);
         }
     }
     return Number();

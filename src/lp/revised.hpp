@@ -121,6 +121,8 @@ class RevisedTableau {
         return col_scale_[j].is_zero() ? one_ : col_scale_[j];
     }
     int sign_of(const BigInt& scaled) const { return scaled.sign() * d().sign(); }
+    void lift_value(std::size_t r);
+    BigInt lifted_value(std::size_t r) const;
     const BigInt& d() const { return lu_.det(); }
 
     std::size_t num_vars_;
@@ -153,11 +155,15 @@ class RevisedTableau {
     BigInt beta_{1};  // the right-hand side is scaled by beta
     std::vector<char> artificial_;
     bool phase1_ = false;
-    // Basis by position (the dense tableau's row - 1) and D times its values
-    // (of the scaled columns and right-hand side).
+    // Basis by position (the dense tableau's row - 1) and its values (of the
+    // scaled columns and right-hand side), x_[r] times the determinant of
+    // the factorization's level x_level_[r]. A pivot whose column misses
+    // row r leaves its value as it is, so x_[r] keeps its old scale until a
+    // pivot or a comparison needs the current one.
     std::vector<std::size_t> basis_;
     std::vector<std::size_t> position_;  // by column: its position, or kNoColumn
     std::vector<BigInt> x_;
+    std::vector<std::size_t> x_level_;
     Factorization lu_;
     // Scratch.
     std::vector<BigInt> alpha_;  // entering column by position, scaled by D
