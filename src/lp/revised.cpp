@@ -475,7 +475,9 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
     alpha_col_ = kNoColumn;
     prices_valid_ = false;
     timer.stop();
-    if (lu_.updates() >= 8 + m_ / 16 ||
+    // Every update eta is a whole column at the determinant's size, read by
+    // every later solve: past a few of them, rebuilding costs less.
+    if (lu_.updates() >= 4 + m_ / 32 ||
         lu_.nonzeros() > 2 * lu_.nonzeros_after_refactor() + 2 * m_ + values_.size()) {
         refactor();
     }
