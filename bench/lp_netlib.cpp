@@ -7,6 +7,7 @@
 #include <iostream>
 #include <iterator>
 #include <string>
+#include <variant>
 
 #include "linear/system.hpp"
 #include "lp/solver.hpp"
@@ -65,16 +66,12 @@ int main(int argc, char** argv) {
     }
     auto& model = parsed.value();
     if (dump) {
-        if (model.system.small) {
-            print_system(*model.system.small);
-        } else {
-            print_system(*model.system.big);
-        }
+        std::visit([](const auto& s) { print_system(s); }, model.system);
         return 0;
     }
     const std::size_t cols = model.columns.size();
-    const std::size_t system_rows = model.system.small ? model.system.small->constraints.size()
-                                                       : model.system.big->constraints.size();
+    const std::size_t system_rows =
+        std::visit([](const auto& s) { return s.constraints.size(); }, model.system);
     nemox::lp::LpSolver solver;
     // --big: big numbers from the start; --dense: the dense tableau.
     if (option == "--big") solver.set_arithmetic(nemox::lp::LpSolver::Arithmetic::BigFractions);

@@ -7,7 +7,7 @@ valgrind, best of three runs taken in turns, so that both meet the same load.
 Figures go to bench/results/netlib_instructions.json.
 
 Usage:
-  nice -n 10 python3 bench/netlib_instructions.py --before PATH [--driver PATH] [MODEL ...]
+  nice -n 10 python3 bench/netlib_instructions.py --before PATH [--driver PATH] [--engine E] [MODEL ...]
 (valgrind needed; the default models are small enough for callgrind's 50x slowdown.)
 """
 import argparse
@@ -28,11 +28,11 @@ ARITHMETIC = re.compile(r"linear::BigInt::|mul_mag|add_mag|sub_mag|shifted_copy|
 LINE = re.compile(r"^\s*([\d,]+) \(")
 
 
-def count(driver, text):
+def count(driver, text, option):
     """(total instructions, instructions in the big-number arithmetic, the driver's answer)."""
     with tempfile.TemporaryDirectory() as tmp:
         out = Path(tmp) / "callgrind.out"
-        done = subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}", str(driver)],
+        done = subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}", str(driver), *option],
                               input=text, capture_output=True, text=True, check=True)
         answer = json.loads(done.stdout)
         annotated = subprocess.run(["callgrind_annotate", "--threshold=100", str(out)], capture_output=True,
@@ -48,12 +48,12 @@ def count(driver, text):
     return total, arithmetic, answer
 
 
-def paired_seconds(before, after, text, runs=3):
+def paired_seconds(before, after, text, option, runs=3):
     """Best seconds of each driver, the runs alternating."""
     best = [float("inf"), float("inf")]
     for _ in range(runs):
         for i, driver in enumerate((before, after)):
-            done = subprocess.run([str(driver)], input=text, capture_output=True, text=True, check=True)
+            done = subprocess.run([str(driver), *option], input=text, capture_output=True, text=True, check=True)
             best[i] = min(best[i], json.loads(done.stdout)["seconds"])
     return best
 
@@ -63,17 +63,20 @@ def main():
     ap.add_argument("--before", required=True, help="the driver to compare against")
     ap.add_argument("--driver", default=str(ROOT / "build" / "bench" / "nemox_lp_netlib"))
     ap.add_argument("--out", type=Path, default=RESULTS)
+    ap.add_argument("--engine", choices=["revised", "dense", "direct"],
+                    help="the driver's engine (default: its automatic choice)")
     ap.add_argument("models", nargs="*", default=MODELS)
     args = ap.parse_args()
+    option = [f"--{args.engine}"] if args.engine else []
     rows = []
     print(f"{'model':10} {'before':>15} {'after':>15} {'ratio':>6} {'arith. before':>14} {'arith. after':>13} "
           f"{'s before':>9} {'s after':>8}")
     for name in args.models:
         text = gzip.decompress((DATA / f"{name}.mps.gz").read_bytes()).decode()
-        before, before_arith, old = count(args.before, text)
-        after, after_arith, new = count(args.driver, text)
+        before, before_arith, old = count(args.before, text, option)
+        after, after_arith, new = count(args.driver, text, option)
         same = all(old[k] == new[k] for k in ("status", "objective", "pivots"))
-        seconds_before, seconds_after = paired_seconds(args.before, args.driver, text)
+        seconds_before, seconds_after = paired_seconds(args.before, args.driver, text, option)
         rows.append({"model": name, "instructions_before": before, "instructions_after": after,
                      "arithmetic_before": before_arith, "arithmetic_after": after_arith,
                      "seconds_before": seconds_before, "seconds_after": seconds_after,
@@ -81,7 +84,7 @@ def main():
         print(f"{name:10} {before:15,} {after:15,} {before / after:6.2f} {before_arith / before:13.0%} "
               f"{after_arith / after:13.0%} {seconds_before:9.3f} {seconds_after:8.3f}"
               f"{'' if same else '  ANSWERS DIFFER'}", flush=True)
-    args.out.write_text(json.dumps({"benchmark": "netlib_instructions", "models": rows}, indent=1) + "\n")
+    args.out.write_text(json.dumps({"benchmark": "netlib_instructions", "engine": args.engine or "automatic", "models": rows}, indent=1) + "\n")
 
 
 if __name__ == "__main__":

@@ -152,12 +152,12 @@ linear::ExactSystem read_exact_model(std::string_view text) {
     if (!in.at_end()) throw InternalFailure("exact model: text after the last constraint");
     if (read.small) {
         try {
-            return {system_of<linear::Rational>(read, narrow), std::nullopt};
+            return system_of<linear::Rational>(read, narrow);
         } catch (const linear::Overflow&) {
             // A canonical sum left the 64-bit range: the same system in big numbers.
         }
     }
-    return {std::nullopt, system_of<BigRational>(read, [](const BigRational& q) { return q; })};
+    return system_of<BigRational>(read, [](const BigRational& q) { return q; });
 }
 
 ExactAnswer solve_exact(const linear::ExactSystem& system, bool integers, Interrupt interrupt,

@@ -297,10 +297,16 @@ void BigInt::mul_into(BigInt& out, const BigInt& a, const BigInt& b) {
 
 void BigInt::mul_add_signed(BigInt& out, const BigInt& a, const BigInt& b, bool subtract) {
     if (a.mag_.empty() || b.mag_.empty()) return;
-    if (&out == &a || &out == &b || out.mag_.empty()) {
+    if (&out == &a || &out == &b) {
         BigInt p;
         mul_into(p, a, b);
         add_signed(out, out, p, p.neg_ != subtract);
+        return;
+    }
+    if (out.mag_.empty()) {
+        // Into out's own storage: a zero keeps the capacity it had.
+        mul_into(out, a, b);
+        if (subtract) out.negate();
         return;
     }
     const bool product_neg = (a.neg_ != b.neg_) != subtract;
@@ -519,6 +525,25 @@ double BigInt::ratio_to_double(const BigInt& num, const BigInt& den) {
     }
     return scaled_to_double(static_cast<std::uint64_t>(q) | (sticky ? 1 : 0), exponent,
                             num.neg_ != den.neg_);
+}
+
+double BigInt::approx_ratio(const BigInt& num, const BigInt& den) {
+    if (den.is_zero()) throw InternalFailure("Rational denominator cannot be zero");
+    if (num.is_zero()) return 0.0;
+    // Each operand truncated to 64 bits (relative error below 2^-63) and
+    // rounded to a double; the quotient rounds once more, ldexp is exact
+    // but below the normal range.
+    const auto leading = [](const Limbs& x, int& exponent) {
+        const std::size_t bits =
+            64 * x.size() - static_cast<std::size_t>(__builtin_clzll(x.back()));
+        const std::size_t s = bits > 64 ? bits - 64 : 0;
+        exponent = static_cast<int>(s);
+        return static_cast<double>(bits_from(x, s));
+    };
+    int en = 0, ed = 0;
+    const double q = leading(num.mag_, en) / leading(den.mag_, ed);
+    const double v = std::ldexp(q, en - ed);
+    return num.neg_ != den.neg_ ? -v : v;
 }
 
 BigInt BigInt::from_double(double v) {

@@ -102,6 +102,10 @@ class BigInt {
     // The double nearest to num / den (ties to even; 0 below the double
     // range, infinite beyond it).
     static double ratio_to_double(const BigInt& num, const BigInt& den);
+    // num / den from their leading 64 bits, in constant time: in the normal
+    // range within 3u + 2^-62 of the exact fraction relative to it
+    // (u = 2^-53), for screens that carry an error bound.
+    static double approx_ratio(const BigInt& num, const BigInt& den);
     // The integer value of a finite integral double, exactly.
     static BigInt from_double(double v);
     // The integer nearest to v * scale for a finite v, halves away from

@@ -26,4 +26,9 @@ BigLinearSystem widen(const LinearSystem& system) {
     return out;
 }
 
+BigLinearSystem widen(const ExactSystem& system) {
+    if (const auto* big = std::get_if<BigLinearSystem>(&system)) return *big;
+    return widen(std::get<LinearSystem>(system));
+}
+
 }  // namespace nemox::linear

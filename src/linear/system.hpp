@@ -4,6 +4,7 @@
 #include <optional>
 #include <unordered_map>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "linear/constraint.hpp"
@@ -50,15 +51,12 @@ using LinearSystem = LinearSystemT<Rational>;
 using BigLinearSystem = LinearSystemT<BigRational>;
 
 // A system in 64-bit fractions when its values fit, otherwise in big ones.
-// Exactly one is present.
-struct ExactSystem {
-    std::optional<LinearSystem> small;
-    std::optional<BigLinearSystem> big;
-};
+using ExactSystem = std::variant<LinearSystem, BigLinearSystem>;
 
 // The same system in big arithmetic (exact, nothing rounded).
 BigLinearSystem widen(const LinearSystem& system);
 LinearExprT<BigRational> widen(const LinearExpr& expr);
 LinearConstraintT<BigRational> widen(const LinearConstraint& c);
+BigLinearSystem widen(const ExactSystem& system);
 
 }  // namespace nemox::linear

@@ -14,10 +14,10 @@ using linear::ExactDivisor;
 
 namespace {
 
-// v as a double within three roundings of the exact fraction n / d.
+// n / d as a double within 3u + 2^-62 of the exact fraction (u = 2^-53),
+// whatever their length: every price is converted at every step.
 double ratio(const BigInt& n, const BigInt& d) {
-    if (n.bit_length() < 1000 && d.bit_length() < 1000) return n.to_double() / d.to_double();
-    return BigInt::ratio_to_double(n, d);
+    return BigInt::approx_ratio(n, d);
 }
 
 }  // namespace
@@ -39,11 +39,7 @@ RevisedTableau::RevisedTableau(std::size_t num_vars, std::size_t num_constraints
       rhs_{std::vector<linear::Rational>(num_constraints), {}},
       basis_(num_constraints, kNoColumn),
       position_(num_vars, kNoColumn),
-      perm_(num_constraints),
-      position_of_row_(num_constraints),
-      work_(num_constraints),
-      level_(num_constraints, 0),
-      mark_(num_constraints, 0),
+      lu_(num_constraints),
       alpha_(num_constraints),
       y_(num_constraints),
       y_d_(num_constraints) {}
@@ -181,20 +177,20 @@ void RevisedTableau::seal() {
     }
     refactor();
     // Basic values: D B^-1 (beta b).
-    clear_work();
+    lu_.clear_work();
     for (std::size_t i = 0; i < m_; ++i) {
         const Number b = rhs_[i];
         if (b.is_zero()) continue;
-        touch(i);
-        work_[i] = BigInt::divexact(beta_, b.denominator()) * b.numerator();
+        lu_.set_work(i, BigInt::divexact(beta_, b.denominator()) * b.numerator());
     }
-    ftran();
+    lu_.ftran();
     x_.assign(m_, BigInt());
+    x_level_.assign(m_, lu_.level());
     for (std::size_t r = 0; r < m_; ++r) {
-        x_[r] = work_[perm_[r]];
+        x_[r] = lu_.work(lu_.row_of(r));
         note_bits(x_[r]);
     }
-    clear_work();
+    lu_.clear_work();
     rhs_.clear();
     cost_exact_.clear();
 }
@@ -244,163 +240,37 @@ void RevisedTableau::end_phase1() {
     prices_valid_ = false;
 }
 
-void RevisedTableau::touch(std::size_t i) {
-    if (!mark_[i]) {
-        mark_[i] = 1;
-        level_[i] = 0;
-        work_nz_.push_back(i);
-    }
-}
-
-void RevisedTableau::clear_work() {
-    for (const std::size_t i : work_nz_) {
-        work_[i].set_zero();
-        mark_[i] = 0;
-    }
-    work_nz_.clear();
-}
-
-// Brings work_[i] from the scale of dets_[level_[i]] to that of dets_[level]:
-// the value is unchanged, and D_level times it is an integer.
-void RevisedTableau::lift(std::size_t i, std::size_t level) {
-    if (level_[i] != level && !work_[i].is_zero()) {
-        BigInt::mul_into(t1_, work_[i], dets_[level]);
-        BigInt::divexact_into(work_[i], t1_, divisors_[level_[i]]);
-    }
-    level_[i] = level;
-}
-
-// work_ <- E work_ through the etas in order (forward solve), ending at the
-// scale of the last determinant.
-void RevisedTableau::ftran() {
-    for (std::size_t k = 1; k <= etas_.size(); ++k) {
-        const Eta& e = etas_[k - 1];
-        const std::size_t p = e.row;
-        if (work_[p].is_zero()) continue;
-        lift(p, k - 1);
-        const BigInt& t = work_[p];
-        const BigInt& pivot = dets_[k];
-        for (std::size_t q = e.begin; q < e.end; ++q) {
-            const std::size_t i = eta_row_[q];
-            touch(i);
-            lift(i, k - 1);
-            // (w_i * P - f_i * t) / D_{k-1}
-            BigInt::mul_into(t1_, work_[i], pivot);
-            BigInt::mul_into(t2_, eta_value_[q], t);
-            BigInt::sub_into(t1_, t1_, t2_);
-            BigInt::divexact_into(work_[i], t1_, divisors_[k - 1]);
-            level_[i] = k;
-        }
-        level_[p] = k;
-    }
-    const std::size_t top = etas_.size();
-    for (const std::size_t i : work_nz_) lift(i, top);
-}
-
-void RevisedTableau::load_column(std::size_t col) {
-    clear_work();
-    for (std::size_t k = col_start_[col]; k < col_start_[col + 1]; ++k) {
-        touch(rows_[k]);
-        work_[rows_[k]] = values_[k];
-    }
-}
-
-// alpha_ <- D B^-1 A_col by position; work_ keeps it by row for the eta.
+// alpha_ <- D B^-1 A_col by position; the work vector keeps it by row for
+// the update.
 void RevisedTableau::entering_column(std::size_t col) {
     const Timer timer(stats_.ftran_seconds);
     for (const std::size_t r : alpha_nz_) alpha_[r].set_zero();
     alpha_nz_.clear();
-    load_column(col);
-    ftran();
-    for (const std::size_t i : work_nz_) {
-        if (work_[i].is_zero()) continue;
-        const std::size_t r = position_of_row_[i];
-        alpha_[r] = work_[i];
+    lu_.load(columns(), col);
+    lu_.ftran();
+    for (const std::size_t i : lu_.work_nonzeros()) {
+        if (lu_.work(i).is_zero()) continue;
+        const std::size_t r = lu_.position_of(i);
+        alpha_[r] = lu_.work(i);
         alpha_nz_.push_back(r);
     }
     std::sort(alpha_nz_.begin(), alpha_nz_.end());
     alpha_col_ = col;
 }
 
-// The eta that turns the transformed column in work_ into D times the unit
-// vector of row p: it pivots on work_[p], the next determinant.
-void RevisedTableau::append_eta(std::size_t p) {
-    if (work_[p].is_zero()) throw InternalFailure("pivot value is zero");
-    const std::size_t begin = eta_row_.size();
-    for (const std::size_t i : work_nz_) {
-        if (i == p || work_[i].is_zero()) continue;
-        eta_row_.push_back(i);
-        eta_value_.push_back(work_[i]);
-        note_bits(work_[i]);
-    }
-    if (eta_row_.size() == begin && work_[p] == d()) return;  // the identity
-    etas_.push_back({p, begin, eta_row_.size()});
-    note_bits(work_[p]);
-    dets_.push_back(work_[p]);
-    divisors_.emplace_back(dets_.back());
-}
-
-// Rebuilds the etas from the basis columns: unit-like columns first, then
-// the rest by increasing count, each pivoted on its sparsest free row.
 void RevisedTableau::refactor() {
     const Timer timer(stats_.refactor_seconds);
     ++stats_.refactorizations;
-    const BigInt old_d = dets_.empty() ? BigInt(1) : d();
-    etas_.clear();
-    eta_row_.clear();
-    eta_value_.clear();
-    dets_.assign(1, BigInt(1));
-    divisors_.clear();
-    divisors_.emplace_back(dets_[0]);
-    std::vector<char> row_used(m_, 0);
-    std::vector<char> placed(m_, 0);
-    const auto count = [&](std::size_t col) { return col_start_[col + 1] - col_start_[col]; };
-    for (std::size_t r = 0; r < m_; ++r) {
-        const std::size_t col = basis_[r];
-        if (count(col) != 1 || row_used[rows_[col_start_[col]]]) continue;
-        const std::size_t i = rows_[col_start_[col]];
-        row_used[i] = 1;
-        placed[r] = 1;
-        perm_[r] = i;
-        load_column(col);
-        ftran();
-        append_eta(i);
-    }
-    std::vector<std::size_t> row_count(m_, 0);
-    std::vector<std::size_t> rest;
-    for (std::size_t r = 0; r < m_; ++r) {
-        if (placed[r]) continue;
-        rest.push_back(r);
-        const std::size_t col = basis_[r];
-        for (std::size_t k = col_start_[col]; k < col_start_[col + 1]; ++k) ++row_count[rows_[k]];
-    }
-    std::stable_sort(rest.begin(), rest.end(), [&](std::size_t a, std::size_t b) {
-        return count(basis_[a]) < count(basis_[b]);
-    });
-    for (const std::size_t r : rest) {
-        load_column(basis_[r]);
-        ftran();
-        std::size_t pick = kNoColumn;
-        for (const std::size_t i : work_nz_) {
-            if (row_used[i] || work_[i].is_zero()) continue;
-            if (pick == kNoColumn || row_count[i] < row_count[pick] ||
-                (row_count[i] == row_count[pick] && i < pick))
-                pick = i;
-        }
-        if (pick == kNoColumn) throw InternalFailure("singular basis");
-        row_used[pick] = 1;
-        perm_[r] = pick;
-        append_eta(pick);
-    }
-    clear_work();
-    for (std::size_t r = 0; r < m_; ++r) position_of_row_[perm_[r]] = r;
+    for (std::size_t r = 0; r < x_.size(); ++r) lift_value(r);
+    const BigInt old_d = d();
+    lu_.refactor(columns(), basis_);
     // The same basis has the same determinant up to its sign.
     if (!x_.empty() && d().sign() != old_d.sign()) {
         for (BigInt& v : x_) v.negate();
     }
-    nonzeros_after_refactor_ = eta_value_.size();
-    stats_.eta_nonzeros = eta_value_.size();
-    etas_since_refactor_ = 0;
+    std::fill(x_level_.begin(), x_level_.end(), lu_.level());
+    stats_.max_bits = std::max(stats_.max_bits, lu_.max_bits());
+    stats_.eta_nonzeros = lu_.nonzeros();
     alpha_col_ = kNoColumn;
     prices_valid_ = false;
 }
@@ -413,20 +283,9 @@ void RevisedTableau::compute_prices() {
     for (std::size_t i = 0; i < m_; ++i) y_[i].set_zero();
     for (std::size_t r = 0; r < m_; ++r) {
         const BigInt& c = cost(basis_[r]);
-        if (!c.is_zero()) BigInt::mul_into(y_[perm_[r]], c, d());
+        if (!c.is_zero()) BigInt::mul_into(y_[lu_.row_of(r)], c, d());
     }
-    for (std::size_t k = etas_.size(); k >= 1; --k) {
-        const Eta& e = etas_[k - 1];
-        // y_p <- (D_{k-1} y_p - sum f_i y_i) / P_k
-        BigInt::mul_into(t1_, y_[e.row], dets_[k - 1]);
-        for (std::size_t q = e.begin; q < e.end; ++q) {
-            const BigInt& w = y_[eta_row_[q]];
-            if (w.is_zero()) continue;
-            BigInt::mul_into(t2_, eta_value_[q], w);
-            BigInt::sub_into(t1_, t1_, t2_);
-        }
-        BigInt::divexact_into(y_[e.row], t1_, divisors_[k]);
-    }
+    lu_.btran(y_);
     const BigInt scale = d() * (phase1_ ? BigInt(1) : gamma2_);
     for (std::size_t i = 0; i < m_; ++i) y_d_[i] = y_[i].is_zero() ? 0.0 : ratio(y_[i], scale);
     prices_valid_ = true;
@@ -443,16 +302,15 @@ BigInt RevisedTableau::scaled_reduced_cost(std::size_t j) {
     BigInt::mul_into(out, cost(j), d());
     for (std::size_t k = col_start_[j]; k < col_start_[j + 1]; ++k) {
         const BigInt& y = y_[rows_[k]];
-        if (y.is_zero()) continue;
-        BigInt::mul_into(t1_, y, values_[k]);
-        BigInt::sub_into(out, out, t1_);
+        if (!y.is_zero()) BigInt::submul_into(out, y, values_[k]);
     }
     return out;
 }
 
 // An interval that holds the exact reduced cost of column j: the double sum
-// with a bound on its rounding (each input within 3 units in the last place,
-// one rounding per product and per addition), plus a margin for underflow.
+// with a bound on its rounding (each price within 3u + 2^-62 relative, each
+// entry within u, one rounding per product and per addition; u = 2^-53),
+// plus a margin for underflow.
 RevisedTableau::Bounds RevisedTableau::price_bounds(std::size_t j) const {
     const double c = cost_d(j);
     double sum = c;
@@ -492,7 +350,7 @@ int RevisedTableau::reduced_cost_sign(std::size_t col) {
 int RevisedTableau::value_sign(std::size_t row) const {
     check_row(row);
     if (row == 0) throw InternalFailure("tableau index out of range");
-    return sign_of(x_[row - 1]);
+    return x_[row - 1].sign() * lu_.det_at(x_level_[row - 1]).sign();
 }
 
 std::vector<RevisedTableau::Number> RevisedTableau::column(std::size_t col) {
@@ -534,8 +392,7 @@ std::optional<std::size_t> RevisedTableau::find_entering(const std::vector<char>
         if (best) {
             // r / s_j > best / s_best, both over the same D gamma.
             BigInt::mul_into(t1_, r, scale(*best));
-            BigInt::mul_into(t2_, best_value, scale(j));
-            BigInt::sub_into(t1_, t1_, t2_);
+            BigInt::submul_into(t1_, best_value, scale(j));
             if (sign_of(t1_) <= 0) continue;
         }
         best = j;
@@ -570,6 +427,8 @@ std::optional<Leaving> RevisedTableau::find_leaving(std::size_t col,
             better = true;
         } else {
             // x_r / a_r against x_b / a_b: D cancels, and a_r a_b > 0.
+            lift_value(r);
+            lift_value(best);
             BigInt::mul_into(t1_, x_[r], alpha_[best]);
             BigInt::mul_into(t2_, x_[best], alpha_[r]);
             const int c = compare(t1_, t2_);
@@ -594,31 +453,32 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
     const BigInt p = alpha_[r];
     if (p.is_zero()) throw InternalFailure("pivot value is zero");
     // Integer-preserving update of D x: x_k <- (x_k p - a_k x_r) / D.
-    const ExactDivisor& div = divisors_.back();
+    // Rows the column misses keep their values, and their scale for now.
+    const ExactDivisor& div = lu_.det_divisor();
+    lift_value(r);
     const BigInt xr = x_[r];
-    for (std::size_t k = 0; k < m_; ++k) {
+    for (const std::size_t k : alpha_nz_) {
         if (k == r) continue;
-        if (x_[k].is_zero() && alpha_[k].is_zero()) continue;
+        lift_value(k);
         BigInt::mul_into(t1_, x_[k], p);
-        if (!alpha_[k].is_zero() && !xr.is_zero()) {
-            BigInt::mul_into(t2_, alpha_[k], xr);
-            BigInt::sub_into(t1_, t1_, t2_);
-        }
+        BigInt::submul_into(t1_, alpha_[k], xr);
         BigInt::divexact_into(x_[k], t1_, div);
         note_bits(x_[k]);
     }
-    append_eta(perm_[r]);
+    lu_.update(lu_.row_of(r));
     if (!(d() == p)) throw InternalFailure("factorization out of step");
-    clear_work();
+    for (const std::size_t k : alpha_nz_) x_level_[k] = lu_.level();
+    stats_.max_bits = std::max(stats_.max_bits, lu_.max_bits());
     position_[basis_[r]] = kNoColumn;
     basis_[r] = col;
     position_[col] = r;
     alpha_col_ = kNoColumn;
     prices_valid_ = false;
-    ++etas_since_refactor_;
     timer.stop();
-    if (etas_since_refactor_ >= 8 + m_ / 16 ||
-        eta_value_.size() > 2 * nonzeros_after_refactor_ + 2 * m_ + values_.size()) {
+    // Every update eta is a whole column at the determinant's size, read by
+    // every later solve: past a few of them, rebuilding costs less.
+    if (lu_.updates() >= 4 + m_ / 32 ||
+        lu_.nonzeros() > 2 * lu_.nonzeros_after_refactor() + 2 * m_ + values_.size()) {
         refactor();
     }
 }
@@ -643,13 +503,30 @@ bool RevisedTableau::objective_is_zero() const {
     return objective_value().is_zero();
 }
 
+// D_level x to D x: exact, since every basis's determinant times the
+// value is an integer (Cramer's rule) and the value did not change.
+BigInt RevisedTableau::lifted_value(std::size_t r) const {
+    if (x_level_[r] == lu_.level() || x_[r].is_zero()) return x_[r];
+    return BigInt::divexact(x_[r] * d(), lu_.det_at(x_level_[r]));
+}
+
+void RevisedTableau::lift_value(std::size_t r) {
+    if (x_level_[r] == lu_.level()) return;
+    if (!x_[r].is_zero()) {
+        BigInt::mul_into(t1_, x_[r], d());
+        BigInt::divexact_into(x_[r], t1_, lu_.divisor_at(x_level_[r]));
+        note_bits(x_[r]);
+    }
+    x_level_[r] = lu_.level();
+}
+
 RevisedTableau::Number RevisedTableau::objective_value() const {
     // rhs0 - sum c_b x_b, with c'_b = gamma s_b c_b and x'_b = x_b beta D / s_b.
     BigInt sum;
     for (std::size_t r = 0; r < m_; ++r) {
         const BigInt& c = cost(basis_[r]);
         if (c.is_zero() || x_[r].is_zero()) continue;
-        sum = sum + c * x_[r];
+        sum = sum + c * lifted_value(r);
     }
     const Number start = phase1_ ? Number() : rhs0_;
     if (sum.is_zero()) return start;
@@ -665,7 +542,7 @@ RevisedTableau::Number RevisedTableau::value_of(std::size_t col) const {
     for (std::size_t r = 0; r < m_; ++r) {
         if (basis_[r] == col) {
             if (x_[r].is_zero()) return Number();
-            return BigRational(x_[r] * scale(col), d() * beta_);
+            return BigRational(x_[r] * scale(col), lu_.det_at(x_level_[r]) * beta_);
         }
     }
     return Number();

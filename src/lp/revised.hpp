@@ -9,31 +9,18 @@
 
 #include "linear/big_rational.hpp"
 #include "linear/bigint.hpp"
+#include "lp/engine.hpp"
+#include "lp/factorization.hpp"
 #include "lp/tableau.hpp"
 
 namespace nemox::lp {
-
-// Work counters of the factorized engine, for benchmarks.
-struct RevisedStats {
-    std::uint64_t refactorizations = 0;
-    std::size_t max_bits = 0;        // largest integer met
-    std::uint64_t exact_prices = 0;  // reduced costs that the doubles left open
-    std::uint64_t eta_nonzeros = 0;  // after the last refactorization
-    // Seconds spent in each part of a step.
-    double refactor_seconds = 0;
-    double btran_seconds = 0;
-    double pricing_seconds = 0;
-    double ftran_seconds = 0;
-    double update_seconds = 0;
-};
 
 // The tableau's operations computed from an exact factorization of the basis
 // instead of the whole tableau. The constraint matrix is kept by sparse
 // columns, each scaled to integers (a positive factor per column, one for the
 // right-hand side: the pivots do not change, see find_entering). The basis
 // inverse is a product of elementary (eta) matrices in integer-preserving
-// form: every vector carries D = det(B) times its exact values and every
-// division is exact, so no gcd is ever taken. Each step computes only what
+// form (factorization.hpp). Each step computes only what
 // the pivot rules read: the prices (one backward solve), the reduced costs
 // of a few columns, the entering column (one forward solve) and the basic
 // values. The exact values are the dense tableau's, so are the pivots.
@@ -55,9 +42,9 @@ class RevisedTableau {
     // Work of one step for the interrupt's budget: it grows with the
     // nonzeros, not with the size of a dense tableau.
     std::int64_t step_work() const {
-        return static_cast<std::int64_t>(values_.size() + eta_value_.size() + m_ + 1);
+        return static_cast<std::int64_t>(values_.size() + lu_.nonzeros() + m_ + 1);
     }
-    const RevisedStats& revised_stats() const { return stats_; }
+    const EngineStats& engine_stats() const { return stats_; }
 
     // Filling, before seal(): an entry of the dense tableau's layout.
     void set(std::size_t row, std::size_t col, Number value);
@@ -95,11 +82,6 @@ class RevisedTableau {
     void end_phase1();
 
   private:
-    struct Eta {
-        std::size_t row;    // pivot row
-        std::size_t begin;  // off-pivot entries [begin, end) of eta_row_/eta_value_
-        std::size_t end;
-    };
     struct Bounds {
         double lower;
         double upper;
@@ -128,14 +110,8 @@ class RevisedTableau {
     void note_bits(const BigInt& v);
     void set_costs();
 
-    // Work vector in row space; entry i holds D_level[i] times its value.
-    void touch(std::size_t i);
-    void clear_work();
-    void lift(std::size_t i, std::size_t level);
-    void ftran();
-    void load_column(std::size_t col);
+    SparseColumns columns() const { return {col_start_, rows_, values_}; }
     void entering_column(std::size_t col);
-    void append_eta(std::size_t p);
     void refactor();
     void compute_prices();
     BigInt reduced_cost(std::size_t j);
@@ -145,7 +121,9 @@ class RevisedTableau {
         return col_scale_[j].is_zero() ? one_ : col_scale_[j];
     }
     int sign_of(const BigInt& scaled) const { return scaled.sign() * d().sign(); }
-    const BigInt& d() const { return dets_.back(); }
+    void lift_value(std::size_t r);
+    BigInt lifted_value(std::size_t r) const;
+    const BigInt& d() const { return lu_.det(); }
 
     std::size_t num_vars_;
     std::size_t m_;
@@ -177,27 +155,17 @@ class RevisedTableau {
     BigInt beta_{1};  // the right-hand side is scaled by beta
     std::vector<char> artificial_;
     bool phase1_ = false;
-    // Basis by position (the dense tableau's row - 1) and D times its values
-    // (of the scaled columns and right-hand side).
+    // Basis by position (the dense tableau's row - 1) and its values (of the
+    // scaled columns and right-hand side), x_[r] times the determinant of
+    // the factorization's level x_level_[r]. A pivot whose column misses
+    // row r leaves its value as it is, so x_[r] keeps its old scale until a
+    // pivot or a comparison needs the current one.
     std::vector<std::size_t> basis_;
     std::vector<std::size_t> position_;  // by column: its position, or kNoColumn
     std::vector<BigInt> x_;
-    // Factorization: E B = P, P taking position r to row perm_[r]. Eta k
-    // (from 1) pivots on dets_[k] with the scale dets_[k - 1] before it.
-    std::vector<Eta> etas_;
-    std::vector<std::size_t> eta_row_;
-    std::vector<BigInt> eta_value_;
-    std::vector<BigInt> dets_;
-    std::vector<linear::ExactDivisor> divisors_;
-    std::vector<std::size_t> perm_;
-    std::vector<std::size_t> position_of_row_;
-    std::size_t etas_since_refactor_ = 0;
-    std::size_t nonzeros_after_refactor_ = 0;
+    std::vector<std::size_t> x_level_;
+    Factorization lu_;
     // Scratch.
-    std::vector<BigInt> work_;
-    std::vector<std::size_t> level_;
-    std::vector<std::size_t> work_nz_;
-    std::vector<char> mark_;
     std::vector<BigInt> alpha_;  // entering column by position, scaled by D
     std::vector<std::size_t> alpha_nz_;
     std::size_t alpha_col_ = kNoColumn;
@@ -207,7 +175,7 @@ class RevisedTableau {
     std::vector<Candidate> candidates_;
     BigInt t1_, t2_;
     BigInt one_{1}, minus_one_{-1}, zero_;
-    RevisedStats stats_;
+    EngineStats stats_;
 };
 
 }  // namespace nemox::lp

@@ -44,7 +44,7 @@ class CycleGuard {
   public:
     // Before a pivot: a nondegenerate one ends the run; the first degenerate
     // one records the basis the run starts from.
-    template <class Tab>
+    template <PivotEngine Tab>
     void before_pivot(const Tab& tab, bool degenerate) {
         if (!degenerate) {
             hashes_.clear();
@@ -115,16 +115,16 @@ struct Run {
 // Thrown when a run reaches its pivot cap: the short path it tried was not enough.
 struct PivotCapReached {};
 
-template <class Tab>
+template <PivotEngine Tab>
 std::int64_t step_work(const Tab& tab) {
-    if constexpr (requires { tab.step_work(); }) {
+    if constexpr (FactorizedEngine<Tab>) {
         return tab.step_work();
     } else {
         return static_cast<std::int64_t>((tab.num_constraints() + 1) * tab.num_cols());
     }
 }
 
-template <class Tab>
+template <PivotEngine Tab>
 PhaseEnd run_phase(Tab& tab, int phase, const std::vector<char>* excluded,
                    const std::vector<char>* protect, Run& run) {
     CycleGuard guard;
@@ -351,7 +351,7 @@ Certificate unbounded_certificate(Tab& tab, std::size_t n, std::size_t col) {
 
 // Phase 1 when there are artificial columns, then phase 2; nothing when
 // the answer is already known (infeasible or unbounded).
-template <class Tab, class N>
+template <PivotEngine Tab, class N>
 std::optional<LpResult> run_phases(Tab& tab, const Problem<N>& problem, const Layout& layout,
                                    Run& run) {
     if (layout.any_artificial) {
@@ -378,7 +378,7 @@ std::optional<LpResult> run_phases(Tab& tab, const Problem<N>& problem, const La
     return std::nullopt;
 }
 
-template <class Tab, class N>
+template <PivotEngine Tab, class N>
 LpResult read_answer(const Tab& tab, const LinearSystemT<N>& system, const Layout& layout,
                      const std::vector<ColumnLabel>& labels, const Run& run) {
     using Number = decltype(tab.value_of(0));
@@ -488,7 +488,7 @@ std::optional<LpResult> answer_directly(const Problem<N>& problem, std::size_t e
     return result;
 }
 
-template <class Tab, class N>
+template <PivotEngine Tab, class N>
 LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConstraintT<N>> extra,
                      Run& run, std::vector<ColumnLabel>& labels) {
     const Problem<N> problem(system, extra);
@@ -510,22 +510,12 @@ LpResult run_simplex(const LinearSystemT<N>& system, std::span<const LinearConst
         }
     }
     Tab tab(system.variables.size() + e, problem.size());
-    if constexpr (requires { tab.set_interrupt(&run.interrupt); })
-        tab.set_interrupt(&run.interrupt);
+    if constexpr (PollsInsidePivot<Tab>) tab.set_interrupt(&run.interrupt);
     const Layout layout = fill(tab, problem, e, labels);
     std::optional<LpResult> result = run_phases(tab, problem, layout, run);
-    if constexpr (requires { tab.revised_stats(); }) {
+    if constexpr (FactorizedEngine<Tab>) {
         run.stats.revised = true;
-        run.stats.refactorizations = tab.revised_stats().refactorizations;
-        const RevisedStats& rs = tab.revised_stats();
-        run.stats.max_bits = rs.max_bits;
-        run.stats.exact_prices = rs.exact_prices;
-        run.stats.eta_nonzeros = rs.eta_nonzeros;
-        run.stats.refactor_seconds = rs.refactor_seconds;
-        run.stats.btran_seconds = rs.btran_seconds;
-        run.stats.pricing_seconds = rs.pricing_seconds;
-        run.stats.ftran_seconds = rs.ftran_seconds;
-        run.stats.update_seconds = rs.update_seconds;
+        static_cast<EngineStats&>(run.stats) = tab.engine_stats();
     }
     if (result) return std::move(*result);
     return read_answer(tab, system, layout, labels, run);

@@ -16,6 +16,7 @@
 #include "core/lp_result.hpp"
 #include "linear/system.hpp"
 #include "lp/certificate.hpp"
+#include "lp/engine.hpp"
 
 namespace nemox::lp {
 
@@ -26,19 +27,13 @@ struct ColumnLabel {
     bool operator==(const ColumnLabel&) const = default;
 };
 
-// Work counters of the last solve, for benchmarks.
-struct SolveStats {
+// Work counters of the last solve, for benchmarks; those of the factorized
+// engine come from it as they are.
+struct SolveStats : EngineStats {
     std::uint64_t pivots = 0;
     std::uint64_t phase1_pivots = 0;
     bool big = false;      // redone in big arithmetic after leaving the 64-bit range
     bool revised = false;  // solved by the factorized engine instead of the dense tableau
-    std::uint64_t refactorizations = 0;
-    std::uint64_t max_bits = 0;  // largest number met by the factorized engine, in bits
-    std::uint64_t exact_prices = 0;
-    std::uint64_t eta_nonzeros = 0;
-    // Where the factorized engine's time went, in seconds.
-    double refactor_seconds = 0, btran_seconds = 0, pricing_seconds = 0, ftran_seconds = 0,
-           update_seconds = 0;
     // An answer certified directly (see LpSolver): the floating-point
     // simplex's pivots and seconds, and the seconds of the exact check.
     bool direct = false;
@@ -93,11 +88,7 @@ class LpSolver {
         system_.reset();
     }
     void load(linear::ExactSystem system) {
-        if (system.small) {
-            load(std::move(*system.small));
-        } else {
-            load(std::move(*system.big));
-        }
+        std::visit([&](auto& s) { load(std::move(s)); }, system);
     }
 
     LpResult solve() { return solve_with(std::span<const linear::LinearConstraint>{}); }

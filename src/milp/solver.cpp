@@ -131,16 +131,16 @@ class Search {
         solver_.set_engine(engine);
         // Branching reads the exact value of the variable it splits.
         solver_.keep_exact_values(true);
-        const auto& vars = problem.small ? problem.small->variables : problem.big->variables;
-        const auto& info = problem.small ? problem.small->var_info : problem.big->var_info;
-        for (const std::uint64_t v : vars) {
-            const auto it = info.find(v);
-            if (it != info.end() && it->second.is_integer) integer_vars_.push_back(v);
-        }
-        minimize_ =
-            problem.small
-                ? (problem.small->objective && problem.small->objective->first == Sense::Minimize)
-                : (problem.big->objective && problem.big->objective->first == Sense::Minimize);
+        std::visit(
+            [&](const auto& system) {
+                for (const std::uint64_t v : system.variables) {
+                    const auto it = system.var_info.find(v);
+                    if (it != system.var_info.end() && it->second.is_integer)
+                        integer_vars_.push_back(v);
+                }
+                minimize_ = system.objective && system.objective->first == Sense::Minimize;
+            },
+            problem);
         solver_.load(problem);
     }
 
@@ -161,11 +161,7 @@ class Search {
     // feasible problem whose relaxation is unbounded is unbounded.
     LpResult feasibility() {
         linear::ExactSystem plain = problem_;
-        if (plain.small) {
-            plain.small->objective.reset();
-        } else {
-            plain.big->objective.reset();
-        }
+        std::visit([](auto& system) { system.objective.reset(); }, plain);
         Search inner(plain, interrupt_, stats_, engine_, nullptr, keep_, node_limit_);
         const LpResult found = inner.run();
         if (found.has_assignment()) return LpResult::unbounded();

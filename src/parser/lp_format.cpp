@@ -327,12 +327,12 @@ Expected<linear::ExactSystem> read_lp_text(std::string_view text) {
     try {
         auto small = parse_lp<linear::Rational>(text);
         if (!small.ok()) return Expected<linear::ExactSystem>::failure(small.read_error());
-        return linear::ExactSystem{std::move(small.value()), std::nullopt};
+        return linear::ExactSystem{std::move(small.value())};
     } catch (const linear::Overflow&) {
     }
     auto big = parse_lp<linear::BigRational>(text);
     if (!big.ok()) return Expected<linear::ExactSystem>::failure(big.read_error());
-    return linear::ExactSystem{std::nullopt, std::move(big.value())};
+    return linear::ExactSystem{std::move(big.value())};
 }
 
 template Expected<LinearSystemT<linear::Rational>> parse_lp(std::string_view);

@@ -585,10 +585,9 @@ Expected<MpsModel> read_as(std::string_view text, MpsFormat format, Interrupt& i
     model.rows = raw.file.rows.size();
     model.nonzeros = raw.nonzeros;
     try {
-        model.system.small = Builder<linear::Rational>(raw, interrupt).build(model.columns);
+        model.system = Builder<linear::Rational>(raw, interrupt).build(model.columns);
     } catch (const linear::Overflow&) {
-        model.system.small.reset();
-        model.system.big = Builder<linear::BigRational>(raw, interrupt).build(model.columns);
+        model.system = Builder<linear::BigRational>(raw, interrupt).build(model.columns);
     }
     model.file = std::move(raw.file);
     return model;

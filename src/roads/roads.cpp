@@ -96,7 +96,7 @@ Counters lp_counters(const lp::SolveStats& s, bool big_reading) {
 // answers name them.
 void describe(LpCertificate& cert, const linear::ExactSystem& system, bool integers) {
     cert = LpCertificate{};
-    cert.system = system.small ? linear::widen(*system.small) : *system.big;
+    cert.system = linear::widen(system);
     cert.integers = integers;
     cert.variable_names.reserve(cert.system.variables.size());
     for (const std::uint64_t v : cert.system.variables) {
@@ -135,8 +135,7 @@ void certify_milp(LpCertificate& cert, const linear::ExactSystem& system, const 
         cert.relaxation->kind != lp::Certificate::Kind::Unbounded)
         return;
     linear::ExactSystem feasibility = system;
-    if (feasibility.small) feasibility.small->objective.reset();
-    if (feasibility.big) feasibility.big->objective.reset();
+    std::visit([](auto& s) { s.objective.reset(); }, feasibility);
     std::vector<linear::BigRational> exact;
     const LpResult point = milp::branch_and_bound(feasibility, interrupt, nullptr,
                                                   lp::LpSolver::Engine::Automatic, &exact);
@@ -189,7 +188,7 @@ LpResult solve_system(linear::ExactSystem& system, bool integers, Interrupt inte
                         {"pivots", search.pivots}};
             });
     } else {
-        const bool big_reading = system.big.has_value();
+        const bool big_reading = std::holds_alternative<linear::BigLinearSystem>(system);
         lp::LpSolver solver(interrupt);
         solver.keep_exact_values(keep_exact);
         solver.keep_certificate(cert != nullptr);

@@ -157,8 +157,7 @@ std::optional<std::string> lp_answer_error(const linear::ExactSystem& system,
                                            std::span<const linear::BigRational> exact,
                                            bool integers) {
     if (!result.has_assignment()) return std::nullopt;
-    return system.small ? lp_error(*system.small, result, exact, integers)
-                        : lp_error(*system.big, result, exact, integers);
+    return std::visit([&](const auto& s) { return lp_error(s, result, exact, integers); }, system);
 }
 
 std::optional<std::string> mps_answer_error(const parser::MpsModel& model, const LpResult& result,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/big_integer.hpp"
+#include "core/failure.hpp"
 #include "linear/big_rational.hpp"
 #include "linear/bigint_kernels.hpp"
 
@@ -374,6 +375,35 @@ TEST(BigIntProperty, RatioAtTheEdgesOfTheDoubleRange) {
     // Both sides far beyond the double range: the quotient is still exact.
     const BigInt huge = Limbs::pow2(3000) + one;
     EXPECT_EQ(BigInt::ratio_to_double(huge * BigInt(7), huge * BigInt(-2)), -3.5);
+}
+
+TEST(BigIntProperty, ApproximateRatioStaysWithinItsBound) {
+    // Against the nearest double r: |approx - exact| <= (3u + 2^-62)|exact|
+    // and |r - exact| <= u|exact|, so |approx - r| <= 4.01u|r|. Lengths run
+    // well past 1024 bits, where a double of either operand alone is infinite.
+    Limbs gen(31);
+    const double u = 0x1p-53;
+    for (int k = 0; k < 2000; ++k) {
+        const BigInt num = gen.value(1, 40), den = gen.value(1, 40);
+        const double r = BigInt::ratio_to_double(num, den);
+        const double a = BigInt::approx_ratio(num, den);
+        SCOPED_TRACE(testing::Message() << "k=" << k << " r=" << r << " a=" << a);
+        if (r == 0.0 || std::isinf(r) || std::fabs(r) < std::numeric_limits<double>::min()) {
+            // Outside the normal range only the side of it is promised.
+            ASSERT_EQ(std::signbit(a), std::signbit(r));
+            ASSERT_EQ(std::isinf(a) || std::fabs(a) > 1e300, std::isinf(r));
+            continue;
+        }
+        ASSERT_LE(std::fabs(a - r), 4.01 * u * std::fabs(r));
+    }
+    const BigInt one(1);
+    EXPECT_EQ(BigInt::approx_ratio(BigInt(), Limbs::pow2(3000)), 0.0);
+    EXPECT_EQ(BigInt::approx_ratio(-Limbs::pow2(2000), Limbs::pow2(1999)), -2.0);
+    EXPECT_EQ(BigInt::approx_ratio(Limbs::pow2(5000), one), INFINITY);
+    EXPECT_EQ(BigInt::approx_ratio(one, Limbs::pow2(1200)), 0.0);
+    const BigInt huge = Limbs::pow2(3000) + one;
+    EXPECT_EQ(BigInt::approx_ratio(huge * BigInt(7), huge * BigInt(-2)), -3.5);
+    EXPECT_THROW(BigInt::approx_ratio(one, BigInt()), InternalFailure);
 }
 
 TEST(BigIntProperty, NearestDoubleOfIntegers) {

@@ -28,7 +28,7 @@ linear::ExactSystem read(const std::string& text) {
 }
 
 linear::BigLinearSystem as_big(const linear::ExactSystem& s) {
-    return s.small ? linear::widen(*s.small) : *s.big;
+    return linear::widen(s);
 }
 
 // Bit for bit: == alone takes -0.0 for 0.0.

@@ -63,7 +63,7 @@ void expect_proven(const linear::ExactSystem& system, const Outcome& o) {
                                        : kind == Kind::Infeasible ? Certificate::Kind::Infeasible
                                                                   : Certificate::Kind::Unbounded;
     EXPECT_EQ(o.certificate->kind, expected);
-    const linear::BigLinearSystem big = system.small ? linear::widen(*system.small) : *system.big;
+    const linear::BigLinearSystem big = linear::widen(system);
     EXPECT_EQ(certificate_error(big, *o.certificate), std::nullopt);
     if (kind == Kind::Optimal) {
         EXPECT_EQ(o.certificate->primal, o.exact);

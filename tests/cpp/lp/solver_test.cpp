@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <variant>
 
 #include "parser/lp_format.hpp"
 
@@ -214,9 +215,9 @@ TEST(LpSolver, BigSystemFromTheReader) {
     auto parsed =
         parser::read_lp_text("max 9223372036854775807*x0 + 9223372036854775807*x0\n3*x0 <= 1\n");
     ASSERT_TRUE(parsed.ok());
-    ASSERT_TRUE(parsed.value().big);
+    ASSERT_TRUE(std::holds_alternative<linear::BigLinearSystem>(parsed.value()));
     LpSolver solver;
-    solver.load(std::move(*parsed.value().big));
+    solver.load(std::move(std::get<linear::BigLinearSystem>(parsed.value())));
     EXPECT_EQ(solver.solve().text(),
               "OPTIMAL (obj=6148914691236517000)\nModel: [x0 -> 0.3333333333333333]");
 }

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "core/interrupt.hpp"
@@ -88,8 +89,8 @@ TEST(MpsReader, BuildsTheSystemOfTheLpText) {
     for (const auto& c : kSameSystem) {
         SCOPED_TRACE(c.name);
         const MpsModel model = read(c.mps);
-        ASSERT_TRUE(model.system.small.has_value());
-        EXPECT_EQ(*model.system.small, lp(c.lp));
+        ASSERT_TRUE(std::holds_alternative<linear::LinearSystem>(model.system));
+        EXPECT_EQ(std::get<linear::LinearSystem>(model.system), lp(c.lp));
     }
 }
 
@@ -117,12 +118,14 @@ TEST(MpsReader, FixedFormatReadsNamesWithBlanks) {
     ASSERT_EQ(model.columns.size(), 2u);
     EXPECT_EQ(model.columns[0].name, "X ONE");
     EXPECT_EQ(model.columns[1].name, "X TWO");
-    EXPECT_EQ(*model.system.small, lp("min x0 - x1\n2*x0 + x1 <= 4\nx1 <= 3\n"));
+    EXPECT_EQ(std::get<linear::LinearSystem>(model.system),
+              lp("min x0 - x1\n2*x0 + x1 <= 4\nx1 <= 3\n"));
     // As free MPS the blanks split the names and the lines have too many
     // fields; such a text is then read as fixed.
     const MpsModel fallback = read(fixed, MpsFormat::Free);
     EXPECT_EQ(fallback.columns[0].name, "X ONE");
-    EXPECT_EQ(*fallback.system.small, *model.system.small);
+    EXPECT_EQ(std::get<linear::LinearSystem>(fallback.system),
+              std::get<linear::LinearSystem>(model.system));
     // Failing both ways, the free reading's message is the one given.
     const auto both = read_mps(fixed.substr(0, fixed.size() - 7));
     ASSERT_FALSE(both.ok());
@@ -134,7 +137,7 @@ TEST(MpsReader, IntegerMarkersAndBounds) {
         "NAME\nROWS\n N obj\n L r1\nCOLUMNS\n MARKER 'MARKER' 'INTORG'\n a obj 1 r1 1\n"
         " MARKER 'MARKER' 'INTEND'\n b obj 1 r1 1\n c obj 1 r1 1\nRHS\n rhs r1 3\nBOUNDS\n"
         " UI bnd c 2\nENDATA\n");
-    const auto& info = model.system.small->var_info;
+    const auto& info = std::get<linear::LinearSystem>(model.system).var_info;
     EXPECT_TRUE(info.at(0).is_integer);
     EXPECT_FALSE(info.at(1).is_integer);
     EXPECT_TRUE(info.at(2).is_integer);
@@ -197,7 +200,7 @@ TEST(MpsReader, CarriageReturnsAndComments) {
     const MpsModel model = read(
         "NAME T\r\n* note\r\nROWS\r\n N obj\r\n L r\r\nCOLUMNS\r\n a obj 1 r 1\r\n"
         "RHS\r\n rhs r 2\r\nENDATA\r\n");
-    EXPECT_EQ(*model.system.small, lp("min x0\nx0 <= 2\n"));
+    EXPECT_EQ(std::get<linear::LinearSystem>(model.system), lp("min x0\nx0 <= 2\n"));
     EXPECT_EQ(model.rows, 1u);
     EXPECT_EQ(model.nonzeros, 1u);
 }
@@ -205,7 +208,7 @@ TEST(MpsReader, CarriageReturnsAndComments) {
 TEST(MpsReader, BigValuesAreReadExactly) {
     const MpsModel model =
         read("NAME\nROWS\n N obj\n L r\nCOLUMNS\n a obj 1 r 1e19\nRHS\n rhs r 3e19\nENDATA\n");
-    ASSERT_TRUE(model.system.big.has_value());
+    ASSERT_TRUE(std::holds_alternative<linear::BigLinearSystem>(model.system));
     lp::LpSolver solver;
     solver.load(model.system);
     EXPECT_EQ(solver.solve().text(), "OPTIMAL (obj=0)\nModel: [x0 -> 0]");
