@@ -40,9 +40,7 @@ class Simplex {
           x_(p.rows, 0.0),
           w_(p.rows, 0.0),
           y_(p.rows, 0.0),
-          alpha_(p.rows, 0.0),
-          rho_(p.rows, 0.0),
-          weight_(p.cols, 1.0) {
+          alpha_(p.rows, 0.0) {
         scale();
         for (std::size_t r = 0; r < m_; ++r) position_[basis_[r]] = r;
         limit_ = 50 * (m_ + n_) + 1000;
@@ -274,7 +272,6 @@ class Simplex {
     }
 
     End phase(bool phase1) {
-        std::fill(weight_.begin(), weight_.end(), 1.0);
         for (;;) {
             interrupt_.poll(static_cast<std::int64_t>(value_.size() + eta_value_.size() + m_),
                             pivots_);
@@ -282,19 +279,16 @@ class Simplex {
             std::fill(y_.begin(), y_.end(), 0.0);
             for (std::size_t r = 0; r < m_; ++r) y_[perm_[r]] = phase_cost(basis_[r], phase1);
             btran(y_);
-            // Devex pricing: Dantzig's choice takes tens of thousands of
-            // pivots on wide, badly conditioned models where this takes a few.
             std::size_t q = kNoColumn;
-            double best = 0, dq = 0;
+            double best = kDualTol;
             for (std::size_t j = 0; j < n_; ++j) {
                 if (position_[j] != kNoColumn || p_.artificial[j] || (face_ && !may_enter_[j]))
                     continue;
                 const double d = reduced_cost(j, phase1, y_);
                 if (!std::isfinite(d)) return End::Failed;
-                if (d > kDualTol && d * d > best * weight_[j]) {
-                    best = d * d / weight_[j];
+                if (d > best) {
+                    best = d;
                     q = j;
-                    dq = d;
                 }
             }
             if (q == kNoColumn) return End::Optimal;
@@ -333,10 +327,9 @@ class Simplex {
                 }
             }
             if (leave == kNoColumn) return End::Failed;
-            update_weights(q, leave);
             const double theta = std::max(0.0, leave_ratio);
             // The face's sum rises: a second optimal point, no need to go on.
-            if (face_ && theta * dq > kFaceRise) return End::Unbounded;
+            if (face_ && theta * best > kFaceRise) return End::Unbounded;
             for (std::size_t r = 0; r < m_; ++r) x_[r] -= theta * alpha_[r];
             x_[leave] = theta;
             append_eta(perm_[leave]);
@@ -361,26 +354,6 @@ class Simplex {
         return d;
     }
 
-    // Reference weights through the pivot row of B^-1 A: a column's weight
-    // grows with what the step along q does to it.
-    void update_weights(std::size_t q, std::size_t leave) {
-        std::fill(rho_.begin(), rho_.end(), 0.0);
-        rho_[perm_[leave]] = 1.0;
-        btran(rho_);
-        const double pivot = alpha_[leave];
-        const double wq = weight_[q];
-        for (std::size_t j = 0; j < n_; ++j) {
-            if (position_[j] != kNoColumn || p_.artificial[j] || j == q) continue;
-            double a = 0;
-            for (std::size_t k = p_.col_start[j]; k < p_.col_start[j + 1]; ++k)
-                a += rho_[p_.row_index[k]] * value_[k];
-            if (a == 0) continue;
-            const double ratio = a / pivot;
-            weight_[j] = std::max(weight_[j], ratio * ratio * wq);
-        }
-        weight_[basis_[leave]] = std::max(wq / (pivot * pivot), 1.0);
-    }
-
     const FloatProblem& p_;
     Interrupt& interrupt_;
     std::size_t m_, n_;
@@ -391,8 +364,7 @@ class Simplex {
     std::vector<std::size_t> position_;  // column -> position, or kNoColumn
     std::vector<double> x_;              // basic values, scaled
     std::vector<double> w_, y_, alpha_;
-    std::vector<double> rho_, weight_;  // the pivot row's multipliers; Devex weights
-    bool face_ = false;                 // in another_optimum's search
+    bool face_ = false;  // in another_optimum's search
     std::vector<char> face_cost_, may_enter_;
     std::vector<Eta> etas_;
     std::vector<std::size_t> eta_row_;
