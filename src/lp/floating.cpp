@@ -16,6 +16,7 @@ constexpr double kDropTol = 1e-14;
 constexpr double kSingularTol = 1e-11;
 constexpr double kInfeasibleTol = 1e-7;
 constexpr std::size_t kRefactorEvery = 64;
+constexpr double kFaceRise = 1e-6;
 
 double power_of_two_near(double v) {
     return std::exp2(std::round(std::log2(v)));
@@ -59,8 +60,11 @@ class Simplex {
         }
         const End e = phase(false);
         if (e == End::Failed) return fail(out);
-        return finish(
-            out, e == End::Optimal ? FloatOutcome::Kind::Optimal : FloatOutcome::Kind::Unbounded);
+        if (e == End::Unbounded) return finish(out, FloatOutcome::Kind::Unbounded);
+        finish(out, FloatOutcome::Kind::Optimal);
+        out.another_optimum = another_optimum();
+        out.pivots = pivots_;
+        return out;
     }
 
   private:
@@ -232,8 +236,38 @@ class Simplex {
         for (std::size_t r = 0; r < m_; ++r) x_[r] = w_[perm_[r]];
     }
 
+    // At an optimal basis: maximises the sum of the nonbasic columns of zero
+    // reduced cost over the optimal face (the others held at zero), until
+    // the first step that clearly raises it, or shows it unbounded: a second
+    // optimal point as far as doubles can tell. Anything else says nothing.
+    bool another_optimum() {
+        std::fill(y_.begin(), y_.end(), 0.0);
+        for (std::size_t r = 0; r < m_; ++r) y_[perm_[r]] = cost_[basis_[r]];
+        btran(y_);
+        face_cost_.assign(n_, 0);
+        may_enter_.assign(n_, 1);
+        bool any = false;
+        for (std::size_t j = 0; j < n_; ++j) {
+            if (position_[j] != kNoColumn || p_.artificial[j]) continue;
+            const double d = reduced_cost(j, false, y_);
+            if (d < -kDualTol) {
+                may_enter_[j] = 0;
+            } else {
+                face_cost_[j] = 1;
+                any = true;
+            }
+        }
+        if (!any) return false;
+        face_ = true;
+        limit_ = pivots_ + m_ + 100;
+        const End e = phase(false);
+        face_ = false;
+        return e == End::Unbounded;
+    }
+
     double phase_cost(std::size_t j, bool phase1) const {
         if (phase1) return p_.artificial[j] ? -1.0 : 0.0;
+        if (face_) return face_cost_[j];
         return cost_[j];
     }
 
@@ -248,10 +282,9 @@ class Simplex {
             std::size_t q = kNoColumn;
             double best = kDualTol;
             for (std::size_t j = 0; j < n_; ++j) {
-                if (position_[j] != kNoColumn || p_.artificial[j]) continue;
-                double d = phase_cost(j, phase1);
-                for (std::size_t k = p_.col_start[j]; k < p_.col_start[j + 1]; ++k)
-                    d -= y_[p_.row_index[k]] * value_[k];
+                if (position_[j] != kNoColumn || p_.artificial[j] || (face_ && !may_enter_[j]))
+                    continue;
+                const double d = reduced_cost(j, phase1, y_);
                 if (!std::isfinite(d)) return End::Failed;
                 if (d > best) {
                     best = d;
@@ -295,6 +328,8 @@ class Simplex {
             }
             if (leave == kNoColumn) return End::Failed;
             const double theta = std::max(0.0, leave_ratio);
+            // The face's sum rises: a second optimal point, no need to go on.
+            if (face_ && theta * best > kFaceRise) return End::Unbounded;
             for (std::size_t r = 0; r < m_; ++r) x_[r] -= theta * alpha_[r];
             x_[leave] = theta;
             append_eta(perm_[leave]);
@@ -312,6 +347,13 @@ class Simplex {
         }
     }
 
+    double reduced_cost(std::size_t j, bool phase1, const std::vector<double>& y) const {
+        double d = phase_cost(j, phase1);
+        for (std::size_t k = p_.col_start[j]; k < p_.col_start[j + 1]; ++k)
+            d -= y[p_.row_index[k]] * value_[k];
+        return d;
+    }
+
     const FloatProblem& p_;
     Interrupt& interrupt_;
     std::size_t m_, n_;
@@ -322,6 +364,8 @@ class Simplex {
     std::vector<std::size_t> position_;  // column -> position, or kNoColumn
     std::vector<double> x_;              // basic values, scaled
     std::vector<double> w_, y_, alpha_;
+    bool face_ = false;  // in another_optimum's search
+    std::vector<char> face_cost_, may_enter_;
     std::vector<Eta> etas_;
     std::vector<std::size_t> eta_row_;
     std::vector<double> eta_value_;

@@ -456,7 +456,9 @@ std::optional<LpResult> answer_directly(const Problem<N>& problem, std::size_t e
     const FloatOutcome guess = float_simplex(form.to_float(layout.artificial), run.interrupt);
     run.stats.float_pivots = guess.pivots;
     run.stats.float_seconds = seconds_since(start);
-    if (guess.kind == FloatOutcome::Kind::Failed) return std::nullopt;
+    // A second optimum seen in doubles: the exact face search would most
+    // likely find it too, after an exact factorization that costs seconds.
+    if (guess.kind == FloatOutcome::Kind::Failed || guess.another_optimum) return std::nullopt;
     const auto certify_start = std::chrono::steady_clock::now();
     FormInfo info;
     info.variables = layout.n;

@@ -322,6 +322,42 @@ TEST(CertifyBasis, OptimalButNotUnique) {
     EXPECT_FALSE(certify_basis(form, two_rows_info(), {0, 1}, 5, interrupt, accept_all));
 }
 
+// The doubles' hint that the optimum is not unique, which spares the exact
+// attempt: it must see every second optimum of these small cases, and
+// must not see one where there is none.
+TEST(FloatSimplex, SecondOptimum) {
+    Interrupt interrupt;
+    struct Case {
+        Rational c0, c1;
+        bool another;
+    };
+    const Case cases[] = {
+        {Rational(1, 1), Rational(1, 1), false},   // the vertex (8/5, 6/5)
+        {Rational(1, 1), Rational(-1, 1), false},  // the vertex (2, 0)
+        {Rational(1, 1), Rational(0, 1), false},   // the vertex (2, 0) again
+        {Rational(1, 1), Rational(2, 1), true},    // parallel to the first row
+        {Rational(3, 1), Rational(1, 1), true},    // parallel to the second row
+        {Rational(0, 1), Rational(0, 1), true},    // no objective: every point
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.c0.text() + " " + c.c1.text());
+        const StandardForm form = two_rows(c.c0, c.c1);
+        const FloatOutcome out = float_simplex(form.to_float(std::vector<char>(4, 0)), interrupt);
+        ASSERT_EQ(out.kind, FloatOutcome::Kind::Optimal);
+        EXPECT_EQ(out.another_optimum, c.another);
+    }
+    // An optimal face without bound: x1 is in no row.
+    StandardForm form(3, 1);
+    form.set(1, 0, Rational(1, 1));
+    form.set(1, 2, Rational(1, 1));
+    form.set(1, 3, Rational(1, 1));
+    form.set(0, 0, Rational(1, 1));
+    form.set_basis(1, 2);
+    const FloatOutcome out = float_simplex(form.to_float(std::vector<char>(3, 0)), interrupt);
+    ASSERT_EQ(out.kind, FloatOutcome::Kind::Optimal);
+    EXPECT_TRUE(out.another_optimum);
+}
+
 // A singular basis: two copies of one column.
 TEST(CertifyBasis, SingularBasis) {
     Interrupt interrupt;
