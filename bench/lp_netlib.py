@@ -41,6 +41,8 @@ INFEASIBLE = ROOT / "bench" / "data" / "netlib_infeasible"
 RESULTS = ROOT / "bench" / "results" / "netlib.json"
 # Published without the objective constant that the file gives (see the data note).
 WITHOUT_CONSTANT = {"e226"}
+# The readme's CPLEX value where its MINOS 5.3 value differs in the digits (see the data note).
+ALSO_PUBLISHED = {"scagr7": "-2.3313898243E+06"}
 # The ratio summary counts models of at least this many rows.
 SUMMARY_ROWS = 100
 
@@ -192,12 +194,13 @@ def main():
             row["optimum"] = float(published[name]) if name in published else None
             if name in published and row["status"] == "OPTIMAL":
                 value = row.get("objective_without_constant", row["objective"])
-                row["agrees"] = agrees(value, published[name])
+                row["agrees"] = any(agrees(value, p) for p in (published[name], ALSO_PUBLISHED.get(name)) if p)
                 row["rel_error"] = abs(value - row["optimum"]) / max(1.0, abs(row["optimum"]))
             if name in published and row["highs_objective"] is not None:
                 constant = row["objective"] - row["objective_without_constant"] \
                     if "objective_without_constant" in row else 0.0
-                row["highs_agrees"] = agrees(row["highs_objective"] - constant, published[name])
+                row["highs_agrees"] = any(agrees(row["highs_objective"] - constant, p)
+                                          for p in (published[name], ALSO_PUBLISHED.get(name)) if p)
         models.append(row)
         seconds = f"{row['seconds']:8.3f}" if row["seconds"] is not None else f"{'-':>8}"
         ratio = f"{row['ratio']:7.1f}" if row["ratio"] is not None else f"{'-':>7}"
