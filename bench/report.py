@@ -185,7 +185,8 @@ def region_netlib_models(results):
                for m in others), "an objective differs from both the published one and HiGHS's"
     return (
         f"the {len(feasible)} feasible Netlib models of up to {max(m['rows'] for m in feasible):,} rows "
-        f"(`bench/data/netlib`) and {len(infeasible)} infeasible ones of the same size, read from MPS and solved "
+        f"(`bench/data/netlib`) and {len(infeasible)} infeasible ones of up to {max(m['rows'] for m in infeasible):,} rows, "
+        f"read from MPS and solved "
         f"exactly with {run['timeout']:g} s each: {len(optimal)} feasible ones answered, {len(published)} at their "
         f"published optimum to its printed digits and the other {len(others)} ({', '.join(m['model'] for m in others)}) "
         f"at HiGHS's optimum within 1e-8 where `optima.csv` has no value or a different one; "
