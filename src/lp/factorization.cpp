@@ -58,8 +58,8 @@ void Factorization::set_work(std::size_t i, BigInt v) {
 // the value is unchanged, and D_level times it is an integer.
 void Factorization::lift(std::size_t i, std::size_t level) {
     if (level_[i] != level && !work_[i].is_zero()) {
-        BigInt::mul_into(t1_, work_[i], dets_[level]);
-        BigInt::divexact_into(work_[i], t1_, divisors_[level_[i]]);
+        const linear::Product term[] = {{&work_[i], &dets_[level], false}};
+        BigInt::divexact_sum_into(work_[i], term, divisors_[level_[i]]);
     }
     level_[i] = level;
 }
@@ -79,9 +79,9 @@ void Factorization::ftran() {
             touch(i);
             lift(i, k - 1);
             // (w_i * P - f_i * t) / D_{k-1}
-            BigInt::mul_into(t1_, work_[i], pivot);
-            BigInt::submul_into(t1_, eta_value_[q], t);
-            BigInt::divexact_into(work_[i], t1_, divisors_[k - 1]);
+            const linear::Product terms[] = {{&work_[i], &pivot, false},
+                                             {&eta_value_[q], &t, true}};
+            BigInt::divexact_sum_into(work_[i], terms, divisors_[k - 1]);
             level_[i] = k;
         }
         level_[p] = k;
@@ -94,12 +94,13 @@ void Factorization::ftran() {
 void Factorization::btran(std::vector<BigInt>& y) {
     for (std::size_t k = etas_.size(); k >= 1; --k) {
         const Eta& e = etas_[k - 1];
-        BigInt::mul_into(t1_, y[e.row], dets_[k - 1]);
+        terms_.clear();
+        terms_.push_back({&y[e.row], &dets_[k - 1], false});
         for (std::size_t q = e.begin; q < e.end; ++q) {
             const BigInt& w = y[eta_row_[q]];
-            if (!w.is_zero()) BigInt::submul_into(t1_, eta_value_[q], w);
+            if (!w.is_zero()) terms_.push_back({&eta_value_[q], &w, true});
         }
-        BigInt::divexact_into(y[e.row], t1_, divisors_[k]);
+        BigInt::divexact_sum_into(y[e.row], terms_, divisors_[k]);
     }
 }
 

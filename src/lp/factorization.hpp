@@ -90,7 +90,7 @@ class Factorization {
     std::vector<std::size_t> level_;
     std::vector<std::size_t> work_nz_;
     std::vector<char> mark_;
-    BigInt t1_;
+    std::vector<linear::Product> terms_;
 };
 
 }  // namespace nemox::lp

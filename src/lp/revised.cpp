@@ -460,9 +460,8 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
     for (const std::size_t k : alpha_nz_) {
         if (k == r) continue;
         lift_value(k);
-        BigInt::mul_into(t1_, x_[k], p);
-        BigInt::submul_into(t1_, alpha_[k], xr);
-        BigInt::divexact_into(x_[k], t1_, div);
+        const linear::Product terms[] = {{&x_[k], &p, false}, {&alpha_[k], &xr, true}};
+        BigInt::divexact_sum_into(x_[k], terms, div);
         note_bits(x_[k]);
     }
     lu_.update(lu_.row_of(r));
@@ -507,14 +506,17 @@ bool RevisedTableau::objective_is_zero() const {
 // value is an integer (Cramer's rule) and the value did not change.
 BigInt RevisedTableau::lifted_value(std::size_t r) const {
     if (x_level_[r] == lu_.level() || x_[r].is_zero()) return x_[r];
-    return BigInt::divexact(x_[r] * d(), lu_.det_at(x_level_[r]));
+    const linear::Product term[] = {{&x_[r], &d(), false}};
+    BigInt out;
+    BigInt::divexact_sum_into(out, term, lu_.divisor_at(x_level_[r]));
+    return out;
 }
 
 void RevisedTableau::lift_value(std::size_t r) {
     if (x_level_[r] == lu_.level()) return;
     if (!x_[r].is_zero()) {
-        BigInt::mul_into(t1_, x_[r], d());
-        BigInt::divexact_into(x_[r], t1_, lu_.divisor_at(x_level_[r]));
+        const linear::Product term[] = {{&x_[r], &d(), false}};
+        BigInt::divexact_sum_into(x_[r], term, lu_.divisor_at(x_level_[r]));
         note_bits(x_[r]);
     }
     x_level_[r] = lu_.level();
