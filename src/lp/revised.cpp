@@ -475,8 +475,13 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
     prices_valid_ = false;
     timer.stop();
     // Every update eta is a whole column at the determinant's size, read by
-    // every later solve: past a few of them, rebuilding costs less.
-    if (lu_.updates() >= 4 + m_ / 32 ||
+    // every later solve, so the solves cost more with each update: their
+    // extra work since the last rebuild grows with the square of the updates.
+    // Rebuilding once it reaches the rebuild's own work keeps the average
+    // cost of a step near its least; the limb products count only part of
+    // a rebuild (not its ordering and scaling), and twice them measured
+    // best on Netlib models.
+    if (lu_.update_work() >= 2 * lu_.refactor_work() ||
         lu_.nonzeros() > 2 * lu_.nonzeros_after_refactor() + 2 * m_ + values_.size()) {
         refactor();
     }
