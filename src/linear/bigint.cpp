@@ -1,6 +1,7 @@
 #include "linear/bigint.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "core/big_integer.hpp"
@@ -106,6 +107,23 @@ bool mul_add_rows(Limb* r, std::size_t width, const Limb* x, std::size_t nx, con
             wrapped = wrapped || c != 0;
         }
         return wrapped;
+    });
+}
+
+// r[0..width) +/-= x * y modulo 2^(64 width): the limb products above the
+// width are never formed.
+void mul_add_low(Limb* r, std::size_t width, const Limb* x, std::size_t nx, const Limb* y,
+                 std::size_t ny, bool add) {
+    with_kernels([&]<Kernel X>() {
+        for (std::size_t i = 0; i < ny && i < width; ++i) {
+            const std::size_t len = std::min(nx, width - i);
+            Limb c = add ? addmul_1<X>(r + i, x, len, y[i]) : submul_1<X>(r + i, x, len, y[i]);
+            for (std::size_t k = i + len; c != 0 && k < width; ++k) {
+                const Limb v = r[k];
+                r[k] = add ? v + c : v - c;
+                c = add ? r[k] < c : v < c;
+            }
+        }
     });
 }
 
@@ -406,6 +424,57 @@ void BigInt::divexact_into(BigInt& out, const BigInt& a, const ExactDivisor& d) 
     hensel_rows(out.mag_.data(), nq, d.odd.mag_.data(), nd, d.inverse);
     out.mag_.resize(nq);
     out.neg_ = neg;
+    out.trim();
+}
+
+void BigInt::divexact_sum_into(BigInt& out, std::span<const Product> terms, const ExactDivisor& d) {
+    std::size_t top = 0, count = 0;
+    for (const Product& t : terms) {
+        if (t.a->is_zero() || t.b->is_zero()) continue;
+        ++count;
+        top = std::max(top, t.a->bit_length() + t.b->bit_length());
+    }
+    // |sum| < count 2^top <= 2^(top + log) and |d| >= 2^(dbits - 1), so the
+    // quotient and its sign fit in 64 L bits.
+    const std::size_t log = static_cast<std::size_t>(std::bit_width(count > 0 ? count - 1 : 0));
+    const std::size_t dbits = d.odd.bit_length() + d.shift;
+    if (count == 0 || top + log + 2 <= dbits) {
+        out.set_zero();  // |sum| < |d|, and d divides it
+        return;
+    }
+    const std::size_t limbs = (top + log + 2 - dbits + 63) / 64;
+    const std::size_t width = limbs + (d.shift + 63) / 64;
+    // The sum modulo 2^(64 width) in two's complement.
+    thread_local Limbs acc;
+    acc.assign(width, 0);
+    Limb* r = acc.data();
+    for (const Product& t : terms) {
+        if (t.a->is_zero() || t.b->is_zero()) continue;
+        const Limbs& x = t.a->mag_.size() >= t.b->mag_.size() ? t.a->mag_ : t.b->mag_;
+        const Limbs& y = t.a->mag_.size() >= t.b->mag_.size() ? t.b->mag_ : t.a->mag_;
+        const bool add = (t.a->neg_ != t.b->neg_) == t.subtract;
+        mul_add_low(r, width, x.data(), x.size(), y.data(), y.size(), add);
+    }
+    // Bits from d.shift up: the sum over the power of two, modulo 2^(64 L).
+    const std::size_t skip = d.shift / 64, rem = d.shift % 64;
+    for (std::size_t i = 0; i < limbs; ++i) {
+        Limb v = r[i + skip] >> rem;
+        if (rem != 0 && i + skip + 1 < width) v |= r[i + skip + 1] << (64 - rem);
+        r[i] = v;
+    }
+    if (d.odd.mag_.size() != 1 || d.odd.mag_[0] != 1)
+        hensel_rows(r, limbs, d.odd.mag_.data(), d.odd.mag_.size(), d.inverse);
+    bool neg = (r[limbs - 1] >> 63) != 0;
+    if (neg) {
+        Limb carry = 1;
+        for (std::size_t k = 0; k < limbs; ++k) {
+            const Limb v = ~r[k] + carry;
+            carry = v < carry;
+            r[k] = v;
+        }
+    }
+    out.mag_.assign(r, r + limbs);
+    out.neg_ = neg != d.negative;
     out.trim();
 }
 

@@ -12,6 +12,13 @@ namespace nemox::linear {
 class BigInt;
 struct ExactDivisor;
 
+// A term a * b of a sum, subtracted when `subtract` is set.
+struct Product {
+    const BigInt* a;
+    const BigInt* b;
+    bool subtract;
+};
+
 // Arbitrary-precision signed integer: sign and magnitude, 64-bit limbs,
 // least significant first, no leading zero limbs (zero has no limbs).
 // The *_into forms write into an existing value and reuse its storage, so
@@ -62,6 +69,12 @@ class BigInt {
     // out = a / d where d divides a exactly and d is not zero.
     static void divexact_into(BigInt& out, const BigInt& a, const BigInt& d);
     static void divexact_into(BigInt& out, const BigInt& a, const ExactDivisor& d);
+    // out = (sum of the terms) / d, where d divides the sum exactly. The
+    // quotient's length is bounded from the operands' lengths, and only
+    // that many low limbs of the sum are formed: about half the limb
+    // products of forming the sum and dividing it. out may be an operand.
+    static void divexact_sum_into(BigInt& out, std::span<const Product> terms,
+                                  const ExactDivisor& d);
 
     friend BigInt operator+(const BigInt& a, const BigInt& b) {
         BigInt r;

@@ -25,6 +25,13 @@ void Factorization::note_bits(const BigInt& v) {
     max_bits_ = std::max(max_bits_, v.bit_length());
 }
 
+// out = (sum of the terms) / d, counted.
+void Factorization::combine(BigInt& out, std::span<const linear::Product> terms,
+                            const linear::ExactDivisor& d) {
+    for (const linear::Product& t : terms) solve_work_ += t.a->limbs() * t.b->limbs();
+    BigInt::divexact_sum_into(out, terms, d);
+}
+
 void Factorization::touch(std::size_t i) {
     if (!mark_[i]) {
         mark_[i] = 1;
@@ -58,8 +65,8 @@ void Factorization::set_work(std::size_t i, BigInt v) {
 // the value is unchanged, and D_level times it is an integer.
 void Factorization::lift(std::size_t i, std::size_t level) {
     if (level_[i] != level && !work_[i].is_zero()) {
-        BigInt::mul_into(t1_, work_[i], dets_[level]);
-        BigInt::divexact_into(work_[i], t1_, divisors_[level_[i]]);
+        const linear::Product term[] = {{&work_[i], &dets_[level], false}};
+        combine(work_[i], term, divisors_[level_[i]]);
     }
     level_[i] = level;
 }
@@ -67,7 +74,9 @@ void Factorization::lift(std::size_t i, std::size_t level) {
 // Through the etas in order; a row waits at its last scale until an eta
 // reads it, so that rows no eta touches are scaled once, at the end.
 void Factorization::ftran() {
+    std::uint64_t start = solve_work_;
     for (std::size_t k = 1; k <= etas_.size(); ++k) {
+        if (k == base_ + 1) start = solve_work_;
         const Eta& e = etas_[k - 1];
         const std::size_t p = e.row;
         if (work_[p].is_zero()) continue;
@@ -79,27 +88,31 @@ void Factorization::ftran() {
             touch(i);
             lift(i, k - 1);
             // (w_i * P - f_i * t) / D_{k-1}
-            BigInt::mul_into(t1_, work_[i], pivot);
-            BigInt::submul_into(t1_, eta_value_[q], t);
-            BigInt::divexact_into(work_[i], t1_, divisors_[k - 1]);
+            const linear::Product terms[] = {{&work_[i], &pivot, false},
+                                             {&eta_value_[q], &t, true}};
+            combine(work_[i], terms, divisors_[k - 1]);
             level_[i] = k;
         }
         level_[p] = k;
     }
     const std::size_t top = etas_.size();
     for (const std::size_t i : work_nz_) lift(i, top);
+    if (top > base_) update_work_ += solve_work_ - start;
 }
 
 // From the last eta back: y_p <- (D_{k-1} y_p - sum f_i y_i) / D_k.
 void Factorization::btran(std::vector<BigInt>& y) {
+    const std::uint64_t start = solve_work_;
     for (std::size_t k = etas_.size(); k >= 1; --k) {
+        if (k == base_) update_work_ += solve_work_ - start;
         const Eta& e = etas_[k - 1];
-        BigInt::mul_into(t1_, y[e.row], dets_[k - 1]);
+        terms_.clear();
+        terms_.push_back({&y[e.row], &dets_[k - 1], false});
         for (std::size_t q = e.begin; q < e.end; ++q) {
             const BigInt& w = y[eta_row_[q]];
-            if (!w.is_zero()) BigInt::submul_into(t1_, eta_value_[q], w);
+            if (!w.is_zero()) terms_.push_back({&eta_value_[q], &w, true});
         }
-        BigInt::divexact_into(y[e.row], t1_, divisors_[k]);
+        combine(y[e.row], terms_, divisors_[k]);
     }
 }
 
@@ -130,6 +143,8 @@ void Factorization::update(std::size_t p) {
 // Unit-like columns first, then the rest by increasing count, each pivoted
 // on its sparsest free row: few fill-ins, small numbers.
 void Factorization::refactor(const SparseColumns& a, const std::vector<std::size_t>& basis) {
+    const std::uint64_t start = solve_work_;
+    base_ = kNoColumn;
     etas_.clear();
     eta_row_.clear();
     eta_value_.clear();
@@ -180,6 +195,9 @@ void Factorization::refactor(const SparseColumns& a, const std::vector<std::size
     for (std::size_t r = 0; r < m_; ++r) position_of_row_[perm_[r]] = r;
     nonzeros_after_refactor_ = eta_value_.size();
     updates_ = 0;
+    base_ = etas_.size();
+    refactor_work_ = solve_work_ - start;
+    update_work_ = 0;
 }
 
 }  // namespace nemox::lp

@@ -16,6 +16,8 @@
 //   ftran, pivoting on row p; D becomes the pivot value.
 // - refactor: new etas from the basis columns alone (the same B, a new P).
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <vector>
 
 #include "linear/bigint.hpp"
@@ -62,6 +64,11 @@ class Factorization {
     std::size_t nonzeros() const { return eta_value_.size(); }
     std::size_t nonzeros_after_refactor() const { return nonzeros_after_refactor_; }
     std::size_t max_bits() const { return max_bits_; }
+    // Work in limb products, a measure that does not depend on the machine:
+    // of the last refactorization, and of the solves since then through the
+    // update etas (a cost that grows with each update).
+    std::uint64_t refactor_work() const { return refactor_work_; }
+    std::uint64_t update_work() const { return update_work_; }
 
   private:
     struct Eta {
@@ -74,6 +81,8 @@ class Factorization {
     void lift(std::size_t i, std::size_t level);
     void append_eta(std::size_t p);
     void note_bits(const BigInt& v);
+    void combine(BigInt& out, std::span<const linear::Product> terms,
+                 const linear::ExactDivisor& d);
 
     std::size_t m_;
     std::vector<Eta> etas_;
@@ -86,11 +95,15 @@ class Factorization {
     std::size_t updates_ = 0;
     std::size_t nonzeros_after_refactor_ = 0;
     std::size_t max_bits_ = 0;
+    std::uint64_t solve_work_ = 0;
+    std::uint64_t refactor_work_ = 0;
+    std::uint64_t update_work_ = 0;
+    std::size_t base_ = 0;  // etas of the last refactorization
     std::vector<BigInt> work_;
     std::vector<std::size_t> level_;
     std::vector<std::size_t> work_nz_;
     std::vector<char> mark_;
-    BigInt t1_;
+    std::vector<linear::Product> terms_;
 };
 
 }  // namespace nemox::lp

@@ -42,7 +42,9 @@ RevisedTableau::RevisedTableau(std::size_t num_vars, std::size_t num_constraints
       lu_(num_constraints),
       alpha_(num_constraints),
       y_(num_constraints),
-      y_d_(num_constraints) {}
+      y_level_(num_constraints, 0),
+      y_d_(num_constraints),
+      rho_(num_constraints) {}
 
 std::size_t RevisedTableau::basis(std::size_t row) const {
     check_row(row);
@@ -262,17 +264,21 @@ void RevisedTableau::refactor() {
     const Timer timer(stats_.refactor_seconds);
     ++stats_.refactorizations;
     for (std::size_t r = 0; r < x_.size(); ++r) lift_value(r);
+    if (prices_valid_) {
+        for (std::size_t i = 0; i < m_; ++i) lift_price(i);
+    }
     const BigInt old_d = d();
     lu_.refactor(columns(), basis_);
     // The same basis has the same determinant up to its sign.
-    if (!x_.empty() && d().sign() != old_d.sign()) {
+    if (d().sign() != old_d.sign()) {
         for (BigInt& v : x_) v.negate();
+        for (BigInt& v : y_) v.negate();
     }
     std::fill(x_level_.begin(), x_level_.end(), lu_.level());
+    std::fill(y_level_.begin(), y_level_.end(), lu_.level());
     stats_.max_bits = std::max(stats_.max_bits, lu_.max_bits());
     stats_.eta_nonzeros = lu_.nonzeros();
     alpha_col_ = kNoColumn;
-    prices_valid_ = false;
 }
 
 // y = D c_B B^-1 (backward solve through the etas from the last), exactly,
@@ -286,9 +292,43 @@ void RevisedTableau::compute_prices() {
         if (!c.is_zero()) BigInt::mul_into(y_[lu_.row_of(r)], c, d());
     }
     lu_.btran(y_);
+    std::fill(y_level_.begin(), y_level_.end(), lu_.level());
     const BigInt scale = d() * (phase1_ ? BigInt(1) : gamma2_);
     for (std::size_t i = 0; i < m_; ++i) y_d_[i] = y_[i].is_zero() ? 0.0 : ratio(y_[i], scale);
     prices_valid_ = true;
+}
+
+// After the pivot on (r, col), with B the old basis and D its determinant:
+// the prices move by d_col / alpha_r times row r of B^-1, so in integers
+// y'_i = (alpha_r y_i + D d_col (D e_r B^-1)_i) / D, alpha_r being the next
+// determinant. One backward solve from a unit vector, usually far sparser
+// than the whole one; prices that it misses keep their value, and their
+// scale until a reduced cost reads them.
+void RevisedTableau::update_prices(std::size_t r, std::size_t col) {
+    const Timer timer(stats_.btran_seconds);
+    const BigInt rq = scaled_reduced_cost(col);
+    for (BigInt& v : rho_) v.set_zero();
+    rho_[lu_.row_of(r)] = d();
+    lu_.btran(rho_);
+    const ExactDivisor& div = lu_.det_divisor();
+    const BigInt& p = alpha_[r];
+    for (std::size_t i = 0; i < m_; ++i) {
+        if (rho_[i].is_zero()) continue;
+        lift_price(i);
+        const linear::Product terms[] = {{&y_[i], &p, false}, {&rq, &rho_[i], false}};
+        BigInt::divexact_sum_into(y_[i], terms, div);
+        changed_.push_back(i);
+    }
+}
+
+// y_i from the scale of its level to that of the current one.
+void RevisedTableau::lift_price(std::size_t i) {
+    if (y_level_[i] == lu_.level()) return;
+    if (!y_[i].is_zero()) {
+        const linear::Product term[] = {{&y_[i], &d(), false}};
+        BigInt::divexact_sum_into(y_[i], term, lu_.divisor_at(y_level_[i]));
+    }
+    y_level_[i] = lu_.level();
 }
 
 BigInt RevisedTableau::reduced_cost(std::size_t j) {
@@ -301,6 +341,7 @@ BigInt RevisedTableau::scaled_reduced_cost(std::size_t j) {
     BigInt out;
     BigInt::mul_into(out, cost(j), d());
     for (std::size_t k = col_start_[j]; k < col_start_[j + 1]; ++k) {
+        lift_price(rows_[k]);
         const BigInt& y = y_[rows_[k]];
         if (!y.is_zero()) BigInt::submul_into(out, y, values_[k]);
     }
@@ -332,6 +373,7 @@ std::vector<RevisedTableau::Number> RevisedTableau::prices() {
     const BigInt scale = d() * (phase1_ ? BigInt(1) : gamma2_);
     std::vector<Number> out(m_);
     for (std::size_t i = 0; i < m_; ++i) {
+        lift_price(i);
         if (!y_[i].is_zero()) out[i] = BigRational(y_[i], scale);
     }
     return out;
@@ -448,10 +490,12 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
     check_row(row);
     if (row == 0 || col >= num_vars_) throw InternalFailure("tableau index out of range");
     if (alpha_col_ != col) entering_column(col);
-    Timer timer(stats_.update_seconds);
     const std::size_t r = row - 1;
     const BigInt p = alpha_[r];
     if (p.is_zero()) throw InternalFailure("pivot value is zero");
+    changed_.clear();
+    if (prices_valid_) update_prices(r, col);
+    Timer timer(stats_.update_seconds);
     // Integer-preserving update of D x: x_k <- (x_k p - a_k x_r) / D.
     // Rows the column misses keep their values, and their scale for now.
     const ExactDivisor& div = lu_.det_divisor();
@@ -460,9 +504,8 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
     for (const std::size_t k : alpha_nz_) {
         if (k == r) continue;
         lift_value(k);
-        BigInt::mul_into(t1_, x_[k], p);
-        BigInt::submul_into(t1_, alpha_[k], xr);
-        BigInt::divexact_into(x_[k], t1_, div);
+        const linear::Product terms[] = {{&x_[k], &p, false}, {&alpha_[k], &xr, true}};
+        BigInt::divexact_sum_into(x_[k], terms, div);
         note_bits(x_[k]);
     }
     lu_.update(lu_.row_of(r));
@@ -473,11 +516,22 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
     basis_[r] = col;
     position_[col] = r;
     alpha_col_ = kNoColumn;
-    prices_valid_ = false;
+    if (prices_valid_) {
+        const BigInt scale = d() * (phase1_ ? BigInt(1) : gamma2_);
+        for (const std::size_t i : changed_) {
+            y_level_[i] = lu_.level();
+            y_d_[i] = y_[i].is_zero() ? 0.0 : ratio(y_[i], scale);
+        }
+    }
     timer.stop();
     // Every update eta is a whole column at the determinant's size, read by
-    // every later solve: past a few of them, rebuilding costs less.
-    if (lu_.updates() >= 4 + m_ / 32 ||
+    // every later solve, so the solves cost more with each update: their
+    // extra work since the last rebuild grows with the square of the updates.
+    // Rebuilding once it reaches the rebuild's own work keeps the average
+    // cost of a step near its least; the limb products count only part of
+    // a rebuild (not its ordering and scaling), and twice them measured
+    // best on Netlib models.
+    if (lu_.update_work() >= 2 * lu_.refactor_work() ||
         lu_.nonzeros() > 2 * lu_.nonzeros_after_refactor() + 2 * m_ + values_.size()) {
         refactor();
     }
@@ -507,14 +561,17 @@ bool RevisedTableau::objective_is_zero() const {
 // value is an integer (Cramer's rule) and the value did not change.
 BigInt RevisedTableau::lifted_value(std::size_t r) const {
     if (x_level_[r] == lu_.level() || x_[r].is_zero()) return x_[r];
-    return BigInt::divexact(x_[r] * d(), lu_.det_at(x_level_[r]));
+    const linear::Product term[] = {{&x_[r], &d(), false}};
+    BigInt out;
+    BigInt::divexact_sum_into(out, term, lu_.divisor_at(x_level_[r]));
+    return out;
 }
 
 void RevisedTableau::lift_value(std::size_t r) {
     if (x_level_[r] == lu_.level()) return;
     if (!x_[r].is_zero()) {
-        BigInt::mul_into(t1_, x_[r], d());
-        BigInt::divexact_into(x_[r], t1_, lu_.divisor_at(x_level_[r]));
+        const linear::Product term[] = {{&x_[r], &d(), false}};
+        BigInt::divexact_sum_into(x_[r], term, lu_.divisor_at(x_level_[r]));
         note_bits(x_[r]);
     }
     x_level_[r] = lu_.level();

@@ -114,6 +114,8 @@ class RevisedTableau {
     void entering_column(std::size_t col);
     void refactor();
     void compute_prices();
+    void update_prices(std::size_t r, std::size_t col);
+    void lift_price(std::size_t i);
     BigInt reduced_cost(std::size_t j);
     BigInt scaled_reduced_cost(std::size_t j);
     Bounds price_bounds(std::size_t j) const;
@@ -169,8 +171,13 @@ class RevisedTableau {
     std::vector<BigInt> alpha_;  // entering column by position, scaled by D
     std::vector<std::size_t> alpha_nz_;
     std::size_t alpha_col_ = kNoColumn;
-    std::vector<BigInt> y_;  // D * gamma * prices, by row
+    // D_level * gamma * prices by row, the level y_level_ as for x_, and
+    // the prices as doubles.
+    std::vector<BigInt> y_;
+    std::vector<std::size_t> y_level_;
     std::vector<double> y_d_;
+    std::vector<BigInt> rho_;  // D e_r B^-1 by row, for the price update
+    std::vector<std::size_t> changed_;
     bool prices_valid_ = false;
     std::vector<Candidate> candidates_;
     BigInt t1_, t2_;

@@ -274,6 +274,72 @@ TEST(BigIntProperty, ArithmeticAgainstTheReference) {
     }
 }
 
+// A sum of products divided exactly, against the sum formed whole: random
+// counts, sizes (unbalanced ones too) and signs, divisors with factors of
+// two and of either sign, sums that cancel to zero, quotients whose top limb
+// is all ones or the top bit alone (where the sign bit of the low limbs
+// lies), and the output as one of the operands.
+TEST(BigIntProperty, DividedSumAgainstTheWholeSum) {
+    Limbs gen(41);
+    std::mt19937_64 rng(43);
+    for (int k = 0; k < 3000; ++k) {
+        const std::size_t top = k % 4 == 0 ? 90 : 30;
+        BigInt d =
+            gen.value(1, k % 5 == 0 ? 2 : top) * Limbs::pow2(static_cast<int>(gen.next() % 140));
+        const ExactDivisor div(d);
+        const std::size_t count = 1 + gen.next() % 5;
+        std::vector<BigInt> a, b;
+        std::vector<char> sub;
+        BigInt sum;
+        for (std::size_t t = 0; t < count; ++t) {
+            a.push_back(gen.value(1, top));
+            b.push_back(gen.value(1, 1 + gen.next() % top));
+            if (gen.next() % 9 == 0) a.back() = BigInt();
+            sub.push_back(static_cast<char>(gen.next() % 2));
+        }
+        // Make the sum a multiple of d: the last term's a absorbs the rest.
+        a.back() = a.back() * d;
+        b.back() = d;
+        for (std::size_t t = 0; t + 1 < count; ++t) {
+            a[t] = a[t] * d;
+            if (k % 3 == 0) b[t] = BigInt(1);
+        }
+        switch (k % 6) {
+            case 0: {  // the terms cancel
+                a.push_back(a[0]);
+                b.push_back(b[0]);
+                sub.push_back(static_cast<char>(!sub[0]));
+                break;
+            }
+            case 1: {  // a quotient of all-one limbs, or of the top bit alone
+                const int limbs = 1 + static_cast<int>(rng() % 30);
+                BigInt q = (rng() & 1) != 0 ? Limbs::pow2(64 * limbs) - BigInt(1)
+                                            : Limbs::pow2(64 * limbs - 1);
+                if ((rng() & 1) != 0) q = -q;
+                a.assign({q * d});
+                b.assign({BigInt(1)});
+                sub.assign({0});
+                break;
+            }
+            default:
+                break;
+        }
+        for (std::size_t t = 0; t < a.size(); ++t) {
+            BigInt p = a[t] * b[t];
+            sum = sub[t] ? sum - p : sum + p;
+        }
+        std::vector<Product> terms;
+        for (std::size_t t = 0; t < a.size(); ++t) terms.push_back({&a[t], &b[t], sub[t] != 0});
+        const BigInt want = BigInt::divexact(sum, d);
+        ASSERT_EQ(BigInt::divexact(want * d, d), want);
+        BigInt got;
+        BigInt::divexact_sum_into(got, terms, div);
+        ASSERT_EQ(got, want) << "k=" << k;
+        BigInt::divexact_sum_into(a[0], terms, div);
+        ASSERT_EQ(a[0], want) << "k=" << k;
+    }
+}
+
 TEST(BigIntProperty, RingIdentitiesAndGcd) {
     Limbs gen(7);
     for (int k = 0; k < 3000; ++k) {
