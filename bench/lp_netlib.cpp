@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
         "\"exact_prices\": %llu, \"eta_nonzeros\": %llu, \"time_refactor\": %.4f, \"time_btran\": "
         "%.4f, "
         "\"time_pricing\": %.4f, \"time_ftran\": %.4f, \"time_update\": %.4f, \"direct\": %s, "
-        "\"float_pivots\": %llu, \"time_float\": %.4f, \"time_certify\": %.4f}\n",
+        "\"lifted\": %s, \"float_pivots\": %llu, \"time_float\": %.4f, \"time_certify\": %.4f}\n",
         model.rows, cols, model.nonzeros, system_rows, r.status().c_str(), r.objective,
         static_cast<unsigned long long>(st.pivots),
         static_cast<unsigned long long>(st.phase1_pivots), seconds,
@@ -101,6 +101,7 @@ int main(int argc, char** argv) {
         static_cast<unsigned long long>(st.exact_prices),
         static_cast<unsigned long long>(st.eta_nonzeros), st.refactor_seconds, st.btran_seconds,
         st.pricing_seconds, st.ftran_seconds, st.update_seconds, st.direct ? "true" : "false",
-        static_cast<unsigned long long>(st.float_pivots), st.float_seconds, st.certify_seconds);
+        st.lifted ? "true" : "false", static_cast<unsigned long long>(st.float_pivots),
+        st.float_seconds, st.certify_seconds);
     return 0;
 }

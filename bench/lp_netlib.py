@@ -122,6 +122,7 @@ def nemox_run(driver, path, name, timeout):
     row["engine"] = "factorized" if f["revised"] else "dense"
     row["big"] = f["big"]
     row["certified"] = f.get("direct")
+    row["lifted"] = f.get("lifted")
     row["time_parts"] = {k[len("time_"):]: f[k] for k in f if k.startswith("time_")}
     if name in WITHOUT_CONSTANT and f["status"] == "OPTIMAL":
         row["objective_without_constant"] = f["objective"] - objective_constant(driver, text)

@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "core/failure.hpp"
+#include "lp/padic.hpp"
 
 namespace nemox::lp {
 
+using linear::BigInt;
 using linear::BigRational;
 
 FloatProblem StandardForm::to_float(const std::vector<char>& artificial) const {
@@ -48,6 +50,57 @@ FloatProblem StandardForm::to_float(const std::vector<char>& artificial) const {
     }
     for (std::size_t j = 0; j < num_vars_; ++j) p.col_start[j + 1] += p.col_start[j];
     return p;
+}
+
+StandardForm::Integers StandardForm::integers() const {
+    struct Entry {
+        std::size_t col, row;
+        const BigRational* value;
+    };
+    std::vector<BigRational> small_values;
+    small_values.reserve(small_.size());
+    for (const auto& e : small_) small_values.emplace_back(std::get<2>(e));
+    std::vector<Entry> entries;
+    entries.reserve(small_.size() + big_.size());
+    for (std::size_t k = 0; k < small_.size(); ++k)
+        entries.push_back({std::get<1>(small_[k]), std::get<0>(small_[k]), &small_values[k]});
+    for (const auto& [row, col, v] : big_) entries.push_back({col, row, &v});
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        return a.col != b.col ? a.col < b.col : a.row < b.row;
+    });
+    Integers out;
+    out.cost.assign(num_vars_, BigRational());
+    out.rhs.assign(m_, BigRational());
+    out.scale.assign(num_vars_, BigInt(1));
+    std::vector<const BigRational*> kept;
+    std::vector<std::size_t> count(num_vars_ + 1, 0);
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const Entry& e = entries[k];
+        // A later write of the same entry replaces the earlier one.
+        if (k + 1 < entries.size() && entries[k + 1].col == e.col && entries[k + 1].row == e.row)
+            continue;
+        if (e.col == num_vars_) {
+            if (e.row > 0) out.rhs[e.row - 1] = *e.value;
+        } else if (e.row == 0) {
+            out.cost[e.col] = *e.value;
+        } else if (!e.value->is_zero()) {
+            out.rows.push_back(e.row - 1);
+            kept.push_back(e.value);
+            ++count[e.col + 1];
+            if (!e.value->denominator().is_one())
+                out.scale[e.col] = BigInt::lcm(out.scale[e.col], e.value->denominator());
+        }
+    }
+    out.start.assign(num_vars_ + 1, 0);
+    for (std::size_t j = 0; j < num_vars_; ++j) out.start[j + 1] = out.start[j] + count[j + 1];
+    out.values.resize(kept.size());
+    for (std::size_t j = 0; j < num_vars_; ++j) {
+        for (std::size_t k = out.start[j]; k < out.start[j + 1]; ++k) {
+            const BigRational& v = *kept[k];
+            out.values[k] = BigInt::divexact(out.scale[j], v.denominator()) * v.numerator();
+        }
+    }
+    return out;
 }
 
 std::unique_ptr<RevisedTableau> StandardForm::load(const std::vector<std::size_t>& basis,
@@ -93,8 +146,8 @@ std::vector<BigRational> variable_values(const RevisedTableau& tab, std::size_t 
 // Prices of the tableau's rows as multipliers of the system's constraints:
 // a negated row turns its price around, and minimising is maximising the
 // negated objective.
-std::vector<BigRational> multipliers(RevisedTableau& tab, const FormInfo& info, bool minimise) {
-    std::vector<BigRational> y = tab.prices();
+std::vector<BigRational> multipliers(std::vector<BigRational> y, const FormInfo& info,
+                                     bool minimise) {
     for (std::size_t i = 0; i < y.size(); ++i) {
         if (info.flipped[i] != minimise) y[i] = -y[i];
     }
@@ -139,12 +192,125 @@ bool unique_optimum(const StandardForm& form, RevisedTableau& tab, const FormInf
     }
 }
 
+BigInt common_denominator(const std::vector<BigRational>& v) {
+    BigInt d(1);
+    for (const BigRational& x : v) {
+        if (!x.denominator().is_one()) d = BigInt::lcm(d, x.denominator());
+    }
+    return d;
+}
+
+std::vector<BigInt> scaled_to(const std::vector<BigRational>& v, const BigInt& d) {
+    std::vector<BigInt> out(v.size());
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        if (!v[i].is_zero()) out[i] = BigInt::divexact(d, v[i].denominator()) * v[i].numerator();
+    }
+    return out;
+}
+
+enum class Lifted { Answered, Refused, Undecided };
+
+// The basis as it stands, through p-adic solves with B S (S the columns'
+// scales): B S z = beta b gives x_B = S z / beta, and (B S)^T u = gamma S c_B
+// the prices y = u / gamma. It answers when the basis proves an answer by
+// itself (a positive artificial column and phase-1 prices that check as
+// Farkas multipliers; or a feasible basis whose nonbasic, non-artificial
+// columns all have negative reduced costs), refuses a negative basic value
+// or a refused optimal certificate, and leaves everything else to the exact
+// engine.
+Lifted lifted_answer(const StandardForm& form, const FormInfo& info,
+                     const std::vector<std::size_t>& basis, Interrupt& interrupt,
+                     const CertificateCheck& accepts, DirectAnswer& answer) {
+    const std::size_t m = form.num_constraints(), nv = form.num_vars();
+    if (basis.size() != m) return Lifted::Undecided;
+    std::vector<char> basic(nv, 0);
+    for (const std::size_t col : basis) {
+        if (col >= nv || basic[col]) return Lifted::Undecided;
+        basic[col] = 1;
+    }
+    const StandardForm::Integers f = form.integers();
+    PadicSolver solver(f.columns(), basis);
+    if (!solver.factored()) return Lifted::Undecided;
+    const BigInt beta = common_denominator(f.rhs);
+    const auto z = solver.solve(scaled_to(f.rhs, beta), false, interrupt);
+    if (!z) return Lifted::Undecided;
+    bool artificial_positive = false;
+    for (std::size_t r = 0; r < m; ++r) {
+        const int sign = z->numerators[r].sign();
+        if (sign < 0) return Lifted::Refused;
+        if (sign > 0 && info.artificial[basis[r]]) artificial_positive = true;
+    }
+    // Scaled costs of the basic columns by position: -1 on the artificial
+    // ones in phase 1 (unit columns, scale 1).
+    std::vector<BigRational> cb(m);
+    for (std::size_t r = 0; r < m; ++r) {
+        const std::size_t j = basis[r];
+        cb[r] = artificial_positive ? BigRational(linear::Rational(info.artificial[j] ? -1 : 0, 1))
+                                    : f.cost[j] * BigRational(f.scale[j], BigInt(1));
+    }
+    const BigInt gamma = common_denominator(cb);
+    const auto u = solver.solve(scaled_to(cb, gamma), true, interrupt);
+    if (!u) return Lifted::Undecided;
+    const BigInt y_den = u->denominator * gamma;
+    std::vector<BigRational> y(m);
+    for (std::size_t i = 0; i < m; ++i) {
+        if (!u->numerators[i].is_zero()) y[i] = BigRational(u->numerators[i], y_den);
+    }
+    answer.lifted = true;
+    if (artificial_positive) {
+        answer.kind = DirectAnswer::Kind::Infeasible;
+        answer.certificate.kind = Certificate::Kind::Infeasible;
+        answer.certificate.multipliers = multipliers(std::move(y), info, false);
+        return accepts(answer.certificate) ? Lifted::Answered : Lifted::Undecided;
+    }
+    // s_j d_j = c_j s_j - u^T A_j S_j / y_den: with c_j s_j = p / q, the sign
+    // of p y_den - q u^T (A_j s_j).
+    BigInt acc, t;
+    for (std::size_t j = 0; j < nv; ++j) {
+        if (basic[j] || info.artificial[j]) continue;
+        acc.set_zero();
+        for (std::size_t k = f.start[j]; k < f.start[j + 1]; ++k)
+            BigInt::addmul_into(acc, u->numerators[f.rows[k]], f.values[k]);
+        const BigRational c = f.cost[j] * BigRational(f.scale[j], BigInt(1));
+        BigInt::mul_into(t, c.numerator(), y_den);
+        BigInt::submul_into(t, c.denominator(), acc);
+        interrupt.poll(static_cast<std::int64_t>(f.start[j + 1] - f.start[j] + 1));
+        if (t.sign() >= 0) return Lifted::Undecided;
+    }
+    const bool minimise = info.objective == FormInfo::Objective::Minimize;
+    answer.kind = DirectAnswer::Kind::Optimal;
+    answer.certificate.kind = Certificate::Kind::Optimal;
+    answer.certificate.primal.assign(info.variables, BigRational());
+    const BigInt x_den = z->denominator * beta;
+    for (std::size_t r = 0; r < m; ++r) {
+        const std::size_t j = basis[r];
+        if (j < info.variables && !z->numerators[r].is_zero())
+            answer.certificate.primal[j] = BigRational(z->numerators[r] * f.scale[j], x_den);
+    }
+    answer.certificate.multipliers = multipliers(std::move(y), info, minimise);
+    // The exact engine would stop at this basis with this certificate.
+    if (!accepts(answer.certificate)) return Lifted::Refused;
+    answer.basis = basis;
+    return Lifted::Answered;
+}
+
 }  // namespace
 
 std::optional<DirectAnswer> certify_basis(const StandardForm& form, const FormInfo& info,
                                           const std::vector<std::size_t>& basis,
                                           std::uint64_t max_pivots, Interrupt& interrupt,
                                           const CertificateCheck& accepts) {
+    {
+        DirectAnswer lifted;
+        switch (lifted_answer(form, info, basis, interrupt, accepts, lifted)) {
+            case Lifted::Answered:
+                return lifted;
+            case Lifted::Refused:
+                return std::nullopt;
+            case Lifted::Undecided:
+                break;
+        }
+    }
     std::unique_ptr<RevisedTableau> tab = form.load(basis);
     if (!tab) return std::nullopt;
     const std::size_t m = tab->num_constraints();
@@ -162,7 +328,7 @@ std::optional<DirectAnswer> certify_basis(const StandardForm& form, const FormIn
     const auto infeasible = [&]() {
         answer.kind = DirectAnswer::Kind::Infeasible;
         answer.certificate.kind = Certificate::Kind::Infeasible;
-        answer.certificate.multipliers = multipliers(*tab, info, false);
+        answer.certificate.multipliers = multipliers(tab->prices(), info, false);
         return accepts(answer.certificate);
     };
     if (artificial_positive) {
@@ -215,9 +381,10 @@ std::optional<DirectAnswer> certify_basis(const StandardForm& form, const FormIn
     answer.kind = DirectAnswer::Kind::Optimal;
     answer.certificate.kind = Certificate::Kind::Optimal;
     answer.certificate.primal = variable_values(*tab, info.variables);
-    answer.certificate.multipliers = multipliers(*tab, info, minimise);
+    answer.certificate.multipliers = multipliers(tab->prices(), info, minimise);
     if (!accepts(answer.certificate)) return std::nullopt;
-    answer.tableau = std::move(tab);
+    answer.basis.resize(m);
+    for (std::size_t row = 1; row <= m; ++row) answer.basis[row - 1] = tab->basis(row);
     return answer;
 }
 

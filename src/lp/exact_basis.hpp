@@ -38,6 +38,18 @@ class StandardForm {
 
     // Rows 1..M as A x = b, row 0 as the cost, in doubles.
     FloatProblem to_float(const std::vector<char>& artificial) const;
+    // Rows 1..M by sparse columns, each column scaled to integers by the
+    // least positive factor; the cost row and the right-hand side exactly.
+    struct Integers {
+        std::vector<std::size_t> start{0};
+        std::vector<std::size_t> rows;  // row - 1
+        std::vector<linear::BigInt> values;
+        std::vector<linear::BigInt> scale;
+        std::vector<linear::BigRational> cost;
+        std::vector<linear::BigRational> rhs;
+        SparseColumns columns() const { return {start, rows, values}; }
+    };
+    Integers integers() const;
     // The exact engine at `basis` (m columns, any order), or nothing when
     // that basis is singular. With `unit_cost`, the objective is instead the
     // sum of the columns it marks.
@@ -65,16 +77,20 @@ struct FormInfo {
 struct DirectAnswer {
     enum class Kind { Optimal, Infeasible, Unbounded };
     Kind kind = Kind::Optimal;
-    std::unique_ptr<RevisedTableau> tableau;  // Optimal: at the optimal basis
+    std::vector<std::size_t> basis;  // Optimal: the optimal basis, by row - 1
     Certificate certificate;
     std::uint64_t pivots = 0;  // exact pivots from the given basis
+    // Proven from p-adic solves with the given basis alone, without an
+    // exact factorization.
+    bool lifted = false;
 };
 
-// Loads `basis` exactly and finishes from it with at most `max_pivots`
-// exact pivots (phase 1 first when an artificial column is positive; the
-// face takes up to `max_pivots` + M more, all degenerate). The
-// answer comes only when it is path-independent: infeasible, unbounded, or
-// an optimal vertex that is the only optimal point. It is when every
+// First tries the given basis as it stands, its values and prices from
+// p-adic solves (padic.hpp); when that basis is not the answer, or the
+// optimal face must be searched, loads `basis` exactly and finishes from it with at most
+// `max_pivots` exact pivots (phase 1 first when an artificial column is positive; the face takes up
+// to `max_pivots` + M more, all degenerate). The answer comes only when it is path-independent:
+// infeasible, unbounded, or an optimal vertex that is the only optimal point. It is when every
 // nonbasic, non-artificial column has a strictly negative reduced cost;
 // when some have zero, the sum of those columns is maximised over the
 // optimal face (the others held at zero), and the vertex is the only

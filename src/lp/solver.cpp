@@ -378,7 +378,7 @@ std::optional<LpResult> run_phases(Tab& tab, const Problem<N>& problem, const La
     return std::nullopt;
 }
 
-template <PivotEngine Tab, class N>
+template <class Tab, class N>
 LpResult read_answer(const Tab& tab, const LinearSystemT<N>& system, const Layout& layout,
                      const std::vector<ColumnLabel>& labels, const Run& run) {
     using Number = decltype(tab.value_of(0));
@@ -439,6 +439,17 @@ linear::BigLinearSystem checked_system(const Problem<N>& problem) {
     return big;
 }
 
+// An optimal basis and its exact point, read as the tableau is.
+struct BasicPoint {
+    const std::vector<std::size_t>& rows;    // basis by row - 1
+    const std::vector<BigRational>& values;  // of the variables
+    BigRational objective;                   // the tableau's row 0 value
+    std::size_t num_constraints() const { return rows.size(); }
+    std::size_t basis(std::size_t row) const { return rows[row - 1]; }
+    BigRational value_of(std::size_t col) const { return values[col]; }
+    BigRational objective_value() const { return objective; }
+};
+
 // A floating-point simplex finds a final basis fast; the exact engine
 // loaded with it finishes and proves the answer. Only answers that every
 // pivot sequence reaches are given this way, and only when their
@@ -480,12 +491,23 @@ std::optional<LpResult> answer_directly(const Problem<N>& problem, std::size_t e
     run.stats.certify_seconds = seconds_since(certify_start);
     if (!answer) return std::nullopt;
     run.stats.direct = true;
+    run.stats.lifted = answer->lifted;
     run.stats.revised = true;
     run.stats.pivots = answer->pivots;
-    LpResult result = answer->kind == DirectAnswer::Kind::Infeasible ? LpResult::infeasible()
-                      : answer->kind == DirectAnswer::Kind::Unbounded
-                          ? LpResult::unbounded()
-                          : read_answer(*answer->tableau, problem.system(), layout, labels, run);
+    const auto optimal = [&]() {
+        // The tableau's row 0 holds minus the maximised function.
+        const auto& objective = problem.system().objective;
+        BigRational value;
+        if (objective) {
+            value = objective_at(*checked, answer->certificate.primal);
+            if (objective->first == Sense::Maximize) value = -value;
+        }
+        const BasicPoint point{answer->basis, answer->certificate.primal, std::move(value)};
+        return read_answer(point, problem.system(), layout, labels, run);
+    };
+    LpResult result = answer->kind == DirectAnswer::Kind::Infeasible  ? LpResult::infeasible()
+                      : answer->kind == DirectAnswer::Kind::Unbounded ? LpResult::unbounded()
+                                                                      : optimal();
     if (run.certificate != nullptr) *run.certificate = std::move(answer->certificate);
     return result;
 }

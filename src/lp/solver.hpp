@@ -37,6 +37,7 @@ struct SolveStats : EngineStats {
     // An answer certified directly (see LpSolver): the floating-point
     // simplex's pivots and seconds, and the seconds of the exact check.
     bool direct = false;
+    bool lifted = false;  // proven from the floating-point basis by p-adic solves alone
     std::uint64_t float_pivots = 0;
     double float_seconds = 0, certify_seconds = 0;
 };
