@@ -226,13 +226,4 @@ void Engine::assign(VarIndex x, std::int64_t v) {
     touched(x, old);
 }
 
-// Removes v from x when it is one of x's bounds; a value inside stays.
-bool Engine::remove_end(VarIndex x, std::int64_t v) {
-    const Domain d = domains_[x];
-    if (v < d.lo || v > d.hi) return true;
-    if (v == d.lo) return raise_lo(x, Wide{v} + 1);
-    if (v == d.hi) return lower_hi(x, Wide{v} - 1);
-    return true;
-}
-
 }  // namespace nemox::cp

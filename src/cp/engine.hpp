@@ -42,18 +42,17 @@ class Engine {
     const CpStats& stats() const { return stats_; }
     Interrupt& interrupt() { return interrupt_; }
 
-    // ---- narrowing, for the rules ----
-    // One bound to an exact value; false when the domain is or becomes empty.
-    bool raise_lo(VarIndex x, Wide v);
-    bool lower_hi(VarIndex x, Wide v);
-    bool raise_lo(VarIndex x, std::int64_t v);
-    bool lower_hi(VarIndex x, std::int64_t v);
-    // Removes v from x when it is one of x's ends; a value inside stays.
-    bool remove_end(VarIndex x, std::int64_t v);
+    // ---- the store the rules narrow (rules.hpp) ----
+    static constexpr bool kTraced = false;
+    // Sets a bound that narrows x and leaves it nonempty, recording the old
+    // domain and waking what reads the bound.
+    void set_lo(VarIndex x, std::int64_t v);
+    void set_hi(VarIndex x, std::int64_t v);
 
     // ---- what the engine keeps current for the rules ----
-    LinearSums& sums(const Propagator& p) {
-        return sums_[static_cast<std::size_t>(&p - net_.propagators.data())];
+    LinearSums* kept_sums(const Propagator& p) {
+        return p.keeps_sums() ? &sums_[static_cast<std::size_t>(&p - net_.propagators.data())]
+                              : nullptr;
     }
     // A counted AllDiff's values held fixed, a bit each from p.constant, and
     // how many of them are held at two positions or more.
@@ -203,48 +202,18 @@ inline void Engine::record(VarIndex x) {
     trail_.push_back(TrailEntry{x, domains_[x]});
 }
 
-inline bool Engine::raise_lo(VarIndex x, Wide v) {
-    Domain& d = domains_[x];
-    if (v <= d.lo) return d.lo <= d.hi;
-    if (v > d.hi) return false;
+inline void Engine::set_lo(VarIndex x, std::int64_t v) {
     record(x);
-    const Domain old = d;
-    d.lo = static_cast<std::int64_t>(v);
+    const Domain old = domains_[x];
+    domains_[x].lo = v;
     touched(x, old);
-    return true;
 }
 
-inline bool Engine::lower_hi(VarIndex x, Wide v) {
-    Domain& d = domains_[x];
-    if (v >= d.hi) return d.lo <= d.hi;
-    if (v < d.lo) return false;
+inline void Engine::set_hi(VarIndex x, std::int64_t v) {
     record(x);
-    const Domain old = d;
-    d.hi = static_cast<std::int64_t>(v);
+    const Domain old = domains_[x];
+    domains_[x].hi = v;
     touched(x, old);
-    return true;
-}
-
-inline bool Engine::raise_lo(VarIndex x, std::int64_t v) {
-    Domain& d = domains_[x];
-    if (v <= d.lo) return d.lo <= d.hi;
-    if (v > d.hi) return false;
-    record(x);
-    const Domain old = d;
-    d.lo = v;
-    touched(x, old);
-    return true;
-}
-
-inline bool Engine::lower_hi(VarIndex x, std::int64_t v) {
-    Domain& d = domains_[x];
-    if (v >= d.hi) return d.lo <= d.hi;
-    if (v < d.lo) return false;
-    record(x);
-    const Domain old = d;
-    d.hi = v;
-    touched(x, old);
-    return true;
 }
 
 template <class Restored>

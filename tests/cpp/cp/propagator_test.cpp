@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cp/oracle.hpp"
+#include "cp/probe.hpp"
 #include "cp/solver.hpp"
 #include "parser/cp_format.hpp"
 
@@ -135,6 +136,39 @@ TEST_P(Rule, NarrowsToTheFixpoint) {
     ASSERT_EQ(solver.propagate_all(), c.ok);
     if (c.ok) {
         EXPECT_EQ(solver.domains(), c.out);
+    }
+}
+
+// The probe runs the same rules on its tracing copy: the same fixpoint, or
+// the same failure, except where it declines the 256-bit sums.
+TEST_P(Rule, ProbeReachesTheSameFixpoint) {
+    const RuleCase& c = GetParam();
+    CpProblem problem;
+    for (const Domain& d : c.in) problem.vars.push_back(VarDecl{"v", d.lo, d.hi});
+    problem.constraints.push_back(c.con);
+    const Network net = build_network(problem);
+    const std::vector<Domain> base = c.in;
+    Probe probe(net, base);
+    probe.restart();
+    Trace trace;
+    Probe::Outcome outcome = Probe::Outcome::Fixpoint;
+    for (int round = 0; round < 100; ++round) {
+        trace.clear();
+        outcome = probe.apply({0}, trace);
+        if (outcome != Probe::Outcome::Fixpoint || trace.values.empty()) break;
+    }
+    const Propagator& p = net.propagators[0];
+    if (p.big_begin != p.end) {
+        EXPECT_EQ(outcome, Probe::Outcome::Unsupported);
+        return;
+    }
+    ASSERT_NE(outcome, Probe::Outcome::Unsupported);
+    ASSERT_EQ(outcome == Probe::Outcome::Fixpoint, c.ok);
+    ASSERT_TRUE(trace.values.empty() || !c.ok);
+    if (c.ok) {
+        std::vector<Domain> out;
+        for (VarIndex x = 0; x < c.in.size(); ++x) out.push_back(probe.get(x));
+        EXPECT_EQ(out, c.out);
     }
 }
 
