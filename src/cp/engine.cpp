@@ -117,6 +117,10 @@ void Engine::touched(VarIndex x, const Domain& old) {
         const VarIndex* partner = net_.watch_partner.data();
         const Domain* domains = domains_.data();
         for (std::size_t i = first; i < last; ++i) {
+            if ((reads[i] & kViewEvent) != 0) {
+                follow_view(i, now);
+                continue;
+            }
             bool wake = (reads[i] & events) != 0;
             if (!wake && (reads[i] & kGuardEvent) != 0) {
                 // A Neq whose other variable is fixed to one of x's new ends.
@@ -136,6 +140,32 @@ void Engine::touched(VarIndex x, const Domain& old) {
         if ((reads & events) != 0 || meets) enqueue(net_.watches[i]);
         if (kept && watch_coeffs_[i] != 0) shift_sum(i, old, now, false);
     }
+}
+
+// The pair, idempotent and not queued, was at its fixpoint before x moved;
+// setting u to r - x or r + x brings it back there, so it need not run (its
+// own wake by u is held off). It counts as a run, and joins the latest runs
+// that a cycle is taken from.
+void Engine::follow_view(std::size_t watch, const Domain& now) {
+    const std::uint32_t k = net_.watches[watch];
+    if (queued_[k]) return;
+    const VarIndex u = net_.watch_partner[watch];
+    const std::int64_t r = net_.watch_view[watch];
+    const bool minus = (net_.watch_events[watch] & kViewMinus) != 0;
+    const Domain d = domains_[u];
+    const std::int64_t lo = std::max(d.lo, minus ? r - now.hi : r + now.lo);
+    const std::int64_t hi = std::min(d.hi, minus ? r - now.lo : r + now.hi);
+    if (lo > hi) {
+        enqueue(k);
+        return;
+    }
+    if (lo == d.lo && hi == d.hi) return;
+    ++stats_.propagator_runs;
+    recent_[recent_at_++ % recent_.size()] = k;
+    queued_[k] = 1;
+    if (lo > d.lo) set_lo(u, lo);
+    if (hi < d.hi) set_hi(u, hi);
+    queued_[k] = 0;
 }
 
 // A Neq whose other variable is fixed to one of x's new ends.

@@ -100,6 +100,9 @@ class Engine {
     // moved, and moves kept sums and counted values.
     void touched(VarIndex x, const Domain& old);
     bool meets_partner(std::size_t watch, const Domain& now) const;
+    // The view behind a watch entry of x follows x's new domain, or is
+    // queued when that empties it.
+    void follow_view(std::size_t watch, const Domain& now);
     bool count_and_check(std::size_t watch, const Domain& now, std::uint8_t events);
     void count(const Propagator& p, std::int64_t value, int change);
     // Takes the variable of a counted AllDiff's watch entry out of its open
@@ -170,6 +173,7 @@ class Engine {
     Probe probe_{net_, domains_};
     Trace first_, second_, other_;
     std::array<std::uint32_t, 64> recent_{};  // the latest runs, cyclically
+    std::uint64_t recent_at_ = 0;
     std::vector<std::uint32_t> round_list_;
     struct Move {
         VarIndex x;

@@ -132,10 +132,39 @@ bool narrow_big_term(S& s, LinearRel rel, Wide c, VarIndex x, const Int256& from
 
 // Two terms with coefficients 1 or -1: no division. Multiplied by its own
 // coefficient a, each term reads x rel a * R - t * y, with t = a * b for the
-// other coefficient b and the relation mirrored when a = -1. Bounds are
-// computed in 64 bits while they fit.
+// other coefficient b and the relation mirrored when a = -1. The commonest
+// views (x = y + k) take this once per bound they move, so where every bound
+// stays in 64 bits it is computed without checks, the relation fixed.
+template <LinearRel kRel, class S>
+bool run_unit_pair_64(S& s, const Propagator& p) {
+    const VarIndex* v = s.net().vars.data() + p.begin;
+    const std::int64_t* c = s.net().coeffs.data() + p.begin;
+    const bool same = (c[0] < 0) == (c[1] < 0);
+    for (int i = 0; i < 2; ++i) {
+        const Domain y = s.domain(v[1 - i]);
+        const bool negative = c[i] < 0;
+        const std::int64_t rhs = negative ? -p.constant : p.constant;
+        const bool bounds_lo = kRel != (negative ? LinearRel::Ge : LinearRel::Le);
+        const bool bounds_hi = kRel != (negative ? LinearRel::Le : LinearRel::Ge);
+        if (bounds_lo && !raise_lo(s, v[i], same ? rhs - y.hi : rhs + y.lo)) return false;
+        if (bounds_hi && !lower_hi(s, v[i], same ? rhs - y.lo : rhs + y.hi)) return false;
+    }
+    return true;
+}
+
+// The same in general: in 64 bits while they fit.
 template <class S>
 bool run_unit_pair(S& s, const Propagator& p) {
+    if (p.unit_in_64) {
+        switch (p.rel) {
+            case LinearRel::Le:
+                return run_unit_pair_64<LinearRel::Le>(s, p);
+            case LinearRel::Eq:
+                return run_unit_pair_64<LinearRel::Eq>(s, p);
+            case LinearRel::Ge:
+                return run_unit_pair_64<LinearRel::Ge>(s, p);
+        }
+    }
     const Network& net = s.net();
     const VarIndex* v = net.vars.data() + p.begin;
     const std::int64_t* c = net.coeffs.data() + p.begin;

@@ -263,6 +263,38 @@ TEST(Propagation, EventsWakeWhatTheyRead) {
     }
 }
 
+// A variable in one sum of two unit terms is a view of the other: it follows
+// it at once, without a run of the sum. The same fixpoint as the sweeps,
+// whichever sign, when the view empties, when the view also narrows its
+// source, and in a cycle that moves bounds by a constant step per round,
+// which is still taken many rounds at once (the sweeps need a million).
+TEST(Propagation, ViewsFollowTheirVariable) {
+    const std::string w = std::to_string(1 << 20);
+    const std::string texts[] = {
+        "var x 0 9\nvar u -20 20\nlinear 1 u -1 x 3 eq\nvar f 5 5\nlt x f\n",
+        "var x 0 9\nvar u -20 20\nlinear 1 u 1 x 3 eq\nvar f 2 2\nle f x 0\n",
+        "var x 0 9\nvar u -1 1\nlinear -1 u 1 x 4 eq\n",
+        "var x 0 9\nvar u 50 60\nlinear 1 u -1 x 3 eq\n",
+        "var x 0 9\nvar u 0 20\nlinear 1 u -1 x 3 eq\nvar f 4 4\nneq u f\nvar g 9 9\nlt u g\n",
+        "var x 0 9\nvar y 0 9\nvar u -9 9\nlinear 1 u -1 x 0 eq\nlinear 1 u -1 y 0 "
+        "eq\nvar f 3 3\nlt f y\n",
+        "var x 0 " + w + "\nvar y 0 " + w + "\nvar u -5 " + w +
+            "9\nlinear 1 u -1 x 1 eq\nlt u y\nlt y x\n",
+    };
+    for (const std::string& text : texts) {
+        const auto parsed = parser::parse_cp(text);
+        ASSERT_TRUE(parsed.ok()) << text;
+        CpSolver solver(parsed.value());
+        oracle::Solver plain = oracle::build(parsed.value());
+        const bool ok = solver.propagate_all();
+        ASSERT_EQ(ok, oracle::propagate_all(plain)) << text;
+        if (ok) {
+            EXPECT_EQ(solver.domains(), plain.domains) << text;
+        }
+        EXPECT_LT(solver.stats().propagator_runs, 1000u) << text;
+    }
+}
+
 TEST(Propagation, AllDiffOverAFullWordOfValues) {
     // 64 fixed values 0..63 leave nothing to a variable over them, and 63 of
     // them leave it the one value missing, at either end of the word.
