@@ -101,36 +101,47 @@ void Engine::prepare_counts() {
     }
 }
 
+namespace {
+
+std::uint8_t events_of(const Domain& old, const Domain& now) {
+    return (now.lo != old.lo ? kLoEvent : 0) | (now.hi != old.hi ? kHiEvent : 0) |
+           (now.lo == now.hi ? kFixEvent : 0);
+}
+
+}  // namespace
+
+// The common case, without kept sums or counters to move. The arrays are
+// read through locals: the queue's byte stores could otherwise alias them,
+// and every step would reload them.
+inline void Engine::wake(VarIndex x, const Domain& now, std::uint8_t events) {
+    const std::uint8_t* reads = net_.watch_events.data();
+    const std::uint32_t* watches = net_.watches.data();
+    const VarIndex* partner = net_.watch_partner.data();
+    const Domain* domains = domains_.data();
+    for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
+        if ((reads[i] & kViewEvent) != 0) {
+            follow_view(i, now);
+            continue;
+        }
+        bool wake = (reads[i] & events) != 0;
+        if (!wake && (reads[i] & kGuardEvent) != 0) {
+            // A Neq whose other variable is fixed to one of x's new ends.
+            const Domain other = domains[partner[i]];
+            wake = other.lo == other.hi && (other.lo == now.lo || other.lo == now.hi);
+        }
+        if (wake) enqueue(watches[i]);
+    }
+}
+
 void Engine::touched(VarIndex x, const Domain& old) {
     const Domain now = domains_[x];
-    const std::uint8_t events = (now.lo != old.lo ? kLoEvent : 0) |
-                                (now.hi != old.hi ? kHiEvent : 0) |
-                                (now.lo == now.hi ? kFixEvent : 0);
-    const std::size_t first = net_.watch_begin[x];
-    const std::size_t last = net_.watch_begin[x + 1];
+    const std::uint8_t events = events_of(old, now);
     if (in_kept_sum_[x] == 0 && in_counted_[x] == 0) {
-        // The common case, without kept sums or counters to move. The arrays
-        // are read through locals: the queue's byte stores could otherwise
-        // alias them, and every step would reload them.
-        const std::uint8_t* reads = net_.watch_events.data();
-        const std::uint32_t* watches = net_.watches.data();
-        const VarIndex* partner = net_.watch_partner.data();
-        const Domain* domains = domains_.data();
-        for (std::size_t i = first; i < last; ++i) {
-            if ((reads[i] & kViewEvent) != 0) {
-                follow_view(i, now);
-                continue;
-            }
-            bool wake = (reads[i] & events) != 0;
-            if (!wake && (reads[i] & kGuardEvent) != 0) {
-                // A Neq whose other variable is fixed to one of x's new ends.
-                const Domain other = domains[partner[i]];
-                wake = other.lo == other.hi && (other.lo == now.lo || other.lo == now.hi);
-            }
-            if (wake) enqueue(watches[i]);
-        }
+        wake(x, now, events);
         return;
     }
+    const std::size_t first = net_.watch_begin[x];
+    const std::size_t last = net_.watch_begin[x + 1];
     const bool kept = in_kept_sum_[x] != 0;
     for (std::size_t i = first; i < last; ++i) {
         const std::uint8_t reads = net_.watch_events[i];
@@ -162,9 +173,16 @@ void Engine::follow_view(std::size_t watch, const Domain& now) {
     if (lo == d.lo && hi == d.hi) return;
     ++stats_.propagator_runs;
     recent_[recent_at_++ % recent_.size()] = k;
+    // Both bounds at once: one wake of what reads u.
+    record(u);
+    const Domain now_u{lo, hi};
+    domains_[u] = now_u;
     queued_[k] = 1;
-    if (lo > d.lo) set_lo(u, lo);
-    if (hi < d.hi) set_hi(u, hi);
+    if (in_kept_sum_[u] == 0 && in_counted_[u] == 0) {
+        wake(u, now_u, events_of(d, now_u));
+    } else {
+        touched(u, d);
+    }
     queued_[k] = 0;
 }
 

@@ -99,6 +99,7 @@ class Engine {
     // After x narrowed from `old`: wakes the propagators that read what
     // moved, and moves kept sums and counted values.
     void touched(VarIndex x, const Domain& old);
+    void wake(VarIndex x, const Domain& now, std::uint8_t events);
     bool meets_partner(std::size_t watch, const Domain& now) const;
     // The view behind a watch entry of x follows x's new domain, or is
     // queued when that empties it.
