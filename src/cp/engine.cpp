@@ -16,6 +16,12 @@ Engine::Engine(const CpProblem& problem, Interrupt interrupt)
     }
 
     queued_.assign(net_.propagators.size(), 0);
+    special_.assign(n, 0);
+    for (VarIndex x = 0; x < n; ++x) {
+        for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
+            if ((net_.watch_events[i] & kViewEvent) != 0) special_[x] |= kViewSource;
+        }
+    }
     prepare_sums();
     prepare_counts();
 
@@ -32,16 +38,14 @@ std::size_t Engine::watch_of(VarIndex x, std::uint32_t k) const {
 // Wide sums kept between runs: their watch entries carry the coefficients,
 // and each gets a spread bound from the declared ranges.
 void Engine::prepare_sums() {
-    const std::size_t n = domains_.size();
     watch_coeffs_.assign(net_.watches.size(), 0);
-    in_kept_sum_.assign(n, 0);
     for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) {
         const Propagator& p = net_.propagators[k];
         if (!p.keeps_sums()) continue;
         for (std::size_t i = p.begin; i < p.end; ++i) {
             const VarIndex x = net_.vars[i];
             watch_coeffs_[watch_of(x, k)] = net_.coeffs[i];
-            in_kept_sum_[x] = 1;
+            special_[x] |= kInKeptSum;
         }
     }
 
@@ -67,11 +71,9 @@ void Engine::prepare_sums() {
 
 // Counted AllDiffs start with the values fixed by the declarations.
 void Engine::prepare_counts() {
-    const std::size_t n = domains_.size();
     counts_.assign(net_.counters, 0);
     taken_.assign(net_.counters / 64, 0);
     repeated_.assign(net_.counters / 64, 0);
-    in_counted_.assign(n, 0);
     open_.assign(net_.vars.size(), 0);
     open_count_.assign(net_.counters / 64, 0);
     slot_.assign(net_.watches.size(), 0);
@@ -86,7 +88,7 @@ void Engine::prepare_counts() {
             open_[i] = x;
             slot_[watch] = i;
             slot_watch_[i] = watch;
-            in_counted_[x] = 1;
+            special_[x] |= kInCounted;
         }
         // Taken from a copy: closing a slot reorders the list.
         const std::vector<std::size_t> watches(
@@ -112,16 +114,20 @@ std::uint8_t events_of(const Domain& old, const Domain& now) {
 
 // The common case, without kept sums or counters to move. The arrays are
 // read through locals: the queue's byte stores could otherwise alias them,
-// and every step would reload them.
+// and every step would reload them. With kViews, x is the source of views,
+// which follow it at once.
+template <bool kViews>
 inline void Engine::wake(VarIndex x, const Domain& now, std::uint8_t events) {
     const std::uint8_t* reads = net_.watch_events.data();
     const std::uint32_t* watches = net_.watches.data();
     const VarIndex* partner = net_.watch_partner.data();
     const Domain* domains = domains_.data();
     for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
-        if ((reads[i] & kViewEvent) != 0) {
-            follow_view(i, now);
-            continue;
+        if constexpr (kViews) {
+            if ((reads[i] & kViewEvent) != 0) {
+                follow_view(i, now);
+                continue;
+            }
         }
         bool wake = (reads[i] & events) != 0;
         if (!wake && (reads[i] & kGuardEvent) != 0) {
@@ -133,16 +139,25 @@ inline void Engine::wake(VarIndex x, const Domain& now, std::uint8_t events) {
     }
 }
 
+void Engine::wake_views(VarIndex x, const Domain& now, std::uint8_t events) {
+    wake<true>(x, now, events);
+}
+
 void Engine::touched(VarIndex x, const Domain& old) {
     const Domain now = domains_[x];
     const std::uint8_t events = events_of(old, now);
-    if (in_kept_sum_[x] == 0 && in_counted_[x] == 0) {
-        wake(x, now, events);
+    const std::uint8_t special = special_[x];
+    if (special == 0) {
+        wake<false>(x, now, events);
+        return;
+    }
+    if (special == kViewSource) {
+        wake_views(x, now, events);
         return;
     }
     const std::size_t first = net_.watch_begin[x];
     const std::size_t last = net_.watch_begin[x + 1];
-    const bool kept = in_kept_sum_[x] != 0;
+    const bool kept = (special & kInKeptSum) != 0;
     for (std::size_t i = first; i < last; ++i) {
         const std::uint8_t reads = net_.watch_events[i];
         const bool meets = (reads & kCountEvent) != 0
@@ -178,8 +193,9 @@ void Engine::follow_view(std::size_t watch, const Domain& now) {
     const Domain now_u{lo, hi};
     domains_[u] = now_u;
     queued_[k] = 1;
-    if (in_kept_sum_[u] == 0 && in_counted_[u] == 0) {
-        wake(u, now_u, events_of(d, now_u));
+    // u is the source of no view.
+    if (special_[u] == 0) {
+        wake<false>(u, now_u, events_of(d, now_u));
     } else {
         touched(u, d);
     }
@@ -252,12 +268,12 @@ void Engine::shift_sum(std::size_t watch, const Domain& from, const Domain& to, 
 void Engine::restore(const TrailEntry& e) {
     const Domain from = domains_[e.var];
     domains_[e.var] = e.old;
-    if (in_kept_sum_[e.var] != 0) {
+    if ((special_[e.var] & kInKeptSum) != 0) {
         for (std::size_t i = net_.watch_begin[e.var]; i < net_.watch_begin[e.var + 1]; ++i) {
             if (watch_coeffs_[i] != 0) shift_sum(i, from, e.old, true);
         }
     }
-    if (from.fixed() && !e.old.fixed() && in_counted_[e.var] != 0) {
+    if (from.fixed() && !e.old.fixed() && (special_[e.var] & kInCounted) != 0) {
         for (std::size_t i = net_.watch_begin[e.var]; i < net_.watch_begin[e.var + 1]; ++i) {
             if ((net_.watch_events[i] & kCountEvent) == 0) continue;
             const Propagator& p = net_.propagators[net_.watches[i]];

@@ -99,7 +99,9 @@ class Engine {
     // After x narrowed from `old`: wakes the propagators that read what
     // moved, and moves kept sums and counted values.
     void touched(VarIndex x, const Domain& old);
+    template <bool kViews>
     void wake(VarIndex x, const Domain& now, std::uint8_t events);
+    void wake_views(VarIndex x, const Domain& now, std::uint8_t events);
     bool meets_partner(std::size_t watch, const Domain& now) const;
     // The view behind a watch entry of x follows x's new domain, or is
     // queued when that empties it.
@@ -154,17 +156,19 @@ class Engine {
     std::int64_t cursor_ = -1;  // the propagator running now, or before the first
     std::vector<char> queued_;  // by propagator
 
+    // ---- by variable: what a move needs besides waking the readers ----
+    enum Special : std::uint8_t { kInKeptSum = 1, kInCounted = 2, kViewSource = 4 };
+    std::vector<std::uint8_t> special_;
+
     // ---- kept for the rules ----
     std::vector<std::int64_t> scratch_;
     std::vector<LinearSums> sums_;            // by propagator
     std::vector<std::int64_t> watch_coeffs_;  // by watch entry: coefficient in a kept sum, or 0
-    std::vector<char> in_kept_sum_;           // by variable
     // Counted AllDiffs: how many variables hold each value fixed, moved with
     // every fixing and on undo.
     std::vector<std::uint32_t> counts_;
     std::vector<std::uint64_t> taken_;     // per counted AllDiff: a bit per value counted
     std::vector<std::uint32_t> repeated_;  // per counted AllDiff: values counted twice or more
-    std::vector<char> in_counted_;         // by variable
     std::vector<VarIndex> open_;           // by operand position: the list's variables, open first
     std::vector<std::size_t> open_count_;  // per counted AllDiff
     std::vector<std::size_t> slot_;        // by watch entry: where its variable sits in open_
