@@ -16,6 +16,12 @@ Engine::Engine(const CpProblem& problem, Interrupt interrupt)
     }
 
     queued_.assign(net_.propagators.size(), 0);
+    special_.assign(n, 0);
+    for (VarIndex x = 0; x < n; ++x) {
+        for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
+            if ((net_.watch_events[i] & kViewEvent) != 0) special_[x] |= kViewSource;
+        }
+    }
     prepare_sums();
     prepare_counts();
 
@@ -32,16 +38,14 @@ std::size_t Engine::watch_of(VarIndex x, std::uint32_t k) const {
 // Wide sums kept between runs: their watch entries carry the coefficients,
 // and each gets a spread bound from the declared ranges.
 void Engine::prepare_sums() {
-    const std::size_t n = domains_.size();
     watch_coeffs_.assign(net_.watches.size(), 0);
-    in_kept_sum_.assign(n, 0);
     for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) {
         const Propagator& p = net_.propagators[k];
         if (!p.keeps_sums()) continue;
         for (std::size_t i = p.begin; i < p.end; ++i) {
             const VarIndex x = net_.vars[i];
             watch_coeffs_[watch_of(x, k)] = net_.coeffs[i];
-            in_kept_sum_[x] = 1;
+            special_[x] |= kInKeptSum;
         }
     }
 
@@ -67,11 +71,9 @@ void Engine::prepare_sums() {
 
 // Counted AllDiffs start with the values fixed by the declarations.
 void Engine::prepare_counts() {
-    const std::size_t n = domains_.size();
     counts_.assign(net_.counters, 0);
     taken_.assign(net_.counters / 64, 0);
     repeated_.assign(net_.counters / 64, 0);
-    in_counted_.assign(n, 0);
     open_.assign(net_.vars.size(), 0);
     open_count_.assign(net_.counters / 64, 0);
     slot_.assign(net_.watches.size(), 0);
@@ -86,7 +88,7 @@ void Engine::prepare_counts() {
             open_[i] = x;
             slot_[watch] = i;
             slot_watch_[i] = watch;
-            in_counted_[x] = 1;
+            special_[x] |= kInCounted;
         }
         // Taken from a copy: closing a slot reorders the list.
         const std::vector<std::size_t> watches(
@@ -101,33 +103,61 @@ void Engine::prepare_counts() {
     }
 }
 
+namespace {
+
+std::uint8_t events_of(const Domain& old, const Domain& now) {
+    return (now.lo != old.lo ? kLoEvent : 0) | (now.hi != old.hi ? kHiEvent : 0) |
+           (now.lo == now.hi ? kFixEvent : 0);
+}
+
+}  // namespace
+
+// The common case, without kept sums or counters to move. The arrays are
+// read through locals: the queue's byte stores could otherwise alias them,
+// and every step would reload them. With kViews, x is the source of views,
+// which follow it at once.
+template <bool kViews>
+inline void Engine::wake(VarIndex x, const Domain& now, std::uint8_t events) {
+    const std::uint8_t* reads = net_.watch_events.data();
+    const std::uint32_t* watches = net_.watches.data();
+    const VarIndex* partner = net_.watch_partner.data();
+    const Domain* domains = domains_.data();
+    for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
+        if constexpr (kViews) {
+            if ((reads[i] & kViewEvent) != 0) {
+                follow_view(i, now);
+                continue;
+            }
+        }
+        bool wake = (reads[i] & events) != 0;
+        if (!wake && (reads[i] & kGuardEvent) != 0) {
+            // A Neq whose other variable is fixed to one of x's new ends.
+            const Domain other = domains[partner[i]];
+            wake = other.lo == other.hi && (other.lo == now.lo || other.lo == now.hi);
+        }
+        if (wake) enqueue(watches[i]);
+    }
+}
+
+void Engine::wake_views(VarIndex x, const Domain& now, std::uint8_t events) {
+    wake<true>(x, now, events);
+}
+
 void Engine::touched(VarIndex x, const Domain& old) {
     const Domain now = domains_[x];
-    const std::uint8_t events = (now.lo != old.lo ? kLoEvent : 0) |
-                                (now.hi != old.hi ? kHiEvent : 0) |
-                                (now.lo == now.hi ? kFixEvent : 0);
-    const std::size_t first = net_.watch_begin[x];
-    const std::size_t last = net_.watch_begin[x + 1];
-    if (in_kept_sum_[x] == 0 && in_counted_[x] == 0) {
-        // The common case, without kept sums or counters to move. The arrays
-        // are read through locals: the queue's byte stores could otherwise
-        // alias them, and every step would reload them.
-        const std::uint8_t* reads = net_.watch_events.data();
-        const std::uint32_t* watches = net_.watches.data();
-        const VarIndex* partner = net_.watch_partner.data();
-        const Domain* domains = domains_.data();
-        for (std::size_t i = first; i < last; ++i) {
-            bool wake = (reads[i] & events) != 0;
-            if (!wake && (reads[i] & kGuardEvent) != 0) {
-                // A Neq whose other variable is fixed to one of x's new ends.
-                const Domain other = domains[partner[i]];
-                wake = other.lo == other.hi && (other.lo == now.lo || other.lo == now.hi);
-            }
-            if (wake) enqueue(watches[i]);
-        }
+    const std::uint8_t events = events_of(old, now);
+    const std::uint8_t special = special_[x];
+    if (special == 0) {
+        wake<false>(x, now, events);
         return;
     }
-    const bool kept = in_kept_sum_[x] != 0;
+    if (special == kViewSource) {
+        wake_views(x, now, events);
+        return;
+    }
+    const std::size_t first = net_.watch_begin[x];
+    const std::size_t last = net_.watch_begin[x + 1];
+    const bool kept = (special & kInKeptSum) != 0;
     for (std::size_t i = first; i < last; ++i) {
         const std::uint8_t reads = net_.watch_events[i];
         const bool meets = (reads & kCountEvent) != 0
@@ -136,6 +166,40 @@ void Engine::touched(VarIndex x, const Domain& old) {
         if ((reads & events) != 0 || meets) enqueue(net_.watches[i]);
         if (kept && watch_coeffs_[i] != 0) shift_sum(i, old, now, false);
     }
+}
+
+// The pair, idempotent and not queued, was at its fixpoint before x moved;
+// setting u to r - x or r + x brings it back there, so it need not run (its
+// own wake by u is held off). It counts as a run, and joins the latest runs
+// that a cycle is taken from.
+void Engine::follow_view(std::size_t watch, const Domain& now) {
+    const std::uint32_t k = net_.watches[watch];
+    if (queued_[k]) return;
+    const VarIndex u = net_.watch_partner[watch];
+    const std::int64_t r = net_.watch_view[watch];
+    const bool minus = (net_.watch_events[watch] & kViewMinus) != 0;
+    const Domain d = domains_[u];
+    const std::int64_t lo = std::max(d.lo, minus ? r - now.hi : r + now.lo);
+    const std::int64_t hi = std::min(d.hi, minus ? r - now.lo : r + now.hi);
+    if (lo > hi) {
+        enqueue(k);
+        return;
+    }
+    if (lo == d.lo && hi == d.hi) return;
+    ++stats_.propagator_runs;
+    recent_[recent_at_++ % recent_.size()] = k;
+    // Both bounds at once: one wake of what reads u.
+    record(u);
+    const Domain now_u{lo, hi};
+    domains_[u] = now_u;
+    queued_[k] = 1;
+    // u is the source of no view.
+    if (special_[u] == 0) {
+        wake<false>(u, now_u, events_of(d, now_u));
+    } else {
+        touched(u, d);
+    }
+    queued_[k] = 0;
 }
 
 // A Neq whose other variable is fixed to one of x's new ends.
@@ -204,12 +268,12 @@ void Engine::shift_sum(std::size_t watch, const Domain& from, const Domain& to, 
 void Engine::restore(const TrailEntry& e) {
     const Domain from = domains_[e.var];
     domains_[e.var] = e.old;
-    if (in_kept_sum_[e.var] != 0) {
+    if ((special_[e.var] & kInKeptSum) != 0) {
         for (std::size_t i = net_.watch_begin[e.var]; i < net_.watch_begin[e.var + 1]; ++i) {
             if (watch_coeffs_[i] != 0) shift_sum(i, from, e.old, true);
         }
     }
-    if (from.fixed() && !e.old.fixed() && in_counted_[e.var] != 0) {
+    if (from.fixed() && !e.old.fixed() && (special_[e.var] & kInCounted) != 0) {
         for (std::size_t i = net_.watch_begin[e.var]; i < net_.watch_begin[e.var + 1]; ++i) {
             if ((net_.watch_events[i] & kCountEvent) == 0) continue;
             const Propagator& p = net_.propagators[net_.watches[i]];
@@ -224,15 +288,6 @@ void Engine::assign(VarIndex x, std::int64_t v) {
     const Domain old = domains_[x];
     domains_[x] = Domain{v, v};
     touched(x, old);
-}
-
-// Removes v from x when it is one of x's bounds; a value inside stays.
-bool Engine::remove_end(VarIndex x, std::int64_t v) {
-    const Domain d = domains_[x];
-    if (v < d.lo || v > d.hi) return true;
-    if (v == d.lo) return raise_lo(x, Wide{v} + 1);
-    if (v == d.hi) return lower_hi(x, Wide{v} - 1);
-    return true;
 }
 
 }  // namespace nemox::cp

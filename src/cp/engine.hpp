@@ -42,18 +42,17 @@ class Engine {
     const CpStats& stats() const { return stats_; }
     Interrupt& interrupt() { return interrupt_; }
 
-    // ---- narrowing, for the rules ----
-    // One bound to an exact value; false when the domain is or becomes empty.
-    bool raise_lo(VarIndex x, Wide v);
-    bool lower_hi(VarIndex x, Wide v);
-    bool raise_lo(VarIndex x, std::int64_t v);
-    bool lower_hi(VarIndex x, std::int64_t v);
-    // Removes v from x when it is one of x's ends; a value inside stays.
-    bool remove_end(VarIndex x, std::int64_t v);
+    // ---- the store the rules narrow (rules.hpp) ----
+    static constexpr bool kTraced = false;
+    // Sets a bound that narrows x and leaves it nonempty, recording the old
+    // domain and waking what reads the bound.
+    void set_lo(VarIndex x, std::int64_t v);
+    void set_hi(VarIndex x, std::int64_t v);
 
     // ---- what the engine keeps current for the rules ----
-    LinearSums& sums(const Propagator& p) {
-        return sums_[static_cast<std::size_t>(&p - net_.propagators.data())];
+    LinearSums* kept_sums(const Propagator& p) {
+        return p.keeps_sums() ? &sums_[static_cast<std::size_t>(&p - net_.propagators.data())]
+                              : nullptr;
     }
     // A counted AllDiff's values held fixed, a bit each from p.constant, and
     // how many of them are held at two positions or more.
@@ -100,7 +99,13 @@ class Engine {
     // After x narrowed from `old`: wakes the propagators that read what
     // moved, and moves kept sums and counted values.
     void touched(VarIndex x, const Domain& old);
+    template <bool kViews>
+    void wake(VarIndex x, const Domain& now, std::uint8_t events);
+    void wake_views(VarIndex x, const Domain& now, std::uint8_t events);
     bool meets_partner(std::size_t watch, const Domain& now) const;
+    // The view behind a watch entry of x follows x's new domain, or is
+    // queued when that empties it.
+    void follow_view(std::size_t watch, const Domain& now);
     bool count_and_check(std::size_t watch, const Domain& now, std::uint8_t events);
     void count(const Propagator& p, std::int64_t value, int change);
     // Takes the variable of a counted AllDiff's watch entry out of its open
@@ -151,17 +156,19 @@ class Engine {
     std::int64_t cursor_ = -1;  // the propagator running now, or before the first
     std::vector<char> queued_;  // by propagator
 
+    // ---- by variable: what a move needs besides waking the readers ----
+    enum Special : std::uint8_t { kInKeptSum = 1, kInCounted = 2, kViewSource = 4 };
+    std::vector<std::uint8_t> special_;
+
     // ---- kept for the rules ----
     std::vector<std::int64_t> scratch_;
     std::vector<LinearSums> sums_;            // by propagator
     std::vector<std::int64_t> watch_coeffs_;  // by watch entry: coefficient in a kept sum, or 0
-    std::vector<char> in_kept_sum_;           // by variable
     // Counted AllDiffs: how many variables hold each value fixed, moved with
     // every fixing and on undo.
     std::vector<std::uint32_t> counts_;
     std::vector<std::uint64_t> taken_;     // per counted AllDiff: a bit per value counted
     std::vector<std::uint32_t> repeated_;  // per counted AllDiff: values counted twice or more
-    std::vector<char> in_counted_;         // by variable
     std::vector<VarIndex> open_;           // by operand position: the list's variables, open first
     std::vector<std::size_t> open_count_;  // per counted AllDiff
     std::vector<std::size_t> slot_;        // by watch entry: where its variable sits in open_
@@ -171,6 +178,7 @@ class Engine {
     Probe probe_{net_, domains_};
     Trace first_, second_, other_;
     std::array<std::uint32_t, 64> recent_{};  // the latest runs, cyclically
+    std::uint64_t recent_at_ = 0;
     std::vector<std::uint32_t> round_list_;
     struct Move {
         VarIndex x;
@@ -203,48 +211,18 @@ inline void Engine::record(VarIndex x) {
     trail_.push_back(TrailEntry{x, domains_[x]});
 }
 
-inline bool Engine::raise_lo(VarIndex x, Wide v) {
-    Domain& d = domains_[x];
-    if (v <= d.lo) return d.lo <= d.hi;
-    if (v > d.hi) return false;
+inline void Engine::set_lo(VarIndex x, std::int64_t v) {
     record(x);
-    const Domain old = d;
-    d.lo = static_cast<std::int64_t>(v);
+    const Domain old = domains_[x];
+    domains_[x].lo = v;
     touched(x, old);
-    return true;
 }
 
-inline bool Engine::lower_hi(VarIndex x, Wide v) {
-    Domain& d = domains_[x];
-    if (v >= d.hi) return d.lo <= d.hi;
-    if (v < d.lo) return false;
+inline void Engine::set_hi(VarIndex x, std::int64_t v) {
     record(x);
-    const Domain old = d;
-    d.hi = static_cast<std::int64_t>(v);
+    const Domain old = domains_[x];
+    domains_[x].hi = v;
     touched(x, old);
-    return true;
-}
-
-inline bool Engine::raise_lo(VarIndex x, std::int64_t v) {
-    Domain& d = domains_[x];
-    if (v <= d.lo) return d.lo <= d.hi;
-    if (v > d.hi) return false;
-    record(x);
-    const Domain old = d;
-    d.lo = v;
-    touched(x, old);
-    return true;
-}
-
-inline bool Engine::lower_hi(VarIndex x, std::int64_t v) {
-    Domain& d = domains_[x];
-    if (v >= d.hi) return d.lo <= d.hi;
-    if (v < d.lo) return false;
-    record(x);
-    const Domain old = d;
-    d.hi = v;
-    touched(x, old);
-    return true;
 }
 
 template <class Restored>

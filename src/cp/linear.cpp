@@ -1,7 +1,9 @@
 #include <algorithm>
 #include <limits>
+#include <type_traits>
 
 #include "cp/engine.hpp"
+#include "cp/probe.hpp"
 #include "cp/rules.hpp"
 
 // The rule of Linear: exact bounds from the sums of the other terms.
@@ -48,51 +50,127 @@ Wide ceil_div_limited(const Int256& n, Wide d) {
     return -floor_div_limited(-n, d);
 }
 
+// Sums of terms in checked 128-bit arithmetic (false on overflow) or in
+// exact 256-bit arithmetic.
+bool add_to(Wide& sum, Wide t) {
+    return !__builtin_add_overflow(sum, t, &sum);
+}
+bool add_to(Int256& sum, Wide t) {
+    sum.add(t);
+    return true;
+}
+bool difference(const Wide& a, const Wide& b, Wide& out) {
+    return !__builtin_sub_overflow(a, b, &out);
+}
+bool difference(const Int256& a, const Int256& b, Int256& out) {
+    out = a;
+    out -= b;
+    return true;
+}
 Wide clamp_far(Wide v) {
     return v > kFar ? kFar : (v < -kFar ? -kFar : v);
 }
+Wide clamp_far(const Int256& v) {
+    return v.clamped(kFar);
+}
 
 // A term spreading over `spread` cannot narrow while the slack on each side
-// that the relation bounds covers it; nor can the constraint then fail.
-bool fits_slack(LinearRel rel, Wide spread, Wide rhs, Wide min_sum, Wide max_sum) {
-    Wide slack_le;
-    Wide slack_ge;
-    return !__builtin_sub_overflow(rhs, min_sum, &slack_le) &&
-           !__builtin_sub_overflow(max_sum, rhs, &slack_ge) &&
-           (rel == LinearRel::Ge || spread <= slack_le) &&
-           (rel == LinearRel::Le || spread <= slack_ge);
+// that the relation bounds covers it; nor can the constraint then fail. A
+// slack beyond the sum's width covers nothing and sets `lost`.
+template <class S, class Sum>
+bool fits_slack(S& s, LinearRel rel, Wide spread, Wide rhs, const Sum& min_sum, const Sum& max_sum,
+                bool& lost) {
+    Sum slack_le;
+    Sum slack_ge;
+    if (!difference(Sum(rhs), min_sum, slack_le) || !difference(max_sum, Sum(rhs), slack_ge)) {
+        lost = true;
+        return false;
+    }
+    return (rel == LinearRel::Ge || le(s, Sum(spread), slack_le)) &&
+           (rel == LinearRel::Le || le(s, Sum(spread), slack_ge));
 }
 
 // One term's rule, given R - minR and R - maxR over the other terms.
-bool narrow_term(Engine& e, LinearRel rel, std::int64_t c, VarIndex x, Wide from_min,
-                 Wide from_max) {
+template <class S>
+bool narrow_term(S& s, LinearRel rel, std::int64_t c, VarIndex x, Wide from_min, Wide from_max) {
     switch (rel) {
         case LinearRel::Le:
-            return c > 0 ? e.lower_hi(x, floor_div(from_min, c))
-                         : e.raise_lo(x, ceil_div(from_min, c));
+            return c > 0 ? lower_hi(s, x, floor_div(from_min, c))
+                         : raise_lo(s, x, ceil_div(from_min, c));
         case LinearRel::Ge:
-            return c > 0 ? e.raise_lo(x, ceil_div(from_max, c))
-                         : e.lower_hi(x, floor_div(from_max, c));
+            return c > 0 ? raise_lo(s, x, ceil_div(from_max, c))
+                         : lower_hi(s, x, floor_div(from_max, c));
         case LinearRel::Eq:
-            return c > 0 ? e.raise_lo(x, ceil_div(from_max, c)) &&
-                               e.lower_hi(x, floor_div(from_min, c))
-                         : e.raise_lo(x, ceil_div(from_min, c)) &&
-                               e.lower_hi(x, floor_div(from_max, c));
+            return c > 0 ? raise_lo(s, x, ceil_div(from_max, c)) &&
+                               lower_hi(s, x, floor_div(from_min, c))
+                         : raise_lo(s, x, ceil_div(from_min, c)) &&
+                               lower_hi(s, x, floor_div(from_max, c));
+    }
+    return true;
+}
+
+// The same for a coefficient beyond 64 bits, in exact 256-bit arithmetic:
+// rare, so a slower division is fine.
+template <class S>
+bool narrow_big_term(S& s, LinearRel rel, Wide c, VarIndex x, const Int256& from_min,
+                     const Int256& from_max) {
+    switch (rel) {
+        case LinearRel::Le:
+            return c > 0 ? lower_hi(s, x, floor_div_limited(from_min, c))
+                         : raise_lo(s, x, ceil_div_limited(from_min, c));
+        case LinearRel::Ge:
+            return c > 0 ? raise_lo(s, x, ceil_div_limited(from_max, c))
+                         : lower_hi(s, x, floor_div_limited(from_max, c));
+        case LinearRel::Eq:
+            return c > 0 ? raise_lo(s, x, ceil_div_limited(from_max, c)) &&
+                               lower_hi(s, x, floor_div_limited(from_min, c))
+                         : raise_lo(s, x, ceil_div_limited(from_min, c)) &&
+                               lower_hi(s, x, floor_div_limited(from_max, c));
     }
     return true;
 }
 
 // Two terms with coefficients 1 or -1: no division. Multiplied by its own
 // coefficient a, each term reads x rel a * R - t * y, with t = a * b for the
-// other coefficient b and the relation mirrored when a = -1. Bounds are
-// computed in 64 bits while they fit.
-bool run_unit_pair(Engine& e, const Propagator& p) {
-    const Network& net = e.net();
+// other coefficient b and the relation mirrored when a = -1. The commonest
+// views (x = y + k) take this once per bound they move, so where every bound
+// stays in 64 bits it is computed without checks, the relation fixed.
+template <LinearRel kRel, class S>
+bool run_unit_pair_64(S& s, const Propagator& p) {
+    const VarIndex* v = s.net().vars.data() + p.begin;
+    const std::int64_t* c = s.net().coeffs.data() + p.begin;
+    const bool same = (c[0] < 0) == (c[1] < 0);
+    for (int i = 0; i < 2; ++i) {
+        const Domain y = s.domain(v[1 - i]);
+        const bool negative = c[i] < 0;
+        const std::int64_t rhs = negative ? -p.constant : p.constant;
+        const bool bounds_lo = kRel != (negative ? LinearRel::Ge : LinearRel::Le);
+        const bool bounds_hi = kRel != (negative ? LinearRel::Le : LinearRel::Ge);
+        if (bounds_lo && !raise_lo(s, v[i], same ? rhs - y.hi : rhs + y.lo)) return false;
+        if (bounds_hi && !lower_hi(s, v[i], same ? rhs - y.lo : rhs + y.hi)) return false;
+    }
+    return true;
+}
+
+// The same in general: in 64 bits while they fit.
+template <class S>
+bool run_unit_pair(S& s, const Propagator& p) {
+    if (p.unit_in_64) {
+        switch (p.rel) {
+            case LinearRel::Le:
+                return run_unit_pair_64<LinearRel::Le>(s, p);
+            case LinearRel::Eq:
+                return run_unit_pair_64<LinearRel::Eq>(s, p);
+            case LinearRel::Ge:
+                return run_unit_pair_64<LinearRel::Ge>(s, p);
+        }
+    }
+    const Network& net = s.net();
     const VarIndex* v = net.vars.data() + p.begin;
     const std::int64_t* c = net.coeffs.data() + p.begin;
     for (int i = 0; i < 2; ++i) {
         const VarIndex x = v[i];
-        const Domain y = e.domain(v[1 - i]);
+        const Domain y = s.domain(v[1 - i]);
         const bool negative = c[i] < 0;
         const bool same = negative == (c[1 - i] < 0);
         const bool bounds_lo = p.rel != (negative ? LinearRel::Ge : LinearRel::Le);
@@ -106,13 +184,13 @@ bool run_unit_pair(Engine& e, const Propagator& p) {
                           !(same ? __builtin_sub_overflow(rhs, y.lo, &hi)
                                  : __builtin_add_overflow(rhs, y.hi, &hi));
         if (fits) {
-            if (bounds_lo && !e.raise_lo(x, lo)) return false;
-            if (bounds_hi && !e.lower_hi(x, hi)) return false;
+            if (bounds_lo && !raise_lo(s, x, lo)) return false;
+            if (bounds_hi && !lower_hi(s, x, hi)) return false;
             continue;
         }
         const Wide wide_rhs = negative ? -Wide{p.constant} : Wide{p.constant};
-        if (bounds_lo && !e.raise_lo(x, same ? wide_rhs - y.hi : wide_rhs + y.lo)) return false;
-        if (bounds_hi && !e.lower_hi(x, same ? wide_rhs - y.lo : wide_rhs + y.hi)) return false;
+        if (bounds_lo && !raise_lo(s, x, same ? wide_rhs - y.hi : wide_rhs + y.lo)) return false;
+        if (bounds_hi && !lower_hi(s, x, same ? wide_rhs - y.lo : wide_rhs + y.hi)) return false;
     }
     return true;
 }
@@ -120,182 +198,154 @@ bool run_unit_pair(Engine& e, const Propagator& p) {
 // Two terms, the commonest sum: each term's rule straight from the other's
 // domain, as it stands after the first term's narrowing. Products of two
 // 64-bit values and the right-hand side fit in 128 bits.
-bool run_linear_pair(Engine& e, const Propagator& p) {
-    const Network& net = e.net();
+template <class S>
+bool run_linear_pair(S& s, const Propagator& p) {
+    const Network& net = s.net();
     const Wide rhs = p.constant;
     for (std::size_t i = p.begin; i < p.end; ++i) {
         const std::size_t j = i == p.begin ? i + 1 : p.begin;
         const std::int64_t c = net.coeffs[j];
-        const Domain other = e.domain(net.vars[j]);
-        if (!narrow_term(e, p.rel, net.coeffs[i], net.vars[i], rhs - term_min(c, other),
+        const Domain other = s.domain(net.vars[j]);
+        if (!narrow_term(s, p.rel, net.coeffs[i], net.vars[i], rhs - term_min(c, other),
                          rhs - term_max(c, other)))
             return false;
     }
     return true;
 }
 
-// The common case: every sum fits in 128 bits. Returns with `done` false,
-// leaving only sound narrowing behind, as soon as one would not.
-bool run_linear_128(Engine& e, const Propagator& p, bool& done) {
-    const Network& net = e.net();
+enum class Run : std::uint8_t { Done, Failed, Overflow };
+
+// Any number of terms, in O(k): the sums over all terms are kept up to date
+// as bounds move, and the sums over the others are these minus the term's
+// own share. Sum is Wide, which returns Overflow as soon as a sum would
+// leave 128 bits (leaving only sound narrowing behind), or Int256, which is
+// exact and also takes the coefficients beyond 64 bits. `kept` holds the
+// store's sums of a wide Linear, or is null.
+template <class Sum, class S>
+Run run_sums(S& s, const Propagator& p, LinearSums* kept) {
+    constexpr bool exact = std::is_same_v<Sum, Int256>;
+    const Network& net = s.net();
     const Wide rhs = p.constant;
-    LinearSums& known = e.sums(p);
-    if (known.sums_known &&
-        ((known.spread_known && fits_slack(p.rel, known.spread, rhs, known.min, known.max)) ||
-         fits_slack(p.rel, known.widest_declared, rhs, known.min, known.max))) {
-        done = true;
-        return true;
+    bool lost = false;
+    if constexpr (!exact) {
+        if (kept != nullptr) {
+            if (kept->sums_known &&
+                ((kept->spread_known &&
+                  fits_slack(s, p.rel, kept->spread, rhs, kept->min, kept->max, lost)) ||
+                 fits_slack(s, p.rel, kept->widest_declared, rhs, kept->min, kept->max, lost)))
+                return Run::Done;
+            kept->sums_known = false;
+            kept->spread_known = false;
+        }
     }
-    known.sums_known = false;
-    known.spread_known = false;
-    const bool keep = p.keeps_sums();
-    Wide min_sum = 0;
-    Wide max_sum = 0;
-    for (std::size_t i = p.begin; i < p.end; ++i) {
-        const Domain& d = e.domain(net.vars[i]);
-        if (__builtin_add_overflow(min_sum, term_min(net.coeffs[i], d), &min_sum) ||
-            __builtin_add_overflow(max_sum, term_max(net.coeffs[i], d), &max_sum))
-            return true;
+    Sum min_sum{};
+    Sum max_sum{};
+    for (std::size_t i = p.begin; i < p.big_begin; ++i) {
+        const Domain& d = s.domain(net.vars[i]);
+        if (!add_to(min_sum, term_min(net.coeffs[i], d)) ||
+            !add_to(max_sum, term_max(net.coeffs[i], d)))
+            return Run::Overflow;
     }
-    if (p.rel != LinearRel::Ge && min_sum > rhs) return false;
-    if (p.rel != LinearRel::Le && max_sum < rhs) return false;
+    const auto big = [&](std::size_t i) { return net.big_coeffs[p.big_at + (i - p.big_begin)]; };
+    if constexpr (exact) {
+        for (std::size_t i = p.big_begin; i < p.end; ++i) {
+            const Domain& d = s.domain(net.vars[i]);
+            min_sum += big_term_min(big(i), d);
+            max_sum += big_term_max(big(i), d);
+        }
+    }
+    // With no term left this is the whole check of 0 rel rhs; otherwise the
+    // narrowing below would fail as well.
+    if (p.rel != LinearRel::Ge && lt(s, Sum(rhs), min_sum)) return Run::Failed;
+    if (p.rel != LinearRel::Le && lt(s, max_sum, Sum(rhs))) return Run::Failed;
+
     Wide widest = 0;
-    for (std::size_t i = p.begin; i < p.end; ++i) {
+    for (std::size_t i = p.begin; i < p.big_begin; ++i) {
         const std::int64_t c = net.coeffs[i];
         const VarIndex x = net.vars[i];
-        const Domain before = e.domain(x);
+        const Domain before = s.domain(x);
         const Wide low = term_min(c, before);
         const Wide high = term_max(c, before);
         // Most terms of a wide constraint are passed over without a division.
-        if (fits_slack(p.rel, high - low, rhs, min_sum, max_sum)) {
+        if (fits_slack(s, p.rel, high - low, rhs, min_sum, max_sum, lost)) {
             widest = std::max(widest, high - low);
             continue;
         }
-        Wide others_min;
-        Wide others_max;
-        if (__builtin_sub_overflow(min_sum, low, &others_min) ||
-            __builtin_sub_overflow(max_sum, high, &others_max))
-            return true;
-        if (!narrow_term(e, p.rel, c, x, rhs - clamp_far(others_min), rhs - clamp_far(others_max)))
-            return false;
-        const Domain& after = e.domain(x);
-        if (after != before && (__builtin_add_overflow(others_min, term_min(c, after), &min_sum) ||
-                                __builtin_add_overflow(others_max, term_max(c, after), &max_sum)))
-            return true;
-        widest = std::max(widest, term_max(c, after) - term_min(c, after));
-    }
-    // Stored from here on, and moved with every bound until the next full run.
-    if (keep) {
-        known.min = min_sum;
-        known.max = max_sum;
-        known.spread = widest;
-        known.sums_known = known.spread_known = true;
-    }
-    done = true;
-    return true;
-}
-
-bool run_linear_256(Engine& e, const Propagator& p) {
-    const Network& net = e.net();
-    // Sums over all terms, kept up to date as bounds move, so that one
-    // application costs O(k): the sums over the other terms are these minus
-    // the term's own share.
-    Int256 min_sum;
-    Int256 max_sum;
-    for (std::size_t i = p.begin; i < p.big_begin; ++i) {
-        const Domain& d = e.domain(net.vars[i]);
-        min_sum.add(term_min(net.coeffs[i], d));
-        max_sum.add(term_max(net.coeffs[i], d));
-    }
-    const auto big = [&](std::size_t i) { return net.big_coeffs[p.big_at + (i - p.big_begin)]; };
-    for (std::size_t i = p.big_begin; i < p.end; ++i) {
-        const Domain& d = e.domain(net.vars[i]);
-        min_sum += big_term_min(big(i), d);
-        max_sum += big_term_max(big(i), d);
-    }
-    const Wide rhs = p.constant;
-    const Int256 rhs_wide(rhs);
-    // With no term left this is the whole check of 0 rel rhs; otherwise the
-    // narrowing below would fail as well.
-    if (p.rel != LinearRel::Ge && rhs_wide < min_sum) return false;
-    if (p.rel != LinearRel::Le && max_sum < rhs_wide) return false;
-
-    for (std::size_t i = p.begin; i < p.big_begin; ++i) {
-        const std::int64_t c = net.coeffs[i];
-        const VarIndex x = net.vars[i];
-        const Domain before = e.domain(x);
-        Int256 others_min = min_sum;
-        Int256 others_max = max_sum;
-        others_min.sub(term_min(c, before));
-        others_max.sub(term_max(c, before));
-        // R - minR and R - maxR fit in 128 bits after clamping.
-        if (!narrow_term(e, p.rel, c, x, rhs - others_min.clamped(kFar),
-                         rhs - others_max.clamped(kFar)))
-            return false;
-        const Domain& after = e.domain(x);
+        Sum others_min;
+        Sum others_max;
+        if (!difference(min_sum, Sum(low), others_min) ||
+            !difference(max_sum, Sum(high), others_max))
+            return Run::Overflow;
+        // R - minR and R - maxR fit in 128 bits after clamping. A traced
+        // store follows no slack or clamp beyond 128 bits: those decisions
+        // are not comparisons of bounds.
+        const Wide least = clamp_far(others_min);
+        const Wide most = clamp_far(others_max);
+        if constexpr (S::kTraced) {
+            if (lost || least != others_min || most != others_max) return Run::Overflow;
+        }
+        if (!narrow_term(s, p.rel, c, x, rhs - least, rhs - most)) return Run::Failed;
+        const Domain after = s.domain(x);
         if (after != before) {
             min_sum = others_min;
             max_sum = others_max;
-            min_sum.add(term_min(c, after));
-            max_sum.add(term_max(c, after));
+            if (!add_to(min_sum, term_min(c, after)) || !add_to(max_sum, term_max(c, after)))
+                return Run::Overflow;
         }
+        widest = std::max(widest, term_max(c, after) - term_min(c, after));
     }
-
-    // The same rules for coefficients beyond 64 bits, in exact 256-bit
-    // arithmetic: rare, so a slower division is fine.
-    for (std::size_t i = p.big_begin; i < p.end; ++i) {
-        const Wide c = big(i);
-        const VarIndex x = net.vars[i];
-        const Domain before = e.domain(x);
-        Int256 from_min = rhs_wide;
-        Int256 from_max = rhs_wide;
-        from_min -= min_sum;
-        from_max -= max_sum;
-        from_min += big_term_min(c, before);
-        from_max += big_term_max(c, before);
-        bool ok = true;
-        switch (p.rel) {
-            case LinearRel::Le:
-                ok = c > 0 ? e.lower_hi(x, floor_div_limited(from_min, c))
-                           : e.raise_lo(x, ceil_div_limited(from_min, c));
-                break;
-            case LinearRel::Ge:
-                ok = c > 0 ? e.raise_lo(x, ceil_div_limited(from_max, c))
-                           : e.lower_hi(x, floor_div_limited(from_max, c));
-                break;
-            case LinearRel::Eq:
-                ok = c > 0 ? e.raise_lo(x, ceil_div_limited(from_max, c)) &&
-                                 e.lower_hi(x, floor_div_limited(from_min, c))
-                           : e.raise_lo(x, ceil_div_limited(from_min, c)) &&
-                                 e.lower_hi(x, floor_div_limited(from_max, c));
-                break;
+    if constexpr (exact) {
+        for (std::size_t i = p.big_begin; i < p.end; ++i) {
+            const Wide c = big(i);
+            const VarIndex x = net.vars[i];
+            const Domain before = s.domain(x);
+            Int256 from_min(rhs);
+            Int256 from_max(rhs);
+            from_min -= min_sum;
+            from_max -= max_sum;
+            from_min += big_term_min(c, before);
+            from_max += big_term_max(c, before);
+            if (!narrow_big_term(s, p.rel, c, x, from_min, from_max)) return Run::Failed;
+            const Domain after = s.domain(x);
+            if (after != before) {
+                min_sum -= big_term_min(c, before);
+                max_sum -= big_term_max(c, before);
+                min_sum += big_term_min(c, after);
+                max_sum += big_term_max(c, after);
+            }
         }
-        if (!ok) return false;
-        const Domain& after = e.domain(x);
-        if (after != before) {
-            min_sum -= big_term_min(c, before);
-            max_sum -= big_term_max(c, before);
-            min_sum += big_term_min(c, after);
-            max_sum += big_term_max(c, after);
-        }
+    } else if (kept != nullptr) {
+        // Stored from here on, and moved with every bound until the next
+        // full run.
+        kept->min = min_sum;
+        kept->max = max_sum;
+        kept->spread = widest;
+        kept->sums_known = kept->spread_known = true;
     }
-    return true;
+    return Run::Done;
 }
 
 }  // namespace
 
-bool LinearRule::run(Engine& e, const Propagator& p) {
-    if (p.unit_pair) return run_unit_pair(e, p);
-    if (p.big_begin == p.end && p.end - p.begin == 2) return run_linear_pair(e, p);
+template <class S>
+bool LinearRule::run(S& s, const Propagator& p) {
+    if (p.unit_pair) return run_unit_pair(s, p);
+    if (p.big_begin == p.end && p.end - p.begin == 2) return run_linear_pair(s, p);
     if (p.big_begin == p.end) {
-        bool done = false;
-        const bool ok = run_linear_128(e, p, done);
-        if (!ok || done) return ok;
-        // A sum left 128 bits: the exact pass below redoes the application
-        // from the domains as they now are.
+        const Run r = run_sums<Wide>(s, p, s.kept_sums(p));
+        if (r != Run::Overflow) return r == Run::Done;
+        // A sum left 128 bits: the exact pass redoes the application from
+        // the domains as they now are.
     }
-    return run_linear_256(e, p);
+    if constexpr (S::kTraced) {
+        return s.give_up();
+    } else {
+        return run_sums<Int256>(s, p, nullptr) == Run::Done;
+    }
 }
+
+template bool LinearRule::run(Engine&, const Propagator&);
+template bool LinearRule::run(Probe&, const Propagator&);
 
 std::uint8_t LinearRule::reads(const Network& net, const Propagator& p, std::size_t i) {
     const bool positive =

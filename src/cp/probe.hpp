@@ -55,15 +55,43 @@ Wide last_on_line(Wide bad, On on) {
     return good;
 }
 
-// The filtering rules applied literally on a scratch copy of some domains,
-// recording a Trace. Each application is a sound narrowing, so whatever a
-// probe proves (a failure, a narrower domain) holds for the real propagation,
-// whose fixpoint does not depend on the order of applications.
+// The filtering rules (rules.hpp) applied on a scratch copy of some
+// domains, recording a Trace. Each application is a sound narrowing, so
+// whatever a probe proves (a failure, a narrower domain) holds for the real
+// propagation, whose fixpoint does not depend on the order of applications.
 class Probe {
   public:
     enum class Outcome : std::uint8_t { Fixpoint, Failed, Unsupported };
 
     Probe(const Network& net, const std::vector<Domain>& base);
+
+    // ---- the store the rules narrow, recording every decision ----
+    static constexpr bool kTraced = true;
+    const Network& net() const { return net_; }
+    Domain domain(VarIndex x) const { return get(x); }
+    template <class A, class B>
+    int cmp(const A& a, const B& b) {
+        const int sign = (Wide{a} > Wide{b}) - (Wide{a} < Wide{b});
+        trace_->shape.push_back(sign);
+        return sign;
+    }
+    // Codes of written bounds are below -1, so that they never meet a sign
+    // or a propagator number.
+    void set_lo(VarIndex x, std::int64_t v) {
+        Domain d = get(x);
+        d.lo = v;
+        write(x, d, -2 * static_cast<Wide>(x) - 2, v);
+    }
+    void set_hi(VarIndex x, std::int64_t v) {
+        Domain d = get(x);
+        d.hi = v;
+        write(x, d, -2 * static_cast<Wide>(x) - 3, v);
+    }
+    LinearSums* kept_sums(const Propagator&) { return nullptr; }
+    bool give_up() {
+        unsupported_ = true;
+        return false;
+    }
 
     // Starts over from the base domains.
     void restart();
@@ -84,12 +112,6 @@ class Probe {
     enum class Step : std::uint8_t { Ok, Failed, Unsupported };
 
     Step run(std::uint32_t k);
-    Step run_linear(const Propagator& p);
-    Step run_all_diff(const Propagator& p);
-    Step raise(VarIndex x, Wide v);
-    Step lower(VarIndex x, Wide v);
-    Step remove_end(VarIndex x, Wide v);
-    int note(Wide difference);
     void write(VarIndex x, Domain d, Wide code, Wide value);
 
     const Network& net_;
@@ -101,6 +123,7 @@ class Probe {
     std::vector<std::uint32_t> queue_;
     std::vector<char> queued_;
     bool waking_ = false;  // writes queue the propagators of their variable
+    bool unsupported_ = false;
     Trace* trace_ = nullptr;
 };
 

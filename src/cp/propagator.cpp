@@ -77,6 +77,20 @@ void count_values(Network& net, Propagator& p, const std::vector<VarDecl>& decls
     net.counters += 64;
 }
 
+// Whether every bound of a unit pair, a * rhs -+ an end of the other
+// variable, fits in 64 bits over the declared ranges (domains only shrink
+// inside them, and an undo returns to them).
+bool unit_bounds_fit(const Network& net, const Propagator& p, const std::vector<VarDecl>& decls) {
+    for (std::size_t i = 0; i < 2; ++i) {
+        const Wide rhs = net.coeffs[p.begin + i] < 0 ? -Wide{p.constant} : Wide{p.constant};
+        const VarDecl& other = decls[net.vars[p.begin + 1 - i]];
+        for (const Wide end : {Wide{other.min}, Wide{other.max}}) {
+            if (!fits_64(rhs) || !fits_64(rhs - end) || !fits_64(rhs + end)) return false;
+        }
+    }
+    return true;
+}
+
 void add_watches(Network& net, std::size_t n) {
     std::vector<std::uint32_t> last(n, std::numeric_limits<std::uint32_t>::max());
     const auto each = [&](auto&& visit) {
@@ -105,6 +119,40 @@ void add_watches(Network& net, std::size_t n) {
         net.watch_events[fill[x]] = events_read(net, p, i);
         net.watches[fill[x]++] = k;
     });
+}
+
+// A unit pair with = whose variable u occurs in no other sum is a view of
+// the other variable x: u = r - x or u = r + x. The engine sets u's bounds
+// from x's as x moves, without queueing the pair; u is the view of nothing
+// else, so that never chains.
+void mark_views(Network& net, std::size_t n) {
+    net.watch_view.assign(net.watches.size(), 0);
+    std::vector<std::uint32_t> sums(n, 0);
+    for (const Propagator& p : net.propagators) {
+        if (p.kind != PropKind::Linear) continue;
+        for (std::size_t i = p.begin; i < p.end; ++i) ++sums[net.vars[i]];
+    }
+    for (std::uint32_t k = 0; k < net.propagators.size(); ++k) {
+        const Propagator& p = net.propagators[k];
+        if (!p.unit_in_64 || p.rel != LinearRel::Eq) continue;
+        for (std::size_t t = 0; t < 2; ++t) {
+            const VarIndex u = net.vars[p.begin + t];
+            const VarIndex x = net.vars[p.begin + 1 - t];
+            if (sums[u] != 1) continue;
+            const auto first =
+                net.watches.begin() + static_cast<std::ptrdiff_t>(net.watch_begin[x]);
+            const auto last =
+                net.watches.begin() + static_cast<std::ptrdiff_t>(net.watch_begin[x + 1]);
+            const auto at =
+                static_cast<std::size_t>(std::lower_bound(first, last, k) - net.watches.begin());
+            // Every bound stays in 64 bits (unit_in_64).
+            const std::int64_t cu = net.coeffs[p.begin + t];
+            const std::int64_t cx = net.coeffs[p.begin + 1 - t];
+            net.watch_view[at] = cu < 0 ? -p.constant : p.constant;
+            net.watch_events[at] |= (cu < 0) == (cx < 0) ? kViewEvent | kViewMinus : kViewEvent;
+            break;
+        }
+    }
 }
 
 }  // namespace
@@ -156,12 +204,14 @@ Network build_network(const CpProblem& problem) {
                                (net.coeffs[p.begin] == 1 || net.coeffs[p.begin] == -1) &&
                                (net.coeffs[p.begin + 1] == 1 || net.coeffs[p.begin + 1] == -1);
         p.unit_pair = unit_pair;
+        p.unit_in_64 = unit_pair && unit_bounds_fit(net, p, problem.vars);
         p.idempotent =
             unit_pair || (p.kind <= PropKind::Le && net.vars[p.begin] != net.vars[p.begin + 1]);
         net.coeffs.resize(net.vars.size());
         net.propagators.push_back(p);
     }
     add_watches(net, n);
+    mark_views(net, n);
     return net;
 }
 

@@ -36,6 +36,7 @@ struct Propagator {
     LinearRel rel = LinearRel::Le;
     bool idempotent = false;    // one run reaches its own fixpoint
     bool unit_pair = false;     // Linear: two terms, coefficients 1 or -1
+    bool unit_in_64 = false;    // and bounds that stay in 64 bits over the declared ranges
     std::int64_t constant = 0;  // Le: c; Linear: rhs; counted AllDiff: least value
     std::size_t begin = 0;
     std::size_t big_begin = 0;
@@ -80,6 +81,8 @@ enum Event : std::uint8_t {
     kFixEvent = 4,     // the domain became a single value
     kGuardEvent = 8,   // Neq: a moved end may now meet the fixed partner
     kCountEvent = 16,  // counted AllDiff: a moved end may now meet a fixed value
+    kViewEvent = 32,   // a view u = r + x: x's move sets u's bounds at once
+    kViewMinus = 64,   // the view is u = r - x
 };
 
 // The propagators of one problem over flat operand arrays, and for each
@@ -94,6 +97,7 @@ struct Network {
     std::vector<std::uint32_t> watches;
     std::vector<std::uint8_t> watch_events;  // parallel to watches
     std::vector<VarIndex> watch_partner;     // of a two-variable propagator: the other one
+    std::vector<std::int64_t> watch_view;    // of a view entry: r
     std::size_t counters = 0;                // of all counted AllDiffs
 };
 

@@ -59,7 +59,7 @@ bool Engine::propagate() {
             return false;
         }
         queued_[k] = 0;
-        recent_[runs % recent_.size()] = k;
+        recent_[recent_at_++ % recent_.size()] = k;
         if (++runs == jump_at) {
             jump_at *= 2;
             if (!take_rounds(std::min<std::uint64_t>(runs, recent_.size()))) {

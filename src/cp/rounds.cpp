@@ -2,6 +2,7 @@
 #include <limits>
 
 #include "cp/engine.hpp"
+#include "cp/rules.hpp"
 
 namespace nemox::cp {
 
@@ -95,11 +96,11 @@ bool Engine::take_rounds(std::size_t count) {
         // Members 0..good all run as traced: good + 1 rounds from D0.
         const Wide rounds_taken = good + 1;
         for (const auto& [x, d] : settled_) {
-            if (!raise_lo(x, d.lo) || !lower_hi(x, d.hi)) return false;
+            if (!raise_lo(*this, x, d.lo) || !lower_hi(*this, x, d.hi)) return false;
         }
         for (const Move& m : moves_) {
-            if (!raise_lo(m.x, m.from.lo + rounds_taken * m.up) ||
-                !lower_hi(m.x, m.from.hi - rounds_taken * m.down))
+            if (!raise_lo(*this, m.x, m.from.lo + rounds_taken * m.up) ||
+                !lower_hi(*this, m.x, m.from.hi - rounds_taken * m.down))
                 return false;
         }
         return true;

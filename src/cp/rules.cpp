@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cp/engine.hpp"
+#include "cp/probe.hpp"
 
 // The rules of Eq, Neq, Lt, Le and AllDiff, and the dispatch by kind.
 
@@ -22,14 +23,14 @@ bool trim_small(Engine& e, const Propagator& p, std::int64_t base, std::uint64_t
         if (lo_at >= 0 && lo_at < 64 && ((taken >> lo_at) & 1) != 0) {
             const std::uint64_t above = ~(taken >> lo_at);
             const int run = above == 0 ? 64 : __builtin_ctzll(above);
-            if (!e.raise_lo(x, Wide{d.lo} + run)) return false;
+            if (!raise_lo(e, x, Wide{d.lo} + run)) return false;
         }
         const Domain now = e.domain(x);
         const Wide hi_at = Wide{now.hi} - base;
         if (now.lo < now.hi && hi_at >= 0 && hi_at < 64 && ((taken >> hi_at) & 1) != 0) {
             const std::uint64_t below = ~(taken << (63 - hi_at));
             const int run = below == 0 ? 64 : __builtin_clzll(below);
-            if (!e.lower_hi(x, Wide{now.hi} - run)) return false;
+            if (!lower_hi(e, x, Wide{now.hi} - run)) return false;
         }
     }
     return true;
@@ -49,13 +50,13 @@ bool trim_open(Engine& e, const Propagator& p) {
         if (((taken >> (d.lo - base)) & 1) != 0) {
             const std::uint64_t above = ~(taken >> (d.lo - base));
             const int run = above == 0 ? 64 : __builtin_ctzll(above);
-            if (!e.raise_lo(x, Wide{d.lo} + run)) return false;
+            if (!raise_lo(e, x, Wide{d.lo} + run)) return false;
         }
         const Domain now = e.domain(x);
         if (now.lo < now.hi && ((taken >> (now.hi - base)) & 1) != 0) {
             const std::uint64_t below = ~(taken << (63 - (now.hi - base)));
             const int run = below == 0 ? 64 : __builtin_clzll(below);
-            if (!e.lower_hi(x, Wide{now.hi} - run)) return false;
+            if (!lower_hi(e, x, Wide{now.hi} - run)) return false;
         }
     }
     return true;
@@ -75,49 +76,9 @@ bool all_diff_small(Engine& e, const Propagator& p, const std::vector<std::int64
     return trim_small(e, p, base, taken);
 }
 
-}  // namespace
-
-bool EqRule::run(Engine& e, const Propagator& p) {
-    const VarIndex a = e.net().vars[p.begin];
-    const VarIndex b = e.net().vars[p.begin + 1];
-    const std::int64_t lo = std::max(e.domain(a).lo, e.domain(b).lo);
-    const std::int64_t hi = std::min(e.domain(a).hi, e.domain(b).hi);
-    if (lo > hi) return false;
-    return e.raise_lo(a, lo) && e.raise_lo(b, lo) && e.lower_hi(a, hi) && e.lower_hi(b, hi);
-}
-
-bool NeqRule::run(Engine& e, const Propagator& p) {
-    const VarIndex a = e.net().vars[p.begin];
-    const VarIndex b = e.net().vars[p.begin + 1];
-    if (e.domain(a).fixed() && e.domain(b).fixed() && e.domain(a).lo == e.domain(b).lo)
-        return false;
-    if (e.domain(a).fixed() && !e.remove_end(b, e.domain(a).lo)) return false;
-    if (e.domain(b).fixed() && !e.remove_end(a, e.domain(b).lo)) return false;
-    return true;
-}
-
-std::uint8_t LtRule::reads(const Network& net, const Propagator& p, std::size_t i) {
-    const VarIndex x = net.vars[i];
-    std::uint8_t events = 0;
-    if (net.vars[p.begin] == x) events |= kLoEvent;
-    if (net.vars[p.begin + 1] == x) events |= kHiEvent;
-    return events;
-}
-
-bool LtRule::run(Engine& e, const Propagator& p) {
-    const VarIndex a = e.net().vars[p.begin];
-    const VarIndex b = e.net().vars[p.begin + 1];
-    return e.lower_hi(a, Wide{e.domain(b).hi} - 1) && e.raise_lo(b, Wide{e.domain(a).lo} + 1);
-}
-
-bool LeRule::run(Engine& e, const Propagator& p) {
-    const VarIndex a = e.net().vars[p.begin];
-    const VarIndex b = e.net().vars[p.begin + 1];
-    return e.lower_hi(a, Wide{e.domain(b).hi} + p.constant) &&
-           e.raise_lo(b, Wide{e.domain(a).lo} - p.constant);
-}
-
-bool AllDiffRule::run(Engine& e, const Propagator& p) {
+// The engine's forms, whose results are those of taking each position in
+// turn.
+bool all_diff_fast(Engine& e, const Propagator& p) {
     if (p.counts_at != Propagator::kNotCounted) {
         // The counters already hold the fixed values, and the engine the
         // open positions.
@@ -158,10 +119,84 @@ bool AllDiffRule::run(Engine& e, const Propagator& p) {
         for (auto it = std::upper_bound(fixed.begin(), fixed.end(), d.hi);
              it != fixed.begin() && *(it - 1) == hi; --it)
             --hi;
-        if (lo > d.lo && !e.raise_lo(x, lo)) return false;
-        if (hi < d.hi && !e.lower_hi(x, hi)) return false;
+        if (lo > d.lo && !raise_lo(e, x, lo)) return false;
+        if (hi < d.hi && !lower_hi(e, x, hi)) return false;
     }
     return true;
+}
+
+// Each fixed position's value off every other position's ends, one
+// comparison of bounds at a time: the form a traced store can follow.
+template <class S>
+bool each_position(S& s, const Propagator& p) {
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        const Domain d = s.domain(s.net().vars[i]);
+        if (!eq(s, d.lo, d.hi)) continue;
+        for (std::size_t j = p.begin; j < p.end; ++j) {
+            if (j != i && !remove_end(s, s.net().vars[j], d.lo)) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+template <class S>
+bool EqRule::run(S& s, const Propagator& p) {
+    const VarIndex a = s.net().vars[p.begin];
+    const VarIndex b = s.net().vars[p.begin + 1];
+    const Domain da = s.domain(a);
+    const Domain db = s.domain(b);
+    const std::int64_t lo = le(s, db.lo, da.lo) ? da.lo : db.lo;
+    const std::int64_t hi = le(s, da.hi, db.hi) ? da.hi : db.hi;
+    if (lt(s, hi, lo)) return false;
+    return raise_lo(s, a, lo) && raise_lo(s, b, lo) && lower_hi(s, a, hi) && lower_hi(s, b, hi);
+}
+
+template <class S>
+bool NeqRule::run(S& s, const Propagator& p) {
+    const VarIndex a = s.net().vars[p.begin];
+    const VarIndex b = s.net().vars[p.begin + 1];
+    const auto fixed = [&](VarIndex x) {
+        const Domain d = s.domain(x);
+        return eq(s, d.lo, d.hi);
+    };
+    if (fixed(a) && fixed(b) && eq(s, s.domain(a).lo, s.domain(b).lo)) return false;
+    if (fixed(a) && !remove_end(s, b, s.domain(a).lo)) return false;
+    if (fixed(b) && !remove_end(s, a, s.domain(b).lo)) return false;
+    return true;
+}
+
+std::uint8_t LtRule::reads(const Network& net, const Propagator& p, std::size_t i) {
+    const VarIndex x = net.vars[i];
+    std::uint8_t events = 0;
+    if (net.vars[p.begin] == x) events |= kLoEvent;
+    if (net.vars[p.begin + 1] == x) events |= kHiEvent;
+    return events;
+}
+
+template <class S>
+bool LtRule::run(S& s, const Propagator& p) {
+    const VarIndex a = s.net().vars[p.begin];
+    const VarIndex b = s.net().vars[p.begin + 1];
+    return lower_hi(s, a, Wide{s.domain(b).hi} - 1) && raise_lo(s, b, Wide{s.domain(a).lo} + 1);
+}
+
+template <class S>
+bool LeRule::run(S& s, const Propagator& p) {
+    const VarIndex a = s.net().vars[p.begin];
+    const VarIndex b = s.net().vars[p.begin + 1];
+    return lower_hi(s, a, Wide{s.domain(b).hi} + p.constant) &&
+           raise_lo(s, b, Wide{s.domain(a).lo} - p.constant);
+}
+
+template <class S>
+bool AllDiffRule::run(S& s, const Propagator& p) {
+    if constexpr (S::kTraced) {
+        return each_position(s, p);
+    } else {
+        return all_diff_fast(s, p);
+    }
 }
 
 std::uint8_t events_read(const Network& net, const Propagator& p, std::size_t i) {
@@ -182,22 +217,15 @@ std::uint8_t events_read(const Network& net, const Propagator& p, std::size_t i)
     return kLoEvent | kHiEvent;
 }
 
-bool run_rule(Engine& e, const Propagator& p) {
-    switch (p.kind) {
-        case PropKind::Eq:
-            return EqRule::run(e, p);
-        case PropKind::Neq:
-            return NeqRule::run(e, p);
-        case PropKind::Lt:
-            return LtRule::run(e, p);
-        case PropKind::Le:
-            return LeRule::run(e, p);
-        case PropKind::Linear:
-            return LinearRule::run(e, p);
-        case PropKind::AllDiff:
-            return AllDiffRule::run(e, p);
-    }
-    return true;
-}
+template bool EqRule::run(Engine&, const Propagator&);
+template bool EqRule::run(Probe&, const Propagator&);
+template bool NeqRule::run(Engine&, const Propagator&);
+template bool NeqRule::run(Probe&, const Propagator&);
+template bool LtRule::run(Engine&, const Propagator&);
+template bool LtRule::run(Probe&, const Propagator&);
+template bool LeRule::run(Engine&, const Propagator&);
+template bool LeRule::run(Probe&, const Propagator&);
+template bool AllDiffRule::run(Engine&, const Propagator&);
+template bool AllDiffRule::run(Probe&, const Propagator&);
 
 }  // namespace nemox::cp

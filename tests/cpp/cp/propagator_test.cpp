@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cp/oracle.hpp"
+#include "cp/probe.hpp"
 #include "cp/solver.hpp"
 #include "parser/cp_format.hpp"
 
@@ -138,6 +139,39 @@ TEST_P(Rule, NarrowsToTheFixpoint) {
     }
 }
 
+// The probe runs the same rules on its tracing copy: the same fixpoint, or
+// the same failure, except where it declines the 256-bit sums.
+TEST_P(Rule, ProbeReachesTheSameFixpoint) {
+    const RuleCase& c = GetParam();
+    CpProblem problem;
+    for (const Domain& d : c.in) problem.vars.push_back(VarDecl{"v", d.lo, d.hi});
+    problem.constraints.push_back(c.con);
+    const Network net = build_network(problem);
+    const std::vector<Domain> base = c.in;
+    Probe probe(net, base);
+    probe.restart();
+    Trace trace;
+    Probe::Outcome outcome = Probe::Outcome::Fixpoint;
+    for (int round = 0; round < 100; ++round) {
+        trace.clear();
+        outcome = probe.apply({0}, trace);
+        if (outcome != Probe::Outcome::Fixpoint || trace.values.empty()) break;
+    }
+    const Propagator& p = net.propagators[0];
+    if (p.big_begin != p.end) {
+        EXPECT_EQ(outcome, Probe::Outcome::Unsupported);
+        return;
+    }
+    ASSERT_NE(outcome, Probe::Outcome::Unsupported);
+    ASSERT_EQ(outcome == Probe::Outcome::Fixpoint, c.ok);
+    ASSERT_TRUE(trace.values.empty() || !c.ok);
+    if (c.ok) {
+        std::vector<Domain> out;
+        for (VarIndex x = 0; x < c.in.size(); ++x) out.push_back(probe.get(x));
+        EXPECT_EQ(out, c.out);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, Rule, ::testing::ValuesIn(rule_cases()),
                          [](const auto& info) { return info.param.name; });
 
@@ -226,6 +260,38 @@ TEST(Propagation, EventsWakeWhatTheyRead) {
         std::vector<Domain> declared;
         for (const VarDecl& d : parsed.value().vars) declared.push_back({d.min, d.max});
         EXPECT_NE(solver.domains(), declared) << text;
+    }
+}
+
+// A variable in one sum of two unit terms is a view of the other: it follows
+// it at once, without a run of the sum. The same fixpoint as the sweeps,
+// whichever sign, when the view empties, when the view also narrows its
+// source, and in a cycle that moves bounds by a constant step per round,
+// which is still taken many rounds at once (the sweeps need a million).
+TEST(Propagation, ViewsFollowTheirVariable) {
+    const std::string w = std::to_string(1 << 20);
+    const std::string texts[] = {
+        "var x 0 9\nvar u -20 20\nlinear 1 u -1 x 3 eq\nvar f 5 5\nlt x f\n",
+        "var x 0 9\nvar u -20 20\nlinear 1 u 1 x 3 eq\nvar f 2 2\nle f x 0\n",
+        "var x 0 9\nvar u -1 1\nlinear -1 u 1 x 4 eq\n",
+        "var x 0 9\nvar u 50 60\nlinear 1 u -1 x 3 eq\n",
+        "var x 0 9\nvar u 0 20\nlinear 1 u -1 x 3 eq\nvar f 4 4\nneq u f\nvar g 9 9\nlt u g\n",
+        "var x 0 9\nvar y 0 9\nvar u -9 9\nlinear 1 u -1 x 0 eq\nlinear 1 u -1 y 0 "
+        "eq\nvar f 3 3\nlt f y\n",
+        "var x 0 " + w + "\nvar y 0 " + w + "\nvar u -5 " + w +
+            "9\nlinear 1 u -1 x 1 eq\nlt u y\nlt y x\n",
+    };
+    for (const std::string& text : texts) {
+        const auto parsed = parser::parse_cp(text);
+        ASSERT_TRUE(parsed.ok()) << text;
+        CpSolver solver(parsed.value());
+        oracle::Solver plain = oracle::build(parsed.value());
+        const bool ok = solver.propagate_all();
+        ASSERT_EQ(ok, oracle::propagate_all(plain)) << text;
+        if (ok) {
+            EXPECT_EQ(solver.domains(), plain.domains) << text;
+        }
+        EXPECT_LT(solver.stats().propagator_runs, 1000u) << text;
     }
 }
 
