@@ -145,7 +145,7 @@ bool CpSolver::refute_node(std::size_t mark) {
         const VarIndex x = engine_.trail()[i].var;
         if (!refuter_.narrow(x, engine_.domain(x))) return false;
     }
-    return refuter_.propagate();
+    return refuter_.propagate() && refuter_.look_ahead();
 }
 
 // The engine's trail holds the changes below each open frame, each entry
