@@ -75,6 +75,11 @@ void Refuter::prepare(const std::vector<Domain>& root) {
     if (!knapsacks_.empty()) active_ = true;
     if (active_ && (rules_ & kMatching) != 0) find_cliques(root);
     if (active_ && (rules_ & kDistinctSum) != 0) find_distinct_sums();
+    keyed_ = active_ && (rules_ & kForwardCheck) != 0 && (rules_ & kNogoods) != 0;
+    for (const Propagator& p : net_.propagators) {
+        keyed_ = keyed_ && (p.kind == PropKind::Neq ||
+                            (p.kind == PropKind::AllDiff && p.end - p.begin <= kAllDiffPositions));
+    }
     if (active_ && (rules_ & kLookahead) != 0) {
         std::vector<char> in(root.size(), 0);
         for (const Propagator& p : net_.propagators) {
@@ -392,7 +397,10 @@ bool Refuter::propagate(std::uint64_t budget) {
     while (queue_head_ < queue_.size()) {
         const std::uint32_t k = queue_[queue_head_++];
         queued_[k] = 0;
-        if (runs_ >= budget) continue;
+        if (runs_ >= budget) {
+            settled_ = false;
+            continue;
+        }
         ++runs_;
         running_ = k;
         if (!run(k)) {
@@ -424,7 +432,9 @@ bool Refuter::look_ahead() {
             const std::size_t mark = trail_.size();
             ++node_;
             probing_ = true;
+            const bool settled = settled_;
             const bool ok = raise(x, v) && lower(x, v) && propagate();
+            settled_ = settled;
             probing_ = false;
             if (!ok) drop_queue();
             undo_to(mark);
@@ -440,6 +450,19 @@ bool Refuter::look_ahead() {
 }
 
 // ---- the store ----------------------------------------------------------
+
+void Refuter::key(std::vector<std::uint64_t>& out) const {
+    out.clear();
+    for (VarIndex x = 0; x < doms_.size(); ++x) {
+        const Dom& d = doms_[x];
+        if (d.lo == d.hi) continue;
+        out.push_back(x);
+        out.push_back(static_cast<std::uint64_t>(d.lo));
+        out.push_back(static_cast<std::uint64_t>(d.hi));
+        if (d.words == 0) continue;
+        for (Wide v0 = d.lo; v0 <= d.hi; v0 += 64) out.push_back(window(x, v0));
+    }
+}
 
 Wide Refuter::size(VarIndex x, Wide cap) const {
     const Dom& d = doms_[x];

@@ -17,9 +17,10 @@ enum RefuteRule : unsigned {
     kKnapsack = 8,      // a 0/1 sum bounded by a capacity over the same variables
     kLookahead = 16,    // each value of a small AllDiff domain tried, those that fail removed
     kDistinctSum = 32,  // a sum of AllDiff variables within the least and most distinct values
+    kNogoods = 64,      // a node whose settled store equals an empty subtree's is empty
 };
 inline constexpr unsigned kAllRefuteRules =
-    kForwardCheck | kMatching | kSumHoles | kKnapsack | kLookahead | kDistinctSum;
+    kForwardCheck | kMatching | kSumHoles | kKnapsack | kLookahead | kDistinctSum | kNogoods;
 
 // A second store of the search's domains, with holes, narrowed by rules
 // stronger than the search's own propagation. It only ever answers whether
@@ -48,7 +49,10 @@ class Refuter {
     // propagation (if not, the store is not kept).
     bool active() const { return active_; }
     // A new node: its first change of each variable is recorded.
-    void open_node() { ++node_; }
+    void open_node() {
+        ++node_;
+        settled_ = true;
+    }
     std::size_t mark() const { return trail_.size(); }
     void undo_to(std::size_t mark);
     // x's domain in the search is now d, inside what it was at the parent.
@@ -62,6 +66,18 @@ class Refuter {
     // (a value whose trial fails is removed) and propagates; false: the node
     // holds no solution.
     bool look_ahead();
+
+    // Whether a node's store says all there is to say about the rest of the
+    // search: every constraint is a Neq or an AllDiff that the store checks
+    // forward, so one with a fixed variable holds once its value left the
+    // others, and the node's rules ran to their fixpoint. Then the subtree
+    // holds a solution exactly when the unfixed variables of the store can
+    // take values of theirs that satisfy the constraints between them, which
+    // depends on nothing but those domains.
+    bool settled() const { return keyed_ && settled_; }
+    // The store's unfixed domains, each as its variable, its bounds and the
+    // words of its values from lo on.
+    void key(std::vector<std::uint64_t>& out) const;
 
     // The least value of x from v on, or x's hi + 1 when there is none.
     Wide next_value(VarIndex x, Wide v) const;
@@ -144,6 +160,8 @@ class Refuter {
     std::vector<char> queued_;
     std::vector<char> skip_;  // rules that a clique makes redundant
     bool probing_ = false;    // inside a look-ahead trial
+    bool keyed_ = false;      // only Neqs and AllDiffs, checked forward
+    bool settled_ = true;     // no run cut short by the budget at this node
     std::uint32_t running_ = ~std::uint32_t{0};
     std::uint64_t runs_ = 0;
 

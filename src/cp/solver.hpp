@@ -19,6 +19,8 @@ namespace nemox::cp {
 
 // Nodes of the plain search before the refuter joins it.
 inline constexpr std::uint64_t kRefuteAfter = 256;
+// Words of the keys of empty subtrees that one search keeps (32 MB).
+inline constexpr std::size_t kNogoodWords = std::size_t{1} << 22;
 
 // The search over one problem's engine: first-fail branching, values in
 // increasing order, depth first, undo by the engine's trail.

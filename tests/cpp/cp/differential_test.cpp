@@ -630,7 +630,14 @@ void add(std::string& t, const P&... pieces) {
     (t.append(pieces), ...);
 }
 
-enum class Shape { Pigeonhole, Knapsack, ColouringWithViews, BarredPermutation, DistinctSums };
+enum class Shape {
+    Pigeonhole,
+    Knapsack,
+    ColouringWithViews,
+    BarredPermutation,
+    DistinctSums,
+    LayeredColouring
+};
 
 std::string shaped_text(Shape shape, std::mt19937_64& rng) {
     const auto uniform = [&](int lo, int hi) {
@@ -741,6 +748,23 @@ std::string shaped_text(Shape shape, std::mt19937_64& rng) {
             }
             break;
         }
+        case Shape::LayeredColouring: {
+            // A sparse first layer, branched on first, and a dense second
+            // one that some edges tie to it: the second layer's search
+            // recurs under many colourings of the first, from domains with
+            // holes that depend on them.
+            const int first = uniform(3, 6);
+            const int n = first + uniform(7, 10);
+            const int colours = uniform(3, 4);
+            for (int i = 0; i < n; ++i) var(x(i), 0, colours - 1);
+            for (int i = 0; i < n; ++i) {
+                for (int j = i + 1; j < n; ++j) {
+                    const int percent = j < first ? 25 : (i < first ? 8 : 62);
+                    if (uniform(0, 99) < percent) add(t, "neq ", x(i), " ", x(j), "\n");
+                }
+            }
+            break;
+        }
         case Shape::DistinctSums: {
             // Values all different, with sums of a few of them by one
             // coefficient of either sign, near a planted permutation's.
@@ -816,7 +840,7 @@ TEST_P(CpRefuterFamilies, SameAnswersFromFewerNodes) {
 INSTANTIATE_TEST_SUITE_P(Shapes, CpRefuterFamilies,
                          ::testing::Values(Shape::Pigeonhole, Shape::Knapsack,
                                            Shape::ColouringWithViews, Shape::BarredPermutation,
-                                           Shape::DistinctSums));
+                                           Shape::DistinctSums, Shape::LayeredColouring));
 
 // n variables over n - 1 values under one allDiff: closed before the first
 // branch, where the plain search tries (n - 1)! orders.
@@ -968,6 +992,64 @@ TEST(CpRefuter, RulesShortenTheirFamilies) {
                     static_cast<unsigned long long>(without.nodes),
                     static_cast<unsigned long long>(plain.nodes));
     }
+}
+
+// A path of three vertices, then the Groetzsch graph (no triangle, four
+// colours needed) with three colours: the plain search fails on the second
+// part once for each colouring of the path, from the same domains each
+// time, which the first failure's key closes.
+TEST(CpRefuter, RepeatedEmptySubtreeClosedByItsKey) {
+    std::string t;
+    for (int i = 0; i < 14; ++i) add(t, "var c", std::to_string(i), " 0 2\n");
+    add(t, "neq c0 c1\nneq c1 c2\n");
+    static const int kEdges[][2] = {{1, 2}, {1, 4},  {1, 7},  {1, 9},  {2, 3},  {2, 6},  {2, 8},
+                                    {3, 5}, {3, 7},  {3, 10}, {4, 5},  {4, 6},  {4, 10}, {5, 8},
+                                    {5, 9}, {6, 11}, {7, 11}, {8, 11}, {9, 11}, {10, 11}};
+    for (const auto& e : kEdges)
+        add(t, "neq c", std::to_string(e[0] + 2), " c", std::to_string(e[1] + 2), "\n");
+    const auto parsed = parser::parse_cp(t);
+    ASSERT_TRUE(parsed.ok());
+    CpStats with;
+    CpStats without;
+    EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &with, kAllRefuteRules, 0).is_sat());
+    EXPECT_FALSE(
+        solve_cp(parsed.value(), Interrupt(), &without, kAllRefuteRules & ~kNogoods, 0).is_sat());
+    EXPECT_LT(with.nodes, without.nodes);
+    std::printf("%llu nodes, %llu without keys\n", static_cast<unsigned long long>(with.nodes),
+                static_cast<unsigned long long>(without.nodes));
+}
+
+// Colourings of the n x n queen graph (cells that a queen attacks from
+// each other differ): the refuter's cliques, look-ahead and keys on a
+// search that backtracks through many states with holes.
+TEST(CpRefuter, QueenGraphColouringsAgreeWithThePlainSearch) {
+    int shortened = 0;
+    for (const int n : {5, 6}) {
+        for (int colours = n - 1; colours <= n + 1; ++colours) {
+            std::string t;
+            for (int i = 0; i < n * n; ++i)
+                add(t, "var c", std::to_string(i), " 0 ", std::to_string(colours - 1), "\n");
+            for (int a = 0; a < n * n; ++a) {
+                for (int b = a + 1; b < n * n; ++b) {
+                    const int dr = b / n - a / n;
+                    const int dc = b % n - a % n;
+                    if (dr == 0 || dc == 0 || dr == dc || dr == -dc)
+                        add(t, "neq c", std::to_string(a), " c", std::to_string(b), "\n");
+                }
+            }
+            const auto parsed = parser::parse_cp(t);
+            ASSERT_TRUE(parsed.ok());
+            CpStats stats;
+            CpStats plain;
+            const SolverResult got =
+                solve_cp(parsed.value(), Interrupt(), &stats, kAllRefuteRules, 0);
+            const SolverResult expected = solve_cp(parsed.value(), Interrupt(), &plain, 0);
+            EXPECT_EQ(describe(got), describe(expected)) << n << " " << colours;
+            EXPECT_LE(stats.nodes, plain.nodes) << n << " " << colours;
+            if (stats.nodes < plain.nodes) ++shortened;
+        }
+    }
+    EXPECT_GE(shortened, 2);
 }
 
 }  // namespace
