@@ -1,6 +1,8 @@
 // Runs one CP text through the solver and, on request, through the plain
 // oracle of the tests; prints counts and times as one line of JSON.
 // --rules N limits the refuter to the rules of the bits N (0: none).
+// --seconds S stops the search after S seconds and prints the counts it
+// reached, with the status "limit".
 // Built and driven by bench/cp.py.
 
 #include <chrono>
@@ -8,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -21,6 +24,12 @@ namespace {
 
 double seconds_since(std::chrono::steady_clock::time_point t0) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+}
+
+std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+
+bool past_deadline(std::uint64_t) {
+    return std::chrono::steady_clock::now() >= deadline;
 }
 
 }  // namespace
@@ -40,6 +49,10 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--oracle") == 0) with_oracle = true;
         if (std::strcmp(argv[i], "--rules") == 0 && i + 1 < argc)
             rules = static_cast<unsigned>(std::atoi(argv[++i]));
+        if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc)
+            deadline = std::chrono::steady_clock::now() +
+                       std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                           std::chrono::duration<double>(std::atof(argv[++i])));
     }
 
     auto t0 = std::chrono::steady_clock::now();
@@ -49,7 +62,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     cp::CpStats stats;
-    const SolverResult mine = cp::solve_cp(parsed.value(), Interrupt(), &stats, rules);
+    std::optional<SolverResult> found;
+    try {
+        found = cp::solve_cp(parsed.value(), Interrupt(past_deadline, 1 << 10), &stats, rules);
+    } catch (const Interrupted&) {
+        std::printf(
+            "{\"status\": \"limit\", \"nodes\": %llu, \"refuted\": %llu, \"seconds\": %.6f}\n",
+            static_cast<unsigned long long>(stats.nodes),
+            static_cast<unsigned long long>(stats.refuted), seconds_since(t0));
+        return 0;
+    }
+    const SolverResult& mine = *found;
     const double mine_s = seconds_since(t0);
     std::printf(
         "{\"status\": \"%s\", \"nodes\": %llu, \"refuted\": %llu, \"runs\": %llu, "

@@ -12,6 +12,9 @@ constexpr Wide kMaxBits = 2048;
 // An AllDiff is checked by its values when they span at most this many.
 constexpr Wide kAllDiffBits = 256;
 constexpr std::size_t kAllDiffPositions = 256;
+// The look-ahead tries the values of domains of at most this many: on
+// queens and magic squares, larger ones cost more than the nodes they save.
+constexpr Wide kProbeSize = 3;
 // floor_div by -1 would overflow here.
 constexpr Wide kLeast = -(((Wide{1} << 126) - 1) * 2) - 2;
 
@@ -59,6 +62,7 @@ Refuter::Refuter(const Network& net, unsigned rules) : net_(net), rules_(rules) 
 // never pays for them.
 void Refuter::prepare(const std::vector<Domain>& root) {
     queued_.assign(net_.propagators.size(), 0);
+    skip_.assign(net_.propagators.size(), 0);
     if (rules_ == 0) return;
     if ((rules_ & kKnapsack) != 0) find_knapsacks(root);
     // Holes come only from Neq, AllDiff and the knapsack bound; without them
@@ -70,6 +74,23 @@ void Refuter::prepare(const std::vector<Domain>& root) {
     }
     if (!knapsacks_.empty()) active_ = true;
     if (active_ && (rules_ & kMatching) != 0) find_cliques(root);
+    if (active_ && (rules_ & kDistinctSum) != 0) find_distinct_sums();
+    keyed_ = active_ && (rules_ & kForwardCheck) != 0 && (rules_ & kNogoods) != 0;
+    for (const Propagator& p : net_.propagators) {
+        keyed_ = keyed_ && (p.kind == PropKind::Neq ||
+                            (p.kind == PropKind::AllDiff && p.end - p.begin <= kAllDiffPositions));
+    }
+    if (active_ && (rules_ & kLookahead) != 0) {
+        std::vector<char> in(root.size(), 0);
+        for (const Propagator& p : net_.propagators) {
+            if (p.kind != PropKind::AllDiff) continue;
+            for (std::size_t i = p.begin; i < p.end; ++i) in[net_.vars[i]] = 1;
+        }
+        for (const VarIndex x : clique_vars_) in[x] = 1;
+        for (VarIndex x = 0; x < root.size(); ++x) {
+            if (in[x] != 0) probe_vars_.push_back(x);
+        }
+    }
 }
 
 // Values that are pairwise unequal by Neq alone are all different too;
@@ -85,6 +106,8 @@ void Refuter::find_cliques(const std::vector<Domain>& root) {
     // earlier variable.
     std::vector<VarIndex> base(n);
     std::vector<Wide> shift(n, 0);
+    constexpr auto kNone = ~std::uint32_t{0};
+    std::vector<std::uint32_t> defined_by(n, kNone);
     for (VarIndex x = 0; x < n; ++x) base[x] = x;
     for (const Propagator& p : net_.propagators) {
         if (p.kind != PropKind::Linear || !p.unit_pair || p.rel != LinearRel::Eq) continue;
@@ -100,6 +123,7 @@ void Refuter::find_cliques(const std::vector<Domain>& root) {
         if (base[u] == u && base[q] == q && small(q)) {
             base[u] = q;
             shift[u] = k;
+            defined_by[u] = static_cast<std::uint32_t>(&p - net_.propagators.data());
         }
     }
     struct Edge {
@@ -111,6 +135,7 @@ void Refuter::find_cliques(const std::vector<Domain>& root) {
         bool operator==(const Edge& o) const { return x == o.x && y == o.y && d == o.d; }
     };
     std::vector<Edge> edges;
+    std::vector<std::pair<Edge, std::uint32_t>> neqs;  // and its propagator
     for (const Propagator& p : net_.propagators) {
         if (p.kind != PropKind::Neq) continue;
         const VarIndex a = net_.vars[p.begin];
@@ -125,6 +150,7 @@ void Refuter::find_cliques(const std::vector<Domain>& root) {
             d = -d;
         }
         edges.push_back(Edge{x, y, d});
+        neqs.emplace_back(Edge{x, y, d}, static_cast<std::uint32_t>(&p - net_.propagators.data()));
     }
     std::sort(edges.begin(), edges.end());
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
@@ -192,6 +218,20 @@ void Refuter::find_cliques(const std::vector<Domain>& root) {
     }
     const std::size_t count = clique_begin_.size() - 1;
     if (count == 0) return;
+    // A Neq inside a clique adds nothing to it, and neither does the unit
+    // sum of a view that only such Neqs read: the store skips them.
+    for (const auto& [e, k] : neqs) {
+        if (covered[static_cast<std::size_t>(find(e.x, 0, e.y, e.d))] != 0) skip_[k] = 1;
+    }
+    for (VarIndex u = 0; u < n; ++u) {
+        if (defined_by[u] == kNone) continue;
+        bool read = false;
+        for (std::size_t i = net_.watch_begin[u]; i < net_.watch_begin[u + 1] && !read; ++i) {
+            const std::uint32_t k = net_.watches[i];
+            read = k != defined_by[u] && skip_[k] == 0;
+        }
+        if (!read) skip_[defined_by[u]] = 1;
+    }
     const auto first = static_cast<std::uint32_t>(net_.propagators.size());
     clique_watch_begin_.assign(n + 1, 0);
     for (const VarIndex x : clique_vars_) ++clique_watch_begin_[x + 1];
@@ -203,6 +243,36 @@ void Refuter::find_cliques(const std::vector<Domain>& root) {
             clique_watches_[fill[clique_vars_[i]]++] = first + static_cast<std::uint32_t>(c);
     }
     queued_.resize(net_.propagators.size() + count, 0);
+    skip_.resize(queued_.size(), 0);
+}
+
+void Refuter::find_distinct_sums() {
+    std::vector<std::vector<VarIndex>> sets;
+    for (const Propagator& p : net_.propagators) {
+        if (p.kind != PropKind::AllDiff || p.end - p.begin < 2) continue;
+        sets.emplace_back(net_.vars.begin() + static_cast<std::ptrdiff_t>(p.begin),
+                          net_.vars.begin() + static_cast<std::ptrdiff_t>(p.end));
+        std::sort(sets.back().begin(), sets.back().end());
+    }
+    if (sets.empty()) return;
+    distinct_sum_.assign(net_.propagators.size(), 0);
+    for (std::size_t k = 0; k < net_.propagators.size(); ++k) {
+        const Propagator& p = net_.propagators[k];
+        if (p.kind != PropKind::Linear || p.big_begin != p.end || p.end - p.begin < 2) continue;
+        bool same = true;
+        for (std::size_t i = p.begin + 1; i < p.end && same; ++i)
+            same = net_.coeffs[i] == net_.coeffs[p.begin];
+        if (!same) continue;
+        for (const auto& set : sets) {
+            bool inside = true;
+            for (std::size_t i = p.begin; i < p.end && inside; ++i)
+                inside = std::binary_search(set.begin(), set.end(), net_.vars[i]);
+            if (inside) {
+                distinct_sum_[k] = 1;
+                break;
+            }
+        }
+    }
 }
 
 // Pairs of sums over the same 0/1 variables, one bounding nonnegative
@@ -294,6 +364,7 @@ bool Refuter::start(const std::vector<Domain>& domains, bool full) {
     trail_.clear();
     saved_bits_.clear();
     for (std::uint32_t k = 0; k < queued_.size(); ++k) {
+        if (skip_[k] != 0) continue;
         queued_[k] = 1;
         queue_.push_back(k);
     }
@@ -326,7 +397,10 @@ bool Refuter::propagate(std::uint64_t budget) {
     while (queue_head_ < queue_.size()) {
         const std::uint32_t k = queue_[queue_head_++];
         queued_[k] = 0;
-        if (runs_ >= budget) continue;
+        if (runs_ >= budget) {
+            settled_ = false;
+            continue;
+        }
         ++runs_;
         running_ = k;
         if (!run(k)) {
@@ -341,7 +415,62 @@ bool Refuter::propagate(std::uint64_t budget) {
     return ok;
 }
 
+void Refuter::drop_queue() {
+    for (std::size_t i = queue_head_; i < queue_.size(); ++i) queued_[queue_[i]] = 0;
+    queue_.clear();
+    queue_head_ = 0;
+}
+
+// A trial runs the AllDiffs without their value filtering, which seldom
+// fails a trial that the matching alone lets through and costs most of it.
+bool Refuter::look_ahead() {
+    if (probe_vars_.empty()) return true;
+    for (const VarIndex x : probe_vars_) {
+        const Dom& d = doms_[x];
+        if (d.lo == d.hi || size(x, kProbeSize + 1) > kProbeSize) continue;
+        for (Wide v = d.lo; v <= doms_[x].hi; v = next_value(x, v + 1)) {
+            const std::size_t mark = trail_.size();
+            ++node_;
+            probing_ = true;
+            const bool settled = settled_;
+            const bool ok = raise(x, v) && lower(x, v) && propagate();
+            settled_ = settled;
+            probing_ = false;
+            if (!ok) drop_queue();
+            undo_to(mark);
+            ++node_;
+            if (ok) continue;
+            if (!remove(x, v) || !propagate()) {
+                drop_queue();
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // ---- the store ----------------------------------------------------------
+
+void Refuter::key(std::vector<std::uint64_t>& out) const {
+    out.clear();
+    for (VarIndex x = 0; x < doms_.size(); ++x) {
+        const Dom& d = doms_[x];
+        if (d.lo == d.hi) continue;
+        out.push_back(x);
+        out.push_back(static_cast<std::uint64_t>(d.lo));
+        out.push_back(static_cast<std::uint64_t>(d.hi));
+        if (d.words == 0) continue;
+        for (Wide v0 = d.lo; v0 <= d.hi; v0 += 64) out.push_back(window(x, v0));
+    }
+}
+
+Wide Refuter::size(VarIndex x, Wide cap) const {
+    const Dom& d = doms_[x];
+    if (d.words == 0) return std::min<Wide>(Wide{d.hi} - d.lo + 1, cap);
+    Wide n = 0;
+    for (Wide v0 = d.lo; v0 <= d.hi && n < cap; v0 += 64) n += popcount(window(x, v0));
+    return std::min(n, cap);
+}
 
 std::uint64_t Refuter::word(const Dom& d, Wide q) const {
     return q < 0 || q >= d.words ? 0 : bits_[d.at + static_cast<std::size_t>(q)];
@@ -407,7 +536,7 @@ void Refuter::record(VarIndex x) {
 void Refuter::changed(VarIndex x) {
     for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
         const std::uint32_t k = net_.watches[i];
-        if (queued_[k]) continue;
+        if (queued_[k] || skip_[k]) continue;
         queued_[k] = 1;
         queue_.push_back(k);
     }
@@ -562,6 +691,8 @@ bool Refuter::run(std::uint32_t k) {
         case PropKind::Linear:
             if (p.big_begin != p.end) return true;
             if (sums && !run_linear(p)) return false;
+            if (!distinct_sum_.empty() && distinct_sum_[k] != 0 && !run_distinct_sum(p))
+                return false;
             if (!knapsacks_of_.empty()) {
                 for (const std::uint32_t s : knapsacks_of_[k]) {
                     if (!run_knapsack(knapsacks_[s])) return false;
@@ -622,6 +753,73 @@ bool Refuter::run_linear(const Propagator& p) {
             if (ci > 0 ? !raise(v[i], ceil_div(room, ci)) : !lower(v[i], floor_div(room, ci)))
                 return false;
         }
+    }
+    return true;
+}
+
+// c (x1 + ... + xk) rel r with the x pairwise different: the unfixed ones
+// take as many different values of their joint domain, so their sum lies
+// between the sum of its least and of its greatest values; and each one is
+// bounded by what the least and the greatest values leave for the others.
+bool Refuter::run_distinct_sum(const Propagator& p) {
+    const VarIndex* v = net_.vars.data();
+    Wide fixed = 0;
+    Wide base = 0;
+    Wide top = 0;
+    std::size_t open = 0;
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        const Dom& d = doms_[v[i]];
+        if (d.lo == d.hi) {
+            fixed += d.lo;
+            continue;
+        }
+        base = open == 0 ? Wide{d.lo} : std::min<Wide>(base, d.lo);
+        top = open == 0 ? Wide{d.hi} : std::max<Wide>(top, d.hi);
+        ++open;
+    }
+    if (open == 0 || top - base + 1 > kAllDiffBits) return true;
+    // lo <= x1 + ... + xk <= hi
+    const Wide c = net_.coeffs[p.begin];
+    const Wide r = p.constant;
+    const bool le = p.rel != LinearRel::Ge;
+    const bool ge = p.rel != LinearRel::Le;
+    const bool has_hi = c > 0 ? le : ge;
+    const bool has_lo = c > 0 ? ge : le;
+    const Wide hi = has_hi ? floor_div(r, c) - fixed : 0;
+    const Wide lo = has_lo ? ceil_div(r, c) - fixed : 0;
+    std::uint64_t joint[kAllDiffBits / 64] = {};
+    const auto words = static_cast<std::size_t>((top - base + 64) / 64);
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        if (doms_[v[i]].lo == doms_[v[i]].hi) continue;
+        for (std::size_t w = 0; w < words; ++w) joint[w] |= window(v[i], base + 64 * Wide(w));
+    }
+    // The sums of the `open` least and greatest values, and of one fewer.
+    Wide least = 0;
+    Wide least_but_one = 0;
+    std::size_t n = 0;
+    for (std::size_t w = 0; w < words && n < open; ++w) {
+        for (std::uint64_t bits = joint[w]; bits != 0 && n < open; bits &= bits - 1, ++n) {
+            least_but_one = least;
+            least += base + 64 * Wide(w) + __builtin_ctzll(bits);
+        }
+    }
+    if (n < open) return false;
+    Wide most = 0;
+    Wide most_but_one = 0;
+    n = 0;
+    for (std::size_t w = words; w-- > 0 && n < open;) {
+        for (std::uint64_t bits = joint[w]; bits != 0 && n < open; ++n) {
+            const int b = 63 - __builtin_clzll(bits);
+            bits &= ~(std::uint64_t{1} << b);
+            most_but_one = most;
+            most += base + 64 * Wide(w) + b;
+        }
+    }
+    if ((has_hi && least > hi) || (has_lo && most < lo)) return false;
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        if (doms_[v[i]].lo == doms_[v[i]].hi) continue;
+        if (has_hi && !lower(v[i], hi - least_but_one)) return false;
+        if (has_lo && !raise(v[i], lo - most_but_one)) return false;
     }
     return true;
 }
@@ -765,7 +963,7 @@ bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_
             std::fill(visited, visited + words, 0);
             if (!augment(augment, i)) return false;
         }
-        if (m <= 64) {
+        if (m <= 64 && !probing_) {
             // A value of another position's is kept only if that position
             // can then move on: along positions that can take each other's
             // values to one that can take a free value, or round back.

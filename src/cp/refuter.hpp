@@ -15,8 +15,12 @@ enum RefuteRule : unsigned {
     kMatching = 2,      // AllDiff: a value for every position, values no such matching uses
     kSumHoles = 4,      // Eq, Lt, Le and Linear bounds that skip missing values
     kKnapsack = 8,      // a 0/1 sum bounded by a capacity over the same variables
+    kLookahead = 16,    // each value of a small AllDiff domain tried, those that fail removed
+    kDistinctSum = 32,  // a sum of AllDiff variables within the least and most distinct values
+    kNogoods = 64,      // a node whose settled store equals an empty subtree's is empty
 };
-inline constexpr unsigned kAllRefuteRules = kForwardCheck | kMatching | kSumHoles | kKnapsack;
+inline constexpr unsigned kAllRefuteRules =
+    kForwardCheck | kMatching | kSumHoles | kKnapsack | kLookahead | kDistinctSum | kNogoods;
 
 // A second store of the search's domains, with holes, narrowed by rules
 // stronger than the search's own propagation. It only ever answers whether
@@ -45,7 +49,10 @@ class Refuter {
     // propagation (if not, the store is not kept).
     bool active() const { return active_; }
     // A new node: its first change of each variable is recorded.
-    void open_node() { ++node_; }
+    void open_node() {
+        ++node_;
+        settled_ = true;
+    }
     std::size_t mark() const { return trail_.size(); }
     void undo_to(std::size_t mark);
     // x's domain in the search is now d, inside what it was at the parent.
@@ -54,6 +61,23 @@ class Refuter {
     // solution. Stops early (true) after a budget of runs per node.
     bool propagate() { return propagate(64 + 4 * queued_.size()); }
     bool propagate(std::uint64_t budget);
+
+    // Tries each value of the AllDiff variables with the fewest values left
+    // (a value whose trial fails is removed) and propagates; false: the node
+    // holds no solution.
+    bool look_ahead();
+
+    // Whether a node's store says all there is to say about the rest of the
+    // search: every constraint is a Neq or an AllDiff that the store checks
+    // forward, so one with a fixed variable holds once its value left the
+    // others, and the node's rules ran to their fixpoint. Then the subtree
+    // holds a solution exactly when the unfixed variables of the store can
+    // take values of theirs that satisfy the constraints between them, which
+    // depends on nothing but those domains.
+    bool settled() const { return keyed_ && settled_; }
+    // The store's unfixed domains, each as its variable, its bounds and the
+    // words of its values from lo on.
+    void key(std::vector<std::uint64_t>& out) const;
 
     // The least value of x from v on, or x's hi + 1 when there is none.
     Wide next_value(VarIndex x, Wide v) const;
@@ -88,6 +112,10 @@ class Refuter {
     };
 
     bool contains(VarIndex x, Wide v) const;
+    // Values held, counted up to `cap`.
+    Wide size(VarIndex x, Wide cap) const;
+    // The queue emptied without running it.
+    void drop_queue();
     Wide prev_value(VarIndex x, Wide v) const;
     // Bit i: x holds v0 + i.
     std::uint64_t window(VarIndex x, Wide v0) const;
@@ -110,6 +138,8 @@ class Refuter {
     // Values vars[i] + offsets[i] pairwise different (no offsets: 0).
     bool run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_t m);
     bool run_knapsack(const Knapsack& s);
+    bool run_distinct_sum(const Propagator& p);
+    void find_distinct_sums();
     void prepare(const std::vector<Domain>& root);
     void find_knapsacks(const std::vector<Domain>& root);
     void find_cliques(const std::vector<Domain>& root);
@@ -128,6 +158,10 @@ class Refuter {
     std::vector<std::uint32_t> queue_;
     std::size_t queue_head_ = 0;
     std::vector<char> queued_;
+    std::vector<char> skip_;  // rules that a clique makes redundant
+    bool probing_ = false;    // inside a look-ahead trial
+    bool keyed_ = false;      // only Neqs and AllDiffs, checked forward
+    bool settled_ = true;     // no run cut short by the budget at this node
     std::uint32_t running_ = ~std::uint32_t{0};
     std::uint64_t runs_ = 0;
 
@@ -137,6 +171,11 @@ class Refuter {
     std::vector<std::size_t> clique_begin_;
     std::vector<std::size_t> clique_watch_begin_;  // by variable, into clique_watches_
     std::vector<std::uint32_t> clique_watches_;
+
+    // By propagator: a Linear with one coefficient over variables of one AllDiff.
+    std::vector<char> distinct_sum_;
+    // Variables of AllDiffs and cliques, each once: the look-ahead's candidates.
+    std::vector<VarIndex> probe_vars_;
 
     std::vector<Knapsack> knapsacks_;
     std::vector<std::vector<std::uint32_t>> knapsacks_of_;  // by propagator

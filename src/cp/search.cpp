@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 #include "cp/solver.hpp"
@@ -44,6 +45,7 @@ std::optional<Assignment> CpSolver::search() {
         std::uint32_t failures = 0;  // values in a row that failed in propagation
         Wide retry_at;               // the next value at which to look for a run
         Wide wait = 1;
+        std::vector<std::uint64_t> key = {};  // the refuter's key of this node, if settled
     };
     std::vector<Frame> stack;
     CpStats& stats = engine_.stats();
@@ -52,6 +54,26 @@ std::optional<Assignment> CpSolver::search() {
         const Domain d = engine_.domain(x);
         stack.push_back(
             Frame{x, d.lo, d.hi, engine_.trail().size(), refuter_.mark(), false, 0, d.lo});
+    };
+    // The keys of settled nodes whose subtrees held no solution: a node
+    // with the same key holds none either (Refuter::settled).
+    struct KeyHash {
+        std::size_t operator()(const std::vector<std::uint64_t>& k) const {
+            std::uint64_t h = 1469598103934665603ull;
+            for (const std::uint64_t w : k) h = (h ^ w) * 1099511628211ull;
+            return static_cast<std::size_t>(h ^ (h >> 29));
+        }
+    };
+    std::unordered_set<std::vector<std::uint64_t>, KeyHash> nogoods;
+    std::size_t nogood_words = 0;
+    std::vector<std::uint64_t> key;
+    const auto close_frame = [&] {
+        std::vector<std::uint64_t>& k = stack.back().key;
+        if (!k.empty() && nogood_words + k.size() <= kNogoodWords) {
+            nogood_words += k.size();
+            nogoods.insert(std::move(k));
+        }
+        stack.pop_back();
     };
     open_node();
     while (!stack.empty()) {
@@ -76,7 +98,7 @@ std::optional<Assignment> CpSolver::search() {
         }
         if (refuting) refuter_.undo_to(f.refuter_mark);
         if (f.done) {
-            stack.pop_back();
+            close_frame();
             continue;
         }
         const VarIndex x = f.var;
@@ -90,7 +112,7 @@ std::optional<Assignment> CpSolver::search() {
                 stats.failures += closed;
                 stats.refuted += closed;
                 if (next > f.last) {
-                    stack.pop_back();
+                    close_frame();
                     continue;
                 }
                 f.next = static_cast<std::int64_t>(next);
@@ -105,7 +127,7 @@ std::optional<Assignment> CpSolver::search() {
                 stats.nodes += static_cast<std::uint64_t>(passed);
                 stats.failures += static_cast<std::uint64_t>(passed);
                 if (Wide{f.next} + passed > f.last) {
-                    stack.pop_back();
+                    close_frame();
                     continue;
                 }
                 f.next = static_cast<std::int64_t>(f.next + passed);
@@ -135,7 +157,17 @@ std::optional<Assignment> CpSolver::search() {
         }
         sync_order();
         if (order_.empty()) return fixed_assignment();
+        const bool keyed = refuting && refuter_.settled();
+        if (keyed) {
+            refuter_.key(key);
+            if (nogoods.contains(key)) {
+                ++stats.failures;
+                ++stats.refuted;
+                continue;
+            }
+        }
         open_node();
+        if (keyed) stack.back().key = key;
     }
     return std::nullopt;
 }
@@ -145,7 +177,7 @@ bool CpSolver::refute_node(std::size_t mark) {
         const VarIndex x = engine_.trail()[i].var;
         if (!refuter_.narrow(x, engine_.domain(x))) return false;
     }
-    return refuter_.propagate();
+    return refuter_.propagate() && refuter_.look_ahead();
 }
 
 // The engine's trail holds the changes below each open frame, each entry

@@ -19,6 +19,8 @@ namespace nemox::cp {
 
 // Nodes of the plain search before the refuter joins it.
 inline constexpr std::uint64_t kRefuteAfter = 256;
+// Words of the keys of empty subtrees that one search keeps (32 MB).
+inline constexpr std::size_t kNogoodWords = std::size_t{1} << 22;
 
 // The search over one problem's engine: first-fail branching, values in
 // increasing order, depth first, undo by the engine's trail.
@@ -34,7 +36,9 @@ inline constexpr std::uint64_t kRefuteAfter = 256;
 // The refuter (refuter.hpp) keeps a stronger store beside the domains and may
 // close a node whose subtree it proves empty; the plain search would have
 // visited that subtree, found nothing and gone on to the next value, so the
-// first solution, or its absence, is the same. It never writes the domains
+// first solution, or its absence, is the same. Its trials of single values
+// (the look-ahead) run in its own store and are undone there, so they too
+// only ever remove values without a solution below. It never writes the domains
 // the search branches on: a narrower domain there would change the order.
 // A run of values that the engine's probe shows to fail is passed over for
 // the same reason. Only the node count falls; a value closed that way still

@@ -630,7 +630,14 @@ void add(std::string& t, const P&... pieces) {
     (t.append(pieces), ...);
 }
 
-enum class Shape { Pigeonhole, Knapsack, ColouringWithViews, BarredPermutation };
+enum class Shape {
+    Pigeonhole,
+    Knapsack,
+    ColouringWithViews,
+    BarredPermutation,
+    DistinctSums,
+    LayeredColouring
+};
 
 std::string shaped_text(Shape shape, std::mt19937_64& rng) {
     const auto uniform = [&](int lo, int hi) {
@@ -741,6 +748,55 @@ std::string shaped_text(Shape shape, std::mt19937_64& rng) {
             }
             break;
         }
+        case Shape::LayeredColouring: {
+            // A sparse first layer, branched on first, and a dense second
+            // one that some edges tie to it: the second layer's search
+            // recurs under many colourings of the first, from domains with
+            // holes that depend on them.
+            const int first = uniform(3, 6);
+            const int n = first + uniform(7, 10);
+            const int colours = uniform(3, 4);
+            for (int i = 0; i < n; ++i) var(x(i), 0, colours - 1);
+            for (int i = 0; i < n; ++i) {
+                for (int j = i + 1; j < n; ++j) {
+                    const int percent = j < first ? 25 : (i < first ? 8 : 62);
+                    if (uniform(0, 99) < percent) add(t, "neq ", x(i), " ", x(j), "\n");
+                }
+            }
+            break;
+        }
+        case Shape::DistinctSums: {
+            // Values all different, with sums of a few of them by one
+            // coefficient of either sign, near a planted permutation's.
+            const int n = uniform(4, 7);
+            const int spare = uniform(0, 3);
+            std::vector<int> planted(static_cast<std::size_t>(n + spare));
+            for (int i = 0; i < n + spare; ++i) planted[static_cast<std::size_t>(i)] = i + 1;
+            std::shuffle(planted.begin(), planted.end(), rng);
+            for (int i = 0; i < n; ++i) var(x(i), 1, n + spare);
+            add(t, "allDiff");
+            for (int i = 0; i < n; ++i) add(t, " ", x(i));
+            t += "\n";
+            static const char* const kRels[] = {"eq", "le", "ge"};
+            for (int k = uniform(1, 3); k > 0; --k) {
+                static const int kCoeffs[] = {1, 2, -1, -3};
+                const int c = kCoeffs[uniform(0, 3)];
+                std::vector<int> terms(static_cast<std::size_t>(n));
+                for (int i = 0; i < n; ++i) terms[static_cast<std::size_t>(i)] = i;
+                std::shuffle(terms.begin(), terms.end(), rng);
+                terms.resize(static_cast<std::size_t>(uniform(2, n)));
+                int sum = 0;
+                t += "linear";
+                for (const int i : terms) {
+                    sum += c * planted[static_cast<std::size_t>(i)];
+                    add(t, " ", std::to_string(c), " ", x(i));
+                }
+                const char* rel = kRels[uniform(0, 2)];
+                const int off = uniform(-3, 3);
+                add(t, " ", std::to_string(sum + off), " ", rel, "\n");
+            }
+            break;
+        }
     }
     return t;
 }
@@ -783,7 +839,8 @@ TEST_P(CpRefuterFamilies, SameAnswersFromFewerNodes) {
 
 INSTANTIATE_TEST_SUITE_P(Shapes, CpRefuterFamilies,
                          ::testing::Values(Shape::Pigeonhole, Shape::Knapsack,
-                                           Shape::ColouringWithViews, Shape::BarredPermutation));
+                                           Shape::ColouringWithViews, Shape::BarredPermutation,
+                                           Shape::DistinctSums, Shape::LayeredColouring));
 
 // n variables over n - 1 values under one allDiff: closed before the first
 // branch, where the plain search tries (n - 1)! orders.
@@ -840,6 +897,159 @@ TEST(CpRefuter, ValuesOfAHallSetLeaveTheOthers) {
     CpStats plain;
     EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &plain, 0).is_sat());
     EXPECT_GT(plain.nodes, 0u);
+}
+
+// Three different values of 1..9 sum to at least 1 + 2 + 3: a sum of 5 is
+// closed at the root, where bounds alone leave 1..3 to each.
+TEST(CpRefuter, DistinctSumClosedAtTheRoot) {
+    const auto parsed = parser::parse_cp(
+        "var x 1 9\nvar y 1 9\nvar z 1 9\nallDiff x y z\nlinear 1 x 1 y 1 z 5 eq\n");
+    ASSERT_TRUE(parsed.ok());
+    CpStats stats;
+    EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &stats, kAllRefuteRules, 0).is_sat());
+    EXPECT_EQ(stats.nodes, 0u);
+    CpStats without;
+    EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &without, kAllRefuteRules & ~kDistinctSum, 0)
+                     .is_sat());
+    EXPECT_GT(without.nodes, 0u);
+}
+
+std::string queens_text(int n) {
+    std::string t;
+    const auto num = [](int v) { return std::to_string(v); };
+    for (int i = 0; i < n; ++i) add(t, "var q", num(i), " 0 ", num(n - 1), "\n");
+    for (int i = 0; i < n; ++i) {
+        for (int j = i + 1; j < n; ++j) {
+            const std::string k = num(j - i);
+            std::string pair;
+            add(pair, num(i), "_", num(j));
+            add(t, "neq q", num(i), " q", num(j), "\n");
+            add(t, "var u", pair, " ", k, " ", num(n - 1 + j - i), "\n");
+            add(t, "linear 1 u", pair, " -1 q", num(j), " ", k, " eq\n");
+            add(t, "neq q", num(i), " u", pair, "\n");
+            add(t, "var w", pair, " -", k, " ", num(n - 1 - (j - i)), "\n");
+            add(t, "linear 1 w", pair, " -1 q", num(j), " -", k, " eq\n");
+            add(t, "neq q", num(i), " w", pair, "\n");
+        }
+    }
+    return t;
+}
+
+std::string magic_text(int n) {
+    std::string t;
+    const std::string total = std::to_string(n * (n * n + 1) / 2);
+    const auto m = [&](int r, int c) { add(t, " 1 m", std::to_string(r * n + c)); };
+    for (int i = 0; i < n * n; ++i)
+        add(t, "var m", std::to_string(i), " 1 ", std::to_string(n * n), "\n");
+    t += "allDiff";
+    for (int i = 0; i < n * n; ++i) add(t, " m", std::to_string(i));
+    t += "\n";
+    for (int a = 0; a < n; ++a) {
+        t += "linear";
+        for (int b = 0; b < n; ++b) m(a, b);
+        add(t, " ", total, " eq\nlinear");
+        for (int b = 0; b < n; ++b) m(b, a);
+        add(t, " ", total, " eq\n");
+    }
+    t += "linear";
+    for (int a = 0; a < n; ++a) m(a, a);
+    add(t, " ", total, " eq\nlinear");
+    for (int a = 0; a < n; ++a) m(a, n - 1 - a);
+    add(t, " ", total, " eq\n");
+    return t;
+}
+
+// Each rule on the family it is for: the same first solution from fewer
+// nodes than the refuter finds without that rule.
+TEST(CpRefuter, RulesShortenTheirFamilies) {
+    struct Case {
+        const char* name;
+        std::string text;
+        unsigned rule;
+    };
+    const Case cases[] = {
+        {"queens 12, look-ahead", queens_text(12), kLookahead},
+        {"queens 20, look-ahead", queens_text(20), kLookahead},
+        {"magic 5, distinct sums", magic_text(5), kDistinctSum},
+        {"magic 5, look-ahead", magic_text(5), kLookahead},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = parser::parse_cp(c.text);
+        ASSERT_TRUE(parsed.ok()) << c.name;
+        CpStats with;
+        CpStats without;
+        CpStats plain;
+        const SolverResult got = solve_cp(parsed.value(), Interrupt(), &with, kAllRefuteRules, 0);
+        const SolverResult less =
+            solve_cp(parsed.value(), Interrupt(), &without, kAllRefuteRules & ~c.rule, 0);
+        const SolverResult expected = solve_cp(parsed.value(), Interrupt(), &plain, 0);
+        EXPECT_EQ(describe(got), describe(expected)) << c.name;
+        EXPECT_EQ(describe(less), describe(expected)) << c.name;
+        EXPECT_LT(with.nodes, without.nodes) << c.name;
+        EXPECT_LE(without.nodes, plain.nodes) << c.name;
+        std::printf("%s: %llu nodes, %llu without the rule, %llu plain\n", c.name,
+                    static_cast<unsigned long long>(with.nodes),
+                    static_cast<unsigned long long>(without.nodes),
+                    static_cast<unsigned long long>(plain.nodes));
+    }
+}
+
+// A path of three vertices, then the Groetzsch graph (no triangle, four
+// colours needed) with three colours: the plain search fails on the second
+// part once for each colouring of the path, from the same domains each
+// time, which the first failure's key closes.
+TEST(CpRefuter, RepeatedEmptySubtreeClosedByItsKey) {
+    std::string t;
+    for (int i = 0; i < 14; ++i) add(t, "var c", std::to_string(i), " 0 2\n");
+    add(t, "neq c0 c1\nneq c1 c2\n");
+    static const int kEdges[][2] = {{1, 2}, {1, 4},  {1, 7},  {1, 9},  {2, 3},  {2, 6},  {2, 8},
+                                    {3, 5}, {3, 7},  {3, 10}, {4, 5},  {4, 6},  {4, 10}, {5, 8},
+                                    {5, 9}, {6, 11}, {7, 11}, {8, 11}, {9, 11}, {10, 11}};
+    for (const auto& e : kEdges)
+        add(t, "neq c", std::to_string(e[0] + 2), " c", std::to_string(e[1] + 2), "\n");
+    const auto parsed = parser::parse_cp(t);
+    ASSERT_TRUE(parsed.ok());
+    CpStats with;
+    CpStats without;
+    EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &with, kAllRefuteRules, 0).is_sat());
+    EXPECT_FALSE(
+        solve_cp(parsed.value(), Interrupt(), &without, kAllRefuteRules & ~kNogoods, 0).is_sat());
+    EXPECT_LT(with.nodes, without.nodes);
+    std::printf("%llu nodes, %llu without keys\n", static_cast<unsigned long long>(with.nodes),
+                static_cast<unsigned long long>(without.nodes));
+}
+
+// Colourings of the n x n queen graph (cells that a queen attacks from
+// each other differ): the refuter's cliques, look-ahead and keys on a
+// search that backtracks through many states with holes.
+TEST(CpRefuter, QueenGraphColouringsAgreeWithThePlainSearch) {
+    int shortened = 0;
+    for (const int n : {5, 6}) {
+        for (int colours = n - 1; colours <= n + 1; ++colours) {
+            std::string t;
+            for (int i = 0; i < n * n; ++i)
+                add(t, "var c", std::to_string(i), " 0 ", std::to_string(colours - 1), "\n");
+            for (int a = 0; a < n * n; ++a) {
+                for (int b = a + 1; b < n * n; ++b) {
+                    const int dr = b / n - a / n;
+                    const int dc = b % n - a % n;
+                    if (dr == 0 || dc == 0 || dr == dc || dr == -dc)
+                        add(t, "neq c", std::to_string(a), " c", std::to_string(b), "\n");
+                }
+            }
+            const auto parsed = parser::parse_cp(t);
+            ASSERT_TRUE(parsed.ok());
+            CpStats stats;
+            CpStats plain;
+            const SolverResult got =
+                solve_cp(parsed.value(), Interrupt(), &stats, kAllRefuteRules, 0);
+            const SolverResult expected = solve_cp(parsed.value(), Interrupt(), &plain, 0);
+            EXPECT_EQ(describe(got), describe(expected)) << n << " " << colours;
+            EXPECT_LE(stats.nodes, plain.nodes) << n << " " << colours;
+            if (stats.nodes < plain.nodes) ++shortened;
+        }
+    }
+    EXPECT_GE(shortened, 2);
 }
 
 }  // namespace
