@@ -90,42 +90,38 @@ bool fits_slack(S& s, LinearRel rel, Wide spread, Wide rhs, const Sum& min_sum, 
            (rel == LinearRel::Le || le(s, Sum(spread), slack_ge));
 }
 
-// One term's rule, given R - minR and R - maxR over the other terms.
-template <class S>
-bool narrow_term(S& s, LinearRel rel, std::int64_t c, VarIndex x, Wide from_min, Wide from_max) {
-    switch (rel) {
-        case LinearRel::Le:
-            return c > 0 ? lower_hi(s, x, floor_div(from_min, c))
-                         : raise_lo(s, x, ceil_div(from_min, c));
-        case LinearRel::Ge:
-            return c > 0 ? raise_lo(s, x, ceil_div(from_max, c))
-                         : lower_hi(s, x, floor_div(from_max, c));
-        case LinearRel::Eq:
-            return c > 0 ? raise_lo(s, x, ceil_div(from_max, c)) &&
-                               lower_hi(s, x, floor_div(from_min, c))
-                         : raise_lo(s, x, ceil_div(from_min, c)) &&
-                               lower_hi(s, x, floor_div(from_max, c));
-    }
-    return true;
+// Floor and ceiling of a sum over a coefficient: the 256-bit sums (a
+// coefficient beyond 64 bits; rare, so a slower division is fine) clamp
+// the quotient to what a bound can hold.
+Wide floor_by(Wide n, Wide d) {
+    return floor_div(n, d);
+}
+Wide ceil_by(Wide n, Wide d) {
+    return ceil_div(n, d);
+}
+Wide floor_by(const Int256& n, Wide d) {
+    return floor_div_limited(n, d);
+}
+Wide ceil_by(const Int256& n, Wide d) {
+    return ceil_div_limited(n, d);
 }
 
-// The same for a coefficient beyond 64 bits, in exact 256-bit arithmetic:
-// rare, so a slower division is fine.
-template <class S>
-bool narrow_big_term(S& s, LinearRel rel, Wide c, VarIndex x, const Int256& from_min,
-                     const Int256& from_max) {
+// One term's rule, given R - minR and R - maxR over the other terms.
+template <class S, class Sum>
+bool narrow_term(S& s, LinearRel rel, Wide c, VarIndex x, const Sum& from_min,
+                 const Sum& from_max) {
     switch (rel) {
         case LinearRel::Le:
-            return c > 0 ? lower_hi(s, x, floor_div_limited(from_min, c))
-                         : raise_lo(s, x, ceil_div_limited(from_min, c));
+            return c > 0 ? lower_hi(s, x, floor_by(from_min, c))
+                         : raise_lo(s, x, ceil_by(from_min, c));
         case LinearRel::Ge:
-            return c > 0 ? raise_lo(s, x, ceil_div_limited(from_max, c))
-                         : lower_hi(s, x, floor_div_limited(from_max, c));
+            return c > 0 ? raise_lo(s, x, ceil_by(from_max, c))
+                         : lower_hi(s, x, floor_by(from_max, c));
         case LinearRel::Eq:
-            return c > 0 ? raise_lo(s, x, ceil_div_limited(from_max, c)) &&
-                               lower_hi(s, x, floor_div_limited(from_min, c))
-                         : raise_lo(s, x, ceil_div_limited(from_min, c)) &&
-                               lower_hi(s, x, floor_div_limited(from_max, c));
+            return c > 0 ? raise_lo(s, x, ceil_by(from_max, c)) &&
+                               lower_hi(s, x, floor_by(from_min, c))
+                         : raise_lo(s, x, ceil_by(from_min, c)) &&
+                               lower_hi(s, x, floor_by(from_max, c));
     }
     return true;
 }
@@ -305,7 +301,7 @@ Run run_sums(S& s, const Propagator& p, LinearSums* kept) {
             from_max -= max_sum;
             from_min += big_term_min(c, before);
             from_max += big_term_max(c, before);
-            if (!narrow_big_term(s, p.rel, c, x, from_min, from_max)) return Run::Failed;
+            if (!narrow_term(s, p.rel, c, x, from_min, from_max)) return Run::Failed;
             const Domain after = s.domain(x);
             if (after != before) {
                 min_sum -= big_term_min(c, before);
