@@ -73,6 +73,8 @@ void Refuter::prepare(const std::vector<Domain>& root) {
             active_ = true;
     }
     if (!knapsacks_.empty()) active_ = true;
+    if ((rules_ & kOverload) != 0) find_machines(root);
+    if (!machine_starts_.empty()) active_ = true;
     if (active_ && (rules_ & kMatching) != 0) find_cliques(root);
     if (active_ && (rules_ & kDistinctSum) != 0) find_distinct_sums();
     keyed_ = active_ && (rules_ & kForwardCheck) != 0 && (rules_ & kNogoods) != 0;
@@ -246,6 +248,134 @@ void Refuter::find_cliques(const std::vector<Domain>& root) {
     skip_.resize(queued_.size(), 0);
 }
 
+// a - b + c o <= r over a 0/1 order o: for one value t of o it reads
+// a + (c t - r) <= b, a before b by at least c t - r. Two such sums over the
+// same a, b and o, one for each value of o and each order, keep a and b
+// apart. Machines are grown from such pairs: each start joins the first
+// machine all of whose starts it is kept apart from.
+void Refuter::find_machines(const std::vector<Domain>& root) {
+    struct Before {
+        VarIndex a, b, o;
+        std::int64_t t;  // the value of o that puts a first
+        Wide gap;
+    };
+    std::vector<Before> found;
+    std::vector<std::uint32_t> source;
+    for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) {
+        const Propagator& p = net_.propagators[k];
+        if (p.kind != PropKind::Linear || p.rel != LinearRel::Le || p.end - p.begin != 3 ||
+            p.big_begin != p.end)
+            continue;
+        VarIndex a = 0, b = 0, o = 0;
+        Wide c = 0;
+        int roles = 0;
+        for (std::size_t i = p.begin; i < p.end; ++i) {
+            const VarIndex x = net_.vars[i];
+            const std::int64_t ci = net_.coeffs[i];
+            if (root[x].lo == 0 && root[x].hi == 1 && (roles & 4) == 0 && ci != 1 && ci != -1) {
+                o = x;
+                c = ci;
+                roles |= 4;
+            } else if (ci == 1 && (roles & 1) == 0) {
+                a = x;
+                roles |= 1;
+            } else if (ci == -1 && (roles & 2) == 0) {
+                b = x;
+                roles |= 2;
+            }
+        }
+        if (roles != 7 || a == b) continue;
+        // For o = t: a - b <= r - c t.
+        for (const std::int64_t t : {0, 1}) {
+            const Wide gap = c * t - p.constant;
+            if (gap > 0 && gap <= (Wide{1} << 62)) {
+                found.push_back(Before{a, b, o, t, gap});
+                source.push_back(k);
+            }
+        }
+    }
+    std::map<std::pair<VarIndex, VarIndex>, Wide> apart;  // a < b: both orders seen
+    std::vector<std::uint32_t> pair_props;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        for (std::size_t j = i + 1; j < found.size(); ++j) {
+            const Before& x = found[i];
+            const Before& y = found[j];
+            if (x.o != y.o || x.t == y.t || x.a != y.b || x.b != y.a) continue;
+            const auto key = std::minmax(x.a, x.b);
+            apart.emplace(key, 0);
+            pair_props.push_back(source[i]);
+            pair_props.push_back(source[j]);
+        }
+    }
+    if (apart.empty()) return;
+    // The least length of each start over its pairs.
+    std::map<VarIndex, Wide> length;
+    for (const Before& x : found) {
+        if (apart.count(std::minmax(x.a, x.b)) == 0) continue;
+        const auto it = length.find(x.a);
+        if (it == length.end() || x.gap < it->second) length[x.a] = x.gap;
+    }
+    std::vector<std::vector<VarIndex>> machines;
+    for (const auto& [x, len] : length) {
+        bool placed = false;
+        for (auto& m : machines) {
+            const bool fits = std::all_of(m.begin(), m.end(), [&](VarIndex y) {
+                return apart.count(std::minmax(x, y)) != 0;
+            });
+            if (fits) {
+                m.push_back(x);
+                placed = true;
+                break;
+            }
+        }
+        if (!placed) machines.push_back({x});
+    }
+    machine_of_.assign(net_.propagators.size(), -1);
+    machine_begin_.push_back(0);
+    std::vector<std::int32_t> at(root.size(), -1);
+    for (const auto& m : machines) {
+        if (m.size() < 3) continue;
+        for (const VarIndex x : m) {
+            at[x] = static_cast<std::int32_t>(machine_begin_.size() - 1);
+            machine_starts_.push_back(x);
+            machine_lengths_.push_back(length[x]);
+        }
+        machine_begin_.push_back(machine_starts_.size());
+    }
+    machine_dirty_.assign(machine_begin_.size() - 1, 0);
+    for (std::size_t i = 0; i < pair_props.size(); ++i) {
+        const Propagator& p = net_.propagators[pair_props[i]];
+        for (std::size_t j = p.begin; j < p.end; ++j) {
+            if (at[net_.vars[j]] >= 0) machine_of_[pair_props[i]] = at[net_.vars[j]];
+        }
+    }
+}
+
+// Operations that run one at a time: those that lie within a window
+// [est, lct) need no more time than it has.
+bool Refuter::run_machine(std::size_t m) {
+    const std::size_t begin = machine_begin_[m];
+    const std::size_t n = machine_begin_[m + 1] - begin;
+    order_.resize(n);
+    for (std::size_t i = 0; i < n; ++i) order_[i] = static_cast<std::uint32_t>(i);
+    const auto est = [&](std::size_t i) { return Wide{doms_[machine_starts_[begin + i]].lo}; };
+    const auto lct = [&](std::size_t i) {
+        return Wide{doms_[machine_starts_[begin + i]].hi} + machine_lengths_[begin + i];
+    };
+    std::sort(order_.begin(), order_.end(),
+              [&](std::uint32_t x, std::uint32_t y) { return lct(x) < lct(y); });
+    for (std::size_t i = 0; i < n; ++i) {
+        const Wide from = est(i);
+        Wide busy = 0;
+        for (const std::uint32_t j : order_) {
+            if (est(j) < from) continue;
+            busy += machine_lengths_[begin + j];
+            if (busy > lct(j) - from) return false;
+        }
+    }
+    return true;
+}
+
 void Refuter::find_distinct_sums() {
     std::vector<std::vector<VarIndex>> sets;
     for (const Propagator& p : net_.propagators) {
@@ -412,6 +542,13 @@ bool Refuter::propagate(std::uint64_t budget) {
     queue_.clear();
     queue_head_ = 0;
     running_ = ~std::uint32_t{0};
+    // The overload check only reads the domains, and narrower ones fail it
+    // sooner: once per machine, on the domains the queue left, is enough.
+    for (const std::size_t m : dirty_machines_) {
+        machine_dirty_[m] = 0;
+        if (ok && !run_machine(m)) ok = false;
+    }
+    dirty_machines_.clear();
     return ok;
 }
 
@@ -693,6 +830,13 @@ bool Refuter::run(std::uint32_t k) {
             if (sums && !run_linear(p)) return false;
             if (!distinct_sum_.empty() && distinct_sum_[k] != 0 && !run_distinct_sum(p))
                 return false;
+            if (!machine_of_.empty() && machine_of_[k] >= 0) {
+                const auto m = static_cast<std::size_t>(machine_of_[k]);
+                if (machine_dirty_[m] == 0) {
+                    machine_dirty_[m] = 1;
+                    dirty_machines_.push_back(m);
+                }
+            }
             if (!knapsacks_of_.empty()) {
                 for (const std::uint32_t s : knapsacks_of_[k]) {
                     if (!run_knapsack(knapsacks_[s])) return false;

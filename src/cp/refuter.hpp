@@ -18,9 +18,10 @@ enum RefuteRule : unsigned {
     kLookahead = 16,    // each value of a small AllDiff domain tried, those that fail removed
     kDistinctSum = 32,  // a sum of AllDiff variables within the least and most distinct values
     kNogoods = 64,      // a node whose settled store equals an empty subtree's is empty
+    kOverload = 128,    // operations that exclude each other in pairs fit their time window
 };
-inline constexpr unsigned kAllRefuteRules =
-    kForwardCheck | kMatching | kSumHoles | kKnapsack | kLookahead | kDistinctSum | kNogoods;
+inline constexpr unsigned kAllRefuteRules = kForwardCheck | kMatching | kSumHoles | kKnapsack |
+                                            kLookahead | kDistinctSum | kNogoods | kOverload;
 
 // A second store of the search's domains, with holes, narrowed by rules
 // stronger than the search's own propagation. It only ever answers whether
@@ -139,6 +140,8 @@ class Refuter {
     bool run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_t m);
     bool run_knapsack(const Knapsack& s);
     bool run_distinct_sum(const Propagator& p);
+    bool run_machine(std::size_t m);
+    void find_machines(const std::vector<Domain>& root);
     void find_distinct_sums();
     void prepare(const std::vector<Domain>& root);
     void find_knapsacks(const std::vector<Domain>& root);
@@ -176,6 +179,16 @@ class Refuter {
     std::vector<char> distinct_sum_;
     // Variables of AllDiffs and cliques, each once: the look-ahead's candidates.
     std::vector<VarIndex> probe_vars_;
+
+    // Machines: starts that pairs of Linears keep apart by an order
+    // variable, each with the least length that its pairs give it.
+    std::vector<VarIndex> machine_starts_;
+    std::vector<Wide> machine_lengths_;
+    std::vector<std::size_t> machine_begin_;
+    std::vector<std::int32_t> machine_of_;  // by propagator, -1: none
+    std::vector<char> machine_dirty_;       // a sum of its pairs ran since its last check
+    std::vector<std::size_t> dirty_machines_;
+    std::vector<std::uint32_t> order_;  // scratch
 
     std::vector<Knapsack> knapsacks_;
     std::vector<std::vector<std::uint32_t>> knapsacks_of_;  // by propagator

@@ -636,7 +636,8 @@ enum class Shape {
     ColouringWithViews,
     BarredPermutation,
     DistinctSums,
-    LayeredColouring
+    LayeredColouring,
+    JobShop
 };
 
 std::string shaped_text(Shape shape, std::mt19937_64& rng) {
@@ -797,6 +798,72 @@ std::string shaped_text(Shape shape, std::mt19937_64& rng) {
             }
             break;
         }
+        case Shape::JobShop: {
+            // Jobs through every machine in their own order, operations of a
+            // machine kept apart by an order variable and two big-M sums (as
+            // the benchmark writes them), with a horizon about the longest
+            // machine's load or job.
+            const int jobs = uniform(3, 5);
+            const int machines = uniform(2, 3);
+            std::vector<std::vector<std::pair<int, int>>> on(static_cast<std::size_t>(machines));
+            std::vector<int> load(static_cast<std::size_t>(machines), 0);
+            std::vector<std::vector<std::pair<int, int>>> route(static_cast<std::size_t>(jobs));
+            int longest = 0;
+            for (int j = 0; j < jobs; ++j) {
+                std::vector<int> order(static_cast<std::size_t>(machines));
+                for (int m = 0; m < machines; ++m) order[static_cast<std::size_t>(m)] = m;
+                std::shuffle(order.begin(), order.end(), rng);
+                int length = 0;
+                for (const int m : order) {
+                    const int d = uniform(1, 4);
+                    route[static_cast<std::size_t>(j)].emplace_back(m, d);
+                    load[static_cast<std::size_t>(m)] += d;
+                    length += d;
+                }
+                longest = std::max(longest, length);
+            }
+            const int horizon =
+                std::max(longest, *std::max_element(load.begin(), load.end())) + uniform(-1, 2);
+            const auto op = [](int j, int k) {
+                std::string s = "s";
+                return s.append(std::to_string(j)).append("_").append(std::to_string(k));
+            };
+            for (int j = 0; j < jobs; ++j) {
+                const auto& r = route[static_cast<std::size_t>(j)];
+                for (int k = 0; k < machines; ++k) {
+                    const auto [m, d] = r[static_cast<std::size_t>(k)];
+                    var(op(j, k), 0, horizon - d);
+                    on[static_cast<std::size_t>(m)].emplace_back(j, k);
+                    if (k > 0)
+                        add(t, "le ", op(j, k - 1), " ", op(j, k), " ",
+                            std::to_string(-r[static_cast<std::size_t>(k - 1)].second), "\n");
+                }
+            }
+            const std::string h = std::to_string(horizon);
+            for (const auto& ops : on) {
+                for (std::size_t a = 0; a < ops.size(); ++a) {
+                    for (std::size_t b = a + 1; b < ops.size(); ++b) {
+                        const auto [ja, ka] = ops[a];
+                        const auto [jb, kb] = ops[b];
+                        const int da =
+                            route[static_cast<std::size_t>(ja)][static_cast<std::size_t>(ka)]
+                                .second;
+                        const int db =
+                            route[static_cast<std::size_t>(jb)][static_cast<std::size_t>(kb)]
+                                .second;
+                        const std::string sa = op(ja, ka), sb = op(jb, kb);
+                        std::string o = "o";
+                        o.append(sa).append(sb);
+                        var(o, 0, 1);
+                        add(t, "linear 1 ", sa, " -1 ", sb, " ", h, " ", o, " ",
+                            std::to_string(horizon - da), " le\n");
+                        add(t, "linear 1 ", sb, " -1 ", sa, " -", h, " ", o, " ",
+                            std::to_string(-db), " le\n");
+                    }
+                }
+            }
+            break;
+        }
     }
     return t;
 }
@@ -840,7 +907,8 @@ TEST_P(CpRefuterFamilies, SameAnswersFromFewerNodes) {
 INSTANTIATE_TEST_SUITE_P(Shapes, CpRefuterFamilies,
                          ::testing::Values(Shape::Pigeonhole, Shape::Knapsack,
                                            Shape::ColouringWithViews, Shape::BarredPermutation,
-                                           Shape::DistinctSums, Shape::LayeredColouring));
+                                           Shape::DistinctSums, Shape::LayeredColouring,
+                                           Shape::JobShop));
 
 // n variables over n - 1 values under one allDiff: closed before the first
 // branch, where the plain search tries (n - 1)! orders.
@@ -911,6 +979,33 @@ TEST(CpRefuter, DistinctSumClosedAtTheRoot) {
     CpStats without;
     EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &without, kAllRefuteRules & ~kDistinctSum, 0)
                      .is_sat());
+    EXPECT_GT(without.nodes, 0u);
+}
+
+// Three operations of length 2 on one machine, each pair kept apart by an
+// order variable, with 5 time units: closed at the root, where bounds alone
+// leave every order open.
+TEST(CpRefuter, OverloadedMachineClosedAtTheRoot) {
+    std::string t;
+    for (int i = 0; i < 3; ++i) add(t, "var s", std::to_string(i), " 0 3\n");
+    for (int a = 0; a < 3; ++a) {
+        for (int b = a + 1; b < 3; ++b) {
+            std::string sa = "s", sb = "s";
+            sa.append(std::to_string(a));
+            sb.append(std::to_string(b));
+            add(t, "var o", sa, sb, " 0 1\n");
+            add(t, "linear 1 ", sa, " -1 ", sb, " 5 o", sa, sb, " 3 le\n");
+            add(t, "linear 1 ", sb, " -1 ", sa, " -5 o", sa, sb, " -2 le\n");
+        }
+    }
+    const auto parsed = parser::parse_cp(t);
+    ASSERT_TRUE(parsed.ok()) << t;
+    CpStats stats;
+    EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &stats, kAllRefuteRules, 0).is_sat());
+    EXPECT_EQ(stats.nodes, 0u);
+    CpStats without;
+    EXPECT_FALSE(
+        solve_cp(parsed.value(), Interrupt(), &without, kAllRefuteRules & ~kOverload, 0).is_sat());
     EXPECT_GT(without.nodes, 0u);
 }
 
