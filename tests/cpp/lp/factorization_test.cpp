@@ -8,6 +8,7 @@
 
 #include "core/failure.hpp"
 #include "linear/big_rational.hpp"
+#include "lp/sparse_matrix.hpp"
 
 namespace nemox::lp {
 namespace {
@@ -15,29 +16,7 @@ namespace {
 using linear::BigInt;
 using linear::BigRational;
 
-// A square sparse matrix with a nonzero diagonal plus random entries, so
-// that it is nonsingular for most draws; the caller skips singular ones.
-struct Matrix {
-    std::vector<std::size_t> start{0};
-    std::vector<std::size_t> rows;
-    std::vector<BigInt> values;
-
-    SparseColumns columns() const { return {start, rows, values}; }
-    void add_column(const std::vector<std::int64_t>& dense) {
-        for (std::size_t i = 0; i < dense.size(); ++i) {
-            if (dense[i] == 0) continue;
-            rows.push_back(i);
-            values.emplace_back(dense[i]);
-        }
-        start.push_back(rows.size());
-    }
-    BigRational entry(std::size_t row, std::size_t col) const {
-        for (std::size_t k = start[col]; k < start[col + 1]; ++k) {
-            if (rows[k] == row) return BigRational(values[k], BigInt(1));
-        }
-        return BigRational();
-    }
-};
+using fixtures::Matrix;
 
 std::vector<std::int64_t> random_column(std::mt19937_64& rng, std::size_t m, double density,
                                         int magnitude) {

@@ -9,6 +9,7 @@
 #include "core/failure.hpp"
 #include "linear/big_rational.hpp"
 #include "lp/factorization.hpp"
+#include "lp/sparse_matrix.hpp"
 
 namespace nemox::lp {
 namespace {
@@ -16,21 +17,7 @@ namespace {
 using linear::BigInt;
 using linear::BigRational;
 
-struct Matrix {
-    std::vector<std::size_t> start{0};
-    std::vector<std::size_t> rows;
-    std::vector<BigInt> values;
-
-    SparseColumns columns() const { return {start, rows, values}; }
-    void add_column(const std::vector<BigInt>& dense) {
-        for (std::size_t i = 0; i < dense.size(); ++i) {
-            if (dense[i].is_zero()) continue;
-            rows.push_back(i);
-            values.push_back(dense[i]);
-        }
-        start.push_back(rows.size());
-    }
-};
+using fixtures::Matrix;
 
 // A random integer of about `bits` bits, either sign.
 BigInt random_big(std::mt19937_64& rng, std::size_t bits) {
