@@ -1,10 +1,10 @@
 #include "parser/cp_format.hpp"
 
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "parser/name_table.hpp"
 #include "parser/text.hpp"
 
 namespace nemox::parser {
@@ -64,10 +64,10 @@ class CpReader {
 
     // The index in force for `name`, or the unknown-variable message.
     bool get_var(std::string_view name, cp::VarIndex& out) {
-        const auto it = name_index_.find(name);
-        if (it == name_index_.end())
+        const std::size_t* index = name_index_.find(name);
+        if (index == nullptr)
             return fail(line_message_quoting(lines_.number(), "unknown variable ", name));
-        out = it->second;
+        out = *index;
         return true;
     }
 
@@ -160,7 +160,7 @@ class CpReader {
     LineReader lines_;
     std::vector<std::string_view> tokens_;
     // Views into the text, which outlives the parse.
-    std::unordered_map<std::string_view, cp::VarIndex> name_index_;
+    NameTable name_index_;
     cp::CpProblem problem_;
     std::string error_;
 };
