@@ -1,6 +1,7 @@
 #include "cp/refuter.hpp"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 namespace nemox::cp {
@@ -584,6 +585,17 @@ bool Refuter::look_ahead() {
         }
     }
     return true;
+}
+
+// A trial keeps the node's own settled state: its key is taken before.
+bool Refuter::trial(VarIndex x, Wide v, bool exclude) {
+    ++node_;
+    const bool settled = settled_;
+    const bool ok = (exclude ? remove(x, v) : raise(x, v) && lower(x, v)) &&
+                    propagate(std::numeric_limits<std::uint64_t>::max() / 2);
+    settled_ = settled;
+    if (!ok) drop_queue();
+    return ok;
 }
 
 // ---- the store ----------------------------------------------------------

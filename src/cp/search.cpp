@@ -20,9 +20,12 @@ std::optional<Assignment> CpSolver::search() {
     // joins).
     bool refuting = false;
     bool waiting = false;
+    const bool witnesses_on = (refuter_.rules() & kWitness) != 0;
+    bool witnessing = false;
     if (refute_after_ == 0) {
         if (!refuter_.start(engine_.domains(), true)) return std::nullopt;
         refuting = refuter_.active();
+        witnessing = refuting && witnesses_on;
     } else if (refuter_.rules() != 0) {
         if ((refuter_.rules() & kMatching) != 0 && !all_diffs_fit(engine_.net(), engine_.domains()))
             return std::nullopt;
@@ -46,6 +49,11 @@ std::optional<Assignment> CpSolver::search() {
         Wide retry_at;               // the next value at which to look for a run
         Wide wait = 1;
         std::vector<std::uint64_t> key = {};  // the refuter's key of this node, if settled
+        std::int32_t witness = -1;            // a solution inside this node's domains, if known
+        bool owns_witness = false;            // found for this node, not inherited
+        // The work done so far (nodes of both searches) when the oracle ran
+        // out at this node; ~0: it did not.
+        std::uint64_t work_at_open = ~std::uint64_t{0};
     };
     std::vector<Frame> stack;
     CpStats& stats = engine_.stats();
@@ -67,11 +75,32 @@ std::optional<Assignment> CpSolver::search() {
     std::unordered_set<std::vector<std::uint64_t>, KeyHash> nogoods;
     std::size_t nogood_words = 0;
     std::vector<std::uint64_t> key;
-    const auto close_frame = [&] {
-        std::vector<std::uint64_t>& k = stack.back().key;
+    const auto add_nogood = [&](std::vector<std::uint64_t>& k) {
         if (!k.empty() && nogood_words + k.size() <= kNogoodWords) {
             nogood_words += k.size();
             nogoods.insert(std::move(k));
+        }
+    };
+    // Witnesses of open frames, each owned by the frame that found it: a
+    // frame above owns an earlier one, so they pop in stack order.
+    std::vector<std::vector<std::int64_t>> witnesses;
+    // The oracle's nodes in calls that ended without a verdict may not pass
+    // the search's own nodes and those of the calls that ended with one by
+    // more than a fixed allowance. A call at a depth gets what the last
+    // subtree at that depth that it ran out on took to search: subtrees at
+    // one depth tend to be alike, and the oracle, with its stronger order,
+    // rarely needs more than the search below it did.
+    std::uint64_t idle = 0;
+    std::uint64_t earned = kWitnessAllowance;
+    std::vector<std::uint64_t> depth_budget;
+    const auto work = [&] { return stats.nodes + stats.witness_nodes; };
+    const auto close_frame = [&] {
+        Frame& g = stack.back();
+        add_nogood(g.key);
+        if (g.owns_witness) witnesses.pop_back();
+        if (g.work_at_open != ~std::uint64_t{0}) {
+            std::uint64_t& b = depth_budget[stack.size() - 1];
+            b = std::min(std::max(b, work() - g.work_at_open), kWitnessMaxBudget);
         }
         stack.pop_back();
     };
@@ -87,6 +116,7 @@ std::optional<Assignment> CpSolver::search() {
             std::vector<std::size_t> refuter_marks;
             const std::size_t open = join_path(marks, refuter_marks);
             refuting = refuter_.active();
+            witnessing = refuting && witnesses_on;
             for (std::size_t k = 0; k < refuter_marks.size(); ++k)
                 stack[k].refuter_mark = refuter_marks[k];
             if (open < stack.size()) {
@@ -166,8 +196,45 @@ std::optional<Assignment> CpSolver::search() {
                 continue;
             }
         }
+        // A witness of this node shows which child holds a solution: that
+        // child inherits it without a call, and only the children before it
+        // need the oracle, which closes each or finds a solution in it.
+        std::int32_t witness = -1;
+        bool owns = false;
+        bool ran_out = false;
+        if (witnessing) {
+            if (f.witness >= 0 && witnesses[static_cast<std::size_t>(f.witness)][x] == v) {
+                witness = f.witness;
+            } else if (idle < stats.nodes + earned) {
+                if (depth_budget.size() <= stack.size())
+                    depth_budget.resize(stack.size() + 1, kWitnessFirstBudget);
+                const std::uint64_t budget =
+                    std::min(depth_budget[stack.size()], stats.nodes + earned - idle);
+                const WitnessSearch::Outcome out =
+                    oracle_.run(refuter_, budget, engine_.interrupt(), stats.nodes);
+                stats.witness_nodes += out.nodes;
+                if (out.verdict != WitnessSearch::Verdict::Unknown) earned += out.nodes;
+                if (out.verdict == WitnessSearch::Verdict::Empty) {
+                    ++stats.failures;
+                    ++stats.refuted;
+                    if (keyed) add_nogood(key);
+                    continue;
+                }
+                if (out.verdict == WitnessSearch::Verdict::Witness) {
+                    witnesses.push_back(oracle_.witness());
+                    witness = static_cast<std::int32_t>(witnesses.size() - 1);
+                    owns = true;
+                } else {
+                    idle += out.nodes;
+                    ran_out = true;
+                }
+            }
+        }
         open_node();
         if (keyed) stack.back().key = key;
+        stack.back().witness = witness;
+        stack.back().owns_witness = owns;
+        if (ran_out) stack.back().work_at_open = work();
     }
     return std::nullopt;
 }
