@@ -613,11 +613,19 @@ void Refuter::key(std::vector<std::uint64_t>& out) const {
     }
 }
 
+// By the words of the bits: the ends of the domain need not be word-aligned.
 Wide Refuter::size(VarIndex x, Wide cap) const {
     const Dom& d = doms_[x];
     if (d.words == 0) return std::min<Wide>(Wide{d.hi} - d.lo + 1, cap);
-    Wide n = 0;
-    for (Wide v0 = d.lo; v0 <= d.hi && n < cap; v0 += 64) n += popcount(window(x, v0));
+    const auto first = static_cast<std::size_t>(d.lo - d.base);
+    const auto last = static_cast<std::size_t>(d.hi - d.base);
+    const std::uint64_t* w = bits_.data() + d.at;
+    std::size_t q = first / 64;
+    const std::size_t end = last / 64;
+    if (q == end) return std::min<Wide>(popcount(w[q] & bit_range(first % 64, last % 64)), cap);
+    Wide n = popcount(w[q] & (~std::uint64_t{0} << (first % 64)));
+    for (++q; q < end && n < cap; ++q) n += popcount(w[q]);
+    if (q == end) n += popcount(w[end] & bit_range(0, last % 64));
     return std::min(n, cap);
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,31 @@ TEST(Witness, SearchVerdicts) {
             EXPECT_GE(w[x], root[x].lo) << c.name;
             EXPECT_LE(w[x], root[x].hi) << c.name;
         }
+    }
+}
+
+// The oracle's order counts the values left in the store: holes cut by
+// forward checks, ends off the words' edges, counts capped anywhere.
+TEST(Witness, StoreCountsTheValuesLeft) {
+    for (const int width : {5, 63, 64, 65, 130, 300}) {
+        std::string t = "var x 3 ";
+        t.append(std::to_string(3 + width)).append("\n");
+        std::vector<int> gone;
+        for (int v = 3; v <= 3 + width; v += 1 + v % 7) gone.push_back(v);
+        for (const int v : gone) {
+            const std::string value = std::to_string(v);
+            t.append("var c").append(value).append(" ").append(value).append(" ").append(value);
+            t.append("\nneq x c").append(value).append("\n");
+        }
+        const CpProblem p = parse(t);
+        const Network net = build_network(p);
+        Refuter store(net, kAllRefuteRules);
+        ASSERT_TRUE(store.start(declared(p), true)) << width;
+        const Wide left = width + 1 - static_cast<Wide>(gone.size());
+        for (const Wide cap : {Wide{1}, Wide{2}, left - 1, left, left + 1, Wide{1} << 40})
+            EXPECT_EQ(static_cast<long long>(store.count(0, cap)),
+                      static_cast<long long>(std::min(cap, left)))
+                << width << " " << static_cast<long long>(cap);
     }
 }
 
