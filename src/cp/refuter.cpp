@@ -233,7 +233,11 @@ void Refuter::find_cliques(const std::vector<Domain>& root) {
             const std::uint32_t k = net_.watches[i];
             read = k != defined_by[u] && skip_[k] == 0;
         }
-        if (!read) skip_[defined_by[u]] = 1;
+        if (!read) {
+            skip_[defined_by[u]] = 1;
+            if (view_sum_.empty()) view_sum_.assign(n, kNoSum);
+            view_sum_[u] = defined_by[u];
+        }
     }
     const auto first = static_cast<std::uint32_t>(net_.propagators.size());
     clique_watch_begin_.assign(n + 1, 0);
@@ -591,8 +595,9 @@ bool Refuter::look_ahead() {
 bool Refuter::trial(VarIndex x, Wide v, bool exclude) {
     ++node_;
     const bool settled = settled_;
-    const bool ok = (exclude ? remove(x, v) : raise(x, v) && lower(x, v)) &&
-                    propagate(std::numeric_limits<std::uint64_t>::max() / 2);
+    probing_ = true;
+    const bool ok = (exclude ? remove(x, v) : raise(x, v) && lower(x, v)) && propagate();
+    probing_ = false;
     settled_ = settled;
     if (!ok) drop_queue();
     return ok;

@@ -100,6 +100,11 @@ class Refuter {
     std::int64_t lo(VarIndex x) const { return doms_[x].lo; }
     // Values held, counted up to `cap`.
     Wide count(VarIndex x, Wide cap) const { return size(x, cap); }
+    bool holds(VarIndex x, Wide v) const { return contains(x, v); }
+    // The unit sum u = q + k that defines u when the store skips it (no rule
+    // it runs reads u, so u follows q nowhere in the store); kNoSum if none.
+    static constexpr std::uint32_t kNoSum = ~std::uint32_t{0};
+    std::uint32_t view_sum(VarIndex u) const { return view_sum_.empty() ? kNoSum : view_sum_[u]; }
 
   private:
     struct Dom {
@@ -176,10 +181,11 @@ class Refuter {
     std::vector<std::uint32_t> queue_;
     std::size_t queue_head_ = 0;
     std::vector<char> queued_;
-    std::vector<char> skip_;  // rules that a clique makes redundant
-    bool probing_ = false;    // inside a look-ahead trial
-    bool keyed_ = false;      // only Neqs and AllDiffs, checked forward
-    bool settled_ = true;     // no run cut short by the budget at this node
+    std::vector<char> skip_;               // rules that a clique makes redundant
+    std::vector<std::uint32_t> view_sum_;  // by variable, see view_sum
+    bool probing_ = false;                 // inside a look-ahead trial
+    bool keyed_ = false;                   // only Neqs and AllDiffs, checked forward
+    bool settled_ = true;                  // no run cut short by the budget at this node
     std::uint32_t running_ = ~std::uint32_t{0};
     std::uint64_t runs_ = 0;
 

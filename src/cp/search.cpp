@@ -51,9 +51,7 @@ std::optional<Assignment> CpSolver::search() {
         std::vector<std::uint64_t> key = {};  // the refuter's key of this node, if settled
         std::int32_t witness = -1;            // a solution inside this node's domains, if known
         bool owns_witness = false;            // found for this node, not inherited
-        // The work done so far (nodes of both searches) when the oracle ran
-        // out at this node; ~0: it did not.
-        std::uint64_t work_at_open = ~std::uint64_t{0};
+        std::uint64_t work_at_open = 0;       // nodes of both searches so far
     };
     std::vector<Frame> stack;
     CpStats& stats = engine_.stats();
@@ -84,24 +82,25 @@ std::optional<Assignment> CpSolver::search() {
     // Witnesses of open frames, each owned by the frame that found it: a
     // frame above owns an earlier one, so they pop in stack order.
     std::vector<std::vector<std::int64_t>> witnesses;
-    // The oracle's nodes in calls that ended without a verdict may not pass
-    // the search's own nodes and those of the calls that ended with one by
-    // more than a fixed allowance. A call at a depth gets what the last
-    // subtree at that depth that it ran out on took to search: subtrees at
-    // one depth tend to be alike, and the oracle, with its stronger order,
-    // rarely needs more than the search below it did.
-    std::uint64_t idle = 0;
-    std::uint64_t earned = kWitnessAllowance;
-    std::vector<std::uint64_t> depth_budget;
-    const auto work = [&] { return stats.nodes + stats.witness_nodes; };
+    // The last subtree that the search closed at a depth tells what one
+    // costs there (subtrees at one depth tend to be alike). A call below a
+    // node at that depth gets half of it, to be worth making, and a verdict
+    // counts as all of it saved. The oracle's work may not pass the
+    // search's own and that saved, plus a fixed allowance: where it never
+    // succeeds it costs at most as much as the search.
+    std::uint64_t saved = kWitnessAllowance;
+    std::vector<std::uint64_t> depth_budget;  // by depth: that cost
+    // Work is counted in rule runs, the engine's and the store's.
+    std::uint64_t oracle_runs = 0;
+    const auto work = [&] { return stats.propagator_runs + refuter_.runs(); };
     const auto close_frame = [&] {
         Frame& g = stack.back();
         add_nogood(g.key);
         if (g.owns_witness) witnesses.pop_back();
-        if (g.work_at_open != ~std::uint64_t{0}) {
-            std::uint64_t& b = depth_budget[stack.size() - 1];
-            b = std::min(std::max(b, work() - g.work_at_open), kWitnessMaxBudget);
-        }
+        if (depth_budget.size() < stack.size())
+            depth_budget.resize(stack.size(), kWitnessFirstBudget);
+        depth_budget[stack.size() - 1] =
+            std::clamp(work() - g.work_at_open, kWitnessFirstBudget, kWitnessMaxBudget);
         stack.pop_back();
     };
     open_node();
@@ -201,19 +200,20 @@ std::optional<Assignment> CpSolver::search() {
         // need the oracle, which closes each or finds a solution in it.
         std::int32_t witness = -1;
         bool owns = false;
-        bool ran_out = false;
         if (witnessing) {
             if (f.witness >= 0 && witnesses[static_cast<std::size_t>(f.witness)][x] == v) {
                 witness = f.witness;
-            } else if (idle < stats.nodes + earned) {
+            } else if (2 * oracle_runs < work() + saved) {
                 if (depth_budget.size() <= stack.size())
                     depth_budget.resize(stack.size() + 1, kWitnessFirstBudget);
+                const std::uint64_t search_cost = depth_budget[stack.size()];
                 const std::uint64_t budget =
-                    std::min(depth_budget[stack.size()], stats.nodes + earned - idle);
+                    std::min(search_cost / 2, work() + saved - 2 * oracle_runs);
                 const WitnessSearch::Outcome out =
                     oracle_.run(refuter_, budget, engine_.interrupt(), stats.nodes);
                 stats.witness_nodes += out.nodes;
-                if (out.verdict != WitnessSearch::Verdict::Unknown) earned += out.nodes;
+                oracle_runs += out.runs;
+                if (out.verdict != WitnessSearch::Verdict::Unknown) saved += search_cost;
                 if (out.verdict == WitnessSearch::Verdict::Empty) {
                     ++stats.failures;
                     ++stats.refuted;
@@ -224,9 +224,6 @@ std::optional<Assignment> CpSolver::search() {
                     witnesses.push_back(oracle_.witness());
                     witness = static_cast<std::int32_t>(witnesses.size() - 1);
                     owns = true;
-                } else {
-                    idle += out.nodes;
-                    ran_out = true;
                 }
             }
         }
@@ -234,7 +231,7 @@ std::optional<Assignment> CpSolver::search() {
         if (keyed) stack.back().key = key;
         stack.back().witness = witness;
         stack.back().owns_witness = owns;
-        if (ran_out) stack.back().work_at_open = work();
+        stack.back().work_at_open = work();
     }
     return std::nullopt;
 }

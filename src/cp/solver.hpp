@@ -22,11 +22,11 @@ namespace nemox::cp {
 inline constexpr std::uint64_t kRefuteAfter = 256;
 // Words of the keys of empty subtrees that one search keeps (32 MB).
 inline constexpr std::size_t kNogoodWords = std::size_t{1} << 22;
-// The oracle's nodes without a verdict beyond the search's own, and the
-// least and the greatest budget of one call.
-inline constexpr std::uint64_t kWitnessAllowance = std::uint64_t{1} << 14;
-inline constexpr std::uint64_t kWitnessFirstBudget = 64;
-inline constexpr std::uint64_t kWitnessMaxBudget = std::uint64_t{1} << 20;
+// Rule runs of the oracle beyond the search's own and those it saved, and
+// the least and the greatest budget of one call.
+inline constexpr std::uint64_t kWitnessAllowance = std::uint64_t{1} << 18;
+inline constexpr std::uint64_t kWitnessFirstBudget = std::uint64_t{1} << 10;
+inline constexpr std::uint64_t kWitnessMaxBudget = std::uint64_t{1} << 26;
 
 // The search over one problem's engine: first-fail branching, values in
 // increasing order, depth first, undo by the engine's trail.

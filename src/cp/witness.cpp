@@ -55,11 +55,31 @@ WitnessSearch::WitnessSearch(const Network& net) : net_(net) {
         degree_[x] = static_cast<std::uint32_t>(net.watch_begin[x + 1] - net.watch_begin[x]);
 }
 
+// A view that the store skips takes its value from its sum once the rest
+// is fixed: a search over it would try values that nothing constrains.
+bool WitnessSearch::complete(const Refuter& store) {
+    witness_.resize(degree_.size());
+    for (VarIndex y = 0; y < degree_.size(); ++y) witness_[y] = store.lo(y);
+    for (VarIndex u = 0; u < degree_.size(); ++u) {
+        const std::uint32_t k = store.view_sum(u);
+        if (k == Refuter::kNoSum || store.is_fixed(u)) continue;
+        // c_u * u + c_q * q = rhs, both coefficients 1 or -1.
+        const Propagator& p = net_.propagators[k];
+        const std::size_t at = net_.vars[p.begin] == u ? p.begin : p.begin + 1;
+        const std::size_t other = at == p.begin ? p.begin + 1 : p.begin;
+        const Wide rest = Wide{p.constant} - Wide{net_.coeffs[other]} * witness_[net_.vars[other]];
+        const Wide v = net_.coeffs[at] == 1 ? rest : -rest;
+        if (!store.holds(u, v)) return false;
+        witness_[u] = static_cast<std::int64_t>(v);
+    }
+    return satisfies(net_, witness_);
+}
+
 VarIndex WitnessSearch::choose(const Refuter& store) const {
     VarIndex best = kNone;
     Wide best_size = 0;
     for (VarIndex x = 0; x < degree_.size(); ++x) {
-        if (store.is_fixed(x)) continue;
+        if (store.is_fixed(x) || store.view_sum(x) != Refuter::kNoSum) continue;
         if (best == kNone) {
             best = x;
             best_size = store.count(x, std::numeric_limits<Wide>::max());
@@ -77,12 +97,15 @@ VarIndex WitnessSearch::choose(const Refuter& store) const {
 WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
                                           Interrupt& interrupt, std::uint64_t progress) {
     const std::size_t start = store.mark();
+    const std::uint64_t runs = store.runs();
     stack_.clear();
     std::uint64_t nodes = 0;
     const auto finish = [&](Verdict verdict) {
         store.end_trials(start);
-        return Outcome{verdict, nodes};
+        return Outcome{verdict, nodes, store.runs() - runs};
     };
+    // A trial costs a run at least: one that wakes no rule still counts.
+    const auto spent = [&] { return store.runs() - runs + nodes >= budget; };
     // The store stands at a node that no rule emptied; each pass of the
     // loop either goes down from such a node or backtracks to the next one.
     bool consistent = true;
@@ -90,13 +113,11 @@ WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
         if (consistent) {
             const VarIndex x = choose(store);
             if (x == kNone) {
-                witness_.resize(degree_.size());
-                for (VarIndex y = 0; y < degree_.size(); ++y) witness_[y] = store.lo(y);
-                if (satisfies(net_, witness_)) return finish(Verdict::Witness);
+                if (complete(store)) return finish(Verdict::Witness);
                 consistent = false;
                 continue;
             }
-            if (nodes >= budget) return finish(Verdict::Unknown);
+            if (spent()) return finish(Verdict::Unknown);
             ++nodes;
             interrupt.poll(1, progress);
             stack_.push_back(Choice{x, store.lo(x), store.mark(), false});
@@ -110,7 +131,7 @@ WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
             stack_.pop_back();
         }
         if (stack_.empty()) return finish(Verdict::Empty);
-        if (nodes >= budget) return finish(Verdict::Unknown);
+        if (spent()) return finish(Verdict::Unknown);
         ++nodes;
         interrupt.poll(1, progress);
         Choice& c = stack_.back();

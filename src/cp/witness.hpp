@@ -25,7 +25,7 @@ bool satisfies(const Network& net, const std::vector<std::int64_t>& values);
 //   the node holds no solution;
 // - Witness: a solution, checked by `satisfies`, inside the store and so
 //   inside the node's domains;
-// - Unknown: the node budget ran out first.
+// - Unknown: its budget of rule runs (and trials) ran out first.
 // The store is left as it was found.
 class WitnessSearch {
   public:
@@ -33,11 +33,13 @@ class WitnessSearch {
     struct Outcome {
         Verdict verdict;
         std::uint64_t nodes;
+        std::uint64_t runs;  // of the store's rules
     };
 
     explicit WitnessSearch(const Network& net);
 
-    // At most `budget` trial nodes; polls `interrupt` once per node.
+    // No trial starts once `budget` rule runs are spent; polls `interrupt`
+    // once per trial.
     Outcome run(Refuter& store, std::uint64_t budget, Interrupt& interrupt, std::uint64_t progress);
     // The solution of the last run that found one.
     const std::vector<std::int64_t>& witness() const { return witness_; }
@@ -46,6 +48,8 @@ class WitnessSearch {
     static constexpr VarIndex kNone = ~VarIndex{0};
     // The next branching variable, or kNone when every one is fixed.
     VarIndex choose(const Refuter& store) const;
+    // The witness from the store's fixed values; false when it is none.
+    bool complete(const Refuter& store);
 
     struct Choice {
         VarIndex x;
