@@ -59,8 +59,9 @@ inline constexpr std::uint64_t kWitnessMaxBudget = std::uint64_t{1} << 26;
 // the search cannot leave the child without an answer: the child of each
 // node below that agrees with the witness needs no oracle call. A witness
 // never closes or opens anything, so even a wrong one could not change the
-// answer; it only spares calls. The oracle's nodes that end without a
-// verdict are bounded by the search's own nodes plus a fixed allowance.
+// answer; it only spares calls. Its budgets count rule runs, never time, so
+// node counts and answers are the same on every machine; its work stays
+// within the search's own plus what its verdicts saved and an allowance.
 class CpSolver {
   public:
     // The refuter follows the search from `refute_after` nodes on (0: from

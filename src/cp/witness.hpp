@@ -18,7 +18,9 @@ bool satisfies(const Network& net, const std::vector<std::int64_t>& values);
 // A complete depth-first search of its own inside the refuter's store, from
 // the node the store stands at, with an order of its own: the variable with
 // the fewest values left in the store (ties to the one in most constraints,
-// then the lowest index), its least value first, then that value excluded.
+// then the lowest index), its least value first, then that value excluded;
+// a view that no rule of the store reads is not branched on but set from
+// its sum at the end.
 // It answers for the node's whole subtree, whatever its order:
 // - Empty: every branch emptied the store or ended in an assignment that
 //   is no solution, and the store only loses values without support, so
