@@ -67,18 +67,21 @@ int main(int argc, char** argv) {
         found = cp::solve_cp(parsed.value(), Interrupt(past_deadline, 1 << 10), &stats, rules);
     } catch (const Interrupted&) {
         std::printf(
-            "{\"status\": \"limit\", \"nodes\": %llu, \"refuted\": %llu, \"seconds\": %.6f}\n",
+            "{\"status\": \"limit\", \"nodes\": %llu, \"refuted\": %llu, \"witness_nodes\": "
+            "%llu, \"seconds\": %.6f}\n",
             static_cast<unsigned long long>(stats.nodes),
-            static_cast<unsigned long long>(stats.refuted), seconds_since(t0));
+            static_cast<unsigned long long>(stats.refuted),
+            static_cast<unsigned long long>(stats.witness_nodes), seconds_since(t0));
         return 0;
     }
     const SolverResult& mine = *found;
     const double mine_s = seconds_since(t0);
     std::printf(
-        "{\"status\": \"%s\", \"nodes\": %llu, \"refuted\": %llu, \"runs\": %llu, "
-        "\"seconds\": %.6f, \"model\": \"%s\"",
+        "{\"status\": \"%s\", \"nodes\": %llu, \"refuted\": %llu, \"witness_nodes\": %llu, "
+        "\"runs\": %llu, \"seconds\": %.6f, \"model\": \"%s\"",
         mine.status_word(), static_cast<unsigned long long>(stats.nodes),
         static_cast<unsigned long long>(stats.refuted),
+        static_cast<unsigned long long>(stats.witness_nodes),
         static_cast<unsigned long long>(stats.propagator_runs), mine_s,
         mine.is_sat() ? mine.assignment().text().c_str() : "");
     if (with_oracle) {

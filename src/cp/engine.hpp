@@ -18,6 +18,7 @@ struct CpStats {
     std::uint64_t failures = 0;         // of them, those that failed in propagation
     std::uint64_t refuted = 0;          // of those, the ones that only the refuter closed
     std::uint64_t propagator_runs = 0;  // applications of one propagator
+    std::uint64_t witness_nodes = 0;    // trial nodes of the oracle's own searches
 };
 
 // The propagation engine: domains, the trail that undoes them, and the queue

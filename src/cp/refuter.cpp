@@ -1,6 +1,7 @@
 #include "cp/refuter.hpp"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 namespace nemox::cp {
@@ -232,7 +233,11 @@ void Refuter::find_cliques(const std::vector<Domain>& root) {
             const std::uint32_t k = net_.watches[i];
             read = k != defined_by[u] && skip_[k] == 0;
         }
-        if (!read) skip_[defined_by[u]] = 1;
+        if (!read) {
+            skip_[defined_by[u]] = 1;
+            if (view_sum_.empty()) view_sum_.assign(n, kNoSum);
+            view_sum_[u] = defined_by[u];
+        }
     }
     const auto first = static_cast<std::uint32_t>(net_.propagators.size());
     clique_watch_begin_.assign(n + 1, 0);
@@ -586,6 +591,18 @@ bool Refuter::look_ahead() {
     return true;
 }
 
+// A trial keeps the node's own settled state: its key is taken before.
+bool Refuter::trial(VarIndex x, Wide v, bool exclude) {
+    ++node_;
+    const bool settled = settled_;
+    probing_ = true;
+    const bool ok = (exclude ? remove(x, v) : raise(x, v) && lower(x, v)) && propagate();
+    probing_ = false;
+    settled_ = settled;
+    if (!ok) drop_queue();
+    return ok;
+}
+
 // ---- the store ----------------------------------------------------------
 
 void Refuter::key(std::vector<std::uint64_t>& out) const {
@@ -601,11 +618,19 @@ void Refuter::key(std::vector<std::uint64_t>& out) const {
     }
 }
 
+// By the words of the bits: the ends of the domain need not be word-aligned.
 Wide Refuter::size(VarIndex x, Wide cap) const {
     const Dom& d = doms_[x];
     if (d.words == 0) return std::min<Wide>(Wide{d.hi} - d.lo + 1, cap);
-    Wide n = 0;
-    for (Wide v0 = d.lo; v0 <= d.hi && n < cap; v0 += 64) n += popcount(window(x, v0));
+    const auto first = static_cast<std::size_t>(d.lo - d.base);
+    const auto last = static_cast<std::size_t>(d.hi - d.base);
+    const std::uint64_t* w = bits_.data() + d.at;
+    std::size_t q = first / 64;
+    const std::size_t end = last / 64;
+    if (q == end) return std::min<Wide>(popcount(w[q] & bit_range(first % 64, last % 64)), cap);
+    Wide n = popcount(w[q] & (~std::uint64_t{0} << (first % 64)));
+    for (++q; q < end && n < cap; ++q) n += popcount(w[q]);
+    if (q == end) n += popcount(w[end] & bit_range(0, last % 64));
     return std::min(n, cap);
 }
 

@@ -19,9 +19,11 @@ enum RefuteRule : unsigned {
     kDistinctSum = 32,  // a sum of AllDiff variables within the least and most distinct values
     kNogoods = 64,      // a node whose settled store equals an empty subtree's is empty
     kOverload = 128,    // operations that exclude each other in pairs fit their time window
+    kWitness = 256,     // a budgeted search in the store for a solution or a proof of none
 };
 inline constexpr unsigned kAllRefuteRules = kForwardCheck | kMatching | kSumHoles | kKnapsack |
-                                            kLookahead | kDistinctSum | kNogoods | kOverload;
+                                            kLookahead | kDistinctSum | kNogoods | kOverload |
+                                            kWitness;
 
 // A second store of the search's domains, with holes, narrowed by rules
 // stronger than the search's own propagation. It only ever answers whether
@@ -85,6 +87,25 @@ class Refuter {
 
     std::uint64_t runs() const { return runs_; }
 
+    // ---- trials, for a search of its own inside the store (witness.hpp) ----
+    // A trial node below the current one: x set to v (exclude: v removed
+    // from x), then the rules; false when the store empties.
+    bool trial(VarIndex x, Wide v, bool exclude);
+    // Undoes the trials since `mark`; later changes are recorded afresh.
+    void end_trials(std::size_t mark) {
+        undo_to(mark);
+        ++node_;
+    }
+    bool is_fixed(VarIndex x) const { return doms_[x].lo == doms_[x].hi; }
+    std::int64_t lo(VarIndex x) const { return doms_[x].lo; }
+    // Values held, counted up to `cap`.
+    Wide count(VarIndex x, Wide cap) const { return size(x, cap); }
+    bool holds(VarIndex x, Wide v) const { return contains(x, v); }
+    // The unit sum u = q + k that defines u when the store skips it (no rule
+    // it runs reads u, so u follows q nowhere in the store); kNoSum if none.
+    static constexpr std::uint32_t kNoSum = ~std::uint32_t{0};
+    std::uint32_t view_sum(VarIndex u) const { return view_sum_.empty() ? kNoSum : view_sum_[u]; }
+
   private:
     struct Dom {
         std::int64_t lo = 0;
@@ -113,7 +134,6 @@ class Refuter {
     };
 
     bool contains(VarIndex x, Wide v) const;
-    // Values held, counted up to `cap`.
     Wide size(VarIndex x, Wide cap) const;
     // The queue emptied without running it.
     void drop_queue();
@@ -161,10 +181,11 @@ class Refuter {
     std::vector<std::uint32_t> queue_;
     std::size_t queue_head_ = 0;
     std::vector<char> queued_;
-    std::vector<char> skip_;  // rules that a clique makes redundant
-    bool probing_ = false;    // inside a look-ahead trial
-    bool keyed_ = false;      // only Neqs and AllDiffs, checked forward
-    bool settled_ = true;     // no run cut short by the budget at this node
+    std::vector<char> skip_;               // rules that a clique makes redundant
+    std::vector<std::uint32_t> view_sum_;  // by variable, see view_sum
+    bool probing_ = false;                 // inside a look-ahead trial
+    bool keyed_ = false;                   // only Neqs and AllDiffs, checked forward
+    bool settled_ = true;                  // no run cut short by the budget at this node
     std::uint32_t running_ = ~std::uint32_t{0};
     std::uint64_t runs_ = 0;
 

@@ -20,9 +20,12 @@ std::optional<Assignment> CpSolver::search() {
     // joins).
     bool refuting = false;
     bool waiting = false;
+    const bool witnesses_on = (refuter_.rules() & kWitness) != 0;
+    bool witnessing = false;
     if (refute_after_ == 0) {
         if (!refuter_.start(engine_.domains(), true)) return std::nullopt;
         refuting = refuter_.active();
+        witnessing = refuting && witnesses_on;
     } else if (refuter_.rules() != 0) {
         if ((refuter_.rules() & kMatching) != 0 && !all_diffs_fit(engine_.net(), engine_.domains()))
             return std::nullopt;
@@ -46,6 +49,9 @@ std::optional<Assignment> CpSolver::search() {
         Wide retry_at;               // the next value at which to look for a run
         Wide wait = 1;
         std::vector<std::uint64_t> key = {};  // the refuter's key of this node, if settled
+        std::int32_t witness = -1;            // a solution inside this node's domains, if known
+        bool owns_witness = false;            // found for this node, not inherited
+        std::uint64_t work_at_open = 0;       // nodes of both searches so far
     };
     std::vector<Frame> stack;
     CpStats& stats = engine_.stats();
@@ -67,12 +73,34 @@ std::optional<Assignment> CpSolver::search() {
     std::unordered_set<std::vector<std::uint64_t>, KeyHash> nogoods;
     std::size_t nogood_words = 0;
     std::vector<std::uint64_t> key;
-    const auto close_frame = [&] {
-        std::vector<std::uint64_t>& k = stack.back().key;
+    const auto add_nogood = [&](std::vector<std::uint64_t>& k) {
         if (!k.empty() && nogood_words + k.size() <= kNogoodWords) {
             nogood_words += k.size();
             nogoods.insert(std::move(k));
         }
+    };
+    // Witnesses of open frames, each owned by the frame that found it: a
+    // frame above owns an earlier one, so they pop in stack order.
+    std::vector<std::vector<std::int64_t>> witnesses;
+    // The last subtree that the search closed at a depth tells what one
+    // costs there (subtrees at one depth tend to be alike). A call below a
+    // node at that depth gets half of it, to be worth making, and a verdict
+    // counts as all of it saved. The oracle's work may not pass the
+    // search's own and that saved, plus a fixed allowance: where it never
+    // succeeds it costs at most as much as the search.
+    std::uint64_t saved = kWitnessAllowance;
+    std::vector<std::uint64_t> depth_budget;  // by depth: that cost
+    // Work is counted in rule runs, the engine's and the store's.
+    std::uint64_t oracle_runs = 0;
+    const auto work = [&] { return stats.propagator_runs + refuter_.runs(); };
+    const auto close_frame = [&] {
+        Frame& g = stack.back();
+        add_nogood(g.key);
+        if (g.owns_witness) witnesses.pop_back();
+        if (depth_budget.size() < stack.size())
+            depth_budget.resize(stack.size(), kWitnessFirstBudget);
+        depth_budget[stack.size() - 1] =
+            std::clamp(work() - g.work_at_open, kWitnessFirstBudget, kWitnessMaxBudget);
         stack.pop_back();
     };
     open_node();
@@ -87,6 +115,7 @@ std::optional<Assignment> CpSolver::search() {
             std::vector<std::size_t> refuter_marks;
             const std::size_t open = join_path(marks, refuter_marks);
             refuting = refuter_.active();
+            witnessing = refuting && witnesses_on;
             for (std::size_t k = 0; k < refuter_marks.size(); ++k)
                 stack[k].refuter_mark = refuter_marks[k];
             if (open < stack.size()) {
@@ -166,8 +195,43 @@ std::optional<Assignment> CpSolver::search() {
                 continue;
             }
         }
+        // A witness of this node shows which child holds a solution: that
+        // child inherits it without a call, and only the children before it
+        // need the oracle, which closes each or finds a solution in it.
+        std::int32_t witness = -1;
+        bool owns = false;
+        if (witnessing) {
+            if (f.witness >= 0 && witnesses[static_cast<std::size_t>(f.witness)][x] == v) {
+                witness = f.witness;
+            } else if (2 * oracle_runs < work() + saved) {
+                if (depth_budget.size() <= stack.size())
+                    depth_budget.resize(stack.size() + 1, kWitnessFirstBudget);
+                const std::uint64_t search_cost = depth_budget[stack.size()];
+                const std::uint64_t budget =
+                    std::min(search_cost / 2, work() + saved - 2 * oracle_runs);
+                const WitnessSearch::Outcome out =
+                    oracle_.run(refuter_, budget, engine_.interrupt(), stats.nodes);
+                stats.witness_nodes += out.nodes;
+                oracle_runs += out.runs;
+                if (out.verdict != WitnessSearch::Verdict::Unknown) saved += search_cost;
+                if (out.verdict == WitnessSearch::Verdict::Empty) {
+                    ++stats.failures;
+                    ++stats.refuted;
+                    if (keyed) add_nogood(key);
+                    continue;
+                }
+                if (out.verdict == WitnessSearch::Verdict::Witness) {
+                    witnesses.push_back(oracle_.witness());
+                    witness = static_cast<std::int32_t>(witnesses.size() - 1);
+                    owns = true;
+                }
+            }
+        }
         open_node();
         if (keyed) stack.back().key = key;
+        stack.back().witness = witness;
+        stack.back().owns_witness = owns;
+        stack.back().work_at_open = work();
     }
     return std::nullopt;
 }

@@ -9,6 +9,7 @@ CpSolver::CpSolver(const CpProblem& problem, Interrupt interrupt, unsigned refut
                    std::uint64_t refute_after)
     : engine_(problem, interrupt),
       refuter_(engine_.net(), refute_rules),
+      oracle_(engine_.net()),
       refute_after_(refute_after) {
     order_.reset(engine_.domains());
 }

@@ -14,6 +14,7 @@
 #include "cp/model.hpp"
 #include "cp/propagator.hpp"
 #include "cp/refuter.hpp"
+#include "cp/witness.hpp"
 
 namespace nemox::cp {
 
@@ -21,6 +22,11 @@ namespace nemox::cp {
 inline constexpr std::uint64_t kRefuteAfter = 256;
 // Words of the keys of empty subtrees that one search keeps (32 MB).
 inline constexpr std::size_t kNogoodWords = std::size_t{1} << 22;
+// Rule runs of the oracle beyond the search's own and those it saved, and
+// the least and the greatest budget of one call.
+inline constexpr std::uint64_t kWitnessAllowance = std::uint64_t{1} << 18;
+inline constexpr std::uint64_t kWitnessFirstBudget = std::uint64_t{1} << 10;
+inline constexpr std::uint64_t kWitnessMaxBudget = std::uint64_t{1} << 26;
 
 // The search over one problem's engine: first-fail branching, values in
 // increasing order, depth first, undo by the engine's trail.
@@ -43,6 +49,19 @@ inline constexpr std::size_t kNogoodWords = std::size_t{1} << 22;
 // A run of values that the engine's probe shows to fail is passed over for
 // the same reason. Only the node count falls; a value closed that way still
 // counts as one node.
+//
+// The oracle (witness.hpp) goes further inside the refuter's store: a
+// budgeted complete search of its own, in an order of its own, below a
+// child. When it exhausts the child, the child holds no solution and closes
+// like a refuted one. When it ends in an assignment that satisfies every
+// constraint, that solution lies inside the child's domains and stays inside
+// them down the path (every rule only removes values of no solution), so
+// the search cannot leave the child without an answer: the child of each
+// node below that agrees with the witness needs no oracle call. A witness
+// never closes or opens anything, so even a wrong one could not change the
+// answer; it only spares calls. Its budgets count rule runs, never time, so
+// node counts and answers are the same on every machine; its work stays
+// within the search's own plus what its verdicts saved and an allowance.
 class CpSolver {
   public:
     // The refuter follows the search from `refute_after` nodes on (0: from
@@ -82,6 +101,7 @@ class CpSolver {
 
     Engine engine_;
     Refuter refuter_;
+    WitnessSearch oracle_;
     std::uint64_t refute_after_;
     // In step with the domains of the trail's first synced_ entries.
     BranchOrder order_;

@@ -637,7 +637,11 @@ enum class Shape {
     BarredPermutation,
     DistinctSums,
     LayeredColouring,
-    JobShop
+    JobShop,
+    QueensWithOffsets,
+    MagicLike,
+    DeepFirst,
+    OddWheels
 };
 
 std::string shaped_text(Shape shape, std::mt19937_64& rng) {
@@ -864,6 +868,95 @@ std::string shaped_text(Shape shape, std::mt19937_64& rng) {
             }
             break;
         }
+        case Shape::QueensWithOffsets: {
+            // Queens: columns, and both diagonals as views q + i and q - i,
+            // each under one allDiff; some values barred by neq.
+            const int n = uniform(4, 8);
+            for (int i = 0; i < n; ++i) var(x(i), 0, n - 1);
+            std::string up = "allDiff";
+            std::string down = "allDiff";
+            for (int i = 0; i < n; ++i) {
+                const std::string u = "u" + std::to_string(i);
+                const std::string d = "d" + std::to_string(i);
+                var(u, i, n - 1 + i);
+                var(d, -i, n - 1 - i);
+                add(t, "linear 1 ", u, " -1 ", x(i), " ", std::to_string(i), " eq\n");
+                add(t, "linear 1 ", d, " -1 ", x(i), " ", std::to_string(-i), " eq\n");
+                add(up, " ", u);
+                add(down, " ", d);
+            }
+            add(t, "allDiff");
+            for (int i = 0; i < n; ++i) add(t, " ", x(i));
+            add(t, "\n", up, "\n", down, "\n");
+            for (int k = uniform(0, 2 * n); k > 0; --k) {
+                const std::string c = "c" + std::to_string(k);
+                const int value = uniform(0, n - 1);
+                var(c, value, value);
+                add(t, "neq ", x(uniform(0, n - 1)), " ", c, "\n");
+            }
+            break;
+        }
+        case Shape::MagicLike: {
+            // A 3 x 3 square of different values whose rows and columns
+            // (and at times the diagonals) sum to one target near the magic.
+            const int top = uniform(9, 11);
+            const int target = 15 + uniform(-2, 3);
+            for (int i = 0; i < 9; ++i) var(x(i), 1, top);
+            add(t, "allDiff");
+            for (int i = 0; i < 9; ++i) add(t, " ", x(i));
+            t += "\n";
+            const std::string sum = std::to_string(target);
+            for (int r = 0; r < 3; ++r)
+                add(t, "linear 1 ", x(3 * r), " 1 ", x(3 * r + 1), " 1 ", x(3 * r + 2), " ", sum,
+                    " eq\n");
+            for (int c = 0; c < 3; ++c)
+                add(t, "linear 1 ", x(c), " 1 ", x(c + 3), " 1 ", x(c + 6), " ", sum, " eq\n");
+            if (uniform(0, 1) == 0)
+                add(t, "linear 1 ", x(0), " 1 ", x(4), " 1 ", x(8), " ", sum, " eq\n");
+            break;
+        }
+        case Shape::DeepFirst: {
+            // A permutation whose weighted sum must come near its greatest,
+            // or pass it: few solutions, the first of them far to the right
+            // in increasing order.
+            const int n = uniform(5, 7);
+            std::vector<int> w(static_cast<std::size_t>(n));
+            for (int& wi : w) wi = uniform(1, 9);
+            std::vector<int> perm(static_cast<std::size_t>(n));
+            for (int i = 0; i < n; ++i) perm[static_cast<std::size_t>(i)] = i;
+            int best = 0;
+            do {
+                int sum = 0;
+                for (std::size_t i = 0; i < perm.size(); ++i) sum += w[i] * perm[i];
+                best = std::max(best, sum);
+            } while (std::next_permutation(perm.begin(), perm.end()));
+            for (int i = 0; i < n; ++i) var(x(i), 0, n - 1);
+            add(t, "allDiff");
+            for (int i = 0; i < n; ++i) add(t, " ", x(i));
+            t += "\nlinear";
+            for (int i = 0; i < n; ++i)
+                add(t, " ", std::to_string(w[static_cast<std::size_t>(i)]), " ", x(i));
+            add(t, " ", std::to_string(best - uniform(-1, 3)), " ge\n");
+            break;
+        }
+        case Shape::OddWheels: {
+            // Wheels with odd rims need four colours and have no four-clique:
+            // with three colours only a search proves them empty. Vertices
+            // branched on first (lower sizes) colour freely.
+            const int free = uniform(1, 4);
+            const int rim = 2 * uniform(2, 4) + 1;
+            const int colours = uniform(0, 3) == 0 ? 4 : 3;
+            for (int i = 0; i < free; ++i) var(x(i), 0, uniform(1, colours - 1));
+            const int hub = free;
+            for (int i = 0; i <= rim; ++i) var(x(hub + i), 0, colours - 1);
+            for (int i = 1; i <= rim; ++i) {
+                add(t, "neq ", x(hub), " ", x(hub + i), "\n");
+                add(t, "neq ", x(hub + i), " ", x(hub + 1 + i % rim), "\n");
+            }
+            for (int i = 0; i < free; ++i)
+                add(t, "neq ", x(i), " ", x(hub + uniform(1, rim)), "\n");
+            break;
+        }
     }
     return t;
 }
@@ -874,6 +967,7 @@ TEST_P(CpRefuterFamilies, SameAnswersFromFewerNodes) {
     std::mt19937_64 rng(0x5EED + static_cast<int>(GetParam()));
     Tally tally;
     int shortened = 0;
+    int searched = 0;  // the oracle's search ran
     const int runs = 600;
     for (int run = 0; run < runs; ++run) {
         const std::string text = shaped_text(GetParam(), rng);
@@ -894,21 +988,24 @@ TEST_P(CpRefuterFamilies, SameAnswersFromFewerNodes) {
             ASSERT_EQ(describe(got), describe(*expected)) << text;
             ASSERT_LE(stats.nodes, oracle_nodes) << text;
             if (after == 0 && stats.nodes < oracle_nodes) ++shortened;
+            if (after == 0 && stats.witness_nodes > 0) ++searched;
         }
     }
     EXPECT_GT(tally.sat, runs / 20);
     EXPECT_GT(tally.unsat, runs / 20);
     EXPECT_GT(shortened, runs / 20);
+    EXPECT_GT(searched, runs / 20);
     EXPECT_LT(tally.gave_up, runs / 20);
-    std::printf("SAT %d, UNSAT %d, shortened %d, oracle gave up %d\n", tally.sat, tally.unsat,
-                shortened, tally.gave_up);
+    std::printf("SAT %d, UNSAT %d, shortened %d, searched %d, oracle gave up %d\n", tally.sat,
+                tally.unsat, shortened, searched, tally.gave_up);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, CpRefuterFamilies,
                          ::testing::Values(Shape::Pigeonhole, Shape::Knapsack,
                                            Shape::ColouringWithViews, Shape::BarredPermutation,
                                            Shape::DistinctSums, Shape::LayeredColouring,
-                                           Shape::JobShop));
+                                           Shape::JobShop, Shape::QueensWithOffsets,
+                                           Shape::MagicLike, Shape::DeepFirst, Shape::OddWheels));
 
 // n variables over n - 1 values under one allDiff: closed before the first
 // branch, where the plain search tries (n - 1)! orders.
@@ -1055,7 +1152,8 @@ std::string magic_text(int n) {
 }
 
 // Each rule on the family it is for: the same first solution from fewer
-// nodes than the refuter finds without that rule.
+// nodes than the refuter finds without that rule. The other rules are
+// measured without the oracle's search, which would find the same.
 TEST(CpRefuter, RulesShortenTheirFamilies) {
     struct Case {
         const char* name;
@@ -1067,6 +1165,8 @@ TEST(CpRefuter, RulesShortenTheirFamilies) {
         {"queens 20, look-ahead", queens_text(20), kLookahead},
         {"magic 5, distinct sums", magic_text(5), kDistinctSum},
         {"magic 5, look-ahead", magic_text(5), kLookahead},
+        {"queens 20, witness", queens_text(20), kWitness},
+        {"magic 5, witness", magic_text(5), kWitness},
     };
     for (const Case& c : cases) {
         const auto parsed = parser::parse_cp(c.text);
@@ -1074,9 +1174,10 @@ TEST(CpRefuter, RulesShortenTheirFamilies) {
         CpStats with;
         CpStats without;
         CpStats plain;
-        const SolverResult got = solve_cp(parsed.value(), Interrupt(), &with, kAllRefuteRules, 0);
+        const unsigned rules = c.rule == kWitness ? kAllRefuteRules : kAllRefuteRules & ~kWitness;
+        const SolverResult got = solve_cp(parsed.value(), Interrupt(), &with, rules, 0);
         const SolverResult less =
-            solve_cp(parsed.value(), Interrupt(), &without, kAllRefuteRules & ~c.rule, 0);
+            solve_cp(parsed.value(), Interrupt(), &without, rules & ~c.rule, 0);
         const SolverResult expected = solve_cp(parsed.value(), Interrupt(), &plain, 0);
         EXPECT_EQ(describe(got), describe(expected)) << c.name;
         EXPECT_EQ(describe(less), describe(expected)) << c.name;
@@ -1092,7 +1193,8 @@ TEST(CpRefuter, RulesShortenTheirFamilies) {
 // A path of three vertices, then the Groetzsch graph (no triangle, four
 // colours needed) with three colours: the plain search fails on the second
 // part once for each colouring of the path, from the same domains each
-// time, which the first failure's key closes.
+// time, which the first failure's key closes (the oracle's search, off
+// here, would close each of them by itself).
 TEST(CpRefuter, RepeatedEmptySubtreeClosedByItsKey) {
     std::string t;
     for (int i = 0; i < 14; ++i) add(t, "var c", std::to_string(i), " 0 2\n");
@@ -1106,9 +1208,9 @@ TEST(CpRefuter, RepeatedEmptySubtreeClosedByItsKey) {
     ASSERT_TRUE(parsed.ok());
     CpStats with;
     CpStats without;
-    EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &with, kAllRefuteRules, 0).is_sat());
-    EXPECT_FALSE(
-        solve_cp(parsed.value(), Interrupt(), &without, kAllRefuteRules & ~kNogoods, 0).is_sat());
+    const unsigned rules = kAllRefuteRules & ~kWitness;
+    EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &with, rules, 0).is_sat());
+    EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &without, rules & ~kNogoods, 0).is_sat());
     EXPECT_LT(with.nodes, without.nodes);
     std::printf("%llu nodes, %llu without keys\n", static_cast<unsigned long long>(with.nodes),
                 static_cast<unsigned long long>(without.nodes));

@@ -1,0 +1,144 @@
+#include "cp/witness.hpp"
+
+#include <algorithm>
+#include <limits>
+
+namespace nemox::cp {
+
+bool satisfies(const Network& net, const std::vector<std::int64_t>& values) {
+    std::vector<std::int64_t> seen;
+    for (const Propagator& p : net.propagators) {
+        const auto value = [&](std::size_t i) { return values[net.vars[i]]; };
+        switch (p.kind) {
+            case PropKind::Eq:
+                if (value(p.begin) != value(p.begin + 1)) return false;
+                break;
+            case PropKind::Neq:
+                if (value(p.begin) == value(p.begin + 1)) return false;
+                break;
+            case PropKind::Lt:
+                if (value(p.begin) >= value(p.begin + 1)) return false;
+                break;
+            case PropKind::Le:
+                if (Wide{value(p.begin)} > Wide{value(p.begin + 1)} + p.constant) return false;
+                break;
+            case PropKind::Linear: {
+                // Terms past 64 bits times 64-bit values need more than 128.
+                Int256 sum;
+                for (std::size_t i = p.begin; i < p.end; ++i) {
+                    const Wide c = i < p.big_begin ? Wide{net.coeffs[i]}
+                                                   : net.big_coeffs[p.big_at + (i - p.big_begin)];
+                    sum += Int256::product(c, value(i));
+                }
+                const Int256 rhs(Wide{p.constant});
+                const bool holds = p.rel == LinearRel::Le   ? sum <= rhs
+                                   : p.rel == LinearRel::Ge ? rhs <= sum
+                                                            : sum == rhs;
+                if (!holds) return false;
+                break;
+            }
+            case PropKind::AllDiff:
+                seen.clear();
+                for (std::size_t i = p.begin; i < p.end; ++i) seen.push_back(value(i));
+                std::sort(seen.begin(), seen.end());
+                if (std::adjacent_find(seen.begin(), seen.end()) != seen.end()) return false;
+                break;
+        }
+    }
+    return true;
+}
+
+WitnessSearch::WitnessSearch(const Network& net) : net_(net) {
+    const std::size_t n = net.watch_begin.empty() ? 0 : net.watch_begin.size() - 1;
+    degree_.resize(n);
+    for (VarIndex x = 0; x < n; ++x)
+        degree_[x] = static_cast<std::uint32_t>(net.watch_begin[x + 1] - net.watch_begin[x]);
+}
+
+// A view that the store skips takes its value from its sum once the rest
+// is fixed: a search over it would try values that nothing constrains.
+bool WitnessSearch::complete(const Refuter& store) {
+    witness_.resize(degree_.size());
+    for (VarIndex y = 0; y < degree_.size(); ++y) witness_[y] = store.lo(y);
+    for (VarIndex u = 0; u < degree_.size(); ++u) {
+        const std::uint32_t k = store.view_sum(u);
+        if (k == Refuter::kNoSum || store.is_fixed(u)) continue;
+        // c_u * u + c_q * q = rhs, both coefficients 1 or -1.
+        const Propagator& p = net_.propagators[k];
+        const std::size_t at = net_.vars[p.begin] == u ? p.begin : p.begin + 1;
+        const std::size_t other = at == p.begin ? p.begin + 1 : p.begin;
+        const Wide rest = Wide{p.constant} - Wide{net_.coeffs[other]} * witness_[net_.vars[other]];
+        const Wide v = net_.coeffs[at] == 1 ? rest : -rest;
+        if (!store.holds(u, v)) return false;
+        witness_[u] = static_cast<std::int64_t>(v);
+    }
+    return satisfies(net_, witness_);
+}
+
+VarIndex WitnessSearch::choose(const Refuter& store) const {
+    VarIndex best = kNone;
+    Wide best_size = 0;
+    for (VarIndex x = 0; x < degree_.size(); ++x) {
+        if (store.is_fixed(x) || store.view_sum(x) != Refuter::kNoSum) continue;
+        if (best == kNone) {
+            best = x;
+            best_size = store.count(x, std::numeric_limits<Wide>::max());
+            continue;
+        }
+        const Wide s = store.count(x, best_size + 1);
+        if (s < best_size || (s == best_size && degree_[x] > degree_[best])) {
+            best = x;
+            best_size = s;
+        }
+    }
+    return best;
+}
+
+WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
+                                          Interrupt& interrupt, std::uint64_t progress) {
+    const std::size_t start = store.mark();
+    const std::uint64_t runs = store.runs();
+    stack_.clear();
+    std::uint64_t nodes = 0;
+    const auto finish = [&](Verdict verdict) {
+        store.end_trials(start);
+        return Outcome{verdict, nodes, store.runs() - runs};
+    };
+    // A trial costs a run at least: one that wakes no rule still counts.
+    const auto spent = [&] { return store.runs() - runs + nodes >= budget; };
+    // The store stands at a node that no rule emptied; each pass of the
+    // loop either goes down from such a node or backtracks to the next one.
+    bool consistent = true;
+    for (;;) {
+        if (consistent) {
+            const VarIndex x = choose(store);
+            if (x == kNone) {
+                if (complete(store)) return finish(Verdict::Witness);
+                consistent = false;
+                continue;
+            }
+            if (spent()) return finish(Verdict::Unknown);
+            ++nodes;
+            interrupt.poll(1, progress);
+            stack_.push_back(Choice{x, store.lo(x), store.mark(), false});
+            consistent = store.trial(x, stack_.back().v, false);
+            continue;
+        }
+        // Backtrack: the deepest choice still on its first branch takes its
+        // second.
+        while (!stack_.empty() && stack_.back().excluded) {
+            store.end_trials(stack_.back().mark);
+            stack_.pop_back();
+        }
+        if (stack_.empty()) return finish(Verdict::Empty);
+        if (spent()) return finish(Verdict::Unknown);
+        ++nodes;
+        interrupt.poll(1, progress);
+        Choice& c = stack_.back();
+        store.end_trials(c.mark);
+        c.excluded = true;
+        consistent = store.trial(c.x, c.v, true);
+    }
+}
+
+}  // namespace nemox::cp

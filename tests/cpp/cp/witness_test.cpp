@@ -1,0 +1,253 @@
+// The oracle's search in the refuter's store: the check of a witness, the
+// three verdicts, and the interrupt inside a long search.
+
+#include "cp/witness.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "cp/propagator.hpp"
+#include "cp/refuter.hpp"
+#include "parser/cp_format.hpp"
+
+namespace nemox::cp {
+namespace {
+
+CpProblem parse(const std::string& text) {
+    auto parsed = parser::parse_cp(text);
+    EXPECT_TRUE(parsed.ok()) << text;
+    return parsed.ok() ? parsed.value() : CpProblem{};
+}
+
+std::vector<Domain> declared(const CpProblem& p) {
+    std::vector<Domain> d;
+    for (const VarDecl& v : p.vars) d.push_back(Domain{v.min, v.max});
+    return d;
+}
+
+struct CheckCase {
+    std::string text;
+    std::vector<std::int64_t> values;
+    bool holds;
+};
+
+// Each constraint kind with a solution and a near miss; sums whose exact
+// value needs more than 64 (or 128) bits; terms of one variable combined.
+TEST(Witness, OnlySolutionsPassTheCheck) {
+    const std::string big = "9223372036854775807";
+    const CheckCase cases[] = {
+        {"var a 0 9\nvar b 0 9\neq a b", {4, 4}, true},
+        {"var a 0 9\nvar b 0 9\neq a b", {4, 5}, false},
+        {"var a 0 9\nvar b 0 9\nneq a b", {4, 5}, true},
+        {"var a 0 9\nvar b 0 9\nneq a b", {5, 5}, false},
+        {"var a 0 9\nvar b 0 9\nlt a b", {4, 5}, true},
+        {"var a 0 9\nvar b 0 9\nlt a b", {5, 5}, false},
+        {"var a 0 9\nvar b 0 9\nle a b -2", {3, 5}, true},
+        {"var a 0 9\nvar b 0 9\nle a b -2", {4, 5}, false},
+        {"var a 0 9\nvar b 0 9\nlinear 2 a 3 b 12 le", {3, 2}, true},
+        {"var a 0 9\nvar b 0 9\nlinear 2 a 3 b 12 le", {3, 3}, false},
+        {"var a 0 9\nvar b 0 9\nlinear 2 a 3 b 12 ge", {3, 2}, true},
+        {"var a 0 9\nvar b 0 9\nlinear 2 a 3 b 12 ge", {2, 2}, false},
+        {"var a 0 9\nvar b 0 9\nlinear 2 a -1 b 0 eq", {2, 4}, true},
+        {"var a 0 9\nvar b 0 9\nlinear 2 a -1 b 0 eq", {2, 5}, false},
+        // x - x = 0 holds for every x once the terms are combined.
+        {"var a 0 9\nlinear 1 a -1 a 0 eq", {7}, true},
+        {"var a 0 9\nlinear 0 a 5 ge", {7}, false},
+        // (2^63 - 1) * 2 * a: the coefficient needs 65 bits, the sum 128.
+        {("var a -9 9\nlinear " + big + " a " + big + " a 0 ge"), {-1}, false},
+        {("var a -9 9\nlinear " + big + " a " + big + " a 0 ge"), {1}, true},
+        {("var a 0 " + big + "\nvar b 0 " + big + "\nlinear " + big + " a " + big + " b -1 ge"),
+         {9223372036854775807, 9223372036854775807},
+         true},
+        {("var a 0 " + big + "\nvar b 0 " + big + "\nlinear " + big + " a -" + big + " b -1 ge"),
+         {0, 1},
+         false},
+        {"var a 0 9\nvar b 0 9\nvar c 0 9\nallDiff a b c", {1, 2, 3}, true},
+        {"var a 0 9\nvar b 0 9\nvar c 0 9\nallDiff a b c", {1, 2, 1}, false},
+        // A variable listed twice never differs from itself.
+        {"var a 0 9\nvar b 0 9\nallDiff a b a", {1, 2}, false},
+        {"var a 0 9\nvar b 0 9\nneq a b\nlt b a", {5, 4}, true},
+        {"var a 0 9\nvar b 0 9\nneq a b\nlt b a", {4, 5}, false},
+    };
+    for (const CheckCase& c : cases) {
+        const CpProblem p = parse(c.text);
+        EXPECT_EQ(satisfies(build_network(p), c.values), c.holds) << c.text;
+    }
+}
+
+struct VerdictCase {
+    const char* name;
+    std::string text;
+    std::uint64_t budget;
+    WitnessSearch::Verdict verdict;
+};
+
+std::string odd_wheel(int rim, int colours) {
+    std::string t;
+    for (int i = 0; i <= rim; ++i)
+        t += "var v" + std::to_string(i) + " 0 " + std::to_string(colours - 1) + "\n";
+    for (int i = 1; i <= rim; ++i) {
+        t += "neq v0 v" + std::to_string(i) + "\n";
+        t += "neq v" + std::to_string(i) + " v" + std::to_string(1 + i % rim) + "\n";
+    }
+    return t;
+}
+
+std::string queens(int n) {
+    std::string t;
+    std::string cols = "allDiff";
+    std::string up = "allDiff";
+    std::string down = "allDiff";
+    for (int i = 0; i < n; ++i) {
+        const std::string q = "q" + std::to_string(i);
+        const std::string u = "u" + std::to_string(i);
+        const std::string d = "d" + std::to_string(i);
+        t += "var " + q + " 0 " + std::to_string(n - 1) + "\n";
+        t += "var " + u + " " + std::to_string(i) + " " + std::to_string(n - 1 + i) + "\n";
+        t += "var " + d + " " + std::to_string(-i) + " " + std::to_string(n - 1 - i) + "\n";
+        t += "linear 1 " + u + " -1 " + q + " " + std::to_string(i) + " eq\n";
+        t += "linear 1 " + d + " -1 " + q + " " + std::to_string(-i) + " eq\n";
+        cols += " " + q;
+        up += " " + u;
+        down += " " + d;
+    }
+    return t + cols + "\n" + up + "\n" + down + "\n";
+}
+
+// Queens as pairs: neq between columns and between each column and views
+// of the others shifted by their distance. The store checks the views
+// within cliques of columns, so nothing there ties a view to its column.
+std::string queens_by_pairs(int n) {
+    std::string t;
+    for (int i = 0; i < n; ++i)
+        t.append("var q")
+            .append(std::to_string(i))
+            .append(" 0 ")
+            .append(std::to_string(n - 1))
+            .append("\n");
+    for (int i = 0; i < n; ++i) {
+        for (int j = i + 1; j < n; ++j) {
+            const std::string qi = "q" + std::to_string(i);
+            const std::string qj = "q" + std::to_string(j);
+            const std::string pair = std::to_string(i) + "_" + std::to_string(j);
+            const int k = j - i;
+            t.append("neq ").append(qi).append(" ").append(qj).append("\n");
+            for (const int shift : {k, -k}) {
+                const std::string v = (shift > 0 ? "u" : "w") + pair;
+                t.append("var ").append(v).append(" ").append(std::to_string(shift)).append(" ");
+                t.append(std::to_string(n - 1 + shift)).append("\nlinear 1 ").append(v);
+                t.append(" -1 ").append(qj).append(" ").append(std::to_string(shift));
+                t.append(" eq\nneq ").append(qi).append(" ").append(v).append("\n");
+            }
+        }
+    }
+    return t;
+}
+
+// From the declared domains: an odd wheel with three colours is empty (no
+// rule sees it without a search), with four it has a solution, and a search
+// too short for either says nothing; views that the store leaves alone take
+// their values from their columns. The store is left as it was found.
+TEST(Witness, SearchVerdicts) {
+    using V = WitnessSearch::Verdict;
+    const VerdictCase cases[] = {
+        {"odd wheel, 3 colours", odd_wheel(7, 3), 1000, V::Empty},
+        {"odd wheel, 4 colours", odd_wheel(7, 4), 1000, V::Witness},
+        {"queens 3", queens(3), 1000, V::Empty},
+        {"queens 8", queens(8), 10000, V::Witness},
+        {"queens 8, 2 runs", queens(8), 2, V::Unknown},
+        {"queens 10 by pairs", queens_by_pairs(10), 20000, V::Witness},
+        {"queens 3 by pairs", queens_by_pairs(3), 20000, V::Empty},
+        {"odd wheel, 3 colours, 2 runs", odd_wheel(9, 3), 2, V::Unknown},
+    };
+    for (const VerdictCase& c : cases) {
+        const CpProblem p = parse(c.text);
+        const Network net = build_network(p);
+        const std::vector<Domain> root = declared(p);
+        Refuter store(net, kAllRefuteRules);
+        ASSERT_TRUE(store.start(root, true)) << c.name;
+        ASSERT_TRUE(store.active()) << c.name;
+        std::vector<std::uint64_t> before;
+        store.key(before);
+        const std::size_t mark = store.mark();
+        WitnessSearch search(net);
+        Interrupt interrupt;
+        const WitnessSearch::Outcome out = search.run(store, c.budget, interrupt, 0);
+        EXPECT_EQ(out.verdict, c.verdict) << c.name;
+        EXPECT_LE(out.nodes, c.budget) << c.name;
+        EXPECT_EQ(store.mark(), mark) << c.name;
+        std::vector<std::uint64_t> after;
+        store.key(after);
+        EXPECT_EQ(after, before) << c.name;
+        if (out.verdict != V::Witness) continue;
+        const std::vector<std::int64_t>& w = search.witness();
+        EXPECT_TRUE(satisfies(net, w)) << c.name;
+        for (VarIndex x = 0; x < root.size(); ++x) {
+            EXPECT_GE(w[x], root[x].lo) << c.name;
+            EXPECT_LE(w[x], root[x].hi) << c.name;
+        }
+    }
+}
+
+// The oracle's order counts the values left in the store: holes cut by
+// forward checks, ends off the words' edges, counts capped anywhere.
+TEST(Witness, StoreCountsTheValuesLeft) {
+    for (const int width : {5, 63, 64, 65, 130, 300}) {
+        std::string t = "var x 3 ";
+        t.append(std::to_string(3 + width)).append("\n");
+        std::vector<int> gone;
+        for (int v = 3; v <= 3 + width; v += 1 + v % 7) gone.push_back(v);
+        for (const int v : gone) {
+            const std::string value = std::to_string(v);
+            t.append("var c").append(value).append(" ").append(value).append(" ").append(value);
+            t.append("\nneq x c").append(value).append("\n");
+        }
+        const CpProblem p = parse(t);
+        const Network net = build_network(p);
+        Refuter store(net, kAllRefuteRules);
+        ASSERT_TRUE(store.start(declared(p), true)) << width;
+        const Wide left = width + 1 - static_cast<Wide>(gone.size());
+        for (const Wide cap : {Wide{1}, Wide{2}, left - 1, left, left + 1, Wide{1} << 40})
+            EXPECT_EQ(static_cast<long long>(store.count(0, cap)),
+                      static_cast<long long>(std::min(cap, left)))
+                << width << " " << static_cast<long long>(cap);
+    }
+}
+
+int checks = 0;
+bool stop_at_third_check(std::uint64_t) {
+    return ++checks >= 3;
+}
+
+// The 8 x 8 queen graph needs 9 colours, which no rule sees and which a
+// search takes very long to show: with no budget to stop it, only the
+// interrupt ends the oracle's search.
+TEST(Witness, InterruptStopsALongSearch) {
+    std::string t;
+    const int n = 8;
+    for (int i = 0; i < n * n; ++i)
+        t += "var c" + std::to_string(i) + " 0 " + std::to_string(n - 1) + "\n";
+    for (int a = 0; a < n * n; ++a) {
+        for (int b = a + 1; b < n * n; ++b) {
+            const int dr = b / n - a / n;
+            const int dc = b % n - a % n;
+            if (dr == 0 || dc == 0 || dr == dc || dr == -dc)
+                t += "neq c" + std::to_string(a) + " c" + std::to_string(b) + "\n";
+        }
+    }
+    const CpProblem p = parse(t);
+    const Network net = build_network(p);
+    Refuter store(net, kAllRefuteRules);
+    ASSERT_TRUE(store.start(declared(p), true));
+    WitnessSearch search(net);
+    checks = 0;
+    Interrupt interrupt(stop_at_third_check, 64);
+    EXPECT_THROW(search.run(store, ~std::uint64_t{0}, interrupt, 0), Interrupted);
+    EXPECT_EQ(checks, 3);
+}
+
+}  // namespace
+}  // namespace nemox::cp
