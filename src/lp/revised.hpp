@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "linear/bigint.hpp"
 #include "lp/engine.hpp"
 #include "lp/factorization.hpp"
+#include "lp/modular_basis.hpp"
 #include "lp/tableau.hpp"
 
 namespace nemox::lp {
@@ -34,6 +36,9 @@ class RevisedTableau {
     using BigInt = linear::BigInt;
 
     RevisedTableau(std::size_t num_vars, std::size_t num_constraints);
+    // The basis modulo p reads the columns and the basis in place.
+    RevisedTableau(const RevisedTableau&) = delete;
+    RevisedTableau& operator=(const RevisedTableau&) = delete;
 
     std::size_t num_vars() const { return num_vars_; }
     std::size_t num_cols() const { return num_vars_ + 1; }
@@ -167,6 +172,10 @@ class RevisedTableau {
     std::vector<BigInt> x_;
     std::vector<std::size_t> x_level_;
     Factorization lu_;
+    // The same basis modulo a prime, for the solves by lifting, when the
+    // data are small enough for word residuals; else the solves go through
+    // lu_.
+    std::unique_ptr<ModularBasis> modular_;
     // Scratch.
     std::vector<BigInt> alpha_;  // entering column by position, scaled by D
     std::vector<std::size_t> alpha_nz_;
@@ -177,6 +186,7 @@ class RevisedTableau {
     std::vector<std::size_t> y_level_;
     std::vector<double> y_d_;
     std::vector<BigInt> rho_;  // D e_r B^-1 by row, for the price update
+    std::vector<std::size_t> rho_nz_;
     std::vector<std::size_t> changed_;
     bool prices_valid_ = false;
     std::vector<Candidate> candidates_;
