@@ -254,6 +254,7 @@ void RevisedTableau::entering_column(std::size_t col) {
     alpha_col_ = col;
     if (modular_) {
         modular_->solve_column(col, d(), alpha_, alpha_nz_);
+        ++stats_.lifted_solves;
         return;
     }
     lu_.load(columns(), col);
@@ -317,6 +318,7 @@ void RevisedTableau::update_prices(std::size_t r, std::size_t col) {
     for (const std::size_t i : rho_nz_) rho_[i].set_zero();
     if (modular_) {
         modular_->solve_unit_row(r, d(), rho_, rho_nz_);
+        ++stats_.lifted_solves;
     } else {
         rho_[lu_.row_of(r)] = d();
         lu_.btran(rho_);

@@ -288,6 +288,24 @@ TEST(RevisedTableau, WideProblemsRefactorize) {
     EXPECT_GT(refactorized, 0);
 }
 
+// Data whose residuals fit in words are solved by lifting, the others
+// through the etas (both against the dense tableau's pivots above).
+TEST(RevisedTableau, LiftsWhereTheDataFitInWords) {
+    Generator gen(404);
+    int lifted = 0, through_etas = 0;
+    for (int k = 0; k < 200; ++k) {
+        const Shape shape = k % 2 ? Shape::HugeValues : Shape::SmallIntegers;
+        const Outcome r = run(read(gen.lp(shape)), Engine::Revised, Arithmetic::Automatic);
+        if (r.stats.pivots == 0) continue;
+        if (shape == Shape::SmallIntegers) {
+            EXPECT_GT(r.stats.lifted_solves, 0u);
+        }
+        ++(r.stats.lifted_solves > 0 ? lifted : through_etas);
+    }
+    EXPECT_GT(lifted, 20);
+    EXPECT_GT(through_etas, 20);
+}
+
 TEST(RevisedTableau, MilpAnswersDoNotDependOnTheEngine) {
     Generator gen(31);
     int branched = 0;
