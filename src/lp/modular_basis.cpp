@@ -213,9 +213,10 @@ void ModularLu::solve(std::vector<std::uint64_t>& v, std::vector<std::uint64_t>&
                 v[l_[k].index] = sub_mod(v[l_[k].index], mont.mul(wr, l_[k].value), p);
         }
         for (std::size_t s = m; s-- > 0;) {
-            const std::uint64_t z = mont.mul(v[pivot_row_[s]], pivot_inverse_[s]);
+            const std::uint64_t vs = v[pivot_row_[s]];
+            if (vs == 0) continue;
+            const std::uint64_t z = mont.mul(vs, pivot_inverse_[s]);
             out[column_[s]] = z;
-            if (z == 0) continue;
             for (std::size_t k = u_start_[s]; k < u_start_[s + 1]; ++k) {
                 const std::size_t r = pivot_row_[u_[k].index];
                 v[r] = sub_mod(v[r], mont.mul(u_[k].value, z), p);
@@ -223,16 +224,16 @@ void ModularLu::solve(std::vector<std::uint64_t>& v, std::vector<std::uint64_t>&
         }
     } else {
         for (std::size_t s = 0; s < m; ++s) {
-            std::uint64_t t = v[column_[s]];
-            for (std::size_t k = u_start_[s]; k < u_start_[s + 1]; ++k)
-                t = sub_mod(t, mont.mul(u_[k].value, out[pivot_row_[u_[k].index]]), p);
-            out[pivot_row_[s]] = mont.mul(t, pivot_inverse_[s]);
+            const std::uint64_t sum = mont.dot(u_start_[s], u_start_[s + 1], [&](std::size_t k) {
+                return std::pair{u_[k].value, out[pivot_row_[u_[k].index]]};
+            });
+            out[pivot_row_[s]] = mont.mul(sub_mod(v[column_[s]], sum, p), pivot_inverse_[s]);
         }
         for (std::size_t s = m; s-- > 0;) {
-            std::uint64_t t = out[pivot_row_[s]];
-            for (std::size_t k = l_start_[s]; k < l_start_[s + 1]; ++k)
-                t = sub_mod(t, mont.mul(l_[k].value, out[l_[k].index]), p);
-            out[pivot_row_[s]] = t;
+            const std::uint64_t sum = mont.dot(l_start_[s], l_start_[s + 1], [&](std::size_t k) {
+                return std::pair{l_[k].value, out[l_[k].index]};
+            });
+            out[pivot_row_[s]] = sub_mod(out[pivot_row_[s]], sum, p);
         }
     }
     v.swap(out);
@@ -355,12 +356,10 @@ void ModularBasis::solve_mod(std::vector<std::uint64_t>& v, bool transpose) {
     }
     for (std::size_t n = etas_.size(); n-- > 0;) {
         const Eta& e = etas_[n];
-        std::uint64_t t = v[e.position];
-        for (std::size_t k = e.begin; k < e.end; ++k) {
-            const Entry& f = eta_entries_[k];
-            t = sub_mod(t, mont.mul(f.value, v[f.index]), p);
-        }
-        v[e.position] = mont.mul(t, e.pivot_inverse);
+        const std::uint64_t sum = mont.dot(e.begin, e.end, [&](std::size_t k) {
+            return std::pair{eta_entries_[k].value, v[eta_entries_[k].index]};
+        });
+        v[e.position] = mont.mul(sub_mod(v[e.position], sum, p), e.pivot_inverse);
     }
     lu_.solve(v, scratch_, true);
 }
@@ -379,6 +378,16 @@ void ModularBasis::solve_unit_row(std::size_t r, const BigInt& d, std::vector<Bi
     set_det(d);
     b_.assign(1, {r, 1});
     lift(b_, true, w, nz);
+}
+
+void ModularBasis::solve_transposed(std::span<const Term> c, const BigInt& d,
+                                    std::vector<BigInt>& w, std::vector<std::size_t>& nz) {
+    for (const Term& t : c) {
+        if (t.value > kMaxRight || t.value < -kMaxRight)
+            throw InternalFailure("right-hand side too large for word residuals");
+    }
+    set_det(d);
+    lift(c, true, w, nz);
 }
 
 void ModularBasis::lift(std::span<const Term> b, bool transpose, std::vector<BigInt>& w,

@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "core/wide_integer.hpp"
@@ -54,6 +55,27 @@ struct Montgomery {
         return reduce(static_cast<UWide>(a) * b);
     }
     std::uint64_t to_form(std::uint64_t a) const { return mul(a, r2); }  // a R mod p
+    // Sums of products reduced once per four: 4 p^2 < p 2^64.
+    template <class Terms>
+    std::uint64_t dot(std::size_t begin, std::size_t end, Terms term) const {
+        std::uint64_t sum = 0;
+        UWide acc = 0;
+        int pending = 0;
+        for (std::size_t k = begin; k < end; ++k) {
+            const auto [a, b] = term(k);
+            acc += static_cast<UWide>(a) * b;
+            if (++pending == 4) {
+                sum = add(sum, reduce(acc));
+                acc = 0;
+                pending = 0;
+            }
+        }
+        return pending == 0 ? sum : add(sum, reduce(acc));
+    }
+    std::uint64_t add(std::uint64_t a, std::uint64_t b) const {
+        const std::uint64_t s = a + b;
+        return s >= p ? s - p : s;
+    }
     // t mod p in [0, p), for |t| < p 2^64.
     std::uint64_t residue(Wide t) const {
         const std::uint64_t r = mul(reduce(static_cast<UWide>(t < 0 ? -t : t)), r2);
@@ -97,6 +119,12 @@ class ModularLu {
 class ModularBasis {
   public:
     using BigInt = linear::BigInt;
+    struct Term {
+        std::size_t index;
+        std::int64_t value;
+    };
+    // The largest magnitude of a right-hand side entry.
+    static constexpr std::int64_t kMaxRight = std::int64_t{1} << 57;
 
     // Whether the residuals of every basis of `a` (over `rows` rows) fit
     // in 128 bits: every entry in 64 bits, and row and column sums of
@@ -124,6 +152,9 @@ class ModularBasis {
                       std::vector<std::size_t>& nz);
     void solve_unit_row(std::size_t r, const BigInt& d, std::vector<BigInt>& w,
                         std::vector<std::size_t>& nz);
+    // w <- D B^-T c by row for c by position, every |c_r| at most kMaxRight.
+    void solve_transposed(std::span<const Term> c, const BigInt& d, std::vector<BigInt>& w,
+                          std::vector<std::size_t>& nz);
 
     std::uint64_t prime() const { return lu_.prime(); }
     // Primes given up because a basis was singular modulo them.
@@ -140,10 +171,6 @@ class ModularBasis {
         std::size_t position;
         std::uint64_t pivot_inverse;  // times R, as the entries
         std::size_t begin, end;       // entries [begin, end) of eta_entries_
-    };
-    struct Term {
-        std::size_t index;
-        std::int64_t value;
     };
 
     void set_det(const BigInt& d);

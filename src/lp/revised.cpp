@@ -178,8 +178,14 @@ void RevisedTableau::seal() {
         position_[basis_[r]] = r;
     }
     refactor();
-    if (ModularBasis::fits(columns(), m_))
+    if (ModularBasis::fits(columns(), m_)) {
         modular_ = std::make_unique<ModularBasis>(columns(), basis_);
+        // Phase 1's costs are 0 and -1.
+        lifted_prices_ = std::all_of(cost2_.begin(), cost2_.end(), [](const BigInt& c) {
+            return c.fits_i64() && c.to_i64() <= ModularBasis::kMaxRight &&
+                   c.to_i64() >= -ModularBasis::kMaxRight;
+        });
+    }
     // Basic values: D B^-1 (beta b).
     lu_.clear_work();
     for (std::size_t i = 0; i < m_; ++i) {
@@ -295,11 +301,21 @@ void RevisedTableau::compute_prices() {
     if (prices_valid_) return;
     const Timer timer(stats_.btran_seconds);
     for (std::size_t i = 0; i < m_; ++i) y_[i].set_zero();
-    for (std::size_t r = 0; r < m_; ++r) {
-        const BigInt& c = cost(basis_[r]);
-        if (!c.is_zero()) BigInt::mul_into(y_[lu_.row_of(r)], c, d());
+    if (lifted_prices_) {
+        price_terms_.clear();
+        for (std::size_t r = 0; r < m_; ++r) {
+            const BigInt& c = cost(basis_[r]);
+            if (!c.is_zero()) price_terms_.push_back({r, c.to_i64()});
+        }
+        modular_->solve_transposed(price_terms_, d(), y_, rho_nz_);
+        ++stats_.lifted_solves;
+    } else {
+        for (std::size_t r = 0; r < m_; ++r) {
+            const BigInt& c = cost(basis_[r]);
+            if (!c.is_zero()) BigInt::mul_into(y_[lu_.row_of(r)], c, d());
+        }
+        lu_.btran(y_);
     }
-    lu_.btran(y_);
     std::fill(y_level_.begin(), y_level_.end(), lu_.level());
     const BigInt scale = d() * (phase1_ ? BigInt(1) : gamma2_);
     for (std::size_t i = 0; i < m_; ++i) y_d_[i] = y_[i].is_zero() ? 0.0 : ratio(y_[i], scale);
@@ -524,19 +540,26 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
         BigInt::divexact_sum_into(x_[k], terms, div);
         note_bits(x_[k]);
     }
-    if (modular_) {
-        // The etas are built from the transformed column by row.
-        lu_.clear_work();
-        for (const std::size_t k : alpha_nz_) lu_.set_work(lu_.row_of(k), alpha_[k]);
+    if (lifted_prices_) {
+        lu_.update_det_only(p);
+    } else {
+        if (modular_) {
+            // The etas are built from the transformed column by row.
+            lu_.clear_work();
+            for (const std::size_t k : alpha_nz_) lu_.set_work(lu_.row_of(k), alpha_[k]);
+        }
+        lu_.update(lu_.row_of(r));
     }
-    lu_.update(lu_.row_of(r));
     if (!(d() == p)) throw InternalFailure("factorization out of step");
     for (const std::size_t k : alpha_nz_) x_level_[k] = lu_.level();
     stats_.max_bits = std::max(stats_.max_bits, lu_.max_bits());
     position_[basis_[r]] = kNoColumn;
     basis_[r] = col;
     position_[col] = r;
-    if (modular_) modular_->update(r);
+    if (modular_) {
+        modular_->update(r);
+        stats_.modular_refactorizations = modular_->refactorizations();
+    }
     alpha_col_ = kNoColumn;
     if (prices_valid_) {
         const BigInt scale = d() * (phase1_ ? BigInt(1) : gamma2_);
@@ -553,6 +576,7 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
     // cost of a step near its least; the limb products count only part of
     // a rebuild (not its ordering and scaling), and twice them measured
     // best on Netlib models.
+    if (lifted_prices_) return;  // nothing reads the etas
     if (lu_.update_work() >= 2 * lu_.refactor_work() ||
         lu_.nonzeros() > 2 * lu_.nonzeros_after_refactor() + 2 * m_ + values_.size()) {
         refactor();

@@ -176,6 +176,10 @@ class RevisedTableau {
     // data are small enough for word residuals; else the solves go through
     // lu_.
     std::unique_ptr<ModularBasis> modular_;
+    // Every solve by lifting, prices included (the costs fit in words): the
+    // factorization then keeps only its chain of determinants.
+    bool lifted_prices_ = false;
+    std::vector<ModularBasis::Term> price_terms_;
     // Scratch.
     std::vector<BigInt> alpha_;  // entering column by position, scaled by D
     std::vector<std::size_t> alpha_nz_;

@@ -58,6 +58,26 @@ void expect_same_solves(ModularBasis& mb, Factorization& lu, const Matrix& a, st
             ASSERT_EQ(rho[i], y[i]) << "row " << i;
         }
     }
+    // Prices: D c_B B^-1 for small costs by position.
+    std::vector<ModularBasis::Term> costs;
+    std::fill(y.begin(), y.end(), BigInt());
+    for (std::size_t c = 0; c < m; ++c) {
+        const auto v = static_cast<std::int64_t>(c % 3) - 1 + (c == r ? 1000 : 0);
+        if (v == 0) continue;
+        costs.push_back({c, v});
+        y[lu.row_of(c)] = lu.det() * BigInt(v);
+    }
+    lu.btran(y);
+    std::fill(rho.begin(), rho.end(), BigInt());
+    mb.solve_transposed(costs, lu.det(), rho, nz);
+    std::fill(listed.begin(), listed.end(), 0);
+    for (const std::size_t i : nz) listed[i] = 1;
+    for (std::size_t i = 0; i < m; ++i) {
+        ASSERT_EQ(listed[i] != 0, !y[i].is_zero()) << "row " << i;
+        if (listed[i]) {
+            ASSERT_EQ(rho[i], y[i]) << "row " << i;
+        }
+    }
     // Leave the forward solve of `col` as the last one, for an update.
     mb.solve_column(col, lu.det(), w, nz);
 }
@@ -192,6 +212,9 @@ TEST(ModularBasis, WrongDeterminantIsCaught) {
     mb.solve_column(3, d * BigInt(3), w2, nz2);
     ASSERT_EQ(nz, nz2);
     for (const std::size_t c : nz) EXPECT_EQ(w2[c], w[c] * BigInt(3));
+    // Costs beyond word residuals are refused rather than wrapped.
+    const std::vector<ModularBasis::Term> too_large{{0, ModularBasis::kMaxRight + 1}};
+    EXPECT_THROW(mb.solve_transposed(too_large, d, w, nz), InternalFailure);
     for (const BigInt& wrong : {d + BigInt(1), d * BigInt(2) - BigInt(1), BigInt(7)}) {
         std::vector<BigInt> out(3);
         EXPECT_THROW(mb.solve_column(3, wrong, out, nz), InternalFailure) << wrong.to_string();
