@@ -315,7 +315,9 @@ void ModularBasis::update(std::size_t r) {
         eta_entries_.push_back({i, mont.mul(column_mod_[i], scale)});
     }
     etas_.push_back({r, mont.to_form(inverse_mod(pivot, p)), begin, eta_entries_.size()});
-    if (eta_entries_.size() > lu_.nonzeros() + 2 * m_) refactor();
+    // Every digit of every solve reads the etas, and a factorization costs
+    // about a few solves: half the LU's size measured best (capri, e226).
+    if (2 * eta_entries_.size() > lu_.nonzeros() + 2 * m_) refactor();
 }
 
 void ModularBasis::set_det(const BigInt& d) {
