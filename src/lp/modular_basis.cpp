@@ -409,7 +409,6 @@ void ModularBasis::lift(std::span<const Term> b, bool transpose, std::vector<Big
 
     const Montgomery& mont = lu_.arithmetic();
     std::fill(t_.begin(), t_.end(), Wide{0});
-    digits_by_step_.clear();
     std::size_t k = 0;
     for (;; ++k) {
         if (k == max_digits) throw InternalFailure("exact solve did not settle");
@@ -426,7 +425,9 @@ void ModularBasis::lift(std::span<const Term> b, bool transpose, std::vector<Big
                 if (v_[c] != 0) column_mod_nz_.push_back(c);
             }
         }
-        digits_by_step_.resize((k + 1) * m);
+        // Grown, never cleared: every digit's row is written whole.
+        if (digits_by_step_.size() < (k + 1) * m)
+            digits_by_step_.resize(std::max((k + 1) * m, 2 * digits_by_step_.size()));
         std::int64_t* digit = digits_by_step_.data() + k * m;
         for (std::size_t c = 0; c < m; ++c) {
             const std::int64_t x = v_[c] == 0 ? 0 : symmetric(v_[c], p);
