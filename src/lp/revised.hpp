@@ -27,6 +27,11 @@ namespace nemox::lp {
 // of a few columns, the entering column (one forward solve) and the basic
 // values. The exact values are the dense tableau's, so are the pivots.
 //
+// When the scaled entries are small enough, the solves are lifted from the
+// basis modulo a word prime instead (modular_basis.hpp): D B^-1 a_q is the
+// same integer vector whichever exact method finds it, and word operations
+// per digit cost far less than big products per eta entry.
+//
 // Reduced costs are screened in doubles with a rounding-error bound: only
 // the columns that the bound cannot separate from the best are priced
 // exactly, and the choice among those is exact.
