@@ -409,14 +409,18 @@ void ModularBasis::lift(std::span<const Term> b, bool transpose, std::vector<Big
 
     const Montgomery& mont = lu_.arithmetic();
     std::fill(t_.begin(), t_.end(), Wide{0});
+    std::fill(v_.begin(), v_.end(), 0);  // the residues of t, kept alongside
     std::size_t k = 0;
     for (;; ++k) {
         if (k == max_digits) throw InternalFailure("exact solve did not settle");
         if (k < det_digits_.size()) {
             const Wide dk = det_digits_[k];
-            for (const Term& term : b) t_[term.index] += dk * term.value;
+            for (const Term& term : b) {
+                Wide& t = t_[term.index];
+                t += dk * term.value;
+                v_[term.index] = t == 0 ? 0 : mont.residue(t);
+            }
         }
-        for (std::size_t i = 0; i < m; ++i) v_[i] = t_[i] == 0 ? 0 : mont.residue(t_[i]);
         solve_mod(v_, transpose);
         if (k == 0 && !transpose) {
             column_mod_nz_.clear();
@@ -451,13 +455,17 @@ void ModularBasis::lift(std::span<const Term> b, bool transpose, std::vector<Big
         }
         bool zero = true;
         for (std::size_t i = 0; i < m; ++i) {
-            if (t_[i] == 0) continue;
+            if (t_[i] == 0) {
+                v_[i] = 0;
+                continue;
+            }
             // Exact division by p as a product with its inverse, which
             // lands at most at the limit exactly for the multiples of p.
             const bool negative = t_[i] < 0;
             const UWide q = static_cast<UWide>(negative ? -t_[i] : t_[i]) * p_inverse_;
             if (q > quotient_limit_) throw InternalFailure("exact solve lost its residual");
             t_[i] = negative ? -static_cast<Wide>(q) : static_cast<Wide>(q);
+            v_[i] = mont.residue(t_[i]);
             zero = false;
         }
         if (zero && k + 1 >= det_digits_.size()) break;
