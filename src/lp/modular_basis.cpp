@@ -192,6 +192,10 @@ bool ModularLu::factor(const SparseColumns& a, const std::vector<std::size_t>& b
         }
         touched.clear();
     }
+    l_steps_.clear();
+    for (std::size_t s = 0; s < m; ++s) {
+        if (l_start_[s] < l_start_[s + 1]) l_steps_.push_back(s);
+    }
     for (Entry& e : l_) e.value = mont_.to_form(e.value);
     for (Entry& e : u_) e.value = mont_.to_form(e.value);
     for (std::uint64_t& v : pivot_inverse_) v = mont_.to_form(v);
@@ -206,7 +210,7 @@ void ModularLu::solve(std::vector<std::uint64_t>& v, std::vector<std::uint64_t>&
     std::vector<std::uint64_t>& out = scratch;
     out.assign(m, 0);
     if (!transpose) {
-        for (std::size_t s = 0; s < m; ++s) {
+        for (const std::size_t s : l_steps_) {
             const std::uint64_t wr = v[pivot_row_[s]];
             if (wr == 0) continue;
             for (std::size_t k = l_start_[s]; k < l_start_[s + 1]; ++k)
@@ -229,7 +233,8 @@ void ModularLu::solve(std::vector<std::uint64_t>& v, std::vector<std::uint64_t>&
             });
             out[pivot_row_[s]] = mont.mul(sub_mod(v[column_[s]], sum, p), pivot_inverse_[s]);
         }
-        for (std::size_t s = m; s-- > 0;) {
+        for (std::size_t n = l_steps_.size(); n-- > 0;) {
+            const std::size_t s = l_steps_[n];
             const std::uint64_t sum = mont.dot(l_start_[s], l_start_[s + 1], [&](std::size_t k) {
                 return std::pair{l_[k].value, out[l_[k].index]};
             });

@@ -114,6 +114,7 @@ class ModularLu {
     // step (the steps of their rows).
     std::vector<std::size_t> l_start_, u_start_;
     std::vector<Entry> l_, u_;
+    std::vector<std::size_t> l_steps_;  // the steps with multipliers, in order
 };
 
 class ModularBasis {
