@@ -168,7 +168,7 @@ bool ModularLu::factor(const SparseColumns& a, const std::vector<std::size_t>& b
         for (const std::size_t i : touched) {
             if (w[i] == 0) continue;
             if (step_of_row[i] != kNone) {
-                u_.push_back({step_of_row[i], w[i]});
+                u_.push_back({i, w[i]});
             } else if (pivot == kNone || row_count[i] < row_count[pivot] ||
                        (row_count[i] == row_count[pivot] && i < pivot)) {
                 pivot = i;
@@ -222,14 +222,14 @@ void ModularLu::solve(std::vector<std::uint64_t>& v, std::vector<std::uint64_t>&
             const std::uint64_t z = mont.mul(vs, pivot_inverse_[s]);
             out[column_[s]] = z;
             for (std::size_t k = u_start_[s]; k < u_start_[s + 1]; ++k) {
-                const std::size_t r = pivot_row_[u_[k].index];
+                const std::size_t r = u_[k].index;
                 v[r] = sub_mod(v[r], mont.mul(u_[k].value, z), p);
             }
         }
     } else {
         for (std::size_t s = 0; s < m; ++s) {
             const std::uint64_t sum = mont.dot(u_start_[s], u_start_[s + 1], [&](std::size_t k) {
-                return std::pair{u_[k].value, out[pivot_row_[u_[k].index]]};
+                return std::pair{u_[k].value, out[u_[k].index]};
             });
             out[pivot_row_[s]] = mont.mul(sub_mod(v[column_[s]], sum, p), pivot_inverse_[s]);
         }

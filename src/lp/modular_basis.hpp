@@ -111,7 +111,7 @@ class ModularLu {
     std::vector<std::size_t> column_;
     std::vector<std::uint64_t> pivot_inverse_;
     // L's multipliers by step (rows), U's entries above the diagonal by
-    // step (the steps of their rows).
+    // step (their rows, pivot rows of earlier steps).
     std::vector<std::size_t> l_start_, u_start_;
     std::vector<Entry> l_, u_;
     std::vector<std::size_t> l_steps_;  // the steps with multipliers, in order
