@@ -86,6 +86,11 @@ std::uint64_t prime_below(std::uint64_t n) {
     return c;
 }
 
+std::uint64_t largest_word_prime() {
+    static const std::uint64_t p = prime_below(std::uint64_t{1} << 62);
+    return p;
+}
+
 std::uint64_t residue(const BigInt& x, std::uint64_t p) {
     UWide rem = 0;
     const auto limbs = x.magnitude();
@@ -289,7 +294,7 @@ ModularBasis::ModularBasis(const SparseColumns& a, const std::vector<std::size_t
 // determinant fail, a few at most for a determinant of a few thousand bits.
 void ModularBasis::refactor() {
     ++refactorizations_;
-    std::uint64_t p = lu_.prime() != 0 ? lu_.prime() : prime_below(std::uint64_t{1} << 62);
+    std::uint64_t p = lu_.prime() != 0 ? lu_.prime() : largest_word_prime();
     for (int tried = 0; !lu_.factor(a_, basis_, p); ++tried) {
         if (tried == 1000) throw InternalFailure("singular basis");
         p = prime_below(p);

@@ -32,6 +32,9 @@ namespace nemox::lp {
 bool is_word_prime(std::uint64_t n);
 // The largest prime below n (n > 3).
 std::uint64_t prime_below(std::uint64_t n);
+// The largest prime below 2^62, found once: small solves should not pay
+// for its search.
+std::uint64_t largest_word_prime();
 // x mod p in [0, p).
 std::uint64_t residue(const linear::BigInt& x, std::uint64_t p);
 

@@ -8,6 +8,7 @@
 
 #include "core/failure.hpp"
 #include "lp/factorization.hpp"
+#include "lp/padic.hpp"
 #include "lp/sparse_matrix.hpp"
 
 namespace nemox::lp {
@@ -158,7 +159,9 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ModularBasisTest,
 // the basis is then singular modulo that prime, and the next one below it
 // takes over, with the same results.
 TEST(ModularBasis, ReplacementSingularModuloThePrimeTakesTheNext) {
-    const std::uint64_t p0 = prime_below(std::uint64_t{1} << 62);
+    const std::uint64_t p0 = largest_word_prime();
+    ASSERT_EQ(p0, prime_below(std::uint64_t{1} << 62));
+    ASSERT_EQ(p0, PadicSolver::primes()[0]);
     const auto b = static_cast<std::int64_t>((std::uint64_t{1} << 62) - p0);
     const std::int64_t big = std::int64_t{1} << 31;
     Matrix a;
