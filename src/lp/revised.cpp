@@ -307,7 +307,7 @@ void RevisedTableau::compute_prices() {
             const BigInt& c = cost(basis_[r]);
             if (!c.is_zero()) price_terms_.push_back({r, c.to_i64()});
         }
-        modular_->solve_transposed(price_terms_, d(), y_, rho_nz_);
+        modular_->solve_transposed(price_terms_, d(), y_, price_nz_);
         ++stats_.lifted_solves;
     } else {
         for (std::size_t r = 0; r < m_; ++r) {

@@ -185,6 +185,7 @@ class RevisedTableau {
     // factorization then keeps only its chain of determinants.
     bool lifted_prices_ = false;
     std::vector<ModularBasis::Term> price_terms_;
+    std::vector<std::size_t> price_nz_;
     // Scratch.
     std::vector<BigInt> alpha_;  // entering column by position, scaled by D
     std::vector<std::size_t> alpha_nz_;
