@@ -224,6 +224,46 @@ BigInt BigInt::from_u128(UWide v) {
     return r;
 }
 
+// |x| m + d keeps the sign of x when x is not zero: |d| < m <= |x| m.
+void BigInt::mul_small_add(std::uint64_t m, std::int64_t d) {
+    std::uint64_t carry = 0;
+    for (std::uint64_t& limb : mag_) {
+        const UWide t = static_cast<UWide>(limb) * m + carry;
+        limb = static_cast<std::uint64_t>(t);
+        carry = static_cast<std::uint64_t>(t >> 64);
+    }
+    if (carry != 0) mag_.push_back(carry);
+    if (d == 0) return;
+    if (mag_.empty()) {
+        assign(d);
+        return;
+    }
+    const std::uint64_t ad =
+        d < 0 ? 0 - static_cast<std::uint64_t>(d) : static_cast<std::uint64_t>(d);
+    if ((d < 0) == neg_) {
+        for (std::size_t i = 0; i < mag_.size(); ++i) {
+            const std::uint64_t add = i == 0 ? ad : 1;
+            mag_[i] += add;
+            if (mag_[i] >= add) return;
+        }
+        mag_.push_back(1);
+        return;
+    }
+    if (mag_.size() == 1 && mag_[0] < ad) {
+        mag_[0] = ad - mag_[0];
+        neg_ = !neg_;
+        return;
+    }
+    for (std::size_t i = 0; i < mag_.size(); ++i) {
+        const std::uint64_t sub = i == 0 ? ad : 1;
+        const bool borrow = mag_[i] < sub;
+        mag_[i] -= sub;
+        if (!borrow) break;
+    }
+    trim();
+    if (mag_.empty()) neg_ = false;
+}
+
 std::size_t BigInt::bit_length() const {
     if (mag_.empty()) return 0;
     return 64 * mag_.size() - static_cast<std::size_t>(__builtin_clzll(mag_.back()));

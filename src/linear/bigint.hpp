@@ -67,6 +67,8 @@ class BigInt {
         mul_add_signed(out, a, b, true);
     }
     // out = a / d where d divides a exactly and d is not zero.
+    // *this <- *this * m + d: Horner's step of a number given by digits.
+    void mul_small_add(std::uint64_t m, std::int64_t d);
     static void divexact_into(BigInt& out, const BigInt& a, const BigInt& d);
     static void divexact_into(BigInt& out, const BigInt& a, const ExactDivisor& d);
     // out = (sum of the terms) / d, where d divides the sum exactly. The

@@ -17,9 +17,11 @@ namespace nemox::lp {
 // Work counters of the factorized engine, for benchmarks.
 struct EngineStats {
     std::uint64_t refactorizations = 0;
-    std::uint64_t max_bits = 0;      // largest integer met, in bits
-    std::uint64_t exact_prices = 0;  // reduced costs that the doubles left open
-    std::uint64_t eta_nonzeros = 0;  // after the last refactorization
+    std::uint64_t max_bits = 0;                  // largest integer met, in bits
+    std::uint64_t exact_prices = 0;              // reduced costs that the doubles left open
+    std::uint64_t eta_nonzeros = 0;              // after the last refactorization
+    std::uint64_t lifted_solves = 0;             // exact solves by lifting modulo a prime
+    std::uint64_t modular_refactorizations = 0;  // of the basis modulo the prime
     // Seconds spent in each part of a step.
     double refactor_seconds = 0, btran_seconds = 0, pricing_seconds = 0, ftran_seconds = 0,
            update_seconds = 0;

@@ -74,6 +74,7 @@ void Factorization::lift(std::size_t i, std::size_t level) {
 // Through the etas in order; a row waits at its last scale until an eta
 // reads it, so that rows no eta touches are scaled once, at the end.
 void Factorization::ftran() {
+    if (etas_behind_) throw InternalFailure("factorization out of step");
     std::uint64_t start = solve_work_;
     for (std::size_t k = 1; k <= etas_.size(); ++k) {
         if (k == base_ + 1) start = solve_work_;
@@ -102,6 +103,7 @@ void Factorization::ftran() {
 
 // From the last eta back: y_p <- (D_{k-1} y_p - sum f_i y_i) / D_k.
 void Factorization::btran(std::vector<BigInt>& y) {
+    if (etas_behind_) throw InternalFailure("factorization out of step");
     const std::uint64_t start = solve_work_;
     for (std::size_t k = etas_.size(); k >= 1; --k) {
         if (k == base_) update_work_ += solve_work_ - start;
@@ -140,11 +142,21 @@ void Factorization::update(std::size_t p) {
     ++updates_;
 }
 
+void Factorization::update_det_only(const BigInt& pivot) {
+    if (pivot.is_zero()) throw InternalFailure("pivot value is zero");
+    note_bits(pivot);
+    dets_.push_back(pivot);
+    divisors_.emplace_back(dets_.back());
+    etas_behind_ = true;
+    ++updates_;
+}
+
 // Unit-like columns first, then the rest by increasing count, each pivoted
 // on its sparsest free row: few fill-ins, small numbers.
 void Factorization::refactor(const SparseColumns& a, const std::vector<std::size_t>& basis) {
     const std::uint64_t start = solve_work_;
     base_ = kNoColumn;
+    etas_behind_ = false;
     etas_.clear();
     eta_row_.clear();
     eta_value_.clear();

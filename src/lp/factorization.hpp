@@ -48,6 +48,10 @@ class Factorization {
     void btran(std::vector<BigInt>& y);
     // Throws when the pivot value is zero.
     void update(std::size_t p);
+    // A pivot whose solves are made elsewhere: the chain of determinants
+    // moves on to `pivot`, the etas stay behind, and ftran and btran throw
+    // until the next refactor.
+    void update_det_only(const BigInt& pivot);
     // Throws when the basis is singular.
     void refactor(const SparseColumns& a, const std::vector<std::size_t>& basis);
 
@@ -99,6 +103,7 @@ class Factorization {
     std::uint64_t refactor_work_ = 0;
     std::uint64_t update_work_ = 0;
     std::size_t base_ = 0;  // etas of the last refactorization
+    bool etas_behind_ = false;
     std::vector<BigInt> work_;
     std::vector<std::size_t> level_;
     std::vector<std::size_t> work_nz_;

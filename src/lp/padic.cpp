@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
-#include <queue>
 #include <random>
 
 #include "core/failure.hpp"
@@ -12,82 +10,18 @@
 namespace nemox::lp {
 
 using linear::BigInt;
-using nemox::UWide;
-
-namespace {
-
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-
-std::uint64_t mul_mod(std::uint64_t a, std::uint64_t b, std::uint64_t p) {
-    return static_cast<std::uint64_t>(static_cast<UWide>(a) * b % p);
-}
-
-std::uint64_t sub_mod(std::uint64_t a, std::uint64_t b, std::uint64_t p) {
-    return a >= b ? a - b : a + (p - b);
-}
-
-std::uint64_t pow_mod(std::uint64_t a, std::uint64_t e, std::uint64_t p) {
-    std::uint64_t r = 1;
-    for (; e > 0; e >>= 1) {
-        if (e & 1) r = mul_mod(r, a, p);
-        a = mul_mod(a, a, p);
-    }
-    return r;
-}
-
-// Miller-Rabin with the first twelve prime bases: exact below 3.3e24.
-bool is_prime(std::uint64_t n) {
-    static constexpr std::array<std::uint64_t, 12> kBases{2,  3,  5,  7,  11, 13,
-                                                          17, 19, 23, 29, 31, 37};
-    if (n < 2) return false;
-    for (const std::uint64_t b : kBases) {
-        if (n % b == 0) return n == b;
-    }
-    std::uint64_t d = n - 1;
-    int s = 0;
-    while ((d & 1) == 0) {
-        d >>= 1;
-        ++s;
-    }
-    for (const std::uint64_t b : kBases) {
-        std::uint64_t x = pow_mod(b, d, n);
-        if (x == 1 || x == n - 1) continue;
-        bool composite = true;
-        for (int i = 1; i < s && composite; ++i) {
-            x = mul_mod(x, x, n);
-            composite = x != n - 1;
-        }
-        if (composite) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 // Primes just below 2^62: products of two residues fit in 124 bits.
 const std::array<std::uint64_t, 3>& PadicSolver::primes() {
     static const std::array<std::uint64_t, 3> list = [] {
         std::array<std::uint64_t, 3> out{};
-        std::uint64_t n = (std::uint64_t{1} << 62) - 1;
-        for (std::uint64_t& p : out) {
-            while (!is_prime(n)) n -= 2;
-            p = n;
-            n -= 2;
-        }
+        std::uint64_t n = std::uint64_t{1} << 62;
+        for (std::uint64_t& p : out) n = p = prime_below(n);
         return out;
     }();
     return list;
 }
 
 namespace {
-
-std::uint64_t big_mod(const BigInt& x, std::uint64_t p) {
-    UWide rem = 0;
-    const auto limbs = x.magnitude();
-    for (std::size_t k = limbs.size(); k-- > 0;) rem = ((rem << 64) | limbs[k]) % p;
-    const auto r = static_cast<std::uint64_t>(rem);
-    return x.is_negative() && r != 0 ? p - r : r;
-}
 
 BigInt power_of_two(std::size_t e) {
     static const BigInt kStep = BigInt::from_double(0x1p1000);
@@ -131,146 +65,11 @@ PadicSolver::PadicSolver(const SparseColumns& a, const std::vector<std::size_t>&
     for (const std::uint64_t p : primes()) {
         p_ = p;
         ++stats_.primes;
-        if (factor()) {
+        if (lu_.factor(a_, basis_, p)) {
             factored_ = true;
             return;
         }
     }
-}
-
-// Left-looking LU: each column of B, in the order of fewer entries first,
-// is solved against the steps before it (in step order, from a heap of the
-// steps its entries reach) and pivots on its remaining row of fewest
-// entries in B.
-bool PadicSolver::factor() {
-    const std::size_t m = m_;
-    mod_values_.assign(a_.values.size(), 0);
-    std::vector<std::size_t> row_count(m, 0);
-    std::vector<std::size_t> col_count(m, 0);
-    for (std::size_t c = 0; c < m; ++c) {
-        const std::size_t j = basis_[c];
-        for (std::size_t k = a_.start[j]; k < a_.start[j + 1]; ++k) {
-            if (a_.rows[k] >= m) throw InternalFailure("basis entry outside its rows");
-            mod_values_[k] = big_mod(a_.values[k], p_);
-            if (mod_values_[k] == 0) continue;
-            ++row_count[a_.rows[k]];
-            ++col_count[c];
-        }
-    }
-    std::vector<std::size_t> order(m);
-    for (std::size_t c = 0; c < m; ++c) order[c] = c;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t x, std::size_t y) { return col_count[x] < col_count[y]; });
-
-    pivot_row_.clear();
-    column_.clear();
-    pivot_inverse_.clear();
-    l_.clear();
-    u_.clear();
-    l_start_.assign(1, 0);
-    u_start_.assign(1, 0);
-    std::vector<std::uint64_t> w(m, 0);
-    std::vector<char> touched_mark(m, 0);
-    std::vector<std::size_t> touched;
-    std::vector<std::size_t> step_of_row(m, kNone);
-    std::vector<char> queued(m, 0);
-    std::priority_queue<std::size_t, std::vector<std::size_t>, std::greater<>> steps;
-    const auto touch = [&](std::size_t i) {
-        if (touched_mark[i]) return;
-        touched_mark[i] = 1;
-        touched.push_back(i);
-        const std::size_t s = step_of_row[i];
-        if (s != kNone && !queued[s]) {
-            queued[s] = 1;
-            steps.push(s);
-        }
-    };
-    for (const std::size_t c : order) {
-        const std::size_t j = basis_[c];
-        for (std::size_t k = a_.start[j]; k < a_.start[j + 1]; ++k) {
-            if (mod_values_[k] == 0) continue;
-            w[a_.rows[k]] = mod_values_[k];
-            touch(a_.rows[k]);
-        }
-        while (!steps.empty()) {
-            const std::size_t s = steps.top();
-            steps.pop();
-            queued[s] = 0;
-            const std::uint64_t wr = w[pivot_row_[s]];
-            if (wr == 0) continue;
-            for (std::size_t k = l_start_[s]; k < l_start_[s + 1]; ++k) {
-                const Entry& e = l_[k];
-                w[e.index] = sub_mod(w[e.index], mul_mod(wr, e.value, p_), p_);
-                touch(e.index);
-            }
-        }
-        std::size_t pivot = kNone;
-        for (const std::size_t i : touched) {
-            if (w[i] == 0) continue;
-            if (step_of_row[i] != kNone) {
-                u_.push_back({step_of_row[i], w[i]});
-            } else if (pivot == kNone || row_count[i] < row_count[pivot] ||
-                       (row_count[i] == row_count[pivot] && i < pivot)) {
-                pivot = i;
-            }
-        }
-        if (pivot == kNone) return false;
-        const std::uint64_t inverse = pow_mod(w[pivot], p_ - 2, p_);
-        for (const std::size_t i : touched) {
-            if (w[i] != 0 && step_of_row[i] == kNone && i != pivot)
-                l_.push_back({i, mul_mod(w[i], inverse, p_)});
-        }
-        step_of_row[pivot] = pivot_row_.size();
-        pivot_row_.push_back(pivot);
-        column_.push_back(c);
-        pivot_inverse_.push_back(inverse);
-        l_start_.push_back(l_.size());
-        u_start_.push_back(u_.size());
-        for (const std::size_t i : touched) {
-            w[i] = 0;
-            touched_mark[i] = 0;
-        }
-        touched.clear();
-    }
-    return true;
-}
-
-// v <- B^-1 v mod p (rows in, positions out), or B^-T v (positions in,
-// rows out).
-void PadicSolver::solve_mod(std::vector<std::uint64_t>& v, bool transpose) const {
-    const std::size_t m = m_;
-    std::vector<std::uint64_t> out(m, 0);
-    if (!transpose) {
-        for (std::size_t s = 0; s < m; ++s) {
-            const std::uint64_t wr = v[pivot_row_[s]];
-            if (wr == 0) continue;
-            for (std::size_t k = l_start_[s]; k < l_start_[s + 1]; ++k)
-                v[l_[k].index] = sub_mod(v[l_[k].index], mul_mod(wr, l_[k].value, p_), p_);
-        }
-        for (std::size_t s = m; s-- > 0;) {
-            const std::uint64_t z = mul_mod(v[pivot_row_[s]], pivot_inverse_[s], p_);
-            out[column_[s]] = z;
-            if (z == 0) continue;
-            for (std::size_t k = u_start_[s]; k < u_start_[s + 1]; ++k) {
-                const std::size_t r = pivot_row_[u_[k].index];
-                v[r] = sub_mod(v[r], mul_mod(u_[k].value, z, p_), p_);
-            }
-        }
-    } else {
-        for (std::size_t s = 0; s < m; ++s) {
-            std::uint64_t t = v[column_[s]];
-            for (std::size_t k = u_start_[s]; k < u_start_[s + 1]; ++k)
-                t = sub_mod(t, mul_mod(u_[k].value, out[pivot_row_[u_[k].index]], p_), p_);
-            out[pivot_row_[s]] = mul_mod(t, pivot_inverse_[s], p_);
-        }
-        for (std::size_t s = m; s-- > 0;) {
-            std::uint64_t t = out[pivot_row_[s]];
-            for (std::size_t k = l_start_[s]; k < l_start_[s + 1]; ++k)
-                t = sub_mod(t, mul_mod(l_[k].value, out[l_[k].index], p_), p_);
-            out[pivot_row_[s]] = t;
-        }
-    }
-    v.swap(out);
 }
 
 // r <- r - B x (B^T x with `transpose`).
@@ -379,13 +178,13 @@ std::optional<ExactVector> PadicSolver::solve(const std::vector<BigInt>& b, bool
     BigInt& den = out.denominator;
     std::vector<BigInt> r = b;
     std::vector<BigInt> digit(m_);
-    std::vector<std::uint64_t> v(m_);
+    std::vector<std::uint64_t> v(m_), scratch;
     BigInt power(1), tmp;
     std::uint64_t next_attempt = first_attempt_;
     stats_.digits = 0;
     for (;;) {
-        for (std::size_t i = 0; i < m_; ++i) v[i] = big_mod(r[i], p_);
-        solve_mod(v, transpose);
+        for (std::size_t i = 0; i < m_; ++i) v[i] = residue(r[i], p_);
+        lu_.solve(v, scratch, transpose);
         for (std::size_t j = 0; j < m_; ++j) {
             if (v[j] == 0) {
                 digit[j].set_zero();

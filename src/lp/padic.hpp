@@ -23,6 +23,7 @@
 #include "core/interrupt.hpp"
 #include "linear/bigint.hpp"
 #include "lp/factorization.hpp"
+#include "lp/modular_basis.hpp"
 
 namespace nemox::lp {
 
@@ -72,13 +73,6 @@ class PadicSolver {
     void set_first_attempt(std::uint64_t digits) { first_attempt_ = digits; }
 
   private:
-    struct Entry {
-        std::size_t index;
-        std::uint64_t value;
-    };
-
-    bool factor();
-    void solve_mod(std::vector<std::uint64_t>& v, bool transpose) const;
     std::optional<BigInt> denominator_of(const std::vector<BigInt>& x, const BigInt& modulus);
     void multiply_sub(std::vector<BigInt>& r, const std::vector<BigInt>& x, bool transpose) const;
 
@@ -87,16 +81,7 @@ class PadicSolver {
     std::size_t m_;
     std::uint64_t p_ = 0;
     bool factored_ = false;
-    // The columns of B modulo p.
-    std::vector<std::uint64_t> mod_values_;
-    // Step k pivots on row pivot_row_[k] of column column_[k] of B.
-    std::vector<std::size_t> pivot_row_;
-    std::vector<std::size_t> column_;
-    std::vector<std::uint64_t> pivot_inverse_;
-    // L's multipliers by step (rows), U's entries above the diagonal by
-    // step (the steps of their rows).
-    std::vector<std::size_t> l_start_, u_start_;
-    std::vector<Entry> l_, u_;
+    ModularLu lu_;
     std::uint64_t first_attempt_ = 2;
     std::uint64_t seed_ = 1;  // of the combinations' weights
     PadicStats stats_;

@@ -178,6 +178,14 @@ void RevisedTableau::seal() {
         position_[basis_[r]] = r;
     }
     refactor();
+    if (ModularBasis::fits(columns(), m_)) {
+        modular_ = std::make_unique<ModularBasis>(columns(), basis_);
+        // Phase 1's costs are 0 and -1.
+        lifted_prices_ = std::all_of(cost2_.begin(), cost2_.end(), [](const BigInt& c) {
+            return c.fits_i64() && c.to_i64() <= ModularBasis::kMaxRight &&
+                   c.to_i64() >= -ModularBasis::kMaxRight;
+        });
+    }
     // Basic values: D B^-1 (beta b).
     lu_.clear_work();
     for (std::size_t i = 0; i < m_; ++i) {
@@ -242,12 +250,19 @@ void RevisedTableau::end_phase1() {
     prices_valid_ = false;
 }
 
-// alpha_ <- D B^-1 A_col by position; the work vector keeps it by row for
-// the update.
+// alpha_ <- D B^-1 A_col by position. Lifted modulo p when the data allow
+// (every exact solve gives the same integers); else through the etas, where
+// the work vector keeps it by row for the update.
 void RevisedTableau::entering_column(std::size_t col) {
     const Timer timer(stats_.ftran_seconds);
     for (const std::size_t r : alpha_nz_) alpha_[r].set_zero();
     alpha_nz_.clear();
+    alpha_col_ = col;
+    if (modular_) {
+        modular_->solve_column(col, d(), alpha_, alpha_nz_);
+        ++stats_.lifted_solves;
+        return;
+    }
     lu_.load(columns(), col);
     lu_.ftran();
     for (const std::size_t i : lu_.work_nonzeros()) {
@@ -257,7 +272,6 @@ void RevisedTableau::entering_column(std::size_t col) {
         alpha_nz_.push_back(r);
     }
     std::sort(alpha_nz_.begin(), alpha_nz_.end());
-    alpha_col_ = col;
 }
 
 void RevisedTableau::refactor() {
@@ -287,11 +301,21 @@ void RevisedTableau::compute_prices() {
     if (prices_valid_) return;
     const Timer timer(stats_.btran_seconds);
     for (std::size_t i = 0; i < m_; ++i) y_[i].set_zero();
-    for (std::size_t r = 0; r < m_; ++r) {
-        const BigInt& c = cost(basis_[r]);
-        if (!c.is_zero()) BigInt::mul_into(y_[lu_.row_of(r)], c, d());
+    if (lifted_prices_) {
+        price_terms_.clear();
+        for (std::size_t r = 0; r < m_; ++r) {
+            const BigInt& c = cost(basis_[r]);
+            if (!c.is_zero()) price_terms_.push_back({r, c.to_i64()});
+        }
+        modular_->solve_transposed(price_terms_, d(), y_, price_nz_);
+        ++stats_.lifted_solves;
+    } else {
+        for (std::size_t r = 0; r < m_; ++r) {
+            const BigInt& c = cost(basis_[r]);
+            if (!c.is_zero()) BigInt::mul_into(y_[lu_.row_of(r)], c, d());
+        }
+        lu_.btran(y_);
     }
-    lu_.btran(y_);
     std::fill(y_level_.begin(), y_level_.end(), lu_.level());
     const BigInt scale = d() * (phase1_ ? BigInt(1) : gamma2_);
     for (std::size_t i = 0; i < m_; ++i) y_d_[i] = y_[i].is_zero() ? 0.0 : ratio(y_[i], scale);
@@ -307,13 +331,21 @@ void RevisedTableau::compute_prices() {
 void RevisedTableau::update_prices(std::size_t r, std::size_t col) {
     const Timer timer(stats_.btran_seconds);
     const BigInt rq = scaled_reduced_cost(col);
-    for (BigInt& v : rho_) v.set_zero();
-    rho_[lu_.row_of(r)] = d();
-    lu_.btran(rho_);
+    for (const std::size_t i : rho_nz_) rho_[i].set_zero();
+    if (modular_) {
+        modular_->solve_unit_row(r, d(), rho_, rho_nz_);
+        ++stats_.lifted_solves;
+    } else {
+        rho_[lu_.row_of(r)] = d();
+        lu_.btran(rho_);
+        rho_nz_.clear();
+        for (std::size_t i = 0; i < m_; ++i) {
+            if (!rho_[i].is_zero()) rho_nz_.push_back(i);
+        }
+    }
     const ExactDivisor& div = lu_.det_divisor();
     const BigInt& p = alpha_[r];
-    for (std::size_t i = 0; i < m_; ++i) {
-        if (rho_[i].is_zero()) continue;
+    for (const std::size_t i : rho_nz_) {
         lift_price(i);
         const linear::Product terms[] = {{&y_[i], &p, false}, {&rq, &rho_[i], false}};
         BigInt::divexact_sum_into(y_[i], terms, div);
@@ -508,13 +540,26 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
         BigInt::divexact_sum_into(x_[k], terms, div);
         note_bits(x_[k]);
     }
-    lu_.update(lu_.row_of(r));
+    if (lifted_prices_) {
+        lu_.update_det_only(p);
+    } else {
+        if (modular_) {
+            // The etas are built from the transformed column by row.
+            lu_.clear_work();
+            for (const std::size_t k : alpha_nz_) lu_.set_work(lu_.row_of(k), alpha_[k]);
+        }
+        lu_.update(lu_.row_of(r));
+    }
     if (!(d() == p)) throw InternalFailure("factorization out of step");
     for (const std::size_t k : alpha_nz_) x_level_[k] = lu_.level();
     stats_.max_bits = std::max(stats_.max_bits, lu_.max_bits());
     position_[basis_[r]] = kNoColumn;
     basis_[r] = col;
     position_[col] = r;
+    if (modular_) {
+        modular_->update(r);
+        stats_.modular_refactorizations = modular_->refactorizations();
+    }
     alpha_col_ = kNoColumn;
     if (prices_valid_) {
         const BigInt scale = d() * (phase1_ ? BigInt(1) : gamma2_);
@@ -531,6 +576,7 @@ void RevisedTableau::pivot(std::size_t row, std::size_t col) {
     // cost of a step near its least; the limb products count only part of
     // a rebuild (not its ordering and scaling), and twice them measured
     // best on Netlib models.
+    if (lifted_prices_) return;  // nothing reads the etas
     if (lu_.update_work() >= 2 * lu_.refactor_work() ||
         lu_.nonzeros() > 2 * lu_.nonzeros_after_refactor() + 2 * m_ + values_.size()) {
         refactor();

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "linear/bigint.hpp"
 #include "lp/engine.hpp"
 #include "lp/factorization.hpp"
+#include "lp/modular_basis.hpp"
 #include "lp/tableau.hpp"
 
 namespace nemox::lp {
@@ -25,6 +27,11 @@ namespace nemox::lp {
 // of a few columns, the entering column (one forward solve) and the basic
 // values. The exact values are the dense tableau's, so are the pivots.
 //
+// When the scaled entries are small enough, the solves are lifted from the
+// basis modulo a word prime instead (modular_basis.hpp): D B^-1 a_q is the
+// same integer vector whichever exact method finds it, and word operations
+// per digit cost far less than big products per eta entry.
+//
 // Reduced costs are screened in doubles with a rounding-error bound: only
 // the columns that the bound cannot separate from the best are priced
 // exactly, and the choice among those is exact.
@@ -34,6 +41,9 @@ class RevisedTableau {
     using BigInt = linear::BigInt;
 
     RevisedTableau(std::size_t num_vars, std::size_t num_constraints);
+    // The basis modulo p reads the columns and the basis in place.
+    RevisedTableau(const RevisedTableau&) = delete;
+    RevisedTableau& operator=(const RevisedTableau&) = delete;
 
     std::size_t num_vars() const { return num_vars_; }
     std::size_t num_cols() const { return num_vars_ + 1; }
@@ -167,6 +177,15 @@ class RevisedTableau {
     std::vector<BigInt> x_;
     std::vector<std::size_t> x_level_;
     Factorization lu_;
+    // The same basis modulo a prime, for the solves by lifting, when the
+    // data are small enough for word residuals; else the solves go through
+    // lu_.
+    std::unique_ptr<ModularBasis> modular_;
+    // Every solve by lifting, prices included (the costs fit in words): the
+    // factorization then keeps only its chain of determinants.
+    bool lifted_prices_ = false;
+    std::vector<ModularBasis::Term> price_terms_;
+    std::vector<std::size_t> price_nz_;
     // Scratch.
     std::vector<BigInt> alpha_;  // entering column by position, scaled by D
     std::vector<std::size_t> alpha_nz_;
@@ -177,6 +196,7 @@ class RevisedTableau {
     std::vector<std::size_t> y_level_;
     std::vector<double> y_d_;
     std::vector<BigInt> rho_;  // D e_r B^-1 by row, for the price update
+    std::vector<std::size_t> rho_nz_;
     std::vector<std::size_t> changed_;
     bool prices_valid_ = false;
     std::vector<Candidate> candidates_;

@@ -283,9 +283,46 @@ TEST(RevisedTableau, WideProblemsRefactorize) {
     for (int k = 0; k < 40; ++k) {
         const linear::ExactSystem system = read(gen.lp(Shape::Wide));
         const Outcome r = run(system, Engine::Revised, Arithmetic::Automatic);
-        refactorized += r.stats.refactorizations > 1;
+        refactorized += r.stats.refactorizations > 1 || r.stats.modular_refactorizations > 1;
     }
     EXPECT_GT(refactorized, 0);
+}
+
+// Costs too large for word residuals with a matrix that fits: entering
+// columns by lifting, prices through the etas, the dense tableau's pivots.
+TEST(RevisedTableau, LargeCostsKeepThePricesOnTheEtas) {
+    Generator gen(405);
+    int bland = 0, big = 0, lifted = 0;
+    for (int k = 0; k < 60; ++k) {
+        std::string text = gen.lp(Shape::SmallIntegers);
+        const std::size_t end = text.find('\n');
+        for (std::size_t at = text.find("*x"); at < end; at = text.find("*x", at + 20))
+            text.insert(at, "00000000000000000");  // times 10^17, beyond 2^57
+        SCOPED_TRACE(text);
+        const linear::ExactSystem system = read(text);
+        expect_same_run(system, Arithmetic::Automatic, bland, big);
+        if (HasFatalFailure()) return;
+        lifted += run(system, Engine::Revised, Arithmetic::Automatic).stats.lifted_solves > 0;
+    }
+    EXPECT_GT(lifted, 20);
+}
+
+// Data whose residuals fit in words are solved by lifting, the others
+// through the etas (both against the dense tableau's pivots above).
+TEST(RevisedTableau, LiftsWhereTheDataFitInWords) {
+    Generator gen(404);
+    int lifted = 0, through_etas = 0;
+    for (int k = 0; k < 200; ++k) {
+        const Shape shape = k % 2 ? Shape::HugeValues : Shape::SmallIntegers;
+        const Outcome r = run(read(gen.lp(shape)), Engine::Revised, Arithmetic::Automatic);
+        if (r.stats.pivots == 0) continue;
+        if (shape == Shape::SmallIntegers) {
+            EXPECT_GT(r.stats.lifted_solves, 0u);
+        }
+        ++(r.stats.lifted_solves > 0 ? lifted : through_etas);
+    }
+    EXPECT_GT(lifted, 20);
+    EXPECT_GT(through_etas, 20);
 }
 
 TEST(RevisedTableau, MilpAnswersDoNotDependOnTheEngine) {
