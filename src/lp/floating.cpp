@@ -54,7 +54,8 @@ class Simplex {
             if (e != End::Optimal) return fail(out);
             double infeasibility = 0;
             for (std::size_t r = 0; r < m_; ++r) {
-                if (p_.artificial[basis_[r]]) infeasibility += std::max(0.0, x_[r]);
+                const std::size_t col = basis_[r];
+                if (p_.artificial[col]) infeasibility += std::max(0.0, x_[r]) * col_scale_[col];
             }
             if (infeasibility > kInfeasibleTol) return finish(out, FloatOutcome::Kind::Infeasible);
         }
@@ -266,7 +267,9 @@ class Simplex {
     }
 
     double phase_cost(std::size_t j, bool phase1) const {
-        if (phase1) return p_.artificial[j] ? -1.0 : 0.0;
+        // The sum of the unscaled artificial columns: the final basis's
+        // prices are then the multipliers that the exact check recomputes.
+        if (phase1) return p_.artificial[j] ? -col_scale_[j] : 0.0;
         if (face_) return face_cost_[j];
         return cost_[j];
     }

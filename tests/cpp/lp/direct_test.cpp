@@ -50,6 +50,7 @@ enum class Shape {
     Equalities,  // equalities through a known point, some repeated
     Huge,        // coefficients beyond 64 bits
     Wide,
+    ScaledInfeasible,  // infeasible, rows of magnitudes 1 to 10^6
 };
 
 class Generator {
@@ -72,6 +73,7 @@ class Generator {
                 continue;
             }
             std::string row;
+            row_zeros_ = shape == Shape::ScaledInfeasible ? pick(7) : 0;
             long long at_point = 0;
             bool any = false;
             for (int v = 0; v < n; ++v) {
@@ -95,7 +97,8 @@ class Generator {
             previous = line + "\n";
             body += previous;
         }
-        if (shape == Shape::Infeasible) {
+        row_zeros_ = 0;
+        if (shape == Shape::Infeasible || shape == Shape::ScaledInfeasible) {
             // Two rows that no x >= 0 meets together.
             const int v = pick(n);
             body += "x" + std::to_string(v) + " + 2*x" + std::to_string((v + 1) % n) +
@@ -132,19 +135,21 @@ class Generator {
                        std::string(static_cast<std::size_t>(15 + pick(10)), '0') +
                        std::to_string(1 + pick(9));
             default:
-                return std::to_string(c);
+                return std::to_string(c) + zeros();
         }
     }
+    std::string zeros() const { return std::string(static_cast<std::size_t>(row_zeros_), '0'); }
     std::string rhs(Shape shape) {
         if (shape == Shape::Huge)
             return std::to_string(1 + pick(9)) +
                    std::string(static_cast<std::size_t>(pick(22)), '0');
         if (shape == Shape::TwoDecimals)
             return std::to_string(pick(20)) + "." + std::to_string(10 + pick(90));
-        return std::to_string(pick(12));
+        return std::to_string(pick(12)) + zeros();
     }
 
     std::mt19937_64 rng_;
+    int row_zeros_ = 0;  // the current row's coefficients times 10^row_zeros_
 };
 
 struct Tally {
@@ -226,7 +231,8 @@ INSTANTIATE_TEST_SUITE_P(Shapes, DirectTest,
                                            ShapeCase{Shape::NoObjective, 300, 1, 100, 0, 90},
                                            ShapeCase{Shape::Equalities, 400, 100, 5, 70, 140},
                                            ShapeCase{Shape::Huge, 300, 40, 50, 30, 100},
-                                           ShapeCase{Shape::Wide, 60, 2, 20, 3, 25}),
+                                           ShapeCase{Shape::Wide, 60, 2, 20, 3, 25},
+                                           ShapeCase{Shape::ScaledInfeasible, 300, 0, 290, 0, 290}),
                          [](const auto& info) {
                              return std::to_string(static_cast<int>(info.param.shape));
                          });
