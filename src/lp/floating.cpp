@@ -17,6 +17,13 @@ constexpr double kSingularTol = 1e-11;
 constexpr double kInfeasibleTol = 1e-7;
 constexpr std::size_t kRefactorEvery = 64;
 constexpr double kFaceRise = 1e-6;
+// Degenerate pivots in a row after which phase 2 perturbs the basic values:
+// Dantzig's rule stalls, or cycles, on highly degenerate models.
+constexpr std::size_t kStall = 200;
+constexpr double kPerturb = 1e-6;
+// Basic values below this once the perturbation is removed are mended by
+// dual simplex pivots.
+constexpr double kCleanTol = 1e-11;
 
 double power_of_two_near(double v) {
     return std::exp2(std::round(std::log2(v)));
@@ -40,7 +47,8 @@ class Simplex {
           x_(p.rows, 0.0),
           w_(p.rows, 0.0),
           y_(p.rows, 0.0),
-          alpha_(p.rows, 0.0) {
+          alpha_(p.rows, 0.0),
+          rho_(p.rows, 0.0) {
         scale();
         for (std::size_t r = 0; r < m_; ++r) position_[basis_[r]] = r;
         limit_ = 50 * (m_ + n_) + 1000;
@@ -61,6 +69,7 @@ class Simplex {
         }
         const End e = phase(false);
         if (e == End::Failed) return fail(out);
+        if (perturbed_ && !remove_perturbation(e == End::Optimal)) return fail(out);
         if (e == End::Unbounded) return finish(out, FloatOutcome::Kind::Unbounded);
         finish(out, FloatOutcome::Kind::Optimal);
         out.another_optimum = another_optimum();
@@ -276,6 +285,7 @@ class Simplex {
 
     End phase(bool phase1) {
         for (;;) {
+            if (!phase1 && !face_ && !perturbed_ && degenerate_run_ >= kStall) perturb();
             interrupt_.poll(static_cast<std::int64_t>(value_.size() + eta_value_.size() + m_),
                             pivots_);
             if (pivots_ >= limit_) return End::Failed;
@@ -331,6 +341,7 @@ class Simplex {
             }
             if (leave == kNoColumn) return End::Failed;
             const double theta = std::max(0.0, leave_ratio);
+            degenerate_run_ = theta * best > kPrimalTol ? 0 : degenerate_run_ + 1;
             // The face's sum rises: a second optimal point, no need to go on.
             if (face_ && theta * best > kFaceRise) return End::Unbounded;
             for (std::size_t r = 0; r < m_; ++r) x_[r] -= theta * alpha_[r];
@@ -350,6 +361,85 @@ class Simplex {
         }
     }
 
+    // Raises every basic value of a column that is not artificial by a small
+    // pseudo-random amount, through the right-hand side (b + B delta), so
+    // that no two ratios tie any more.
+    void perturb() {
+        perturbed_ = true;
+        original_rhs_ = rhs_;
+        std::uint64_t state = 0x9E3779B97F4A7C15ull;
+        for (std::size_t r = 0; r < m_; ++r) {
+            const std::size_t col = basis_[r];
+            if (p_.artificial[col]) continue;
+            state = state * 6364136223846793005ull + 1442695040888963407ull;
+            const double u = static_cast<double>(state >> 11) * 0x1p-53;
+            const double delta = kPerturb * (1 + u) * (1 + std::fabs(x_[r]));
+            x_[r] += delta;
+            for (std::size_t k = p_.col_start[col]; k < p_.col_start[col + 1]; ++k)
+                rhs_[p_.row_index[k]] += delta * value_[k];
+        }
+    }
+
+    // The true right-hand side again. An optimal basis may then have values
+    // a little below zero: dual simplex pivots, which keep it optimal, bring
+    // them up. False when that fails.
+    bool remove_perturbation(bool optimal) {
+        perturbed_ = false;
+        rhs_ = original_rhs_;
+        refactor();
+        const std::uint64_t limit = pivots_ + m_ + 100;
+        for (;;) {
+            std::size_t leave = kNoColumn;
+            double lowest = -kCleanTol;
+            for (std::size_t r = 0; r < m_; ++r) {
+                if (!std::isfinite(x_[r])) return false;
+                if (x_[r] < lowest) {
+                    lowest = x_[r];
+                    leave = r;
+                }
+            }
+            if (leave == kNoColumn) return true;
+            if (!optimal || pivots_ >= limit) return false;
+            interrupt_.poll(static_cast<std::int64_t>(2 * (value_.size() + eta_value_.size())),
+                            pivots_);
+            std::fill(y_.begin(), y_.end(), 0.0);
+            for (std::size_t r = 0; r < m_; ++r) y_[perm_[r]] = cost_[basis_[r]];
+            btran(y_);
+            // Row `leave` of B^-1 A: rho A_j.
+            std::fill(rho_.begin(), rho_.end(), 0.0);
+            rho_[perm_[leave]] = 1;
+            btran(rho_);
+            std::size_t q = kNoColumn;
+            double q_ratio = HUGE_VAL, q_entry = 0;
+            for (std::size_t j = 0; j < n_; ++j) {
+                if (position_[j] != kNoColumn || p_.artificial[j]) continue;
+                double a = 0;
+                for (std::size_t k = p_.col_start[j]; k < p_.col_start[j + 1]; ++k)
+                    a += rho_[p_.row_index[k]] * value_[k];
+                if (a >= -kPivotTol) continue;
+                const double ratio = std::min(0.0, reduced_cost(j, false, y_)) / a;
+                if (ratio < q_ratio || (ratio == q_ratio && a < q_entry)) {
+                    q = j;
+                    q_ratio = ratio;
+                    q_entry = a;
+                }
+            }
+            if (q == kNoColumn) return false;
+            load(q);
+            ftran(w_);
+            for (std::size_t r = 0; r < m_; ++r) alpha_[r] = w_[perm_[r]];
+            const double theta = x_[leave] / alpha_[leave];
+            for (std::size_t r = 0; r < m_; ++r) x_[r] -= theta * alpha_[r];
+            x_[leave] = theta;
+            append_eta(perm_[leave]);
+            position_[basis_[leave]] = kNoColumn;
+            basis_[leave] = q;
+            position_[q] = leave;
+            ++pivots_;
+            if (++since_refactor_ >= kRefactorEvery) refactor();
+        }
+    }
+
     double reduced_cost(std::size_t j, bool phase1, const std::vector<double>& y) const {
         double d = phase_cost(j, phase1);
         for (std::size_t k = p_.col_start[j]; k < p_.col_start[j + 1]; ++k)
@@ -366,7 +456,11 @@ class Simplex {
     std::vector<std::size_t> perm_;      // position -> its pivot row
     std::vector<std::size_t> position_;  // column -> position, or kNoColumn
     std::vector<double> x_;              // basic values, scaled
-    std::vector<double> w_, y_, alpha_;
+    std::vector<double> w_, y_, alpha_, rho_;
+    // Phase 2 stalled and its right-hand side was perturbed; the true one.
+    bool perturbed_ = false;
+    std::size_t degenerate_run_ = 0;
+    std::vector<double> original_rhs_;
     bool face_ = false;  // in another_optimum's search
     std::vector<char> face_cost_, may_enter_;
     std::vector<Eta> etas_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <fstream>
@@ -440,8 +441,14 @@ INSTANTIATE_TEST_SUITE_P(Models, DirectNetlibTest,
                                            NetlibCase{"blend", false}, NetlibCase{"kb2", true},
                                            NetlibCase{"sc105", true}, NetlibCase{"share2b", false},
                                            NetlibCase{"stocfor1", true}, NetlibCase{"scagr7", true},
-                                           NetlibCase{"recipe", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                                           NetlibCase{"recipe", false},
+                                           // Its float simplex perturbs a degenerate stall.
+                                           NetlibCase{"gfrd-pnc", true}),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 // Node LPs take the shortcut as well: the search must not notice.
 TEST(DirectMilp, SameAnswersAsTheDenseTableau) {
