@@ -73,6 +73,7 @@ class Simplex {
         if (e == End::Unbounded) return finish(out, FloatOutcome::Kind::Unbounded);
         finish(out, FloatOutcome::Kind::Optimal);
         out.another_optimum = another_optimum();
+        out.zero_reduced_cost = zero_reduced_cost_;
         out.pivots = pivots_;
         return out;
     }
@@ -268,6 +269,7 @@ class Simplex {
             }
         }
         if (!any) return false;
+        zero_reduced_cost_ = true;
         face_ = true;
         limit_ = pivots_ + m_ + 100;
         const End e = phase(false);
@@ -462,6 +464,7 @@ class Simplex {
     std::size_t degenerate_run_ = 0;
     std::vector<double> original_rhs_;
     bool face_ = false;  // in another_optimum's search
+    bool zero_reduced_cost_ = false;
     std::vector<char> face_cost_, may_enter_;
     std::vector<Eta> etas_;
     std::vector<std::size_t> eta_row_;

@@ -34,6 +34,10 @@ struct FloatOutcome {
     // Optimal: the doubles found a second optimal point, so the optimum is
     // very likely not unique. A hint only, never a proof.
     bool another_optimum = false;
+    // Optimal: some nonbasic column prices at zero in doubles. The exact
+    // prices of the basis alone then most likely cannot prove the optimum
+    // unique.
+    bool zero_reduced_cost = false;
 };
 
 // Two-phase primal simplex in doubles: a product-form factorization of the

@@ -312,6 +312,13 @@ TEST(CertifyBasis, PlantedBases) {
         EXPECT_EQ(answer->certificate.multipliers,
                   (std::vector<BigRational>{Rational(2, 5), Rational(1, 5)}));
     }
+    // Without the p-adic attempt the exact engine proves the same basis.
+    const auto answer = certify_basis(form, info, {0, 1}, 0, interrupt, checks, false);
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_FALSE(answer->lifted);
+    EXPECT_EQ(answer->pivots, 0u);
+    EXPECT_EQ(answer->certificate.primal,
+              (std::vector<BigRational>{Rational(8, 5), Rational(6, 5)}));
 }
 
 // The check has the last word: a certificate it refuses gives no answer,
@@ -346,14 +353,15 @@ TEST(FloatSimplex, SecondOptimum) {
     struct Case {
         Rational c0, c1;
         bool another;
+        bool zero_price;  // some nonbasic column prices at zero
     };
     const Case cases[] = {
-        {Rational(1, 1), Rational(1, 1), false},   // the vertex (8/5, 6/5)
-        {Rational(1, 1), Rational(-1, 1), false},  // the vertex (2, 0)
-        {Rational(1, 1), Rational(0, 1), false},   // the vertex (2, 0) again
-        {Rational(1, 1), Rational(2, 1), true},    // parallel to the first row
-        {Rational(3, 1), Rational(1, 1), true},    // parallel to the second row
-        {Rational(0, 1), Rational(0, 1), true},    // no objective: every point
+        {Rational(1, 1), Rational(1, 1), false, false},   // the vertex (8/5, 6/5)
+        {Rational(1, 1), Rational(-1, 1), false, false},  // the vertex (2, 0)
+        {Rational(1, 1), Rational(0, 1), false, false},   // the vertex (2, 0) again
+        {Rational(1, 1), Rational(2, 1), true, true},     // parallel to the first row
+        {Rational(3, 1), Rational(1, 1), true, true},     // parallel to the second row
+        {Rational(0, 1), Rational(0, 1), true, true},     // no objective: every point
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.c0.text() + " " + c.c1.text());
@@ -361,6 +369,7 @@ TEST(FloatSimplex, SecondOptimum) {
         const FloatOutcome out = float_simplex(form.to_float(std::vector<char>(4, 0)), interrupt);
         ASSERT_EQ(out.kind, FloatOutcome::Kind::Optimal);
         EXPECT_EQ(out.another_optimum, c.another);
+        EXPECT_EQ(out.zero_reduced_cost, c.zero_price);
     }
     // An optimal face without bound: x1 is in no row.
     StandardForm form(3, 1);
