@@ -52,6 +52,7 @@ enum class Shape {
     Huge,        // coefficients beyond 64 bits
     Wide,
     ScaledInfeasible,  // infeasible, rows of magnitudes 1 to 10^6
+    Bounded,           // upper bounds on most variables, some at zero
 };
 
 class Generator {
@@ -99,6 +100,12 @@ class Generator {
             body += previous;
         }
         row_zeros_ = 0;
+        if (shape == Shape::Bounded) {
+            for (int v = 0; v < n; ++v) {
+                if (pick(4) > 0)
+                    body += "x" + std::to_string(v) + " <= " + std::to_string(pick(4)) + "\n";
+            }
+        }
         if (shape == Shape::Infeasible || shape == Shape::ScaledInfeasible) {
             // Two rows that no x >= 0 meets together.
             const int v = pick(n);
@@ -233,7 +240,8 @@ INSTANTIATE_TEST_SUITE_P(Shapes, DirectTest,
                                            ShapeCase{Shape::Equalities, 400, 100, 5, 70, 140},
                                            ShapeCase{Shape::Huge, 300, 40, 50, 30, 100},
                                            ShapeCase{Shape::Wide, 60, 2, 20, 3, 25},
-                                           ShapeCase{Shape::ScaledInfeasible, 300, 0, 290, 0, 290}),
+                                           ShapeCase{Shape::ScaledInfeasible, 300, 0, 290, 0, 290},
+                                           ShapeCase{Shape::Bounded, 400, 100, 240, 10, 340}),
                          [](const auto& info) {
                              return std::to_string(static_cast<int>(info.param.shape));
                          });
