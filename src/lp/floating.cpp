@@ -23,8 +23,11 @@ constexpr double kFaceRise = 1e-6;
 constexpr double kPolishTol = 1e-12;
 constexpr double kFaceTol = 1e-11;
 // Degenerate pivots in a row after which a phase perturbs the basic values:
-// Dantzig's rule stalls, or cycles, on highly degenerate models.
+// Dantzig's rule stalls, or cycles, on highly degenerate models. Phase 1
+// waits for what looks like a cycle: mending its basis afterwards fails
+// more often.
 constexpr std::size_t kStall = 200;
+constexpr std::size_t kCycle = 5000;
 constexpr double kPerturb = 1e-6;
 // Basic values below this once the perturbation is removed are mended by
 // dual simplex pivots.
@@ -337,7 +340,7 @@ class Simplex {
 
     End phase(bool phase1) {
         for (;;) {
-            if (!face_ && !perturbed_ && degenerate_run_ >= kStall) perturb();
+            if (!face_ && !perturbed_ && degenerate_run_ >= (phase1 ? kCycle : kStall)) perturb();
             interrupt_.poll(static_cast<std::int64_t>(value_.size() + eta_value_.size() + m_),
                             pivots_);
             if (pivots_ >= limit_) return End::Failed;
@@ -445,7 +448,8 @@ class Simplex {
             state = state * 6364136223846793005ull + 1442695040888963407ull;
             const double u = static_cast<double>(state >> 11) * 0x1p-53;
             double delta = kPerturb * (1 + u) * (1 + std::fabs(x_[r]));
-            if (x_[r] + delta > upper_[col]) delta = -delta;
+            // Down instead below the bound; not at all where neither fits.
+            if (x_[r] + delta > upper_[col]) delta = x_[r] >= delta ? -delta : 0.0;
             x_[r] += delta;
             for (std::size_t k = p_.col_start[col]; k < p_.col_start[col + 1]; ++k)
                 rhs_[p_.row_index[k]] += delta * value_[k];
