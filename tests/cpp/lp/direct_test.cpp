@@ -467,6 +467,29 @@ INSTANTIATE_TEST_SUITE_P(Models, DirectNetlibTest,
                              return name;
                          });
 
+class DirectInfeasibleTest : public ::testing::TestWithParam<const char*> {};
+
+// Rows of very different magnitudes: the prices of the floating-point
+// simplex's last phase-1 basis, recomputed exactly, are the Farkas
+// multipliers, with no exact pivot.
+TEST_P(DirectInfeasibleTest, FarkasFromTheFloatBasis) {
+    auto model = parser::read_mps(slurp(std::string(NEMOX_TEST_DATA) + "/netlib_infeasible/" +
+                                        std::string(GetParam()) + ".mps"));
+    ASSERT_TRUE(model.ok()) << model.error();
+    LpSolver direct;
+    direct.set_engine(Engine::Direct);
+    direct.keep_certificate(true);
+    direct.load(model.value().system);
+    EXPECT_EQ(direct.solve().kind, LpResult::Kind::Infeasible);
+    EXPECT_TRUE(direct.stats().direct);
+    EXPECT_TRUE(direct.stats().lifted);
+    ASSERT_TRUE(direct.certificate().has_value());
+    EXPECT_EQ(certificate_error(as_big(model.value().system), *direct.certificate()), std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, DirectInfeasibleTest,
+                         ::testing::Values("forest6", "bgdbg1", "refinery"));
+
 // Node LPs take the shortcut as well: the search must not notice.
 TEST(DirectMilp, SameAnswersAsTheDenseTableau) {
     Generator gen(2177);
