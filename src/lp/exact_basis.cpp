@@ -299,8 +299,8 @@ Lifted lifted_answer(const StandardForm& form, const FormInfo& info,
 std::optional<DirectAnswer> certify_basis(const StandardForm& form, const FormInfo& info,
                                           const std::vector<std::size_t>& basis,
                                           std::uint64_t max_pivots, Interrupt& interrupt,
-                                          const CertificateCheck& accepts) {
-    {
+                                          const CertificateCheck& accepts, bool lift) {
+    if (lift) {
         DirectAnswer lifted;
         switch (lifted_answer(form, info, basis, interrupt, accepts, lifted)) {
             case Lifted::Answered:

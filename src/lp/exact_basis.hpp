@@ -97,11 +97,12 @@ struct DirectAnswer {
 // optimal point when that maximum is zero. Nothing
 // when the basis is singular, has a negative value, or the pivots run out.
 // An answer comes only with a certificate that `accepts` (the exact check
-// against the problem itself) takes.
+// against the problem itself) takes. Without `lift`, the p-adic attempt is
+// skipped: for a basis that the doubles already show cannot prove itself.
 using CertificateCheck = std::function<bool(const Certificate&)>;
 std::optional<DirectAnswer> certify_basis(const StandardForm& form, const FormInfo& info,
                                           const std::vector<std::size_t>& basis,
                                           std::uint64_t max_pivots, Interrupt& interrupt,
-                                          const CertificateCheck& accepts);
+                                          const CertificateCheck& accepts, bool lift = true);
 
 }  // namespace nemox::lp

@@ -17,6 +17,21 @@ constexpr double kSingularTol = 1e-11;
 constexpr double kInfeasibleTol = 1e-7;
 constexpr std::size_t kRefactorEvery = 64;
 constexpr double kFaceRise = 1e-6;
+// Once optimal, phase 2 goes on with prices this close to zero, so that a
+// nearly flat edge does not pass for an optimal face; the face is then the
+// columns priced within kFaceTol of zero.
+constexpr double kPolishTol = 1e-12;
+constexpr double kFaceTol = 1e-11;
+// Degenerate pivots in a row after which a phase perturbs the basic values:
+// Dantzig's rule stalls, or cycles, on highly degenerate models. Phase 1
+// waits for what looks like a cycle: mending its basis afterwards fails
+// more often.
+constexpr std::size_t kStall = 200;
+constexpr std::size_t kCycle = 5000;
+constexpr double kPerturb = 1e-6;
+// Basic values below this once the perturbation is removed are mended by
+// dual simplex pivots.
+constexpr double kCleanTol = 1e-11;
 
 double power_of_two_near(double v) {
     return std::exp2(std::round(std::log2(v)));
@@ -24,7 +39,9 @@ double power_of_two_near(double v) {
 
 class Simplex {
   public:
-    Simplex(const FloatProblem& p, Interrupt& interrupt)
+    // `upper` bounds the columns (HUGE_VAL: no bound; 0: the column is
+    // fixed and never enters).
+    Simplex(const FloatProblem& p, const std::vector<double>& upper, Interrupt& interrupt)
         : p_(p),
           interrupt_(interrupt),
           m_(p.rows),
@@ -40,11 +57,17 @@ class Simplex {
           x_(p.rows, 0.0),
           w_(p.rows, 0.0),
           y_(p.rows, 0.0),
-          alpha_(p.rows, 0.0) {
+          alpha_(p.rows, 0.0),
+          rho_(p.rows, 0.0),
+          upper_(upper),
+          at_upper_(p.cols, 0) {
         scale();
         for (std::size_t r = 0; r < m_; ++r) position_[basis_[r]] = r;
         limit_ = 50 * (m_ + n_) + 1000;
     }
+
+    // Nonbasic at its upper bound in the basis that run() gave.
+    bool at_upper(std::size_t col) const { return final_at_upper_[col] != 0; }
 
     FloatOutcome run() {
         FloatOutcome out;
@@ -52,17 +75,27 @@ class Simplex {
         if (std::find(p_.artificial.begin(), p_.artificial.end(), 1) != p_.artificial.end()) {
             const End e = phase(true);
             if (e != End::Optimal) return fail(out);
+            if (perturbed_ && !remove_perturbation(true, true)) return fail(out);
+            degenerate_run_ = 0;
             double infeasibility = 0;
             for (std::size_t r = 0; r < m_; ++r) {
-                if (p_.artificial[basis_[r]]) infeasibility += std::max(0.0, x_[r]);
+                const std::size_t col = basis_[r];
+                if (p_.artificial[col]) infeasibility += std::max(0.0, x_[r]) * col_scale_[col];
             }
             if (infeasibility > kInfeasibleTol) return finish(out, FloatOutcome::Kind::Infeasible);
         }
-        const End e = phase(false);
+        End e = phase(false);
+        if (e == End::Optimal) {
+            polish_ = true;
+            e = phase(false);
+            polish_ = false;
+        }
         if (e == End::Failed) return fail(out);
+        if (perturbed_ && !remove_perturbation(e == End::Optimal, false)) return fail(out);
         if (e == End::Unbounded) return finish(out, FloatOutcome::Kind::Unbounded);
         finish(out, FloatOutcome::Kind::Optimal);
         out.another_optimum = another_optimum();
+        out.zero_reduced_cost = zero_reduced_cost_;
         out.pivots = pivots_;
         return out;
     }
@@ -80,9 +113,22 @@ class Simplex {
         out.pivots = pivots_;
         return out;
     }
-    FloatOutcome& finish(FloatOutcome& out, FloatOutcome::Kind kind) const {
+    FloatOutcome& finish(FloatOutcome& out, FloatOutcome::Kind kind) {
         out.kind = kind;
         out.basis = basis_;
+        final_at_upper_ = at_upper_;
+        if (kind == FloatOutcome::Kind::Unbounded) return out;
+        // A column fixed at zero sits at both bounds: at the upper one when
+        // its price says it would rise, so that the basis of the rows proves
+        // optimality too.
+        const bool phase1 = kind == FloatOutcome::Kind::Infeasible;
+        std::fill(y_.begin(), y_.end(), 0.0);
+        for (std::size_t r = 0; r < m_; ++r) y_[perm_[r]] = phase_cost(basis_[r], phase1);
+        btran(y_);
+        for (std::size_t j = 0; j < n_; ++j) {
+            if (position_[j] == kNoColumn && !p_.artificial[j] && upper_[j] == 0)
+                final_at_upper_[j] = reduced_cost(j, phase1, y_) > 0;
+        }
         out.pivots = pivots_;
         return out;
     }
@@ -123,6 +169,18 @@ class Simplex {
             cost_[j] = p_.cost[j] * col_scale_[j];
         }
         for (std::size_t i = 0; i < m_; ++i) rhs_[i] = p_.rhs[i] * row_scale_[i];
+        for (std::size_t j = 0; j < n_; ++j) {
+            if (upper_[j] != HUGE_VAL) upper_[j] /= col_scale_[j];
+        }
+    }
+
+    // The value a basic column may not pass on its way up: its bound, or
+    // zero for an artificial column in phase 2.
+    double ceiling(std::size_t col, bool phase1) const {
+        return p_.artificial[col] ? (phase1 ? HUGE_VAL : 0.0) : upper_[col];
+    }
+    bool may_enter(std::size_t j) const {
+        return position_[j] == kNoColumn && !p_.artificial[j] && upper_[j] != 0;
     }
 
     std::size_t count(std::size_t col) const { return p_.col_start[col + 1] - p_.col_start[col]; }
@@ -232,6 +290,11 @@ class Simplex {
             append_eta(free_row);
         }
         std::copy(rhs_.begin(), rhs_.end(), w_.begin());
+        for (std::size_t j = 0; j < n_; ++j) {
+            if (!at_upper_[j]) continue;
+            for (std::size_t k = p_.col_start[j]; k < p_.col_start[j + 1]; ++k)
+                w_[p_.row_index[k]] -= upper_[j] * value_[k];
+        }
         ftran(w_);
         for (std::size_t r = 0; r < m_; ++r) x_[r] = w_[perm_[r]];
     }
@@ -244,20 +307,22 @@ class Simplex {
         std::fill(y_.begin(), y_.end(), 0.0);
         for (std::size_t r = 0; r < m_; ++r) y_[perm_[r]] = cost_[basis_[r]];
         btran(y_);
-        face_cost_.assign(n_, 0);
+        face_cost_.assign(n_, 0.0);
         may_enter_.assign(n_, 1);
         bool any = false;
         for (std::size_t j = 0; j < n_; ++j) {
-            if (position_[j] != kNoColumn || p_.artificial[j]) continue;
-            const double d = reduced_cost(j, false, y_);
-            if (d < -kDualTol) {
+            if (!may_enter(j)) continue;
+            // At its upper bound the column moves down: its sum is negated.
+            const double sign = at_upper_[j] ? -1.0 : 1.0;
+            if (sign * reduced_cost(j, false, y_) < -kFaceTol) {
                 may_enter_[j] = 0;
             } else {
-                face_cost_[j] = 1;
+                face_cost_[j] = sign;
                 any = true;
             }
         }
         if (!any) return false;
+        zero_reduced_cost_ = true;
         face_ = true;
         limit_ = pivots_ + m_ + 100;
         const End e = phase(false);
@@ -266,13 +331,16 @@ class Simplex {
     }
 
     double phase_cost(std::size_t j, bool phase1) const {
-        if (phase1) return p_.artificial[j] ? -1.0 : 0.0;
+        // The sum of the unscaled artificial columns: the final basis's
+        // prices are then the multipliers that the exact check recomputes.
+        if (phase1) return p_.artificial[j] ? -col_scale_[j] : 0.0;
         if (face_) return face_cost_[j];
         return cost_[j];
     }
 
     End phase(bool phase1) {
         for (;;) {
+            if (!face_ && !perturbed_ && degenerate_run_ >= (phase1 ? kCycle : kStall)) perturb();
             interrupt_.poll(static_cast<std::int64_t>(value_.size() + eta_value_.size() + m_),
                             pivots_);
             if (pivots_ >= limit_) return End::Failed;
@@ -280,21 +348,24 @@ class Simplex {
             for (std::size_t r = 0; r < m_; ++r) y_[perm_[r]] = phase_cost(basis_[r], phase1);
             btran(y_);
             std::size_t q = kNoColumn;
-            double best = kDualTol;
+            double best = polish_ ? kPolishTol : kDualTol;
             for (std::size_t j = 0; j < n_; ++j) {
-                if (position_[j] != kNoColumn || p_.artificial[j] || (face_ && !may_enter_[j]))
-                    continue;
+                if (!may_enter(j) || (face_ && !may_enter_[j])) continue;
                 const double d = reduced_cost(j, phase1, y_);
                 if (!std::isfinite(d)) return End::Failed;
-                if (d > best) {
-                    best = d;
+                const double gain = at_upper_[j] ? -d : d;
+                if (gain > best) {
+                    best = gain;
                     q = j;
                 }
             }
             if (q == kNoColumn) return End::Optimal;
             load(q);
             ftran(w_);
-            for (std::size_t r = 0; r < m_; ++r) alpha_[r] = w_[perm_[r]];
+            // The entering column moves up from zero, or down from its bound:
+            // alpha is the basic values' rate of decrease along that move.
+            const double sigma = at_upper_[q] ? -1.0 : 1.0;
+            for (std::size_t r = 0; r < m_; ++r) alpha_[r] = sigma * w_[perm_[r]];
             // Two passes: the largest step that no row overshoots by more
             // than the tolerance, then the largest pivot within that step.
             // Artificial columns left basic in phase 2 are held at zero.
@@ -303,9 +374,22 @@ class Simplex {
                 const double a = alpha_[r];
                 if (a > kPivotTol) {
                     step_limit = std::min(step_limit, (x_[r] + kPrimalTol) / a);
-                } else if (a < -kPivotTol && !phase1 && p_.artificial[basis_[r]]) {
-                    step_limit = std::min(step_limit, std::max(0.0, kPrimalTol - x_[r]) / -a);
+                } else if (a < -kPivotTol) {
+                    const double top = ceiling(basis_[r], phase1);
+                    if (top != HUGE_VAL)
+                        step_limit =
+                            std::min(step_limit, std::max(0.0, top - x_[r] + kPrimalTol) / -a);
                 }
+            }
+            // The entering column reaches its other bound first: no pivot.
+            const double span = upper_[q];
+            if (span != HUGE_VAL && span <= step_limit) {
+                degenerate_run_ = 0;
+                if (face_ && span * best > kFaceRise) return End::Unbounded;
+                for (std::size_t r = 0; r < m_; ++r) x_[r] -= span * alpha_[r];
+                at_upper_[q] = !at_upper_[q];
+                ++pivots_;
+                continue;
             }
             if (step_limit == HUGE_VAL) return phase1 ? End::Failed : End::Unbounded;
             std::size_t leave = kNoColumn;
@@ -315,8 +399,8 @@ class Simplex {
                 double ratio;
                 if (a > kPivotTol) {
                     ratio = x_[r] / a;
-                } else if (a < -kPivotTol && !phase1 && p_.artificial[basis_[r]]) {
-                    ratio = 0;
+                } else if (a < -kPivotTol && ceiling(basis_[r], phase1) != HUGE_VAL) {
+                    ratio = (ceiling(basis_[r], phase1) - x_[r]) / -a;
                 } else {
                     continue;
                 }
@@ -328,10 +412,14 @@ class Simplex {
             }
             if (leave == kNoColumn) return End::Failed;
             const double theta = std::max(0.0, leave_ratio);
+            degenerate_run_ = theta * best > kPrimalTol ? 0 : degenerate_run_ + 1;
             // The face's sum rises: a second optimal point, no need to go on.
             if (face_ && theta * best > kFaceRise) return End::Unbounded;
             for (std::size_t r = 0; r < m_; ++r) x_[r] -= theta * alpha_[r];
-            x_[leave] = theta;
+            // The leaving column stops at its upper bound when it rose to it.
+            at_upper_[basis_[leave]] = alpha_[leave] < 0 && !p_.artificial[basis_[leave]];
+            x_[leave] = at_upper_[q] ? upper_[q] - theta : theta;
+            at_upper_[q] = 0;
             append_eta(perm_[leave]);
             position_[basis_[leave]] = kNoColumn;
             basis_[leave] = q;
@@ -344,6 +432,104 @@ class Simplex {
                     if (!std::isfinite(x_[r])) return End::Failed;
                 }
             }
+        }
+    }
+
+    // Raises every basic value of a column that is not artificial by a small
+    // pseudo-random amount, through the right-hand side (b + B delta), so
+    // that no two ratios tie any more.
+    void perturb() {
+        perturbed_ = true;
+        original_rhs_ = rhs_;
+        std::uint64_t state = 0x9E3779B97F4A7C15ull;
+        for (std::size_t r = 0; r < m_; ++r) {
+            const std::size_t col = basis_[r];
+            if (p_.artificial[col]) continue;
+            state = state * 6364136223846793005ull + 1442695040888963407ull;
+            const double u = static_cast<double>(state >> 11) * 0x1p-53;
+            double delta = kPerturb * (1 + u) * (1 + std::fabs(x_[r]));
+            // Down instead below the bound; not at all where neither fits.
+            if (x_[r] + delta > upper_[col]) delta = x_[r] >= delta ? -delta : 0.0;
+            x_[r] += delta;
+            for (std::size_t k = p_.col_start[col]; k < p_.col_start[col + 1]; ++k)
+                rhs_[p_.row_index[k]] += delta * value_[k];
+        }
+    }
+
+    // The true right-hand side again. An optimal basis may then have values
+    // a little below zero: dual simplex pivots, which keep it optimal, bring
+    // them up. False when that fails.
+    bool remove_perturbation(bool optimal, bool phase1) {
+        perturbed_ = false;
+        rhs_ = original_rhs_;
+        refactor();
+        const std::uint64_t limit = pivots_ + m_ + 100;
+        for (;;) {
+            // The basic value furthest outside its bounds, and the bound it
+            // goes to.
+            std::size_t leave = kNoColumn;
+            double worst = kCleanTol, target = 0;
+            for (std::size_t r = 0; r < m_; ++r) {
+                if (!std::isfinite(x_[r])) return false;
+                const double top = ceiling(basis_[r], phase1);
+                if (-x_[r] > worst) {
+                    worst = -x_[r];
+                    leave = r;
+                    target = 0;
+                } else if (top != HUGE_VAL && x_[r] - top > worst) {
+                    worst = x_[r] - top;
+                    leave = r;
+                    target = top;
+                }
+            }
+            if (leave == kNoColumn) return true;
+            // Along the entering column's move the value changes by
+            // -theta sigma a; it must go towards `target`.
+            const double toward = x_[leave] > target ? 1.0 : -1.0;
+            if (!optimal || pivots_ >= limit) return false;
+            interrupt_.poll(static_cast<std::int64_t>(2 * (value_.size() + eta_value_.size())),
+                            pivots_);
+            std::fill(y_.begin(), y_.end(), 0.0);
+            for (std::size_t r = 0; r < m_; ++r) y_[perm_[r]] = phase_cost(basis_[r], phase1);
+            btran(y_);
+            // Row `leave` of B^-1 A: rho A_j.
+            std::fill(rho_.begin(), rho_.end(), 0.0);
+            rho_[perm_[leave]] = 1;
+            btran(rho_);
+            std::size_t q = kNoColumn;
+            double q_ratio = HUGE_VAL, q_entry = 0;
+            for (std::size_t j = 0; j < n_; ++j) {
+                if (!may_enter(j)) continue;
+                const double sigma = at_upper_[j] ? -1.0 : 1.0;
+                double a = 0;
+                for (std::size_t k = p_.col_start[j]; k < p_.col_start[j + 1]; ++k)
+                    a += rho_[p_.row_index[k]] * value_[k];
+                a *= sigma * toward;
+                if (a <= kPivotTol) continue;
+                // How far the price of the column may move before it turns.
+                const double ratio = std::max(0.0, -sigma * reduced_cost(j, phase1, y_)) / a;
+                if (ratio < q_ratio || (ratio == q_ratio && a > q_entry)) {
+                    q = j;
+                    q_ratio = ratio;
+                    q_entry = a;
+                }
+            }
+            if (q == kNoColumn) return false;
+            load(q);
+            ftran(w_);
+            const double sigma = at_upper_[q] ? -1.0 : 1.0;
+            for (std::size_t r = 0; r < m_; ++r) alpha_[r] = sigma * w_[perm_[r]];
+            const double theta = (x_[leave] - target) / alpha_[leave];
+            for (std::size_t r = 0; r < m_; ++r) x_[r] -= theta * alpha_[r];
+            at_upper_[basis_[leave]] = target != 0;
+            x_[leave] = at_upper_[q] ? upper_[q] - theta : theta;
+            at_upper_[q] = 0;
+            append_eta(perm_[leave]);
+            position_[basis_[leave]] = kNoColumn;
+            basis_[leave] = q;
+            position_[q] = leave;
+            ++pivots_;
+            if (++since_refactor_ >= kRefactorEvery) refactor();
         }
     }
 
@@ -363,9 +549,18 @@ class Simplex {
     std::vector<std::size_t> perm_;      // position -> its pivot row
     std::vector<std::size_t> position_;  // column -> position, or kNoColumn
     std::vector<double> x_;              // basic values, scaled
-    std::vector<double> w_, y_, alpha_;
+    std::vector<double> w_, y_, alpha_, rho_;
+    // Phase 2 stalled and its right-hand side was perturbed; the true one.
+    bool perturbed_ = false;
+    std::size_t degenerate_run_ = 0;
+    std::vector<double> original_rhs_;
     bool face_ = false;  // in another_optimum's search
-    std::vector<char> face_cost_, may_enter_;
+    bool zero_reduced_cost_ = false;
+    bool polish_ = false;
+    std::vector<double> face_cost_;
+    std::vector<char> may_enter_;
+    std::vector<double> upper_;  // scaled
+    std::vector<char> at_upper_, final_at_upper_;
     std::vector<Eta> etas_;
     std::vector<std::size_t> eta_row_;
     std::vector<double> eta_value_;
@@ -376,8 +571,89 @@ class Simplex {
 
 }  // namespace
 
+namespace {
+
+// A row a x_j + s = b whose slack s starts basic and appears nowhere else
+// (a > 0) only bounds x_j by b / a. Such rows leave the simplex's problem: x_j
+// gets the bound and s is fixed at zero.
+struct BoundRow {
+    std::size_t row, col, slack;
+};
+
+std::vector<BoundRow> bound_rows(const FloatProblem& p) {
+    std::vector<std::size_t> count(p.rows, 0), other(p.rows, kNoColumn);
+    for (std::size_t j = 0; j < p.cols; ++j) {
+        for (std::size_t k = p.col_start[j]; k < p.col_start[j + 1]; ++k) {
+            const std::size_t i = p.row_index[k];
+            if (++count[i] == 1 || j != p.basis[i]) other[i] = j;
+        }
+    }
+    // A column basic at the start keeps its rows: its starting value could
+    // pass the bound.
+    std::vector<char> bounded(p.cols, 0);
+    for (const std::size_t col : p.basis) bounded[col] = 1;
+    std::vector<BoundRow> out;
+    for (std::size_t i = 0; i < p.rows; ++i) {
+        const std::size_t s = p.basis[i], j = other[i];
+        if (count[i] != 2 || j == kNoColumn || j == s || p.artificial[s] || p.artificial[j] ||
+            bounded[j] || p.col_start[s + 1] - p.col_start[s] != 1 || p.cost[s] != 0 ||
+            p.value[p.col_start[s]] <= 0)
+            continue;
+        double a = 0;
+        for (std::size_t k = p.col_start[j]; k < p.col_start[j + 1]; ++k) {
+            if (p.row_index[k] == i) a = p.value[k];
+        }
+        if (a <= 0) continue;
+        bounded[j] = 1;
+        out.push_back({i, j, s});
+    }
+    return out;
+}
+
+}  // namespace
+
 FloatOutcome float_simplex(const FloatProblem& problem, Interrupt& interrupt) {
-    return Simplex(problem, interrupt).run();
+    const std::vector<BoundRow> bounds = bound_rows(problem);
+    std::vector<double> upper(problem.cols, HUGE_VAL);
+    if (bounds.empty()) return Simplex(problem, upper, interrupt).run();
+    // The problem without the bound rows, its columns as they were.
+    std::vector<std::size_t> new_row(problem.rows, 0);
+    std::vector<char> gone(problem.rows, 0);
+    for (const BoundRow& b : bounds) {
+        gone[b.row] = 1;
+        double a = 0;
+        for (std::size_t k = problem.col_start[b.col]; k < problem.col_start[b.col + 1]; ++k) {
+            if (problem.row_index[k] == b.row) a = problem.value[k];
+        }
+        upper[b.col] = problem.rhs[b.row] / a;
+        upper[b.slack] = 0;
+    }
+    FloatProblem reduced;
+    reduced.cols = problem.cols;
+    reduced.cost = problem.cost;
+    reduced.artificial = problem.artificial;
+    for (std::size_t i = 0; i < problem.rows; ++i) {
+        if (gone[i]) continue;
+        new_row[i] = reduced.rows++;
+        reduced.rhs.push_back(problem.rhs[i]);
+        reduced.basis.push_back(problem.basis[i]);
+    }
+    reduced.col_start.push_back(0);
+    for (std::size_t j = 0; j < problem.cols; ++j) {
+        for (std::size_t k = problem.col_start[j]; k < problem.col_start[j + 1]; ++k) {
+            if (gone[problem.row_index[k]]) continue;
+            reduced.row_index.push_back(new_row[problem.row_index[k]]);
+            reduced.value.push_back(problem.value[k]);
+        }
+        reduced.col_start.push_back(reduced.row_index.size());
+    }
+    Simplex simplex(reduced, upper, interrupt);
+    FloatOutcome out = simplex.run();
+    if (out.kind == FloatOutcome::Kind::Failed) return out;
+    // Back to the rows: a bound row's slack is basic unless its column sits
+    // at the bound, which makes that column basic instead.
+    for (const BoundRow& b : bounds) out.basis.push_back(simplex.at_upper(b.col) ? b.col : b.slack);
+    return out;
 }
 
 }  // namespace nemox::lp

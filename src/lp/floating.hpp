@@ -34,13 +34,20 @@ struct FloatOutcome {
     // Optimal: the doubles found a second optimal point, so the optimum is
     // very likely not unique. A hint only, never a proof.
     bool another_optimum = false;
+    // Optimal: some nonbasic column prices at zero in doubles. The exact
+    // prices of the basis alone then most likely cannot prove the optimum
+    // unique.
+    bool zero_reduced_cost = false;
 };
 
 // Two-phase primal simplex in doubles: a product-form factorization of the
 // basis refreshed every few dozen updates, Dantzig pricing on the scaled
-// problem, a two-pass ratio test with tolerances. Artificial columns never
-// enter, and those left basic stay at zero in phase 2. Gives up (Failed) on
-// a singular basis it cannot repair or after too many pivots.
+// problem, a two-pass ratio test with tolerances. Rows that only bound one
+// column become bounds on it (the basis given back is one of the rows
+// again); a long run of degenerate pivots perturbs the basic values, which
+// dual simplex pivots mend at the end. Artificial columns never enter, and
+// those left basic stay at zero in phase 2. Gives up (Failed) on a singular
+// basis it cannot repair or after too many pivots.
 FloatOutcome float_simplex(const FloatProblem& problem, Interrupt& interrupt);
 
 }  // namespace nemox::lp

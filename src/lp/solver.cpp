@@ -469,6 +469,8 @@ std::optional<LpResult> answer_directly(const Problem<N>& problem, std::size_t e
     run.stats.float_seconds = seconds_since(start);
     // A second optimum seen in doubles: the exact face search would most
     // likely find it too, after an exact factorization that costs seconds.
+    // A price at zero in doubles: the exact prices alone would not prove the
+    // optimum unique either, so the p-adic solves are skipped.
     if (guess.kind == FloatOutcome::Kind::Failed || guess.another_optimum) return std::nullopt;
     const auto certify_start = std::chrono::steady_clock::now();
     FormInfo info;
@@ -487,7 +489,8 @@ std::optional<LpResult> answer_directly(const Problem<N>& problem, std::size_t e
         return !certificate_error(*checked, c);
     };
     std::optional<DirectAnswer> answer =
-        certify_basis(form, info, guess.basis, 20 + problem.size() / 10, run.interrupt, accepts);
+        certify_basis(form, info, guess.basis, 20 + problem.size() / 10, run.interrupt, accepts,
+                      !(guess.kind == FloatOutcome::Kind::Optimal && guess.zero_reduced_cost));
     run.stats.certify_seconds = seconds_since(certify_start);
     if (!answer) return std::nullopt;
     run.stats.direct = true;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <fstream>
@@ -50,6 +51,8 @@ enum class Shape {
     Equalities,  // equalities through a known point, some repeated
     Huge,        // coefficients beyond 64 bits
     Wide,
+    ScaledInfeasible,  // infeasible, rows of magnitudes 1 to 10^6
+    Bounded,           // upper bounds on most variables, some at zero
 };
 
 class Generator {
@@ -72,6 +75,7 @@ class Generator {
                 continue;
             }
             std::string row;
+            row_zeros_ = shape == Shape::ScaledInfeasible ? pick(7) : 0;
             long long at_point = 0;
             bool any = false;
             for (int v = 0; v < n; ++v) {
@@ -95,7 +99,14 @@ class Generator {
             previous = line + "\n";
             body += previous;
         }
-        if (shape == Shape::Infeasible) {
+        row_zeros_ = 0;
+        if (shape == Shape::Bounded) {
+            for (int v = 0; v < n; ++v) {
+                if (pick(4) > 0)
+                    body += "x" + std::to_string(v) + " <= " + std::to_string(pick(4)) + "\n";
+            }
+        }
+        if (shape == Shape::Infeasible || shape == Shape::ScaledInfeasible) {
             // Two rows that no x >= 0 meets together.
             const int v = pick(n);
             body += "x" + std::to_string(v) + " + 2*x" + std::to_string((v + 1) % n) +
@@ -132,19 +143,21 @@ class Generator {
                        std::string(static_cast<std::size_t>(15 + pick(10)), '0') +
                        std::to_string(1 + pick(9));
             default:
-                return std::to_string(c);
+                return std::to_string(c) + zeros();
         }
     }
+    std::string zeros() const { return std::string(static_cast<std::size_t>(row_zeros_), '0'); }
     std::string rhs(Shape shape) {
         if (shape == Shape::Huge)
             return std::to_string(1 + pick(9)) +
                    std::string(static_cast<std::size_t>(pick(22)), '0');
         if (shape == Shape::TwoDecimals)
             return std::to_string(pick(20)) + "." + std::to_string(10 + pick(90));
-        return std::to_string(pick(12));
+        return std::to_string(pick(12)) + zeros();
     }
 
     std::mt19937_64 rng_;
+    int row_zeros_ = 0;  // the current row's coefficients times 10^row_zeros_
 };
 
 struct Tally {
@@ -226,7 +239,9 @@ INSTANTIATE_TEST_SUITE_P(Shapes, DirectTest,
                                            ShapeCase{Shape::NoObjective, 300, 1, 100, 0, 90},
                                            ShapeCase{Shape::Equalities, 400, 100, 5, 70, 140},
                                            ShapeCase{Shape::Huge, 300, 40, 50, 30, 100},
-                                           ShapeCase{Shape::Wide, 60, 2, 20, 3, 25}),
+                                           ShapeCase{Shape::Wide, 60, 2, 20, 3, 25},
+                                           ShapeCase{Shape::ScaledInfeasible, 300, 0, 290, 0, 290},
+                                           ShapeCase{Shape::Bounded, 400, 100, 240, 10, 340}),
                          [](const auto& info) {
                              return std::to_string(static_cast<int>(info.param.shape));
                          });
@@ -305,6 +320,13 @@ TEST(CertifyBasis, PlantedBases) {
         EXPECT_EQ(answer->certificate.multipliers,
                   (std::vector<BigRational>{Rational(2, 5), Rational(1, 5)}));
     }
+    // Without the p-adic attempt the exact engine proves the same basis.
+    const auto answer = certify_basis(form, info, {0, 1}, 0, interrupt, checks, false);
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_FALSE(answer->lifted);
+    EXPECT_EQ(answer->pivots, 0u);
+    EXPECT_EQ(answer->certificate.primal,
+              (std::vector<BigRational>{Rational(8, 5), Rational(6, 5)}));
 }
 
 // The check has the last word: a certificate it refuses gives no answer,
@@ -339,14 +361,15 @@ TEST(FloatSimplex, SecondOptimum) {
     struct Case {
         Rational c0, c1;
         bool another;
+        bool zero_price;  // some nonbasic column prices at zero
     };
     const Case cases[] = {
-        {Rational(1, 1), Rational(1, 1), false},   // the vertex (8/5, 6/5)
-        {Rational(1, 1), Rational(-1, 1), false},  // the vertex (2, 0)
-        {Rational(1, 1), Rational(0, 1), false},   // the vertex (2, 0) again
-        {Rational(1, 1), Rational(2, 1), true},    // parallel to the first row
-        {Rational(3, 1), Rational(1, 1), true},    // parallel to the second row
-        {Rational(0, 1), Rational(0, 1), true},    // no objective: every point
+        {Rational(1, 1), Rational(1, 1), false, false},   // the vertex (8/5, 6/5)
+        {Rational(1, 1), Rational(-1, 1), false, false},  // the vertex (2, 0)
+        {Rational(1, 1), Rational(0, 1), false, false},   // the vertex (2, 0) again
+        {Rational(1, 1), Rational(2, 1), true, true},     // parallel to the first row
+        {Rational(3, 1), Rational(1, 1), true, true},     // parallel to the second row
+        {Rational(0, 1), Rational(0, 1), true, true},     // no objective: every point
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.c0.text() + " " + c.c1.text());
@@ -354,6 +377,7 @@ TEST(FloatSimplex, SecondOptimum) {
         const FloatOutcome out = float_simplex(form.to_float(std::vector<char>(4, 0)), interrupt);
         ASSERT_EQ(out.kind, FloatOutcome::Kind::Optimal);
         EXPECT_EQ(out.another_optimum, c.another);
+        EXPECT_EQ(out.zero_reduced_cost, c.zero_price);
     }
     // An optimal face without bound: x1 is in no row.
     StandardForm form(3, 1);
@@ -434,8 +458,37 @@ INSTANTIATE_TEST_SUITE_P(Models, DirectNetlibTest,
                                            NetlibCase{"blend", false}, NetlibCase{"kb2", true},
                                            NetlibCase{"sc105", true}, NetlibCase{"share2b", false},
                                            NetlibCase{"stocfor1", true}, NetlibCase{"scagr7", true},
-                                           NetlibCase{"recipe", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                                           NetlibCase{"recipe", false},
+                                           // Its float simplex perturbs a degenerate stall.
+                                           NetlibCase{"gfrd-pnc", true}),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+class DirectInfeasibleTest : public ::testing::TestWithParam<const char*> {};
+
+// Rows of very different magnitudes: the prices of the floating-point
+// simplex's last phase-1 basis, recomputed exactly, are the Farkas
+// multipliers, with no exact pivot.
+TEST_P(DirectInfeasibleTest, FarkasFromTheFloatBasis) {
+    auto model = parser::read_mps(slurp(std::string(NEMOX_TEST_DATA) + "/netlib_infeasible/" +
+                                        std::string(GetParam()) + ".mps"));
+    ASSERT_TRUE(model.ok()) << model.error();
+    LpSolver direct;
+    direct.set_engine(Engine::Direct);
+    direct.keep_certificate(true);
+    direct.load(model.value().system);
+    EXPECT_EQ(direct.solve().kind, LpResult::Kind::Infeasible);
+    EXPECT_TRUE(direct.stats().direct);
+    EXPECT_TRUE(direct.stats().lifted);
+    ASSERT_TRUE(direct.certificate().has_value());
+    EXPECT_EQ(certificate_error(as_big(model.value().system), *direct.certificate()), std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, DirectInfeasibleTest,
+                         ::testing::Values("forest6", "bgdbg1", "refinery"));
 
 // Node LPs take the shortcut as well: the search must not notice.
 TEST(DirectMilp, SameAnswersAsTheDenseTableau) {
