@@ -18,6 +18,9 @@
 namespace nemox::cp {
 namespace {
 
+// The oracle's search on every model, sums or not.
+constexpr unsigned kEveryRule = kAllRefuteRules | kWitnessOnSums;
+
 struct Gen {
     std::mt19937_64 rng;
     bool extreme = false;  // bounds near the ends of the 64-bit range
@@ -212,7 +215,7 @@ void compare_one(const std::string& text, Tally& tally) {
     ++(expected->is_sat() ? tally.sat : tally.unsat);
     const SolverResult got = solve_cp(p);
     ASSERT_EQ(describe(got), describe(*expected)) << text;
-    const SolverResult from_root = solve_cp(p, Interrupt(), nullptr, kAllRefuteRules, 0);
+    const SolverResult from_root = solve_cp(p, Interrupt(), nullptr, kEveryRule, 0);
     ASSERT_EQ(describe(from_root), describe(*expected)) << text;
 }
 
@@ -238,7 +241,7 @@ bool search_agrees(const CpProblem& p, const std::string& text, std::uint64_t bu
     const SolverResult joined = solve_cp(p, Interrupt(), &late, kAllRefuteRules, 5);
     EXPECT_EQ(describe(joined), describe(*expected)) << text;
     EXPECT_LE(late.nodes, oracle_nodes) << text;
-    const SolverResult got = solve_cp(p, Interrupt(), &stats, kAllRefuteRules, 0);
+    const SolverResult got = solve_cp(p, Interrupt(), &stats, kEveryRule, 0);
     EXPECT_EQ(describe(got), describe(*expected)) << text;
     EXPECT_LE(stats.nodes, oracle_nodes) << text;
     return true;
@@ -984,7 +987,7 @@ TEST_P(CpRefuterFamilies, SameAnswersFromFewerNodes) {
         for (const std::uint64_t after : {0, 3}) {
             CpStats stats;
             const SolverResult got =
-                solve_cp(parsed.value(), Interrupt(), &stats, kAllRefuteRules, after);
+                solve_cp(parsed.value(), Interrupt(), &stats, kEveryRule, after);
             ASSERT_EQ(describe(got), describe(*expected)) << text;
             ASSERT_LE(stats.nodes, oracle_nodes) << text;
             if (after == 0 && stats.nodes < oracle_nodes) ++shortened;
@@ -1174,7 +1177,7 @@ TEST(CpRefuter, RulesShortenTheirFamilies) {
         CpStats with;
         CpStats without;
         CpStats plain;
-        const unsigned rules = c.rule == kWitness ? kAllRefuteRules : kAllRefuteRules & ~kWitness;
+        const unsigned rules = c.rule == kWitness ? kEveryRule : kAllRefuteRules & ~kWitness;
         const SolverResult got = solve_cp(parsed.value(), Interrupt(), &with, rules, 0);
         const SolverResult less =
             solve_cp(parsed.value(), Interrupt(), &without, rules & ~c.rule, 0);

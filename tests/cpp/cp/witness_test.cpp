@@ -11,6 +11,7 @@
 
 #include "cp/propagator.hpp"
 #include "cp/refuter.hpp"
+#include "cp/solver.hpp"
 #include "parser/cp_format.hpp"
 
 namespace nemox::cp {
@@ -167,7 +168,7 @@ TEST(Witness, SearchVerdicts) {
         const CpProblem p = parse(c.text);
         const Network net = build_network(p);
         const std::vector<Domain> root = declared(p);
-        Refuter store(net, kAllRefuteRules);
+        Refuter store(net, kAllRefuteRules | kWitnessOnSums);
         ASSERT_TRUE(store.start(root, true)) << c.name;
         ASSERT_TRUE(store.active()) << c.name;
         std::vector<std::uint64_t> before;
@@ -207,7 +208,7 @@ TEST(Witness, StoreCountsTheValuesLeft) {
         }
         const CpProblem p = parse(t);
         const Network net = build_network(p);
-        Refuter store(net, kAllRefuteRules);
+        Refuter store(net, kAllRefuteRules | kWitnessOnSums);
         ASSERT_TRUE(store.start(declared(p), true)) << width;
         const Wide left = width + 1 - static_cast<Wide>(gone.size());
         for (const Wide cap : {Wide{1}, Wide{2}, left - 1, left, left + 1, Wide{1} << 40})
@@ -240,13 +241,78 @@ TEST(Witness, InterruptStopsALongSearch) {
     }
     const CpProblem p = parse(t);
     const Network net = build_network(p);
-    Refuter store(net, kAllRefuteRules);
+    Refuter store(net, kAllRefuteRules | kWitnessOnSums);
     ASSERT_TRUE(store.start(declared(p), true));
     WitnessSearch search(net);
     checks = 0;
     Interrupt interrupt(stop_at_third_check, 64);
     EXPECT_THROW(search.run(store, ~std::uint64_t{0}, interrupt, 0), Interrupted);
     EXPECT_EQ(checks, 3);
+}
+
+// Queens by views u = q + k and w = q - k, or the same board with each
+// diagonal as a sum of three terms: the oracle searches the first by
+// default, the second only when asked to.
+std::string queens(int n, bool views) {
+    std::string t;
+    for (int i = 0; i < n; ++i)
+        t.append("var q")
+            .append(std::to_string(i))
+            .append(" 0 ")
+            .append(std::to_string(n - 1))
+            .append("\n");
+    for (int i = 0; i < n; ++i) {
+        for (int j = i + 1; j < n; ++j) {
+            const std::string k = std::to_string(j - i);
+            const std::string qi = std::string("q").append(std::to_string(i));
+            const std::string qj = std::string("q").append(std::to_string(j));
+            const std::string u = std::string(qi).append("_").append(qj);
+            t.append("neq ").append(qi).append(" ").append(qj).append("\n");
+            t.append("var ").append(u).append(" -99 99\n");
+            if (views) {
+                t.append("linear 1 ")
+                    .append(u)
+                    .append(" -1 ")
+                    .append(qj)
+                    .append(" ")
+                    .append(k)
+                    .append(" eq\n");
+            } else {
+                t.append("linear 1 ")
+                    .append(u)
+                    .append(" -1 ")
+                    .append(qj)
+                    .append(" 1 ")
+                    .append(qi)
+                    .append(" ")
+                    .append(k)
+                    .append(" eq\n");
+            }
+            t.append("neq ").append(qi).append(" ").append(u).append("\n");
+        }
+    }
+    return t;
+}
+
+TEST(Witness, SearchesModelsOfViewsByDefault) {
+    struct Case {
+        bool views;
+        unsigned rules;
+        bool searched;
+    };
+    const Case cases[] = {
+        {true, kAllRefuteRules, true},
+        {false, kAllRefuteRules, false},
+        {false, kAllRefuteRules | kWitnessOnSums, true},
+        {true, kAllRefuteRules & ~kWitness, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "views " << c.views << ", rules " << c.rules);
+        const CpProblem p = parse(queens(14, c.views));
+        CpStats stats;
+        EXPECT_TRUE(solve_cp(p, Interrupt(), &stats, c.rules, 0).is_sat());
+        EXPECT_EQ(stats.witness_nodes > 0, c.searched);
+    }
 }
 
 }  // namespace
