@@ -212,6 +212,19 @@ class Simplex {
         }
     }
 
+    // Column q takes position `leave`, the basic values having moved by
+    // theta along it; true when the refactorization is due.
+    bool enter(std::size_t leave, std::size_t q, double theta) {
+        x_[leave] = at_upper_[q] ? upper_[q] - theta : theta;
+        at_upper_[q] = 0;
+        append_eta(perm_[leave]);
+        position_[basis_[leave]] = kNoColumn;
+        basis_[leave] = q;
+        position_[q] = leave;
+        ++pivots_;
+        return ++since_refactor_ >= kRefactorEvery;
+    }
+
     void append_eta(std::size_t pivot_row) {
         const std::size_t begin = eta_row_.size();
         for (std::size_t i = 0; i < m_; ++i) {
@@ -418,15 +431,7 @@ class Simplex {
             for (std::size_t r = 0; r < m_; ++r) x_[r] -= theta * alpha_[r];
             // The leaving column stops at its upper bound when it rose to it.
             at_upper_[basis_[leave]] = alpha_[leave] < 0 && !p_.artificial[basis_[leave]];
-            x_[leave] = at_upper_[q] ? upper_[q] - theta : theta;
-            at_upper_[q] = 0;
-            append_eta(perm_[leave]);
-            position_[basis_[leave]] = kNoColumn;
-            basis_[leave] = q;
-            position_[q] = leave;
-            ++pivots_;
-            if (++since_refactor_ >= kRefactorEvery ||
-                eta_value_.size() > 4 * value_.size() + 8 * m_) {
+            if (enter(leave, q, theta) || eta_value_.size() > 4 * value_.size() + 8 * m_) {
                 refactor();
                 for (std::size_t r = 0; r < m_; ++r) {
                     if (!std::isfinite(x_[r])) return End::Failed;
@@ -522,14 +527,7 @@ class Simplex {
             const double theta = (x_[leave] - target) / alpha_[leave];
             for (std::size_t r = 0; r < m_; ++r) x_[r] -= theta * alpha_[r];
             at_upper_[basis_[leave]] = target != 0;
-            x_[leave] = at_upper_[q] ? upper_[q] - theta : theta;
-            at_upper_[q] = 0;
-            append_eta(perm_[leave]);
-            position_[basis_[leave]] = kNoColumn;
-            basis_[leave] = q;
-            position_[q] = leave;
-            ++pivots_;
-            if (++since_refactor_ >= kRefactorEvery) refactor();
+            if (enter(leave, q, theta)) refactor();
         }
     }
 
