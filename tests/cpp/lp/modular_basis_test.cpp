@@ -28,6 +28,20 @@ std::vector<std::int64_t> random_column(std::mt19937_64& rng, std::size_t m, dou
     return col;
 }
 
+// A lifted solve: every listed entry equal to the factorization's and
+// nonzero, every other one zero there.
+void expect_listed(const std::vector<BigInt>& got, const std::vector<std::size_t>& nz,
+                   const std::vector<BigInt>& want) {
+    std::vector<char> listed(want.size(), 0);
+    for (const std::size_t i : nz) listed[i] = 1;
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        ASSERT_EQ(listed[i] != 0, !want[i].is_zero()) << "entry " << i;
+        if (listed[i]) {
+            ASSERT_EQ(got[i], want[i]) << "entry " << i;
+        }
+    }
+}
+
 // The lifted solves against the integer-preserving factorization of the
 // same basis: D B^-1 a_col by position and D e_r B^-1 by row, entry by
 // entry, every listed index nonzero and every other one zero.
@@ -38,27 +52,14 @@ void expect_same_solves(ModularBasis& mb, Factorization& lu, const Matrix& a, st
     mb.solve_column(col, lu.det(), w, nz);
     lu.load(a.columns(), col);
     lu.ftran();
-    std::vector<char> listed(m, 0);
-    for (const std::size_t c : nz) listed[c] = 1;
-    for (std::size_t c = 0; c < m; ++c) {
-        const BigInt& want = lu.work(lu.row_of(c));
-        ASSERT_EQ(listed[c] != 0, !want.is_zero()) << "position " << c;
-        if (listed[c]) {
-            ASSERT_EQ(w[c], want) << "position " << c;
-        }
-    }
+    std::vector<BigInt> by_position(m);
+    for (std::size_t c = 0; c < m; ++c) by_position[c] = lu.work(lu.row_of(c));
+    expect_listed(w, nz, by_position);
     std::vector<BigInt> y(m), rho(m);
     y[lu.row_of(r)] = lu.det();
     lu.btran(y);
     mb.solve_unit_row(r, lu.det(), rho, nz);
-    std::fill(listed.begin(), listed.end(), 0);
-    for (const std::size_t i : nz) listed[i] = 1;
-    for (std::size_t i = 0; i < m; ++i) {
-        ASSERT_EQ(listed[i] != 0, !y[i].is_zero()) << "row " << i;
-        if (listed[i]) {
-            ASSERT_EQ(rho[i], y[i]) << "row " << i;
-        }
-    }
+    expect_listed(rho, nz, y);
     // Prices: D c_B B^-1 for small costs by position.
     std::vector<ModularBasis::Term> costs;
     std::fill(y.begin(), y.end(), BigInt());
@@ -71,14 +72,7 @@ void expect_same_solves(ModularBasis& mb, Factorization& lu, const Matrix& a, st
     lu.btran(y);
     std::fill(rho.begin(), rho.end(), BigInt());
     mb.solve_transposed(costs, lu.det(), rho, nz);
-    std::fill(listed.begin(), listed.end(), 0);
-    for (const std::size_t i : nz) listed[i] = 1;
-    for (std::size_t i = 0; i < m; ++i) {
-        ASSERT_EQ(listed[i] != 0, !y[i].is_zero()) << "row " << i;
-        if (listed[i]) {
-            ASSERT_EQ(rho[i], y[i]) << "row " << i;
-        }
-    }
+    expect_listed(rho, nz, y);
     // Leave the forward solve of `col` as the last one, for an update.
     mb.solve_column(col, lu.det(), w, nz);
 }
