@@ -171,28 +171,8 @@ os._exit(0)
     assert (done.returncode, done.stdout, done.stderr) == (0, "20\n", "")
 
 
-def milp_with_a_slow_up_child():
-    """As the command's test has it: the root and its down child take a few
-    pivots and the down child is integral, an incumbent at once; its up child
-    wakes a dense nine-decimal block of 200 rows whose one LP does not end
-    within the test."""
-    import random
-
-    import lp_gen
-
-    block = lp_gen.random_lp(random.Random(3), 200, 200, "dec9", density=1.0, ops=("<=", ">="))
-    lines = ["max -2*x0 - 3*x1 + 0*x2", "int x0", "2*x0 + x1 >= 1", "x0 - x2 <= 0.5"]
-    for row in block.splitlines()[1:]:
-        lhs, op, rhs = re.fullmatch(r"(.*) (<=|>=) (\S+)", row).groups()
-        sign = 1 if op == "<=" else -1
-        terms = [(float(c), f"x{int(v[1:]) + 3}") for c, v in (t.split("*") for t in lhs.split(" + "))]
-        terms.append((-float(rhs), "x2"))
-        lines.append(" + ".join(f"{sign * c:.9f}*{v}" for c, v in terms) + " <= 0")
-    return "\n".join(lines) + "\n"
-
-
 def test_time_limit_keeps_the_milp_incumbent_with_its_bound():
-    answer = lp_of(milp_with_a_slow_up_child()).solve_milp(time_limit=1)
+    answer = lp_of(long_calls.milp_with_a_slow_up_child()).solve_milp(time_limit=1)
     assert (answer.status, answer.objective, answer.bound) == ("FEASIBLE", -3.0, -1.0)
     assert answer.exact_objective == -3 and answer.values["v1"] == 1 and answer.values["v0"] == 0
 

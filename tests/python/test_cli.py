@@ -208,33 +208,14 @@ def test_time_limit_reports_undecided(kind, text, report, tmp_path):
         {"status": "UNKNOWN (resource limit)"}
 
 
-def milp_with_a_slow_up_child() -> str:
-    """The root and its down child take a few pivots, and the down child is
-    integral: an incumbent at once. Its up child (x0 >= 1) forces x2 >= 0.5,
-    which wakes a dense nine-decimal block of 200 rows, homogeneous in x2 so
-    that the root and the down child meet it at zero: that one LP had not
-    ended after 400 seconds here."""
-    import lp_gen
-
-    block = lp_gen.random_lp(__import__("random").Random(3), 200, 200, "dec9", density=1.0, ops=("<=", ">="))
-    lines = ["max -2*x0 - 3*x1 + 0*x2", "int x0", "2*x0 + x1 >= 1", "x0 - x2 <= 0.5"]
-    for row in block.splitlines()[1:]:
-        lhs, op, rhs = re.fullmatch(r"(.*) (<=|>=) (\S+)", row).groups()
-        sign = 1 if op == "<=" else -1
-        terms = [(float(c), f"x{int(v[1:]) + 3}") for c, v in (t.split("*") for t in lhs.split(" + "))]
-        terms.append((-float(rhs), "x2"))
-        lines.append(" + ".join(f"{sign * c:.9f}*{v}" for c, v in terms) + " <= 0")
-    return "\n".join(lines) + "\n"
-
-
 def test_time_limit_keeps_the_milp_incumbent(tmp_path):
     path = tmp_path / "slow.lp"
-    path.write_text(milp_with_a_slow_up_child())
+    path.write_text(long_calls.milp_with_a_slow_up_child())
     done = run("milp", "--time-limit", "1", path)
     # The up child is the only open node: its key, the root's objective, is the bound.
     assert (done.returncode, done.stdout, done.stderr) == (0, "status: FEASIBLE\nobjective: -3\nbound: -1\nx1 = 1\n", "")
     done = run("milp", "--json", "--time-limit", "1", path)
-    assert done.stdout == json.dumps({"status": "FEASIBLE", "model": {f"x{i}": int(i == 1) for i in range(203)}}) + "\n"
+    assert done.stdout == json.dumps({"status": "FEASIBLE", "model": {f"x{i}": int(i == 1) for i in range(303)}}) + "\n"
 
 
 def test_node_limit_feasible_text_gives_objective_and_bound():
