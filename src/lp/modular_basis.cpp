@@ -480,8 +480,10 @@ void ModularBasis::lift(std::span<const Term> b, bool transpose, std::vector<Big
     const Montgomery& mont = lu_.arithmetic();
     std::fill(t_.begin(), t_.end(), Wide{0});
     std::fill(v_.begin(), v_.end(), 0);  // the residues of t, kept alongside
-    // The digits of one solve share their nonzeros: the first one, by
-    // scattering, tells whether gathering costs less for the others.
+    // The digits of one solve share their nonzeros: the second one (the
+    // first has no residual yet), by scattering, tells whether gathering
+    // costs less for the others; past a quarter of the factors' entries it
+    // measured so (tuff, bnl1, stair).
     bool gather = false;
     std::size_t k = 0;
     for (;; ++k) {
@@ -495,7 +497,7 @@ void ModularBasis::lift(std::span<const Term> b, bool transpose, std::vector<Big
             }
         }
         const std::size_t products = solve_mod(v_, transpose, gather);
-        if (k == 0) gather = 3 * products > lu_.nonzeros();
+        if (k == 1) gather = 4 * products > lu_.nonzeros();
         if (k == 0 && !transpose) {
             column_mod_nz_.clear();
             for (std::size_t c = 0; c < m; ++c) {

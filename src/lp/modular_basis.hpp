@@ -98,8 +98,8 @@ class ModularLu {
     // The same, by one of the two forms of each triangular solve: scattering
     // each nonzero of the solution into the entries it updates (work in
     // proportion to the nonzeros), or gathering each entry as a sum over its
-    // row (every entry of the factors, at a third of the cost per entry: one
-    // reduction per four products). Returns the products of a scattering
+    // row (every entry of the factors, at a fraction of the cost per entry:
+    // one reduction per four products). Returns the products of a scattering
     // solve, for the caller's choice of the form.
     std::size_t solve(std::vector<std::uint64_t>& v, std::vector<std::uint64_t>& scratch,
                       bool transpose, bool gather) const;
