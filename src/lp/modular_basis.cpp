@@ -204,49 +204,109 @@ bool ModularLu::factor(const SparseColumns& a, const std::vector<std::size_t>& b
     for (Entry& e : l_) e.value = mont_.to_form(e.value);
     for (Entry& e : u_) e.value = mont_.to_form(e.value);
     for (std::uint64_t& v : pivot_inverse_) v = mont_.to_form(v);
+    // The factors by rows too: each solve, forward or transposed, may then
+    // scatter or gather.
+    const auto by_rows = [&](const std::vector<std::size_t>& start, const std::vector<Entry>& in,
+                             std::vector<std::size_t>& out_start, std::vector<Entry>& out,
+                             bool to_position) {
+        out_start.assign(m + 1, 0);
+        for (const Entry& e : in) ++out_start[step_of_row[e.index] + 1];
+        for (std::size_t s = 0; s < m; ++s) out_start[s + 1] += out_start[s];
+        out.resize(in.size());
+        std::vector<std::size_t> next(out_start.begin(), out_start.end() - 1);
+        for (std::size_t s = 0; s < m; ++s) {
+            for (std::size_t k = start[s]; k < start[s + 1]; ++k) {
+                const Entry& e = in[k];
+                out[next[step_of_row[e.index]]++] = {to_position ? column_[s] : pivot_row_[s],
+                                                     e.value};
+            }
+        }
+    };
+    by_rows(u_start_, u_, ut_start_, ut_, true);
+    by_rows(l_start_, l_, lt_start_, lt_, false);
+    lt_steps_.clear();
+    for (std::size_t s = 0; s < m; ++s) {
+        if (lt_start_[s] < lt_start_[s + 1]) lt_steps_.push_back(s);
+    }
     return true;
 }
 
 void ModularLu::solve(std::vector<std::uint64_t>& v, std::vector<std::uint64_t>& scratch,
                       bool transpose) const {
+    solve(v, scratch, transpose, transpose);
+}
+
+std::size_t ModularLu::solve(std::vector<std::uint64_t>& v, std::vector<std::uint64_t>& scratch,
+                             bool transpose, bool gather) const {
     const std::size_t m = m_;
     const std::uint64_t p = p_;
     const Montgomery& mont = mont_;
     std::vector<std::uint64_t>& out = scratch;
     out.assign(m, 0);
-    if (!transpose) {
+    std::size_t products = 0;
+    // A solve by rows: step s's entry from the sum over its row.
+    const auto gather_pass = [&](const std::vector<std::size_t>& start,
+                                 const std::vector<Entry>& entries, std::size_t s,
+                                 const std::vector<std::uint64_t>& x) {
+        return mont.dot(start[s], start[s + 1], [&](std::size_t k) {
+            return std::pair{entries[k].value, x[entries[k].index]};
+        });
+    };
+    // A solve by columns: step s's value z into the entries it updates.
+    const auto scatter_pass = [&](const std::vector<std::size_t>& start,
+                                  const std::vector<Entry>& entries, std::size_t s, std::uint64_t z,
+                                  std::vector<std::uint64_t>& x) {
+        products += start[s + 1] - start[s];
+        for (std::size_t k = start[s]; k < start[s + 1]; ++k)
+            x[entries[k].index] = sub_mod(x[entries[k].index], mont.mul(entries[k].value, z), p);
+    };
+    if (!transpose && !gather) {
         for (const std::size_t s : l_steps_) {
-            const std::uint64_t wr = v[pivot_row_[s]];
-            if (wr == 0) continue;
-            for (std::size_t k = l_start_[s]; k < l_start_[s + 1]; ++k)
-                v[l_[k].index] = sub_mod(v[l_[k].index], mont.mul(wr, l_[k].value), p);
+            const std::uint64_t z = v[pivot_row_[s]];
+            if (z != 0) scatter_pass(l_start_, l_, s, z, v);
         }
         for (std::size_t s = m; s-- > 0;) {
             const std::uint64_t vs = v[pivot_row_[s]];
             if (vs == 0) continue;
             const std::uint64_t z = mont.mul(vs, pivot_inverse_[s]);
             out[column_[s]] = z;
-            for (std::size_t k = u_start_[s]; k < u_start_[s + 1]; ++k) {
-                const std::size_t r = u_[k].index;
-                v[r] = sub_mod(v[r], mont.mul(u_[k].value, z), p);
-            }
+            scatter_pass(u_start_, u_, s, z, v);
         }
-    } else {
+    } else if (!transpose) {
+        for (const std::size_t s : lt_steps_) {
+            const std::size_t i = pivot_row_[s];
+            v[i] = sub_mod(v[i], gather_pass(lt_start_, lt_, s, v), p);
+        }
+        for (std::size_t s = m; s-- > 0;) {
+            const std::uint64_t sum = gather_pass(ut_start_, ut_, s, out);
+            out[column_[s]] = mont.mul(sub_mod(v[pivot_row_[s]], sum, p), pivot_inverse_[s]);
+        }
+    } else if (gather) {
         for (std::size_t s = 0; s < m; ++s) {
-            const std::uint64_t sum = mont.dot(u_start_[s], u_start_[s + 1], [&](std::size_t k) {
-                return std::pair{u_[k].value, out[u_[k].index]};
-            });
+            const std::uint64_t sum = gather_pass(u_start_, u_, s, out);
             out[pivot_row_[s]] = mont.mul(sub_mod(v[column_[s]], sum, p), pivot_inverse_[s]);
         }
         for (std::size_t n = l_steps_.size(); n-- > 0;) {
             const std::size_t s = l_steps_[n];
-            const std::uint64_t sum = mont.dot(l_start_[s], l_start_[s + 1], [&](std::size_t k) {
-                return std::pair{l_[k].value, out[l_[k].index]};
-            });
-            out[pivot_row_[s]] = sub_mod(out[pivot_row_[s]], sum, p);
+            const std::size_t i = pivot_row_[s];
+            out[i] = sub_mod(out[i], gather_pass(l_start_, l_, s, out), p);
+        }
+    } else {
+        for (std::size_t s = 0; s < m; ++s) {
+            const std::uint64_t vs = v[column_[s]];
+            if (vs == 0) continue;
+            const std::uint64_t z = mont.mul(vs, pivot_inverse_[s]);
+            out[pivot_row_[s]] = z;
+            scatter_pass(ut_start_, ut_, s, z, v);
+        }
+        for (std::size_t n = lt_steps_.size(); n-- > 0;) {
+            const std::size_t s = lt_steps_[n];
+            const std::uint64_t z = out[pivot_row_[s]];
+            if (z != 0) scatter_pass(lt_start_, lt_, s, z, out);
         }
     }
     v.swap(out);
+    return products;
 }
 
 bool ModularBasis::fits(const SparseColumns& a, std::size_t rows) {
@@ -350,11 +410,11 @@ void ModularBasis::set_det(const BigInt& d) {
 // v <- B^-1 v (rows in, positions out) through the LU and then the etas in
 // order, or B^-T v (positions in, rows out) through the etas backwards and
 // then the LU.
-void ModularBasis::solve_mod(std::vector<std::uint64_t>& v, bool transpose) {
+std::size_t ModularBasis::solve_mod(std::vector<std::uint64_t>& v, bool transpose, bool gather) {
     const std::uint64_t p = lu_.prime();
     const Montgomery& mont = lu_.arithmetic();
     if (!transpose) {
-        lu_.solve(v, scratch_, false);
+        const std::size_t products = lu_.solve(v, scratch_, false, gather);
         for (const Eta& e : etas_) {
             const std::uint64_t vr = mont.mul(v[e.position], e.pivot_inverse);
             v[e.position] = vr;
@@ -364,7 +424,7 @@ void ModularBasis::solve_mod(std::vector<std::uint64_t>& v, bool transpose) {
                 v[f.index] = sub_mod(v[f.index], mont.mul(f.value, vr), p);
             }
         }
-        return;
+        return products;
     }
     for (std::size_t n = etas_.size(); n-- > 0;) {
         const Eta& e = etas_[n];
@@ -373,7 +433,7 @@ void ModularBasis::solve_mod(std::vector<std::uint64_t>& v, bool transpose) {
         });
         v[e.position] = mont.mul(sub_mod(v[e.position], sum, p), e.pivot_inverse);
     }
-    lu_.solve(v, scratch_, true);
+    return lu_.solve(v, scratch_, true, gather);
 }
 
 void ModularBasis::solve_column(std::size_t col, const BigInt& d, std::vector<BigInt>& w,
@@ -420,6 +480,11 @@ void ModularBasis::lift(std::span<const Term> b, bool transpose, std::vector<Big
     const Montgomery& mont = lu_.arithmetic();
     std::fill(t_.begin(), t_.end(), Wide{0});
     std::fill(v_.begin(), v_.end(), 0);  // the residues of t, kept alongside
+    // The digits of one solve share their nonzeros: the second one (the
+    // first has no residual yet), by scattering, tells whether gathering
+    // costs less for the others; past a quarter of the factors' entries it
+    // measured so (tuff, bnl1, stair).
+    bool gather = false;
     std::size_t k = 0;
     for (;; ++k) {
         if (k == max_digits) throw InternalFailure("exact solve did not settle");
@@ -431,7 +496,8 @@ void ModularBasis::lift(std::span<const Term> b, bool transpose, std::vector<Big
                 v_[term.index] = t == 0 ? 0 : mont.residue(t);
             }
         }
-        solve_mod(v_, transpose);
+        const std::size_t products = solve_mod(v_, transpose, gather);
+        if (k == 1) gather = 4 * products > lu_.nonzeros();
         if (k == 0 && !transpose) {
             column_mod_nz_.clear();
             for (std::size_t c = 0; c < m; ++c) {

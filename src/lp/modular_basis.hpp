@@ -95,6 +95,14 @@ class ModularLu {
     // out); `scratch` is any vector.
     void solve(std::vector<std::uint64_t>& v, std::vector<std::uint64_t>& scratch,
                bool transpose) const;
+    // The same, by one of the two forms of each triangular solve: scattering
+    // each nonzero of the solution into the entries it updates (work in
+    // proportion to the nonzeros), or gathering each entry as a sum over its
+    // row (every entry of the factors, at a fraction of the cost per entry:
+    // one reduction per four products). Returns the products of a scattering
+    // solve, for the caller's choice of the form.
+    std::size_t solve(std::vector<std::uint64_t>& v, std::vector<std::uint64_t>& scratch,
+                      bool transpose, bool gather) const;
     std::uint64_t prime() const { return p_; }
     const Montgomery& arithmetic() const { return mont_; }
     std::size_t nonzeros() const { return l_.size() + u_.size(); }
@@ -118,6 +126,11 @@ class ModularLu {
     std::vector<std::size_t> l_start_, u_start_;
     std::vector<Entry> l_, u_;
     std::vector<std::size_t> l_steps_;  // the steps with multipliers, in order
+    // L and U by the steps of their rows: L's entries giving the pivot row
+    // of their step, U's the position of their column.
+    std::vector<std::size_t> lt_start_, ut_start_;
+    std::vector<Entry> lt_, ut_;
+    std::vector<std::size_t> lt_steps_;  // the steps with entries in lt_, in order
 };
 
 class ModularBasis {
@@ -178,7 +191,8 @@ class ModularBasis {
     };
 
     void set_det(const BigInt& d);
-    void solve_mod(std::vector<std::uint64_t>& v, bool transpose);
+    // Returns the products of a scattering solve with the LU.
+    std::size_t solve_mod(std::vector<std::uint64_t>& v, bool transpose, bool gather);
     void lift(std::span<const Term> b, bool transpose, std::vector<BigInt>& w,
               std::vector<std::size_t>& nz);
 
