@@ -37,7 +37,7 @@ def count(driver, text, option):
         done = subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}", str(driver), *option],
                               input=text, capture_output=True, text=True, check=True)
         answer = json.loads(done.stdout)
-        annotated = subprocess.run(["callgrind_annotate", "--threshold=100", str(out)], capture_output=True,
+        annotated = subprocess.run(["callgrind_annotate", "--threshold=100", "--auto=no", str(out)], capture_output=True,
                                    text=True, check=True).stdout
     total, arithmetic = None, 0
     for line in annotated.splitlines():
