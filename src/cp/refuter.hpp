@@ -92,6 +92,8 @@ class Refuter {
     // A trial node below the current one: x set to v (exclude: v removed
     // from x), then the rules; false when the store empties.
     bool trial(VarIndex x, Wide v, bool exclude);
+    // A trial node with x narrowed to lo..hi, then the rules.
+    bool trial_within(VarIndex x, Wide lo, Wide hi);
     // Undoes the trials since `mark`; later changes are recorded afresh.
     void end_trials(std::size_t mark) {
         undo_to(mark);
@@ -134,6 +136,8 @@ class Refuter {
         std::vector<std::int64_t> value;
     };
 
+    template <class Narrow>
+    bool trial_step(Narrow narrow);
     bool contains(VarIndex x, Wide v) const;
     Wide size(VarIndex x, Wide cap) const;
     // The queue emptied without running it.
@@ -141,7 +145,7 @@ class Refuter {
     Wide prev_value(VarIndex x, Wide v) const;
     // Bit i: x holds v0 + i.
     std::uint64_t window(VarIndex x, Wide v0) const;
-    std::uint64_t word(const Dom& d, Wide q) const;
+    std::uint64_t word(const Dom& d, std::int64_t q) const;
 
     void record(VarIndex x);
     void changed(VarIndex x);
@@ -167,6 +171,7 @@ class Refuter {
     void prepare(const std::vector<Domain>& root);
     void find_knapsacks(const std::vector<Domain>& root);
     void find_cliques(const std::vector<Domain>& root);
+    void find_wakes();
 
     const Network& net_;
     unsigned rules_;
@@ -184,9 +189,11 @@ class Refuter {
     std::vector<char> queued_;
     std::vector<char> skip_;               // rules that a clique makes redundant
     std::vector<std::uint32_t> view_sum_;  // by variable, see view_sum
-    bool probing_ = false;                 // inside a look-ahead trial
-    bool keyed_ = false;                   // only Neqs and AllDiffs, checked forward
-    bool settled_ = true;                  // no run cut short by the budget at this node
+    std::vector<std::size_t> wake_begin_;  // by variable, into wakes_
+    std::vector<std::uint32_t> wakes_;
+    bool probing_ = false;  // inside a look-ahead trial
+    bool keyed_ = false;    // only Neqs and AllDiffs, checked forward
+    bool settled_ = true;   // no run cut short by the budget at this node
     std::uint32_t running_ = ~std::uint32_t{0};
     std::uint64_t runs_ = 0;
 
@@ -194,8 +201,6 @@ class Refuter {
     std::vector<VarIndex> clique_vars_;
     std::vector<Wide> clique_offsets_;
     std::vector<std::size_t> clique_begin_;
-    std::vector<std::size_t> clique_watch_begin_;  // by variable, into clique_watches_
-    std::vector<std::uint32_t> clique_watches_;
 
     // By propagator: a Linear with one coefficient over variables of one AllDiff.
     std::vector<char> distinct_sum_;

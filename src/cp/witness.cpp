@@ -78,8 +78,8 @@ bool WitnessSearch::complete(const Refuter& store) {
 VarIndex WitnessSearch::choose(const Refuter& store) const {
     VarIndex best = kNone;
     Wide best_size = 0;
-    for (VarIndex x = 0; x < degree_.size(); ++x) {
-        if (store.is_fixed(x) || store.view_sum(x) != Refuter::kNoSum) continue;
+    for (const VarIndex x : branched_) {
+        if (store.is_fixed(x)) continue;
         if (best == kNone) {
             best = x;
             best_size = store.count(x, std::numeric_limits<Wide>::max());
@@ -99,6 +99,10 @@ WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
     const std::size_t start = store.mark();
     const std::uint64_t runs = store.runs();
     stack_.clear();
+    branched_.clear();
+    for (VarIndex x = 0; x < degree_.size(); ++x) {
+        if (!store.is_fixed(x) && store.view_sum(x) == Refuter::kNoSum) branched_.push_back(x);
+    }
     std::uint64_t nodes = 0;
     const auto finish = [&](Verdict verdict) {
         store.end_trials(start);

@@ -62,6 +62,7 @@ class WitnessSearch {
 
     const Network& net_;
     std::vector<std::uint32_t> degree_;
+    std::vector<VarIndex> branched_;  // unfixed at the call's start, and not views
     std::vector<Choice> stack_;
     std::vector<std::int64_t> witness_;
 };
