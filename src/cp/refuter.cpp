@@ -654,11 +654,16 @@ void Refuter::key(std::vector<std::uint64_t>& out) const {
         const Dom& d = doms_[x];
         if (d.lo == d.hi) continue;
         out.push_back(x);
-        out.push_back(static_cast<std::uint64_t>(d.lo));
-        out.push_back(static_cast<std::uint64_t>(d.hi));
-        if (d.words == 0) continue;
-        for (Wide v0 = d.lo; v0 <= d.hi; v0 += 64) out.push_back(window(x, v0));
+        append_domain(x, out);
     }
+}
+
+void Refuter::append_domain(VarIndex x, std::vector<std::uint64_t>& out) const {
+    const Dom& d = doms_[x];
+    out.push_back(static_cast<std::uint64_t>(d.lo));
+    out.push_back(static_cast<std::uint64_t>(d.hi));
+    if (d.words == 0 || d.lo == d.hi) return;
+    for (Wide v0 = d.lo; v0 <= d.hi; v0 += 64) out.push_back(window(x, v0));
 }
 
 // By the words of the bits: the ends of the domain need not be word-aligned.

@@ -82,6 +82,9 @@ class Refuter {
     // The store's unfixed domains, each as its variable, its bounds and the
     // words of its values from lo on.
     void key(std::vector<std::uint64_t>& out) const;
+    // x's bounds and, when it has holes and is not fixed, the words of its
+    // values from lo on.
+    void append_domain(VarIndex x, std::vector<std::uint64_t>& out) const;
 
     // The least value of x from v on, or x's hi + 1 when there is none.
     Wide next_value(VarIndex x, Wide v) const;

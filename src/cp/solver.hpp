@@ -60,9 +60,10 @@ inline constexpr std::uint64_t kWitnessMaxBudget = std::uint64_t{1} << 26;
 // the search cannot leave the child that agrees with it without an answer:
 // only the values before that child's remain to be asked about, and the
 // child inherits the witness. A witness never closes or opens anything, so
-// even a wrong one could not change the answer; it only spares calls. Its budgets count rule runs, never time, so
-// node counts and answers are the same on every machine; its work stays
-// within the search's own plus what its verdicts saved and an allowance.
+// even a wrong one could not change the answer; it only spares calls. Its
+// budgets count rule runs, never time, so node counts and answers are the
+// same on every machine; its work stays within the search's own plus what
+// its verdicts saved and an allowance.
 class CpSolver {
   public:
     // The refuter follows the search from `refute_after` nodes on (0: from

@@ -94,15 +94,26 @@ VarIndex WitnessSearch::choose(const Refuter& store) const {
     return best;
 }
 
+std::size_t WitnessSearch::KeyHash::operator()(const std::vector<std::uint64_t>& k) const {
+    std::uint64_t h = 1469598103934665603ull;
+    for (const std::uint64_t w : k) h = (h ^ w) * 1099511628211ull;
+    return static_cast<std::size_t>(h ^ (h >> 29));
+}
+
 WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
                                           Interrupt& interrupt, std::uint64_t progress) {
     const std::size_t start = store.mark();
     const std::uint64_t runs = store.runs();
     stack_.clear();
     branched_.clear();
+    keyed_.clear();
     for (VarIndex x = 0; x < degree_.size(); ++x) {
-        if (!store.is_fixed(x) && store.view_sum(x) == Refuter::kNoSum) branched_.push_back(x);
+        if (store.view_sum(x) != Refuter::kNoSum) continue;
+        keyed_.push_back(x);
+        if (!store.is_fixed(x)) branched_.push_back(x);
     }
+    keys_.clear();
+    std::vector<std::uint64_t> key;
     std::uint64_t nodes = 0;
     const auto finish = [&](Verdict verdict) {
         store.end_trials(start);
@@ -121,17 +132,32 @@ WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
                 consistent = false;
                 continue;
             }
+            const std::size_t key_at = keys_.size();
+            for (const VarIndex y : keyed_) store.append_domain(y, keys_);
+            key.assign(keys_.begin() + static_cast<std::ptrdiff_t>(key_at), keys_.end());
+            if (empty_.contains(key)) {
+                keys_.resize(key_at);
+                consistent = false;
+                continue;
+            }
             if (spent()) return finish(Verdict::Unknown);
             ++nodes;
             interrupt.poll(1, progress);
-            stack_.push_back(Choice{x, store.lo(x), store.mark(), false});
+            stack_.push_back(Choice{x, store.lo(x), store.mark(), false, key_at, nodes});
             consistent = store.trial(x, stack_.back().v, false);
             continue;
         }
         // Backtrack: the deepest choice still on its first branch takes its
-        // second.
+        // second; each one on its second has had its whole subtree searched.
         while (!stack_.empty() && stack_.back().excluded) {
-            store.end_trials(stack_.back().mark);
+            const Choice& c = stack_.back();
+            const std::size_t words = keys_.size() - c.key_at;
+            if (nodes - c.nodes >= kKeyedSubtree && empty_words_ + words <= kEmptyKeyWords) {
+                key.assign(keys_.begin() + static_cast<std::ptrdiff_t>(c.key_at), keys_.end());
+                if (empty_.insert(key).second) empty_words_ += words;
+            }
+            keys_.resize(c.key_at);
+            store.end_trials(c.mark);
             stack_.pop_back();
         }
         if (stack_.empty()) return finish(Verdict::Empty);

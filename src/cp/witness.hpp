@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 #include "core/interrupt.hpp"
@@ -14,6 +15,11 @@ namespace nemox::cp {
 // Whether `values` (one per variable) satisfies every propagator of `net`,
 // checked directly on the values, in exact arithmetic.
 bool satisfies(const Network& net, const std::vector<std::int64_t>& values);
+
+// Words of the keys of empty subtrees that the oracle keeps (32 MB).
+inline constexpr std::size_t kEmptyKeyWords = std::size_t{1} << 22;
+// Subtrees of fewer trials are not worth a key.
+inline constexpr std::uint64_t kKeyedSubtree = 8;
 
 // A complete depth-first search of its own inside the refuter's store, from
 // the node the store stands at, with an order of its own: the variable with
@@ -29,6 +35,12 @@ bool satisfies(const Network& net, const std::vector<std::int64_t>& values);
 //   inside the node's domains;
 // - Unknown: its budget of rule runs (and trials) ran out first.
 // The store is left as it was found.
+// A node's subtree holds a solution exactly when some values of the store's
+// domains satisfy every constraint, so a node whose domains equal those of
+// an exhausted one, in this call or an earlier one, holds none either. The
+// views are left out of that key: the store skips them because nothing but
+// their own sum reads them, which the bounds of the variable they follow
+// already meet.
 class WitnessSearch {
   public:
     enum class Verdict { Empty, Witness, Unknown };
@@ -57,12 +69,22 @@ class WitnessSearch {
         VarIndex x;
         std::int64_t v;
         std::size_t mark;
-        bool excluded;  // the second branch: v removed from x
+        bool excluded;        // the second branch: v removed from x
+        std::size_t key_at;   // the node's key in keys_
+        std::uint64_t nodes;  // trials before this node's
+    };
+    struct KeyHash {
+        std::size_t operator()(const std::vector<std::uint64_t>& k) const;
     };
 
     const Network& net_;
     std::vector<std::uint32_t> degree_;
-    std::vector<VarIndex> branched_;  // unfixed at the call's start, and not views
+    std::vector<VarIndex> branched_;   // unfixed at the call's start, and not views
+    std::vector<VarIndex> keyed_;      // not views: their domains decide a node
+    std::vector<std::uint64_t> keys_;  // of the open choices, end to end
+    // Nodes of any call whose subtrees held no solution, by their domains.
+    std::unordered_set<std::vector<std::uint64_t>, KeyHash> empty_;
+    std::size_t empty_words_ = 0;
     std::vector<Choice> stack_;
     std::vector<std::int64_t> witness_;
 };

@@ -1193,6 +1193,52 @@ TEST(CpRefuter, RulesShortenTheirFamilies) {
     }
 }
 
+// Queens with random cells barred, the oracle's search joining at the
+// root: it closes runs of a node's values in one call, and finds solutions
+// that let the runs before them be asked about. The first solution of the
+// literal search, from at most its nodes.
+TEST(CpRefuter, QueensWithBarredCellsAgreeWithTheLiteralSearch) {
+    std::mt19937_64 rng(0xBA55);
+    Tally tally;
+    int searched = 0;
+    int shortened = 0;
+    const int runs = 400;
+    for (int run = 0; run < runs; ++run) {
+        const int n = 6 + run % 8;
+        std::string t = queens_text(n);
+        // A barred cell is a neq with a fixed copy of its column.
+        const int barred = static_cast<int>(rng() % static_cast<unsigned>(4 * n));
+        for (int b = 0; b < barred; ++b) {
+            const std::string id = std::to_string(b);
+            const std::string column = std::to_string(rng() % static_cast<unsigned>(n));
+            add(t, "var b", id, " ", column, " ", column, "\n");
+            add(t, "neq q", std::to_string(rng() % static_cast<unsigned>(n)), " b", id, "\n");
+        }
+        const auto parsed = parser::parse_cp(t);
+        ASSERT_TRUE(parsed.ok()) << t;
+        std::uint64_t oracle_nodes = 0;
+        const auto expected = oracle::solve(parsed.value(), 200000, &oracle_nodes);
+        if (!expected) {
+            ++tally.gave_up;
+            continue;
+        }
+        ++(expected->is_sat() ? tally.sat : tally.unsat);
+        CpStats stats;
+        const SolverResult got = solve_cp(parsed.value(), Interrupt(), &stats, kAllRefuteRules, 0);
+        ASSERT_EQ(describe(got), describe(*expected)) << t;
+        ASSERT_LE(stats.nodes, oracle_nodes) << t;
+        if (stats.witness_nodes > 0) ++searched;
+        if (stats.nodes < oracle_nodes) ++shortened;
+    }
+    EXPECT_GT(tally.sat, runs / 3);
+    EXPECT_GT(tally.unsat, runs / 20);
+    EXPECT_GT(searched, runs / 2);
+    EXPECT_GT(shortened, runs / 3);
+    EXPECT_LT(tally.gave_up, runs / 10);
+    std::printf("SAT %d, UNSAT %d, searched %d, shortened %d, oracle gave up %d\n", tally.sat,
+                tally.unsat, searched, shortened, tally.gave_up);
+}
+
 // A path of three vertices, then the Groetzsch graph (no triangle, four
 // colours needed) with three colours: the plain search fails on the second
 // part once for each colouring of the path, from the same domains each
