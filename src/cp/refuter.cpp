@@ -100,6 +100,7 @@ void Refuter::prepare(const std::vector<Domain>& root) {
     if (active_ && (rules_ & kMatching) != 0) find_cliques(root);
     if (active_ && (rules_ & kDistinctSum) != 0) find_distinct_sums();
     if (active_) find_wakes();
+    if (active_) find_permutations(root);
     keyed_ = active_ && (rules_ & kForwardCheck) != 0 && (rules_ & kNogoods) != 0;
     for (const Propagator& p : net_.propagators) {
         keyed_ = keyed_ && (p.kind == PropKind::Neq ||
@@ -137,6 +138,34 @@ void Refuter::find_wakes() {
         }
         wakes_.insert(wakes_.end(), cliques_of[x].begin(), cliques_of[x].end());
         wake_begin_.push_back(wakes_.size());
+    }
+}
+
+void Refuter::find_permutations(const std::vector<Domain>& root) {
+    const auto consider = [&](const VarIndex* vars, std::size_t m) {
+        if (m < 2 || m > kAllDiffPositions) return;
+        Wide lo = root[vars[0]].lo;
+        Wide hi = root[vars[0]].hi;
+        for (std::size_t i = 1; i < m; ++i) {
+            lo = std::min<Wide>(lo, root[vars[i]].lo);
+            hi = std::max<Wide>(hi, root[vars[i]].hi);
+        }
+        if (hi - lo + 1 != static_cast<Wide>(m)) return;
+        const std::size_t begin = permutation_vars_.size();
+        permutation_vars_.insert(permutation_vars_.end(), vars, vars + m);
+        permutations_.push_back(
+            Permutation{begin, permutation_vars_.size(), static_cast<std::int64_t>(lo)});
+    };
+    for (const Propagator& p : net_.propagators) {
+        if (p.kind == PropKind::AllDiff) consider(net_.vars.data() + p.begin, p.end - p.begin);
+    }
+    for (std::size_t c = 0; c + 1 < clique_begin_.size(); ++c) {
+        bool plain = true;
+        for (std::size_t i = clique_begin_[c]; i < clique_begin_[c + 1] && plain; ++i)
+            plain = clique_offsets_[i] == 0;
+        if (plain)
+            consider(clique_vars_.data() + clique_begin_[c],
+                     clique_begin_[c + 1] - clique_begin_[c]);
     }
 }
 

@@ -107,6 +107,17 @@ class Refuter {
     // Values held, counted up to `cap`.
     Wide count(VarIndex x, Wide cap) const { return size(x, cap); }
     bool holds(VarIndex x, Wide v) const { return contains(x, v); }
+    // Bit i: x holds v0 + i.
+    std::uint64_t values_from(VarIndex x, Wide v0) const { return window(x, v0); }
+    // AllDiffs and cliques without offsets whose positions must take every
+    // value of lo..lo + size - 1: each value goes to one of them.
+    struct Permutation {
+        std::size_t begin;  // into permutation_vars()
+        std::size_t end;
+        std::int64_t lo;
+    };
+    const std::vector<Permutation>& permutations() const { return permutations_; }
+    const std::vector<VarIndex>& permutation_vars() const { return permutation_vars_; }
     // The unit sum u = q + k that defines u when the store skips it (no rule
     // it runs reads u, so u follows q nowhere in the store); kNoSum if none.
     static constexpr std::uint32_t kNoSum = ~std::uint32_t{0};
@@ -175,6 +186,7 @@ class Refuter {
     void find_knapsacks(const std::vector<Domain>& root);
     void find_cliques(const std::vector<Domain>& root);
     void find_wakes();
+    void find_permutations(const std::vector<Domain>& root);
 
     const Network& net_;
     unsigned rules_;
@@ -192,6 +204,8 @@ class Refuter {
     std::vector<char> queued_;
     std::vector<char> skip_;               // rules that a clique makes redundant
     std::vector<std::uint32_t> view_sum_;  // by variable, see view_sum
+    std::vector<Permutation> permutations_;
+    std::vector<VarIndex> permutation_vars_;
     std::vector<std::size_t> wake_begin_;  // by variable, into wakes_
     std::vector<std::uint32_t> wakes_;
     bool probing_ = false;  // inside a look-ahead trial

@@ -75,7 +75,7 @@ bool WitnessSearch::complete(const Refuter& store) {
     return satisfies(net_, witness_);
 }
 
-VarIndex WitnessSearch::choose(const Refuter& store) const {
+WitnessSearch::Pick WitnessSearch::choose(const Refuter& store) {
     VarIndex best = kNone;
     Wide best_size = 0;
     for (const VarIndex x : branched_) {
@@ -91,7 +91,52 @@ VarIndex WitnessSearch::choose(const Refuter& store) const {
             best_size = s;
         }
     }
-    return best;
+    if (best == kNone) return Pick{kNone, 0};
+    Pick pick{best, store.lo(best)};
+    // A value of a permutation that fewer positions can take than any
+    // variable has values: its first position is tried with it, then not
+    // (its other positions come next).
+    const std::vector<VarIndex>& vars = store.permutation_vars();
+    for (const Refuter::Permutation& p : store.permutations()) {
+        const std::size_t m = p.end - p.begin;
+        holders_.assign(m, 0);
+        bool views = false;
+        for (std::size_t i = p.begin; i < p.end && !views; ++i) {
+            const VarIndex y = vars[i];
+            views = store.view_sum(y) != Refuter::kNoSum;
+            for (std::size_t w = 0; 64 * w < m; ++w) {
+                std::uint64_t bits = store.values_from(y, Wide{p.lo} + 64 * Wide(w));
+                if (64 * (w + 1) > m) bits &= (std::uint64_t{1} << (m - 64 * w)) - 1;
+                for (; bits != 0; bits &= bits - 1) {
+                    std::uint32_t& h =
+                        holders_[64 * w + static_cast<std::size_t>(__builtin_ctzll(bits))];
+                    // A fixed position has its value: no other can take it.
+                    if (store.is_fixed(y)) {
+                        h = kTaken;
+                    } else if (h != kTaken) {
+                        ++h;
+                    }
+                }
+            }
+        }
+        if (views) continue;
+        std::size_t value = m;
+        for (std::size_t u = 0; u < m; ++u) {
+            if (holders_[u] >= 1 && holders_[u] != kTaken && Wide{holders_[u]} < best_size &&
+                (value == m || holders_[u] < holders_[value]))
+                value = u;
+        }
+        if (value == m) continue;
+        best_size = holders_[value];
+        const Wide v = Wide{p.lo} + static_cast<Wide>(value);
+        for (std::size_t i = p.begin; i < p.end; ++i) {
+            if (store.holds(vars[i], v)) {
+                pick = Pick{vars[i], static_cast<std::int64_t>(v)};
+                break;
+            }
+        }
+    }
+    return pick;
 }
 
 std::size_t WitnessSearch::KeyHash::operator()(const std::vector<std::uint64_t>& k) const {
@@ -126,8 +171,8 @@ WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
     bool consistent = true;
     for (;;) {
         if (consistent) {
-            const VarIndex x = choose(store);
-            if (x == kNone) {
+            const Pick pick = choose(store);
+            if (pick.x == kNone) {
                 if (complete(store)) return finish(Verdict::Witness);
                 consistent = false;
                 continue;
@@ -143,8 +188,8 @@ WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
             if (spent()) return finish(Verdict::Unknown);
             ++nodes;
             interrupt.poll(1, progress);
-            stack_.push_back(Choice{x, store.lo(x), store.mark(), false, key_at, nodes});
-            consistent = store.trial(x, stack_.back().v, false);
+            stack_.push_back(Choice{pick.x, pick.v, store.mark(), false, key_at, nodes});
+            consistent = store.trial(pick.x, pick.v, false);
             continue;
         }
         // Backtrack: the deepest choice still on its first branch takes its

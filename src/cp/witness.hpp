@@ -60,8 +60,14 @@ class WitnessSearch {
 
   private:
     static constexpr VarIndex kNone = ~VarIndex{0};
-    // The next branching variable, or kNone when every one is fixed.
-    VarIndex choose(const Refuter& store) const;
+    static constexpr std::uint32_t kTaken = ~std::uint32_t{0};
+    // The next branching variable and value; x is kNone when every one is
+    // fixed.
+    struct Pick {
+        VarIndex x;
+        std::int64_t v;
+    };
+    Pick choose(const Refuter& store);
     // The witness from the store's fixed values; false when it is none.
     bool complete(const Refuter& store);
 
@@ -79,9 +85,10 @@ class WitnessSearch {
 
     const Network& net_;
     std::vector<std::uint32_t> degree_;
-    std::vector<VarIndex> branched_;   // unfixed at the call's start, and not views
-    std::vector<VarIndex> keyed_;      // not views: their domains decide a node
-    std::vector<std::uint64_t> keys_;  // of the open choices, end to end
+    std::vector<VarIndex> branched_;      // unfixed at the call's start, and not views
+    std::vector<VarIndex> keyed_;         // not views: their domains decide a node
+    std::vector<std::uint32_t> holders_;  // scratch: by value, the positions that hold it
+    std::vector<std::uint64_t> keys_;     // of the open choices, end to end
     // Nodes of any call whose subtrees held no solution, by their domains.
     std::unordered_set<std::vector<std::uint64_t>, KeyHash> empty_;
     std::size_t empty_words_ = 0;
