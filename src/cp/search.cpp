@@ -183,16 +183,26 @@ std::optional<Assignment> CpSolver::search() {
                 const std::uint64_t search_cost = depth_budget[stack.size()];
                 const std::uint64_t budget =
                     std::min(values * search_cost / 2, work() + saved - 2 * oracle_runs);
-                WitnessSearch::Outcome out{WitnessSearch::Verdict::Empty, 0, 0};
+                WitnessSearch::Outcome out{WitnessSearch::Verdict::Empty, 0, 0, end};
                 const std::uint64_t runs = refuter_.runs();
                 if (refuter_.trial_within(x, f.next, end - 1))
-                    out = oracle_.run(refuter_, budget, engine_.interrupt(), stats.nodes);
+                    out = oracle_.run(refuter_, budget, engine_.interrupt(), stats.nodes, x);
                 out.runs = refuter_.runs() - runs;
                 refuter_.end_trials(f.refuter_mark);
                 stats.witness_nodes += out.nodes;
                 oracle_runs += out.runs;
                 if (out.verdict == WitnessSearch::Verdict::Unknown) {
                     f.range_width = (end - f.next) / 2;
+                    // The values the call searched through before its budget
+                    // ran out close all the same.
+                    if (out.closed_to > f.next) {
+                        const auto closed = static_cast<std::uint64_t>(out.closed_to - f.next);
+                        saved += closed * search_cost;
+                        stats.nodes += closed;
+                        stats.failures += closed;
+                        stats.refuted += closed;
+                        f.next = static_cast<std::int64_t>(out.closed_to);
+                    }
                     break;
                 }
                 if (out.verdict == WitnessSearch::Verdict::Witness) {

@@ -59,8 +59,11 @@ inline constexpr std::uint64_t kWitnessMaxBudget = std::uint64_t{1} << 26;
 // them down the path (every rule only removes values of no solution), so
 // the search cannot leave the child that agrees with it without an answer:
 // only the values before that child's remain to be asked about, and the
-// child inherits the witness. A witness never closes or opens anything, so
-// even a wrong one could not change the answer; it only spares calls. Its
+// child inherits the witness. A call whose budget runs out still closes the
+// values at the bottom of its own order that it searched through, when its
+// order took the node's variable first, least value first. A witness never
+// closes or opens anything, so even a wrong one could not change the
+// answer; it only spares calls. Its
 // budgets count rule runs, never time, so node counts and answers are the
 // same on every machine; its work stays within the search's own plus what
 // its verdicts saved and an allowance.

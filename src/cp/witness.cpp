@@ -145,9 +145,20 @@ std::size_t WitnessSearch::KeyHash::operator()(const std::vector<std::uint64_t>&
     return static_cast<std::size_t>(h ^ (h >> 29));
 }
 
+// Each choice on first_ at the bottom that has taken its second branch has
+// had the subtree of its value searched through.
+Wide WitnessSearch::closed_to(Wide from) const {
+    for (std::size_t i = 0; i < leading_ && stack_[i].excluded; ++i) from = Wide{stack_[i].v} + 1;
+    return from;
+}
+
 WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
-                                          Interrupt& interrupt, std::uint64_t progress) {
+                                          Interrupt& interrupt, std::uint64_t progress,
+                                          VarIndex first) {
     const std::size_t start = store.mark();
+    first_ = first;
+    leading_ = 0;
+    const Wide from = first == kNone ? 0 : Wide{store.lo(first)};
     const std::uint64_t runs = store.runs();
     stack_.clear();
     branched_.clear();
@@ -161,8 +172,9 @@ WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
     std::vector<std::uint64_t> key;
     std::uint64_t nodes = 0;
     const auto finish = [&](Verdict verdict) {
+        const Wide closed = verdict == Verdict::Unknown ? closed_to(from) : from;
         store.end_trials(start);
-        return Outcome{verdict, nodes, store.runs() - runs};
+        return Outcome{verdict, nodes, store.runs() - runs, closed};
     };
     // A trial costs a run at least: one that wakes no rule still counts.
     const auto spent = [&] { return store.runs() - runs + nodes >= budget; };
@@ -188,6 +200,8 @@ WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
             if (spent()) return finish(Verdict::Unknown);
             ++nodes;
             interrupt.poll(1, progress);
+            if (leading_ == stack_.size() && pick.x == first_ && pick.v == store.lo(first_))
+                ++leading_;
             stack_.push_back(Choice{pick.x, pick.v, store.mark(), false, key_at, nodes});
             consistent = store.trial(pick.x, pick.v, false);
             continue;
@@ -204,6 +218,7 @@ WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
             keys_.resize(c.key_at);
             store.end_trials(c.mark);
             stack_.pop_back();
+            leading_ = std::min(leading_, stack_.size());
         }
         if (stack_.empty()) return finish(Verdict::Empty);
         if (spent()) return finish(Verdict::Unknown);

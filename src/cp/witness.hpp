@@ -34,6 +34,11 @@ inline constexpr std::uint64_t kKeyedSubtree = 8;
 // - Witness: a solution, checked by `satisfies`, inside the store and so
 //   inside the node's domains;
 // - Unknown: its budget of rule runs (and trials) ran out first.
+// Given a variable `first`, an Unknown still answers for the values of it
+// whose subtrees the search exhausted before its budget ran out, as long as
+// its own order took them first, least value first, from the call's node:
+// every value of `first` below `closed_to` holds no solution. The budget of
+// a call that runs out is then not all lost.
 // The store is left as it was found.
 // A node's subtree holds a solution exactly when some values of the store's
 // domains satisfy every constraint, so a node whose domains equal those of
@@ -48,18 +53,20 @@ class WitnessSearch {
         Verdict verdict;
         std::uint64_t nodes;
         std::uint64_t runs;  // of the store's rules
+        Wide closed_to;      // values of `first` below it hold no solution (0 without one)
     };
+    static constexpr VarIndex kNone = ~VarIndex{0};
 
     explicit WitnessSearch(const Network& net);
 
     // No trial starts once `budget` rule runs are spent; polls `interrupt`
     // once per trial.
-    Outcome run(Refuter& store, std::uint64_t budget, Interrupt& interrupt, std::uint64_t progress);
+    Outcome run(Refuter& store, std::uint64_t budget, Interrupt& interrupt, std::uint64_t progress,
+                VarIndex first = kNone);
     // The solution of the last run that found one.
     const std::vector<std::int64_t>& witness() const { return witness_; }
 
   private:
-    static constexpr VarIndex kNone = ~VarIndex{0};
     static constexpr std::uint32_t kTaken = ~std::uint32_t{0};
     // The next branching variable and value; x is kNone when every one is
     // fixed.
@@ -68,6 +75,9 @@ class WitnessSearch {
         std::int64_t v;
     };
     Pick choose(const Refuter& store);
+    // The least value of `first` not yet shown empty by the choices on it
+    // at the bottom of the stack.
+    Wide closed_to(Wide from) const;
     // The witness from the store's fixed values; false when it is none.
     bool complete(const Refuter& store);
 
@@ -93,6 +103,8 @@ class WitnessSearch {
     std::unordered_set<std::vector<std::uint64_t>, KeyHash> empty_;
     std::size_t empty_words_ = 0;
     std::vector<Choice> stack_;
+    VarIndex first_ = kNone;
+    std::size_t leading_ = 0;  // choices on first_ at the bottom of the stack
     std::vector<std::int64_t> witness_;
 };
 

@@ -198,6 +198,55 @@ TEST(Witness, SearchVerdicts) {
     }
 }
 
+// A wheel whose rim may not pass the hub by more than one: the hub, with
+// the fewest values, is branched on first; with hub 0 the rim is empty at
+// once, with hub 1 it is an odd cycle in two colours, from hub 2 on it has
+// three and a solution.
+std::string graded_wheel(int rim, int hub_hi) {
+    std::string t = "var v0 0 " + std::to_string(hub_hi) + "\n";
+    for (int i = 1; i <= rim; ++i)
+        t += "var v" + std::to_string(i) + " 0 " + std::to_string(hub_hi + 1) + "\n";
+    for (int i = 1; i <= rim; ++i) {
+        const std::string v = "v" + std::to_string(i);
+        t += "neq v0 " + v + "\nle " + v + " v0 1\n";
+        t += "neq " + v + " v" + std::to_string(1 + i % rim) + "\n";
+    }
+    return t;
+}
+
+// A search stopped by its budget closes only values of the variable it was
+// given whose subtrees hold no solution: each is checked by a search without
+// a budget. Budgets from one run up, so that the cut falls at every depth;
+// some of them must close a value.
+TEST(Witness, UnfinishedSearchClosesOnlyEmptyValues) {
+    for (const auto& [rim, hub_hi] : {std::pair{5, 3}, std::pair{7, 3}, std::pair{9, 4}}) {
+        SCOPED_TRACE(testing::Message() << "rim " << rim << ", hub to " << hub_hi);
+        const CpProblem p = parse(graded_wheel(rim, hub_hi));
+        const Network net = build_network(p);
+        Refuter store(net, kAllRefuteRules | kWitnessOnSums);
+        ASSERT_TRUE(store.start(declared(p), true));
+        WitnessSearch search(net);
+        WitnessSearch check(net);
+        Interrupt interrupt;
+        int closing = 0;
+        for (std::uint64_t budget = 1; budget <= 300; ++budget) {
+            const WitnessSearch::Outcome out = search.run(store, budget, interrupt, 0, 0);
+            if (out.verdict != WitnessSearch::Verdict::Unknown) continue;
+            if (out.closed_to > 0) ++closing;
+            for (Wide v = 0; v < out.closed_to; ++v) {
+                const std::size_t mark = store.mark();
+                if (store.trial_within(0, v, v)) {
+                    EXPECT_EQ(check.run(store, ~std::uint64_t{0}, interrupt, 0).verdict,
+                              WitnessSearch::Verdict::Empty)
+                        << "budget " << budget << ", value " << static_cast<long long>(v);
+                }
+                store.end_trials(mark);
+            }
+        }
+        EXPECT_GT(closing, 0);
+    }
+}
+
 // The oracle's order counts the values left in the store: holes cut by
 // forward checks, ends off the words' edges, counts capped anywhere.
 TEST(Witness, StoreCountsTheValuesLeft) {
