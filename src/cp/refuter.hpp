@@ -11,16 +11,17 @@ namespace nemox::cp {
 
 // Rules the refuter may apply, as bits; 0 turns it off.
 enum RefuteRule : unsigned {
-    kForwardCheck = 1,     // Neq and AllDiff remove a fixed value anywhere in the others
-    kMatching = 2,         // AllDiff: a value for every position, values no such matching uses
-    kSumHoles = 4,         // Eq, Lt, Le and Linear bounds that skip missing values
-    kKnapsack = 8,         // a 0/1 sum bounded by a capacity over the same variables
-    kLookahead = 16,       // each value of a small AllDiff domain tried, those that fail removed
-    kDistinctSum = 32,     // a sum of AllDiff variables within the least and most distinct values
-    kNogoods = 64,         // a node whose settled store equals an empty subtree's is empty
-    kOverload = 128,       // operations that exclude each other in pairs fit their time window
-    kWitness = 256,        // a budgeted search in the store for a solution or a proof of none
-    kWitnessOnSums = 512,  // that search also where sums other than views x = y + c occur
+    kForwardCheck = 1,       // Neq and AllDiff remove a fixed value anywhere in the others
+    kMatching = 2,           // AllDiff: a value for every position, values no such matching uses
+    kSumHoles = 4,           // Eq, Lt, Le and Linear bounds that skip missing values
+    kKnapsack = 8,           // a 0/1 sum bounded by a capacity over the same variables
+    kLookahead = 16,         // each value of a small AllDiff domain tried, those that fail removed
+    kDistinctSum = 32,       // a sum of AllDiff variables within the least and most distinct values
+    kNogoods = 64,           // a node whose settled store equals an empty subtree's is empty
+    kOverload = 128,         // operations that exclude each other in pairs fit their time window
+    kWitness = 256,          // a budgeted search in the store for a solution or a proof of none
+    kWitnessOnSums = 512,    // that search also where sums other than views x = y + c occur
+    kWitnessOnCheap = 1024,  // and below nodes whose children's subtrees have cost little
 };
 inline constexpr unsigned kAllRefuteRules = kForwardCheck | kMatching | kSumHoles | kKnapsack |
                                             kLookahead | kDistinctSum | kNogoods | kOverload |

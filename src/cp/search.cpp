@@ -22,6 +22,7 @@ std::optional<Assignment> CpSolver::search() {
     bool refuting = false;
     bool waiting = false;
     const bool witnesses_on = (refuter_.rules() & kWitness) != 0;
+    const bool cheap_calls = (refuter_.rules() & kWitnessOnCheap) != 0;
     bool witnessing = false;
     if (refute_after_ == 0) {
         if (!refuter_.start(engine_.domains(), true)) return std::nullopt;
@@ -165,7 +166,13 @@ std::optional<Assignment> CpSolver::search() {
                 f.next = static_cast<std::int64_t>(f.next + passed);
             }
         }
-        if (witnessing && f.next < f.last) {
+        if (depth_budget.size() <= stack.size())
+            depth_budget.resize(stack.size() + 1, kWitnessFirstBudget);
+        // Until a subtree closed at the children's depth has cost more than
+        // the least budget, the search itself closes them about as cheaply
+        // as a call would (hard Sudokus): no call is made there.
+        const bool costly = cheap_calls || depth_budget[stack.size()] > kWitnessFirstBudget;
+        if (witnessing && costly && f.next < f.last) {
             // The values before the one of a known solution (or all that are
             // left) may be shown empty by one call over all of them, which
             // costs less than one per value: a solution among them moves the
@@ -178,8 +185,6 @@ std::optional<Assignment> CpSolver::search() {
                 // Counted up to 2^30, which keeps the products below in range.
                 const auto values =
                     static_cast<std::uint64_t>(std::min<Wide>(end - f.next, Wide{1} << 30));
-                if (depth_budget.size() <= stack.size())
-                    depth_budget.resize(stack.size() + 1, kWitnessFirstBudget);
                 const std::uint64_t search_cost = depth_budget[stack.size()];
                 const std::uint64_t budget =
                     std::min(values * search_cost / 2, work() + saved - 2 * oracle_runs);

@@ -63,8 +63,9 @@ inline constexpr std::uint64_t kWitnessMaxBudget = std::uint64_t{1} << 26;
 // values at the bottom of its own order that it searched through, when its
 // order took the node's variable first, least value first. A witness never
 // closes or opens anything, so even a wrong one could not change the
-// answer; it only spares calls. Its
-// budgets count rule runs, never time, so node counts and answers are the
+// answer; it only spares calls. Its budgets count rule runs, never time,
+// and it is called only below nodes whose children's subtrees have cost the
+// search more than the least budget, so node counts and answers are the
 // same on every machine; its work stays within the search's own plus what
 // its verdicts saved and an allowance.
 class CpSolver {

@@ -20,7 +20,7 @@ namespace nemox::cp {
 namespace {
 
 // The oracle's search on every model, sums or not.
-constexpr unsigned kEveryRule = kAllRefuteRules | kWitnessOnSums;
+constexpr unsigned kEveryRule = kAllRefuteRules | kWitnessOnSums | kWitnessOnCheap;
 
 struct Gen {
     std::mt19937_64 rng;
@@ -1225,7 +1225,8 @@ TEST(CpRefuter, QueensWithBarredCellsAgreeWithTheLiteralSearch) {
         }
         ++(expected->is_sat() ? tally.sat : tally.unsat);
         CpStats stats;
-        const SolverResult got = solve_cp(parsed.value(), Interrupt(), &stats, kAllRefuteRules, 0);
+        const SolverResult got =
+            solve_cp(parsed.value(), Interrupt(), &stats, kAllRefuteRules | kWitnessOnCheap, 0);
         ASSERT_EQ(describe(got), describe(*expected)) << t;
         ASSERT_LE(stats.nodes, oracle_nodes) << t;
         if (stats.witness_nodes > 0) ++searched;

@@ -304,25 +304,61 @@ TEST(Witness, InterruptStopsALongSearch) {
     EXPECT_EQ(checks, 3);
 }
 
-// The oracle searches a model of views by default, and the same board with
-// three-term sums only when asked to.
-TEST(Witness, SearchesModelsOfViewsByDefault) {
+// Cells r0c0..r8c8 from a puzzle of 81 characters; an allDiff per row,
+// then per column, then per box.
+std::string sudoku(const std::string& puzzle) {
+    std::string t;
+    for (std::size_t i = 0; i < puzzle.size(); ++i) {
+        const std::string range =
+            puzzle[i] == '.' ? "1 9" : std::string(2, puzzle[i]).insert(1, " ");
+        t += "var r" + std::to_string(i / 9) + "c" + std::to_string(i % 9) + " " + range + "\n";
+    }
+    const auto cell = [](int r, int c) {
+        return " r" + std::to_string(r) + "c" + std::to_string(c);
+    };
+    for (int shape = 0; shape < 3; ++shape) {
+        for (int k = 0; k < 9; ++k) {
+            t += "allDiff";
+            for (int j = 0; j < 9; ++j) {
+                t += shape == 0   ? cell(k, j)
+                     : shape == 1 ? cell(j, k)
+                                  : cell(k / 3 * 3 + j / 3, k % 3 * 3 + j % 3);
+            }
+            t += "\n";
+        }
+    }
+    return t;
+}
+
+// The oracle searches a model of views by default, the same board with
+// three-term sums only when asked to, and a hard Sudoku, whose subtrees the
+// search closes cheaply by itself, only when asked to search below cheap
+// subtrees too.
+TEST(Witness, SearchesWhereItPays) {
     struct Case {
-        bool views;
+        const char* name;
+        std::string text;
         unsigned rules;
         bool searched;
+        std::uint64_t after = 0;  // nodes before the refuter joins
     };
+    const std::string hard =
+        sudoku("4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......");
     const Case cases[] = {
-        {true, kAllRefuteRules, true},
-        {false, kAllRefuteRules, false},
-        {false, kAllRefuteRules | kWitnessOnSums, true},
-        {true, kAllRefuteRules & ~kWitness, false},
+        {"queens by pairs", queens_by_pairs(14, true), kAllRefuteRules, true},
+        {"queens by three-term sums", queens_by_pairs(14, false), kAllRefuteRules, false},
+        {"queens by three-term sums, asked", queens_by_pairs(14, false),
+         kAllRefuteRules | kWitnessOnSums, true},
+        {"queens by pairs, no oracle", queens_by_pairs(14, true), kAllRefuteRules & ~kWitness,
+         false},
+        {"hard sudoku", hard, kAllRefuteRules, false, kRefuteAfter},
+        {"hard sudoku, asked", hard, kAllRefuteRules | kWitnessOnCheap, true, kRefuteAfter},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "views " << c.views << ", rules " << c.rules);
-        const CpProblem p = parse(queens_by_pairs(14, c.views));
+        SCOPED_TRACE(c.name);
+        const CpProblem p = parse(c.text);
         CpStats stats;
-        EXPECT_TRUE(solve_cp(p, Interrupt(), &stats, c.rules, 0).is_sat());
+        EXPECT_TRUE(solve_cp(p, Interrupt(), &stats, c.rules, c.after).is_sat());
         EXPECT_EQ(stats.witness_nodes > 0, c.searched);
     }
 }
