@@ -25,8 +25,12 @@ std::uint64_t bit_range(Wide lo, Wide hi) {
     return upto & (~std::uint64_t{0} << lo);
 }
 
+// Without a popcount instruction in the target the builtin is a call.
 int popcount(std::uint64_t w) {
-    return __builtin_popcountll(w);
+    w -= (w >> 1) & 0x5555555555555555ull;
+    w = (w & 0x3333333333333333ull) + ((w >> 2) & 0x3333333333333333ull);
+    w = (w + (w >> 4)) & 0x0f0f0f0f0f0f0f0full;
+    return static_cast<int>((w * 0x0101010101010101ull) >> 56);
 }
 
 }  // namespace
@@ -95,6 +99,8 @@ void Refuter::prepare(const std::vector<Domain>& root) {
     if (!machine_starts_.empty()) active_ = true;
     if (active_ && (rules_ & kMatching) != 0) find_cliques(root);
     if (active_ && (rules_ & kDistinctSum) != 0) find_distinct_sums();
+    if (active_) find_wakes();
+    if (active_) find_permutations(root);
     keyed_ = active_ && (rules_ & kForwardCheck) != 0 && (rules_ & kNogoods) != 0;
     for (const Propagator& p : net_.propagators) {
         keyed_ = keyed_ && (p.kind == PropKind::Neq ||
@@ -110,6 +116,56 @@ void Refuter::prepare(const std::vector<Domain>& root) {
         for (VarIndex x = 0; x < root.size(); ++x) {
             if (in[x] != 0) probe_vars_.push_back(x);
         }
+    }
+}
+
+// A change of x wakes the rules that read it and that the store runs, in
+// the order of the propagators, then its cliques: one list, built once,
+// since most of x's Neqs may be inside cliques and skipped.
+void Refuter::find_wakes() {
+    const std::size_t n = net_.watch_begin.empty() ? 0 : net_.watch_begin.size() - 1;
+    const auto first = static_cast<std::uint32_t>(net_.propagators.size());
+    std::vector<std::vector<std::uint32_t>> cliques_of(n);
+    for (std::size_t c = 0; c + 1 < clique_begin_.size(); ++c) {
+        for (std::size_t i = clique_begin_[c]; i < clique_begin_[c + 1]; ++i)
+            cliques_of[clique_vars_[i]].push_back(first + static_cast<std::uint32_t>(c));
+    }
+    wake_begin_.assign(1, 0);
+    wakes_.clear();
+    for (VarIndex x = 0; x < n; ++x) {
+        for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
+            if (skip_[net_.watches[i]] == 0) wakes_.push_back(net_.watches[i]);
+        }
+        wakes_.insert(wakes_.end(), cliques_of[x].begin(), cliques_of[x].end());
+        wake_begin_.push_back(wakes_.size());
+    }
+}
+
+void Refuter::find_permutations(const std::vector<Domain>& root) {
+    const auto consider = [&](const VarIndex* vars, std::size_t m) {
+        if (m < 2 || m > kAllDiffPositions) return;
+        Wide lo = root[vars[0]].lo;
+        Wide hi = root[vars[0]].hi;
+        for (std::size_t i = 1; i < m; ++i) {
+            lo = std::min<Wide>(lo, root[vars[i]].lo);
+            hi = std::max<Wide>(hi, root[vars[i]].hi);
+        }
+        if (hi - lo + 1 != static_cast<Wide>(m)) return;
+        const std::size_t begin = permutation_vars_.size();
+        permutation_vars_.insert(permutation_vars_.end(), vars, vars + m);
+        permutations_.push_back(
+            Permutation{begin, permutation_vars_.size(), static_cast<std::int64_t>(lo)});
+    };
+    for (const Propagator& p : net_.propagators) {
+        if (p.kind == PropKind::AllDiff) consider(net_.vars.data() + p.begin, p.end - p.begin);
+    }
+    for (std::size_t c = 0; c + 1 < clique_begin_.size(); ++c) {
+        bool plain = true;
+        for (std::size_t i = clique_begin_[c]; i < clique_begin_[c + 1] && plain; ++i)
+            plain = clique_offsets_[i] == 0;
+        if (plain)
+            consider(clique_vars_.data() + clique_begin_[c],
+                     clique_begin_[c + 1] - clique_begin_[c]);
     }
 }
 
@@ -255,16 +311,6 @@ void Refuter::find_cliques(const std::vector<Domain>& root) {
             if (view_sum_.empty()) view_sum_.assign(n, kNoSum);
             view_sum_[u] = defined_by[u];
         }
-    }
-    const auto first = static_cast<std::uint32_t>(net_.propagators.size());
-    clique_watch_begin_.assign(n + 1, 0);
-    for (const VarIndex x : clique_vars_) ++clique_watch_begin_[x + 1];
-    for (std::size_t x = 0; x < n; ++x) clique_watch_begin_[x + 1] += clique_watch_begin_[x];
-    clique_watches_.resize(clique_vars_.size());
-    std::vector<std::size_t> fill(clique_watch_begin_.begin(), clique_watch_begin_.end() - 1);
-    for (std::size_t c = 0; c < count; ++c) {
-        for (std::size_t i = clique_begin_[c]; i < clique_begin_[c + 1]; ++i)
-            clique_watches_[fill[clique_vars_[i]]++] = first + static_cast<std::uint32_t>(c);
     }
     queued_.resize(net_.propagators.size() + count, 0);
     skip_.resize(queued_.size(), 0);
@@ -609,15 +655,24 @@ bool Refuter::look_ahead() {
 }
 
 // A trial keeps the node's own settled state: its key is taken before.
-bool Refuter::trial(VarIndex x, Wide v, bool exclude) {
+template <class Narrow>
+bool Refuter::trial_step(Narrow narrow) {
     ++node_;
     const bool settled = settled_;
     probing_ = true;
-    const bool ok = (exclude ? remove(x, v) : raise(x, v) && lower(x, v)) && propagate();
+    const bool ok = narrow() && propagate();
     probing_ = false;
     settled_ = settled;
     if (!ok) drop_queue();
     return ok;
+}
+
+bool Refuter::trial(VarIndex x, Wide v, bool exclude) {
+    return exclude ? trial_step([&] { return remove(x, v); }) : trial_within(x, v, v);
+}
+
+bool Refuter::trial_within(VarIndex x, Wide lo, Wide hi) {
+    return trial_step([&] { return raise(x, lo) && lower(x, hi); });
 }
 
 // ---- the store ----------------------------------------------------------
@@ -628,11 +683,16 @@ void Refuter::key(std::vector<std::uint64_t>& out) const {
         const Dom& d = doms_[x];
         if (d.lo == d.hi) continue;
         out.push_back(x);
-        out.push_back(static_cast<std::uint64_t>(d.lo));
-        out.push_back(static_cast<std::uint64_t>(d.hi));
-        if (d.words == 0) continue;
-        for (Wide v0 = d.lo; v0 <= d.hi; v0 += 64) out.push_back(window(x, v0));
+        append_domain(x, out);
     }
+}
+
+void Refuter::append_domain(VarIndex x, std::vector<std::uint64_t>& out) const {
+    const Dom& d = doms_[x];
+    out.push_back(static_cast<std::uint64_t>(d.lo));
+    out.push_back(static_cast<std::uint64_t>(d.hi));
+    if (d.words == 0 || d.lo == d.hi) return;
+    for (Wide v0 = d.lo; v0 <= d.hi; v0 += 64) out.push_back(window(x, v0));
 }
 
 // By the words of the bits: the ends of the domain need not be word-aligned.
@@ -651,7 +711,7 @@ Wide Refuter::size(VarIndex x, Wide cap) const {
     return std::min(n, cap);
 }
 
-std::uint64_t Refuter::word(const Dom& d, Wide q) const {
+std::uint64_t Refuter::word(const Dom& d, std::int64_t q) const {
     return q < 0 || q >= d.words ? 0 : bits_[d.at + static_cast<std::size_t>(q)];
 }
 
@@ -662,9 +722,10 @@ std::uint64_t Refuter::window(VarIndex x, Wide v0) const {
     if (lo > hi) return 0;
     const std::uint64_t range = bit_range(lo - v0, hi - v0);
     if (d.words == 0) return range;
-    const Wide o = v0 - d.base;
-    const Wide q = floor_div(o, 64);
-    const int r = static_cast<int>(o - 64 * q);
+    // Here v0 lies within 63 of the domain, whose bits span at most kMaxBits.
+    const auto o = static_cast<std::int64_t>(v0 - d.base);
+    const std::int64_t q = o >> 6;
+    const int r = static_cast<int>(o & 63);
     std::uint64_t w = word(d, q) >> r;
     if (r != 0) w |= word(d, q + 1) << (64 - r);
     return w & range;
@@ -713,15 +774,8 @@ void Refuter::record(VarIndex x) {
 }
 
 void Refuter::changed(VarIndex x) {
-    for (std::size_t i = net_.watch_begin[x]; i < net_.watch_begin[x + 1]; ++i) {
-        const std::uint32_t k = net_.watches[i];
-        if (queued_[k] || skip_[k]) continue;
-        queued_[k] = 1;
-        queue_.push_back(k);
-    }
-    if (clique_watch_begin_.empty()) return;
-    for (std::size_t i = clique_watch_begin_[x]; i < clique_watch_begin_[x + 1]; ++i) {
-        const std::uint32_t k = clique_watches_[i];
+    for (std::size_t i = wake_begin_[x]; i < wake_begin_[x + 1]; ++i) {
+        const std::uint32_t k = wakes_[i];
         if (queued_[k]) continue;
         queued_[k] = 1;
         queue_.push_back(k);
@@ -1072,6 +1126,21 @@ bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_
         for (std::size_t w = 0; w < words; ++w) n += popcount(s[w]);
         return n;
     };
+    const auto single = [&](const std::uint64_t* s) {
+        bool one = false;
+        for (std::size_t w = 0; w < words; ++w) {
+            if (s[w] == 0) continue;
+            if (one || (s[w] & (s[w] - 1)) != 0) return false;
+            one = true;
+        }
+        return one;
+    };
+    const auto none = [&](const std::uint64_t* s) {
+        for (std::size_t w = 0; w < words; ++w) {
+            if (s[w] != 0) return false;
+        }
+        return true;
+    };
 
     if ((rules_ & kForwardCheck) != 0) {
         // Fixed positions take their values from all others, until no new
@@ -1082,7 +1151,7 @@ bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_
             again = false;
             for (std::size_t i = 0; i < m; ++i) {
                 const std::uint64_t* s = mask + i * words;
-                if (seen_[i] != 0 || count(s) != 1) continue;
+                if (seen_[i] != 0 || !single(s)) continue;
                 seen_[i] = 1;
                 again = true;
                 for (std::size_t w = 0; w < words; ++w) {
@@ -1095,7 +1164,7 @@ bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_
                 if (seen_[i] != 0) continue;
                 std::uint64_t* s = mask + i * words;
                 for (std::size_t w = 0; w < words; ++w) s[w] &= ~taken[w];
-                if (count(s) == 0) return false;
+                if (none(s)) return false;
             }
         }
     }

@@ -11,16 +11,17 @@ namespace nemox::cp {
 
 // Rules the refuter may apply, as bits; 0 turns it off.
 enum RefuteRule : unsigned {
-    kForwardCheck = 1,     // Neq and AllDiff remove a fixed value anywhere in the others
-    kMatching = 2,         // AllDiff: a value for every position, values no such matching uses
-    kSumHoles = 4,         // Eq, Lt, Le and Linear bounds that skip missing values
-    kKnapsack = 8,         // a 0/1 sum bounded by a capacity over the same variables
-    kLookahead = 16,       // each value of a small AllDiff domain tried, those that fail removed
-    kDistinctSum = 32,     // a sum of AllDiff variables within the least and most distinct values
-    kNogoods = 64,         // a node whose settled store equals an empty subtree's is empty
-    kOverload = 128,       // operations that exclude each other in pairs fit their time window
-    kWitness = 256,        // a budgeted search in the store for a solution or a proof of none
-    kWitnessOnSums = 512,  // that search also where sums other than views x = y + c occur
+    kForwardCheck = 1,       // Neq and AllDiff remove a fixed value anywhere in the others
+    kMatching = 2,           // AllDiff: a value for every position, values no such matching uses
+    kSumHoles = 4,           // Eq, Lt, Le and Linear bounds that skip missing values
+    kKnapsack = 8,           // a 0/1 sum bounded by a capacity over the same variables
+    kLookahead = 16,         // each value of a small AllDiff domain tried, those that fail removed
+    kDistinctSum = 32,       // a sum of AllDiff variables within the least and most distinct values
+    kNogoods = 64,           // a node whose settled store equals an empty subtree's is empty
+    kOverload = 128,         // operations that exclude each other in pairs fit their time window
+    kWitness = 256,          // a budgeted search in the store for a solution or a proof of none
+    kWitnessOnSums = 512,    // that search also where sums other than views x = y + c occur
+    kWitnessOnCheap = 1024,  // and below nodes whose children's subtrees have cost little
 };
 inline constexpr unsigned kAllRefuteRules = kForwardCheck | kMatching | kSumHoles | kKnapsack |
                                             kLookahead | kDistinctSum | kNogoods | kOverload |
@@ -82,6 +83,9 @@ class Refuter {
     // The store's unfixed domains, each as its variable, its bounds and the
     // words of its values from lo on.
     void key(std::vector<std::uint64_t>& out) const;
+    // x's bounds and, when it has holes and is not fixed, the words of its
+    // values from lo on.
+    void append_domain(VarIndex x, std::vector<std::uint64_t>& out) const;
 
     // The least value of x from v on, or x's hi + 1 when there is none.
     Wide next_value(VarIndex x, Wide v) const;
@@ -92,6 +96,8 @@ class Refuter {
     // A trial node below the current one: x set to v (exclude: v removed
     // from x), then the rules; false when the store empties.
     bool trial(VarIndex x, Wide v, bool exclude);
+    // A trial node with x narrowed to lo..hi, then the rules.
+    bool trial_within(VarIndex x, Wide lo, Wide hi);
     // Undoes the trials since `mark`; later changes are recorded afresh.
     void end_trials(std::size_t mark) {
         undo_to(mark);
@@ -102,6 +108,17 @@ class Refuter {
     // Values held, counted up to `cap`.
     Wide count(VarIndex x, Wide cap) const { return size(x, cap); }
     bool holds(VarIndex x, Wide v) const { return contains(x, v); }
+    // Bit i: x holds v0 + i.
+    std::uint64_t values_from(VarIndex x, Wide v0) const { return window(x, v0); }
+    // AllDiffs and cliques without offsets whose positions must take every
+    // value of lo..lo + size - 1: each value goes to one of them.
+    struct Permutation {
+        std::size_t begin;  // into permutation_vars()
+        std::size_t end;
+        std::int64_t lo;
+    };
+    const std::vector<Permutation>& permutations() const { return permutations_; }
+    const std::vector<VarIndex>& permutation_vars() const { return permutation_vars_; }
     // The unit sum u = q + k that defines u when the store skips it (no rule
     // it runs reads u, so u follows q nowhere in the store); kNoSum if none.
     static constexpr std::uint32_t kNoSum = ~std::uint32_t{0};
@@ -134,6 +151,8 @@ class Refuter {
         std::vector<std::int64_t> value;
     };
 
+    template <class Narrow>
+    bool trial_step(Narrow narrow);
     bool contains(VarIndex x, Wide v) const;
     Wide size(VarIndex x, Wide cap) const;
     // The queue emptied without running it.
@@ -141,7 +160,7 @@ class Refuter {
     Wide prev_value(VarIndex x, Wide v) const;
     // Bit i: x holds v0 + i.
     std::uint64_t window(VarIndex x, Wide v0) const;
-    std::uint64_t word(const Dom& d, Wide q) const;
+    std::uint64_t word(const Dom& d, std::int64_t q) const;
 
     void record(VarIndex x);
     void changed(VarIndex x);
@@ -167,6 +186,8 @@ class Refuter {
     void prepare(const std::vector<Domain>& root);
     void find_knapsacks(const std::vector<Domain>& root);
     void find_cliques(const std::vector<Domain>& root);
+    void find_wakes();
+    void find_permutations(const std::vector<Domain>& root);
 
     const Network& net_;
     unsigned rules_;
@@ -184,9 +205,13 @@ class Refuter {
     std::vector<char> queued_;
     std::vector<char> skip_;               // rules that a clique makes redundant
     std::vector<std::uint32_t> view_sum_;  // by variable, see view_sum
-    bool probing_ = false;                 // inside a look-ahead trial
-    bool keyed_ = false;                   // only Neqs and AllDiffs, checked forward
-    bool settled_ = true;                  // no run cut short by the budget at this node
+    std::vector<Permutation> permutations_;
+    std::vector<VarIndex> permutation_vars_;
+    std::vector<std::size_t> wake_begin_;  // by variable, into wakes_
+    std::vector<std::uint32_t> wakes_;
+    bool probing_ = false;  // inside a look-ahead trial
+    bool keyed_ = false;    // only Neqs and AllDiffs, checked forward
+    bool settled_ = true;   // no run cut short by the budget at this node
     std::uint32_t running_ = ~std::uint32_t{0};
     std::uint64_t runs_ = 0;
 
@@ -194,8 +219,6 @@ class Refuter {
     std::vector<VarIndex> clique_vars_;
     std::vector<Wide> clique_offsets_;
     std::vector<std::size_t> clique_begin_;
-    std::vector<std::size_t> clique_watch_begin_;  // by variable, into clique_watches_
-    std::vector<std::uint32_t> clique_watches_;
 
     // By propagator: a Linear with one coefficient over variables of one AllDiff.
     std::vector<char> distinct_sum_;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <unordered_set>
 #include <vector>
 
@@ -21,6 +22,7 @@ std::optional<Assignment> CpSolver::search() {
     bool refuting = false;
     bool waiting = false;
     const bool witnesses_on = (refuter_.rules() & kWitness) != 0;
+    const bool cheap_calls = (refuter_.rules() & kWitnessOnCheap) != 0;
     bool witnessing = false;
     if (refute_after_ == 0) {
         if (!refuter_.start(engine_.domains(), true)) return std::nullopt;
@@ -52,6 +54,8 @@ std::optional<Assignment> CpSolver::search() {
         std::int32_t witness = -1;            // a solution inside this node's domains, if known
         bool owns_witness = false;            // found for this node, not inherited
         std::uint64_t work_at_open = 0;       // nodes of both searches so far
+        // Runs of values at most this long are tried in one oracle call.
+        Wide range_width = std::numeric_limits<Wide>::max();
     };
     std::vector<Frame> stack;
     CpStats& stats = engine_.stats();
@@ -162,6 +166,78 @@ std::optional<Assignment> CpSolver::search() {
                 f.next = static_cast<std::int64_t>(f.next + passed);
             }
         }
+        if (depth_budget.size() <= stack.size())
+            depth_budget.resize(stack.size() + 1, kWitnessFirstBudget);
+        // Until a subtree closed at the children's depth has cost more than
+        // the least budget, the search itself closes them about as cheaply
+        // as a call would (hard Sudokus): no call is made there.
+        const bool costly = cheap_calls || depth_budget[stack.size()] > kWitnessFirstBudget;
+        if (witnessing && costly && f.next < f.last) {
+            // The values before the one of a known solution (or all that are
+            // left) may be shown empty by one call over all of them, which
+            // costs less than one per value: a solution among them moves the
+            // known one down and the call is made again below it.
+            Wide end = f.witness >= 0 ? Wide{witnesses[static_cast<std::size_t>(f.witness)][x]}
+                                      : Wide{f.last} + 1;
+            bool rest_empty = false;
+            while (end - f.next >= 2 && end - f.next <= f.range_width &&
+                   2 * oracle_runs < work() + saved) {
+                // Counted up to 2^30, which keeps the products below in range.
+                const auto values =
+                    static_cast<std::uint64_t>(std::min<Wide>(end - f.next, Wide{1} << 30));
+                const std::uint64_t search_cost = depth_budget[stack.size()];
+                const std::uint64_t budget =
+                    std::min(values * search_cost / 2, work() + saved - 2 * oracle_runs);
+                WitnessSearch::Outcome out{WitnessSearch::Verdict::Empty, 0, 0, end};
+                const std::uint64_t runs = refuter_.runs();
+                if (refuter_.trial_within(x, f.next, end - 1))
+                    out = oracle_.run(refuter_, budget, engine_.interrupt(), stats.nodes, x);
+                out.runs = refuter_.runs() - runs;
+                refuter_.end_trials(f.refuter_mark);
+                stats.witness_nodes += out.nodes;
+                oracle_runs += out.runs;
+                if (out.verdict == WitnessSearch::Verdict::Unknown) {
+                    f.range_width = (end - f.next) / 2;
+                    // The values the call searched through before its budget
+                    // ran out close all the same.
+                    if (out.closed_to > f.next) {
+                        const auto closed = static_cast<std::uint64_t>(out.closed_to - f.next);
+                        saved += closed * search_cost;
+                        stats.nodes += closed;
+                        stats.failures += closed;
+                        stats.refuted += closed;
+                        f.next = static_cast<std::int64_t>(out.closed_to);
+                    }
+                    break;
+                }
+                if (out.verdict == WitnessSearch::Verdict::Witness) {
+                    saved += search_cost;
+                    if (f.owns_witness) {
+                        witnesses.back() = oracle_.witness();
+                    } else {
+                        witnesses.push_back(oracle_.witness());
+                        f.witness = static_cast<std::int32_t>(witnesses.size() - 1);
+                        f.owns_witness = true;
+                    }
+                    end = witnesses.back()[x];
+                    continue;
+                }
+                saved += values * search_cost;
+                const auto closed = static_cast<std::uint64_t>(end - f.next);
+                stats.nodes += closed;
+                stats.failures += closed;
+                stats.refuted += closed;
+                if (end > f.last) {
+                    rest_empty = true;
+                    break;
+                }
+                f.next = static_cast<std::int64_t>(end);
+            }
+            if (rest_empty) {
+                close_frame();
+                continue;
+            }
+        }
         const std::int64_t v = f.next;
         if (v == f.last) {
             f.done = true;
@@ -195,42 +271,13 @@ std::optional<Assignment> CpSolver::search() {
                 continue;
             }
         }
-        // A witness of this node shows which child holds a solution: that
-        // child inherits it without a call, and only the children before it
-        // need the oracle, which closes each or finds a solution in it.
-        std::int32_t witness = -1;
-        bool owns = false;
-        if (witnessing) {
-            if (f.witness >= 0 && witnesses[static_cast<std::size_t>(f.witness)][x] == v) {
-                witness = f.witness;
-            } else if (2 * oracle_runs < work() + saved) {
-                if (depth_budget.size() <= stack.size())
-                    depth_budget.resize(stack.size() + 1, kWitnessFirstBudget);
-                const std::uint64_t search_cost = depth_budget[stack.size()];
-                const std::uint64_t budget =
-                    std::min(search_cost / 2, work() + saved - 2 * oracle_runs);
-                const WitnessSearch::Outcome out =
-                    oracle_.run(refuter_, budget, engine_.interrupt(), stats.nodes);
-                stats.witness_nodes += out.nodes;
-                oracle_runs += out.runs;
-                if (out.verdict != WitnessSearch::Verdict::Unknown) saved += search_cost;
-                if (out.verdict == WitnessSearch::Verdict::Empty) {
-                    ++stats.failures;
-                    ++stats.refuted;
-                    if (keyed) add_nogood(key);
-                    continue;
-                }
-                if (out.verdict == WitnessSearch::Verdict::Witness) {
-                    witnesses.push_back(oracle_.witness());
-                    witness = static_cast<std::int32_t>(witnesses.size() - 1);
-                    owns = true;
-                }
-            }
-        }
+        // A witness of this node that agrees with v lies in the child too.
+        const bool inherits =
+            f.witness >= 0 && witnesses[static_cast<std::size_t>(f.witness)][x] == v;
+        const std::int32_t witness = inherits ? f.witness : -1;
         open_node();
         if (keyed) stack.back().key = key;
         stack.back().witness = witness;
-        stack.back().owns_witness = owns;
         stack.back().work_at_open = work();
     }
     return std::nullopt;

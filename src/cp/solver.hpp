@@ -51,17 +51,23 @@ inline constexpr std::uint64_t kWitnessMaxBudget = std::uint64_t{1} << 26;
 // counts as one node.
 //
 // The oracle (witness.hpp) goes further inside the refuter's store: a
-// budgeted complete search of its own, in an order of its own, below a
-// child. When it exhausts the child, the child holds no solution and closes
+// budgeted complete search of its own, in an order of its own, over a run
+// of a node's next values at once (the store narrowed to them). When it
+// exhausts them, none of those children holds a solution and each closes
 // like a refuted one. When it ends in an assignment that satisfies every
-// constraint, that solution lies inside the child's domains and stays inside
+// constraint, that solution lies inside the node's domains and stays inside
 // them down the path (every rule only removes values of no solution), so
-// the search cannot leave the child without an answer: the child of each
-// node below that agrees with the witness needs no oracle call. A witness
-// never closes or opens anything, so even a wrong one could not change the
-// answer; it only spares calls. Its budgets count rule runs, never time, so
-// node counts and answers are the same on every machine; its work stays
-// within the search's own plus what its verdicts saved and an allowance.
+// the search cannot leave the child that agrees with it without an answer:
+// only the values before that child's remain to be asked about, and the
+// child inherits the witness. A call whose budget runs out still closes the
+// values at the bottom of its own order that it searched through, when its
+// order took the node's variable first, least value first. A witness never
+// closes or opens anything, so even a wrong one could not change the
+// answer; it only spares calls. Its budgets count rule runs, never time,
+// and it is called only below nodes whose children's subtrees have cost the
+// search more than the least budget, so node counts and answers are the
+// same on every machine; its work stays within the search's own plus what
+// its verdicts saved and an allowance.
 class CpSolver {
   public:
     // The refuter follows the search from `refute_after` nodes on (0: from

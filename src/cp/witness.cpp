@@ -75,11 +75,11 @@ bool WitnessSearch::complete(const Refuter& store) {
     return satisfies(net_, witness_);
 }
 
-VarIndex WitnessSearch::choose(const Refuter& store) const {
+WitnessSearch::Pick WitnessSearch::choose(const Refuter& store) {
     VarIndex best = kNone;
     Wide best_size = 0;
-    for (VarIndex x = 0; x < degree_.size(); ++x) {
-        if (store.is_fixed(x) || store.view_sum(x) != Refuter::kNoSum) continue;
+    for (const VarIndex x : branched_) {
+        if (store.is_fixed(x)) continue;
         if (best == kNone) {
             best = x;
             best_size = store.count(x, std::numeric_limits<Wide>::max());
@@ -91,18 +91,90 @@ VarIndex WitnessSearch::choose(const Refuter& store) const {
             best_size = s;
         }
     }
-    return best;
+    if (best == kNone) return Pick{kNone, 0};
+    Pick pick{best, store.lo(best)};
+    // A value of a permutation that fewer positions can take than any
+    // variable has values: its first position is tried with it, then not
+    // (its other positions come next).
+    const std::vector<VarIndex>& vars = store.permutation_vars();
+    for (const Refuter::Permutation& p : store.permutations()) {
+        const std::size_t m = p.end - p.begin;
+        holders_.assign(m, 0);
+        bool views = false;
+        for (std::size_t i = p.begin; i < p.end && !views; ++i) {
+            const VarIndex y = vars[i];
+            views = store.view_sum(y) != Refuter::kNoSum;
+            for (std::size_t w = 0; 64 * w < m; ++w) {
+                std::uint64_t bits = store.values_from(y, Wide{p.lo} + 64 * Wide(w));
+                if (64 * (w + 1) > m) bits &= (std::uint64_t{1} << (m - 64 * w)) - 1;
+                for (; bits != 0; bits &= bits - 1) {
+                    std::uint32_t& h =
+                        holders_[64 * w + static_cast<std::size_t>(__builtin_ctzll(bits))];
+                    // A fixed position has its value: no other can take it.
+                    if (store.is_fixed(y)) {
+                        h = kTaken;
+                    } else if (h != kTaken) {
+                        ++h;
+                    }
+                }
+            }
+        }
+        if (views) continue;
+        std::size_t value = m;
+        for (std::size_t u = 0; u < m; ++u) {
+            if (holders_[u] >= 1 && holders_[u] != kTaken && Wide{holders_[u]} < best_size &&
+                (value == m || holders_[u] < holders_[value]))
+                value = u;
+        }
+        if (value == m) continue;
+        best_size = holders_[value];
+        const Wide v = Wide{p.lo} + static_cast<Wide>(value);
+        for (std::size_t i = p.begin; i < p.end; ++i) {
+            if (store.holds(vars[i], v)) {
+                pick = Pick{vars[i], static_cast<std::int64_t>(v)};
+                break;
+            }
+        }
+    }
+    return pick;
+}
+
+std::size_t WitnessSearch::KeyHash::operator()(const std::vector<std::uint64_t>& k) const {
+    std::uint64_t h = 1469598103934665603ull;
+    for (const std::uint64_t w : k) h = (h ^ w) * 1099511628211ull;
+    return static_cast<std::size_t>(h ^ (h >> 29));
+}
+
+// Each choice on first_ at the bottom that has taken its second branch has
+// had the subtree of its value searched through.
+Wide WitnessSearch::closed_to(Wide from) const {
+    for (std::size_t i = 0; i < leading_ && stack_[i].excluded; ++i) from = Wide{stack_[i].v} + 1;
+    return from;
 }
 
 WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
-                                          Interrupt& interrupt, std::uint64_t progress) {
+                                          Interrupt& interrupt, std::uint64_t progress,
+                                          VarIndex first) {
     const std::size_t start = store.mark();
+    first_ = first;
+    leading_ = 0;
+    const Wide from = first == kNone ? 0 : Wide{store.lo(first)};
     const std::uint64_t runs = store.runs();
     stack_.clear();
+    branched_.clear();
+    keyed_.clear();
+    for (VarIndex x = 0; x < degree_.size(); ++x) {
+        if (store.view_sum(x) != Refuter::kNoSum) continue;
+        keyed_.push_back(x);
+        if (!store.is_fixed(x)) branched_.push_back(x);
+    }
+    keys_.clear();
+    std::vector<std::uint64_t> key;
     std::uint64_t nodes = 0;
     const auto finish = [&](Verdict verdict) {
+        const Wide closed = verdict == Verdict::Unknown ? closed_to(from) : from;
         store.end_trials(start);
-        return Outcome{verdict, nodes, store.runs() - runs};
+        return Outcome{verdict, nodes, store.runs() - runs, closed};
     };
     // A trial costs a run at least: one that wakes no rule still counts.
     const auto spent = [&] { return store.runs() - runs + nodes >= budget; };
@@ -111,24 +183,42 @@ WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
     bool consistent = true;
     for (;;) {
         if (consistent) {
-            const VarIndex x = choose(store);
-            if (x == kNone) {
+            const Pick pick = choose(store);
+            if (pick.x == kNone) {
                 if (complete(store)) return finish(Verdict::Witness);
+                consistent = false;
+                continue;
+            }
+            const std::size_t key_at = keys_.size();
+            for (const VarIndex y : keyed_) store.append_domain(y, keys_);
+            key.assign(keys_.begin() + static_cast<std::ptrdiff_t>(key_at), keys_.end());
+            if (empty_.contains(key)) {
+                keys_.resize(key_at);
                 consistent = false;
                 continue;
             }
             if (spent()) return finish(Verdict::Unknown);
             ++nodes;
             interrupt.poll(1, progress);
-            stack_.push_back(Choice{x, store.lo(x), store.mark(), false});
-            consistent = store.trial(x, stack_.back().v, false);
+            if (leading_ == stack_.size() && pick.x == first_ && pick.v == store.lo(first_))
+                ++leading_;
+            stack_.push_back(Choice{pick.x, pick.v, store.mark(), false, key_at, nodes});
+            consistent = store.trial(pick.x, pick.v, false);
             continue;
         }
         // Backtrack: the deepest choice still on its first branch takes its
-        // second.
+        // second; each one on its second has had its whole subtree searched.
         while (!stack_.empty() && stack_.back().excluded) {
-            store.end_trials(stack_.back().mark);
+            const Choice& c = stack_.back();
+            const std::size_t words = keys_.size() - c.key_at;
+            if (nodes - c.nodes >= kKeyedSubtree && empty_words_ + words <= kEmptyKeyWords) {
+                key.assign(keys_.begin() + static_cast<std::ptrdiff_t>(c.key_at), keys_.end());
+                if (empty_.insert(key).second) empty_words_ += words;
+            }
+            keys_.resize(c.key_at);
+            store.end_trials(c.mark);
             stack_.pop_back();
+            leading_ = std::min(leading_, stack_.size());
         }
         if (stack_.empty()) return finish(Verdict::Empty);
         if (spent()) return finish(Verdict::Unknown);

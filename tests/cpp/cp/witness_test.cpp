@@ -198,6 +198,55 @@ TEST(Witness, SearchVerdicts) {
     }
 }
 
+// A wheel whose rim may not pass the hub by more than one: the hub, with
+// the fewest values, is branched on first; with hub 0 the rim is empty at
+// once, with hub 1 it is an odd cycle in two colours, from hub 2 on it has
+// three and a solution.
+std::string graded_wheel(int rim, int hub_hi) {
+    std::string t = "var v0 0 " + std::to_string(hub_hi) + "\n";
+    for (int i = 1; i <= rim; ++i)
+        t += "var v" + std::to_string(i) + " 0 " + std::to_string(hub_hi + 1) + "\n";
+    for (int i = 1; i <= rim; ++i) {
+        const std::string v = "v" + std::to_string(i);
+        t += "neq v0 " + v + "\nle " + v + " v0 1\n";
+        t += "neq " + v + " v" + std::to_string(1 + i % rim) + "\n";
+    }
+    return t;
+}
+
+// A search stopped by its budget closes only values of the variable it was
+// given whose subtrees hold no solution: each is checked by a search without
+// a budget. Budgets from one run up, so that the cut falls at every depth;
+// some of them must close a value.
+TEST(Witness, UnfinishedSearchClosesOnlyEmptyValues) {
+    for (const auto& [rim, hub_hi] : {std::pair{5, 3}, std::pair{7, 3}, std::pair{9, 4}}) {
+        SCOPED_TRACE(testing::Message() << "rim " << rim << ", hub to " << hub_hi);
+        const CpProblem p = parse(graded_wheel(rim, hub_hi));
+        const Network net = build_network(p);
+        Refuter store(net, kAllRefuteRules | kWitnessOnSums);
+        ASSERT_TRUE(store.start(declared(p), true));
+        WitnessSearch search(net);
+        WitnessSearch check(net);
+        Interrupt interrupt;
+        int closing = 0;
+        for (std::uint64_t budget = 1; budget <= 300; ++budget) {
+            const WitnessSearch::Outcome out = search.run(store, budget, interrupt, 0, 0);
+            if (out.verdict != WitnessSearch::Verdict::Unknown) continue;
+            if (out.closed_to > 0) ++closing;
+            for (Wide v = 0; v < out.closed_to; ++v) {
+                const std::size_t mark = store.mark();
+                if (store.trial_within(0, v, v)) {
+                    EXPECT_EQ(check.run(store, ~std::uint64_t{0}, interrupt, 0).verdict,
+                              WitnessSearch::Verdict::Empty)
+                        << "budget " << budget << ", value " << static_cast<long long>(v);
+                }
+                store.end_trials(mark);
+            }
+        }
+        EXPECT_GT(closing, 0);
+    }
+}
+
 // The oracle's order counts the values left in the store: holes cut by
 // forward checks, ends off the words' edges, counts capped anywhere.
 TEST(Witness, StoreCountsTheValuesLeft) {
@@ -255,25 +304,61 @@ TEST(Witness, InterruptStopsALongSearch) {
     EXPECT_EQ(checks, 3);
 }
 
-// The oracle searches a model of views by default, and the same board with
-// three-term sums only when asked to.
-TEST(Witness, SearchesModelsOfViewsByDefault) {
+// Cells r0c0..r8c8 from a puzzle of 81 characters; an allDiff per row,
+// then per column, then per box.
+std::string sudoku(const std::string& puzzle) {
+    std::string t;
+    for (std::size_t i = 0; i < puzzle.size(); ++i) {
+        const std::string range =
+            puzzle[i] == '.' ? "1 9" : std::string(2, puzzle[i]).insert(1, " ");
+        t += "var r" + std::to_string(i / 9) + "c" + std::to_string(i % 9) + " " + range + "\n";
+    }
+    const auto cell = [](int r, int c) {
+        return " r" + std::to_string(r) + "c" + std::to_string(c);
+    };
+    for (int shape = 0; shape < 3; ++shape) {
+        for (int k = 0; k < 9; ++k) {
+            t += "allDiff";
+            for (int j = 0; j < 9; ++j) {
+                t += shape == 0   ? cell(k, j)
+                     : shape == 1 ? cell(j, k)
+                                  : cell(k / 3 * 3 + j / 3, k % 3 * 3 + j % 3);
+            }
+            t += "\n";
+        }
+    }
+    return t;
+}
+
+// The oracle searches a model of views by default, the same board with
+// three-term sums only when asked to, and a hard Sudoku, whose subtrees the
+// search closes cheaply by itself, only when asked to search below cheap
+// subtrees too.
+TEST(Witness, SearchesWhereItPays) {
     struct Case {
-        bool views;
+        const char* name;
+        std::string text;
         unsigned rules;
         bool searched;
+        std::uint64_t after = 0;  // nodes before the refuter joins
     };
+    const std::string hard =
+        sudoku("4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......");
     const Case cases[] = {
-        {true, kAllRefuteRules, true},
-        {false, kAllRefuteRules, false},
-        {false, kAllRefuteRules | kWitnessOnSums, true},
-        {true, kAllRefuteRules & ~kWitness, false},
+        {"queens by pairs", queens_by_pairs(14, true), kAllRefuteRules, true},
+        {"queens by three-term sums", queens_by_pairs(14, false), kAllRefuteRules, false},
+        {"queens by three-term sums, asked", queens_by_pairs(14, false),
+         kAllRefuteRules | kWitnessOnSums, true},
+        {"queens by pairs, no oracle", queens_by_pairs(14, true), kAllRefuteRules & ~kWitness,
+         false},
+        {"hard sudoku", hard, kAllRefuteRules, false, kRefuteAfter},
+        {"hard sudoku, asked", hard, kAllRefuteRules | kWitnessOnCheap, true, kRefuteAfter},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "views " << c.views << ", rules " << c.rules);
-        const CpProblem p = parse(queens_by_pairs(14, c.views));
+        SCOPED_TRACE(c.name);
+        const CpProblem p = parse(c.text);
         CpStats stats;
-        EXPECT_TRUE(solve_cp(p, Interrupt(), &stats, c.rules, 0).is_sat());
+        EXPECT_TRUE(solve_cp(p, Interrupt(), &stats, c.rules, c.after).is_sat());
         EXPECT_EQ(stats.witness_nodes > 0, c.searched);
     }
 }
