@@ -600,7 +600,6 @@ bool Refuter::propagate(std::uint64_t budget) {
             continue;
         }
         ++runs_;
-        running_ = k;
         if (!run(k)) {
             ok = false;
             break;
@@ -609,7 +608,6 @@ bool Refuter::propagate(std::uint64_t budget) {
     for (std::size_t i = queue_head_; i < queue_.size(); ++i) queued_[queue_[i]] = 0;
     queue_.clear();
     queue_head_ = 0;
-    running_ = ~std::uint32_t{0};
     // The overload check only reads the domains, and narrower ones fail it
     // sooner: once per machine, on the domains the queue left, is enough.
     for (const std::size_t m : dirty_machines_) {

@@ -212,7 +212,6 @@ class Refuter {
     bool probing_ = false;  // inside a look-ahead trial
     bool keyed_ = false;    // only Neqs and AllDiffs, checked forward
     bool settled_ = true;   // no run cut short by the budget at this node
-    std::uint32_t running_ = ~std::uint32_t{0};
     std::uint64_t runs_ = 0;
 
     // Cliques of Neq over views x + offset, checked like AllDiffs; numbered after the propagators.
