@@ -729,6 +729,22 @@ def main() -> None:
     if sys.argv[1:2] == ["--peer"]:
         run_peer(sys.argv[2], sys.argv[3])
         return
+    flags = {"--quick", "--speed", "--instructions", "--record", "--families", "--small-calls"}
+    valued = {"--source", "--json"}
+    args = sys.argv[1:]
+    i = 0
+    while i < len(args):
+        if args[i] in valued and i + 1 < len(args):
+            i += 2
+        elif args[i] in flags:
+            i += 1
+        elif args[i] in ("-h", "--help"):
+            print(__doc__)
+            return
+        else:
+            # An unknown word would otherwise start the whole default run.
+            print(__doc__, file=sys.stderr)
+            sys.exit(f"{args[i]} needs a value" if args[i] in valued else f"unknown argument: {args[i]}")
     quick = "--quick" in sys.argv
     if "--families" in sys.argv:
         families_run(Path(sys.argv[sys.argv.index("--json") + 1]) if "--json" in sys.argv
