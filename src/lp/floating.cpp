@@ -97,7 +97,6 @@ class Simplex {
         out.another_optimum = another_optimum();
         out.zero_reduced_cost = zero_reduced_cost_;
         out.pivots = pivots_;
-        out.refactorizations = refactorizations_;
         return out;
     }
 
@@ -112,15 +111,12 @@ class Simplex {
     FloatOutcome& fail(FloatOutcome& out) const {
         out.kind = FloatOutcome::Kind::Failed;
         out.pivots = pivots_;
-        out.refactorizations = refactorizations_;
         return out;
     }
     FloatOutcome& finish(FloatOutcome& out, FloatOutcome::Kind kind) {
         out.kind = kind;
         out.basis = basis_;
         final_at_upper_ = at_upper_;
-        out.pivots = pivots_;
-        out.refactorizations = refactorizations_;
         if (kind == FloatOutcome::Kind::Unbounded) return out;
         // A column fixed at zero sits at both bounds: at the upper one when
         // its price says it would rise, so that the basis of the rows proves
@@ -133,6 +129,7 @@ class Simplex {
             if (position_[j] == kNoColumn && !p_.artificial[j] && upper_[j] == 0)
                 final_at_upper_[j] = reduced_cost(j, phase1, y_) > 0;
         }
+        out.pivots = pivots_;
         return out;
     }
 
@@ -228,13 +225,6 @@ class Simplex {
         return ++since_refactor_ >= kRefactorEvery;
     }
 
-    // The update etas cost more in every solve than a fresh factorization
-    // would. Measured against the fresh factors, not the matrix: a dense
-    // factorization must not trigger a refactorization at every pivot.
-    bool update_too_long() const {
-        return eta_value_.size() - factor_size_ > factor_size_ + value_.size();
-    }
-
     void append_eta(std::size_t pivot_row) {
         const std::size_t begin = eta_row_.size();
         for (std::size_t i = 0; i < m_; ++i) {
@@ -249,7 +239,6 @@ class Simplex {
     // each pivoted on a large entry of a sparse row. A column that turns
     // out dependent is replaced by the unit column of a row left over.
     void refactor() {
-        ++refactorizations_;
         etas_.clear();
         eta_row_.clear();
         eta_value_.clear();
@@ -319,7 +308,6 @@ class Simplex {
             for (std::size_t k = p_.col_start[j]; k < p_.col_start[j + 1]; ++k)
                 w_[p_.row_index[k]] -= upper_[j] * value_[k];
         }
-        factor_size_ = eta_value_.size();
         ftran(w_);
         for (std::size_t r = 0; r < m_; ++r) x_[r] = w_[perm_[r]];
     }
@@ -443,7 +431,7 @@ class Simplex {
             for (std::size_t r = 0; r < m_; ++r) x_[r] -= theta * alpha_[r];
             // The leaving column stops at its upper bound when it rose to it.
             at_upper_[basis_[leave]] = alpha_[leave] < 0 && !p_.artificial[basis_[leave]];
-            if (enter(leave, q, theta) || update_too_long()) {
+            if (enter(leave, q, theta) || eta_value_.size() > 4 * value_.size() + 8 * m_) {
                 refactor();
                 for (std::size_t r = 0; r < m_; ++r) {
                     if (!std::isfinite(x_[r])) return End::Failed;
@@ -575,9 +563,7 @@ class Simplex {
     std::vector<std::size_t> eta_row_;
     std::vector<double> eta_value_;
     std::size_t since_refactor_ = 0;
-    std::size_t factor_size_ = 0;  // eta nonzeros of the last refactorization
     std::uint64_t pivots_ = 0;
-    std::uint64_t refactorizations_ = 0;
     std::uint64_t limit_ = 0;
 };
 

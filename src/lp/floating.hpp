@@ -31,7 +31,6 @@ struct FloatOutcome {
     Kind kind = Kind::Failed;
     std::vector<std::size_t> basis;  // m columns, any order
     std::uint64_t pivots = 0;
-    std::uint64_t refactorizations = 0;
     // Optimal: the doubles found a second optimal point, so the optimum is
     // very likely not unique. A hint only, never a proof.
     bool another_optimum = false;

@@ -391,50 +391,6 @@ TEST(FloatSimplex, SecondOptimum) {
     EXPECT_TRUE(out.another_optimum);
 }
 
-// Random sparse rows whose bases fill in far beyond the matrix: the
-// factorization is refreshed every few dozen pivots, as the updates grow,
-// not at every pivot because the fresh factors alone are large.
-TEST(FloatSimplex, RefactorizesAsTheUpdatesGrow) {
-    Interrupt interrupt;
-    for (const std::size_t m : {600u, 1000u}) {
-        SCOPED_TRACE(m);
-        std::mt19937 gen(static_cast<std::uint32_t>(m));
-        std::uniform_int_distribution<std::size_t> row(0, m - 1);
-        std::uniform_real_distribution<double> entry(1.0, 10.0);
-        FloatProblem p;
-        p.rows = m;
-        p.cols = 2 * m;
-        p.col_start.push_back(0);
-        for (std::size_t j = 0; j < m; ++j) {
-            std::vector<std::size_t> rows;
-            while (rows.size() < 5) {
-                const std::size_t i = row(gen);
-                if (std::find(rows.begin(), rows.end(), i) == rows.end()) rows.push_back(i);
-            }
-            std::sort(rows.begin(), rows.end());
-            for (const std::size_t i : rows) {
-                p.row_index.push_back(i);
-                p.value.push_back(entry(gen));
-            }
-            p.col_start.push_back(p.row_index.size());
-            p.cost.push_back(entry(gen));
-        }
-        for (std::size_t i = 0; i < m; ++i) {
-            p.row_index.push_back(i);
-            p.value.push_back(1.0);
-            p.col_start.push_back(p.row_index.size());
-            p.cost.push_back(0.0);
-            p.rhs.push_back(entry(gen));
-            p.basis.push_back(m + i);
-        }
-        p.artificial.assign(p.cols, 0);
-        const FloatOutcome out = float_simplex(p, interrupt);
-        ASSERT_EQ(out.kind, FloatOutcome::Kind::Optimal);
-        ASSERT_GT(out.pivots, 100u);
-        EXPECT_LE(out.refactorizations, out.pivots / 16 + 2) << out.pivots << " pivots";
-    }
-}
-
 // A singular basis: two copies of one column.
 TEST(CertifyBasis, SingularBasis) {
     Interrupt interrupt;
