@@ -117,6 +117,7 @@ class Simplex {
         out.kind = kind;
         out.basis = basis_;
         final_at_upper_ = at_upper_;
+        out.pivots = pivots_;
         if (kind == FloatOutcome::Kind::Unbounded) return out;
         // A column fixed at zero sits at both bounds: at the upper one when
         // its price says it would rise, so that the basis of the rows proves
@@ -129,7 +130,6 @@ class Simplex {
             if (position_[j] == kNoColumn && !p_.artificial[j] && upper_[j] == 0)
                 final_at_upper_[j] = reduced_cost(j, phase1, y_) > 0;
         }
-        out.pivots = pivots_;
         return out;
     }
 

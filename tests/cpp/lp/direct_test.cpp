@@ -391,6 +391,23 @@ TEST(FloatSimplex, SecondOptimum) {
     EXPECT_TRUE(out.another_optimum);
 }
 
+// An unbounded end still counts the pivots that led to it: x0 enters
+// first, then x1 rises without bound along x0 - x1 + s = 1.
+TEST(FloatSimplex, UnboundedCountsItsPivots) {
+    Interrupt interrupt;
+    StandardForm form(3, 1);
+    form.set(1, 0, Rational(1, 1));
+    form.set(1, 1, Rational(-1, 1));
+    form.set(1, 2, Rational(1, 1));
+    form.set(1, 3, Rational(1, 1));
+    form.set(0, 0, Rational(1, 1));
+    form.set(0, 1, Rational(1, 1));
+    form.set_basis(1, 2);
+    const FloatOutcome out = float_simplex(form.to_float(std::vector<char>(3, 0)), interrupt);
+    ASSERT_EQ(out.kind, FloatOutcome::Kind::Unbounded);
+    EXPECT_EQ(out.pivots, 1u);
+}
+
 // A singular basis: two copies of one column.
 TEST(CertifyBasis, SingularBasis) {
     Interrupt interrupt;
