@@ -353,6 +353,20 @@ TEST(CertifyBasis, OptimalButNotUnique) {
     EXPECT_FALSE(certify_basis(form, two_rows_info(), {0, 1}, 5, interrupt, accept_all));
 }
 
+// The float simplex on one row a0 x0 + a1 x1 + s = 1 from the slack's
+// basis, maximising c0 x0 + c1 x1.
+FloatOutcome one_row(int a0, int a1, int c0, int c1) {
+    Interrupt interrupt;
+    StandardForm form(3, 1);
+    const int row[] = {a0, a1, 1, 1};
+    for (std::size_t j = 0; j < 4; ++j)
+        if (row[j] != 0) form.set(1, j, Rational(row[j], 1));
+    if (c0 != 0) form.set(0, 0, Rational(c0, 1));
+    if (c1 != 0) form.set(0, 1, Rational(c1, 1));
+    form.set_basis(1, 2);
+    return float_simplex(form.to_float(std::vector<char>(3, 0)), interrupt);
+}
+
 // The doubles' hint that the optimum is not unique, which spares the exact
 // attempt: it must see every second optimum of these small cases, and
 // must not see one where there is none.
@@ -380,13 +394,7 @@ TEST(FloatSimplex, SecondOptimum) {
         EXPECT_EQ(out.zero_reduced_cost, c.zero_price);
     }
     // An optimal face without bound: x1 is in no row.
-    StandardForm form(3, 1);
-    form.set(1, 0, Rational(1, 1));
-    form.set(1, 2, Rational(1, 1));
-    form.set(1, 3, Rational(1, 1));
-    form.set(0, 0, Rational(1, 1));
-    form.set_basis(1, 2);
-    const FloatOutcome out = float_simplex(form.to_float(std::vector<char>(3, 0)), interrupt);
+    const FloatOutcome out = one_row(1, 0, 1, 0);
     ASSERT_EQ(out.kind, FloatOutcome::Kind::Optimal);
     EXPECT_TRUE(out.another_optimum);
 }
@@ -394,16 +402,7 @@ TEST(FloatSimplex, SecondOptimum) {
 // An unbounded end still counts the pivots that led to it: x0 enters
 // first, then x1 rises without bound along x0 - x1 + s = 1.
 TEST(FloatSimplex, UnboundedCountsItsPivots) {
-    Interrupt interrupt;
-    StandardForm form(3, 1);
-    form.set(1, 0, Rational(1, 1));
-    form.set(1, 1, Rational(-1, 1));
-    form.set(1, 2, Rational(1, 1));
-    form.set(1, 3, Rational(1, 1));
-    form.set(0, 0, Rational(1, 1));
-    form.set(0, 1, Rational(1, 1));
-    form.set_basis(1, 2);
-    const FloatOutcome out = float_simplex(form.to_float(std::vector<char>(3, 0)), interrupt);
+    const FloatOutcome out = one_row(1, -1, 1, 1);
     ASSERT_EQ(out.kind, FloatOutcome::Kind::Unbounded);
     EXPECT_EQ(out.pivots, 1u);
 }
