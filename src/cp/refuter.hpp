@@ -22,6 +22,7 @@ enum RefuteRule : unsigned {
     kWitness = 256,          // a budgeted search in the store for a solution or a proof of none
     kWitnessOnSums = 512,    // that search also where sums other than views x = y + c occur
     kWitnessOnCheap = 1024,  // and below nodes whose children's subtrees have cost little
+    kWitnessInOrder = 2048,  // and every call takes the node's variable first, value by value
 };
 inline constexpr unsigned kAllRefuteRules = kForwardCheck | kMatching | kSumHoles | kKnapsack |
                                             kLookahead | kDistinctSum | kNogoods | kOverload |

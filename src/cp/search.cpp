@@ -23,6 +23,7 @@ std::optional<Assignment> CpSolver::search() {
     bool waiting = false;
     const bool witnesses_on = (refuter_.rules() & kWitness) != 0;
     const bool cheap_calls = (refuter_.rules() & kWitnessOnCheap) != 0;
+    const bool in_order_calls = (refuter_.rules() & kWitnessInOrder) != 0;
     bool witnessing = false;
     if (refute_after_ == 0) {
         if (!refuter_.start(engine_.domains(), true)) return std::nullopt;
@@ -191,7 +192,8 @@ std::optional<Assignment> CpSolver::search() {
                 WitnessSearch::Outcome out{WitnessSearch::Verdict::Empty, 0, 0, end};
                 const std::uint64_t runs = refuter_.runs();
                 if (refuter_.trial_within(x, f.next, end - 1))
-                    out = oracle_.run(refuter_, budget, engine_.interrupt(), stats.nodes, x);
+                    out = oracle_.run(refuter_, budget, engine_.interrupt(), stats.nodes, x,
+                                      in_order_calls || budget >= kWitnessInOrderBudget);
                 out.runs = refuter_.runs() - runs;
                 refuter_.end_trials(f.refuter_mark);
                 stats.witness_nodes += out.nodes;
@@ -220,6 +222,15 @@ std::optional<Assignment> CpSolver::search() {
                         f.owns_witness = true;
                     }
                     end = witnesses.back()[x];
+                    // So do the values it searched through before the solution.
+                    if (out.closed_to > f.next) {
+                        const auto closed = static_cast<std::uint64_t>(out.closed_to - f.next);
+                        saved += closed * search_cost;
+                        stats.nodes += closed;
+                        stats.failures += closed;
+                        stats.refuted += closed;
+                        f.next = static_cast<std::int64_t>(out.closed_to);
+                    }
                     continue;
                 }
                 saved += values * search_cost;

@@ -27,6 +27,9 @@ inline constexpr std::size_t kNogoodWords = std::size_t{1} << 22;
 inline constexpr std::uint64_t kWitnessAllowance = std::uint64_t{1} << 18;
 inline constexpr std::uint64_t kWitnessFirstBudget = std::uint64_t{1} << 10;
 inline constexpr std::uint64_t kWitnessMaxBudget = std::uint64_t{1} << 26;
+// From this budget on, a call takes the node's variable first (witness.hpp):
+// a long call that runs out then loses only the value it was searching.
+inline constexpr std::uint64_t kWitnessInOrderBudget = std::uint64_t{1} << 20;
 
 // The search over one problem's engine: first-fail branching, values in
 // increasing order, depth first, undo by the engine's trail.
@@ -60,8 +63,10 @@ inline constexpr std::uint64_t kWitnessMaxBudget = std::uint64_t{1} << 26;
 // the search cannot leave the child that agrees with it without an answer:
 // only the values before that child's remain to be asked about, and the
 // child inherits the witness. A call whose budget runs out still closes the
-// values at the bottom of its own order that it searched through, when its
-// order took the node's variable first, least value first. A witness never
+// values at the bottom of its order that it searched through, when its
+// order took the node's variable first, least value first; a call with a
+// large budget takes it so, value by value, and then closes those before
+// its solution too. A witness never
 // closes or opens anything, so even a wrong one could not change the
 // answer; it only spares calls. Its budgets count rule runs, never time,
 // and it is called only below nodes whose children's subtrees have cost the

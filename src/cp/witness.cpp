@@ -76,6 +76,10 @@ bool WitnessSearch::complete(const Refuter& store) {
 }
 
 WitnessSearch::Pick WitnessSearch::choose(const Refuter& store) {
+    // The values of `first` one by one, so that every one searched through
+    // closes, whatever the budget.
+    if (in_order_ && first_ != kNone && leading_ == stack_.size() && !store.is_fixed(first_))
+        return Pick{first_, store.lo(first_)};
     VarIndex best = kNone;
     Wide best_size = 0;
     for (const VarIndex x : branched_) {
@@ -154,9 +158,10 @@ Wide WitnessSearch::closed_to(Wide from) const {
 
 WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
                                           Interrupt& interrupt, std::uint64_t progress,
-                                          VarIndex first) {
+                                          VarIndex first, bool in_order) {
     const std::size_t start = store.mark();
     first_ = first;
+    in_order_ = in_order;
     leading_ = 0;
     const Wide from = first == kNone ? 0 : Wide{store.lo(first)};
     const std::uint64_t runs = store.runs();
@@ -172,7 +177,7 @@ WitnessSearch::Outcome WitnessSearch::run(Refuter& store, std::uint64_t budget,
     std::vector<std::uint64_t> key;
     std::uint64_t nodes = 0;
     const auto finish = [&](Verdict verdict) {
-        const Wide closed = verdict == Verdict::Unknown ? closed_to(from) : from;
+        const Wide closed = verdict == Verdict::Empty ? from : closed_to(from);
         store.end_trials(start);
         return Outcome{verdict, nodes, store.runs() - runs, closed};
     };

@@ -36,9 +36,12 @@ inline constexpr std::uint64_t kKeyedSubtree = 8;
 // - Unknown: its budget of rule runs (and trials) ran out first.
 // Given a variable `first`, an Unknown still answers for the values of it
 // whose subtrees the search exhausted before its budget ran out, as long as
-// its own order took them first, least value first, from the call's node:
-// every value of `first` below `closed_to` holds no solution. The budget of
-// a call that runs out is then not all lost.
+// the search took them first, least value first, from the call's node:
+// every value of `first` below `closed_to` holds no solution. `in_order`
+// makes it take them so, one by one, and its own order only below each;
+// then a Witness answers for the values before its own too. The budget of
+// a call that runs out is then not all lost, and one that finds a solution
+// also shows the values before it empty.
 // The store is left as it was found.
 // A node's subtree holds a solution exactly when some values of the store's
 // domains satisfy every constraint, so a node whose domains equal those of
@@ -62,7 +65,7 @@ class WitnessSearch {
     // No trial starts once `budget` rule runs are spent; polls `interrupt`
     // once per trial.
     Outcome run(Refuter& store, std::uint64_t budget, Interrupt& interrupt, std::uint64_t progress,
-                VarIndex first = kNone);
+                VarIndex first = kNone, bool in_order = true);
     // The solution of the last run that found one.
     const std::vector<std::int64_t>& witness() const { return witness_; }
 
@@ -104,6 +107,7 @@ class WitnessSearch {
     std::size_t empty_words_ = 0;
     std::vector<Choice> stack_;
     VarIndex first_ = kNone;
+    bool in_order_ = true;
     std::size_t leading_ = 0;  // choices on first_ at the bottom of the stack
     std::vector<std::int64_t> witness_;
 };

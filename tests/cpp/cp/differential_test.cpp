@@ -994,6 +994,12 @@ TEST_P(CpRefuterFamilies, SameAnswersFromFewerNodes) {
             if (after == 0 && stats.nodes < oracle_nodes) ++shortened;
             if (after == 0 && stats.witness_nodes > 0) ++searched;
         }
+        // Every call taking the node's variable first, value by value.
+        CpStats in_order;
+        const SolverResult got =
+            solve_cp(parsed.value(), Interrupt(), &in_order, kEveryRule | kWitnessInOrder, 0);
+        ASSERT_EQ(describe(got), describe(*expected)) << text;
+        ASSERT_LE(in_order.nodes, oracle_nodes) << text;
     }
     EXPECT_GT(tally.sat, runs / 20);
     EXPECT_GT(tally.unsat, runs / 20);
@@ -1231,6 +1237,14 @@ TEST(CpRefuter, QueensWithBarredCellsAgreeWithTheLiteralSearch) {
         ASSERT_LE(stats.nodes, oracle_nodes) << t;
         if (stats.witness_nodes > 0) ++searched;
         if (stats.nodes < oracle_nodes) ++shortened;
+        // Every call taking the node's variable first, value by value: its
+        // solutions close the values before them.
+        CpStats in_order;
+        const SolverResult ordered =
+            solve_cp(parsed.value(), Interrupt(), &in_order,
+                     kAllRefuteRules | kWitnessOnCheap | kWitnessInOrder, 0);
+        ASSERT_EQ(describe(ordered), describe(*expected)) << t;
+        ASSERT_LE(in_order.nodes, oracle_nodes) << t;
     }
     EXPECT_GT(tally.sat, runs / 3);
     EXPECT_GT(tally.unsat, runs / 20);

@@ -214,8 +214,8 @@ std::string graded_wheel(int rim, int hub_hi) {
     return t;
 }
 
-// A search stopped by its budget closes only values of the variable it was
-// given whose subtrees hold no solution: each is checked by a search without
+// A search stopped by its budget, in its own order, closes only values of
+// the variable it was given whose subtrees hold no solution: each is checked by a search without
 // a budget. Budgets from one run up, so that the cut falls at every depth;
 // some of them must close a value.
 TEST(Witness, UnfinishedSearchClosesOnlyEmptyValues) {
@@ -230,7 +230,7 @@ TEST(Witness, UnfinishedSearchClosesOnlyEmptyValues) {
         Interrupt interrupt;
         int closing = 0;
         for (std::uint64_t budget = 1; budget <= 300; ++budget) {
-            const WitnessSearch::Outcome out = search.run(store, budget, interrupt, 0, 0);
+            const WitnessSearch::Outcome out = search.run(store, budget, interrupt, 0, 0, false);
             if (out.verdict != WitnessSearch::Verdict::Unknown) continue;
             if (out.closed_to > 0) ++closing;
             for (Wide v = 0; v < out.closed_to; ++v) {
@@ -242,6 +242,56 @@ TEST(Witness, UnfinishedSearchClosesOnlyEmptyValues) {
                 }
                 store.end_trials(mark);
             }
+        }
+        EXPECT_GT(closing, 0);
+    }
+}
+
+// The variable a call is about goes first, value by value, even where its
+// own order would take another: here x has more values than the rim, x = 0
+// leaves the rim an odd cycle in two colours and x = 1 gives it three. A
+// call that ends in a solution closes every value below the solution's, and
+// one stopped by its budget closes what it searched through; each closed
+// value is checked by a search without a budget.
+TEST(Witness, CallClosesTheValuesOfItsVariableInOrder) {
+    for (const int rim : {5, 7, 9}) {
+        SCOPED_TRACE(testing::Message() << "rim " << rim);
+        std::string t = "var x 0 4\n";
+        for (int i = 1; i <= rim; ++i) t += "var v" + std::to_string(i) + " 0 2\n";
+        for (int i = 1; i <= rim; ++i) {
+            const std::string v = "v" + std::to_string(i);
+            t += "le " + v + " x 1\nneq " + v + " v" + std::to_string(1 + i % rim) + "\n";
+        }
+        const CpProblem p = parse(t);
+        const Network net = build_network(p);
+        Refuter store(net, kAllRefuteRules | kWitnessOnSums);
+        ASSERT_TRUE(store.start(declared(p), true));
+        WitnessSearch search(net);
+        WitnessSearch check(net);
+        Interrupt interrupt;
+        const auto expect_empty_below = [&](Wide to, std::uint64_t budget) {
+            for (Wide v = 0; v < to; ++v) {
+                const std::size_t mark = store.mark();
+                if (store.trial_within(0, v, v)) {
+                    EXPECT_EQ(check.run(store, ~std::uint64_t{0}, interrupt, 0).verdict,
+                              WitnessSearch::Verdict::Empty)
+                        << "budget " << budget << ", value " << static_cast<long long>(v);
+                }
+                store.end_trials(mark);
+            }
+        };
+        const WitnessSearch::Outcome full = search.run(store, ~std::uint64_t{0}, interrupt, 0, 0);
+        ASSERT_EQ(full.verdict, WitnessSearch::Verdict::Witness);
+        EXPECT_EQ(search.witness()[0], 1);
+        EXPECT_EQ(full.closed_to, 1);
+        int closing = 0;
+        for (std::uint64_t budget = 1; budget <= 200; ++budget) {
+            const WitnessSearch::Outcome out = search.run(store, budget, interrupt, 0, 0);
+            if (out.verdict == WitnessSearch::Verdict::Witness) {
+                EXPECT_EQ(out.closed_to, search.witness()[0]) << "budget " << budget;
+            }
+            if (out.closed_to > 0) ++closing;
+            expect_empty_below(out.closed_to, budget);
         }
         EXPECT_GT(closing, 0);
     }
