@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <utility>
 
 namespace nemox::lp {
 
@@ -41,8 +43,12 @@ class Simplex {
   public:
     // `upper` bounds the columns (HUGE_VAL: no bound; 0: the column is
     // fixed and never enters).
-    Simplex(const FloatProblem& p, const std::vector<double>& upper, Interrupt& interrupt)
+    // `devex`: reference weights and prices updated along pivot rows;
+    // otherwise Dantzig's rule on fresh prices at every pivot.
+    Simplex(const FloatProblem& p, const std::vector<double>& upper, bool devex,
+            Interrupt& interrupt)
         : p_(p),
+          devex_(devex),
           interrupt_(interrupt),
           m_(p.rows),
           n_(p.cols),
@@ -62,6 +68,7 @@ class Simplex {
           upper_(upper),
           at_upper_(p.cols, 0) {
         scale();
+        by_rows();
         for (std::size_t r = 0; r < m_; ++r) position_[basis_[r]] = r;
         limit_ = 50 * (m_ + n_) + 1000;
     }
@@ -174,6 +181,25 @@ class Simplex {
         }
     }
 
+    // The scaled matrix by rows as well, for the pivot rows.
+    void by_rows() {
+        row_start_.assign(m_ + 1, 0);
+        for (const std::size_t i : p_.row_index) ++row_start_[i + 1];
+        for (std::size_t i = 0; i < m_; ++i) row_start_[i + 1] += row_start_[i];
+        row_col_.resize(value_.size());
+        row_value_.resize(value_.size());
+        std::vector<std::size_t> at(row_start_.begin(), row_start_.end() - 1);
+        for (std::size_t j = 0; j < n_; ++j) {
+            for (std::size_t k = p_.col_start[j]; k < p_.col_start[j + 1]; ++k) {
+                const std::size_t q = at[p_.row_index[k]]++;
+                row_col_[q] = j;
+                row_value_[q] = value_[k];
+            }
+        }
+        pivot_row_.assign(n_, 0.0);
+        in_row_.assign(n_, 0);
+    }
+
     // The value a basic column may not pass on its way up: its bound, or
     // zero for an artificial column in phase 2.
     double ceiling(std::size_t col, bool phase1) const {
@@ -238,11 +264,15 @@ class Simplex {
     // Product form of the basis inverse, unit columns first, then by count,
     // each pivoted on a large entry of a sparse row. A column that turns
     // out dependent is replaced by the unit column of a row left over.
+    // Each column's solve touches only the etas its nonzeros reach.
     void refactor() {
         etas_.clear();
         eta_row_.clear();
         eta_value_.clear();
         since_refactor_ = 0;
+        eta_of_row_.assign(m_, kNoColumn);
+        mark_.assign(m_, 0);
+        std::fill(w_.begin(), w_.end(), 0.0);
         std::vector<char> row_used(m_, 0);
         std::vector<std::size_t> row_count(m_, 0);
         for (std::size_t r = 0; r < m_; ++r) {
@@ -265,30 +295,33 @@ class Simplex {
                 if (!row_used[i] && std::fabs(value_[k]) > kSingularTol) {
                     row_used[i] = 1;
                     perm_[r] = i;
+                    eta_of_row_[i] = etas_.size();
                     etas_.push_back({i, value_[k], eta_row_.size(), eta_row_.size()});
                     continue;
                 }
             }
-            load(basis_[r]);
-            ftran(w_);
+            solve_touched(basis_[r]);
             double biggest = 0;
-            for (std::size_t i = 0; i < m_; ++i) {
+            for (const std::size_t i : touched_) {
                 if (!row_used[i]) biggest = std::max(biggest, std::fabs(w_[i]));
             }
             if (biggest <= kSingularTol) {
                 dependent.push_back(r);
+                clear_touched();
                 continue;
             }
             std::size_t pick = kNoColumn;
-            for (std::size_t i = 0; i < m_; ++i) {
+            for (const std::size_t i : touched_) {
                 if (row_used[i] || std::fabs(w_[i]) < 0.1 * biggest) continue;
                 if (pick == kNoColumn || row_count[i] < row_count[pick] ||
-                    (row_count[i] == row_count[pick] && std::fabs(w_[i]) > std::fabs(w_[pick])))
+                    (row_count[i] == row_count[pick] &&
+                     (std::fabs(w_[i]) > std::fabs(w_[pick]) ||
+                      (std::fabs(w_[i]) == std::fabs(w_[pick]) && i < pick))))
                     pick = i;
             }
             row_used[pick] = 1;
             perm_[r] = pick;
-            append_eta(pick);
+            append_touched_eta(pick);
         }
         std::size_t free_row = 0;
         for (const std::size_t r : dependent) {
@@ -296,11 +329,10 @@ class Simplex {
             position_[basis_[r]] = kNoColumn;
             basis_[r] = p_.basis[free_row];
             position_[basis_[r]] = r;
-            load(basis_[r]);
-            ftran(w_);
+            solve_touched(basis_[r]);
             row_used[free_row] = 1;
             perm_[r] = free_row;
-            append_eta(free_row);
+            append_touched_eta(free_row);
         }
         std::copy(rhs_.begin(), rhs_.end(), w_.begin());
         for (std::size_t j = 0; j < n_; ++j) {
@@ -310,6 +342,62 @@ class Simplex {
         }
         ftran(w_);
         for (std::size_t r = 0; r < m_; ++r) x_[r] = w_[perm_[r]];
+    }
+
+    // w_ <- E A_col, w_ zero before: the etas applied in order, each only
+    // when its row holds a nonzero, which a heap of the etas the nonzeros
+    // reach finds; the rows reached are listed in touched_.
+    void solve_touched(std::size_t col) {
+        touched_.clear();
+        heap_.clear();
+        const auto reach = [&](std::size_t i, std::size_t after) {
+            if (mark_[i]) return;
+            mark_[i] = 1;
+            touched_.push_back(i);
+            const std::size_t k = eta_of_row_[i];
+            if (k != kNoColumn && (after == kNoColumn || k > after)) {
+                heap_.push_back(k);
+                std::push_heap(heap_.begin(), heap_.end(), std::greater<>());
+            }
+        };
+        for (std::size_t k = p_.col_start[col]; k < p_.col_start[col + 1]; ++k) {
+            w_[p_.row_index[k]] = value_[k];
+            reach(p_.row_index[k], kNoColumn);
+        }
+        while (!heap_.empty()) {
+            std::pop_heap(heap_.begin(), heap_.end(), std::greater<>());
+            const std::size_t at = heap_.back();
+            heap_.pop_back();
+            const Eta& e = etas_[at];
+            double z = w_[e.row];
+            if (z == 0) continue;
+            z /= e.pivot;
+            w_[e.row] = z;
+            for (std::size_t q = e.begin; q < e.end; ++q) {
+                w_[eta_row_[q]] -= eta_value_[q] * z;
+                reach(eta_row_[q], at);
+            }
+        }
+    }
+
+    void clear_touched() {
+        for (const std::size_t i : touched_) {
+            w_[i] = 0;
+            mark_[i] = 0;
+        }
+    }
+
+    // append_eta over the rows of touched_, which it clears.
+    void append_touched_eta(std::size_t pivot_row) {
+        const std::size_t begin = eta_row_.size();
+        for (const std::size_t i : touched_) {
+            if (i == pivot_row || std::fabs(w_[i]) <= kDropTol) continue;
+            eta_row_.push_back(i);
+            eta_value_.push_back(w_[i]);
+        }
+        eta_of_row_[pivot_row] = etas_.size();
+        etas_.push_back({pivot_row, w_[pivot_row], begin, eta_row_.size()});
+        clear_touched();
     }
 
     // At an optimal basis: maximises the sum of the nonbasic columns of zero
@@ -352,27 +440,34 @@ class Simplex {
     }
 
     End phase(bool phase1) {
+        weight_.assign(n_, 1.0);
+        price(phase1);
         for (;;) {
             if (!face_ && !perturbed_ && degenerate_run_ >= (phase1 ? kCycle : kStall)) perturb();
             interrupt_.poll(static_cast<std::int64_t>(value_.size() + eta_value_.size() + m_),
                             pivots_);
             if (pivots_ >= limit_) return End::Failed;
-            std::fill(y_.begin(), y_.end(), 0.0);
-            for (std::size_t r = 0; r < m_; ++r) y_[perm_[r]] = phase_cost(basis_[r], phase1);
-            btran(y_);
+            if (!devex_ && !prices_fresh_) price(phase1);
+            // The largest gain per unit of the reference weight.
             std::size_t q = kNoColumn;
-            double best = polish_ ? kPolishTol : kDualTol;
+            double best = 0, score = 0;
+            const double tol = polish_ ? kPolishTol : kDualTol;
             for (std::size_t j = 0; j < n_; ++j) {
                 if (!may_enter(j) || (face_ && !may_enter_[j])) continue;
-                const double d = reduced_cost(j, phase1, y_);
-                if (!std::isfinite(d)) return End::Failed;
-                const double gain = at_upper_[j] ? -d : d;
-                if (gain > best) {
+                const double gain = at_upper_[j] ? -d_[j] : d_[j];
+                if (!std::isfinite(gain)) return End::Failed;
+                if (gain > tol && gain * gain > score * weight_[j]) {
+                    score = gain * gain / weight_[j];
                     best = gain;
                     q = j;
                 }
             }
-            if (q == kNoColumn) return End::Optimal;
+            // Updated prices drift: optimal only by fresh ones.
+            if (q == kNoColumn) {
+                if (prices_fresh_) return End::Optimal;
+                price(phase1);
+                continue;
+            }
             load(q);
             ftran(w_);
             // The entering column moves up from zero, or down from its bound:
@@ -404,7 +499,16 @@ class Simplex {
                 ++pivots_;
                 continue;
             }
-            if (step_limit == HUGE_VAL) return phase1 ? End::Failed : End::Unbounded;
+            if (step_limit == HUGE_VAL) {
+                // A ray, or a column that only drifted prices or factors
+                // made look good.
+                if (!prices_fresh_ || since_refactor_ > 0) {
+                    if (since_refactor_ > 0) refactor();
+                    price(phase1);
+                    continue;
+                }
+                return phase1 ? End::Failed : End::Unbounded;
+            }
             std::size_t leave = kNoColumn;
             double leave_ratio = 0, biggest = 0;
             for (std::size_t r = 0; r < m_; ++r) {
@@ -429,6 +533,11 @@ class Simplex {
             // The face's sum rises: a second optimal point, no need to go on.
             if (face_ && theta * best > kFaceRise) return End::Unbounded;
             for (std::size_t r = 0; r < m_; ++r) x_[r] -= theta * alpha_[r];
+            if (devex_) {
+                update_prices(leave, q);
+            } else {
+                prices_fresh_ = false;
+            }
             // The leaving column stops at its upper bound when it rose to it.
             at_upper_[basis_[leave]] = alpha_[leave] < 0 && !p_.artificial[basis_[leave]];
             if (enter(leave, q, theta) || eta_value_.size() > 4 * value_.size() + 8 * m_) {
@@ -436,6 +545,7 @@ class Simplex {
                 for (std::size_t r = 0; r < m_; ++r) {
                     if (!std::isfinite(x_[r])) return End::Failed;
                 }
+                price(phase1);
             }
         }
     }
@@ -531,6 +641,57 @@ class Simplex {
         }
     }
 
+    // Every column's reduced cost from fresh prices.
+    void price(bool phase1) {
+        std::fill(y_.begin(), y_.end(), 0.0);
+        for (std::size_t r = 0; r < m_; ++r) y_[perm_[r]] = phase_cost(basis_[r], phase1);
+        btran(y_);
+        d_.resize(n_);
+        for (std::size_t j = 0; j < n_; ++j)
+            d_[j] = may_enter(j) ? reduced_cost(j, phase1, y_) : 0.0;
+        prices_fresh_ = true;
+    }
+
+    // Before column q replaces the basic column of position `leave` (w_
+    // holding q's column): the reduced costs and reference weights along
+    // the pivot row, rho A with rho the row of the basis inverse.
+    void update_prices(std::size_t leave, std::size_t q) {
+        std::fill(rho_.begin(), rho_.end(), 0.0);
+        rho_[perm_[leave]] = 1;
+        btran(rho_);
+        const double pivot = w_[perm_[leave]];
+        const double step = d_[q] / pivot;
+        const double wq = weight_[q];
+        // rho A by the rows that rho reaches.
+        row_cols_.clear();
+        for (std::size_t i = 0; i < m_; ++i) {
+            const double r = rho_[i];
+            if (r == 0) continue;
+            for (std::size_t k = row_start_[i]; k < row_start_[i + 1]; ++k) {
+                const std::size_t j = row_col_[k];
+                if (!in_row_[j]) {
+                    in_row_[j] = 1;
+                    row_cols_.push_back(j);
+                    pivot_row_[j] = 0;
+                }
+                pivot_row_[j] += r * row_value_[k];
+            }
+        }
+        for (const std::size_t j : row_cols_) {
+            in_row_[j] = 0;
+            const double a = pivot_row_[j];
+            if (j == q || a == 0 || !may_enter(j)) continue;
+            d_[j] -= step * a;
+            const double ratio = a / pivot;
+            weight_[j] = std::max(weight_[j], ratio * ratio * wq);
+        }
+        const std::size_t out = basis_[leave];
+        d_[out] = -step;
+        weight_[out] = std::max(wq / (pivot * pivot), 1.0);
+        d_[q] = 0;
+        prices_fresh_ = false;
+    }
+
     double reduced_cost(std::size_t j, bool phase1, const std::vector<double>& y) const {
         double d = phase_cost(j, phase1);
         for (std::size_t k = p_.col_start[j]; k < p_.col_start[j + 1]; ++k)
@@ -539,6 +700,7 @@ class Simplex {
     }
 
     const FloatProblem& p_;
+    bool devex_;
     Interrupt& interrupt_;
     std::size_t m_, n_;
     std::vector<double> value_, rhs_, cost_;  // scaled
@@ -548,6 +710,17 @@ class Simplex {
     std::vector<std::size_t> position_;  // column -> position, or kNoColumn
     std::vector<double> x_;              // basic values, scaled
     std::vector<double> w_, y_, alpha_, rho_;
+    std::vector<double> d_;                         // reduced costs of the columns that may enter
+    std::vector<double> weight_;                    // devex reference weights
+    bool prices_fresh_ = false;                     // d_ computed since the last pivot
+    std::vector<std::size_t> row_start_, row_col_;  // the scaled matrix by rows
+    std::vector<double> row_value_;
+    std::vector<double> pivot_row_;  // rho A, at the columns of row_cols_
+    std::vector<std::size_t> row_cols_;
+    std::vector<char> in_row_;
+    // Refactorization scratch: each row's eta, rows reached, a heap of etas.
+    std::vector<std::size_t> eta_of_row_, touched_, heap_;
+    std::vector<char> mark_;
     // Phase 2 stalled and its right-hand side was perturbed; the true one.
     bool perturbed_ = false;
     std::size_t degenerate_run_ = 0;
@@ -608,12 +781,31 @@ std::vector<BoundRow> bound_rows(const FloatProblem& p) {
     return out;
 }
 
+// Devex first; Dantzig's rule where devex's path fails, as it does on some
+// badly conditioned models. With the columns nonbasic at their upper bound.
+std::pair<FloatOutcome, std::vector<char>> run_simplex(const FloatProblem& p,
+                                                       const std::vector<double>& upper,
+                                                       Interrupt& interrupt) {
+    std::vector<char> at_upper(p.cols, 0);
+    FloatOutcome out;
+    for (const bool devex : {true, false}) {
+        Simplex simplex(p, upper, devex, interrupt);
+        const std::uint64_t before = out.pivots;
+        out = simplex.run();
+        out.pivots += before;
+        if (out.kind == FloatOutcome::Kind::Failed) continue;
+        for (std::size_t j = 0; j < p.cols; ++j) at_upper[j] = simplex.at_upper(j);
+        break;
+    }
+    return {std::move(out), std::move(at_upper)};
+}
+
 }  // namespace
 
 FloatOutcome float_simplex(const FloatProblem& problem, Interrupt& interrupt) {
     const std::vector<BoundRow> bounds = bound_rows(problem);
     std::vector<double> upper(problem.cols, HUGE_VAL);
-    if (bounds.empty()) return Simplex(problem, upper, interrupt).run();
+    if (bounds.empty()) return run_simplex(problem, upper, interrupt).first;
     // The problem without the bound rows, its columns as they were.
     std::vector<std::size_t> new_row(problem.rows, 0);
     std::vector<char> gone(problem.rows, 0);
@@ -645,12 +837,11 @@ FloatOutcome float_simplex(const FloatProblem& problem, Interrupt& interrupt) {
         }
         reduced.col_start.push_back(reduced.row_index.size());
     }
-    Simplex simplex(reduced, upper, interrupt);
-    FloatOutcome out = simplex.run();
+    auto [out, at_upper] = run_simplex(reduced, upper, interrupt);
     if (out.kind == FloatOutcome::Kind::Failed) return out;
     // Back to the rows: a bound row's slack is basic unless its column sits
     // at the bound, which makes that column basic instead.
-    for (const BoundRow& b : bounds) out.basis.push_back(simplex.at_upper(b.col) ? b.col : b.slack);
+    for (const BoundRow& b : bounds) out.basis.push_back(at_upper[b.col] ? b.col : b.slack);
     return out;
 }
 

@@ -41,13 +41,12 @@ struct FloatOutcome {
 };
 
 // Two-phase primal simplex in doubles: a product-form factorization of the
-// basis refreshed every few dozen updates, Dantzig pricing on the scaled
-// problem, a two-pass ratio test with tolerances. Rows that only bound one
-// column become bounds on it (the basis given back is one of the rows
-// again); a long run of degenerate pivots perturbs the basic values, which
-// dual simplex pivots mend at the end. Artificial columns never enter, and
-// those left basic stay at zero in phase 2. Gives up (Failed) on a singular
-// basis it cannot repair or after too many pivots.
+// basis refreshed every few dozen updates, devex pricing (Dantzig's rule where devex fails) on the
+// scaled problem, a two-pass ratio test with tolerances. Rows that only bound one column become
+// bounds on it (the basis given back is one of the rows again); a long run of degenerate pivots
+// perturbs the basic values, which dual simplex pivots mend at the end. Artificial columns never
+// enter, and those left basic stay at zero in phase 2. Gives up (Failed) on a singular basis it
+// cannot repair or after too many pivots.
 FloatOutcome float_simplex(const FloatProblem& problem, Interrupt& interrupt);
 
 }  // namespace nemox::lp
