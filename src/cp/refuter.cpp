@@ -491,6 +491,7 @@ void Refuter::find_distinct_sums() {
 // square, or its columns) are grown greedily, each from the first line that
 // no group holds yet.
 void Refuter::find_line_groups() {
+    if (std::count(distinct_sum_.begin(), distinct_sum_.end(), 1) < 2) return;
     const std::size_t n = net_.watch_begin.size() - 1;
     std::vector<char> grouped(net_.propagators.size(), 0);
     std::vector<char> used(n, 0);
@@ -960,8 +961,8 @@ bool Refuter::follow(VarIndex x, VarIndex y, Wide off, bool flip) {
 // ---- the rules ----------------------------------------------------------
 
 bool Refuter::run(std::uint32_t k) {
-    if (!group_lines_.empty() && k >= first_group_) return run_line_group(k - first_group_);
     if (k >= net_.propagators.size()) {
+        if (!group_lines_.empty() && k >= first_group_) return run_line_group(k - first_group_);
         const std::size_t c = k - net_.propagators.size();
         return run_all_diff(clique_vars_.data() + clique_begin_[c],
                             clique_offsets_.data() + clique_begin_[c],
