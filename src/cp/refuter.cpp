@@ -13,6 +13,10 @@ constexpr Wide kMaxBits = 2048;
 // An AllDiff is checked by its values when they span at most this many.
 constexpr Wide kAllDiffBits = 256;
 constexpr std::size_t kAllDiffPositions = 256;
+// A group of distinct sums checks every subset of its lines: 2^10 at most.
+constexpr std::size_t kGroupLines = 10;
+// Stands for a missing bound of a sum; a group's sums of them stay in range.
+constexpr Wide kNoNeed = Wide{1} << 100;
 // The look-ahead tries the values of domains of at most this many: on
 // queens and magic squares, larger ones cost more than the nodes they save.
 constexpr Wide kProbeSize = 3;
@@ -99,6 +103,7 @@ void Refuter::prepare(const std::vector<Domain>& root) {
     if (!machine_starts_.empty()) active_ = true;
     if (active_ && (rules_ & kMatching) != 0) find_cliques(root);
     if (active_ && (rules_ & kDistinctSum) != 0) find_distinct_sums();
+    if (active_ && (rules_ & kLineGroups) != 0 && !distinct_sum_.empty()) find_line_groups();
     if (active_) find_wakes();
     if (active_) find_permutations(root);
     keyed_ = active_ && (rules_ & kForwardCheck) != 0 && (rules_ & kNogoods) != 0;
@@ -130,6 +135,14 @@ void Refuter::find_wakes() {
         for (std::size_t i = clique_begin_[c]; i < clique_begin_[c + 1]; ++i)
             cliques_of[clique_vars_[i]].push_back(first + static_cast<std::uint32_t>(c));
     }
+    std::vector<std::vector<std::uint32_t>> groups_of(n);
+    for (std::size_t g = 0; g + 1 < group_begin_.size(); ++g) {
+        for (std::size_t i = group_begin_[g]; i < group_begin_[g + 1]; ++i) {
+            const Propagator& p = net_.propagators[group_lines_[i]];
+            for (std::size_t j = p.begin; j < p.end; ++j)
+                groups_of[net_.vars[j]].push_back(first_group_ + static_cast<std::uint32_t>(g));
+        }
+    }
     wake_begin_.assign(1, 0);
     wakes_.clear();
     for (VarIndex x = 0; x < n; ++x) {
@@ -137,6 +150,7 @@ void Refuter::find_wakes() {
             if (skip_[net_.watches[i]] == 0) wakes_.push_back(net_.watches[i]);
         }
         wakes_.insert(wakes_.end(), cliques_of[x].begin(), cliques_of[x].end());
+        wakes_.insert(wakes_.end(), groups_of[x].begin(), groups_of[x].end());
         wake_begin_.push_back(wakes_.size());
     }
 }
@@ -471,6 +485,57 @@ void Refuter::find_distinct_sums() {
             }
         }
     }
+}
+
+// Distinct sums over disjoint sets of one AllDiff's variables (the rows of a
+// square, or its columns) are grown greedily, each from the first line that
+// no group holds yet.
+void Refuter::find_line_groups() {
+    if (std::count(distinct_sum_.begin(), distinct_sum_.end(), 1) < 2) return;
+    const std::size_t n = net_.watch_begin.size() - 1;
+    std::vector<char> grouped(net_.propagators.size(), 0);
+    std::vector<char> used(n, 0);
+    std::vector<VarIndex> set;
+    std::vector<std::uint32_t> lines;
+    first_group_ = static_cast<std::uint32_t>(queued_.size());
+    group_begin_.assign(1, 0);
+    for (const Propagator& a : net_.propagators) {
+        if (a.kind != PropKind::AllDiff || a.end - a.begin < 2) continue;
+        set.assign(net_.vars.begin() + static_cast<std::ptrdiff_t>(a.begin),
+                   net_.vars.begin() + static_cast<std::ptrdiff_t>(a.end));
+        std::sort(set.begin(), set.end());
+        const auto fits = [&](const Propagator& p) {
+            for (std::size_t i = p.begin; i < p.end; ++i) {
+                if (used[net_.vars[i]] != 0 ||
+                    !std::binary_search(set.begin(), set.end(), net_.vars[i]))
+                    return false;
+            }
+            return true;
+        };
+        const auto take = [&](std::uint32_t k, char mark) {
+            const Propagator& p = net_.propagators[k];
+            for (std::size_t i = p.begin; i < p.end; ++i) used[net_.vars[i]] = mark;
+        };
+        for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) {
+            if (distinct_sum_[k] == 0 || grouped[k] != 0 || !fits(net_.propagators[k])) continue;
+            lines.assign(1, k);
+            take(k, 1);
+            for (std::uint32_t j = k + 1; j < net_.propagators.size() && lines.size() < kGroupLines;
+                 ++j) {
+                if (distinct_sum_[j] == 0 || grouped[j] != 0 || !fits(net_.propagators[j]))
+                    continue;
+                lines.push_back(j);
+                take(j, 1);
+            }
+            for (const std::uint32_t j : lines) take(j, 0);
+            if (lines.size() < 2) continue;
+            for (const std::uint32_t j : lines) grouped[j] = 1;
+            group_lines_.insert(group_lines_.end(), lines.begin(), lines.end());
+            group_begin_.push_back(group_lines_.size());
+        }
+    }
+    queued_.resize(first_group_ + group_begin_.size() - 1, 0);
+    skip_.resize(queued_.size(), 0);
 }
 
 // Pairs of sums over the same 0/1 variables, one bounding nonnegative
@@ -897,6 +962,7 @@ bool Refuter::follow(VarIndex x, VarIndex y, Wide off, bool flip) {
 
 bool Refuter::run(std::uint32_t k) {
     if (k >= net_.propagators.size()) {
+        if (!group_lines_.empty() && k >= first_group_) return run_line_group(k - first_group_);
         const std::size_t c = k - net_.propagators.size();
         return run_all_diff(clique_vars_.data() + clique_begin_[c],
                             clique_offsets_.data() + clique_begin_[c],
@@ -923,6 +989,9 @@ bool Refuter::run(std::uint32_t k) {
             if (p.big_begin != p.end) return true;
             if (sums && !run_linear(p)) return false;
             if (!distinct_sum_.empty() && distinct_sum_[k] != 0 && !run_distinct_sum(p))
+                return false;
+            if (!distinct_sum_.empty() && distinct_sum_[k] != 0 && p.rel == LinearRel::Eq &&
+                (rules_ & kLineGroups) != 0 && !run_completion(p))
                 return false;
             if (!machine_of_.empty() && machine_of_[k] >= 0) {
                 const auto m = static_cast<std::size_t>(machine_of_[k]);
@@ -1058,6 +1127,156 @@ bool Refuter::run_distinct_sum(const Propagator& p) {
         if (doms_[v[i]].lo == doms_[v[i]].hi) continue;
         if (has_hi && !lower(v[i], hi - least_but_one)) return false;
         if (has_lo && !raise(v[i], lo - most_but_one)) return false;
+    }
+    return true;
+}
+
+// c (x1 + ... + xk) = r with the x pairwise different and two or three of
+// them unfixed: a value of one stays only if the others can complete the
+// sum with values of theirs, all different. Bounds miss the holes that
+// the values taken elsewhere leave.
+bool Refuter::run_completion(const Propagator& p) {
+    const VarIndex* v = net_.vars.data();
+    VarIndex open[3];
+    std::size_t k = 0;
+    Wide fixed = 0;
+    for (std::size_t i = p.begin; i < p.end; ++i) {
+        const Dom& d = doms_[v[i]];
+        if (d.lo == d.hi) {
+            fixed += d.lo;
+            continue;
+        }
+        if (k == 3) return true;
+        open[k++] = v[i];
+    }
+    if (k < 2) return true;
+    const Wide c = net_.coeffs[p.begin];
+    const Wide r = p.constant;
+    if (floor_div(r, c) != ceil_div(r, c)) return false;
+    const Wide need = floor_div(r, c) - fixed;
+    if (k == 2) {
+        const VarIndex x = open[0];
+        const VarIndex y = open[1];
+        if (!follow(x, y, need, true) || !follow(y, x, need, true)) return false;
+        return floor_div(need, 2) != ceil_div(need, 2) ||
+               (remove(x, floor_div(need, 2)) && remove(y, floor_div(need, 2)));
+    }
+    for (std::size_t t = 0; t < 3; ++t) {
+        const VarIndex x = open[t];
+        const VarIndex y = open[(t + 1) % 3];
+        const VarIndex z = open[(t + 2) % 3];
+        for (Wide a = doms_[x].lo; a <= doms_[x].hi; a = next_value(x, a + 1)) {
+            // b + c = need - a, b != c, neither a.
+            const Wide rest = need - a;
+            bool held = false;
+            const Wide last = std::min<Wide>(doms_[y].hi, rest - doms_[z].lo);
+            for (Wide b = next_value(y, rest - doms_[z].hi); b <= last && !held;
+                 b = next_value(y, b + 1))
+                held = b != a && rest - b != a && rest - b != b && contains(z, rest - b);
+            if (!held && !remove(x, a)) return false;
+        }
+    }
+    return true;
+}
+
+// Lines of a group that share no variable, each with the sum its unfixed
+// variables still need: any set R of them takes as many distinct values as
+// it has unfixed variables, all from the values that the group's unfixed
+// variables can take, so R's need lies between the sums of that many least
+// and greatest of those values; and one variable of R is bounded by R's need
+// less the least or greatest values of the others. Lines that need much (or
+// little) together fail where each alone still fits.
+bool Refuter::run_line_group(std::size_t g) {
+    const VarIndex* v = net_.vars.data();
+    const std::size_t first = group_begin_[g];
+    const std::size_t count = group_begin_[g + 1] - first;
+    // By line: its need's bounds and its unfixed variables; then the sums
+    // of the least and of the greatest values, by how many.
+    Wide need_lo[kGroupLines];
+    Wide need_hi[kGroupLines];
+    std::size_t open[kGroupLines];
+    std::size_t lines[kGroupLines];  // those with unfixed variables
+    std::size_t live = 0;
+    std::size_t total = 0;
+    Wide base = 0;
+    Wide top = -1;
+    for (std::size_t l = 0; l < count; ++l) {
+        const Propagator& p = net_.propagators[group_lines_[first + l]];
+        Wide fixed = 0;
+        open[l] = 0;
+        for (std::size_t i = p.begin; i < p.end; ++i) {
+            const Dom& d = doms_[v[i]];
+            if (d.lo == d.hi) {
+                fixed += d.lo;
+                continue;
+            }
+            base = total == 0 ? Wide{d.lo} : std::min<Wide>(base, d.lo);
+            top = total == 0 ? Wide{d.hi} : std::max<Wide>(top, d.hi);
+            ++open[l];
+            ++total;
+        }
+        const Wide c = net_.coeffs[p.begin];
+        const Wide r = p.constant;
+        const bool le = p.rel != LinearRel::Ge;
+        const bool ge = p.rel != LinearRel::Le;
+        need_hi[l] = (c > 0 ? le : ge) ? floor_div(r, c) - fixed : kNoNeed;
+        need_lo[l] = (c > 0 ? ge : le) ? ceil_div(r, c) - fixed : -kNoNeed;
+        if (open[l] == 0) {
+            if (need_lo[l] > 0 || need_hi[l] < 0) return false;
+            continue;
+        }
+        lines[live++] = l;
+    }
+    if (live < 2 || top - base + 1 > kAllDiffBits) return true;
+    std::uint64_t joint[kAllDiffBits / 64] = {};
+    const auto words = static_cast<std::size_t>((top - base + 64) / 64);
+    for (std::size_t k = 0; k < live; ++k) {
+        const Propagator& p = net_.propagators[group_lines_[first + lines[k]]];
+        for (std::size_t i = p.begin; i < p.end; ++i) {
+            if (doms_[v[i]].lo == doms_[v[i]].hi) continue;
+            for (std::size_t w = 0; w < words; ++w) joint[w] |= window(v[i], base + 64 * Wide(w));
+        }
+    }
+    std::vector<Wide>& least = group_scratch_;
+    least.assign(1, 0);
+    for (std::size_t w = 0; w < words; ++w) {
+        for (std::uint64_t bits = joint[w]; bits != 0; bits &= bits - 1)
+            least.push_back(least.back() + base + 64 * Wide(w) + __builtin_ctzll(bits));
+    }
+    const std::size_t values = least.size() - 1;
+    if (values < total) return false;
+    // The m greatest values sum to all less the values - m least.
+    const auto most = [&](std::size_t m) { return least[values] - least[values - m]; };
+    Wide cell_lo[kGroupLines];
+    Wide cell_hi[kGroupLines];
+    std::fill(cell_lo, cell_lo + live, -kNoNeed);
+    std::fill(cell_hi, cell_hi + live, kNoNeed);
+    struct Sum {
+        Wide lo, hi;
+        std::size_t m;
+    };
+    Sum sums[std::size_t{1} << kGroupLines];
+    sums[0] = Sum{0, 0, 0};
+    for (std::size_t s = 1; s < (std::size_t{1} << live); ++s) {
+        const auto j = static_cast<std::size_t>(__builtin_ctzll(s));
+        const Sum& rest = sums[s & (s - 1)];
+        Sum& u = sums[s];
+        u = Sum{rest.lo + need_lo[lines[j]], rest.hi + need_hi[lines[j]], rest.m + open[lines[j]]};
+        if (least[u.m] > u.hi || most(u.m) < u.lo) return false;
+        const Wide hi = u.hi - least[u.m - 1];
+        const Wide lo = u.lo - most(u.m - 1);
+        for (std::size_t b = s; b != 0; b &= b - 1) {
+            const auto i = static_cast<std::size_t>(__builtin_ctzll(b));
+            cell_hi[i] = std::min(cell_hi[i], hi);
+            cell_lo[i] = std::max(cell_lo[i], lo);
+        }
+    }
+    for (std::size_t k = 0; k < live; ++k) {
+        const Propagator& p = net_.propagators[group_lines_[first + lines[k]]];
+        for (std::size_t i = p.begin; i < p.end; ++i) {
+            if (doms_[v[i]].lo == doms_[v[i]].hi) continue;
+            if (!raise(v[i], cell_lo[k]) || !lower(v[i], cell_hi[k])) return false;
+        }
     }
     return true;
 }

@@ -23,10 +23,12 @@ enum RefuteRule : unsigned {
     kWitnessOnSums = 512,    // that search also where sums other than views x = y + c occur
     kWitnessOnCheap = 1024,  // and below nodes whose children's subtrees have cost little
     kWitnessInOrder = 2048,  // and every call takes the node's variable first, value by value
+    kLineGroups = 4096,      // disjoint distinct sums of one AllDiff together; a sum's last
+                             // cells keep only values that complete it
 };
 inline constexpr unsigned kAllRefuteRules = kForwardCheck | kMatching | kSumHoles | kKnapsack |
                                             kLookahead | kDistinctSum | kNogoods | kOverload |
-                                            kWitness;
+                                            kWitness | kLineGroups;
 
 // A second store of the search's domains, with holes, narrowed by rules
 // stronger than the search's own propagation. It only ever answers whether
@@ -184,6 +186,9 @@ class Refuter {
     bool run_machine(std::size_t m);
     void find_machines(const std::vector<Domain>& root);
     void find_distinct_sums();
+    bool run_line_group(std::size_t g);
+    bool run_completion(const Propagator& p);
+    void find_line_groups();
     void prepare(const std::vector<Domain>& root);
     void find_knapsacks(const std::vector<Domain>& root);
     void find_cliques(const std::vector<Domain>& root);
@@ -222,6 +227,12 @@ class Refuter {
 
     // By propagator: a Linear with one coefficient over variables of one AllDiff.
     std::vector<char> distinct_sum_;
+    // Groups of pairwise disjoint distinct sums over one AllDiff, their
+    // propagators end to end; numbered after the cliques.
+    std::vector<std::uint32_t> group_lines_;
+    std::vector<std::size_t> group_begin_;
+    std::uint32_t first_group_ = 0;
+    std::vector<Wide> group_scratch_;
     // Variables of AllDiffs and cliques, each once: the look-ahead's candidates.
     std::vector<VarIndex> probe_vars_;
 

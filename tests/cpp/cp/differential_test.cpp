@@ -645,7 +645,8 @@ enum class Shape {
     QueensWithOffsets,
     MagicLike,
     DeepFirst,
-    OddWheels
+    OddWheels,
+    SquareLines
 };
 
 std::string shaped_text(Shape shape, std::mt19937_64& rng) {
@@ -961,6 +962,51 @@ std::string shaped_text(Shape shape, std::mt19937_64& rng) {
                 add(t, "neq ", x(i), " ", x(hub + uniform(1, rim)), "\n");
             break;
         }
+        case Shape::SquareLines: {
+            // A rectangle of different values with a random subset of its
+            // rows, columns and diagonals summing, each by one coefficient,
+            // near a planted permutation's sums: lines that share no cell
+            // are reasoned about together.
+            const int rows = uniform(2, 3);
+            const int cols = uniform(3, 4);
+            const int cells = rows * cols;
+            const int top = cells + uniform(0, 3);
+            std::vector<int> planted(static_cast<std::size_t>(top));
+            for (int i = 0; i < top; ++i) planted[static_cast<std::size_t>(i)] = i + 1;
+            std::shuffle(planted.begin(), planted.end(), rng);
+            for (int i = 0; i < cells; ++i) var(x(i), 1, top);
+            add(t, "allDiff");
+            for (int i = 0; i < cells; ++i) add(t, " ", x(i));
+            t += "\n";
+            std::vector<std::vector<int>> lines;
+            for (int r = 0; r < rows; ++r) {
+                lines.emplace_back();
+                for (int c = 0; c < cols; ++c) lines.back().push_back(r * cols + c);
+            }
+            for (int c = 0; c < cols; ++c) {
+                lines.emplace_back();
+                for (int r = 0; r < rows; ++r) lines.back().push_back(r * cols + c);
+            }
+            lines.emplace_back();
+            for (int r = 0; r < rows; ++r) lines.back().push_back(r * cols + r);
+            static const char* const kRels[] = {"eq", "eq", "le", "ge"};
+            static const int kCoeffs[] = {1, 1, 2, -1};
+            for (const std::vector<int>& line : lines) {
+                if (uniform(0, 2) == 0) continue;
+                const int c = kCoeffs[uniform(0, 3)];
+                const char* rel = kRels[uniform(0, 3)];
+                int sum = 0;
+                t += "linear";
+                for (const int i : line) {
+                    sum += c * planted[static_cast<std::size_t>(i)];
+                    add(t, " ", std::to_string(c), " ", x(i));
+                }
+                // Pushed towards the sums of the least or greatest values.
+                const int off = uniform(0, 1) == 0 ? 0 : uniform(-8, 8);
+                add(t, " ", std::to_string(sum + c * off), " ", rel, "\n");
+            }
+            break;
+        }
     }
     return t;
 }
@@ -1015,7 +1061,8 @@ INSTANTIATE_TEST_SUITE_P(Shapes, CpRefuterFamilies,
                                            Shape::ColouringWithViews, Shape::BarredPermutation,
                                            Shape::DistinctSums, Shape::LayeredColouring,
                                            Shape::JobShop, Shape::QueensWithOffsets,
-                                           Shape::MagicLike, Shape::DeepFirst, Shape::OddWheels));
+                                           Shape::MagicLike, Shape::DeepFirst, Shape::OddWheels,
+                                           Shape::SquareLines));
 
 // n variables over n - 1 values under one allDiff: closed before the first
 // branch, where the plain search tries (n - 1)! orders.
@@ -1087,6 +1134,44 @@ TEST(CpRefuter, DistinctSumClosedAtTheRoot) {
     EXPECT_FALSE(solve_cp(parsed.value(), Interrupt(), &without, kAllRefuteRules & ~kDistinctSum, 0)
                      .is_sat());
     EXPECT_GT(without.nodes, 0u);
+}
+
+// Values 1..10 all different, two sums of three of them at least 24 each:
+// each sum alone can take 10 + 9 + 5, and their bounds leave 5..10 to six
+// variables, which the matching allows; together they need six values of at
+// least 48, where 5 + ... + 10 = 45. Closed at the root, and only by the rule
+// that reads the two sums together.
+TEST(CpRefuter, DisjointDistinctSumsClosedTogether) {
+    std::string vars;
+    for (int i = 0; i < 10; ++i) add(vars, "var x", std::to_string(i), " 1 10\n");
+    vars += "allDiff x0 x1 x2 x3 x4 x5 x6 x7 x8 x9\n";
+    struct Case {
+        std::string text;
+        bool closed;
+    };
+    const Case cases[] = {
+        {vars + "linear 1 x0 1 x1 1 x2 24 eq\nlinear 1 x3 1 x4 1 x5 24 eq\n", true},
+        {vars + "linear -1 x0 -1 x1 -1 x2 -24 le\nlinear 2 x3 2 x4 2 x5 47 ge\n", true},
+        {vars + "linear 1 x0 1 x1 1 x2 22 eq\nlinear 1 x3 1 x4 1 x5 22 eq\n", false},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = parser::parse_cp(c.text);
+        ASSERT_TRUE(parsed.ok()) << c.text;
+        CpStats with;
+        CpStats without;
+        CpStats plain;
+        const SolverResult got = solve_cp(parsed.value(), Interrupt(), &with, kAllRefuteRules, 0);
+        const SolverResult less =
+            solve_cp(parsed.value(), Interrupt(), &without, kAllRefuteRules & ~kLineGroups, 0);
+        const SolverResult expected = solve_cp(parsed.value(), Interrupt(), &plain, 0);
+        EXPECT_EQ(describe(got), describe(expected)) << c.text;
+        EXPECT_EQ(describe(less), describe(expected)) << c.text;
+        EXPECT_EQ(got.is_sat(), !c.closed) << c.text;
+        if (c.closed) {
+            EXPECT_EQ(with.nodes, 0u) << c.text;
+            EXPECT_GT(without.nodes, 0u) << c.text;
+        }
+    }
 }
 
 // Three operations of length 2 on one machine, each pair kept apart by an
@@ -1174,6 +1259,8 @@ TEST(CpRefuter, RulesShortenTheirFamilies) {
         {"queens 12, look-ahead", queens_text(12), kLookahead},
         {"queens 20, look-ahead", queens_text(20), kLookahead},
         {"magic 5, distinct sums", magic_text(5), kDistinctSum},
+        {"magic 5, line groups", magic_text(5), kLineGroups},
+        {"magic 6, line groups", magic_text(6), kLineGroups},
         {"magic 5, look-ahead", magic_text(5), kLookahead},
         {"queens 20, witness", queens_text(20), kWitness},
         {"magic 5, witness", magic_text(5), kWitness},
