@@ -198,18 +198,21 @@ std::optional<Assignment> CpSolver::search() {
                 refuter_.end_trials(f.refuter_mark);
                 stats.witness_nodes += out.nodes;
                 oracle_runs += out.runs;
+                // Values below `to` that the call searched through close.
+                const auto close_through = [&](Wide to) {
+                    if (to <= f.next) return;
+                    const auto closed = static_cast<std::uint64_t>(to - f.next);
+                    saved += closed * search_cost;
+                    stats.nodes += closed;
+                    stats.failures += closed;
+                    stats.refuted += closed;
+                    f.next = static_cast<std::int64_t>(to);
+                };
                 if (out.verdict == WitnessSearch::Verdict::Unknown) {
                     f.range_width = (end - f.next) / 2;
                     // The values the call searched through before its budget
                     // ran out close all the same.
-                    if (out.closed_to > f.next) {
-                        const auto closed = static_cast<std::uint64_t>(out.closed_to - f.next);
-                        saved += closed * search_cost;
-                        stats.nodes += closed;
-                        stats.failures += closed;
-                        stats.refuted += closed;
-                        f.next = static_cast<std::int64_t>(out.closed_to);
-                    }
+                    close_through(out.closed_to);
                     break;
                 }
                 if (out.verdict == WitnessSearch::Verdict::Witness) {
@@ -223,14 +226,7 @@ std::optional<Assignment> CpSolver::search() {
                     }
                     end = witnesses.back()[x];
                     // So do the values it searched through before the solution.
-                    if (out.closed_to > f.next) {
-                        const auto closed = static_cast<std::uint64_t>(out.closed_to - f.next);
-                        saved += closed * search_cost;
-                        stats.nodes += closed;
-                        stats.failures += closed;
-                        stats.refuted += closed;
-                        f.next = static_cast<std::int64_t>(out.closed_to);
-                    }
+                    close_through(out.closed_to);
                     continue;
                 }
                 saved += values * search_cost;
