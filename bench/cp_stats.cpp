@@ -39,10 +39,14 @@ bool past_deadline(std::uint64_t) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: cp_stats FILE [--oracle]\n");
+        std::fprintf(stderr, "usage: cp_stats FILE [--oracle] [--rules N] [--seconds S]\n");
         return 2;
     }
     std::ifstream in(argv[1], std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "cp_stats: cannot read %s\n", argv[1]);
+        return 2;
+    }
     std::stringstream buf;
     buf << in.rdbuf();
     const std::string text = buf.str();
