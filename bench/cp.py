@@ -466,7 +466,7 @@ def build_stats_tool(source: Path = ROOT) -> Path:
                source / "src" / "parser" / "cp_format.cpp"]
     sources += sorted((source / "src" / "cp").glob("*.cpp")) + sorted((source / "src" / "core").glob("*.cpp"))
     # The flags of the release build, so that counts match the module's code.
-    subprocess.run(["g++", "-std=c++20", "-O3", "-DNDEBUG", f"-I{source / 'src'}",
+    subprocess.run(["g++", "-std=c++20", "-O3", "-DNDEBUG", "-pthread", f"-I{source / 'src'}",
                     f"-I{source / 'tests' / 'cpp'}", *map(str, sources), "-o", str(out)], check=True)
     return out
 

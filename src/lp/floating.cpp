@@ -785,10 +785,13 @@ std::vector<BoundRow> bound_rows(const FloatProblem& p) {
 // badly conditioned models. With the columns nonbasic at their upper bound.
 std::pair<FloatOutcome, std::vector<char>> run_simplex(const FloatProblem& p,
                                                        const std::vector<double>& upper,
-                                                       Interrupt& interrupt) {
+                                                       Interrupt& interrupt, FloatPricing pricing) {
     std::vector<char> at_upper(p.cols, 0);
     FloatOutcome out;
-    for (const bool devex : {true, false}) {
+    std::vector<bool> rules;
+    if (pricing != FloatPricing::Dantzig) rules.push_back(true);
+    if (pricing != FloatPricing::Devex) rules.push_back(false);
+    for (const bool devex : rules) {
         Simplex simplex(p, upper, devex, interrupt);
         const std::uint64_t before = out.pivots;
         out = simplex.run();
@@ -802,10 +805,11 @@ std::pair<FloatOutcome, std::vector<char>> run_simplex(const FloatProblem& p,
 
 }  // namespace
 
-FloatOutcome float_simplex(const FloatProblem& problem, Interrupt& interrupt) {
+FloatOutcome float_simplex(const FloatProblem& problem, Interrupt& interrupt,
+                           FloatPricing pricing) {
     const std::vector<BoundRow> bounds = bound_rows(problem);
     std::vector<double> upper(problem.cols, HUGE_VAL);
-    if (bounds.empty()) return run_simplex(problem, upper, interrupt).first;
+    if (bounds.empty()) return run_simplex(problem, upper, interrupt, pricing).first;
     // The problem without the bound rows, its columns as they were.
     std::vector<std::size_t> new_row(problem.rows, 0);
     std::vector<char> gone(problem.rows, 0);
@@ -837,7 +841,7 @@ FloatOutcome float_simplex(const FloatProblem& problem, Interrupt& interrupt) {
         }
         reduced.col_start.push_back(reduced.row_index.size());
     }
-    auto [out, at_upper] = run_simplex(reduced, upper, interrupt);
+    auto [out, at_upper] = run_simplex(reduced, upper, interrupt, pricing);
     if (out.kind == FloatOutcome::Kind::Failed) return out;
     // Back to the rows: a bound row's slack is basic unless its column sits
     // at the bound, which makes that column basic instead.

@@ -47,6 +47,10 @@ struct FloatOutcome {
 // perturbs the basic values, which dual simplex pivots mend at the end. Artificial columns never
 // enter, and those left basic stay at zero in phase 2. Gives up (Failed) on a singular basis it
 // cannot repair or after too many pivots.
-FloatOutcome float_simplex(const FloatProblem& problem, Interrupt& interrupt);
+// The pricing rules tried in turn until one does not fail; the single rules
+// are there so that each path can be tested on its own.
+enum class FloatPricing { DevexThenDantzig, Devex, Dantzig };
+FloatOutcome float_simplex(const FloatProblem& problem, Interrupt& interrupt,
+                           FloatPricing pricing = FloatPricing::DevexThenDantzig);
 
 }  // namespace nemox::lp

@@ -407,6 +407,74 @@ TEST(FloatSimplex, UnboundedCountsItsPivots) {
     EXPECT_EQ(out.pivots, 1u);
 }
 
+// Random forms with <= rows (some bounding one column), = rows started from
+// artificial columns, and x >= 0, maximised: devex and Dantzig's rule, each
+// on its own, must end in the same kind, and an optimal basis that proves
+// itself with no exact pivot must give the same point under both.
+TEST(FloatSimplex, EachPricingReachesTheAnswer) {
+    Interrupt interrupt;
+    std::mt19937_64 rng(2117);
+    const auto pick = [&rng](int lo, int hi) {
+        return lo + static_cast<int>(rng() % static_cast<std::uint64_t>(hi - lo + 1));
+    };
+    int proven = 0;
+    int kinds[3] = {0, 0, 0};
+    for (int round = 0; round < 300; ++round) {
+        const std::size_t n = static_cast<std::size_t>(pick(2, 6));
+        const std::size_t m = static_cast<std::size_t>(pick(1, 6));
+        StandardForm form(n + m, m);
+        FormInfo info;
+        info.variables = n;
+        info.artificial.assign(n + m, 0);
+        info.flipped.assign(m, 0);
+        info.objective = FormInfo::Objective::Maximize;
+        std::ostringstream trace;
+        for (std::size_t i = 1; i <= m; ++i) {
+            const bool equality = pick(0, 3) == 0;
+            const bool bound = !equality && pick(0, 3) == 0;
+            const std::size_t only = static_cast<std::size_t>(pick(0, static_cast<int>(n) - 1));
+            for (std::size_t j = 0; j < n; ++j) {
+                const int a = bound ? (j == only ? pick(1, 4) : 0) : pick(-3, 5);
+                if (a != 0) form.set(i, j, Rational(a, 1));
+                trace << a << ' ';
+            }
+            const int b = pick(0, 12);
+            form.set(i, n + m, Rational(b, 1));
+            form.set(i, n + i - 1, Rational(1, 1));
+            form.set_basis(i, n + i - 1);
+            info.artificial[n + i - 1] = equality;
+            trace << (equality ? "= " : "<= ") << b << "; ";
+        }
+        for (std::size_t j = 0; j < n; ++j) {
+            const int c = pick(-2, 4);
+            if (c != 0) form.set(0, j, Rational(c, 1));
+            trace << c << ' ';
+        }
+        SCOPED_TRACE(trace.str());
+        std::vector<FloatOutcome> outs;
+        for (const FloatPricing pricing : {FloatPricing::Devex, FloatPricing::Dantzig}) {
+            outs.push_back(float_simplex(form.to_float(info.artificial), interrupt, pricing));
+            ASSERT_NE(outs.back().kind, FloatOutcome::Kind::Failed);
+        }
+        ASSERT_EQ(outs[0].kind, outs[1].kind);
+        ++kinds[static_cast<int>(outs[0].kind)];
+        if (outs[0].kind != FloatOutcome::Kind::Optimal) continue;
+        std::vector<std::optional<DirectAnswer>> answers;
+        for (const FloatOutcome& out : outs) {
+            answers.push_back(certify_basis(form, info, out.basis, 0, interrupt, accept_all));
+        }
+        if (!answers[0] || !answers[1]) continue;
+        ASSERT_EQ(answers[0]->kind, DirectAnswer::Kind::Optimal);
+        ASSERT_EQ(answers[1]->kind, DirectAnswer::Kind::Optimal);
+        EXPECT_EQ(answers[0]->certificate.primal, answers[1]->certificate.primal);
+        ++proven;
+    }
+    EXPECT_GE(kinds[static_cast<int>(FloatOutcome::Kind::Optimal)], 60);
+    EXPECT_GE(kinds[static_cast<int>(FloatOutcome::Kind::Infeasible)], 20);
+    EXPECT_GE(kinds[static_cast<int>(FloatOutcome::Kind::Unbounded)], 20);
+    EXPECT_GE(proven, 40);
+}
+
 // A singular basis: two copies of one column.
 TEST(CertifyBasis, SingularBasis) {
     Interrupt interrupt;
