@@ -20,6 +20,8 @@ constexpr Wide kNoNeed = Wide{1} << 100;
 // The look-ahead tries the values of domains of at most this many: on
 // queens and magic squares, larger ones cost more than the nodes they save.
 constexpr Wide kProbeSize = 3;
+// No value kept for a position's matching.
+constexpr std::int64_t kNoValue = std::numeric_limits<std::int64_t>::min();
 // floor_div by -1 would overflow here.
 constexpr Wide kLeast = -(((Wide{1} << 126) - 1) * 2) - 2;
 
@@ -176,6 +178,17 @@ void Refuter::find_near(const std::vector<Domain>& root) {
         for (std::size_t i = b; i < b + m; ++i)
             clique_near_[i] = static_cast<std::int64_t>(clique_offsets_[i]);
     }
+    // A kept matching for each of them.
+    kept_at_.assign(near_.size(), 0);
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < near_.size(); ++k) {
+        if (near_[k] == 0) continue;
+        kept_at_[k] = at;
+        at += k < net_.propagators.size() ? net_.propagators[k].end - net_.propagators[k].begin
+                                          : clique_begin_[k - net_.propagators.size() + 1] -
+                                                clique_begin_[k - net_.propagators.size()];
+    }
+    kept_.assign(at, kNoValue);
 }
 
 void Refuter::find_permutations(const std::vector<Domain>& root) {
@@ -993,6 +1006,7 @@ bool Refuter::run(std::uint32_t k) {
         return run_all_diff(clique_vars_.data() + clique_begin_[c],
                             clique_offsets_.data() + clique_begin_[c],
                             near_[k] != 0 ? clique_near_.data() + clique_begin_[c] : nullptr,
+                            near_[k] != 0 ? kept_.data() + kept_at_[k] : nullptr,
                             clique_begin_[c + 1] - clique_begin_[c]);
     }
     const Propagator& p = net_.propagators[k];
@@ -1034,8 +1048,9 @@ bool Refuter::run(std::uint32_t k) {
             }
             return true;
         case PropKind::AllDiff:
-            return run_all_diff(net_.vars.data() + p.begin, nullptr,
-                                near_[k] != 0 ? near_zero_.data() : nullptr, p.end - p.begin);
+            return run_all_diff(
+                net_.vars.data() + p.begin, nullptr, near_[k] != 0 ? near_zero_.data() : nullptr,
+                near_[k] != 0 ? kept_.data() + kept_at_[k] : nullptr, p.end - p.begin);
     }
     return true;
 }
@@ -1364,7 +1379,7 @@ std::uint64_t Refuter::bits_from(const Dom& d, std::int64_t o) const {
 }
 
 bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, const std::int64_t* near,
-                           std::size_t m) {
+                           std::int64_t* kept, std::size_t m) {
     const auto off = [&](std::size_t i) { return offsets == nullptr ? Wide{0} : offsets[i]; };
     Wide base = 0;
     Wide top = 0;
@@ -1401,20 +1416,20 @@ bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, const std:
     }
     switch (static_cast<int>((top - base + 64) / 64)) {
         case 1:
-            return filter_all_diff<1>(vars, offsets, near, m, base);
+            return filter_all_diff<1>(vars, offsets, near, kept, m, base);
         case 2:
-            return filter_all_diff<2>(vars, offsets, near, m, base);
+            return filter_all_diff<2>(vars, offsets, near, kept, m, base);
         case 3:
-            return filter_all_diff<3>(vars, offsets, near, m, base);
+            return filter_all_diff<3>(vars, offsets, near, kept, m, base);
         default:
-            return filter_all_diff<4>(vars, offsets, near, m, base);
+            return filter_all_diff<4>(vars, offsets, near, kept, m, base);
     }
 }
 
 // Values as bit sets of `words` words from base on, one per position.
 template <std::size_t words>
 bool Refuter::filter_all_diff(const VarIndex* vars, const Wide* offsets, const std::int64_t* near,
-                              std::size_t m, Wide base) {
+                              std::int64_t* kept, std::size_t m, Wide base) {
     static_assert(words * 64 <= kAllDiffBits);
     const auto off = [&](std::size_t i) { return offsets == nullptr ? Wide{0} : offsets[i]; };
     if (masks_.size() < 2 * m * words) masks_.resize(2 * m * words);
@@ -1426,18 +1441,34 @@ bool Refuter::filter_all_diff(const VarIndex* vars, const Wide* offsets, const s
         for (std::size_t i = 0; i < m; ++i) {
             const Dom& d = doms_[vars[i]];
             std::uint64_t* s = mask + i * words;
-            std::fill(s, s + words, 0);
+            for (std::size_t w = 0; w < words; ++w) s[w] = 0;
             const std::int64_t t0 = d.lo + near[i] - b;
             const std::int64_t t1 = d.hi + near[i] - b;
-            // Bit t of the mask is bit t + shift of x_i's words.
-            const std::int64_t shift = b - near[i] - d.base;
-            for (std::int64_t w = t0 >> 6; w <= t1 >> 6; ++w) {
-                const std::int64_t from = std::max<std::int64_t>(t0 - 64 * w, 0);
-                const std::int64_t to = std::min<std::int64_t>(t1 - 64 * w, 63);
-                const std::uint64_t range = bit_range(static_cast<int>(from), static_cast<int>(to));
-                s[w] = d.words == 0 ? range : bits_from(d, 64 * w + shift) & range;
+            if (d.words == 1) {
+                // One word of values: shifted into place whole.
+                const std::uint64_t src = bits_[d.at] & bit_range(static_cast<int>(d.lo - d.base),
+                                                                  static_cast<int>(d.hi - d.base));
+                const std::int64_t at = d.base + near[i] - b;  // bit of the word's bit 0
+                if (at < 0) {
+                    s[0] = src >> -at;
+                } else {
+                    const auto q = static_cast<std::size_t>(at >> 6);
+                    const int r = static_cast<int>(at & 63);
+                    s[q] = src << r;
+                    if (r != 0 && q + 1 < words) s[q + 1] = src >> (64 - r);
+                }
+            } else {
+                // Bit t of the mask is bit t + shift of x_i's words.
+                const std::int64_t shift = b - near[i] - d.base;
+                for (std::int64_t w = t0 >> 6; w <= t1 >> 6; ++w) {
+                    const std::int64_t from = std::max<std::int64_t>(t0 - 64 * w, 0);
+                    const std::int64_t to = std::min<std::int64_t>(t1 - 64 * w, 63);
+                    const std::uint64_t range =
+                        bit_range(static_cast<int>(from), static_cast<int>(to));
+                    s[w] = d.words == 0 ? range : bits_from(d, 64 * w + shift) & range;
+                }
             }
-            std::copy(s, s + words, before + i * words);
+            for (std::size_t w = 0; w < words; ++w) before[i * words + w] = s[w];
         }
     } else {
         for (std::size_t i = 0; i < m; ++i) {
@@ -1446,6 +1477,8 @@ bool Refuter::filter_all_diff(const VarIndex* vars, const Wide* offsets, const s
                     window(vars[i], base + 64 * Wide(w) - off(i));
         }
     }
+    // Positions whose values may have changed.
+    dirty_.assign(m, 0);
     const auto count = [&](const std::uint64_t* s) {
         int n = 0;
         for (std::size_t w = 0; w < words; ++w) n += popcount(s[w]);
@@ -1487,14 +1520,23 @@ bool Refuter::filter_all_diff(const VarIndex* vars, const Wide* offsets, const s
         }
         for (bool fresh = !none(taken); fresh && open != 0;) {
             std::uint64_t next[words] = {};
-            std::size_t kept = 0;
+            std::size_t kept_open = 0;
             for (std::size_t k = 0; k < open; ++k) {
                 const std::uint32_t i = open_[k];
                 std::uint64_t* s = mask + i * words;
-                for (std::size_t w = 0; w < words; ++w) s[w] &= ~taken[w];
+                std::uint64_t hit = 0;
+                for (std::size_t w = 0; w < words; ++w) {
+                    hit |= s[w] & taken[w];
+                    s[w] &= ~taken[w];
+                }
+                if (hit == 0) {
+                    open_[kept_open++] = i;
+                    continue;
+                }
+                dirty_[i] = 1;
                 if (none(s)) return false;
                 if (!single(s)) {
-                    open_[kept++] = i;
+                    open_[kept_open++] = i;
                     continue;
                 }
                 for (std::size_t w = 0; w < words; ++w) {
@@ -1502,7 +1544,7 @@ bool Refuter::filter_all_diff(const VarIndex* vars, const Wide* offsets, const s
                     next[w] |= s[w];
                 }
             }
-            open = kept;
+            open = kept_open;
             fresh = !none(next);
             std::copy(next, next + words, taken);
         }
@@ -1535,7 +1577,24 @@ bool Refuter::filter_all_diff(const VarIndex* vars, const Wide* offsets, const s
             }
             return false;
         };
+        // The matching of the last run, where its values are still there,
+        // is the start: the store changes little between runs. Any matching
+        // of every position does, as neither the verdict nor the values
+        // removed depend on which one.
+        const auto b = static_cast<std::int64_t>(base);
+        if (kept != nullptr) {
+            for (std::size_t i = 0; i < m; ++i) {
+                const std::int64_t t = kept[i] - b;
+                if (kept[i] == kNoValue || t < 0 || t >= static_cast<std::int64_t>(values))
+                    continue;
+                const auto v = static_cast<std::size_t>(t);
+                if (((mask[i * words + v / 64] >> (v % 64)) & 1) == 0) continue;
+                by_value[v] = static_cast<std::int32_t>(i);
+                of_pos[i] = static_cast<std::int32_t>(v);
+            }
+        }
         for (std::size_t i = 0; i < m; ++i) {
+            if (of_pos[i] >= 0) continue;
             // A free value first: most positions match without a search.
             const std::uint64_t* s = mask + i * words;
             bool done = false;
@@ -1556,6 +1615,9 @@ bool Refuter::filter_all_diff(const VarIndex* vars, const Wide* offsets, const s
             if (done) continue;
             std::fill(visited, visited + words, 0);
             if (!augment(augment, i)) return false;
+        }
+        if (kept != nullptr) {
+            for (std::size_t i = 0; i < m; ++i) kept[i] = b + of_pos[i];
         }
         if (m <= 64 && !probing_) {
             // A value of another position's is kept only if that position
@@ -1611,6 +1673,7 @@ bool Refuter::filter_all_diff(const VarIndex* vars, const Wide* offsets, const s
                     if ((reach[j] >> i & 1) != 0) continue;
                     const auto v = static_cast<std::size_t>(of_pos[j]);
                     mask[i * words + v / 64] &= ~(std::uint64_t{1} << (v % 64));
+                    dirty_[i] = 1;
                 }
             }
         }
@@ -1631,12 +1694,17 @@ bool Refuter::filter_all_diff(const VarIndex* vars, const Wide* offsets, const s
                 for (std::size_t w = 0; w < words; ++w) only[w] = s[w] & once[w] & ~twice[w];
                 const int n = count(only);
                 if (n > 1) return false;
-                if (n == 1) std::copy(only, only + words, s);
+                if (n != 1) continue;
+                for (std::size_t w = 0; w < words; ++w) {
+                    dirty_[i] |= static_cast<char>(s[w] != only[w]);
+                    s[w] = only[w];
+                }
             }
         }
     }
 
     for (std::size_t i = 0; i < m; ++i) {
+        if (dirty_[i] == 0) continue;
         for (std::size_t w = 0; w < words; ++w) {
             const std::uint64_t now = mask[i * words + w];
             if (now != before[i * words + w] && !keep(vars[i], base + 64 * Wide(w) - off(i), now))
