@@ -1705,6 +1705,25 @@ bool Refuter::filter_all_diff(const VarIndex* vars, const Wide* offsets, const s
 
     for (std::size_t i = 0; i < m; ++i) {
         if (dirty_[i] == 0) continue;
+        const Dom& d = doms_[vars[i]];
+        if (near != nullptr && d.words == 1) {
+            // The values gone, back in the domain's one word (bit t of the
+            // mask is bit t - at of the word), cleared at once.
+            const std::int64_t at = d.base + near[i] - static_cast<std::int64_t>(base);
+            std::uint64_t gone = 0;
+            for (std::size_t w = 0; w < words; ++w) {
+                const std::uint64_t g = before[i * words + w] & ~mask[i * words + w];
+                const std::int64_t sh = 64 * static_cast<std::int64_t>(w) - at;
+                if (g == 0 || sh >= 64 || sh <= -64) continue;
+                gone |= sh >= 0 ? g << sh : g >> -sh;
+            }
+            if (gone == 0) continue;
+            record(vars[i]);
+            bits_[d.at] &= ~gone;
+            changed(vars[i]);
+            if (!refit(vars[i])) return false;
+            continue;
+        }
         for (std::size_t w = 0; w < words; ++w) {
             const std::uint64_t now = mask[i * words + w];
             if (now != before[i * words + w] && !keep(vars[i], base + 64 * Wide(w) - off(i), now))
