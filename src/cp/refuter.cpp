@@ -1584,9 +1584,9 @@ bool Refuter::filter_all_diff(const VarIndex* vars, const Wide* offsets, const s
         const auto b = static_cast<std::int64_t>(base);
         if (kept != nullptr) {
             for (std::size_t i = 0; i < m; ++i) {
+                if (kept[i] == kNoValue) continue;
                 const std::int64_t t = kept[i] - b;
-                if (kept[i] == kNoValue || t < 0 || t >= static_cast<std::int64_t>(values))
-                    continue;
+                if (t < 0 || t >= static_cast<std::int64_t>(values)) continue;
                 const auto v = static_cast<std::size_t>(t);
                 if (((mask[i * words + v / 64] >> (v % 64)) & 1) == 0) continue;
                 by_value[v] = static_cast<std::int32_t>(i);
