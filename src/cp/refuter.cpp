@@ -20,11 +20,13 @@ constexpr Wide kNoNeed = Wide{1} << 100;
 // The look-ahead tries the values of domains of at most this many: on
 // queens and magic squares, larger ones cost more than the nodes they save.
 constexpr Wide kProbeSize = 3;
+// No value kept for a position's matching.
+constexpr std::int64_t kNoValue = std::numeric_limits<std::int64_t>::min();
 // floor_div by -1 would overflow here.
 constexpr Wide kLeast = -(((Wide{1} << 126) - 1) * 2) - 2;
 
 // Bits lo..hi of a word, 0 <= lo <= hi <= 63.
-std::uint64_t bit_range(Wide lo, Wide hi) {
+std::uint64_t bit_range(int lo, int hi) {
     const std::uint64_t upto = hi == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << (hi + 1)) - 1;
     return upto & (~std::uint64_t{0} << lo);
 }
@@ -106,6 +108,7 @@ void Refuter::prepare(const std::vector<Domain>& root) {
     if (active_ && (rules_ & kLineGroups) != 0 && !distinct_sum_.empty()) find_line_groups();
     if (active_) find_wakes();
     if (active_) find_permutations(root);
+    if (active_) find_near(root);
     keyed_ = active_ && (rules_ & kForwardCheck) != 0 && (rules_ & kNogoods) != 0;
     for (const Propagator& p : net_.propagators) {
         keyed_ = keyed_ && (p.kind == PropKind::Neq ||
@@ -153,6 +156,39 @@ void Refuter::find_wakes() {
         wakes_.insert(wakes_.end(), groups_of[x].begin(), groups_of[x].end());
         wake_begin_.push_back(wakes_.size());
     }
+}
+
+void Refuter::find_near(const std::vector<Domain>& root) {
+    near_.assign(queued_.size(), 0);
+    std::size_t widest = 0;
+    for (std::uint32_t k = 0; k < net_.propagators.size(); ++k) {
+        const Propagator& p = net_.propagators[k];
+        if (p.kind != PropKind::AllDiff || p.begin == p.end) continue;
+        widest = std::max<std::size_t>(widest, p.end - p.begin);
+        near_[k] = narrow_values(root, net_.vars.data() + p.begin, nullptr, p.end - p.begin);
+    }
+    near_zero_.assign(widest, 0);
+    clique_near_.assign(clique_vars_.size(), 0);
+    for (std::size_t c = 0; c + 1 < clique_begin_.size(); ++c) {
+        const std::size_t b = clique_begin_[c];
+        const std::size_t m = clique_begin_[c + 1] - b;
+        const std::size_t k = net_.propagators.size() + c;
+        near_[k] = narrow_values(root, clique_vars_.data() + b, clique_offsets_.data() + b, m);
+        if (near_[k] == 0) continue;
+        for (std::size_t i = b; i < b + m; ++i)
+            clique_near_[i] = static_cast<std::int64_t>(clique_offsets_[i]);
+    }
+    // A kept matching for each of them.
+    kept_at_.assign(near_.size(), 0);
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < near_.size(); ++k) {
+        if (near_[k] == 0) continue;
+        kept_at_[k] = at;
+        at += k < net_.propagators.size() ? net_.propagators[k].end - net_.propagators[k].begin
+                                          : clique_begin_[k - net_.propagators.size() + 1] -
+                                                clique_begin_[k - net_.propagators.size()];
+    }
+    kept_.assign(at, kNoValue);
 }
 
 void Refuter::find_permutations(const std::vector<Domain>& root) {
@@ -767,10 +803,13 @@ Wide Refuter::size(VarIndex x, Wide cap) const {
     const std::uint64_t* w = bits_.data() + d.at;
     std::size_t q = first / 64;
     const std::size_t end = last / 64;
-    if (q == end) return std::min<Wide>(popcount(w[q] & bit_range(first % 64, last % 64)), cap);
+    if (q == end)
+        return std::min<Wide>(
+            popcount(w[q] & bit_range(static_cast<int>(first % 64), static_cast<int>(last % 64))),
+            cap);
     Wide n = popcount(w[q] & (~std::uint64_t{0} << (first % 64)));
     for (++q; q < end && n < cap; ++q) n += popcount(w[q]);
-    if (q == end) n += popcount(w[end] & bit_range(0, last % 64));
+    if (q == end) n += popcount(w[end] & bit_range(0, static_cast<int>(last % 64)));
     return std::min(n, cap);
 }
 
@@ -783,7 +822,7 @@ std::uint64_t Refuter::window(VarIndex x, Wide v0) const {
     const Wide lo = std::max<Wide>(d.lo, v0);
     const Wide hi = std::min<Wide>(d.hi, v0 + 63);
     if (lo > hi) return 0;
-    const std::uint64_t range = bit_range(lo - v0, hi - v0);
+    const std::uint64_t range = bit_range(static_cast<int>(lo - v0), static_cast<int>(hi - v0));
     if (d.words == 0) return range;
     // Here v0 lies within 63 of the domain, whose bits span at most kMaxBits.
     const auto o = static_cast<std::int64_t>(v0 - d.base);
@@ -966,6 +1005,8 @@ bool Refuter::run(std::uint32_t k) {
         const std::size_t c = k - net_.propagators.size();
         return run_all_diff(clique_vars_.data() + clique_begin_[c],
                             clique_offsets_.data() + clique_begin_[c],
+                            near_[k] != 0 ? clique_near_.data() + clique_begin_[c] : nullptr,
+                            near_[k] != 0 ? kept_.data() + kept_at_[k] : nullptr,
                             clique_begin_[c + 1] - clique_begin_[c]);
     }
     const Propagator& p = net_.propagators[k];
@@ -1007,7 +1048,9 @@ bool Refuter::run(std::uint32_t k) {
             }
             return true;
         case PropKind::AllDiff:
-            return run_all_diff(net_.vars.data() + p.begin, nullptr, p.end - p.begin);
+            return run_all_diff(
+                net_.vars.data() + p.begin, nullptr, near_[k] != 0 ? near_zero_.data() : nullptr,
+                near_[k] != 0 ? kept_.data() + kept_at_[k] : nullptr, p.end - p.begin);
     }
     return true;
 }
@@ -1308,13 +1351,55 @@ bool Refuter::run_knapsack(const Knapsack& s) {
     return need <= 0;
 }
 
-bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_t m) {
+// Whether every value of x + off, for x in `vars` with the domains of
+// `root`, and the offsets, lie within 2^60: then sums of a value and an
+// offset and their differences fit in 64 bits.
+bool Refuter::narrow_values(const std::vector<Domain>& root, const VarIndex* vars,
+                            const Wide* offsets, std::size_t m) {
+    constexpr Wide kNear = Wide{1} << 60;
+    for (std::size_t i = 0; i < m; ++i) {
+        const Wide o = offsets == nullptr ? Wide{0} : offsets[i];
+        const Domain& d = root[vars[i]];
+        if (o > kNear || o < -kNear || Wide{d.lo} < -kNear || Wide{d.hi} > kNear) return false;
+    }
+    return true;
+}
+
+// 64 bits of d's words from bit o on (o >= -63); bits past its words are 0.
+std::uint64_t Refuter::bits_from(const Dom& d, std::int64_t o) const {
+    const std::int64_t q = o >> 6;
+    const int r = static_cast<int>(o & 63);
+    const std::uint64_t* w = bits_.data() + d.at;
+    const auto at = [&](std::int64_t k) {
+        return k < 0 || k >= d.words ? std::uint64_t{0} : w[static_cast<std::size_t>(k)];
+    };
+    std::uint64_t v = at(q) >> r;
+    if (r != 0) v |= at(q + 1) << (64 - r);
+    return v;
+}
+
+bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, const std::int64_t* near,
+                           std::int64_t* kept, std::size_t m) {
     const auto off = [&](std::size_t i) { return offsets == nullptr ? Wide{0} : offsets[i]; };
-    Wide base = doms_[vars[0]].lo + off(0);
-    Wide top = doms_[vars[0]].hi + off(0);
-    for (std::size_t i = 1; i < m; ++i) {
-        base = std::min<Wide>(base, doms_[vars[i]].lo + off(i));
-        top = std::max<Wide>(top, doms_[vars[i]].hi + off(i));
+    Wide base = 0;
+    Wide top = 0;
+    if (near != nullptr) {
+        // All in 64 bits (narrow_values); offsets == nullptr: near is all 0.
+        std::int64_t b = doms_[vars[0]].lo + near[0];
+        std::int64_t t = doms_[vars[0]].hi + near[0];
+        for (std::size_t i = 1; i < m; ++i) {
+            b = std::min<std::int64_t>(b, doms_[vars[i]].lo + near[i]);
+            t = std::max<std::int64_t>(t, doms_[vars[i]].hi + near[i]);
+        }
+        base = b;
+        top = t;
+    } else {
+        base = doms_[vars[0]].lo + off(0);
+        top = doms_[vars[0]].hi + off(0);
+        for (std::size_t i = 1; i < m; ++i) {
+            base = std::min<Wide>(base, doms_[vars[i]].lo + off(i));
+            top = std::max<Wide>(top, doms_[vars[i]].hi + off(i));
+        }
     }
     if (top - base + 1 > kAllDiffBits || m > kAllDiffPositions) {
         // Too wide for value sets: fixed values go from the others.
@@ -1329,15 +1414,71 @@ bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_
         }
         return true;
     }
-    const auto words = static_cast<std::size_t>((top - base + 64) / 64);
-    masks_.assign(2 * m * words, 0);
+    switch (static_cast<int>((top - base + 64) / 64)) {
+        case 1:
+            return filter_all_diff<1>(vars, offsets, near, kept, m, base);
+        case 2:
+            return filter_all_diff<2>(vars, offsets, near, kept, m, base);
+        case 3:
+            return filter_all_diff<3>(vars, offsets, near, kept, m, base);
+        default:
+            return filter_all_diff<4>(vars, offsets, near, kept, m, base);
+    }
+}
+
+// Values as bit sets of `words` words from base on, one per position.
+template <std::size_t words>
+bool Refuter::filter_all_diff(const VarIndex* vars, const Wide* offsets, const std::int64_t* near,
+                              std::int64_t* kept, std::size_t m, Wide base) {
+    static_assert(words * 64 <= kAllDiffBits);
+    const auto off = [&](std::size_t i) { return offsets == nullptr ? Wide{0} : offsets[i]; };
+    if (masks_.size() < 2 * m * words) masks_.resize(2 * m * words);
     std::uint64_t* mask = masks_.data();
     std::uint64_t* before = masks_.data() + m * words;
-    for (std::size_t i = 0; i < m; ++i) {
-        for (std::size_t w = 0; w < words; ++w)
-            mask[i * words + w] = before[i * words + w] =
-                window(vars[i], base + 64 * Wide(w) - off(i));
+    if (near != nullptr) {
+        // Bit t of position i: value base + t, x_i holding base + t - off_i.
+        const auto b = static_cast<std::int64_t>(base);
+        for (std::size_t i = 0; i < m; ++i) {
+            const Dom& d = doms_[vars[i]];
+            std::uint64_t* s = mask + i * words;
+            for (std::size_t w = 0; w < words; ++w) s[w] = 0;
+            const std::int64_t t0 = d.lo + near[i] - b;
+            const std::int64_t t1 = d.hi + near[i] - b;
+            if (d.words == 1) {
+                // One word of values: shifted into place whole.
+                const std::uint64_t src = bits_[d.at] & bit_range(static_cast<int>(d.lo - d.base),
+                                                                  static_cast<int>(d.hi - d.base));
+                const std::int64_t at = d.base + near[i] - b;  // bit of the word's bit 0
+                if (at < 0) {
+                    s[0] = src >> -at;
+                } else {
+                    const auto q = static_cast<std::size_t>(at >> 6);
+                    const int r = static_cast<int>(at & 63);
+                    s[q] = src << r;
+                    if (r != 0 && q + 1 < words) s[q + 1] = src >> (64 - r);
+                }
+            } else {
+                // Bit t of the mask is bit t + shift of x_i's words.
+                const std::int64_t shift = b - near[i] - d.base;
+                for (std::int64_t w = t0 >> 6; w <= t1 >> 6; ++w) {
+                    const std::int64_t from = std::max<std::int64_t>(t0 - 64 * w, 0);
+                    const std::int64_t to = std::min<std::int64_t>(t1 - 64 * w, 63);
+                    const std::uint64_t range =
+                        bit_range(static_cast<int>(from), static_cast<int>(to));
+                    s[w] = d.words == 0 ? range : bits_from(d, 64 * w + shift) & range;
+                }
+            }
+            for (std::size_t w = 0; w < words; ++w) before[i * words + w] = s[w];
+        }
+    } else {
+        for (std::size_t i = 0; i < m; ++i) {
+            for (std::size_t w = 0; w < words; ++w)
+                mask[i * words + w] = before[i * words + w] =
+                    window(vars[i], base + 64 * Wide(w) - off(i));
+        }
     }
+    // Positions whose values may have changed.
+    dirty_.assign(m, 0);
     const auto count = [&](const std::uint64_t* s) {
         int n = 0;
         for (std::size_t w = 0; w < words; ++w) n += popcount(s[w]);
@@ -1361,28 +1502,51 @@ bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_
 
     if ((rules_ & kForwardCheck) != 0) {
         // Fixed positions take their values from all others, until no new
-        // position gets fixed.
-        std::uint64_t taken[kAllDiffBits / 64] = {};
-        seen_.assign(m, 0);
-        for (bool again = true; again;) {
-            again = false;
-            for (std::size_t i = 0; i < m; ++i) {
-                const std::uint64_t* s = mask + i * words;
-                if (seen_[i] != 0 || !single(s)) continue;
-                seen_[i] = 1;
-                again = true;
+        // position gets fixed: each round removes only the values of those
+        // fixed in the round before.
+        std::uint64_t taken[words] = {};
+        open_.resize(m);
+        std::size_t open = 0;
+        for (std::size_t i = 0; i < m; ++i) {
+            const std::uint64_t* s = mask + i * words;
+            if (!single(s)) {
+                open_[open++] = static_cast<std::uint32_t>(i);
+                continue;
+            }
+            for (std::size_t w = 0; w < words; ++w) {
+                if ((taken[w] & s[w]) != 0) return false;
+                taken[w] |= s[w];
+            }
+        }
+        for (bool fresh = !none(taken); fresh && open != 0;) {
+            std::uint64_t next[words] = {};
+            std::size_t kept_open = 0;
+            for (std::size_t k = 0; k < open; ++k) {
+                const std::uint32_t i = open_[k];
+                std::uint64_t* s = mask + i * words;
+                std::uint64_t hit = 0;
                 for (std::size_t w = 0; w < words; ++w) {
-                    if ((taken[w] & s[w]) != 0) return false;
-                    taken[w] |= s[w];
+                    hit |= s[w] & taken[w];
+                    s[w] &= ~taken[w];
+                }
+                if (hit == 0) {
+                    open_[kept_open++] = i;
+                    continue;
+                }
+                dirty_[i] = 1;
+                if (none(s)) return false;
+                if (!single(s)) {
+                    open_[kept_open++] = i;
+                    continue;
+                }
+                for (std::size_t w = 0; w < words; ++w) {
+                    if ((next[w] & s[w]) != 0) return false;
+                    next[w] |= s[w];
                 }
             }
-            if (!again) break;
-            for (std::size_t i = 0; i < m; ++i) {
-                if (seen_[i] != 0) continue;
-                std::uint64_t* s = mask + i * words;
-                for (std::size_t w = 0; w < words; ++w) s[w] &= ~taken[w];
-                if (none(s)) return false;
-            }
+            open = kept_open;
+            fresh = !none(next);
+            std::copy(next, next + words, taken);
         }
     }
 
@@ -1413,7 +1577,24 @@ bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_
             }
             return false;
         };
+        // The matching of the last run, where its values are still there,
+        // is the start: the store changes little between runs. Any matching
+        // of every position does, as neither the verdict nor the values
+        // removed depend on which one.
+        const auto b = static_cast<std::int64_t>(base);
+        if (kept != nullptr) {
+            for (std::size_t i = 0; i < m; ++i) {
+                if (kept[i] == kNoValue) continue;
+                const std::int64_t t = kept[i] - b;
+                if (t < 0 || t >= static_cast<std::int64_t>(values)) continue;
+                const auto v = static_cast<std::size_t>(t);
+                if (((mask[i * words + v / 64] >> (v % 64)) & 1) == 0) continue;
+                by_value[v] = static_cast<std::int32_t>(i);
+                of_pos[i] = static_cast<std::int32_t>(v);
+            }
+        }
         for (std::size_t i = 0; i < m; ++i) {
+            if (of_pos[i] >= 0) continue;
             // A free value first: most positions match without a search.
             const std::uint64_t* s = mask + i * words;
             bool done = false;
@@ -1434,6 +1615,9 @@ bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_
             if (done) continue;
             std::fill(visited, visited + words, 0);
             if (!augment(augment, i)) return false;
+        }
+        if (kept != nullptr) {
+            for (std::size_t i = 0; i < m; ++i) kept[i] = b + of_pos[i];
         }
         if (m <= 64 && !probing_) {
             // A value of another position's is kept only if that position
@@ -1489,6 +1673,7 @@ bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_
                     if ((reach[j] >> i & 1) != 0) continue;
                     const auto v = static_cast<std::size_t>(of_pos[j]);
                     mask[i * words + v / 64] &= ~(std::uint64_t{1} << (v % 64));
+                    dirty_[i] = 1;
                 }
             }
         }
@@ -1509,12 +1694,36 @@ bool Refuter::run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_
                 for (std::size_t w = 0; w < words; ++w) only[w] = s[w] & once[w] & ~twice[w];
                 const int n = count(only);
                 if (n > 1) return false;
-                if (n == 1) std::copy(only, only + words, s);
+                if (n != 1) continue;
+                for (std::size_t w = 0; w < words; ++w) {
+                    dirty_[i] |= static_cast<char>(s[w] != only[w]);
+                    s[w] = only[w];
+                }
             }
         }
     }
 
     for (std::size_t i = 0; i < m; ++i) {
+        if (dirty_[i] == 0) continue;
+        const Dom& d = doms_[vars[i]];
+        if (near != nullptr && d.words == 1) {
+            // The values gone, back in the domain's one word (bit t of the
+            // mask is bit t - at of the word), cleared at once.
+            const std::int64_t at = d.base + near[i] - static_cast<std::int64_t>(base);
+            std::uint64_t gone = 0;
+            for (std::size_t w = 0; w < words; ++w) {
+                const std::uint64_t g = before[i * words + w] & ~mask[i * words + w];
+                const std::int64_t sh = 64 * static_cast<std::int64_t>(w) - at;
+                if (g == 0 || sh >= 64 || sh <= -64) continue;
+                gone |= sh >= 0 ? g << sh : g >> -sh;
+            }
+            if (gone == 0) continue;
+            record(vars[i]);
+            bits_[d.at] &= ~gone;
+            changed(vars[i]);
+            if (!refit(vars[i])) return false;
+            continue;
+        }
         for (std::size_t w = 0; w < words; ++w) {
             const std::uint64_t now = mask[i * words + w];
             if (now != before[i * words + w] && !keep(vars[i], base + 64 * Wide(w) - off(i), now))

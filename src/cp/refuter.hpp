@@ -180,7 +180,17 @@ class Refuter {
     bool run_neq(VarIndex a, VarIndex b);
     bool run_linear(const Propagator& p);
     // Values vars[i] + offsets[i] pairwise different (no offsets: 0).
-    bool run_all_diff(const VarIndex* vars, const Wide* offsets, std::size_t m);
+    // near: the offsets in 64 bits when narrow_values holds for them, else
+    // null; kept: then the values of a matching of an earlier run.
+    bool run_all_diff(const VarIndex* vars, const Wide* offsets, const std::int64_t* near,
+                      std::int64_t* kept, std::size_t m);
+    template <std::size_t words>
+    bool filter_all_diff(const VarIndex* vars, const Wide* offsets, const std::int64_t* near,
+                         std::int64_t* kept, std::size_t m, Wide base);
+    static bool narrow_values(const std::vector<Domain>& root, const VarIndex* vars,
+                              const Wide* offsets, std::size_t m);
+    std::uint64_t bits_from(const Dom& d, std::int64_t o) const;
+    void find_near(const std::vector<Domain>& root);
     bool run_knapsack(const Knapsack& s);
     bool run_distinct_sum(const Propagator& p);
     bool run_machine(std::size_t m);
@@ -248,7 +258,18 @@ class Refuter {
 
     std::vector<Knapsack> knapsacks_;
     std::vector<std::vector<std::uint32_t>> knapsacks_of_;  // by propagator
-    std::vector<std::uint64_t> masks_;                      // AllDiff scratch
+    // By rule: an AllDiff or clique whose values and offsets fit in 64 bits.
+    std::vector<char> near_;
+    std::vector<std::int64_t> near_zero_;    // the offsets of AllDiffs
+    std::vector<std::int64_t> clique_near_;  // clique_offsets_ in 64 bits, where they fit
+    std::vector<std::uint64_t> masks_;       // AllDiff scratch
+    std::vector<std::uint32_t> open_;
+    std::vector<char> dirty_;
+    // By position of each such rule from kept_at_ on: the value (with its
+    // offset) of the last matching found, or none. Any matching found
+    // earlier on the path is still one where its values are still held.
+    std::vector<std::int64_t> kept_;
+    std::vector<std::size_t> kept_at_;
     std::vector<std::int32_t> owner_;
     std::vector<std::uint64_t> seen_;
 };
