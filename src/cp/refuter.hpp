@@ -110,6 +110,7 @@ class Refuter {
     }
     bool is_fixed(VarIndex x) const { return doms_[x].lo == doms_[x].hi; }
     std::int64_t lo(VarIndex x) const { return doms_[x].lo; }
+    std::int64_t hi(VarIndex x) const { return doms_[x].hi; }
     // Values held, counted up to `cap`.
     Wide count(VarIndex x, Wide cap) const { return size(x, cap); }
     bool holds(VarIndex x, Wide v) const { return contains(x, v); }
