@@ -69,7 +69,8 @@ void edge_bounds(const Wide* est, const Wide* lct, const Wide* p, const std::uin
         }
         if (last == n) continue;
         for (std::size_t i = 0; i < n; ++i) {
-            if (lct[i] <= limit) continue;
+            // No set ends later than ends[last], and the test below needs i after that.
+            if (lct[i] <= limit || ends[last] + p[i] <= limit) continue;
             // The largest set that i must follow gives the latest end.
             for (std::size_t q = last + 1; q-- > 0;) {
                 const Wide from = std::min(est[by_est[q]], est[i]);
