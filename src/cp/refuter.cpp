@@ -39,6 +39,52 @@ int popcount(std::uint64_t w) {
     return static_cast<int>((w * 0x0101010101010101ull) >> 56);
 }
 
+// Edge finding over operations of one machine, n of them, whose starts lie
+// in est..lct - p: raises bound[i] (from est[i]) to the earliest time that
+// operation i can start. A set T with est(T u {i}) + p(T) + p(i) > lct(T)
+// cannot finish with i inside or before it, so i follows all of T and starts
+// no sooner than any subset of T can end. T runs over the sets of those with
+// lct <= L and est >= E; `by_est` orders the operations by est, greatest
+// first. `scratch` takes 2n.
+void edge_bounds(const Wide* est, const Wide* lct, const Wide* p, const std::uint32_t* by_est,
+                 std::size_t n, Wide* bound, Wide* scratch) {
+    Wide* load = scratch;      // load[q]: p of those in by_est[0..q] with lct <= L
+    Wide* ends = scratch + n;  // ends[q]: the latest that one of those sets can end by
+    for (std::size_t j = 0; j < n; ++j) {
+        const Wide limit = lct[j];
+        // One pass per distinct L.
+        bool seen = false;
+        for (std::size_t k = 0; k < j && !seen; ++k) seen = lct[k] == limit;
+        if (seen) continue;
+        Wide sum = 0;
+        Wide best = std::numeric_limits<std::int64_t>::min();
+        std::size_t last = n;  // the deepest q whose set is not empty
+        for (std::size_t q = 0; q < n; ++q) {
+            const std::uint32_t k = by_est[q];
+            if (lct[k] <= limit) {
+                sum += p[k];
+                best = std::max(best, est[k] + sum);
+                last = q;
+            }
+            load[q] = sum;
+            ends[q] = best;
+        }
+        if (last == n) continue;
+        for (std::size_t i = 0; i < n; ++i) {
+            // No set ends later than ends[last], and the test below needs i after that.
+            if (lct[i] <= limit || ends[last] + p[i] <= limit) continue;
+            // The largest set that i must follow gives the latest end.
+            for (std::size_t q = last + 1; q-- > 0;) {
+                const Wide from = std::min(est[by_est[q]], est[i]);
+                if (from + load[q] + p[i] > limit) {
+                    bound[i] = std::max(bound[i], ends[q]);
+                    break;
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 
 bool all_diffs_fit(const Network& net, const std::vector<Domain>& domains) {
@@ -101,7 +147,7 @@ void Refuter::prepare(const std::vector<Domain>& root) {
             active_ = true;
     }
     if (!knapsacks_.empty()) active_ = true;
-    if ((rules_ & kOverload) != 0) find_machines(root);
+    if ((rules_ & (kOverload | kEdgeFinding)) != 0) find_machines(root);
     if (!machine_starts_.empty()) active_ = true;
     if (active_ && (rules_ & kMatching) != 0) find_cliques(root);
     if (active_ && (rules_ & kDistinctSum) != 0) find_distinct_sums();
@@ -494,6 +540,47 @@ bool Refuter::run_machine(std::size_t m) {
     return true;
 }
 
+// Both directions on one snapshot of the machine's bounds: each new bound
+// holds for every solution below the node whatever the other moves.
+bool Refuter::run_edge_finding(std::size_t m) {
+    const std::size_t begin = machine_begin_[m];
+    const std::size_t n = machine_begin_[m + 1] - begin;
+    edge_scratch_.resize(7 * n);
+    Wide* est = edge_scratch_.data();
+    Wide* lct = est + n;
+    Wide* bound = lct + n;
+    Wide* scratch = bound + n;       // 2n
+    Wide* mirror = scratch + 2 * n;  // 2n: -lct, -est
+    const Wide* p = machine_lengths_.data() + begin;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Dom& d = doms_[machine_starts_[begin + i]];
+        est[i] = d.lo;
+        lct[i] = Wide{d.hi} + p[i];
+        mirror[i] = -lct[i];
+        mirror[n + i] = -est[i];
+    }
+    order_.resize(n);
+    for (std::size_t i = 0; i < n; ++i) order_[i] = static_cast<std::uint32_t>(i);
+    std::sort(order_.begin(), order_.end(),
+              [&](std::uint32_t x, std::uint32_t y) { return est[x] > est[y]; });
+    std::copy(est, est + n, bound);
+    edge_bounds(est, lct, p, order_.data(), n, bound, scratch);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (bound[i] > est[i] && !raise(machine_starts_[begin + i], bound[i])) return false;
+    }
+    // The mirror: time runs backwards, so the latest ends become the earliest
+    // starts.
+    std::sort(order_.begin(), order_.end(),
+              [&](std::uint32_t x, std::uint32_t y) { return mirror[x] > mirror[y]; });
+    std::copy(mirror, mirror + n, bound);
+    edge_bounds(mirror, mirror + n, p, order_.data(), n, bound, scratch);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (bound[i] > mirror[i] && !lower(machine_starts_[begin + i], -bound[i] - p[i]))
+            return false;
+    }
+    return true;
+}
+
 void Refuter::find_distinct_sums() {
     std::vector<std::vector<VarIndex>> sets;
     for (const Propagator& p : net_.propagators) {
@@ -692,6 +779,37 @@ bool Refuter::narrow(VarIndex x, const Domain& d) {
 // either way.
 bool Refuter::propagate(std::uint64_t budget) {
     budget += runs_;
+    bool ok = drain(budget);
+    // The overload check only reads the domains, and narrower ones fail it
+    // sooner: once per machine, on the domains the queue left, is enough.
+    // Edge finding narrows starts, whose sums then run again.
+    while (ok && !dirty_machines_.empty()) {
+        machines_.swap(dirty_machines_);
+        for (const std::size_t m : machines_) {
+            machine_dirty_[m] = 0;
+            if (ok && (rules_ & kOverload) != 0 && !run_machine(m)) ok = false;
+            if (ok && (rules_ & kEdgeFinding) != 0) {
+                if (runs_ >= budget) {
+                    settled_ = false;
+                } else {
+                    ++runs_;
+                    if (!run_edge_finding(m)) ok = false;
+                }
+            }
+        }
+        machines_.clear();
+        if (!ok || queue_.empty()) break;
+        ok = drain(budget);
+    }
+    for (const std::size_t m : dirty_machines_) machine_dirty_[m] = 0;
+    dirty_machines_.clear();
+    drop_queue();
+    return ok;
+}
+
+// Runs the queue until it empties, a rule fails or `budget` runs are spent
+// (the rest is dropped).
+bool Refuter::drain(std::uint64_t budget) {
     bool ok = true;
     while (queue_head_ < queue_.size()) {
         const std::uint32_t k = queue_[queue_head_++];
@@ -709,13 +827,6 @@ bool Refuter::propagate(std::uint64_t budget) {
     for (std::size_t i = queue_head_; i < queue_.size(); ++i) queued_[queue_[i]] = 0;
     queue_.clear();
     queue_head_ = 0;
-    // The overload check only reads the domains, and narrower ones fail it
-    // sooner: once per machine, on the domains the queue left, is enough.
-    for (const std::size_t m : dirty_machines_) {
-        machine_dirty_[m] = 0;
-        if (ok && !run_machine(m)) ok = false;
-    }
-    dirty_machines_.clear();
     return ok;
 }
 

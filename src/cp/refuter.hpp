@@ -25,10 +25,12 @@ enum RefuteRule : unsigned {
     kWitnessInOrder = 2048,  // and every call takes the node's variable first, value by value
     kLineGroups = 4096,      // disjoint distinct sums of one AllDiff together; a sum's last
                              // cells keep only values that complete it
+    kEdgeFinding = 8192,     // an operation that cannot end before a set of its machine's
+                             // follows all of it (and the mirror: precedes)
 };
 inline constexpr unsigned kAllRefuteRules = kForwardCheck | kMatching | kSumHoles | kKnapsack |
                                             kLookahead | kDistinctSum | kNogoods | kOverload |
-                                            kWitness | kLineGroups;
+                                            kWitness | kLineGroups | kEdgeFinding;
 
 // A second store of the search's domains, with holes, narrowed by rules
 // stronger than the search's own propagation. It only ever answers whether
@@ -108,6 +110,7 @@ class Refuter {
     }
     bool is_fixed(VarIndex x) const { return doms_[x].lo == doms_[x].hi; }
     std::int64_t lo(VarIndex x) const { return doms_[x].lo; }
+    std::int64_t hi(VarIndex x) const { return doms_[x].hi; }
     // Values held, counted up to `cap`.
     Wide count(VarIndex x, Wide cap) const { return size(x, cap); }
     bool holds(VarIndex x, Wide v) const { return contains(x, v); }
@@ -160,6 +163,7 @@ class Refuter {
     Wide size(VarIndex x, Wide cap) const;
     // The queue emptied without running it.
     void drop_queue();
+    bool drain(std::uint64_t budget);
     Wide prev_value(VarIndex x, Wide v) const;
     // Bit i: x holds v0 + i.
     std::uint64_t window(VarIndex x, Wide v0) const;
@@ -194,6 +198,7 @@ class Refuter {
     bool run_knapsack(const Knapsack& s);
     bool run_distinct_sum(const Propagator& p);
     bool run_machine(std::size_t m);
+    bool run_edge_finding(std::size_t m);
     void find_machines(const std::vector<Domain>& root);
     void find_distinct_sums();
     bool run_line_group(std::size_t g);
@@ -254,7 +259,9 @@ class Refuter {
     std::vector<std::int32_t> machine_of_;  // by propagator, -1: none
     std::vector<char> machine_dirty_;       // a sum of its pairs ran since its last check
     std::vector<std::size_t> dirty_machines_;
-    std::vector<std::uint32_t> order_;  // scratch
+    std::vector<std::size_t> machines_;  // scratch: the dirty ones being run
+    std::vector<std::uint32_t> order_;   // scratch
+    std::vector<Wide> edge_scratch_;
 
     std::vector<Knapsack> knapsacks_;
     std::vector<std::vector<std::uint32_t>> knapsacks_of_;  // by propagator

@@ -634,6 +634,82 @@ void add(std::string& t, const P&... pieces) {
     (t.append(pieces), ...);
 }
 
+// Jobs through every machine in their own order, each operation 1..longest
+// long; `bound` is the longest machine's load or job, which no schedule
+// beats.
+struct Shop {
+    std::vector<std::vector<std::pair<int, int>>> route;  // by job: (machine, length)
+    int machines = 0;
+    int bound = 0;
+};
+
+Shop random_shop(std::mt19937_64& rng, int jobs, int machines, int longest_op) {
+    Shop shop;
+    shop.machines = machines;
+    shop.route.resize(static_cast<std::size_t>(jobs));
+    std::vector<int> load(static_cast<std::size_t>(machines), 0);
+    for (auto& r : shop.route) {
+        std::vector<int> order(static_cast<std::size_t>(machines));
+        for (int m = 0; m < machines; ++m) order[static_cast<std::size_t>(m)] = m;
+        std::shuffle(order.begin(), order.end(), rng);
+        int length = 0;
+        for (const int m : order) {
+            const int d = std::uniform_int_distribution<int>(1, longest_op)(rng);
+            r.emplace_back(m, d);
+            load[static_cast<std::size_t>(m)] += d;
+            length += d;
+        }
+        shop.bound = std::max(shop.bound, length);
+    }
+    shop.bound = std::max(shop.bound, *std::max_element(load.begin(), load.end()));
+    return shop;
+}
+
+// Operations of a machine kept apart by an order variable and two big-M
+// sums, as the benchmark writes them.
+std::string jobshop_text(const Shop& shop, int horizon) {
+    std::string t;
+    const auto op = [](int j, int k) {
+        std::string s = "s";
+        return s.append(std::to_string(j)).append("_").append(std::to_string(k));
+    };
+    std::vector<std::vector<std::pair<int, int>>> on(static_cast<std::size_t>(shop.machines));
+    const auto& route = shop.route;
+    for (int j = 0; j < static_cast<int>(route.size()); ++j) {
+        const auto& r = route[static_cast<std::size_t>(j)];
+        for (int k = 0; k < shop.machines; ++k) {
+            const auto [m, d] = r[static_cast<std::size_t>(k)];
+            add(t, "var ", op(j, k), " 0 ", std::to_string(horizon - d), "\n");
+            on[static_cast<std::size_t>(m)].emplace_back(j, k);
+            if (k > 0)
+                add(t, "le ", op(j, k - 1), " ", op(j, k), " ",
+                    std::to_string(-r[static_cast<std::size_t>(k - 1)].second), "\n");
+        }
+    }
+    const std::string h = std::to_string(horizon);
+    for (const auto& ops : on) {
+        for (std::size_t a = 0; a < ops.size(); ++a) {
+            for (std::size_t b = a + 1; b < ops.size(); ++b) {
+                const auto [ja, ka] = ops[a];
+                const auto [jb, kb] = ops[b];
+                const int da =
+                    route[static_cast<std::size_t>(ja)][static_cast<std::size_t>(ka)].second;
+                const int db =
+                    route[static_cast<std::size_t>(jb)][static_cast<std::size_t>(kb)].second;
+                const std::string sa = op(ja, ka), sb = op(jb, kb);
+                std::string o = "o";
+                o.append(sa).append(sb);
+                add(t, "var ", o, " 0 1\n");
+                add(t, "linear 1 ", sa, " -1 ", sb, " ", h, " ", o, " ",
+                    std::to_string(horizon - da), " le\n");
+                add(t, "linear 1 ", sb, " -1 ", sa, " -", h, " ", o, " ", std::to_string(-db),
+                    " le\n");
+            }
+        }
+    }
+    return t;
+}
+
 enum class Shape {
     Pigeonhole,
     Knapsack,
@@ -808,69 +884,11 @@ std::string shaped_text(Shape shape, std::mt19937_64& rng) {
             break;
         }
         case Shape::JobShop: {
-            // Jobs through every machine in their own order, operations of a
-            // machine kept apart by an order variable and two big-M sums (as
-            // the benchmark writes them), with a horizon about the longest
-            // machine's load or job.
+            // A horizon about the longest machine's load or job.
             const int jobs = uniform(3, 5);
             const int machines = uniform(2, 3);
-            std::vector<std::vector<std::pair<int, int>>> on(static_cast<std::size_t>(machines));
-            std::vector<int> load(static_cast<std::size_t>(machines), 0);
-            std::vector<std::vector<std::pair<int, int>>> route(static_cast<std::size_t>(jobs));
-            int longest = 0;
-            for (int j = 0; j < jobs; ++j) {
-                std::vector<int> order(static_cast<std::size_t>(machines));
-                for (int m = 0; m < machines; ++m) order[static_cast<std::size_t>(m)] = m;
-                std::shuffle(order.begin(), order.end(), rng);
-                int length = 0;
-                for (const int m : order) {
-                    const int d = uniform(1, 4);
-                    route[static_cast<std::size_t>(j)].emplace_back(m, d);
-                    load[static_cast<std::size_t>(m)] += d;
-                    length += d;
-                }
-                longest = std::max(longest, length);
-            }
-            const int horizon =
-                std::max(longest, *std::max_element(load.begin(), load.end())) + uniform(-1, 2);
-            const auto op = [](int j, int k) {
-                std::string s = "s";
-                return s.append(std::to_string(j)).append("_").append(std::to_string(k));
-            };
-            for (int j = 0; j < jobs; ++j) {
-                const auto& r = route[static_cast<std::size_t>(j)];
-                for (int k = 0; k < machines; ++k) {
-                    const auto [m, d] = r[static_cast<std::size_t>(k)];
-                    var(op(j, k), 0, horizon - d);
-                    on[static_cast<std::size_t>(m)].emplace_back(j, k);
-                    if (k > 0)
-                        add(t, "le ", op(j, k - 1), " ", op(j, k), " ",
-                            std::to_string(-r[static_cast<std::size_t>(k - 1)].second), "\n");
-                }
-            }
-            const std::string h = std::to_string(horizon);
-            for (const auto& ops : on) {
-                for (std::size_t a = 0; a < ops.size(); ++a) {
-                    for (std::size_t b = a + 1; b < ops.size(); ++b) {
-                        const auto [ja, ka] = ops[a];
-                        const auto [jb, kb] = ops[b];
-                        const int da =
-                            route[static_cast<std::size_t>(ja)][static_cast<std::size_t>(ka)]
-                                .second;
-                        const int db =
-                            route[static_cast<std::size_t>(jb)][static_cast<std::size_t>(kb)]
-                                .second;
-                        const std::string sa = op(ja, ka), sb = op(jb, kb);
-                        std::string o = "o";
-                        o.append(sa).append(sb);
-                        var(o, 0, 1);
-                        add(t, "linear 1 ", sa, " -1 ", sb, " ", h, " ", o, " ",
-                            std::to_string(horizon - da), " le\n");
-                        add(t, "linear 1 ", sb, " -1 ", sa, " -", h, " ", o, " ",
-                            std::to_string(-db), " le\n");
-                    }
-                }
-            }
+            const auto shop = random_shop(rng, jobs, machines, 4);
+            t = jobshop_text(shop, shop.bound + uniform(-1, 2));
             break;
         }
         case Shape::QueensWithOffsets: {
@@ -1063,6 +1081,60 @@ INSTANTIATE_TEST_SUITE_P(Shapes, CpRefuterFamilies,
                                            Shape::JobShop, Shape::QueensWithOffsets,
                                            Shape::MagicLike, Shape::DeepFirst, Shape::OddWheels,
                                            Shape::SquareLines));
+
+// Job-shops of five or six operations on each of three machines, at their least
+// horizon with a schedule and one below it, where the search must prove
+// that none exists: the answers of the oracle, and edge finding closes
+// nodes that the rest of the refuter leaves open.
+TEST(CpRefuter, JobShopsAtAndBelowTheirOptimum) {
+    std::mt19937_64 rng(0x70B5);
+    Tally tally;
+    int fewer = 0;  // searches that edge finding shortened
+    const int shops = 80;
+    for (int run = 0; run < shops; ++run) {
+        const int jobs = std::uniform_int_distribution<int>(5, 6)(rng);
+        const int machines = 3;
+        const Shop shop = random_shop(rng, jobs, machines, 5);
+        int best = shop.bound;
+        while (!solve_cp(parser::parse_cp(jobshop_text(shop, best)).value()).is_sat()) ++best;
+        for (const int horizon : {best - 1, best}) {
+            const std::string text = jobshop_text(shop, horizon);
+            const auto parsed = parser::parse_cp(text);
+            ASSERT_TRUE(parsed.ok()) << text;
+            std::uint64_t oracle_nodes = 0;
+            const auto expected = oracle::solve(parsed.value(), 200000, &oracle_nodes);
+            if (!expected) {
+                ++tally.gave_up;
+                continue;
+            }
+            ++(expected->is_sat() ? tally.sat : tally.unsat);
+            for (const std::uint64_t after : {0, 3}) {
+                // The oracle's search off (as by default on sums) and on.
+                CpStats with;
+                CpStats without;
+                CpStats every;
+                const SolverResult got =
+                    solve_cp(parsed.value(), Interrupt(), &with, kAllRefuteRules, after);
+                const SolverResult less = solve_cp(parsed.value(), Interrupt(), &without,
+                                                   kAllRefuteRules & ~kEdgeFinding, after);
+                const SolverResult searched =
+                    solve_cp(parsed.value(), Interrupt(), &every, kEveryRule, after);
+                ASSERT_EQ(describe(got), describe(*expected)) << text;
+                ASSERT_EQ(describe(less), describe(*expected)) << text;
+                ASSERT_EQ(describe(searched), describe(*expected)) << text;
+                ASSERT_LE(with.nodes, oracle_nodes) << text;
+                ASSERT_LE(every.nodes, oracle_nodes) << text;
+                if (after == 0 && with.nodes < without.nodes) ++fewer;
+            }
+        }
+    }
+    EXPECT_GT(tally.sat, shops / 2);
+    EXPECT_GT(tally.unsat, shops / 2);
+    EXPECT_GT(fewer, shops / 4);
+    EXPECT_LT(tally.gave_up, shops / 10);
+    std::printf("SAT %d, UNSAT %d, fewer nodes by edge finding %d, oracle gave up %d\n", tally.sat,
+                tally.unsat, fewer, tally.gave_up);
+}
 
 // n variables over n - 1 values under one allDiff: closed before the first
 // branch, where the plain search tries (n - 1)! orders.
