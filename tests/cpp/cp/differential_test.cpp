@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <variant>
@@ -182,6 +183,19 @@ struct Tally {
     int gave_up = 0;
 };
 
+// The oracle's answer within `limit` nodes, counted in `tally` as SAT,
+// UNSAT or given up (nothing).
+std::optional<SolverResult> counted_oracle(const CpProblem& p, std::uint64_t limit, Tally& tally,
+                                           std::uint64_t* nodes = nullptr) {
+    auto expected = oracle::solve(p, limit, nodes);
+    if (!expected) {
+        ++tally.gave_up;
+    } else {
+        ++(expected->is_sat() ? tally.sat : tally.unsat);
+    }
+    return expected;
+}
+
 void compare_one(const std::string& text, Tally& tally) {
     const auto mine = parser::parse_cp(text);
     const oracle::Parsed theirs = oracle::parse(text);
@@ -208,12 +222,8 @@ void compare_one(const std::string& text, Tally& tally) {
         }
     }
 
-    const auto expected = oracle::solve(p, 20000);
-    if (!expected) {
-        ++tally.gave_up;
-        return;
-    }
-    ++(expected->is_sat() ? tally.sat : tally.unsat);
+    const auto expected = counted_oracle(p, 20000, tally);
+    if (!expected) return;
     const SolverResult got = solve_cp(p);
     ASSERT_EQ(describe(got), describe(*expected)) << text;
     const SolverResult from_root = solve_cp(p, Interrupt(), nullptr, kEveryRule, 0);
@@ -226,12 +236,8 @@ void compare_one(const std::string& text, Tally& tally) {
 bool search_agrees(const CpProblem& p, const std::string& text, std::uint64_t budget, Tally& tally,
                    CpStats& stats) {
     std::uint64_t oracle_nodes = 0;
-    const auto expected = oracle::solve(p, budget, &oracle_nodes);
-    if (!expected) {
-        ++tally.gave_up;
-        return false;
-    }
-    ++(expected->is_sat() ? tally.sat : tally.unsat);
+    const auto expected = counted_oracle(p, budget, tally, &oracle_nodes);
+    if (!expected) return false;
     // Without the refuter, node for node; with it, the same answer from at
     // most as many nodes.
     CpStats plain;
@@ -1042,12 +1048,8 @@ TEST_P(CpRefuterFamilies, SameAnswersFromFewerNodes) {
         const auto parsed = parser::parse_cp(text);
         ASSERT_TRUE(parsed.ok()) << text;
         std::uint64_t oracle_nodes = 0;
-        const auto expected = oracle::solve(parsed.value(), 50000, &oracle_nodes);
-        if (!expected) {
-            ++tally.gave_up;
-            continue;
-        }
-        ++(expected->is_sat() ? tally.sat : tally.unsat);
+        const auto expected = counted_oracle(parsed.value(), 50000, tally, &oracle_nodes);
+        if (!expected) continue;
         // From the root, and joining the search after a few nodes.
         for (const std::uint64_t after : {0, 3}) {
             CpStats stats;
@@ -1102,12 +1104,8 @@ TEST(CpRefuter, JobShopsAtAndBelowTheirOptimum) {
             const auto parsed = parser::parse_cp(text);
             ASSERT_TRUE(parsed.ok()) << text;
             std::uint64_t oracle_nodes = 0;
-            const auto expected = oracle::solve(parsed.value(), 200000, &oracle_nodes);
-            if (!expected) {
-                ++tally.gave_up;
-                continue;
-            }
-            ++(expected->is_sat() ? tally.sat : tally.unsat);
+            const auto expected = counted_oracle(parsed.value(), 200000, tally, &oracle_nodes);
+            if (!expected) continue;
             for (const std::uint64_t after : {0, 3}) {
                 // The oracle's search off (as by default on sums) and on.
                 CpStats with;
@@ -1383,12 +1381,8 @@ TEST(CpRefuter, QueensWithBarredCellsAgreeWithTheLiteralSearch) {
         const auto parsed = parser::parse_cp(t);
         ASSERT_TRUE(parsed.ok()) << t;
         std::uint64_t oracle_nodes = 0;
-        const auto expected = oracle::solve(parsed.value(), 200000, &oracle_nodes);
-        if (!expected) {
-            ++tally.gave_up;
-            continue;
-        }
-        ++(expected->is_sat() ? tally.sat : tally.unsat);
+        const auto expected = counted_oracle(parsed.value(), 200000, tally, &oracle_nodes);
+        if (!expected) continue;
         CpStats stats;
         const SolverResult got =
             solve_cp(parsed.value(), Interrupt(), &stats, kAllRefuteRules | kWitnessOnCheap, 0);
